@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Condition.h"
+
+// Tests a record's amount against a number bound (codes 1 to 6).
+class AmountCondition : public Condition {
+public:
+    static std::shared_ptr<AmountCondition> create();
+
+    Kind kind() const override { return Kind::Amount; }
+    QString className() const override { return QStringLiteral("AmountCondition"); }
+    ConditionPtr copy() const override;
+    bool ioMatchesCondition(const IO& record) const override;
+};

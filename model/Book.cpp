@@ -1,0 +1,264 @@
+#include "Book.h"
+
+#include "RecordRevision.h"
+#include "RecordSorter.h"
+#include "SearchKey.h"
+
+#include <algorithm>
+
+namespace {
+// Below this size a linear scan beats building an index.
+constexpr std::size_t indexThreshold = 64;
+} // namespace
+
+Book::Book()
+    : m_bookName(QStringLiteral("Untitled"))
+    , m_sortDescriptors(defaultSortDescriptors())
+    , m_prevSearchKey(QStringLiteral(""))
+{
+}
+
+Book::~Book() = default;
+
+BookPtr Book::create()
+{
+    return std::make_shared<Book>();
+}
+
+SortDescriptorList Book::defaultSortDescriptors()
+{
+    return {SortDescriptor{QStringLiteral("date"), false}, SortDescriptor{QStringLiteral("timeOfEntry"), false}};
+}
+
+void Book::setBookName(const QString& name)
+{
+    m_bookName = name;
+}
+
+void Book::setRecords(IOList records)
+{
+    m_records = std::move(records);
+    m_members.reset();
+    m_sorted = false;
+    listChanged();
+}
+
+void Book::setSortDescriptors(const SortDescriptorList& descriptors)
+{
+    if (descriptors.isEmpty()) {
+        return;
+    }
+    const SortDescriptor& first = descriptors.first();
+    if (first.key == u"date") {
+        m_sortDescriptors = {first, SortDescriptor{QStringLiteral("timeOfEntry"), first.ascending}};
+    } else {
+        m_sortDescriptors = descriptors;
+    }
+    m_sorted = false;
+}
+
+void Book::listChanged()
+{
+    ++m_listVersion;
+}
+
+bool Book::isSortedNow() const
+{
+    return m_sorted && m_sortedAtRevision == RecordRevision::current();
+}
+
+void Book::ensureMembers() const
+{
+    if (m_members) {
+        return;
+    }
+    m_members = std::make_unique<QSet<const IO*>>();
+    m_members->reserve(qsizetype(m_records.size()));
+    for (const IOPtr& record : m_records) {
+        m_members->insert(record.get());
+    }
+}
+
+bool Book::includesObject(const IO* record) const
+{
+    if (!m_members && m_records.size() < indexThreshold) {
+        return std::any_of(m_records.begin(), m_records.end(),
+                           [record](const IOPtr& r) { return r.get() == record; });
+    }
+    ensureMembers();
+    return m_members->contains(record);
+}
+
+void Book::addObject(const IOPtr& record)
+{
+    if (!record || includesObject(record.get())) {
+        return;
+    }
+    if (!isSortedNow()) {
+        appendObject(record);
+        resort();
+        return;
+    }
+    // The list is sorted: the new record goes after every record that sorts equal
+    // to it, which is where a stable full sort of the appended list would put it.
+    const auto position = std::upper_bound(m_records.begin(), m_records.end(), record,
+                                           [this](const IOPtr& a, const IOPtr& b) {
+                                               return RecordSorter::compare(*a, *b, m_sortDescriptors) < 0;
+                                           });
+    m_records.insert(position, record);
+    if (m_members) {
+        m_members->insert(record.get());
+    }
+    listChanged();
+}
+
+void Book::appendObject(const IOPtr& record)
+{
+    if (!record || includesObject(record.get())) {
+        return;
+    }
+    m_records.push_back(record);
+    if (m_members) {
+        m_members->insert(record.get());
+    }
+    m_sorted = false;
+    listChanged();
+}
+
+void Book::addObjectsFromArray(const IOList& records)
+{
+    for (const IOPtr& record : records) {
+        appendObject(record);
+    }
+    resort();
+}
+
+QList<IORegistry::Id> Book::recordsAsPointers() const
+{
+    QList<IORegistry::Id> ids;
+    ids.reserve(qsizetype(m_records.size()));
+    for (const IOPtr& record : m_records) {
+        ids.append(record->recordId());
+    }
+    return ids;
+}
+
+void Book::addObjectsFromArrayOfPointers(const QList<IORegistry::Id>& ids)
+{
+    for (const IORegistry::Id id : ids) {
+        if (IOPtr record = IO::find(id)) {
+            appendObject(record);
+        }
+    }
+    resort();
+}
+
+void Book::removeObject(const IO* record)
+{
+    const auto found =
+        std::find_if(m_records.begin(), m_records.end(), [record](const IOPtr& r) { return r.get() == record; });
+    if (found == m_records.end()) {
+        return;
+    }
+    m_records.erase(found);
+    if (m_members) {
+        m_members->remove(record);
+    }
+    listChanged();
+}
+
+void Book::removeObjects(const QSet<const IO*>& records)
+{
+    const auto firstRemoved = std::remove_if(m_records.begin(), m_records.end(),
+                                             [&records](const IOPtr& r) { return records.contains(r.get()); });
+    if (firstRemoved == m_records.end()) {
+        return;
+    }
+    if (m_members) {
+        for (auto it = firstRemoved; it != m_records.end(); ++it) {
+            m_members->remove(it->get());
+        }
+    }
+    m_records.erase(firstRemoved, m_records.end());
+    listChanged();
+}
+
+void Book::setPrevSearchKey(const QString& key)
+{
+    m_prevSearchKey = key;
+}
+
+void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords)
+{
+    m_filtered.clear();
+    const bool active = !key.isEmpty() || !keywords.empty();
+    if (active) {
+        const SearchKey searchKey(key);
+        for (const IOPtr& record : m_records) {
+            if (searchKey.foundIn(record->normalizedComment()) && record->includesKeywords(keywords)) {
+                m_filtered.push_back(record);
+            }
+        }
+        setPrevSearchKey(key);
+    } else {
+        m_filtered.shrink_to_fit();
+        setPrevSearchKey(QStringLiteral(""));
+    }
+    m_filterActive = active;
+    listChanged();
+}
+
+void Book::resort()
+{
+    RecordSorter::sort(m_records, m_sortDescriptors);
+    if (m_filterActive) {
+        RecordSorter::sort(m_filtered, m_sortDescriptors);
+    }
+    m_sorted = true;
+    m_sortedAtRevision = RecordRevision::current();
+    listChanged();
+}
+
+int Book::compare(const Book& other) const
+{
+    const QString a = m_bookName.normalized(QString::NormalizationForm_C);
+    const QString b = other.m_bookName.normalized(QString::NormalizationForm_C);
+    const int c = a.compare(b, Qt::CaseSensitive);
+    return (c > 0) - (c < 0);
+}
+
+void Book::deleteKeywords(const KeywordList& keywords)
+{
+    for (const IOPtr& record : m_records) {
+        record->deleteKeywords(keywords);
+    }
+}
+
+const Book::Totals& Book::totals() const
+{
+    if (m_totalsRevision == RecordRevision::current() && m_totalsListVersion == m_listVersion) {
+        return m_totals;
+    }
+    Totals t;
+    for (const IOPtr& record : filteredList()) {
+        if (record->includeInStats() == 0) {
+            continue;
+        }
+        const double amount = record->amountAsDouble();
+        if (amount > 0.0) {
+            t.in += amount;
+        } else if (amount < 0.0) {
+            t.out -= amount;
+        }
+        t.balance += amount;
+    }
+    m_totals = t;
+    m_totalsRevision = RecordRevision::current();
+    m_totalsListVersion = m_listVersion;
+    return m_totals;
+}
+
+QString Book::image() const
+{
+    return QStringLiteral("NormalBook");
+}

@@ -1,0 +1,39 @@
+#include "BookCondition.h"
+
+#include "IO.h"
+
+std::shared_ptr<BookCondition> BookCondition::create()
+{
+    return std::make_shared<BookCondition>();
+}
+
+ConditionPtr BookCondition::copy() const
+{
+    auto condition = create();
+    condition->takeValuesOf(*this);
+    return condition;
+}
+
+bool BookCondition::ioMatchesCondition(const IO& record) const
+{
+    const BookPtr* book = std::get_if<BookPtr>(&object());
+    // A missing book holds no record.
+    const bool inBook = book && *book && (*book)->includesObject(&record);
+    switch (conditionTypeCode()) {
+    case 1:
+        return inBook;
+    case 2:
+        return !inBook;
+    default:
+        return true;
+    }
+}
+
+BookPtr BookCondition::getBook() const
+{
+    if (conditionTypeCode() != 1) {
+        return nullptr;
+    }
+    const BookPtr* book = std::get_if<BookPtr>(&object());
+    return book ? *book : nullptr;
+}

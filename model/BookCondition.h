@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Condition.h"
+
+// Tests whether a record stands in a book (code 1) or not (code 2). With
+// code 1 it also names the book a smart book scans.
+class BookCondition : public Condition {
+public:
+    static std::shared_ptr<BookCondition> create();
+
+    Kind kind() const override { return Kind::Book; }
+    QString className() const override { return QStringLiteral("BookCondition"); }
+    ConditionPtr copy() const override;
+    bool ioMatchesCondition(const IO& record) const override;
+    BookPtr getBook() const override;
+};

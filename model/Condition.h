@@ -1,0 +1,89 @@
+#pragma once
+
+#include "ConditionOperand.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class IO;
+class Condition;
+using ConditionPtr = std::shared_ptr<Condition>;
+using ConditionList = std::vector<ConditionPtr>;
+
+// A test of one record. The plain condition matches every record; groups
+// combine children and leaves test one field. One space of test codes serves
+// every kind (1 equal, 2 not equal, 3 greater/after, 4 less/before, 5 between,
+// 6 not between, 7 includes, 8 does not include, 9/10 starts with or not,
+// 11/12 ends with or not, 13/14 within the last N periods or not).
+class Condition {
+public:
+    // Lets the editor pick a view per kind without the model knowing about views.
+    enum class Kind { Plain, And, Or, Amount, Date, Book, Keyword, Comment };
+
+    Condition();
+    virtual ~Condition();
+    Condition(const Condition&) = delete;
+    Condition& operator=(const Condition&) = delete;
+
+    static ConditionPtr create();
+
+    virtual Kind kind() const { return Kind::Plain; }
+    // The name the data file stores the object under.
+    virtual QString className() const { return QStringLiteral("Condition"); }
+
+    std::int32_t conditionTypeCode() const { return m_conditionTypeCode; }
+    void setConditionTypeCode(std::int32_t code) { m_conditionTypeCode = code; }
+    const ConditionOperand& object() const { return m_object; }
+    void setObject(ConditionOperand object) { m_object = std::move(object); }
+    const ConditionOperand& object2() const { return m_object2; }
+    void setObject2(ConditionOperand object) { m_object2 = std::move(object); }
+
+    // The book a smart book scans: the first book condition with code 1, depth first.
+    virtual BookPtr getBook() const;
+    // A new condition of the same class with the same code and operands (shared).
+    virtual ConditionPtr copy() const;
+    virtual bool ioMatchesCondition(const IO& record) const;
+
+    // A smart book's refresh reads the clock once: from beginPass to endPass every
+    // relative date in the tree is taken from `now` instead of from the clock.
+    virtual void beginPass(const QDateTime& now);
+    virtual void endPass();
+
+protected:
+    // Copies code and operands from `other` (the editor's initWithCondition:).
+    void takeValuesOf(const Condition& other);
+    // The comparison of codes 1 to 6; `compareWith` gives the three-way order
+    // of an operand against the record's value (operand on the left).
+    template <typename CompareWith>
+    bool standardComparison(CompareWith compareWith) const;
+
+private:
+    std::int32_t m_conditionTypeCode = 0;
+    ConditionOperand m_object;
+    ConditionOperand m_object2;
+};
+
+template <typename CompareWith>
+bool Condition::standardComparison(CompareWith compareWith) const
+{
+    switch (m_conditionTypeCode) {
+    case 1:
+        return compareWith(m_object) == 0;
+    case 2:
+        return compareWith(m_object) != 0;
+    case 3:
+        return compareWith(m_object) == -1;
+    case 4:
+        return compareWith(m_object) == 1;
+    case 5:
+        return compareWith(m_object) != 1 && compareWith(m_object2) != -1;
+    case 6:
+        return !(compareWith(m_object) != 1 && compareWith(m_object2) != -1);
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,136 @@
+#include "DataRoot.h"
+
+#include "LocalizedText.h"
+#include "SmartBook.h"
+
+#include <algorithm>
+#include <typeinfo>
+
+DataRoot::DataRoot()
+    : m_keshVersion(Amount::fromInt(2))
+    , m_mainLibrary(Book::create())
+{
+    m_mainLibrary->setBookName(LocalizedText::lookup(QStringLiteral("MainLibrary")));
+}
+
+DataRoot::~DataRoot()
+{
+    // Book conditions may name their own smart book, or two books each other:
+    // drop the trees so such cycles are freed with the library.
+    for (const SmartBookPtr& book : m_smartBooks) {
+        book->setConditions(nullptr);
+    }
+}
+
+DataRootPtr DataRoot::create()
+{
+    return std::make_shared<DataRoot>();
+}
+
+void DataRoot::setSmartBooks(std::vector<SmartBookPtr> books)
+{
+    m_smartBooks = std::move(books);
+}
+
+void DataRoot::addDumbBook(const BookPtr& book)
+{
+    m_dumbBooks.push_back(book);
+    sortLists();
+}
+
+void DataRoot::addSmartBook(const SmartBookPtr& book)
+{
+    m_smartBooks.push_back(book);
+    sortLists();
+}
+
+void DataRoot::addKeyword(const KeywordPtr& keyword)
+{
+    m_keywords.push_back(keyword);
+}
+
+void DataRoot::deleteBook(const Book* book)
+{
+    if (book && typeid(*book) == typeid(SmartBook)) {
+        const auto found = std::find_if(m_smartBooks.begin(), m_smartBooks.end(),
+                                        [book](const SmartBookPtr& b) { return b.get() == book; });
+        if (found != m_smartBooks.end()) {
+            // A deleted smart book is never refreshed again; dropping its tree
+            // frees a tree that names the book itself. Its records stay for
+            // conditions that still name it.
+            (*found)->setConditions(nullptr);
+            m_smartBooks.erase(found);
+        }
+        return;
+    }
+    const auto found =
+        std::find_if(m_dumbBooks.begin(), m_dumbBooks.end(), [book](const BookPtr& b) { return b.get() == book; });
+    if (found != m_dumbBooks.end()) {
+        m_dumbBooks.erase(found);
+    }
+}
+
+void DataRoot::deleteIO(const IO* record)
+{
+    for (const BookPtr& book : m_dumbBooks) {
+        book->removeObject(record);
+    }
+    for (const SmartBookPtr& book : m_smartBooks) {
+        book->removeObject(record);
+    }
+    m_mainLibrary->removeObject(record);
+}
+
+void DataRoot::deleteIOs(const QSet<const IO*>& records)
+{
+    for (const BookPtr& book : m_dumbBooks) {
+        book->removeObjects(records);
+    }
+    for (const SmartBookPtr& book : m_smartBooks) {
+        book->removeObjects(records);
+    }
+    m_mainLibrary->removeObjects(records);
+}
+
+BookPtr DataRoot::bookAtIndex(std::size_t index) const
+{
+    if (index == 0) {
+        return m_mainLibrary;
+    }
+    if (index <= m_smartBooks.size()) {
+        return m_smartBooks[index - 1];
+    }
+    const std::size_t plain = index - m_smartBooks.size() - 1;
+    return plain < m_dumbBooks.size() ? m_dumbBooks[plain] : nullptr;
+}
+
+std::size_t DataRoot::indexOfBook(const Book* book) const
+{
+    for (std::size_t j = 0; j < m_smartBooks.size(); ++j) {
+        if (m_smartBooks[j].get() == book) {
+            return j + 1;
+        }
+    }
+    for (std::size_t k = 0; k < m_dumbBooks.size(); ++k) {
+        if (m_dumbBooks[k].get() == book) {
+            return k + m_smartBooks.size() + 1;
+        }
+    }
+    if (book && book == m_mainLibrary.get()) {
+        return 0;
+    }
+    return notFound;
+}
+
+bool DataRoot::keywordWithNameExistsOtherThan(const QString& name, const Keyword* other) const
+{
+    return std::any_of(m_keywords.begin(), m_keywords.end(),
+                       [&](const KeywordPtr& k) { return k->name() == name && k.get() != other; });
+}
+
+void DataRoot::sortLists()
+{
+    const auto byName = [](const auto& a, const auto& b) { return a->compare(*b) < 0; };
+    std::stable_sort(m_dumbBooks.begin(), m_dumbBooks.end(), byName);
+    std::stable_sort(m_smartBooks.begin(), m_smartBooks.end(), byName);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Amount.h"
+#include "Book.h"
+#include "Keyword.h"
+
+#include <QSet>
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+class SmartBook;
+class DataRoot;
+using SmartBookPtr = std::shared_ptr<SmartBook>;
+using DataRootPtr = std::shared_ptr<DataRoot>;
+
+// The one object that holds all of the user's data: the main library (every
+// record), the plain books, the smart books and the keyword list. All books
+// share one index space: 0 the main library, then the smart books, then the
+// plain books.
+class DataRoot {
+public:
+    static constexpr std::size_t notFound = 2147483647;
+
+    // A fresh library: version 2, an empty main library named by the "MainLibrary" text.
+    DataRoot();
+    ~DataRoot();
+    DataRoot(const DataRoot&) = delete;
+    DataRoot& operator=(const DataRoot&) = delete;
+
+    static DataRootPtr create();
+
+    const Amount& keshVersion() const { return m_keshVersion; }
+    void setKeshVersion(const Amount& version) { m_keshVersion = version; }
+
+    const BookPtr& mainLibrary() const { return m_mainLibrary; }
+    void setMainLibrary(BookPtr book) { m_mainLibrary = std::move(book); }
+    const std::vector<BookPtr>& dumbBooks() const { return m_dumbBooks; }
+    void setDumbBooks(std::vector<BookPtr> books) { m_dumbBooks = std::move(books); }
+    const std::vector<SmartBookPtr>& smartBooks() const { return m_smartBooks; }
+    void setSmartBooks(std::vector<SmartBookPtr> books);
+    const KeywordList& keywords() const { return m_keywords; }
+    void setKeywords(KeywordList keywords) { m_keywords = std::move(keywords); }
+
+    void addDumbBook(const BookPtr& book);
+    void addSmartBook(const SmartBookPtr& book);
+    // No sorting and no check for duplicates: unique names are the caller's concern.
+    void addKeyword(const KeywordPtr& keyword);
+    // Removes a smart or plain book; its records stay everywhere else. The main library stays.
+    void deleteBook(const Book* book);
+    // Removes the record from every book of the library.
+    void deleteIO(const IO* record);
+    // The same for many records, one pass per book.
+    void deleteIOs(const QSet<const IO*>& records);
+
+    std::size_t bookCount() const { return 1 + m_smartBooks.size() + m_dumbBooks.size(); }
+    BookPtr bookAtIndex(std::size_t index) const;
+    std::size_t indexOfBook(const Book* book) const;
+    bool keywordWithNameExistsOtherThan(const QString& name, const Keyword* other) const;
+    // Sorts the plain and the smart books by name.
+    void sortLists();
+
+private:
+    Amount m_keshVersion;
+    BookPtr m_mainLibrary;
+    std::vector<BookPtr> m_dumbBooks;
+    std::vector<SmartBookPtr> m_smartBooks;
+    KeywordList m_keywords;
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class IO;
+
+// Hands every live record an opaque id and turns ids back into records.
+// Drag data carries these ids: an id whose record is gone, or that was never
+// handed out, resolves to nothing instead of to freed memory.
+class IORegistry {
+public:
+    using Id = std::uint64_t;
+
+    struct Entry {
+        Id id;
+        std::uint32_t slot;
+    };
+
+    static Entry add(const std::shared_ptr<IO>& record);
+    static void remove(std::uint32_t slot);
+    static std::shared_ptr<IO> find(Id id);
+    // Upper bound of the slot numbers in use, for dense per-record tables.
+    static std::uint32_t slotCount();
+
+private:
+    struct Slot {
+        std::weak_ptr<IO> record;
+        std::uint32_t generation = 0;
+    };
+    struct Table {
+        std::vector<Slot> entries;
+        std::vector<std::uint32_t> unused;
+    };
+    static Table& table();
+};

@@ -1,0 +1,51 @@
+#include "KeywordCondition.h"
+
+#include "IO.h"
+
+namespace {
+const Keyword* keywordOf(const ConditionOperand& operand)
+{
+    const KeywordPtr* keyword = std::get_if<KeywordPtr>(&operand);
+    return keyword ? keyword->get() : nullptr;
+}
+} // namespace
+
+std::shared_ptr<KeywordCondition> KeywordCondition::create()
+{
+    return std::make_shared<KeywordCondition>();
+}
+
+ConditionPtr KeywordCondition::copy() const
+{
+    auto condition = create();
+    condition->takeValuesOf(*this);
+    return condition;
+}
+
+bool KeywordCondition::checkIs(const IO& record) const
+{
+    const KeywordList& keywords = record.keywords();
+    return keywords.size() == 1 && keywords.front().get() == keywordOf(object());
+}
+
+bool KeywordCondition::checkIncludes(const IO& record) const
+{
+    const Keyword* keyword = keywordOf(object());
+    return keyword && record.includesKeyword(keyword);
+}
+
+bool KeywordCondition::ioMatchesCondition(const IO& record) const
+{
+    switch (conditionTypeCode()) {
+    case 1:
+        return checkIs(record);
+    case 2:
+        return !checkIs(record);
+    case 7:
+        return checkIncludes(record);
+    case 8:
+        return !checkIncludes(record);
+    default:
+        return true;
+    }
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Book.h"
+#include "Condition.h"
+
+#include <QSet>
+
+class DataRoot;
+class SmartBook;
+using SmartBookPtr = std::shared_ptr<SmartBook>;
+
+// A book whose records are chosen by a condition tree. Its record list is the
+// result of the latest reload and otherwise behaves like any book's.
+class SmartBook : public Book {
+public:
+    SmartBook();
+    ~SmartBook() override;
+
+    static SmartBookPtr create();
+
+    const ConditionPtr& conditions() const { return m_conditions; }
+    // Takes the new tree; does not reload.
+    void setConditions(ConditionPtr conditions);
+
+    // Rebuilds the records from the tree's book (or the root's main library
+    // when the tree names none), keeping that book's order.
+    void reload(const DataRoot& root);
+    // Refreshing by single records is not used; these only log.
+    void reloadIO(const IO& record);
+    void reloadIOSet(const QSet<const IO*>& records);
+
+    QString image() const override;
+
+private:
+    ConditionPtr m_conditions;
+};

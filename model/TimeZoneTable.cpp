@@ -1,0 +1,91 @@
+#include "TimeZoneTable.h"
+
+#include <QDateTime>
+#include <QHash>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Entry {
+    QByteArray id;
+    QTimeZone zone;
+};
+
+struct Table {
+    std::vector<Entry> entries;
+    QHash<QByteArray, TimeZoneTable::Index> byId;
+};
+
+Table& table()
+{
+    static Table t;
+    return t;
+}
+
+QByteArray currentZoneId()
+{
+    QByteArray id = QTimeZone::systemTimeZoneId();
+    if (!id.isEmpty() && QTimeZone::isTimeZoneIdAvailable(id)) {
+        return id;
+    }
+    // TZ may hold a POSIX rule Qt cannot name; keep the offset it gives now.
+    const int offset = QDateTime::currentDateTime().offsetFromUtc();
+    return QTimeZone(offset).id();
+}
+
+} // namespace
+
+TimeZoneTable::Index TimeZoneTable::intern(const QByteArray& id)
+{
+    Table& t = table();
+    const auto found = t.byId.constFind(id);
+    if (found != t.byId.constEnd()) {
+        return found.value();
+    }
+    if (t.entries.size() >= 0xFFFF) {
+        // A library never holds this many zones; share the last slot rather than fail.
+        return static_cast<Index>(t.entries.size() - 1);
+    }
+    QTimeZone zone(id);
+    if (!zone.isValid()) {
+        zone = QTimeZone::utc();
+    }
+    const auto index = static_cast<Index>(t.entries.size());
+    t.entries.push_back({id, zone});
+    t.byId.insert(id, index);
+    return index;
+}
+
+QByteArray TimeZoneTable::id(Index index)
+{
+    const Table& t = table();
+    return index < t.entries.size() ? t.entries[index].id : QByteArray("UTC");
+}
+
+const QTimeZone& TimeZoneTable::zone(Index index)
+{
+    static const QTimeZone utc = QTimeZone::utc();
+    const Table& t = table();
+    return index < t.entries.size() ? t.entries[index].zone : utc;
+}
+
+TimeZoneTable::Index TimeZoneTable::current()
+{
+    // Re-read only when TZ changed: this runs once per new record.
+    static bool known = false;
+    static bool lastHadTz = false;
+    static std::string lastTz;
+    static Index lastIndex = 0;
+    const char* tz = std::getenv("TZ");
+    const bool unchanged = known && (tz != nullptr) == lastHadTz && (!tz || lastTz == tz);
+    if (!unchanged) {
+        lastIndex = intern(currentZoneId());
+        lastHadTz = tz != nullptr;
+        lastTz = tz ? tz : "";
+        known = true;
+    }
+    return lastIndex;
+}
