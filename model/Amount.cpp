@@ -16,8 +16,7 @@ constexpr std::array<double, 23> exactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4
                                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-int digitCount(std::uint64_t value)
-{
+int digitCount(std::uint64_t value) {
     int n = 1;
     while (value >= 10) {
         value /= 10;
@@ -26,8 +25,7 @@ int digitCount(std::uint64_t value)
     return n;
 }
 
-__int128 timesPowerOfTen(std::int64_t value, int power)
-{
+__int128 timesPowerOfTen(std::int64_t value, int power) {
     __int128 result = value;
     for (int i = 0; i < power; ++i) {
         result *= 10;
@@ -35,15 +33,13 @@ __int128 timesPowerOfTen(std::int64_t value, int power)
     return result;
 }
 
-QString tr(const char* text)
-{
+QString tr(const char* text) {
     return QCoreApplication::translate("Amount", text);
 }
 
 } // namespace
 
-Amount Amount::fromInt(std::int64_t value)
-{
+Amount Amount::fromInt(std::int64_t value) {
     // Magnitudes past 18 digits lose their last digit; callers use small counts.
     int exponent = 0;
     while (value > maxMantissa || value < -maxMantissa) {
@@ -53,16 +49,14 @@ Amount Amount::fromInt(std::int64_t value)
     return normalized(value, exponent);
 }
 
-std::optional<Amount> Amount::fromParts(std::int64_t mantissa, int exponent)
-{
+std::optional<Amount> Amount::fromParts(std::int64_t mantissa, int exponent) {
     if (mantissa > maxMantissa || mantissa < -maxMantissa || exponent < minExponent || exponent > maxExponent) {
         return std::nullopt;
     }
     return normalized(mantissa, exponent);
 }
 
-Amount Amount::normalized(std::int64_t mantissa, int exponent)
-{
+Amount Amount::normalized(std::int64_t mantissa, int exponent) {
     if (mantissa == 0) {
         return Amount();
     }
@@ -73,8 +67,7 @@ Amount Amount::normalized(std::int64_t mantissa, int exponent)
     return Amount(mantissa, static_cast<std::int16_t>(exponent));
 }
 
-std::optional<Amount> Amount::fromString(QStringView input, QString* error)
-{
+std::optional<Amount> Amount::fromString(QStringView input, QString* error) {
     auto fail = [&](const QString& message) -> std::optional<Amount> {
         if (error) {
             *error = message;
@@ -175,8 +168,7 @@ std::optional<Amount> Amount::fromString(QStringView input, QString* error)
     return Amount(negative ? -mantissa : mantissa, static_cast<std::int16_t>(exponent));
 }
 
-std::optional<Amount> Amount::fromDouble(double value)
-{
+std::optional<Amount> Amount::fromDouble(double value) {
     if (!std::isfinite(value)) {
         return std::nullopt;
     }
@@ -192,8 +184,7 @@ std::optional<Amount> Amount::fromDouble(double value)
     return fromString(QString::fromLatin1(buffer.data(), end - buffer.data()));
 }
 
-QString Amount::toString() const
-{
+QString Amount::toString() const {
     if (m_mantissa == 0) {
         return QStringLiteral("0");
     }
@@ -214,8 +205,7 @@ QString Amount::toString() const
     return digits;
 }
 
-double Amount::toDouble() const
-{
+double Amount::toDouble() const {
     // Exact operands and one rounding step give the nearest double (the classic fast path).
     constexpr std::int64_t exactLimit = std::int64_t(1) << 53;
     if (m_mantissa == 0) {
@@ -236,8 +226,7 @@ double Amount::toDouble() const
     return result;
 }
 
-std::strong_ordering Amount::operator<=>(const Amount& other) const
-{
+std::strong_ordering Amount::operator<=>(const Amount& other) const {
     if (sign() != other.sign()) {
         return sign() <=> other.sign();
     }
@@ -257,8 +246,8 @@ std::strong_ordering Amount::operator<=>(const Amount& other) const
         const int common = std::min<int>(m_exponent, other.m_exponent);
         const __int128 a = timesPowerOfTen(static_cast<std::int64_t>(magnitudeA), m_exponent - common);
         const __int128 b = timesPowerOfTen(static_cast<std::int64_t>(magnitudeB), other.m_exponent - common);
-        magnitude = a < b ? std::strong_ordering::less
-                          : (a > b ? std::strong_ordering::greater : std::strong_ordering::equal);
+        magnitude =
+            a < b ? std::strong_ordering::less : (a > b ? std::strong_ordering::greater : std::strong_ordering::equal);
     }
     if (m_mantissa > 0) {
         return magnitude;
@@ -276,8 +265,7 @@ struct DecimalDigits {
     int leadingPower = 0;
 };
 
-DecimalDigits exactDigitsOf(double magnitude)
-{
+DecimalDigits exactDigitsOf(double magnitude) {
     // 121 significant digits hold the exact expansion of every float (and of
     // doubles of ordinary size); to_chars then prints the exact value.
     std::array<char, 160> buffer{};
@@ -300,8 +288,7 @@ DecimalDigits exactDigitsOf(double magnitude)
     return result;
 }
 
-DecimalDigits digitsOf(std::uint64_t mantissa, int exponent)
-{
+DecimalDigits digitsOf(std::uint64_t mantissa, int exponent) {
     DecimalDigits result;
     const auto [end, ec] = std::to_chars(result.digits.data(), result.digits.data() + result.digits.size(), mantissa);
     result.length = static_cast<int>(end - result.digits.data());
@@ -309,8 +296,7 @@ DecimalDigits digitsOf(std::uint64_t mantissa, int exponent)
     return result;
 }
 
-std::strong_ordering compareMagnitudes(const DecimalDigits& a, const DecimalDigits& b)
-{
+std::strong_ordering compareMagnitudes(const DecimalDigits& a, const DecimalDigits& b) {
     if (a.leadingPower != b.leadingPower) {
         return a.leadingPower <=> b.leadingPower;
     }
@@ -327,8 +313,7 @@ std::strong_ordering compareMagnitudes(const DecimalDigits& a, const DecimalDigi
 
 } // namespace
 
-std::strong_ordering Amount::compareWithDouble(double value) const
-{
+std::strong_ordering Amount::compareWithDouble(double value) const {
     // The nearest double decides unless it is the very value: a double that
     // differs from ours lies at least half a step away from our exact value.
     const double mine = toDouble();

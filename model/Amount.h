@@ -51,9 +51,7 @@ public:
 private:
     constexpr Amount(std::int64_t mantissa, std::int16_t exponent)
         : m_mantissa(mantissa)
-        , m_exponent(exponent)
-    {
-    }
+        , m_exponent(exponent) {}
     static Amount normalized(std::int64_t mantissa, int exponent);
 
     // Kept normalized: no trailing zeros in the mantissa, and zero has exponent 0,

@@ -4,20 +4,17 @@
 
 #include <cmath>
 
-std::shared_ptr<AmountCondition> AmountCondition::create()
-{
+std::shared_ptr<AmountCondition> AmountCondition::create() {
     return std::make_shared<AmountCondition>();
 }
 
-ConditionPtr AmountCondition::copy() const
-{
+ConditionPtr AmountCondition::copy() const {
     auto condition = create();
     condition->takeValuesOf(*this);
     return condition;
 }
 
-bool AmountCondition::ioMatchesCondition(const IO& record) const
-{
+bool AmountCondition::ioMatchesCondition(const IO& record) const {
     const std::int32_t code = conditionTypeCode();
     if (code < 1 || code > 6) {
         return true;

@@ -14,37 +14,33 @@ constexpr std::size_t indexThreshold = 64;
 Book::Book()
     : m_bookName(QStringLiteral("Untitled"))
     , m_sortDescriptors(defaultSortDescriptors())
-    , m_prevSearchKey(QStringLiteral(""))
-{
-}
+    , m_prevSearchKey(QStringLiteral("")) {}
 
 Book::~Book() = default;
 
-BookPtr Book::create()
-{
+BookPtr Book::create() {
     return std::make_shared<Book>();
 }
 
-SortDescriptorList Book::defaultSortDescriptors()
-{
+SortDescriptorList Book::defaultSortDescriptors() {
     return {SortDescriptor{QStringLiteral("date"), false}, SortDescriptor{QStringLiteral("timeOfEntry"), false}};
 }
 
-void Book::setBookName(const QString& name)
-{
+void Book::setBookName(const QString& name) {
     m_bookName = name;
 }
 
-void Book::setRecords(IOList records)
-{
+void Book::setRecords(IOList records) {
     m_records = std::move(records);
+    for (const IOPtr& record : m_records) {
+        record->markListed();
+    }
     m_members.reset();
     m_sorted = false;
     listChanged();
 }
 
-void Book::setSortDescriptors(const SortDescriptorList& descriptors)
-{
+void Book::setSortDescriptors(const SortDescriptorList& descriptors) {
     if (descriptors.isEmpty()) {
         return;
     }
@@ -57,18 +53,15 @@ void Book::setSortDescriptors(const SortDescriptorList& descriptors)
     m_sorted = false;
 }
 
-void Book::listChanged()
-{
+void Book::listChanged() {
     ++m_listVersion;
 }
 
-bool Book::isSortedNow() const
-{
+bool Book::isSortedNow() const {
     return m_sorted && m_sortedAtRevision == RecordRevision::current();
 }
 
-void Book::ensureMembers() const
-{
+void Book::ensureMembers() const {
     if (m_members) {
         return;
     }
@@ -79,18 +72,15 @@ void Book::ensureMembers() const
     }
 }
 
-bool Book::includesObject(const IO* record) const
-{
+bool Book::includesObject(const IO* record) const {
     if (!m_members && m_records.size() < indexThreshold) {
-        return std::any_of(m_records.begin(), m_records.end(),
-                           [record](const IOPtr& r) { return r.get() == record; });
+        return std::any_of(m_records.begin(), m_records.end(), [record](const IOPtr& r) { return r.get() == record; });
     }
     ensureMembers();
     return m_members->contains(record);
 }
 
-void Book::addObject(const IOPtr& record)
-{
+void Book::addObject(const IOPtr& record) {
     if (!record || includesObject(record.get())) {
         return;
     }
@@ -101,23 +91,24 @@ void Book::addObject(const IOPtr& record)
     }
     // The list is sorted: the new record goes after every record that sorts equal
     // to it, which is where a stable full sort of the appended list would put it.
-    const auto position = std::upper_bound(m_records.begin(), m_records.end(), record,
-                                           [this](const IOPtr& a, const IOPtr& b) {
-                                               return RecordSorter::compare(*a, *b, m_sortDescriptors) < 0;
-                                           });
+    const auto position =
+        std::upper_bound(m_records.begin(), m_records.end(), record, [this](const IOPtr& a, const IOPtr& b) {
+            return RecordSorter::compare(*a, *b, m_sortDescriptors) < 0;
+        });
     m_records.insert(position, record);
+    record->markListed();
     if (m_members) {
         m_members->insert(record.get());
     }
     listChanged();
 }
 
-void Book::appendObject(const IOPtr& record)
-{
+void Book::appendObject(const IOPtr& record) {
     if (!record || includesObject(record.get())) {
         return;
     }
     m_records.push_back(record);
+    record->markListed();
     if (m_members) {
         m_members->insert(record.get());
     }
@@ -125,16 +116,14 @@ void Book::appendObject(const IOPtr& record)
     listChanged();
 }
 
-void Book::addObjectsFromArray(const IOList& records)
-{
+void Book::addObjectsFromArray(const IOList& records) {
     for (const IOPtr& record : records) {
         appendObject(record);
     }
     resort();
 }
 
-QList<IORegistry::Id> Book::recordsAsPointers() const
-{
+QList<IORegistry::Id> Book::recordsAsPointers() const {
     QList<IORegistry::Id> ids;
     ids.reserve(qsizetype(m_records.size()));
     for (const IOPtr& record : m_records) {
@@ -143,8 +132,7 @@ QList<IORegistry::Id> Book::recordsAsPointers() const
     return ids;
 }
 
-void Book::addObjectsFromArrayOfPointers(const QList<IORegistry::Id>& ids)
-{
+void Book::addObjectsFromArrayOfPointers(const QList<IORegistry::Id>& ids) {
     for (const IORegistry::Id id : ids) {
         if (IOPtr record = IO::find(id)) {
             appendObject(record);
@@ -153,8 +141,7 @@ void Book::addObjectsFromArrayOfPointers(const QList<IORegistry::Id>& ids)
     resort();
 }
 
-void Book::removeObject(const IO* record)
-{
+void Book::removeObject(const IO* record) {
     const auto found =
         std::find_if(m_records.begin(), m_records.end(), [record](const IOPtr& r) { return r.get() == record; });
     if (found == m_records.end()) {
@@ -167,8 +154,7 @@ void Book::removeObject(const IO* record)
     listChanged();
 }
 
-void Book::removeObjects(const QSet<const IO*>& records)
-{
+void Book::removeObjects(const QSet<const IO*>& records) {
     const auto firstRemoved = std::remove_if(m_records.begin(), m_records.end(),
                                              [&records](const IOPtr& r) { return records.contains(r.get()); });
     if (firstRemoved == m_records.end()) {
@@ -183,13 +169,11 @@ void Book::removeObjects(const QSet<const IO*>& records)
     listChanged();
 }
 
-void Book::setPrevSearchKey(const QString& key)
-{
+void Book::setPrevSearchKey(const QString& key) {
     m_prevSearchKey = key;
 }
 
-void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords)
-{
+void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords) {
     m_filtered.clear();
     const bool active = !key.isEmpty() || !keywords.empty();
     if (active) {
@@ -208,8 +192,7 @@ void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList
     listChanged();
 }
 
-void Book::resort()
-{
+void Book::resort() {
     RecordSorter::sort(m_records, m_sortDescriptors);
     if (m_filterActive) {
         RecordSorter::sort(m_filtered, m_sortDescriptors);
@@ -219,23 +202,20 @@ void Book::resort()
     listChanged();
 }
 
-int Book::compare(const Book& other) const
-{
+int Book::compare(const Book& other) const {
     const QString a = m_bookName.normalized(QString::NormalizationForm_C);
     const QString b = other.m_bookName.normalized(QString::NormalizationForm_C);
     const int c = a.compare(b, Qt::CaseSensitive);
     return (c > 0) - (c < 0);
 }
 
-void Book::deleteKeywords(const KeywordList& keywords)
-{
+void Book::deleteKeywords(const KeywordList& keywords) {
     for (const IOPtr& record : m_records) {
         record->deleteKeywords(keywords);
     }
 }
 
-const Book::Totals& Book::totals() const
-{
+const Book::Totals& Book::totals() const {
     if (m_totalsRevision == RecordRevision::current() && m_totalsListVersion == m_listVersion) {
         return m_totals;
     }
@@ -258,7 +238,6 @@ const Book::Totals& Book::totals() const
     return m_totals;
 }
 
-QString Book::image() const
-{
+QString Book::image() const {
     return QStringLiteral("NormalBook");
 }

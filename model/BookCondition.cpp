@@ -2,20 +2,17 @@
 
 #include "IO.h"
 
-std::shared_ptr<BookCondition> BookCondition::create()
-{
+std::shared_ptr<BookCondition> BookCondition::create() {
     return std::make_shared<BookCondition>();
 }
 
-ConditionPtr BookCondition::copy() const
-{
+ConditionPtr BookCondition::copy() const {
     auto condition = create();
     condition->takeValuesOf(*this);
     return condition;
 }
 
-bool BookCondition::ioMatchesCondition(const IO& record) const
-{
+bool BookCondition::ioMatchesCondition(const IO& record) const {
     const BookPtr* book = std::get_if<BookPtr>(&object());
     // A missing book holds no record.
     const bool inBook = book && *book && (*book)->includesObject(&record);
@@ -29,8 +26,7 @@ bool BookCondition::ioMatchesCondition(const IO& record) const
     }
 }
 
-BookPtr BookCondition::getBook() const
-{
+BookPtr BookCondition::getBook() const {
     if (conditionTypeCode() != 1) {
         return nullptr;
     }

@@ -2,13 +2,11 @@
 
 #include "Clock.h"
 
-CalendarDate CalendarDate::now()
-{
+CalendarDate CalendarDate::now() {
     return CalendarDate(Clock::now().toMSecsSinceEpoch(), TimeZoneTable::current());
 }
 
-CalendarDate CalendarDate::fromDateTime(const QDateTime& dateTime)
-{
+CalendarDate CalendarDate::fromDateTime(const QDateTime& dateTime) {
     if (!dateTime.isValid()) {
         return {};
     }
@@ -23,13 +21,11 @@ CalendarDate CalendarDate::fromDateTime(const QDateTime& dateTime)
     return CalendarDate(dateTime.toMSecsSinceEpoch(), zone);
 }
 
-CalendarDate CalendarDate::startOfDay(QDate day)
-{
+CalendarDate CalendarDate::startOfDay(QDate day) {
     return CalendarDate(day.startOfDay().toMSecsSinceEpoch(), TimeZoneTable::current());
 }
 
-QDateTime CalendarDate::toDateTime() const
-{
+QDateTime CalendarDate::toDateTime() const {
     if (!isValid()) {
         return {};
     }

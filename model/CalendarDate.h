@@ -15,9 +15,7 @@ public:
     CalendarDate() = default;
     CalendarDate(std::int64_t msecsSinceEpoch, TimeZoneTable::Index zone)
         : m_msecs(msecsSinceEpoch)
-        , m_zone(zone)
-    {
-    }
+        , m_zone(zone) {}
 
     static CalendarDate now();
     // Keeps the moment; the zone is the date-time's own (local time means the current zone).

@@ -1,13 +1,11 @@
 #include "Clock.h"
 
-std::optional<QDateTime>& Clock::fixed()
-{
+std::optional<QDateTime>& Clock::fixed() {
     static std::optional<QDateTime> moment;
     return moment;
 }
 
-QDateTime Clock::now()
-{
+QDateTime Clock::now() {
     if (fixed()) {
         // Seen in the current zone, as a real "now" would be.
         return fixed()->toLocalTime();
@@ -15,17 +13,14 @@ QDateTime Clock::now()
     return QDateTime::currentDateTime();
 }
 
-QDate Clock::today()
-{
+QDate Clock::today() {
     return now().date();
 }
 
-void Clock::setFixed(const QDateTime& moment)
-{
+void Clock::setFixed(const QDateTime& moment) {
     fixed() = moment;
 }
 
-void Clock::reset()
-{
+void Clock::reset() {
     fixed().reset();
 }

@@ -4,25 +4,21 @@ Condition::Condition() = default;
 
 Condition::~Condition() = default;
 
-ConditionPtr Condition::create()
-{
+ConditionPtr Condition::create() {
     return std::make_shared<Condition>();
 }
 
-BookPtr Condition::getBook() const
-{
+BookPtr Condition::getBook() const {
     return nullptr;
 }
 
-ConditionPtr Condition::copy() const
-{
+ConditionPtr Condition::copy() const {
     auto condition = create();
     condition->takeValuesOf(*this);
     return condition;
 }
 
-bool Condition::ioMatchesCondition(const IO&) const
-{
+bool Condition::ioMatchesCondition(const IO&) const {
     return true;
 }
 
@@ -30,8 +26,7 @@ void Condition::beginPass(const QDateTime&) {}
 
 void Condition::endPass() {}
 
-void Condition::takeValuesOf(const Condition& other)
-{
+void Condition::takeValuesOf(const Condition& other) {
     setObject(other.object());
     setObject2(other.object2());
     setConditionTypeCode(other.conditionTypeCode());

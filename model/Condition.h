@@ -58,8 +58,7 @@ protected:
     void takeValuesOf(const Condition& other);
     // The comparison of codes 1 to 6; `compareWith` gives the three-way order
     // of an operand against the record's value (operand on the left).
-    template <typename CompareWith>
-    bool standardComparison(CompareWith compareWith) const;
+    template <typename CompareWith> bool standardComparison(CompareWith compareWith) const;
 
 private:
     std::int32_t m_conditionTypeCode = 0;
@@ -67,9 +66,7 @@ private:
     ConditionOperand m_object2;
 };
 
-template <typename CompareWith>
-bool Condition::standardComparison(CompareWith compareWith) const
-{
+template <typename CompareWith> bool Condition::standardComparison(CompareWith compareWith) const {
     switch (m_conditionTypeCode) {
     case 1:
         return compareWith(m_object) == 0;

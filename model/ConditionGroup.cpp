@@ -1,7 +1,6 @@
 #include "ConditionGroup.h"
 
-BookPtr ConditionGroup::getBook() const
-{
+BookPtr ConditionGroup::getBook() const {
     // Depth first, left to right: the first book met wins, whatever the group kind.
     for (const ConditionPtr& child : m_conditions) {
         if (BookPtr book = child->getBook()) {
@@ -11,15 +10,13 @@ BookPtr ConditionGroup::getBook() const
     return nullptr;
 }
 
-void ConditionGroup::beginPass(const QDateTime& now)
-{
+void ConditionGroup::beginPass(const QDateTime& now) {
     for (const ConditionPtr& child : m_conditions) {
         child->beginPass(now);
     }
 }
 
-void ConditionGroup::endPass()
-{
+void ConditionGroup::endPass() {
     for (const ConditionPtr& child : m_conditions) {
         child->endPass();
     }

@@ -18,9 +18,9 @@ public:
     static QString lockPath(const QString& path);
 
     struct LoadResult {
-        DataRootPtr root;   // set on success
+        DataRootPtr root;     // set on success
         bool existed = false; // false: there was no file and `root` is a fresh library
-        QString error;      // set when a file exists but could not be read; `root` is then null
+        QString error;        // set when a file exists but could not be read; `root` is then null
         bool ok() const { return root != nullptr; }
     };
     // Reads the file, or makes a fresh library when there is none.

@@ -8,13 +8,11 @@
 
 DataRoot::DataRoot()
     : m_keshVersion(Amount::fromInt(2))
-    , m_mainLibrary(Book::create())
-{
+    , m_mainLibrary(Book::create()) {
     m_mainLibrary->setBookName(LocalizedText::lookup(QStringLiteral("MainLibrary")));
 }
 
-DataRoot::~DataRoot()
-{
+DataRoot::~DataRoot() {
     // Book conditions may name their own smart book, or two books each other:
     // drop the trees so such cycles are freed with the library.
     for (const SmartBookPtr& book : m_smartBooks) {
@@ -22,35 +20,29 @@ DataRoot::~DataRoot()
     }
 }
 
-DataRootPtr DataRoot::create()
-{
+DataRootPtr DataRoot::create() {
     return std::make_shared<DataRoot>();
 }
 
-void DataRoot::setSmartBooks(std::vector<SmartBookPtr> books)
-{
+void DataRoot::setSmartBooks(std::vector<SmartBookPtr> books) {
     m_smartBooks = std::move(books);
 }
 
-void DataRoot::addDumbBook(const BookPtr& book)
-{
+void DataRoot::addDumbBook(const BookPtr& book) {
     m_dumbBooks.push_back(book);
     sortLists();
 }
 
-void DataRoot::addSmartBook(const SmartBookPtr& book)
-{
+void DataRoot::addSmartBook(const SmartBookPtr& book) {
     m_smartBooks.push_back(book);
     sortLists();
 }
 
-void DataRoot::addKeyword(const KeywordPtr& keyword)
-{
+void DataRoot::addKeyword(const KeywordPtr& keyword) {
     m_keywords.push_back(keyword);
 }
 
-void DataRoot::deleteBook(const Book* book)
-{
+void DataRoot::deleteBook(const Book* book) {
     if (book && typeid(*book) == typeid(SmartBook)) {
         const auto found = std::find_if(m_smartBooks.begin(), m_smartBooks.end(),
                                         [book](const SmartBookPtr& b) { return b.get() == book; });
@@ -70,8 +62,7 @@ void DataRoot::deleteBook(const Book* book)
     }
 }
 
-void DataRoot::deleteIO(const IO* record)
-{
+void DataRoot::deleteIO(const IO* record) {
     for (const BookPtr& book : m_dumbBooks) {
         book->removeObject(record);
     }
@@ -81,8 +72,7 @@ void DataRoot::deleteIO(const IO* record)
     m_mainLibrary->removeObject(record);
 }
 
-void DataRoot::deleteIOs(const QSet<const IO*>& records)
-{
+void DataRoot::deleteIOs(const QSet<const IO*>& records) {
     for (const BookPtr& book : m_dumbBooks) {
         book->removeObjects(records);
     }
@@ -92,8 +82,7 @@ void DataRoot::deleteIOs(const QSet<const IO*>& records)
     m_mainLibrary->removeObjects(records);
 }
 
-BookPtr DataRoot::bookAtIndex(std::size_t index) const
-{
+BookPtr DataRoot::bookAtIndex(std::size_t index) const {
     if (index == 0) {
         return m_mainLibrary;
     }
@@ -104,8 +93,7 @@ BookPtr DataRoot::bookAtIndex(std::size_t index) const
     return plain < m_dumbBooks.size() ? m_dumbBooks[plain] : nullptr;
 }
 
-std::size_t DataRoot::indexOfBook(const Book* book) const
-{
+std::size_t DataRoot::indexOfBook(const Book* book) const {
     for (std::size_t j = 0; j < m_smartBooks.size(); ++j) {
         if (m_smartBooks[j].get() == book) {
             return j + 1;
@@ -122,15 +110,15 @@ std::size_t DataRoot::indexOfBook(const Book* book) const
     return notFound;
 }
 
-bool DataRoot::keywordWithNameExistsOtherThan(const QString& name, const Keyword* other) const
-{
+bool DataRoot::keywordWithNameExistsOtherThan(const QString& name, const Keyword* other) const {
     return std::any_of(m_keywords.begin(), m_keywords.end(),
                        [&](const KeywordPtr& k) { return k->name() == name && k.get() != other; });
 }
 
-void DataRoot::sortLists()
-{
-    const auto byName = [](const auto& a, const auto& b) { return a->compare(*b) < 0; };
+void DataRoot::sortLists() {
+    const auto byName = [](const auto& a, const auto& b) {
+        return a->compare(*b) < 0;
+    };
     std::stable_sort(m_dumbBooks.begin(), m_dumbBooks.end(), byName);
     std::stable_sort(m_smartBooks.begin(), m_smartBooks.end(), byName);
 }

@@ -5,28 +5,24 @@
 
 #include <cmath>
 
-std::shared_ptr<DateCondition> DateCondition::create()
-{
+std::shared_ptr<DateCondition> DateCondition::create() {
     return std::make_shared<DateCondition>();
 }
 
-ConditionPtr DateCondition::copy() const
-{
+ConditionPtr DateCondition::copy() const {
     auto condition = create();
     condition->takeValuesOf(*this);
     condition->setPeriodID(m_periodID);
     return condition;
 }
 
-DateCondition::DayPoint DateCondition::dayPointOf(const QDateTime& moment)
-{
+DateCondition::DayPoint DateCondition::dayPointOf(const QDateTime& moment) {
     const QDateTime local = moment.toLocalTime();
     const QDate day = local.date();
     return {day, local == day.startOfDay()};
 }
 
-std::optional<DateCondition::DayPoint> DateCondition::dayPointOf(const ConditionOperand& operand)
-{
+std::optional<DateCondition::DayPoint> DateCondition::dayPointOf(const ConditionOperand& operand) {
     const CalendarDate* date = std::get_if<CalendarDate>(&operand);
     if (!date || !date->isValid()) {
         return std::nullopt;
@@ -34,8 +30,7 @@ std::optional<DateCondition::DayPoint> DateCondition::dayPointOf(const Condition
     return dayPointOf(date->toDateTime());
 }
 
-std::optional<QDateTime> DateCondition::criticalDateAt(const QDateTime& now) const
-{
+std::optional<QDateTime> DateCondition::criticalDateAt(const QDateTime& now) const {
     // N is the operand truncated toward zero; without a number it is 0.
     const float* number = std::get_if<float>(&object());
     const float value = number && std::isfinite(*number) ? std::trunc(*number) : 0.0f;
@@ -53,13 +48,11 @@ std::optional<QDateTime> DateCondition::criticalDateAt(const QDateTime& now) con
     }
 }
 
-std::optional<QDateTime> DateCondition::criticalDate() const
-{
+std::optional<QDateTime> DateCondition::criticalDate() const {
     return criticalDateAt(m_passNow ? *m_passNow : Clock::now());
 }
 
-void DateCondition::beginPass(const QDateTime& now)
-{
+void DateCondition::beginPass(const QDateTime& now) {
     m_passNow = now;
     m_passCritical.reset();
     if (const std::optional<QDateTime> critical = criticalDateAt(now)) {
@@ -69,16 +62,14 @@ void DateCondition::beginPass(const QDateTime& now)
     m_passObject2 = dayPointOf(object2());
 }
 
-void DateCondition::endPass()
-{
+void DateCondition::endPass() {
     m_passNow.reset();
     m_passCritical.reset();
     m_passObject.reset();
     m_passObject2.reset();
 }
 
-int DateCondition::compareOperand(const ConditionOperand& operand, QDate recordDay) const
-{
+int DateCondition::compareOperand(const ConditionOperand& operand, QDate recordDay) const {
     std::optional<DayPoint> cached;
     if (m_passNow) {
         cached = &operand == &object() ? m_passObject : m_passObject2;
@@ -99,8 +90,7 @@ int DateCondition::compareOperand(const ConditionOperand& operand, QDate recordD
     return point->atStartOfDay ? 0 : 1;
 }
 
-bool DateCondition::matchesPeriod(QDate recordDay, bool within) const
-{
+bool DateCondition::matchesPeriod(QDate recordDay, bool within) const {
     std::optional<DayPoint> critical = m_passCritical;
     if (!m_passNow) {
         if (const std::optional<QDateTime> moment = criticalDate()) {
@@ -118,12 +108,12 @@ bool DateCondition::matchesPeriod(QDate recordDay, bool within) const
     return recordDay < critical->day || (recordDay == critical->day && !critical->atStartOfDay);
 }
 
-bool DateCondition::ioMatchesCondition(const IO& record) const
-{
+bool DateCondition::ioMatchesCondition(const IO& record) const {
     const std::int32_t code = conditionTypeCode();
     const QDate day = record.date();
     if (code >= 1 && code <= 6) {
-        return standardComparison([this, day](const ConditionOperand& operand) { return compareOperand(operand, day); });
+        return standardComparison(
+            [this, day](const ConditionOperand& operand) { return compareOperand(operand, day); });
     }
     if (code == 13 || code == 14) {
         return matchesPeriod(day, code == 13);

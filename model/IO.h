@@ -89,13 +89,21 @@ public:
 
     QString description() const;
 
+    // Set once the record stands in a book. Until then its edits cannot
+    // change any book's order, so they do not count as record changes.
+    bool isListed() const { return m_listed; }
+    void markListed() { m_listed = true; }
+
 private:
+    void noteChange() const;
+
     static IOPtr makeRegistered();
 
     // Fields read by every filtering and totalling pass come first.
     double m_amountDouble = 0.0;
     std::int8_t m_includeInStats = 0;
     bool m_hasAmount = false;
+    bool m_listed = false;
     QString m_comment;
     // Only for a comment that is not already in form C.
     std::unique_ptr<QString> m_normalizedComment;

@@ -1,14 +1,12 @@
 #include "IORegistry.h"
 
-IORegistry::Table& IORegistry::table()
-{
+IORegistry::Table& IORegistry::table() {
     // Never destroyed: records may outlive static destruction order.
     static Table* t = new Table;
     return *t;
 }
 
-IORegistry::Entry IORegistry::add(const std::shared_ptr<IO>& record)
-{
+IORegistry::Entry IORegistry::add(const std::shared_ptr<IO>& record) {
     Table& t = table();
     std::uint32_t slot = 0;
     if (!t.unused.empty()) {
@@ -25,8 +23,7 @@ IORegistry::Entry IORegistry::add(const std::shared_ptr<IO>& record)
     return {(Id(s.generation) << 32) | slot, slot};
 }
 
-void IORegistry::remove(std::uint32_t slot)
-{
+void IORegistry::remove(std::uint32_t slot) {
     Table& t = table();
     if (slot >= t.entries.size()) {
         return;
@@ -35,8 +32,7 @@ void IORegistry::remove(std::uint32_t slot)
     t.unused.push_back(slot);
 }
 
-std::shared_ptr<IO> IORegistry::find(Id id)
-{
+std::shared_ptr<IO> IORegistry::find(Id id) {
     const Table& t = table();
     const auto slot = static_cast<std::uint32_t>(id & 0xFFFFFFFFu);
     const auto generation = static_cast<std::uint32_t>(id >> 32);
@@ -46,7 +42,6 @@ std::shared_ptr<IO> IORegistry::find(Id id)
     return t.entries[slot].record.lock();
 }
 
-std::uint32_t IORegistry::slotCount()
-{
+std::uint32_t IORegistry::slotCount() {
     return static_cast<std::uint32_t>(table().entries.size());
 }

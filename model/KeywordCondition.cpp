@@ -3,39 +3,33 @@
 #include "IO.h"
 
 namespace {
-const Keyword* keywordOf(const ConditionOperand& operand)
-{
+const Keyword* keywordOf(const ConditionOperand& operand) {
     const KeywordPtr* keyword = std::get_if<KeywordPtr>(&operand);
     return keyword ? keyword->get() : nullptr;
 }
 } // namespace
 
-std::shared_ptr<KeywordCondition> KeywordCondition::create()
-{
+std::shared_ptr<KeywordCondition> KeywordCondition::create() {
     return std::make_shared<KeywordCondition>();
 }
 
-ConditionPtr KeywordCondition::copy() const
-{
+ConditionPtr KeywordCondition::copy() const {
     auto condition = create();
     condition->takeValuesOf(*this);
     return condition;
 }
 
-bool KeywordCondition::checkIs(const IO& record) const
-{
+bool KeywordCondition::checkIs(const IO& record) const {
     const KeywordList& keywords = record.keywords();
     return keywords.size() == 1 && keywords.front().get() == keywordOf(object());
 }
 
-bool KeywordCondition::checkIncludes(const IO& record) const
-{
+bool KeywordCondition::checkIncludes(const IO& record) const {
     const Keyword* keyword = keywordOf(object());
     return keyword && record.includesKeyword(keyword);
 }
 
-bool KeywordCondition::ioMatchesCondition(const IO& record) const
-{
+bool KeywordCondition::ioMatchesCondition(const IO& record) const {
     switch (conditionTypeCode()) {
     case 1:
         return checkIs(record);

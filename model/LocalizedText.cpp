@@ -1,18 +1,15 @@
 #include "LocalizedText.h"
 
-LocalizedText::Provider& LocalizedText::provider()
-{
+LocalizedText::Provider& LocalizedText::provider() {
     static Provider p;
     return p;
 }
 
-void LocalizedText::setProvider(Provider p)
-{
+void LocalizedText::setProvider(Provider p) {
     provider() = std::move(p);
 }
 
-QString LocalizedText::lookup(const QString& key)
-{
+QString LocalizedText::lookup(const QString& key) {
     if (!provider()) {
         return missingText();
     }
@@ -20,7 +17,6 @@ QString LocalizedText::lookup(const QString& key)
     return text.isEmpty() ? missingText() : text;
 }
 
-QString LocalizedText::lookup(const QString& prefix, int id)
-{
+QString LocalizedText::lookup(const QString& prefix, int id) {
     return lookup(prefix + QString::number(id));
 }

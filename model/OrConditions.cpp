@@ -2,13 +2,11 @@
 
 #include <algorithm>
 
-std::shared_ptr<OrConditions> OrConditions::create()
-{
+std::shared_ptr<OrConditions> OrConditions::create() {
     return std::make_shared<OrConditions>();
 }
 
-ConditionPtr OrConditions::copy() const
-{
+ConditionPtr OrConditions::copy() const {
     // The copy shares the children.
     auto group = create();
     group->takeValuesOf(*this);
@@ -16,8 +14,7 @@ ConditionPtr OrConditions::copy() const
     return group;
 }
 
-bool OrConditions::ioMatchesCondition(const IO& record) const
-{
+bool OrConditions::ioMatchesCondition(const IO& record) const {
     return std::any_of(children().begin(), children().end(),
                        [&record](const ConditionPtr& child) { return child->ioMatchesCondition(record); });
 }

@@ -11,8 +11,7 @@ struct Column {
     bool ascending;
 };
 
-std::vector<Column> columnsOf(const SortDescriptorList& descriptors)
-{
+std::vector<Column> columnsOf(const SortDescriptorList& descriptors) {
     std::vector<Column> columns;
     for (const SortDescriptor& d : descriptors) {
         const RecordSorter::Key key = RecordSorter::keyOf(d.key);
@@ -23,14 +22,12 @@ std::vector<Column> columnsOf(const SortDescriptorList& descriptors)
     return columns;
 }
 
-bool isIntegerKey(RecordSorter::Key key)
-{
+bool isIntegerKey(RecordSorter::Key key) {
     return key == RecordSorter::Key::Date || key == RecordSorter::Key::TimeOfEntry ||
            key == RecordSorter::Key::IncludeInStats;
 }
 
-std::int64_t integerValue(const IO& record, RecordSorter::Key key)
-{
+std::int64_t integerValue(const IO& record, RecordSorter::Key key) {
     switch (key) {
     case RecordSorter::Key::Date:
         return record.date().toJulianDay();
@@ -41,15 +38,12 @@ std::int64_t integerValue(const IO& record, RecordSorter::Key key)
     }
 }
 
-template <typename T>
-int threeWay(const T& a, const T& b)
-{
+template <typename T> int threeWay(const T& a, const T& b) {
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
 // An absent amount sorts before every amount.
-int compareAmounts(const IO& a, const IO& b)
-{
+int compareAmounts(const IO& a, const IO& b) {
     const std::optional<Amount> x = a.amount();
     const std::optional<Amount> y = b.amount();
     if (!x || !y) {
@@ -59,14 +53,12 @@ int compareAmounts(const IO& a, const IO& b)
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
-int compareStrings(QStringView a, QStringView b)
-{
+int compareStrings(QStringView a, QStringView b) {
     const int c = a.compare(b, Qt::CaseSensitive);
     return (c > 0) - (c < 0);
 }
 
-int compareByKey(const IO& a, const IO& b, RecordSorter::Key key)
-{
+int compareByKey(const IO& a, const IO& b, RecordSorter::Key key) {
     switch (key) {
     case RecordSorter::Key::Date:
     case RecordSorter::Key::TimeOfEntry:
@@ -84,8 +76,7 @@ int compareByKey(const IO& a, const IO& b, RecordSorter::Key key)
     return 0;
 }
 
-void applyOrder(IOList& records, const std::vector<std::uint32_t>& order)
-{
+void applyOrder(IOList& records, const std::vector<std::uint32_t>& order) {
     IOList sorted;
     sorted.reserve(records.size());
     for (const std::uint32_t i : order) {
@@ -95,8 +86,7 @@ void applyOrder(IOList& records, const std::vector<std::uint32_t>& order)
 }
 
 // Integer keys only (the usual day-then-entry order): sort packed keys, cache-friendly.
-void sortByIntegers(IOList& records, const std::vector<Column>& columns)
-{
+void sortByIntegers(IOList& records, const std::vector<Column>& columns) {
     struct Packed {
         std::int64_t first;
         std::int64_t second;
@@ -126,13 +116,11 @@ void sortByIntegers(IOList& records, const std::vector<Column>& columns)
     applyOrder(records, order);
 }
 
-void sortGeneral(IOList& records, const std::vector<Column>& columns)
-{
+void sortGeneral(IOList& records, const std::vector<Column>& columns) {
     // Keyword texts are built once per record, not once per comparison.
     std::vector<QString> keywordTexts;
-    const bool needsKeywordTexts = std::any_of(columns.begin(), columns.end(), [](const Column& c) {
-        return c.key == RecordSorter::Key::KeywordsAsString;
-    });
+    const bool needsKeywordTexts = std::any_of(
+        columns.begin(), columns.end(), [](const Column& c) { return c.key == RecordSorter::Key::KeywordsAsString; });
     if (needsKeywordTexts) {
         keywordTexts.reserve(records.size());
         for (const IOPtr& record : records) {
@@ -160,8 +148,7 @@ void sortGeneral(IOList& records, const std::vector<Column>& columns)
 
 } // namespace
 
-RecordSorter::Key RecordSorter::keyOf(const QString& name)
-{
+RecordSorter::Key RecordSorter::keyOf(const QString& name) {
     if (name == u"date") {
         return Key::Date;
     }
@@ -183,8 +170,7 @@ RecordSorter::Key RecordSorter::keyOf(const QString& name)
     return Key::Unknown;
 }
 
-void RecordSorter::sort(IOList& records, const SortDescriptorList& descriptors)
-{
+void RecordSorter::sort(IOList& records, const SortDescriptorList& descriptors) {
     if (records.size() < 2) {
         return;
     }
@@ -192,10 +178,8 @@ void RecordSorter::sort(IOList& records, const SortDescriptorList& descriptors)
     if (columns.empty()) {
         return;
     }
-    const bool integersOnly =
-        columns.size() <= 2 && std::all_of(columns.begin(), columns.end(), [](const Column& c) {
-            return isIntegerKey(c.key);
-        });
+    const bool integersOnly = columns.size() <= 2 && std::all_of(columns.begin(), columns.end(),
+                                                                 [](const Column& c) { return isIntegerKey(c.key); });
     if (integersOnly) {
         sortByIntegers(records, columns);
     } else {
@@ -203,8 +187,7 @@ void RecordSorter::sort(IOList& records, const SortDescriptorList& descriptors)
     }
 }
 
-int RecordSorter::compare(const IO& a, const IO& b, const SortDescriptorList& descriptors)
-{
+int RecordSorter::compare(const IO& a, const IO& b, const SortDescriptorList& descriptors) {
     for (const SortDescriptor& d : descriptors) {
         const int c = compareByKey(a, b, keyOf(d.key));
         if (c != 0) {

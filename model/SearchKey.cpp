@@ -4,12 +4,9 @@
 #include <cstring>
 
 SearchKey::SearchKey(const QString& text)
-    : m_text(text.normalized(QString::NormalizationForm_C))
-{
-}
+    : m_text(text.normalized(QString::NormalizationForm_C)) {}
 
-bool SearchKey::foundIn(QStringView haystack) const
-{
+bool SearchKey::foundIn(QStringView haystack) const {
     const qsizetype keyLength = m_text.size();
     if (keyLength == 0) {
         return true;

@@ -14,18 +14,15 @@ SmartBook::SmartBook() = default;
 
 SmartBook::~SmartBook() = default;
 
-SmartBookPtr SmartBook::create()
-{
+SmartBookPtr SmartBook::create() {
     return std::make_shared<SmartBook>();
 }
 
-void SmartBook::setConditions(ConditionPtr conditions)
-{
+void SmartBook::setConditions(ConditionPtr conditions) {
     m_conditions = std::move(conditions);
 }
 
-void SmartBook::reload(const DataRoot& root)
-{
+void SmartBook::reload(const DataRoot& root) {
     IOList found;
     if (m_conditions) {
         BookPtr source = m_conditions->getBook();
@@ -45,17 +42,14 @@ void SmartBook::reload(const DataRoot& root)
     setRecords(std::move(found));
 }
 
-void SmartBook::reloadIO(const IO&)
-{
+void SmartBook::reloadIO(const IO&) {
     qCDebug(smartBookLog) << "single reload";
 }
 
-void SmartBook::reloadIOSet(const QSet<const IO*>&)
-{
+void SmartBook::reloadIOSet(const QSet<const IO*>&) {
     qCDebug(smartBookLog) << "set reload";
 }
 
-QString SmartBook::image() const
-{
+QString SmartBook::image() const {
     return QStringLiteral("SmartBook");
 }

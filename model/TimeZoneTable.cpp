@@ -19,14 +19,12 @@ struct Table {
     QHash<QByteArray, TimeZoneTable::Index> byId;
 };
 
-Table& table()
-{
+Table& table() {
     static Table t;
     return t;
 }
 
-QByteArray currentZoneId()
-{
+QByteArray currentZoneId() {
     QByteArray id = QTimeZone::systemTimeZoneId();
     if (!id.isEmpty() && QTimeZone::isTimeZoneIdAvailable(id)) {
         return id;
@@ -38,8 +36,7 @@ QByteArray currentZoneId()
 
 } // namespace
 
-TimeZoneTable::Index TimeZoneTable::intern(const QByteArray& id)
-{
+TimeZoneTable::Index TimeZoneTable::intern(const QByteArray& id) {
     Table& t = table();
     const auto found = t.byId.constFind(id);
     if (found != t.byId.constEnd()) {
@@ -59,21 +56,18 @@ TimeZoneTable::Index TimeZoneTable::intern(const QByteArray& id)
     return index;
 }
 
-QByteArray TimeZoneTable::id(Index index)
-{
+QByteArray TimeZoneTable::id(Index index) {
     const Table& t = table();
     return index < t.entries.size() ? t.entries[index].id : QByteArray("UTC");
 }
 
-const QTimeZone& TimeZoneTable::zone(Index index)
-{
+const QTimeZone& TimeZoneTable::zone(Index index) {
     static const QTimeZone utc = QTimeZone::utc();
     const Table& t = table();
     return index < t.entries.size() ? t.entries[index].zone : utc;
 }
 
-TimeZoneTable::Index TimeZoneTable::current()
-{
+TimeZoneTable::Index TimeZoneTable::current() {
     // Re-read only when TZ changed: this runs once per new record.
     static bool known = false;
     static bool lastHadTz = false;

@@ -13,8 +13,7 @@ struct TextCase {
 
 class AmountTextTest : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(AmountTextTest, readsExactlyAndWritesCanonicalText)
-{
+TEST_P(AmountTextTest, readsExactlyAndWritesCanonicalText) {
     const TextCase c = GetParam();
     QString error;
     const std::optional<Amount> amount = Amount::fromString(QString::fromUtf8(c.input), &error);
@@ -36,8 +35,7 @@ INSTANTIATE_TEST_SUITE_P(Amount, AmountTextTest,
 
 class AmountRefusedTest : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(AmountRefusedTest, isRefusedWithAMessage)
-{
+TEST_P(AmountRefusedTest, isRefusedWithAMessage) {
     QString error;
     EXPECT_FALSE(Amount::fromString(QString::fromUtf8(GetParam()), &error)) << GetParam();
     EXPECT_FALSE(error.isEmpty());
@@ -45,11 +43,10 @@ TEST_P(AmountRefusedTest, isRefusedWithAMessage)
 
 INSTANTIATE_TEST_SUITE_P(Amount, AmountRefusedTest,
                          ::testing::Values("", "abc", "12abc", "1.2.3", "--1", "1e", "1e+", "e5", ".", "-", "1,5",
-                                           "1234567890123456789", "0.1234567890123456789", "1e999999", "1e-500",
-                                           "nan", "inf"));
+                                           "1234567890123456789", "0.1234567890123456789", "1e999999", "1e-500", "nan",
+                                           "inf"));
 
-TEST(Amount, equalValuesCompareEqualWhateverTheirSpelling)
-{
+TEST(Amount, equalValuesCompareEqualWhateverTheirSpelling) {
     EXPECT_EQ(*Amount::fromString(u"-12.50"), *Amount::fromString(u"-12.5"));
     EXPECT_EQ(*Amount::fromString(u"1e2"), *Amount::fromString(u"100"));
     EXPECT_LT(*Amount::fromString(u"-12.5"), *Amount::fromString(u"-12.4"));
@@ -59,8 +56,7 @@ TEST(Amount, equalValuesCompareEqualWhateverTheirSpelling)
     EXPECT_LT(Amount(), *Amount::fromString(u"1e-300"));
 }
 
-TEST(Amount, fromDoubleTakesTheShortestTextThatReadsBack)
-{
+TEST(Amount, fromDoubleTakesTheShortestTextThatReadsBack) {
     EXPECT_EQ(Amount::fromDouble(-12.5)->toString(), u"-12.5");
     EXPECT_EQ(Amount::fromDouble(0.1)->toString(), u"0.1");
     EXPECT_EQ(Amount::fromDouble(0.1 + 0.2)->toString(), u"0.30000000000000004");
@@ -72,17 +68,16 @@ TEST(Amount, fromDoubleTakesTheShortestTextThatReadsBack)
     EXPECT_FALSE(Amount::fromDouble(std::numeric_limits<double>::infinity()));
 }
 
-TEST(Amount, toDoubleIsTheNearestDouble)
-{
-    for (const double d : {-12.5, 0.1, 0.30000000000000004, 123456.78, 9007199254740993.0, 1e23, 1.7976931348623157e308}) {
+TEST(Amount, toDoubleIsTheNearestDouble) {
+    for (const double d :
+         {-12.5, 0.1, 0.30000000000000004, 123456.78, 9007199254740993.0, 1e23, 1.7976931348623157e308}) {
         EXPECT_EQ(Amount::fromDouble(d)->toDouble(), d);
     }
     EXPECT_EQ(Amount::fromString(u"0.1")->toDouble(), 0.1);
     EXPECT_EQ(Amount::fromString(u"123456789012345678")->toDouble(), 123456789012345678.0);
 }
 
-TEST(Amount, comparesWithTheExactValueOfADouble)
-{
+TEST(Amount, comparesWithTheExactValueOfADouble) {
     const Amount tenth = *Amount::fromString(u"0.1");
     EXPECT_EQ(tenth.compareWithDouble(0.1f), std::strong_ordering::less); // 0.1f is 0.100000001490116…
     EXPECT_EQ(tenth.compareWithDouble(0.1), std::strong_ordering::less);  // 0.1 is 0.1000000000000000055…

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     TestEnvironment::setUp();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

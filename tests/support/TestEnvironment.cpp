@@ -8,16 +8,14 @@
 #include <ctime>
 
 namespace {
-QTemporaryDir*& homeDir()
-{
+QTemporaryDir*& homeDir() {
     // Lives until the process ends, then removes itself.
     static QTemporaryDir* dir = nullptr;
     return dir;
 }
 } // namespace
 
-void TestEnvironment::setUp()
-{
+void TestEnvironment::setUp() {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_SCALE_FACTOR", "1");
     if (!homeDir()) {
@@ -36,13 +34,11 @@ void TestEnvironment::setUp()
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-QString TestEnvironment::home()
-{
+QString TestEnvironment::home() {
     return homeDir() ? homeDir()->path() : QString();
 }
 
-void TestEnvironment::setTimeZone(const char* zone)
-{
+void TestEnvironment::setTimeZone(const char* zone) {
     qputenv("TZ", zone);
     tzset();
 }

@@ -1,0 +1,191 @@
+// Speed of the everyday book operations on a lifetime of records, each beside
+// the same work done on a plain vector of small structs (the physical floor).
+#include "SyntheticLibrary.h"
+
+#include "Book.h"
+#include "Clock.h"
+#include "RecordRevision.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+
+namespace {
+
+const BookPtr& mainLibrary(const benchmark::State& state) {
+    return SyntheticLibrary::shared(static_cast<std::size_t>(state.range(0)))->mainLibrary();
+}
+
+void BM_Resort(benchmark::State& state) {
+    const BookPtr& book = mainLibrary(state);
+    std::mt19937 random(7);
+    for (auto _ : state) {
+        state.PauseTiming();
+        IOList shuffled = book->records();
+        std::shuffle(shuffled.begin(), shuffled.end(), random);
+        book->setRecords(std::move(shuffled));
+        state.ResumeTiming();
+        book->resort();
+    }
+}
+
+void BM_FilterSearchKey(benchmark::State& state) {
+    const BookPtr& book = mainLibrary(state);
+    const QString key = QStringLiteral("the");
+    for (auto _ : state) {
+        book->reloadFilteredListWithSearchKey(key, {});
+        benchmark::DoNotOptimize(book->filteredCount());
+    }
+    state.counters["matches"] = double(book->filteredCount());
+    book->reloadFilteredListWithSearchKey(QString(), {});
+}
+
+void BM_FilterKeyword(benchmark::State& state) {
+    const DataRootPtr& root = SyntheticLibrary::shared(static_cast<std::size_t>(state.range(0)));
+    const BookPtr& book = root->mainLibrary();
+    const KeywordList keywords = {root->keywords().front()};
+    for (auto _ : state) {
+        book->reloadFilteredListWithSearchKey(QString(), keywords);
+        benchmark::DoNotOptimize(book->filteredCount());
+    }
+    state.counters["matches"] = double(book->filteredCount());
+    book->reloadFilteredListWithSearchKey(QString(), {});
+}
+
+void BM_Totals(benchmark::State& state) {
+    const BookPtr& book = mainLibrary(state);
+    book->reloadFilteredListWithSearchKey(QString(), {});
+    for (auto _ : state) {
+        // As after any edit: the totals must be summed afresh.
+        RecordRevision::advance();
+        benchmark::DoNotOptimize(book->totalIn());
+        benchmark::DoNotOptimize(book->totalOut());
+        benchmark::DoNotOptimize(book->total());
+    }
+}
+
+void BM_AddObject(benchmark::State& state) {
+    const BookPtr& book = mainLibrary(state);
+    book->resort();
+    std::mt19937 random(11);
+    const QDate today = Clock::today();
+    for (auto _ : state) {
+        state.PauseTiming();
+        IOPtr record = IO::create();
+        // A day somewhere in the library, so the insertion point varies.
+        record->setDate(today.addDays(-std::uniform_int_distribution<int>(0, 365 * 30)(random)));
+        record->setAmount(Amount::fromInt(-12));
+        record->setComment(QStringLiteral("Bench record"));
+        state.ResumeTiming();
+        book->addObject(record);
+        state.PauseTiming();
+        book->removeObject(record);
+        state.ResumeTiming();
+    }
+}
+
+// The floor: the same work on a plain vector of small structs.
+struct PlainRecord {
+    qint64 day;
+    qint64 entered;
+    double amount;
+    const char16_t* comment;
+    qsizetype commentLength;
+    std::int8_t include;
+};
+
+std::vector<PlainRecord> plainRecords(const benchmark::State& state) {
+    std::vector<PlainRecord> plain;
+    for (const IOPtr& r : mainLibrary(state)->records()) {
+        plain.push_back({r->date().toJulianDay(), r->timeOfEntry().msecsSinceEpoch(), r->amountAsDouble(),
+                         reinterpret_cast<const char16_t*>(r->comment().utf16()), r->comment().size(),
+                         r->includeInStats()});
+    }
+    return plain;
+}
+
+void BM_FloorSort(benchmark::State& state) {
+    std::vector<PlainRecord> plain = plainRecords(state);
+    std::mt19937 random(7);
+    for (auto _ : state) {
+        state.PauseTiming();
+        std::shuffle(plain.begin(), plain.end(), random);
+        state.ResumeTiming();
+        std::sort(plain.begin(), plain.end(), [](const PlainRecord& a, const PlainRecord& b) {
+            return a.day != b.day ? a.day > b.day : a.entered > b.entered;
+        });
+    }
+}
+
+void BM_FloorSubstringScan(benchmark::State& state) {
+    const std::vector<PlainRecord> plain = plainRecords(state);
+    const std::u16string_view key = u"the";
+    for (auto _ : state) {
+        std::vector<const PlainRecord*> found;
+        for (const PlainRecord& r : plain) {
+            if (std::u16string_view(r.comment, std::size_t(r.commentLength)).find(key) != std::u16string_view::npos) {
+                found.push_back(&r);
+            }
+        }
+        benchmark::DoNotOptimize(found.data());
+    }
+}
+
+void BM_FloorSums(benchmark::State& state) {
+    const std::vector<PlainRecord> plain = plainRecords(state);
+    for (auto _ : state) {
+        double in = 0;
+        double out = 0;
+        double total = 0;
+        for (const PlainRecord& r : plain) {
+            if (r.include && r.amount > 0) {
+                in += r.amount;
+            }
+        }
+        for (const PlainRecord& r : plain) {
+            if (r.include && r.amount < 0) {
+                out -= r.amount;
+            }
+        }
+        for (const PlainRecord& r : plain) {
+            if (r.include) {
+                total += r.amount;
+            }
+        }
+        benchmark::DoNotOptimize(in + out + total);
+    }
+}
+
+void BM_LibraryMemory(benchmark::State& state) {
+    // Building the library is not timed; this case reports its resident size.
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(mainLibrary(state)->count());
+    }
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmRSS:")) {
+                state.counters["rss_MB"] = line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+            }
+        }
+    }
+}
+
+constexpr std::int64_t small = 100'000;
+constexpr std::int64_t large = 1'000'000;
+
+BENCHMARK(BM_LibraryMemory)->Arg(small)->Arg(large)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Resort)->Arg(small)->Arg(large)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterSearchKey)->Arg(small)->Arg(large)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterKeyword)->Arg(small)->Arg(large)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Totals)->Arg(small)->Arg(large)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddObject)->Arg(small)->Arg(large)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloorSort)->Arg(small)->Arg(large)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloorSubstringScan)->Arg(small)->Arg(large)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FloorSums)->Arg(small)->Arg(large)->Unit(benchmark::kMillisecond);
+
+} // namespace
