@@ -110,16 +110,13 @@ bool IO::setAmountWithDouble(double value) {
 void IO::setComment(const QString& comment) {
     m_comment = comment;
     QString normalized = comment.normalized(QString::NormalizationForm_C);
-    if (normalized == comment) {
+    m_commentIsNormalized = normalized == comment;
+    if (m_commentIsNormalized) {
         m_normalizedComment.reset();
     } else {
         m_normalizedComment = std::make_unique<QString>(std::move(normalized));
     }
     noteChange();
-}
-
-QStringView IO::normalizedComment() const {
-    return m_normalizedComment ? QStringView(*m_normalizedComment) : QStringView(m_comment);
 }
 
 void IO::setKeywords(KeywordList keywords) {

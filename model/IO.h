@@ -68,7 +68,9 @@ public:
     const QString& comment() const { return m_comment; }
     void setComment(const QString& comment);
     // The comment in normalization form C, for searching and sorting.
-    QStringView normalizedComment() const;
+    QStringView normalizedComment() const {
+        return m_commentIsNormalized ? QStringView(m_comment) : QStringView(*m_normalizedComment);
+    }
 
     const KeywordList& keywords() const { return m_keywords; }
     void setKeywords(KeywordList keywords);
@@ -99,15 +101,16 @@ private:
 
     static IOPtr makeRegistered();
 
-    // Fields read by every filtering and totalling pass come first.
+    // Fields read by every filtering and totalling pass come first, to share a cache line.
     double m_amountDouble = 0.0;
     std::int8_t m_includeInStats = 0;
     bool m_hasAmount = false;
     bool m_listed = false;
+    bool m_commentIsNormalized = true;
     QString m_comment;
+    KeywordList m_keywords;
     // Only for a comment that is not already in form C.
     std::unique_ptr<QString> m_normalizedComment;
-    KeywordList m_keywords;
     QDate m_date;
     Amount m_amount;
     CalendarDate m_timeOfEntry;

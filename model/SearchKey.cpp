@@ -1,7 +1,10 @@
 #include "SearchKey.h"
 
-#include <algorithm>
 #include <cstring>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 SearchKey::SearchKey(const QString& text)
     : m_text(text.normalized(QString::NormalizationForm_C)) {}
