@@ -137,19 +137,27 @@ DataRootPtr SyntheticLibrary::build(std::size_t records, std::uint32_t seed) {
     const qint64 days = first.daysTo(today);
     const TimeZoneTable::Index zone = TimeZoneTable::current();
 
-    // Records are entered in day order, as a user keeps a ledger.
-    std::vector<qint64> offsets(records);
-    for (qint64& offset : offsets) {
-        offset = std::uniform_int_distribution<qint64>(0, days)(random);
+    // Made in the order of the main library (newest day first, newest entry
+    // first), as reading the data file at start-up makes them.
+    struct Stamp {
+        qint64 day;
+        qint64 entered;
+    };
+    std::vector<Stamp> stamps(records);
+    for (Stamp& stamp : stamps) {
+        stamp.day = std::uniform_int_distribution<qint64>(0, days)(random);
+        const QDate day = first.addDays(stamp.day);
+        stamp.entered = day.startOfDay().toMSecsSinceEpoch() +
+                        std::uniform_int_distribution<qint64>(8 * 3600000LL, 23 * 3600000LL)(random);
     }
-    std::sort(offsets.begin(), offsets.end());
+    std::sort(stamps.begin(), stamps.end(),
+              [](const Stamp& a, const Stamp& b) { return a.day != b.day ? a.day > b.day : a.entered > b.entered; });
 
     IOList all;
     all.reserve(records);
-    for (const qint64 offset : offsets) {
-        const QDate day = first.addDays(offset);
-        const qint64 entered = day.startOfDay().toMSecsSinceEpoch() +
-                               std::uniform_int_distribution<qint64>(8 * 3600000LL, 23 * 3600000LL)(random);
+    for (const Stamp& stamp : stamps) {
+        const QDate day = first.addDays(stamp.day);
+        const qint64 entered = stamp.entered;
         IOPtr record = IO::createWithTimeOfEntry(CalendarDate(entered, zone));
         record->setDate(day);
         record->setAmount(randomAmount(random));

@@ -9,6 +9,18 @@
 namespace {
 // Below this size a linear scan beats building an index.
 constexpr std::size_t indexThreshold = 64;
+
+// Passes over every record of a book wait on memory, not on work: asking for a
+// record a few steps ahead lets those waits overlap.
+constexpr std::size_t prefetchDistance = 24;
+
+// Takes the array and its size rather than the vector: GCC 12 drops the
+// prefetch when it reads the vector's size inside the loop.
+inline void prefetchAhead(const IOPtr* records, std::size_t count, std::size_t i) {
+    if (i + prefetchDistance < count) {
+        __builtin_prefetch(records[i + prefetchDistance].get());
+    }
+}
 } // namespace
 
 Book::Book()
@@ -178,8 +190,22 @@ void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList
     const bool active = !key.isEmpty() || !keywords.empty();
     if (active) {
         const SearchKey searchKey(key);
-        for (const IOPtr& record : m_records) {
-            if (searchKey.foundIn(record->normalizedComment()) && record->includesKeywords(keywords)) {
+        const std::uint64_t wanted = IO::keywordMaskOf(keywords);
+        const IOPtr* records = m_records.data();
+        const std::size_t count = m_records.size();
+        for (std::size_t i = 0; i < count; ++i) {
+            prefetchAhead(records, count, i);
+            // Comment texts are spread over the heap; fetch one well before it is searched.
+            if (!searchKey.isEmpty() && i + prefetchDistance / 2 < count) {
+                const IO& ahead = *records[i + prefetchDistance / 2];
+                if ((ahead.commentPairMask() & searchKey.pairMask()) == searchKey.pairMask()) {
+                    __builtin_prefetch(ahead.normalizedComment().utf16());
+                }
+            }
+            const IOPtr& record = records[i];
+            if ((record->keywordMask() & wanted) == wanted &&
+                (record->commentPairMask() & searchKey.pairMask()) == searchKey.pairMask() &&
+                searchKey.foundIn(record->normalizedComment()) && record->includesKeywords(keywords)) {
                 m_filtered.push_back(record);
             }
         }
@@ -220,16 +246,15 @@ const Book::Totals& Book::totals() const {
         return m_totals;
     }
     Totals t;
-    for (const IOPtr& record : filteredList()) {
-        if (record->includeInStats() == 0) {
-            continue;
-        }
-        const double amount = record->amountAsDouble();
-        if (amount > 0.0) {
-            t.in += amount;
-        } else if (amount < 0.0) {
-            t.out -= amount;
-        }
+    const IOPtr* records = filteredList().data();
+    const std::size_t count = filteredList().size();
+    for (std::size_t i = 0; i < count; ++i) {
+        prefetchAhead(records, count, i);
+        const IO& record = *records[i];
+        // Without branches: signs and flags are unpredictable from record to record.
+        const double amount = record.amountAsDouble() * double(record.includeInStats() != 0);
+        t.in += amount > 0.0 ? amount : 0.0;
+        t.out -= amount < 0.0 ? amount : 0.0;
         t.balance += amount;
     }
     m_totals = t;

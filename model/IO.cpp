@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "DateUtility.h"
+#include "RecordPool.h"
 #include "RecordRevision.h"
 #include "SearchKey.h"
 
@@ -11,20 +12,19 @@
 IO::IO(Private) {}
 
 IO::~IO() {
-    IORegistry::remove(m_slot);
+    IORegistry::remove(registrySlot());
 }
 
 IOPtr IO::makeRegistered() {
-    auto record = std::make_shared<IO>(Private());
+    auto record = std::allocate_shared<IO>(RecordAllocator<IO>(), Private());
     const IORegistry::Entry entry = IORegistry::add(record);
     record->m_id = entry.id;
-    record->m_slot = entry.slot;
     return record;
 }
 
 IOPtr IO::create() {
     IOPtr record = makeRegistered();
-    record->m_timeOfEntry = CalendarDate::now();
+    record->setTimeOfEntry(CalendarDate::now());
     record->setDate(Clock::today());
     record->m_includeInStats = 1;
     return record;
@@ -34,7 +34,7 @@ IOPtr IO::create(const std::optional<Amount>& amount, const std::optional<QDateT
                  std::optional<KeywordList> keywords, const std::optional<QString>& comment,
                  std::int8_t includeInStats) {
     IOPtr record = makeRegistered();
-    record->m_timeOfEntry = CalendarDate::now();
+    record->setTimeOfEntry(CalendarDate::now());
     record->setAmount(amount.value_or(Amount()));
     if (date && date->isValid()) {
         record->setDate(*date);
@@ -49,7 +49,7 @@ IOPtr IO::create(const std::optional<Amount>& amount, const std::optional<QDateT
 
 IOPtr IO::createWithTimeOfEntry(const CalendarDate& timeOfEntry) {
     IOPtr record = makeRegistered();
-    record->m_timeOfEntry = timeOfEntry;
+    record->setTimeOfEntry(timeOfEntry);
     return record;
 }
 
@@ -71,7 +71,12 @@ void IO::noteChange() const {
 }
 
 QDateTime IO::dateTime() const {
-    return m_date.startOfDay();
+    return date().startOfDay();
+}
+
+void IO::setTimeOfEntry(const CalendarDate& moment) {
+    m_entryMsecs = moment.msecsSinceEpoch();
+    m_entryZone = moment.zoneIndex();
 }
 
 void IO::setDate(const QDateTime& date) {
@@ -80,7 +85,11 @@ void IO::setDate(const QDateTime& date) {
 }
 
 void IO::setDate(QDate day) {
-    m_date = day;
+    const qint64 julian = day.isValid() ? day.toJulianDay() : qint64(noDay);
+    // Days beyond a few million years cannot be entered or stored; keep them out.
+    m_day = julian > std::numeric_limits<std::int32_t>::min() && julian <= std::numeric_limits<std::int32_t>::max()
+                ? static_cast<std::int32_t>(julian)
+                : noDay;
     noteChange();
 }
 
@@ -88,13 +97,15 @@ std::optional<Amount> IO::amount() const {
     if (!m_hasAmount) {
         return std::nullopt;
     }
-    return m_amount;
+    return Amount::fromParts(m_amountMantissa, m_amountExponent);
 }
 
 void IO::setAmount(const std::optional<Amount>& amount) {
+    const Amount value = amount.value_or(Amount());
     m_hasAmount = amount.has_value();
-    m_amount = amount.value_or(Amount());
-    m_amountDouble = m_amount.toDouble();
+    m_amountMantissa = value.mantissa();
+    m_amountExponent = static_cast<std::int16_t>(value.exponent());
+    m_amountDouble = value.toDouble();
     noteChange();
 }
 
@@ -107,21 +118,53 @@ bool IO::setAmountWithDouble(double value) {
     return true;
 }
 
+namespace {
+// Text without a character from U+0300 on (where combining marks begin) is in
+// form C already; most comments are, and need no normalizing copy.
+bool isPlainlyNormalized(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x300; });
+}
+} // namespace
+
 void IO::setComment(const QString& comment) {
     m_comment = comment;
-    QString normalized = comment.normalized(QString::NormalizationForm_C);
-    m_commentIsNormalized = normalized == comment;
+    m_commentIsNormalized = isPlainlyNormalized(comment);
+    if (!m_commentIsNormalized) {
+        QString normalized = comment.normalized(QString::NormalizationForm_C);
+        m_commentIsNormalized = normalized == comment;
+        if (!m_commentIsNormalized) {
+            m_normalizedComment = std::make_unique<QString>(std::move(normalized));
+        }
+    }
     if (m_commentIsNormalized) {
         m_normalizedComment.reset();
-    } else {
-        m_normalizedComment = std::make_unique<QString>(std::move(normalized));
     }
+    m_commentPairs = SearchKey::pairMaskOf(normalizedComment());
     noteChange();
 }
 
 void IO::setKeywords(KeywordList keywords) {
     m_keywords = std::move(keywords);
+    keywordsChanged();
+}
+
+void IO::keywordsChanged() {
+    m_keywordMask = keywordMaskOf(m_keywords);
     noteChange();
+}
+
+std::uint64_t IO::keywordBit(const Keyword* keyword) {
+    // Fibonacci hashing of the address picks one of 64 bits.
+    const auto address = reinterpret_cast<std::uintptr_t>(keyword) >> 4;
+    return std::uint64_t(1) << ((std::uint64_t(address) * 0x9E3779B97F4A7C15ULL) >> 58);
+}
+
+std::uint64_t IO::keywordMaskOf(const KeywordList& keywords) {
+    std::uint64_t mask = 0;
+    for (const KeywordPtr& keyword : keywords) {
+        mask |= keywordBit(keyword.get());
+    }
+    return mask;
 }
 
 bool IO::includesKeyword(const Keyword* keyword) const {
@@ -139,7 +182,7 @@ void IO::addKeyword(const KeywordPtr& keyword) {
         return;
     }
     m_keywords.push_back(keyword);
-    noteChange();
+    keywordsChanged();
 }
 
 void IO::deleteKeyword(const Keyword* keyword) {
@@ -149,7 +192,7 @@ void IO::deleteKeyword(const Keyword* keyword) {
         return;
     }
     m_keywords.erase(found);
-    noteChange();
+    keywordsChanged();
 }
 
 void IO::addKeywords(const KeywordList& keywords) {

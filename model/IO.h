@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -48,12 +49,12 @@ public:
     // The live record with this id, or nothing.
     static IOPtr find(IORegistry::Id id) { return IORegistry::find(id); }
     IORegistry::Id recordId() const { return m_id; }
-    std::uint32_t registrySlot() const { return m_slot; }
+    std::uint32_t registrySlot() const { return static_cast<std::uint32_t>(m_id & 0xFFFFFFFFu); }
 
-    const CalendarDate& timeOfEntry() const { return m_timeOfEntry; }
+    CalendarDate timeOfEntry() const { return CalendarDate(m_entryMsecs, m_entryZone); }
 
     // The record's day. Every date given is reduced to its calendar day.
-    QDate date() const { return m_date; }
+    QDate date() const { return m_day == noDay ? QDate() : QDate::fromJulianDay(m_day); }
     // The day as a date-time: 00:00:00 in the current zone.
     QDateTime dateTime() const;
     void setDate(const QDateTime& date);
@@ -71,12 +72,21 @@ public:
     QStringView normalizedComment() const {
         return m_commentIsNormalized ? QStringView(m_comment) : QStringView(*m_normalizedComment);
     }
+    // Which pairs of adjacent characters the comment holds (SearchKey::pairMaskOf):
+    // a comment that lacks a pair of the key cannot contain the key.
+    std::uint32_t commentPairMask() const { return m_commentPairs; }
 
     const KeywordList& keywords() const { return m_keywords; }
     void setKeywords(KeywordList keywords);
     bool includesKeyword(const Keyword* keyword) const;
     bool includesKeyword(const KeywordPtr& keyword) const { return includesKeyword(keyword.get()); }
     bool includesKeywords(const KeywordList& keywords) const;
+    // One bit per keyword (by identity, hashed): a record whose mask lacks a
+    // bit of `mask` cannot carry all of those keywords. Lets a filter skip
+    // most records without reading their keyword lists.
+    std::uint64_t keywordMask() const { return m_keywordMask; }
+    static std::uint64_t keywordMaskOf(const KeywordList& keywords);
+    static std::uint64_t keywordBit(const Keyword* keyword);
     void addKeyword(const KeywordPtr& keyword);
     void deleteKeyword(const Keyword* keyword);
     void addKeywords(const KeywordList& keywords);
@@ -97,23 +107,32 @@ public:
     void markListed() { m_listed = true; }
 
 private:
-    void noteChange() const;
-
     static IOPtr makeRegistered();
+    void setTimeOfEntry(const CalendarDate& moment);
+    void noteChange() const;
+    void keywordsChanged();
 
-    // Fields read by every filtering and totalling pass come first, to share a cache line.
+    static constexpr std::int32_t noDay = std::numeric_limits<std::int32_t>::min();
+
+    // A pass over every record (filtering, totals) reads only these fields:
+    // with the shared-pointer header they fill one cache line.
     double m_amountDouble = 0.0;
+    QString m_comment;
+    std::uint64_t m_keywordMask = 0;
+    std::uint32_t m_commentPairs = 0;
     std::int8_t m_includeInStats = 0;
     bool m_hasAmount = false;
     bool m_listed = false;
     bool m_commentIsNormalized = true;
-    QString m_comment;
+
+    // The rest, packed into the second line.
+    std::int64_t m_amountMantissa = 0;
+    std::int64_t m_entryMsecs = CalendarDate().msecsSinceEpoch();
+    std::int32_t m_day = noDay;
+    std::int16_t m_amountExponent = 0;
+    TimeZoneTable::Index m_entryZone = 0;
     KeywordList m_keywords;
     // Only for a comment that is not already in form C.
     std::unique_ptr<QString> m_normalizedComment;
-    QDate m_date;
-    Amount m_amount;
-    CalendarDate m_timeOfEntry;
     IORegistry::Id m_id = 0;
-    std::uint32_t m_slot = 0;
 };

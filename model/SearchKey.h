@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstdint>
+
 // A search text prepared once per filtering: kept in normalization form C so
 // that canonically equivalent spellings find each other, and searched without
 // allocating, since every record of a book is tested on every keystroke.
@@ -17,6 +19,13 @@ public:
     // Case- and diacritic-sensitive substring test; `haystack` must be in form C too.
     bool foundIn(QStringView haystack) const;
 
+    // One bit (of 32, hashed) for each pair of adjacent characters in `text`.
+    // Every pair of the key stands in any text that contains the key, so a
+    // text whose mask lacks a bit of pairMask() cannot contain the key.
+    static std::uint32_t pairMaskOf(QStringView text);
+    std::uint32_t pairMask() const { return m_pairMask; }
+
 private:
     QString m_text;
+    std::uint32_t m_pairMask = 0;
 };
