@@ -15,6 +15,7 @@
 #endif
 #endif
 
+#ifndef KESH_PLAIN_ALLOCATION
 namespace {
 
 constexpr std::size_t blockBytes = 2 * 1024 * 1024;
@@ -78,6 +79,7 @@ Pool& poolFor(std::size_t size) {
 }
 
 } // namespace
+#endif
 
 void* RecordPool::allocate(std::size_t size) {
 #ifdef KESH_PLAIN_ALLOCATION
