@@ -11,4 +11,8 @@ public:
     QString className() const override { return QStringLiteral("AmountCondition"); }
     ConditionPtr copy() const override;
     bool ioMatchesCondition(const IO& record) const override;
+
+private:
+    // Three-way order of a number operand against the record's amount.
+    static int compareBound(const ConditionOperand& operand, const IO& record);
 };

@@ -17,24 +17,39 @@ QString CommentCondition::text() const {
     return text ? *text : QString();
 }
 
-const SearchKey& CommentCondition::searchKey() const {
-    const QString current = text();
-    if (current != m_searchKeySource) {
-        m_searchKeySource = current;
-        m_searchKey = SearchKey(current);
-    }
-    return m_searchKey;
+void CommentCondition::beginPass(const QDateTime&) {
+    m_passKey.emplace(text());
+}
+
+void CommentCondition::endPass() {
+    m_passKey.reset();
+}
+
+bool CommentCondition::includes(const SearchKey& key, const IO& record) {
+    // A comment that lacks a character pair of the text cannot contain it.
+    return !key.isEmpty() && (record.commentPairMask() & key.pairMask()) == key.pairMask() &&
+           key.foundIn(record.normalizedComment());
+}
+
+bool CommentCondition::startsWith(const SearchKey& key, const IO& record) {
+    // The first occurrence is at the start exactly when the comment begins with the text.
+    return !key.isEmpty() && record.normalizedComment().startsWith(key.text());
+}
+
+bool CommentCondition::equals(const SearchKey& key, const IO& record) {
+    return record.normalizedComment() == QStringView(key.text());
 }
 
 bool CommentCondition::checkIncludes(const IO& record) const {
-    // An empty text is never found.
-    const SearchKey& key = searchKey();
-    return !key.isEmpty() && key.foundIn(record.normalizedComment());
+    return m_passKey ? includes(*m_passKey, record) : includes(SearchKey(text()), record);
 }
 
 bool CommentCondition::checkStartsWith(const IO& record) const {
-    const SearchKey& key = searchKey();
-    return !key.isEmpty() && record.normalizedComment().startsWith(key.text());
+    return m_passKey ? startsWith(*m_passKey, record) : startsWith(SearchKey(text()), record);
+}
+
+bool CommentCondition::checkEquals(const IO& record) const {
+    return m_passKey ? equals(*m_passKey, record) : equals(SearchKey(text()), record);
 }
 
 bool CommentCondition::checkEndsWith(const IO& record) const {
@@ -45,9 +60,9 @@ bool CommentCondition::checkEndsWith(const IO& record) const {
 bool CommentCondition::ioMatchesCondition(const IO& record) const {
     switch (conditionTypeCode()) {
     case 1:
-        return record.normalizedComment() == QStringView(searchKey().text());
+        return checkEquals(record);
     case 2:
-        return record.normalizedComment() != QStringView(searchKey().text());
+        return !checkEquals(record);
     case 7:
         return checkIncludes(record);
     case 8:

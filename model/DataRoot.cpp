@@ -13,11 +13,9 @@ DataRoot::DataRoot()
 }
 
 DataRoot::~DataRoot() {
-    // Book conditions may name their own smart book, or two books each other:
-    // drop the trees so such cycles are freed with the library.
-    for (const SmartBookPtr& book : m_smartBooks) {
-        book->setConditions(nullptr);
-    }
+    // Book conditions may name their own smart book, or two books each other
+    // (deleted ones too): drop the trees so such cycles are freed with the library.
+    SmartBook::releaseTrees(m_smartBooks);
 }
 
 DataRootPtr DataRoot::create() {

@@ -5,6 +5,11 @@
 
 #include <cmath>
 
+namespace {
+// Far beyond any calendar in either direction; keeps the arithmetic in range.
+constexpr float periodLimit = 1e7f;
+} // namespace
+
 std::shared_ptr<DateCondition> DateCondition::create() {
     return std::make_shared<DateCondition>();
 }
@@ -30,73 +35,58 @@ std::optional<DateCondition::DayPoint> DateCondition::dayPointOf(const Condition
     return dayPointOf(date->toDateTime());
 }
 
+int DateCondition::compareDay(const std::optional<DayPoint>& point, QDate recordDay) {
+    if (!point) {
+        // A missing operand equals every day.
+        return 0;
+    }
+    // The operand is a moment and the record's date the start of its day:
+    // they compare chronologically through the local day the moment falls on.
+    if (point->day != recordDay) {
+        return point->day < recordDay ? -1 : 1;
+    }
+    return point->atStartOfDay ? 0 : 1;
+}
+
 std::optional<QDateTime> DateCondition::criticalDateAt(const QDateTime& now) const {
     // N is the operand truncated toward zero; without a number it is 0.
     const float* number = std::get_if<float>(&object());
-    const float value = number && std::isfinite(*number) ? std::trunc(*number) : 0.0f;
-    // Far beyond any calendar: clamp instead of overflowing the conversion.
-    const auto n = static_cast<qint64>(std::fmax(-1e7f, std::fmin(1e7f, value)));
+    const float value = number && !std::isnan(*number) ? std::trunc(*number) : 0.0f;
+    const auto n = static_cast<qint64>(std::fmax(-periodLimit, std::fmin(periodLimit, value)));
+    // Calendar arithmetic on the local wall clock: the time of day stays.
+    const QDateTime local = now.toLocalTime();
     switch (m_periodID) {
     case 1:
-        return now.addDays(-n);
+        return local.addDays(-n);
     case 2:
-        return now.addDays(-7 * n);
+        return local.addDays(-7 * n);
     case 3:
-        return now.addMonths(static_cast<int>(-n));
+        return local.addMonths(static_cast<int>(-n));
     default:
         return std::nullopt;
     }
 }
 
 std::optional<QDateTime> DateCondition::criticalDate() const {
-    return criticalDateAt(m_passNow ? *m_passNow : Clock::now());
+    return criticalDateAt(m_pass ? m_pass->now : Clock::now());
 }
 
 void DateCondition::beginPass(const QDateTime& now) {
-    m_passNow = now;
-    m_passCritical.reset();
+    Pass pass;
+    pass.now = now;
     if (const std::optional<QDateTime> critical = criticalDateAt(now)) {
-        m_passCritical = dayPointOf(*critical);
+        pass.critical = dayPointOf(*critical);
     }
-    m_passObject = dayPointOf(object());
-    m_passObject2 = dayPointOf(object2());
+    pass.object = dayPointOf(object());
+    pass.object2 = dayPointOf(object2());
+    m_pass = std::move(pass);
 }
 
 void DateCondition::endPass() {
-    m_passNow.reset();
-    m_passCritical.reset();
-    m_passObject.reset();
-    m_passObject2.reset();
+    m_pass.reset();
 }
 
-int DateCondition::compareOperand(const ConditionOperand& operand, QDate recordDay) const {
-    std::optional<DayPoint> cached;
-    if (m_passNow) {
-        cached = &operand == &object() ? m_passObject : m_passObject2;
-    }
-    const std::optional<DayPoint> point = m_passNow ? cached : dayPointOf(operand);
-    if (!point) {
-        // A missing operand equals every day.
-        return 0;
-    }
-    // The operand is a moment, the record's date is the start of its day:
-    // compare them chronologically through the local day the moment falls on.
-    if (point->day < recordDay) {
-        return -1;
-    }
-    if (point->day > recordDay) {
-        return 1;
-    }
-    return point->atStartOfDay ? 0 : 1;
-}
-
-bool DateCondition::matchesPeriod(QDate recordDay, bool within) const {
-    std::optional<DayPoint> critical = m_passCritical;
-    if (!m_passNow) {
-        if (const std::optional<QDateTime> moment = criticalDate()) {
-            critical = dayPointOf(*moment);
-        }
-    }
+bool DateCondition::matchesPeriod(const std::optional<DayPoint>& critical, QDate recordDay, bool within) const {
     if (!critical) {
         return false;
     }
@@ -112,11 +102,21 @@ bool DateCondition::ioMatchesCondition(const IO& record) const {
     const std::int32_t code = conditionTypeCode();
     const QDate day = record.date();
     if (code >= 1 && code <= 6) {
-        return standardComparison(
-            [this, day](const ConditionOperand& operand) { return compareOperand(operand, day); });
+        return standardComparison([this, day](const ConditionOperand& operand) {
+            if (!m_pass) {
+                return compareDay(dayPointOf(operand), day);
+            }
+            return compareDay(&operand == &object() ? m_pass->object : m_pass->object2, day);
+        });
     }
     if (code == 13 || code == 14) {
-        return matchesPeriod(day, code == 13);
+        std::optional<DayPoint> critical;
+        if (m_pass) {
+            critical = m_pass->critical;
+        } else if (const std::optional<QDateTime> moment = criticalDate()) {
+            critical = dayPointOf(*moment);
+        }
+        return matchesPeriod(critical, day, code == 13);
     }
     return true;
 }

@@ -21,29 +21,34 @@ public:
     std::int32_t periodID() const { return m_periodID; }
     void setPeriodID(std::int32_t period) { m_periodID = period; }
 
-    // Now minus N periods, keeping the time of day; nothing without a unit.
+    // Now minus N periods in the local zone, keeping the time of day; nothing
+    // without a unit. Inside a refresh pass "now" is the pass's moment.
     std::optional<QDateTime> criticalDate() const;
 
     void beginPass(const QDateTime& now) override;
     void endPass() override;
 
 private:
-    // A moment as seen against day dates: the local day it falls on, and
-    // whether it is that day's very start.
+    // A moment as seen against day dates (00:00:00 local): the local day it
+    // falls on, and whether it is that day's very start.
     struct DayPoint {
         QDate day;
         bool atStartOfDay = false;
     };
+    // What a refresh pass works out once instead of once per record.
+    struct Pass {
+        QDateTime now;
+        std::optional<DayPoint> critical;
+        std::optional<DayPoint> object;
+        std::optional<DayPoint> object2;
+    };
+
     static DayPoint dayPointOf(const QDateTime& moment);
     static std::optional<DayPoint> dayPointOf(const ConditionOperand& operand);
+    static int compareDay(const std::optional<DayPoint>& point, QDate recordDay);
     std::optional<QDateTime> criticalDateAt(const QDateTime& now) const;
-    int compareOperand(const ConditionOperand& operand, QDate recordDay) const;
-    bool matchesPeriod(QDate recordDay, bool within) const;
+    bool matchesPeriod(const std::optional<DayPoint>& critical, QDate recordDay, bool within) const;
 
     std::int32_t m_periodID = 0;
-    // Set during a refresh pass only.
-    std::optional<QDateTime> m_passNow;
-    std::optional<DayPoint> m_passCritical;
-    std::optional<DayPoint> m_passObject;
-    std::optional<DayPoint> m_passObject2;
+    std::optional<Pass> m_pass;
 };

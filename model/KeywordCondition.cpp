@@ -26,7 +26,8 @@ bool KeywordCondition::checkIs(const IO& record) const {
 
 bool KeywordCondition::checkIncludes(const IO& record) const {
     const Keyword* keyword = keywordOf(object());
-    return keyword && record.includesKeyword(keyword);
+    // The record's keyword mask rules most records out without reading their lists.
+    return keyword && (record.keywordMask() & IO::keywordBit(keyword)) != 0 && record.includesKeyword(keyword);
 }
 
 bool KeywordCondition::ioMatchesCondition(const IO& record) const {

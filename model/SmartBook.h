@@ -5,6 +5,8 @@
 
 #include <QSet>
 
+#include <vector>
+
 class DataRoot;
 class SmartBook;
 using SmartBookPtr = std::shared_ptr<SmartBook>;
@@ -21,6 +23,10 @@ public:
     const ConditionPtr& conditions() const { return m_conditions; }
     // Takes the new tree; does not reload.
     void setConditions(ConditionPtr conditions);
+    // Drops the trees of these books and of every smart book their book
+    // conditions reach. Trees may name their own book or each other; the
+    // library does this when it goes, so that such rings are freed.
+    static void releaseTrees(const std::vector<SmartBookPtr>& books);
 
     // Rebuilds the records from the tree's book (or the root's main library
     // when the tree names none), keeping that book's order.
