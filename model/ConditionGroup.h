@@ -7,14 +7,19 @@
 class ConditionGroup : public Condition {
 public:
     const ConditionList& children() const { return m_conditions; }
-    void setChildren(ConditionList children) { m_conditions = std::move(children); }
-    // No check for duplicates or cycles: the editor never adds a condition twice.
-    void addCondition(ConditionPtr condition) { m_conditions.push_back(std::move(condition)); }
+    // No check for duplicates: the editor never adds a condition twice. A null
+    // child, or one that holds this group somewhere below it, is left out, so
+    // that every tree ends (a damaged file could otherwise describe a ring).
+    void setChildren(ConditionList children);
+    void addCondition(ConditionPtr condition);
 
     BookPtr getBook() const override;
     void beginPass(const QDateTime& now) override;
     void endPass() override;
 
 private:
+    bool canHold(const ConditionPtr& child) const;
+    static bool reaches(const Condition& from, const Condition* target);
+
     ConditionList m_conditions;
 };
