@@ -13,17 +13,14 @@ ConditionPtr BookCondition::copy() const {
 }
 
 bool BookCondition::ioMatchesCondition(const IO& record) const {
+    const std::int32_t code = conditionTypeCode();
+    if (code != 1 && code != 2) {
+        return true;
+    }
     const BookPtr* book = std::get_if<BookPtr>(&object());
     // A missing book holds no record.
     const bool inBook = book && *book && (*book)->includesObject(&record);
-    switch (conditionTypeCode()) {
-    case 1:
-        return inBook;
-    case 2:
-        return !inBook;
-    default:
-        return true;
-    }
+    return code == 1 ? inBook : !inBook;
 }
 
 BookPtr BookCondition::getBook() const {

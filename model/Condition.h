@@ -48,8 +48,9 @@ public:
     virtual ConditionPtr copy() const;
     virtual bool ioMatchesCondition(const IO& record) const;
 
-    // A smart book's refresh reads the clock once: from beginPass to endPass every
-    // relative date in the tree is taken from `now` instead of from the clock.
+    // A smart book's refresh brackets its walk with these, so that leaves work out
+    // once what does not depend on the record: from beginPass to endPass relative
+    // dates are taken from `now` instead of from the clock, and texts are prepared.
     virtual void beginPass(const QDateTime& now);
     virtual void endPass();
 
