@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev qt6-translations-l10n libgl-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    tzdata xvfb xauth imagemagick fonts-noto-cjk
+    tzdata xvfb xauth imagemagick fonts-noto-cjk desktop-file-utils
 )
 
 missing=()
