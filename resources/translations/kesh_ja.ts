@@ -10,7 +10,7 @@
     </message>
     <message>
         <source>Records</source>
-        <extracomment>Word after the record count under the record table: "3 records".</extracomment>
+        <extracomment>Word after the record count under the record table: &quot;3 records&quot;.</extracomment>
         <translation>件</translation>
     </message>
     <message>
@@ -45,27 +45,27 @@
     </message>
     <message>
         <source>between</source>
-        <extracomment>Label between the lower and the upper value of a range condition: "[10] and [20]".</extracomment>
+        <extracomment>Label between the lower and the upper value of a range condition: &quot;[10] and [20]&quot;.</extracomment>
         <translation>〜</translation>
     </message>
     <message>
         <source>ConditionParameter1</source>
-        <extracomment>Condition kind: the record's amount.</extracomment>
+        <extracomment>Condition kind: the record&apos;s amount.</extracomment>
         <translation>金額</translation>
     </message>
     <message>
         <source>ConditionParameter2</source>
-        <extracomment>Condition kind: the record's date.</extracomment>
+        <extracomment>Condition kind: the record&apos;s date.</extracomment>
         <translation>日付</translation>
     </message>
     <message>
         <source>ConditionParameter3</source>
-        <extracomment>Condition kind: the record's keywords.</extracomment>
+        <extracomment>Condition kind: the record&apos;s keywords.</extracomment>
         <translation>キーワード</translation>
     </message>
     <message>
         <source>ConditionParameter4</source>
-        <extracomment>Condition kind: the record's comment.</extracomment>
+        <extracomment>Condition kind: the record&apos;s comment.</extracomment>
         <translation>コメント</translation>
     </message>
     <message>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>ConditionWhat1</source>
-        <extracomment>Comparison: equals (a keyword: is the record's only keyword; a book: the record is in it).</extracomment>
+        <extracomment>Comparison: equals (a keyword: is the record&apos;s only keyword; a book: the record is in it).</extracomment>
         <translation>が次と一致</translation>
     </message>
     <message>
@@ -95,12 +95,12 @@
     </message>
     <message>
         <source>ConditionWhat5</source>
-        <extracomment>Comparison: inside a range, both ends included; followed by "between" and the upper value.</extracomment>
+        <extracomment>Comparison: inside a range, both ends included; followed by &quot;between&quot; and the upper value.</extracomment>
         <translation>が次の範囲内</translation>
     </message>
     <message>
         <source>ConditionWhat6</source>
-        <extracomment>Comparison: outside a range; followed by "between" and the upper value.</extracomment>
+        <extracomment>Comparison: outside a range; followed by &quot;between&quot; and the upper value.</extracomment>
         <translation>が次の範囲外</translation>
     </message>
     <message>
@@ -136,12 +136,12 @@
     <message>
         <source>ConditionWhat13</source>
         <extracomment>Comparison: the date lies within the last N days, weeks or months; followed by N and the period.</extracomment>
-        <translation>が次の期間内: 直近</translation>
+        <translation>が次の期間内：直近</translation>
     </message>
     <message>
         <source>ConditionWhat14</source>
         <extracomment>Comparison: the date lies before the last N days, weeks or months; followed by N and the period.</extracomment>
-        <translation>が次の期間外: 直近</translation>
+        <translation>が次の期間外：直近</translation>
     </message>
     <message>
         <source>ConditionWhatDate3</source>
@@ -155,17 +155,17 @@
     </message>
     <message>
         <source>ConditionPeriod1</source>
-        <extracomment>Period after a count: "in the last [7] days".</extracomment>
+        <extracomment>Period after a count: &quot;in the last [7] days&quot;.</extracomment>
         <translation>日</translation>
     </message>
     <message>
         <source>ConditionPeriod2</source>
-        <extracomment>Period after a count: "in the last [2] weeks".</extracomment>
+        <extracomment>Period after a count: &quot;in the last [2] weeks&quot;.</extracomment>
         <translation>週間</translation>
     </message>
     <message>
         <source>ConditionPeriod3</source>
-        <extracomment>Period after a count: "in the last [3] months".</extracomment>
+        <extracomment>Period after a count: &quot;in the last [3] months&quot;.</extracomment>
         <translation>か月</translation>
     </message>
 </context>
