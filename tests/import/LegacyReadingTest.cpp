@@ -1,0 +1,222 @@
+#include "GetFileFromFileType.h"
+#include "LegacyFileWriter.h"
+#include "LegacyFork.h"
+#include "LegacySlot.h"
+#include "LegacyTextDecoder.h"
+#include "TestEnvironment.h"
+
+#include "Book.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QString text(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+IOPtr recordOf(const LegacyEntry& entry) {
+    const QByteArray bytes = legacySlotBytes(entry);
+    LegacyTextDecoder decoder;
+    return LegacySlot(bytes.constData()).toRecord(decoder, CalendarDate::now());
+}
+
+// Dates --------------------------------------------------------------------
+
+struct DateCase {
+    std::uint32_t seconds;
+    QDate day;
+};
+
+class LegacyDate : public ::testing::TestWithParam<std::tuple<const char*, DateCase>> {
+protected:
+    void TearDown() override { TestEnvironment::setTimeZone("UTC"); }
+};
+
+TEST_P(LegacyDate, isTheWallClockDayAtMidnightInAnyZone) {
+    const auto& [zone, c] = GetParam();
+    TestEnvironment::setTimeZone(zone);
+    const IOPtr record = recordOf({c.seconds, 1.0, {}});
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->date(), c.day);
+    EXPECT_EQ(record->dateTime(), QDateTime(c.day, QTime(0, 0)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, LegacyDate,
+    ::testing::Combine(::testing::Values("Asia/Tokyo", "America/New_York"),
+                       ::testing::Values(DateCase{0, QDate(1904, 1, 1)},
+                                         DateCase{23 * 3600 + 59 * 60, QDate(1904, 1, 1)},
+                                         DateCase{86'399, QDate(1904, 1, 1)}, DateCase{86'400, QDate(1904, 1, 2)},
+                                         // 1 March 2000 23:59:59, a leap century.
+                                         DateCase{3'034'799'999u, QDate(2000, 3, 1)},
+                                         // The last second a count can hold.
+                                         DateCase{std::numeric_limits<std::uint32_t>::max(), QDate(2040, 2, 6)})));
+
+// Amounts, flags, comments ---------------------------------------------------
+
+TEST(LegacySlot, amountsBecomeTheShortestExactDecimal) {
+    for (const auto& [value, expected] :
+         {std::pair{-12.5, "-12.5"}, std::pair{0.1, "0.1"}, std::pair{1234567.89, "1234567.89"}, std::pair{0.0, "0"}}) {
+        const IOPtr record = recordOf({0, value, {}});
+        ASSERT_TRUE(record) << value;
+        ASSERT_TRUE(record->amount()) << value;
+        EXPECT_EQ(record->amount()->toString(), QString::fromLatin1(expected));
+    }
+}
+
+TEST(LegacySlot, anAmountThatIsNoNumberMakesNoRecord) {
+    for (const double value :
+         {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+        EXPECT_FALSE(recordOf({0, value, {}})) << value;
+    }
+}
+
+TEST(LegacySlot, anyNonZeroIncludeByteCountsInTheStatistics) {
+    Book book;
+    for (const std::uint8_t include : {0, 1, 255}) {
+        book.appendObject(recordOf({0, include == 0 ? -1000.0 : -12.5, {}, include}));
+    }
+    // Two expenditures of 12.5 count; the one flagged 0 does not.
+    EXPECT_DOUBLE_EQ(book.totalOut(), 25.0);
+    EXPECT_DOUBLE_EQ(book.totalIn(), 0.0);
+    EXPECT_EQ(book.objectAtIndex(0)->includeInStats(), 0);
+}
+
+TEST(LegacySlot, theCommentIsExactlyItsLengthByteLong) {
+    EXPECT_EQ(recordOf({0, 1.0, {}})->comment(), QStringLiteral(""));
+    EXPECT_EQ(recordOf({0, 1.0, "Rent"})->comment(), QStringLiteral("Rent"));
+    const QByteArray longest(255, 'x');
+    EXPECT_EQ(recordOf({0, 1.0, longest})->comment(), QString(255, u'x'));
+}
+
+TEST(LegacySlot, aFreeSlotIsNotInUseWhateverItHolds) {
+    const QByteArray bytes = legacySlotBytes({7, 3.0, "left over", 1, 0});
+    EXPECT_FALSE(LegacySlot(bytes.constData()).isInUse());
+    const QByteArray used = legacySlotBytes({7, 3.0, {}, 1, 2});
+    EXPECT_TRUE(LegacySlot(used.constData()).isInUse());
+}
+
+TEST(LegacySlot, aRecordHasNoKeywordsAndTheTimeOfEntryGiven) {
+    const QByteArray bytes = legacySlotBytes({0, 5.0, {}});
+    LegacyTextDecoder decoder;
+    const CalendarDate moment = CalendarDate::fromDateTime(QDateTime(QDate(2024, 5, 1), QTime(10, 0)));
+    const IOPtr record = LegacySlot(bytes.constData()).toRecord(decoder, moment);
+    EXPECT_TRUE(record->keywords().empty());
+    EXPECT_EQ(record->timeOfEntry(), moment);
+}
+
+// Text -----------------------------------------------------------------------
+
+TEST(LegacyText, japaneseTextDecodesWithTheVendorCharacters) {
+    LegacyTextDecoder decoder;
+    // 日本語 表 (its second byte is a backslash in ASCII) ① (a vendor extension), half-width カ.
+    const QByteArray bytes = QByteArray::fromHex("93fa967b8cea20955c2087402020b6");
+    EXPECT_EQ(decoder.decode(bytes), text("日本語 表 ①  ｶ"));
+    EXPECT_EQ(decoder.decode("Caf\x5c~ 100%"), QStringLiteral("Caf\\~ 100%"));
+}
+
+TEST(LegacyText, bytesThatDoNotDecodeBecomeReplacementCharacters) {
+    LegacyTextDecoder decoder;
+    const QString replacement(QChar(0xFFFD));
+    // A byte that starts nothing, then a lead byte whose partner is plain text, then a lead byte at the end.
+    EXPECT_EQ(decoder.decode(QByteArray::fromHex("41a042822043")),
+              QStringLiteral("A") + replacement + QStringLiteral("B") + replacement + QStringLiteral(" C"));
+    EXPECT_EQ(decoder.decode(QByteArray::fromHex("414282")), QStringLiteral("AB") + replacement);
+    EXPECT_FALSE(decoder.decodeStrictly(QByteArray::fromHex("414282")));
+    EXPECT_EQ(decoder.decodeStrictly(QByteArray::fromHex("93fa")), text("日"));
+}
+
+TEST(LegacySlot, aJapaneseCommentIsDecoded) {
+    EXPECT_EQ(recordOf({0, -800.0, QByteArray::fromHex("928b94d191e3")})->comment(), text("昼飯代"));
+}
+
+// Finding and reading the file ------------------------------------------------
+
+class LegacyFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QDir(m_documents).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(m_documents));
+    }
+    void TearDown() override { QDir(m_documents).removeRecursively(); }
+
+    static QByteArray name(const QByteArray& bytes) { return char(bytes.size()) + bytes; }
+
+    QString m_documents;
+};
+
+TEST_F(LegacyFile, isFoundInTheDocumentsFolder) {
+    ASSERT_TRUE(writeFile(m_documents + QStringLiteral("/Kesh Library"), {}));
+    LegacyFileRef ref;
+    EXPECT_EQ(GetFileFromFileType(QByteArrayView(legacyLibraryName), documentsFolderType, false, &ref), 0);
+    EXPECT_EQ(ref.path, m_documents + QStringLiteral("/Kesh Library"));
+}
+
+TEST_F(LegacyFile, lookupFailuresGiveTheirStatus) {
+    LegacyFileRef ref;
+    EXPECT_EQ(GetFileFromFileType(QByteArrayView(legacyLibraryName), documentsFolderType, false, &ref), -43);
+    // Only the documents folder is known.
+    EXPECT_NE(GetFileFromFileType(QByteArrayView(legacyLibraryName), 0x70726566 /* 'pref' */, false, &ref), 0);
+    // A length byte that claims more than there is.
+    EXPECT_NE(GetFileFromFileType(QByteArrayView("\x20short"), documentsFolderType, false, &ref), 0);
+    EXPECT_NE(GetFileFromFileType(QByteArrayView(), documentsFolderType, false, &ref), 0);
+    // Longer than 50 UTF-16 units, or no text at all in the encoding.
+    EXPECT_NE(GetFileFromFileType(name(QByteArray(51, 'k')), documentsFolderType, false, &ref), 0);
+    EXPECT_NE(GetFileFromFileType(name(QByteArray::fromHex("4182")), documentsFolderType, false, &ref), 0);
+    // A name never reaches outside the folder.
+    EXPECT_NE(GetFileFromFileType(name("../Kesh Library"), documentsFolderType, true, &ref), 0);
+    // No documents folder: it is not created.
+    QDir(m_documents).removeRecursively();
+    EXPECT_NE(GetFileFromFileType(QByteArrayView(legacyLibraryName), documentsFolderType, true, &ref), 0);
+    EXPECT_FALSE(QFileInfo::exists(m_documents));
+}
+
+TEST_F(LegacyFile, aJapaneseNameOfFiftyCharactersIsFoundAndAMissingFileCanBeMade) {
+    // 50 times 家 (0x89c6): 100 bytes, 50 UTF-16 units.
+    QByteArray bytes;
+    for (int i = 0; i < 50; ++i) {
+        bytes += QByteArray::fromHex("89c6");
+    }
+    LegacyFileRef ref;
+    EXPECT_EQ(GetFileFromFileType(name(bytes), documentsFolderType, false, &ref), -43);
+    EXPECT_EQ(GetFileFromFileType(name(bytes), documentsFolderType, true, &ref), 0);
+    EXPECT_EQ(QFileInfo(ref.path).fileName(), QString(50, QChar(0x5BB6)));
+    EXPECT_EQ(QFileInfo(ref.path).size(), 0);
+}
+
+TEST_F(LegacyFile, readsWholeSlotsAndEndsAtATrailingPiece) {
+    const QString path = m_documents + QStringLiteral("/Kesh Library");
+    ASSERT_TRUE(writeFile(path, QByteArray(600, 'x')));
+    LegacyFork fork;
+    ASSERT_EQ(fork.open({path}), 0);
+    char buffer[540];
+    qint64 got = 0;
+    EXPECT_EQ(fork.read(buffer, 540, &got), 0);
+    EXPECT_EQ(got, 540);
+    EXPECT_EQ(fork.read(buffer, 540, &got), -39);
+    EXPECT_EQ(got, 60);
+    EXPECT_EQ(fork.read(buffer, 540, &got), -39);
+    EXPECT_EQ(got, 0);
+}
+
+TEST_F(LegacyFile, openAndReadFailuresAreNotTheEndOfTheFile) {
+    LegacyFork fork;
+    EXPECT_EQ(fork.open({m_documents + QStringLiteral("/none")}), -43);
+    EXPECT_NE(fork.open({m_documents}), 0);
+    // This process's memory file refuses to read its unmapped first page.
+    ASSERT_EQ(fork.open({QStringLiteral("/proc/self/mem")}), 0);
+    char buffer[540];
+    const LegacyStatus::Code status = fork.read(buffer, 540);
+    EXPECT_NE(status, 0);
+    EXPECT_NE(status, -39);
+}
+
+} // namespace
