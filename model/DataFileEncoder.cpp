@@ -1,0 +1,437 @@
+#include "DataFileEncoder.h"
+
+#include "ConditionGroup.h"
+#include "DateCondition.h"
+#include "SmartBook.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DataFile", text);
+}
+
+using ClassId = DataFileFormat::ClassId;
+
+ClassId classOf(const Condition& condition) {
+    switch (condition.kind()) {
+    case Condition::Kind::Plain:
+        return ClassId::Condition;
+    case Condition::Kind::And:
+        return ClassId::AndConditions;
+    case Condition::Kind::Or:
+        return ClassId::OrConditions;
+    case Condition::Kind::Amount:
+        return ClassId::AmountCondition;
+    case Condition::Kind::Date:
+        return ClassId::DateCondition;
+    case Condition::Kind::Book:
+        return ClassId::BookCondition;
+    case Condition::Kind::Keyword:
+        return ClassId::KeywordCondition;
+    case Condition::Kind::Comment:
+        return ClassId::CommentCondition;
+    }
+    return ClassId::Condition;
+}
+
+// UTF-8 carries every string except one with an unpaired surrogate.
+bool fitsUtf8(const QString& text) {
+    const qsizetype size = text.size();
+    const QChar* chars = text.constData();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t c = chars[i].unicode();
+        if (c < 0xD800 || c > 0xDFFF) {
+            continue;
+        }
+        if (c > 0xDBFF || i + 1 == size || !QChar::isLowSurrogate(chars[i + 1].unicode())) {
+            return false;
+        }
+        ++i;
+    }
+    return true;
+}
+
+} // namespace
+
+bool DataFileEncoder::encode(const DataRoot& root) {
+    m_out = QByteArray();
+    m_data = nullptr;
+    m_size = 0;
+    m_error.clear();
+    m_objectCount = 0;
+    m_recordNumbers.assign(IORegistry::slotCount(), 0);
+    m_objectNumbers.clear();
+    m_stringNumbers.clear();
+    m_zoneNumbers.clear();
+    m_zoneCount = 0;
+    m_dayZone = TimeZoneTable::current();
+    m_nesting = 0;
+    m_treeSizes.clear();
+    m_totalTreeNodes = 0;
+
+    // Most records take 30 to 40 bytes.
+    ensure(qsizetype(root.mainLibrary() ? root.mainLibrary()->count() : 0) * 40 + 4096);
+    try {
+        writeClassTable();
+        // The counts let the reader size its tables once; filled in at the end.
+        const qsizetype countsAt = m_size;
+        ensure(8);
+        m_size += 8;
+        writeRoot(root);
+        DataFileFormat::putLittleEndian32(m_data + countsAt, m_objectCount);
+        DataFileFormat::putLittleEndian32(m_data + countsAt + 4, quint32(m_stringNumbers.size()));
+    } catch (const Failure& failure) {
+        m_error = failure.message;
+        m_out = QByteArray();
+        m_size = 0;
+        return false;
+    }
+    m_out.resize(m_size);
+    m_data = nullptr;
+    return true;
+}
+
+void DataFileEncoder::fail(const QString& message) {
+    throw Failure{message};
+}
+
+void DataFileEncoder::ensure(qsizetype extra) {
+    if (m_size + extra <= m_out.size()) {
+        return;
+    }
+    const qsizetype wanted = std::max(m_size + extra, m_out.size() * 2);
+    m_out.resize(wanted);
+    m_data = m_out.data();
+}
+
+void DataFileEncoder::putVarint(quint64 value) {
+    ensure(10);
+    while (value >= 0x80) {
+        m_data[m_size++] = char(quint8(value) | 0x80);
+        value >>= 7;
+    }
+    m_data[m_size++] = char(value);
+}
+
+void DataFileEncoder::putBytes(const char* bytes, qsizetype count) {
+    ensure(count);
+    std::memcpy(m_data + m_size, bytes, std::size_t(count));
+    m_size += count;
+}
+
+void DataFileEncoder::writeClassTable() {
+    putVarint(DataFileFormat::classCount);
+    for (const std::string_view name : DataFileFormat::classNames) {
+        putVarint(name.size());
+        putBytes(name.data(), qsizetype(name.size()));
+        putVarint(DataFileFormat::classVersion);
+    }
+}
+
+bool DataFileEncoder::beginObject(const void* object, ClassId id) {
+    const auto known = m_objectNumbers.constFind(object);
+    if (known != m_objectNumbers.constEnd()) {
+        putTag(Tag::ObjectRef);
+        putVarint(known.value());
+        return false;
+    }
+    m_objectNumbers.insert(object, m_objectCount++);
+    putTag(Tag::Object);
+    putVarint(quint8(id));
+    return true;
+}
+
+void DataFileEncoder::enterNesting() {
+    if (++m_nesting > DataFileFormat::maxNesting) {
+        fail(tr("The smart books and conditions of this library nest deeper than %1 levels, more than the data "
+                "file can hold.")
+                 .arg(DataFileFormat::maxNesting));
+    }
+}
+
+void DataFileEncoder::writeRoot(const DataRoot& root) {
+    if (!root.mainLibrary()) {
+        fail(tr("The library has no main library."));
+    }
+    beginObject(&root, ClassId::DataRoot);
+    writeDecimal(root.keshVersion());
+    writeBook(root.mainLibrary(), true);
+
+    // Empty entries hold no data; they are left out.
+    const auto present = [](const auto& list) {
+        return qsizetype(std::count_if(list.begin(), list.end(), [](const auto& item) { return item != nullptr; }));
+    };
+    putTag(Tag::List);
+    putVarint(quint64(present(root.dumbBooks())));
+    for (const BookPtr& book : root.dumbBooks()) {
+        if (book) {
+            writeBook(book, true);
+        }
+    }
+    putTag(Tag::List);
+    putVarint(quint64(present(root.smartBooks())));
+    for (const SmartBookPtr& book : root.smartBooks()) {
+        if (book) {
+            writeBook(book, false);
+        }
+    }
+    writeKeywordList(root.keywords());
+}
+
+void DataFileEncoder::writeBook(const BookPtr& book, bool plainOnly) {
+    const auto* smart = dynamic_cast<const SmartBook*>(book.get());
+    if (plainOnly && smart) {
+        // The reader refuses this too: a smart book's tree must be reachable
+        // from the smart-book list, or rings through it would never be freed.
+        fail(tr("The smart book “%1” stands among the plain books.").arg(book->bookName()));
+    }
+    if (!beginObject(book.get(), smart ? ClassId::SmartBook : ClassId::Book)) {
+        return;
+    }
+    enterNesting();
+    writeBookBody(*book);
+    if (smart) {
+        writeCondition(smart->conditions());
+    }
+    --m_nesting;
+}
+
+void DataFileEncoder::writeBookBody(const Book& book) {
+    writeRecordList(book.records());
+    writeString(book.bookName());
+    const SortDescriptorList& descriptors = book.sortDescriptors();
+    putTag(Tag::List);
+    putVarint(quint64(descriptors.size()));
+    for (const SortDescriptor& descriptor : descriptors) {
+        putTag(Tag::SortDescriptor);
+        writeString(descriptor.key);
+        putByte(descriptor.ascending ? 1 : 0);
+        writeString(descriptor.selector);
+    }
+}
+
+void DataFileEncoder::writeRecordList(const IOList& records) {
+    const auto present = std::count_if(records.begin(), records.end(), [](const IOPtr& r) { return r != nullptr; });
+    putTag(Tag::List);
+    putVarint(quint64(present));
+    for (const IOPtr& record : records) {
+        if (!record) {
+            continue;
+        }
+        const std::uint32_t slot = record->registrySlot();
+        if (slot >= m_recordNumbers.size()) {
+            m_recordNumbers.resize(std::size_t(slot) + 1, 0);
+        }
+        if (const quint32 known = m_recordNumbers[slot]) {
+            putTag(Tag::ObjectRef);
+            putVarint(known - 1);
+            continue;
+        }
+        m_recordNumbers[slot] = ++m_objectCount;
+        putTag(Tag::Object);
+        putVarint(quint8(ClassId::IO));
+        writeRecord(*record);
+    }
+}
+
+void DataFileEncoder::writeRecord(const IO& record) {
+    const CalendarDate entered = record.timeOfEntry();
+    if (entered.isValid()) {
+        writeDate(entered);
+    } else {
+        putTag(Tag::Nil);
+    }
+    const QDate day = record.date();
+    if (day.isValid()) {
+        writeDay(day);
+    } else {
+        putTag(Tag::Nil);
+    }
+    if (const std::optional<Amount> amount = record.amount()) {
+        writeDecimal(*amount);
+    } else {
+        putTag(Tag::Nil);
+    }
+    writeKeywordList(record.keywords());
+    writeString(record.comment());
+    putTag(Tag::Byte);
+    putByte(quint8(record.includeInStats()));
+}
+
+void DataFileEncoder::writeKeywordList(const KeywordList& keywords) {
+    const auto present =
+        std::count_if(keywords.begin(), keywords.end(), [](const KeywordPtr& k) { return k != nullptr; });
+    putTag(Tag::List);
+    putVarint(quint64(present));
+    for (const KeywordPtr& keyword : keywords) {
+        if (keyword) {
+            writeKeyword(keyword);
+        }
+    }
+}
+
+void DataFileEncoder::writeKeyword(const KeywordPtr& keyword) {
+    if (beginObject(keyword.get(), ClassId::Keyword)) {
+        writeString(keyword->name());
+    }
+}
+
+void DataFileEncoder::writeCondition(const ConditionPtr& condition) {
+    if (!condition) {
+        putTag(Tag::Nil);
+        return;
+    }
+    if (!beginObject(condition.get(), classOf(*condition))) {
+        return;
+    }
+    enterNesting();
+    const quint32 size = writeConditionBody(*condition);
+    --m_nesting;
+    if (size > DataFileFormat::maxTreeNodes) {
+        fail(tr("A smart book's conditions hold more than %1 parts, more than the data file can hold.")
+                 .arg(DataFileFormat::maxTreeNodes));
+    }
+    m_treeSizes.insert(condition.get(), size);
+}
+
+quint32 DataFileEncoder::writeConditionBody(const Condition& condition) {
+    writeInteger(condition.conditionTypeCode());
+    writeOperand(condition.object());
+    writeOperand(condition.object2());
+    if (const auto* date = dynamic_cast<const DateCondition*>(&condition)) {
+        writeInteger(date->periodID());
+        return 1;
+    }
+    const auto* group = dynamic_cast<const ConditionGroup*>(&condition);
+    if (!group) {
+        return 1;
+    }
+    const ConditionList& children = group->children();
+    const auto present =
+        std::count_if(children.begin(), children.end(), [](const ConditionPtr& c) { return c != nullptr; });
+    putTag(Tag::List);
+    putVarint(quint64(present));
+    // The same sums as the reader's, so that what is written can be read.
+    quint32 size = 1;
+    for (const ConditionPtr& child : children) {
+        if (!child) {
+            continue;
+        }
+        writeCondition(child);
+        size = std::min<quint32>(size + m_treeSizes.value(child.get(), 1), DataFileFormat::maxTreeNodes + 1);
+    }
+    m_totalTreeNodes += size;
+    if (m_totalTreeNodes > DataFileFormat::maxTotalTreeNodes) {
+        fail(tr("The smart books' conditions hold more than %1 parts, more than the data file can hold.")
+                 .arg(DataFileFormat::maxTotalTreeNodes));
+    }
+    return size;
+}
+
+void DataFileEncoder::writeOperand(const ConditionOperand& operand) {
+    if (const auto* number = std::get_if<float>(&operand)) {
+        putTag(Tag::Float);
+        ensure(4);
+        DataFileFormat::putLittleEndian32(m_data + m_size, std::bit_cast<quint32>(*number));
+        m_size += 4;
+    } else if (const auto* date = std::get_if<CalendarDate>(&operand)) {
+        writeDate(*date);
+    } else if (const auto* text = std::get_if<QString>(&operand)) {
+        // An operand text is always a string; absent is the empty operand.
+        if (text->isNull()) {
+            writeString(QStringLiteral(""));
+        } else {
+            writeString(*text);
+        }
+    } else if (const auto* keyword = std::get_if<KeywordPtr>(&operand)) {
+        if (*keyword) {
+            writeKeyword(*keyword);
+        } else {
+            putTag(Tag::Nil);
+        }
+    } else if (const auto* book = std::get_if<BookPtr>(&operand)) {
+        if (*book) {
+            writeBook(*book, false);
+        } else {
+            putTag(Tag::Nil);
+        }
+    } else {
+        putTag(Tag::Nil);
+    }
+}
+
+void DataFileEncoder::writeString(const QString& text) {
+    if (text.isNull()) {
+        putTag(Tag::Nil);
+        return;
+    }
+    const auto known = m_stringNumbers.constFind(text);
+    if (known != m_stringNumbers.constEnd()) {
+        putTag(Tag::StringRef);
+        putVarint(known.value());
+        return;
+    }
+    m_stringNumbers.insert(text, quint32(m_stringNumbers.size()));
+    if (fitsUtf8(text)) {
+        const QByteArray utf8 = text.toUtf8();
+        putTag(Tag::String);
+        putVarint(quint64(utf8.size()));
+        putBytes(utf8.constData(), utf8.size());
+        return;
+    }
+    putTag(Tag::StringUtf16);
+    putVarint(quint64(text.size()));
+    ensure(text.size() * 2);
+    for (const QChar c : text) {
+        m_data[m_size++] = char(c.unicode() & 0xFF);
+        m_data[m_size++] = char(c.unicode() >> 8);
+    }
+}
+
+void DataFileEncoder::writeDecimal(const Amount& value) {
+    putTag(Tag::Decimal);
+    putSigned(value.mantissa());
+    putSigned(value.exponent());
+}
+
+void DataFileEncoder::writeInteger(qint32 value) {
+    writeDecimal(Amount::fromInt(value));
+}
+
+void DataFileEncoder::writeDate(const CalendarDate& date) {
+    putTag(Tag::Date);
+    writeZone(date.zoneIndex());
+    putSigned(date.msecsSinceEpoch());
+}
+
+void DataFileEncoder::writeDay(QDate day) {
+    // A record's day, stored as midnight of that day in the current zone.
+    putTag(Tag::Day);
+    writeZone(m_dayZone);
+    putSigned(day.toJulianDay() - DataFileFormat::dayOrigin);
+}
+
+void DataFileEncoder::writeZone(TimeZoneTable::Index zone) {
+    if (zone >= m_zoneNumbers.size()) {
+        m_zoneNumbers.resize(std::size_t(zone) + 1, 0);
+    }
+    if (const quint32 known = m_zoneNumbers[zone]) {
+        putVarint(known);
+        return;
+    }
+    m_zoneNumbers[zone] = ++m_zoneCount;
+    QByteArray id = TimeZoneTable::id(zone);
+    // Zone ids are short ASCII names; anything else behaves as UTC here and is stored so.
+    if (!DataFileFormat::isZoneId(id)) {
+        id = QByteArrayLiteral("UTC");
+    }
+    putVarint(0);
+    putVarint(quint64(id.size()));
+    putBytes(id.constData(), id.size());
+}

@@ -1,0 +1,136 @@
+#include "DataFileWriter.h"
+
+#include "Crc32.h"
+#include "DataFile.h"
+#include "DataFileEncoder.h"
+#include "DataFileFormat.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("DataFile", text);
+}
+
+// Keeps the file about to be replaced as "<path>.bak". A hard link costs
+// nothing and survives the rename that replaces the file; a copy is the
+// fallback where links are not possible. Failing to keep it does not stop
+// the save: the new file matters more than the old one.
+void keepBackup(const QString& path, const QString& backup) {
+    const QFileInfo current(path);
+    if (!current.exists() || current.isDir()) {
+        return;
+    }
+    const QString source = current.isSymLink() ? current.canonicalFilePath() : path;
+    const QString fresh = backup + QStringLiteral(".new");
+    QFile::remove(fresh);
+    const QByteArray freshName = QFile::encodeName(fresh);
+    const bool made =
+        ::link(QFile::encodeName(source).constData(), freshName.constData()) == 0 || QFile::copy(source, fresh);
+    if (!made || std::rename(freshName.constData(), QFile::encodeName(backup).constData()) != 0) {
+        QFile::remove(fresh);
+    }
+}
+
+} // namespace
+
+bool DataFileWriter::fail(const QString& message) {
+    m_error = message;
+    return false;
+}
+
+QByteArray DataFileWriter::header(QByteArrayView payload) {
+    using Format = DataFileFormat;
+    QByteArray header(Format::headerSize, '\0');
+    char* at = header.data();
+    std::memcpy(at, Format::magic.data(), Format::magic.size());
+    Format::putLittleEndian32(at + Format::versionOffset, Format::version);
+    Format::putLittleEndian32(at + Format::flagsOffset, 0);
+    Format::putLittleEndian64(at + Format::lengthOffset, quint64(payload.size()));
+    Format::putLittleEndian32(at + Format::payloadCrcOffset, Crc32::of(payload));
+    Format::putLittleEndian32(at + Format::headerCrcOffset, Crc32::of(QByteArrayView(at, Format::headerCrcOffset)));
+    return header;
+}
+
+bool DataFileWriter::write(const DataRoot& root, QIODevice* device) {
+    m_error.clear();
+    m_bytesWritten = 0;
+    if (!device || !device->isOpen() || !device->isWritable()) {
+        return fail(tr("The data file is not open for writing."));
+    }
+    DataFileEncoder encoder;
+    if (!encoder.encode(root)) {
+        return fail(encoder.errorString());
+    }
+    const QByteArray& payload = encoder.payload();
+    if (!writeAll(device, header(payload)) || !writeAll(device, payload)) {
+        return false;
+    }
+    return true;
+}
+
+bool DataFileWriter::writeAll(QIODevice* device, QByteArrayView bytes) {
+    // Pieces small enough that a short write is seen where it happens.
+    constexpr qsizetype piece = 1 << 20;
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qsizetype size = std::min(piece, bytes.size() - done);
+        const qint64 written = device->write(bytes.data() + done, size);
+        if (written != size) {
+            const QString reason = device->errorString();
+            // A full disk may cut a write short without reporting an error.
+            return fail(written < 0 && !reason.isEmpty() && reason != QLatin1String("Unknown error")
+                            ? tr("Writing failed: %1").arg(reason)
+                            : tr("Only part of the library could be written; the disk may be full."));
+        }
+        done += size;
+        m_bytesWritten += size;
+    }
+    return true;
+}
+
+bool DataFileWriter::writeFile(const DataRoot& root, const QString& path) {
+    m_error.clear();
+    m_bytesWritten = 0;
+    const QFileInfo info(path);
+    const QString folder = info.absolutePath();
+    if (!QDir(folder).exists() && !QDir().mkpath(folder)) {
+        return fail(tr("Could not create the folder “%1” for the library.").arg(folder));
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(tr("Could not write “%1”: %2").arg(path, file.errorString()));
+    }
+    const auto refuse = [&](const QString& reason) {
+        file.cancelWriting();
+        return fail(tr("Could not write “%1”. %2 The previous library is unchanged.").arg(path, reason));
+    };
+    if (!write(root, &file)) {
+        return refuse(m_error);
+    }
+    if (!file.flush()) {
+        return refuse(tr("Writing failed: %1").arg(file.errorString()));
+    }
+    // Measured, not trusted: a full disk has been seen to lose the end of a
+    // write that reported success.
+    if (file.size() != m_bytesWritten) {
+        return refuse(
+            tr("Only %1 of %2 bytes reached the disk; the disk may be full.").arg(file.size()).arg(m_bytesWritten));
+    }
+    keepBackup(path, DataFile::backupPath(path));
+    if (!file.commit()) {
+        return fail(tr("Could not write “%1”: %2 The previous library is unchanged.").arg(path, file.errorString()));
+    }
+    return true;
+}

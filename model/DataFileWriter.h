@@ -1,0 +1,32 @@
+#pragma once
+
+#include "DataRoot.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+class QIODevice;
+
+// Writes a whole library as a data file. On a file, through a temporary file
+// in the same folder that replaces the old one only when every byte is known
+// to be on disk; the old file is kept beside it as the backup.
+class DataFileWriter {
+public:
+    bool write(const DataRoot& root, QIODevice* device);
+    bool writeFile(const DataRoot& root, const QString& path);
+
+    QString errorString() const { return m_error; }
+    // Bytes of the last file written.
+    qint64 bytesWritten() const { return m_bytesWritten; }
+
+    // The header that makes `payload` a data file.
+    static QByteArray header(QByteArrayView payload);
+
+private:
+    bool writeAll(QIODevice* device, QByteArrayView bytes);
+    bool fail(const QString& message);
+
+    QString m_error;
+    qint64 m_bytesWritten = 0;
+};
