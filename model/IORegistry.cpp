@@ -45,3 +45,11 @@ std::shared_ptr<IO> IORegistry::find(Id id) {
 std::uint32_t IORegistry::slotCount() {
     return static_cast<std::uint32_t>(table().entries.size());
 }
+
+void IORegistry::reserve(std::size_t more) {
+    Table& t = table();
+    const std::size_t free = t.unused.size();
+    if (more > free) {
+        t.entries.reserve(t.entries.size() + (more - free));
+    }
+}

@@ -23,6 +23,8 @@ public:
     static std::shared_ptr<IO> find(Id id);
     // Upper bound of the slot numbers in use, for dense per-record tables.
     static std::uint32_t slotCount();
+    // Room for this many more records, for loading a whole library at once.
+    static void reserve(std::size_t more);
 
 private:
     struct Slot {
