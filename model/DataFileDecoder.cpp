@@ -38,17 +38,19 @@ DataFileDecoder::DataFileDecoder(QByteArrayView payload, qint64 fileOffset)
 DataRootPtr DataFileDecoder::decode() {
     m_path.reserve(16);
     try {
-        readClassTable();
-        m_itemStart = m_pos;
+        // The counts close the payload.
         if (remaining() < 8) {
             fail(tr("the library ends early"));
         }
-        const quint32 objectCount = DataFileFormat::littleEndian32(reinterpret_cast<const char*>(m_pos));
-        const quint32 stringCount = DataFileFormat::littleEndian32(reinterpret_cast<const char*>(m_pos + 4));
-        m_pos += 8;
+        m_end -= 8;
+        const quint32 objectCount = DataFileFormat::littleEndian32(reinterpret_cast<const char*>(m_end));
+        const quint32 stringCount = DataFileFormat::littleEndian32(reinterpret_cast<const char*>(m_end + 4));
+        readClassTable();
+        m_itemStart = m_pos;
         m_entries.reserve(boundedReserve(objectCount, remaining(), 2));
         // A record takes at least ten bytes.
         m_records.reserve(boundedReserve(objectCount, remaining(), 10));
+        IORegistry::reserve(m_records.capacity());
         m_strings.reserve(boundedReserve(stringCount, remaining(), 2));
 
         DataRootPtr root = readRoot();
@@ -319,7 +321,9 @@ IOList DataFileDecoder::readRecordList() {
             if (entry.classId != ClassId::IO) {
                 fail(tr("expected a record, found a %1").arg(className(entry.classId)));
             }
-            records.push_back(m_records[entry.index]);
+            // Later places of a record are few (plain books); the registry
+            // hands out another owner of it.
+            records.push_back(IO::find(m_records[entry.index]->recordId()));
             continue;
         }
         expect(tag, Tag::Object, "a record");
@@ -327,13 +331,12 @@ IOList DataFileDecoder::readRecordList() {
         if (id != ClassId::IO) {
             fail(tr("expected a record, found a %1").arg(className(id)));
         }
-        readRecord();
-        records.push_back(m_records.back());
+        records.push_back(readRecord());
     }
     return records;
 }
 
-void DataFileDecoder::readRecord() {
+IOPtr DataFileDecoder::readRecord() {
     const quint32 number = addEntry(ClassId::IO, quint32(m_records.size()));
     pushFrame("timeOfEntry");
 
@@ -343,7 +346,9 @@ void DataFileDecoder::readRecord() {
         expect(tag, Tag::Date, "a date");
         entered = readDate();
     }
-    IO& record = *m_records.emplace_back(IO::createWithTimeOfEntry(entered));
+    IOPtr made = IO::createWithTimeOfEntry(entered);
+    IO& record = *made;
+    m_records.push_back(made.get());
 
     setItem("date");
     tag = readTag();
@@ -380,6 +385,7 @@ void DataFileDecoder::readRecord() {
 
     popFrame();
     m_entries[number].complete = true;
+    return made;
 }
 
 KeywordList DataFileDecoder::readKeywordList() {
@@ -583,10 +589,11 @@ ConditionOperand DataFileDecoder::readOperand() {
     }
 }
 
-QString DataFileDecoder::readString(Tag tag) {
+const QString& DataFileDecoder::readString(Tag tag) {
+    static const QString none;
     switch (tag) {
     case Tag::Nil:
-        return QString();
+        return none;
     case Tag::StringRef: {
         const quint64 number = readVarint();
         if (number >= m_strings.size()) {

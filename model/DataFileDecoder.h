@@ -56,14 +56,15 @@ private:
     BookPtr readBook(Tag tag, BookKind kind);
     BookPtr readNewBook(ClassId id);
     IOList readRecordList();
-    void readRecord();
+    IOPtr readRecord();
     KeywordList readKeywordList();
     KeywordPtr readKeyword(Tag tag);
     SortDescriptorList readSortDescriptors();
     ConditionPtr readCondition(Tag tag);
     ConditionPtr readNewCondition(ClassId id);
     ConditionOperand readOperand();
-    QString readString(Tag tag);
+    // Valid until the next text is read.
+    const QString& readString(Tag tag);
     Amount readDecimal(Tag tag);
     qint32 readInteger();
     CalendarDate readDate();
@@ -90,7 +91,8 @@ private:
 
     std::vector<ClassId> m_classes;
     std::vector<Entry> m_entries;
-    std::vector<IOPtr> m_records;
+    // Each record's first owner is the list it first stands in.
+    std::vector<IO*> m_records;
     std::vector<KeywordPtr> m_keywords;
     std::vector<BookPtr> m_books;
     std::vector<SmartBookPtr> m_smartBooks;

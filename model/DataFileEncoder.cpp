@@ -60,14 +60,29 @@ bool fitsUtf8(const QString& text) {
 } // namespace
 
 bool DataFileEncoder::encode(const DataRoot& root) {
-    m_out = QByteArray();
-    m_data = nullptr;
+    QByteArray whole;
+    const bool ok = encode(root, [&whole](QByteArrayView piece) {
+        whole.append(piece.data(), piece.size());
+        return true;
+    });
+    m_whole = ok ? whole : QByteArray();
+    return ok;
+}
+
+bool DataFileEncoder::encode(const DataRoot& root, const Sink& sink, qsizetype pieceSize) {
+    m_out = QByteArray(std::max<qsizetype>(pieceSize, 64), Qt::Uninitialized);
+    m_data = m_out.data();
     m_size = 0;
+    m_sink = &sink;
+    m_payloadSize = 0;
+    m_crc = Crc32();
+    m_whole = QByteArray();
     m_error.clear();
     m_objectCount = 0;
     m_recordNumbers.assign(IORegistry::slotCount(), 0);
     m_objectNumbers.clear();
     m_stringNumbers.clear();
+    m_stringsByAddress.clear();
     m_zoneNumbers.clear();
     m_zoneCount = 0;
     m_dayZone = TimeZoneTable::current();
@@ -75,48 +90,52 @@ bool DataFileEncoder::encode(const DataRoot& root) {
     m_treeSizes.clear();
     m_totalTreeNodes = 0;
 
-    // Most records take 30 to 40 bytes.
-    ensure(qsizetype(root.mainLibrary() ? root.mainLibrary()->count() : 0) * 40 + 4096);
+    bool ok = true;
     try {
         writeClassTable();
-        // The counts let the reader size its tables once; filled in at the end.
-        const qsizetype countsAt = m_size;
-        ensure(8);
-        m_size += 8;
         writeRoot(root);
-        DataFileFormat::putLittleEndian32(m_data + countsAt, m_objectCount);
-        DataFileFormat::putLittleEndian32(m_data + countsAt + 4, quint32(m_stringNumbers.size()));
+        // The counts let the reader size its tables once; it finds them at the end.
+        ensure(8);
+        DataFileFormat::putLittleEndian32(m_data + m_size, m_objectCount);
+        DataFileFormat::putLittleEndian32(m_data + m_size + 4, quint32(m_stringNumbers.size()));
+        m_size += 8;
+        drain();
     } catch (const Failure& failure) {
         m_error = failure.message;
-        m_out = QByteArray();
-        m_size = 0;
-        return false;
+        ok = false;
     }
-    m_out.resize(m_size);
+    m_out = QByteArray();
     m_data = nullptr;
-    return true;
+    m_size = 0;
+    m_sink = nullptr;
+    m_stringsByAddress.clear();
+    return ok;
 }
 
 void DataFileEncoder::fail(const QString& message) {
     throw Failure{message};
 }
 
-void DataFileEncoder::ensure(qsizetype extra) {
-    if (m_size + extra <= m_out.size()) {
+void DataFileEncoder::drain() {
+    if (m_size == 0) {
         return;
     }
-    const qsizetype wanted = std::max(m_size + extra, m_out.size() * 2);
-    m_out.resize(wanted);
-    m_data = m_out.data();
+    const QByteArrayView piece(m_data, m_size);
+    m_crc.update(piece);
+    m_payloadSize += quint64(m_size);
+    m_size = 0;
+    if (!(*m_sink)(piece)) {
+        fail(QString());
+    }
 }
 
-void DataFileEncoder::putVarint(quint64 value) {
-    ensure(10);
-    while (value >= 0x80) {
-        m_data[m_size++] = char(quint8(value) | 0x80);
-        value >>= 7;
+void DataFileEncoder::makeRoom(qsizetype extra) {
+    drain();
+    if (extra > m_out.size()) {
+        // One item larger than a piece: a very long text.
+        m_out.resize(extra);
+        m_data = m_out.data();
     }
-    m_data[m_size++] = char(value);
 }
 
 void DataFileEncoder::putBytes(const char* bytes, qsizetype count) {
@@ -371,13 +390,22 @@ void DataFileEncoder::writeString(const QString& text) {
         putTag(Tag::Nil);
         return;
     }
-    const auto known = m_stringNumbers.constFind(text);
-    if (known != m_stringNumbers.constEnd()) {
+    const QPair<const QChar*, qsizetype> address(text.constData(), text.size());
+    std::optional<quint32> known;
+    if (const auto byAddress = m_stringsByAddress.constFind(address); byAddress != m_stringsByAddress.constEnd()) {
+        known = byAddress.value();
+    } else if (const auto byText = m_stringNumbers.constFind(text); byText != m_stringNumbers.constEnd()) {
+        known = byText.value();
+        m_stringsByAddress.insert(address, *known);
+    }
+    if (known) {
         putTag(Tag::StringRef);
-        putVarint(known.value());
+        putVarint(*known);
         return;
     }
-    m_stringNumbers.insert(text, quint32(m_stringNumbers.size()));
+    const auto number = quint32(m_stringNumbers.size());
+    m_stringNumbers.insert(text, number);
+    m_stringsByAddress.insert(address, number);
     if (fitsUtf8(text)) {
         const QByteArray utf8 = text.toUtf8();
         putTag(Tag::String);

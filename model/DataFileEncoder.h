@@ -1,13 +1,17 @@
 #pragma once
 
 #include "Condition.h"
+#include "Crc32.h"
 #include "DataFileFormat.h"
 #include "DataRoot.h"
 #include "TimeZoneTable.h"
 
 #include <QByteArray>
 #include <QHash>
+#include <QPair>
 #include <QString>
+
+#include <functional>
 
 #include <vector>
 
@@ -15,9 +19,19 @@
 // first appearance, references after that, strings and zones stored once.
 class DataFileEncoder {
 public:
-    // False, with errorString(), for a library the format cannot hold.
+    // Takes the payload piece by piece; false stops the encoding.
+    using Sink = std::function<bool(QByteArrayView piece)>;
+
+    // Hands the payload to `sink` in pieces of about `pieceSize` bytes, so that
+    // a large library never sits in memory twice. False, with errorString(),
+    // for a library the format cannot hold or when the sink refuses a piece.
+    bool encode(const DataRoot& root, const Sink& sink, qsizetype pieceSize = 1 << 20);
+    // The whole payload at once.
     bool encode(const DataRoot& root);
-    const QByteArray& payload() const { return m_out; }
+    const QByteArray& payload() const { return m_whole; }
+
+    quint64 payloadSize() const { return m_payloadSize; }
+    quint32 payloadCrc() const { return m_crc.value(); }
     QString errorString() const { return m_error; }
 
 private:
@@ -27,13 +41,26 @@ private:
         QString message;
     };
 
-    void ensure(qsizetype extra);
+    void ensure(qsizetype extra) {
+        if (m_size + extra > m_out.size()) {
+            makeRoom(extra);
+        }
+    }
+    void makeRoom(qsizetype extra);
+    void drain();
     void putByte(quint8 byte) {
         ensure(1);
         m_data[m_size++] = char(byte);
     }
     void putTag(Tag tag) { putByte(quint8(tag)); }
-    void putVarint(quint64 value);
+    void putVarint(quint64 value) {
+        ensure(10);
+        while (value >= 0x80) {
+            m_data[m_size++] = char(quint8(value) | 0x80);
+            value >>= 7;
+        }
+        m_data[m_size++] = char(value);
+    }
     void putSigned(qint64 value) { putVarint((quint64(value) << 1) ^ quint64(value >> 63)); }
     void putBytes(const char* bytes, qsizetype count);
 
@@ -61,9 +88,14 @@ private:
     void enterNesting();
     [[noreturn]] static void fail(const QString& message);
 
+    // The piece being filled.
     QByteArray m_out;
     char* m_data = nullptr;
     qsizetype m_size = 0;
+    const Sink* m_sink = nullptr;
+    quint64 m_payloadSize = 0;
+    Crc32 m_crc;
+    QByteArray m_whole;
     QString m_error;
 
     quint32 m_objectCount = 0;
@@ -71,6 +103,9 @@ private:
     std::vector<quint32> m_recordNumbers;
     QHash<const void*, quint32> m_objectNumbers;
     QHash<QString, quint32> m_stringNumbers;
+    // Equal comments share their characters; the address finds them without
+    // hashing the text. Every string written stays alive until the end.
+    QHash<QPair<const QChar*, qsizetype>, quint32> m_stringsByAddress;
     // Zone number + 1 by the process's zone index; 0: not written yet.
     std::vector<quint32> m_zoneNumbers;
     quint32 m_zoneCount = 0;

@@ -51,14 +51,18 @@ bool DataFileWriter::fail(const QString& message) {
 }
 
 QByteArray DataFileWriter::header(QByteArrayView payload) {
+    return header(quint64(payload.size()), Crc32::of(payload));
+}
+
+QByteArray DataFileWriter::header(quint64 payloadSize, quint32 payloadCrc) {
     using Format = DataFileFormat;
     QByteArray header(Format::headerSize, '\0');
     char* at = header.data();
     std::memcpy(at, Format::magic.data(), Format::magic.size());
     Format::putLittleEndian32(at + Format::versionOffset, Format::version);
     Format::putLittleEndian32(at + Format::flagsOffset, 0);
-    Format::putLittleEndian64(at + Format::lengthOffset, quint64(payload.size()));
-    Format::putLittleEndian32(at + Format::payloadCrcOffset, Crc32::of(payload));
+    Format::putLittleEndian64(at + Format::lengthOffset, payloadSize);
+    Format::putLittleEndian32(at + Format::payloadCrcOffset, payloadCrc);
     Format::putLittleEndian32(at + Format::headerCrcOffset, Crc32::of(QByteArrayView(at, Format::headerCrcOffset)));
     return header;
 }
@@ -70,13 +74,33 @@ bool DataFileWriter::write(const DataRoot& root, QIODevice* device) {
         return fail(tr("The data file is not open for writing."));
     }
     DataFileEncoder encoder;
-    if (!encoder.encode(root)) {
-        return fail(encoder.errorString());
+    if (device->isSequential()) {
+        if (!encoder.encode(root)) {
+            return fail(encoder.errorString());
+        }
+        if (!writeAll(device, header(encoder.payload())) || !writeAll(device, encoder.payload())) {
+            return false;
+        }
+        m_bytesWritten = DataFileFormat::headerSize + encoder.payload().size();
+        return true;
     }
-    const QByteArray& payload = encoder.payload();
-    if (!writeAll(device, header(payload)) || !writeAll(device, payload)) {
+    // Streamed: the header, which needs the length and checksum, goes in last.
+    const qint64 start = device->pos();
+    if (!writeAll(device, QByteArray(DataFileFormat::headerSize, '\0'))) {
         return false;
     }
+    const auto sink = [&](QByteArrayView piece) {
+        return writeAll(device, piece);
+    };
+    if (!encoder.encode(root, sink)) {
+        return m_error.isEmpty() ? fail(encoder.errorString()) : false;
+    }
+    const qint64 end = start + DataFileFormat::headerSize + qint64(encoder.payloadSize());
+    if (!device->seek(start) || !writeAll(device, header(encoder.payloadSize(), encoder.payloadCrc())) ||
+        !device->seek(end)) {
+        return m_error.isEmpty() ? fail(tr("Writing failed: %1").arg(device->errorString())) : false;
+    }
+    m_bytesWritten = end - start;
     return true;
 }
 
@@ -94,7 +118,6 @@ bool DataFileWriter::writeAll(QIODevice* device, QByteArrayView bytes) {
                             : tr("Only part of the library could be written; the disk may be full."));
         }
         done += size;
-        m_bytesWritten += size;
     }
     return true;
 }

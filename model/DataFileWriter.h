@@ -22,6 +22,7 @@ public:
 
     // The header that makes `payload` a data file.
     static QByteArray header(QByteArrayView payload);
+    static QByteArray header(quint64 payloadSize, quint32 payloadCrc);
 
 private:
     bool writeAll(QIODevice* device, QByteArrayView bytes);

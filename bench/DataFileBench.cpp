@@ -1,0 +1,143 @@
+#include "DataFileReader.h"
+#include "DataFileWriter.h"
+#include "SyntheticLibrary.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* childVariable = "KESH_DATAFILE_BENCH_READ";
+
+QTemporaryDir& benchDir() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// One file per library size, written once.
+QString writtenFile(std::size_t records) {
+    static std::map<std::size_t, QString> files;
+    auto found = files.find(records);
+    if (found != files.end()) {
+        return found->second;
+    }
+    const QString path = benchDir().filePath(QStringLiteral("Kesh Data %1").arg(records));
+    DataFileWriter writer;
+    if (!writer.writeFile(*SyntheticLibrary::shared(records), path)) {
+        std::fprintf(stderr, "%s\n", qPrintable(writer.errorString()));
+        std::abort();
+    }
+    return files.emplace(records, path).first->second;
+}
+
+qint64 statusKilobytes(const QByteArray& status, const char* field) {
+    for (const QByteArray& line : status.split('\n')) {
+        if (line.startsWith(field)) {
+            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').first().toLongLong();
+        }
+    }
+    return 0;
+}
+
+QByteArray readStatus() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    return status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+}
+
+// In a fresh process started by BM_DataFileReadMemory: reads the file named
+// by the variable and prints resident memory before, at the peak and after.
+// Runs before main, so nothing of the benchmark process is in the figures.
+const bool childDone = [] {
+    const char* path = std::getenv(childVariable);
+    if (!path) {
+        return false;
+    }
+    const qint64 before = statusKilobytes(readStatus(), "VmRSS:");
+    DataFileReader reader;
+    const bool ok = reader.readFile(QFile::decodeName(path));
+    const QByteArray status = readStatus();
+    std::printf("%d %lld %lld %lld\n", ok ? 1 : 0, before, statusKilobytes(status, "VmHWM:"),
+                statusKilobytes(status, "VmRSS:"));
+    std::fflush(stdout);
+    std::_Exit(0);
+}();
+
+void BM_DataFileWrite(benchmark::State& state) {
+    const auto records = std::size_t(state.range(0));
+    const DataRootPtr& root = SyntheticLibrary::shared(records);
+    const QString path = benchDir().filePath(QStringLiteral("Written %1").arg(records));
+    DataFileWriter writer;
+    for (auto _ : state) {
+        if (!writer.writeFile(*root, path)) {
+            state.SkipWithError(qPrintable(writer.errorString()));
+            return;
+        }
+    }
+    state.counters["bytes_per_record"] = double(QFileInfo(path).size()) / double(records);
+    state.counters["file_MB"] = double(QFileInfo(path).size()) / 1e6;
+    state.SetItemsProcessed(qint64(state.iterations()) * qint64(records));
+}
+
+void BM_DataFileRead(benchmark::State& state) {
+    const auto records = std::size_t(state.range(0));
+    const QString path = writtenFile(records);
+    DataFileReader reader;
+    for (auto _ : state) {
+        if (!reader.readFile(path)) {
+            state.SkipWithError(qPrintable(reader.errorString()));
+            return;
+        }
+        benchmark::DoNotOptimize(reader.root().get());
+        // Freeing a library is not part of reading one.
+        state.PauseTiming();
+        reader = DataFileReader();
+        state.ResumeTiming();
+    }
+    state.counters["bytes_per_record"] = double(QFileInfo(path).size()) / double(records);
+    state.SetItemsProcessed(qint64(state.iterations()) * qint64(records));
+}
+
+// Peak memory of reading against the memory of the library read, measured
+// in a fresh process so that nothing else is resident.
+void BM_DataFileReadMemory(benchmark::State& state) {
+    const auto records = std::size_t(state.range(0));
+    const QString path = writtenFile(records);
+    double library = 0;
+    double peak = 0;
+    for (auto _ : state) {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(childVariable), path);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        child.waitForFinished(-1);
+        const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
+        if (figures.size() != 4 || figures[0] != "1") {
+            state.SkipWithError("the reading process failed");
+            return;
+        }
+        const double before = figures[1].toDouble();
+        peak = (figures[2].toDouble() - before) / 1024.0;
+        library = (figures[3].toDouble() - before) / 1024.0;
+    }
+    state.counters["library_MB"] = library;
+    state.counters["peak_MB"] = peak;
+    state.counters["peak_ratio"] = library > 0 ? peak / library : 0;
+}
+
+} // namespace
+
+BENCHMARK(BM_DataFileWrite)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DataFileRead)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DataFileReadMemory)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
