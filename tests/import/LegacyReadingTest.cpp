@@ -57,7 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
                                          // 1 March 2000 23:59:59, a leap century.
                                          DateCase{3'034'799'999u, QDate(2000, 3, 1)},
                                          // The last second a count can hold.
-                                         DateCase{std::numeric_limits<std::uint32_t>::max(), QDate(2040, 2, 6)})));
+                                         DateCase{std::numeric_limits<std::uint32_t>::max(), QDate(2040, 2, 6)})),
+    [](const auto& info) {
+        QString zone = QString::fromLatin1(std::get<0>(info.param)).replace(u'/', u'_');
+        return zone.toStdString() + "_" + std::to_string(std::get<1>(info.param).seconds);
+    });
 
 // Amounts, flags, comments ---------------------------------------------------
 

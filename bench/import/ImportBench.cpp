@@ -1,0 +1,113 @@
+// Speed of a whole import: reading a legacy library file, making its records
+// and writing the data file.
+#include "../SyntheticLibrary.h"
+
+#include "DataFile.h"
+#include "ImportText.h"
+#include "LegacyImport.h"
+#include "LegacySlot.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QDate>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <bit>
+#include <stdexcept>
+
+namespace {
+
+QByteArray slotOf(const IO& record, QStringEncoder& encoder) {
+    QByteArray slot(LegacySlot::size, '\0');
+    const qint64 days = QDate(1904, 1, 1).daysTo(record.date());
+    // Entered at some hour of the day, as the legacy program stored it.
+    const auto seconds = quint32(days * 86'400 + (record.recordId() % 86'400));
+    qToBigEndian<quint32>(seconds, slot.data() + LegacySlot::secondsOffset);
+    qToBigEndian<quint64>(std::bit_cast<quint64>(record.amountAsDouble()), slot.data() + LegacySlot::amountOffset);
+    QByteArray comment = encoder.encode(record.comment());
+    // Every tenth comment in Japanese, so the text decoder does real work.
+    if (record.recordId() % 10 == 0) {
+        comment = encoder.encode(QString::fromUtf8("食料品 ") + record.comment());
+    }
+    comment.truncate(255);
+    slot[LegacySlot::commentOffset] = char(comment.size());
+    std::copy(comment.begin(), comment.end(), slot.begin() + LegacySlot::commentOffset + 1);
+    slot[LegacySlot::includeOffset] = char(record.includeInStats());
+    slot[LegacySlot::inUseOffset] = 1;
+    return slot;
+}
+
+// A legacy file with the records of the synthetic library, written once.
+const QString& legacyFile(std::size_t records) {
+    static QTemporaryDir folder;
+    static QString path;
+    if (path.isEmpty()) {
+        path = folder.filePath(QStringLiteral("Kesh Library"));
+        QStringEncoder encoder("Shift_JIS");
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly)) {
+            throw std::runtime_error("cannot write the legacy file");
+        }
+        for (const IOPtr& record : SyntheticLibrary::shared(records)->mainLibrary()->records()) {
+            file.write(slotOf(*record, encoder));
+        }
+    }
+    return path;
+}
+
+void removeLibrary(const QString& dataPath) {
+    QFile::remove(dataPath);
+    QFile::remove(DataFile::backupPath(dataPath));
+}
+
+// Into a library that does not exist yet.
+void BM_ImportLegacy(benchmark::State& state) {
+    ImportText::install();
+    const auto records = std::size_t(state.range(0));
+    const QString& legacy = legacyFile(records);
+    QTemporaryDir home;
+    const QString dataPath = home.filePath(QStringLiteral("Kesh Data"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        removeLibrary(dataPath);
+        state.ResumeTiming();
+        const LegacyImportResult result = LegacyImport(dataPath, legacy).run();
+        if (!result.succeeded() || result.imported != qint64(records)) {
+            state.SkipWithError("the import failed");
+            break;
+        }
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations()) * state.range(0));
+}
+BENCHMARK(BM_ImportLegacy)->Arg(100'000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// Into a library that already holds a lifetime of records: its reading counts too.
+void BM_ImportLegacyIntoLibrary(benchmark::State& state) {
+    ImportText::install();
+    const auto records = std::size_t(state.range(0));
+    const QString& legacy = legacyFile(records);
+    QTemporaryDir home;
+    const QString dataPath = home.filePath(QStringLiteral("Kesh Data"));
+    const QString existing = home.filePath(QStringLiteral("existing"));
+    QString error;
+    if (!DataFile::save(*SyntheticLibrary::shared(records), existing, &error)) {
+        state.SkipWithError("cannot write the existing library");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        removeLibrary(dataPath);
+        QFile::copy(existing, dataPath);
+        state.ResumeTiming();
+        if (!LegacyImport(dataPath, legacy).run().succeeded()) {
+            state.SkipWithError("the import failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_ImportLegacyIntoLibrary)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "LegacyImportResult.h"
+
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+// The controller of kesh-import's window: runs an import with progress
+// feedback and tells the outcome in an alert.
+class Converter : public QObject {
+    Q_OBJECT
+
+public:
+    // `window` parents the progress dialog and the alerts.
+    explicit Converter(QWidget* window, QObject* parent = nullptr);
+
+    // The legacy file to read; empty means "Kesh Library" in the documents folder.
+    const QString& legacyFilePath() const { return m_legacyFilePath; }
+    void setLegacyFilePath(const QString& path);
+    // The file an import would read now.
+    QString effectiveLegacyFilePath() const;
+
+    const QString& dataFilePath() const { return m_dataFilePath; }
+    void setDataFilePath(const QString& path) { m_dataFilePath = path; }
+
+    // The alert's texts for an outcome (title, informative text).
+    static QString alertTitle(const LegacyImportResult& result);
+    static QString alertText(const LegacyImportResult& result, const QString& dataFilePath);
+
+public slots:
+    // Runs one import from start to end, the closing alert included. Every
+    // run reads the whole legacy file again.
+    void convert();
+
+signals:
+    void legacyFilePathChanged();
+    void converted(const LegacyImportResult& result);
+
+private:
+    LegacyImportResult runWithProgress();
+    void showAlert(const LegacyImportResult& result);
+
+    QWidget* m_window;
+    QString m_legacyFilePath;
+    QString m_dataFilePath;
+};

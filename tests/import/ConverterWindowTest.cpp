@@ -1,0 +1,167 @@
+#include "ConverterWindow.h"
+#include "Converter.h"
+#include "DataFile.h"
+#include "DataFileLock.h"
+#include "ImportText.h"
+#include "LegacyFileWriter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+
+namespace {
+
+struct Alert {
+    QString title;
+    QString text;
+    QStringList buttons;
+};
+
+// Waits for the next modal dialog of type T and hands it to `answer`.
+template <typename T> void whenModal(std::function<void(T*)> answer) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(dialog);
+        }
+    });
+    timer->start();
+}
+
+class ConverterWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ImportText::install();
+        m_documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        m_legacyPath = m_documents + QStringLiteral("/Kesh Library");
+        TearDown();
+        ASSERT_TRUE(QDir().mkpath(m_documents));
+        m_window = std::make_unique<ConverterWindow>();
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void TearDown() override {
+        m_window.reset();
+        QDir(m_documents).removeRecursively();
+        QDir(QDir::homePath() + QStringLiteral("/Library")).removeRecursively();
+    }
+
+    template <typename T> T* find(const char* name) {
+        auto* widget = m_window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_TRUE(widget) << name;
+        return widget;
+    }
+
+    // Clicks Import and answers the alert with its OK button.
+    Alert clickImport() {
+        Alert alert;
+        whenModal<QMessageBox>([&alert](QMessageBox* box) {
+            alert.title = box->text();
+            alert.text = box->informativeText();
+            for (QAbstractButton* button : box->buttons()) {
+                alert.buttons << button->text();
+            }
+            box->buttons().constFirst()->click();
+        });
+        QTest::mouseClick(find<QPushButton>("convertButton"), Qt::LeftButton);
+        return alert;
+    }
+
+    QString m_documents;
+    QString m_legacyPath;
+    std::unique_ptr<ConverterWindow> m_window;
+};
+
+TEST_F(ConverterWindowTest, importSaysHowManyRecordsCameAndHowManyWereLeftOut) {
+    ASSERT_TRUE(writeFile(
+        m_legacyPath,
+        legacyFileBytes({{0, 1.0, "a"}, {0, std::numeric_limits<double>::infinity(), "inf"}, {0, -2.0, "b"}})));
+    m_window->refresh();
+    EXPECT_TRUE(find<QLabel>("dataInfoLabel")->text().contains(QStringLiteral("creates")));
+
+    const Alert alert = clickImport();
+    EXPECT_EQ(alert.title, QStringLiteral("Import Successful"));
+    EXPECT_EQ(alert.text, QStringLiteral("2 records imported, 1 skipped"));
+    EXPECT_EQ(alert.buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(DataFile::load(DataFile::defaultPath()).root->mainLibrary()->count(), 2u);
+    // The window now shows the library that exists.
+    EXPECT_FALSE(find<QLabel>("dataInfoLabel")->text().contains(QStringLiteral("creates")));
+
+    EXPECT_EQ(clickImport().text, QStringLiteral("2 records imported, 1 skipped"));
+    EXPECT_EQ(DataFile::load(DataFile::defaultPath()).root->mainLibrary()->count(), 4u);
+}
+
+TEST_F(ConverterWindowTest, anEmptyFileImportsNoRecords) {
+    ASSERT_TRUE(writeFile(m_legacyPath, {}));
+    const Alert alert = clickImport();
+    EXPECT_EQ(alert.title, QStringLiteral("Import Successful"));
+    EXPECT_EQ(alert.text, QStringLiteral("0 records imported"));
+}
+
+TEST_F(ConverterWindowTest, aMissingLegacyFileGivesTheFailureAlertAndNoLibrary) {
+    const Alert alert = clickImport();
+    EXPECT_EQ(alert.title, QStringLiteral("Error"));
+    EXPECT_TRUE(alert.text.startsWith(QStringLiteral("There's been an error. Dunno why, dunno what. I'm sorry.")));
+    EXPECT_TRUE(alert.text.contains(QStringLiteral("~/Documents/Kesh Library")));
+    EXPECT_EQ(alert.buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_FALSE(QFileInfo::exists(DataFile::defaultPath()));
+}
+
+TEST_F(ConverterWindowTest, whileKeshHoldsTheLibraryTheAlertSaysToQuitIt) {
+    ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes({{0, 1.0, "a"}})));
+    DataFileLock kesh(DataFile::defaultPath());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(DataFile::defaultPath()).path()));
+    ASSERT_TRUE(kesh.tryLock());
+    const Alert alert = clickImport();
+    EXPECT_EQ(alert.title, QStringLiteral("Error"));
+    EXPECT_TRUE(alert.text.contains(QStringLiteral("quit it, then import again"))) << alert.text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(DataFile::defaultPath()));
+}
+
+TEST_F(ConverterWindowTest, anUnreadableLibraryIsNamedWithWhatWasWrong) {
+    ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes({{0, 1.0, "a"}})));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(DataFile::defaultPath()).path()));
+    ASSERT_TRUE(writeFile(DataFile::defaultPath(), "not a library"));
+    const Alert alert = clickImport();
+    EXPECT_EQ(alert.title, QStringLiteral("Error"));
+    const QString reason = DataFile::load(DataFile::defaultPath()).error;
+    EXPECT_TRUE(alert.text.contains(reason)) << alert.text.toStdString();
+}
+
+TEST_F(ConverterWindowTest, anotherLegacyFileIsChosenAndRead) {
+    auto* field = find<QLineEdit>("legacyFileField");
+    EXPECT_EQ(field->text(), QStringLiteral("~/Documents/Kesh Library"));
+    EXPECT_TRUE(find<QLabel>("legacyInfoLabel")->text().startsWith(QStringLiteral("Not found")));
+
+    const QString other = QDir::homePath() + QStringLiteral("/old.lib");
+    ASSERT_TRUE(writeFile(other, legacyFileBytes({{0, 1.0, "a"}, {0, 1.0, "b"}})));
+    whenModal<QFileDialog>([&other](QFileDialog* dialog) {
+        dialog->selectFile(other);
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    });
+    QTest::mouseClick(find<QPushButton>("chooseButton"), Qt::LeftButton);
+    EXPECT_EQ(m_window->converter()->legacyFilePath(), other);
+    EXPECT_EQ(field->text(), QStringLiteral("~/old.lib"));
+    EXPECT_TRUE(find<QLabel>("legacyInfoLabel")->text().contains(QStringLiteral("room for 2 records")));
+
+    EXPECT_EQ(clickImport().text, QStringLiteral("2 records imported"));
+    QFile::remove(other);
+}
+
+} // namespace

@@ -1,0 +1,287 @@
+#include "LegacyImport.h"
+#include "DataFile.h"
+#include "DataFileLock.h"
+#include "ImportText.h"
+#include "LegacyFileWriter.h"
+#include "TestEnvironment.h"
+
+#include "Keyword.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <limits>
+
+#include <sys/resource.h>
+
+namespace {
+
+using Outcome = LegacyImportResult::Outcome;
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class Import : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ImportText::install();
+        m_documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        m_legacyPath = m_documents + QStringLiteral("/Kesh Library");
+        m_dataPath = DataFile::defaultPath();
+        TearDown();
+        ASSERT_TRUE(QDir().mkpath(m_documents));
+    }
+    void TearDown() override {
+        QDir(m_documents).removeRecursively();
+        QDir(QDir::homePath() + QStringLiteral("/Library")).removeRecursively();
+        QFile::remove(QDir::homePath() + QStringLiteral("/Library"));
+    }
+
+    void writeLegacy(const std::vector<LegacyEntry>& entries, const QByteArray& trailing = {}) {
+        ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes(entries, trailing)));
+    }
+    LegacyImportResult import() { return LegacyImport(m_dataPath).run(); }
+    DataRootPtr library() {
+        DataFile::LoadResult loaded = DataFile::load(m_dataPath);
+        EXPECT_TRUE(loaded.ok()) << loaded.error.toStdString();
+        return loaded.root;
+    }
+    // A library on disk with one record that carries a keyword and sits in a plain book.
+    void writeExistingLibrary() {
+        DataRootPtr root = DataRoot::create();
+        const KeywordPtr keyword = Keyword::create();
+        keyword->setName(QStringLiteral("Food"));
+        root->addKeyword(keyword);
+        const IOPtr record = IO::create(Amount::fromInt(-3), QDateTime(QDate(2020, 1, 2), QTime(0, 0)),
+                                        KeywordList{keyword}, QStringLiteral("Bread"), 1);
+        root->mainLibrary()->addObject(record);
+        const BookPtr book = Book::create();
+        book->setBookName(QStringLiteral("Groceries"));
+        book->addObject(record);
+        root->addDumbBook(book);
+        QString error;
+        ASSERT_TRUE(DataFile::save(*root, m_dataPath, &error)) << error.toStdString();
+    }
+
+    QString m_documents;
+    QString m_legacyPath;
+    QString m_dataPath;
+};
+
+// What a file holds -----------------------------------------------------------
+
+struct FileCase {
+    const char* name;
+    std::vector<LegacyEntry> entries;
+    QByteArray trailing;
+    qint64 imported;
+    qint64 skipped;
+
+    friend void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ImportOfFile : public Import, public ::testing::WithParamInterface<FileCase> {};
+
+TEST_P(ImportOfFile, importsTheSlotsInUseWithFiniteAmounts) {
+    const FileCase& c = GetParam();
+    writeLegacy(c.entries, c.trailing);
+    const LegacyImportResult result = import();
+    ASSERT_EQ(result.outcome, Outcome::Imported) << result.detail.toStdString();
+    EXPECT_EQ(result.imported, c.imported);
+    EXPECT_EQ(result.skipped, c.skipped);
+    EXPECT_EQ(result.legacyFilePath, m_legacyPath);
+    const DataRootPtr root = library();
+    ASSERT_TRUE(root);
+    EXPECT_EQ(qint64(root->mainLibrary()->count()), c.imported);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ImportOfFile,
+    ::testing::Values(FileCase{"empty", {}, {}, 0, 0},
+                      FileCase{"secondSlotFree", {{0, 1.0, "a"}, {0, 2.0, "b", 1, 0}}, {}, 1, 0},
+                      FileCase{"trailingSixtyBytes", {{0, 1.0, "a"}}, QByteArray(60, '\x01'), 1, 0},
+                      FileCase{"everySlotFree", {{0, 1.0, {}, 1, 0}, {0, 1.0, {}, 1, 0}}, {}, 0, 0},
+                      FileCase{"notANumberSkipped",
+                               {{0, std::numeric_limits<double>::quiet_NaN(), "nan"},
+                                {0, 5.0, "five"},
+                                {0, -std::numeric_limits<double>::infinity(), "-inf"}},
+                               {},
+                               1,
+                               2}),
+    [](const ::testing::TestParamInfo<FileCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Import, aFreshLibraryIsMadeWithTheRecordsAsTheFileHasThem) {
+    writeLegacy({{3'034'799'999u, -12.5, QByteArray::fromHex("928b94d191e3"), 255},
+                 {0, 1500.0, "Salary", 0},
+                 {86'340, 0.25, QByteArray(255, 'z'), 1}});
+    ASSERT_TRUE(import().succeeded());
+    const DataRootPtr root = library();
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->mainLibrary()->bookName(), QStringLiteral("Library"));
+    EXPECT_TRUE(root->keywords().empty());
+    EXPECT_TRUE(root->dumbBooks().empty());
+    ASSERT_EQ(root->mainLibrary()->count(), 3u);
+
+    // Appended in file order.
+    const IOPtr lunch = root->mainLibrary()->objectAtIndex(0);
+    EXPECT_EQ(lunch->amount()->toString(), QStringLiteral("-12.5"));
+    EXPECT_EQ(lunch->date(), QDate(2000, 3, 1));
+    EXPECT_EQ(lunch->comment(), QString::fromUtf8("昼飯代"));
+    EXPECT_NE(lunch->includeInStats(), 0);
+    const IOPtr salary = root->mainLibrary()->objectAtIndex(1);
+    EXPECT_EQ(salary->date(), QDate(1904, 1, 1));
+    EXPECT_EQ(salary->includeInStats(), 0);
+    EXPECT_EQ(root->mainLibrary()->objectAtIndex(2)->comment(), QString(255, u'z'));
+}
+
+TEST_F(Import, isAppendedToTheLibraryEveryTimeItRunsAndChangesNothingElse) {
+    writeExistingLibrary();
+    writeLegacy({{0, 1.0, "one"}, {0, 2.0, "two"}});
+    ASSERT_TRUE(import().succeeded());
+    const LegacyImportResult second = import();
+    ASSERT_TRUE(second.succeeded());
+    EXPECT_EQ(second.imported, 2);
+
+    const DataRootPtr root = library();
+    ASSERT_TRUE(root);
+    const Book& main = *root->mainLibrary();
+    ASSERT_EQ(main.count(), 5u);
+    EXPECT_EQ(main.objectAtIndex(0)->comment(), QStringLiteral("Bread"));
+    EXPECT_EQ(main.objectAtIndex(1)->comment(), QStringLiteral("one"));
+    EXPECT_EQ(main.objectAtIndex(3)->comment(), QStringLiteral("one"));
+    ASSERT_EQ(root->keywords().size(), 1u);
+    ASSERT_EQ(root->dumbBooks().size(), 1u);
+    EXPECT_EQ(root->dumbBooks()[0]->count(), 1u);
+    EXPECT_TRUE(main.objectAtIndex(0)->includesKeyword(root->keywords()[0]));
+}
+
+TEST_F(Import, anotherLegacyFileCanBeNamed) {
+    const QString elsewhere = QDir::homePath() + QStringLiteral("/old ledger.dat");
+    ASSERT_TRUE(writeFile(elsewhere, legacyFileBytes({{0, 7.0, "seven"}})));
+    const LegacyImportResult result = LegacyImport(m_dataPath, elsewhere).run();
+    QFile::remove(elsewhere);
+    ASSERT_TRUE(result.succeeded());
+    EXPECT_EQ(result.legacyFilePath, elsewhere);
+    EXPECT_EQ(library()->mainLibrary()->count(), 1u);
+}
+
+TEST_F(Import, reportsProgressWhileReadingAndBeforeWriting) {
+    writeLegacy(std::vector<LegacyEntry>(3000, LegacyEntry{0, 1.0, "x"}));
+    LegacyImport run(m_dataPath);
+    qint64 lastDone = -1;
+    bool wrote = false;
+    run.setProgressHandler([&](LegacyImport::Phase phase, qint64 done, qint64 total) {
+        if (phase == LegacyImport::Phase::Writing) {
+            wrote = true;
+            return true;
+        }
+        EXPECT_FALSE(wrote);
+        EXPECT_EQ(total, 3000 * 540);
+        EXPECT_GE(done, lastDone);
+        lastDone = done;
+        return true;
+    });
+    EXPECT_TRUE(run.run().succeeded());
+    EXPECT_EQ(lastDone, 3000 * 540);
+    EXPECT_TRUE(wrote);
+}
+
+// Nothing changes when it cannot go on ------------------------------------------
+
+TEST_F(Import, stopsBeforeReadingWhileAnotherProgramHoldsTheLibrary) {
+    writeExistingLibrary();
+    const QByteArray before = contentOf(m_dataPath);
+    writeLegacy({{0, 1.0, "one"}});
+    DataFileLock kesh(m_dataPath);
+    ASSERT_TRUE(kesh.tryLock());
+
+    const LegacyImportResult result = import();
+    EXPECT_EQ(result.outcome, Outcome::DataFileLocked);
+    EXPECT_FALSE(result.detail.isEmpty());
+    EXPECT_EQ(contentOf(m_dataPath), before);
+
+    kesh.unlock();
+    EXPECT_TRUE(import().succeeded());
+}
+
+TEST_F(Import, neverOverwritesADataFileItCannotRead) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(m_dataPath).path()));
+    const QByteArray garbage("this is not a library, but it is somebody's file");
+    ASSERT_TRUE(writeFile(m_dataPath, garbage));
+    writeLegacy({{0, 1.0, "one"}});
+
+    const LegacyImportResult result = import();
+    EXPECT_EQ(result.outcome, Outcome::DataFileUnreadable);
+    EXPECT_FALSE(result.detail.isEmpty());
+    EXPECT_EQ(contentOf(m_dataPath), garbage);
+}
+
+TEST_F(Import, aLegacyFileThatIsMissingOrFailsToReadChangesNothing) {
+    writeExistingLibrary();
+    const QByteArray before = contentOf(m_dataPath);
+
+    LegacyImportResult result = import();
+    EXPECT_EQ(result.outcome, Outcome::LegacyFileFailed);
+    EXPECT_EQ(result.legacyStatus, -43);
+    EXPECT_EQ(result.legacyFilePath, m_legacyPath);
+
+    // A folder where the file should be, and a file whose reading fails.
+    ASSERT_TRUE(QDir().mkpath(m_legacyPath));
+    EXPECT_EQ(import().outcome, Outcome::LegacyFileFailed);
+    result = LegacyImport(m_dataPath, QStringLiteral("/proc/self/mem")).run();
+    EXPECT_EQ(result.outcome, Outcome::LegacyFileFailed);
+    EXPECT_NE(result.legacyStatus, -39);
+    EXPECT_EQ(contentOf(m_dataPath), before);
+}
+
+TEST_F(Import, aCancelledImportChangesNothing) {
+    writeExistingLibrary();
+    const QByteArray before = contentOf(m_dataPath);
+    writeLegacy(std::vector<LegacyEntry>(3000, LegacyEntry{0, 1.0, "x"}));
+    LegacyImport run(m_dataPath);
+    run.setProgressHandler([](LegacyImport::Phase, qint64 done, qint64) { return done == 0; });
+    EXPECT_EQ(run.run().outcome, Outcome::Cancelled);
+    EXPECT_EQ(contentOf(m_dataPath), before);
+}
+
+TEST_F(Import, aFolderThatCannotHoldTheLibraryFailsAndCreatesNothing) {
+    // "~/Library" is a plain file, so nothing can be made inside it, not even by root.
+    ASSERT_TRUE(writeFile(QDir::homePath() + QStringLiteral("/Library"), "in the way"));
+    writeLegacy({{0, 1.0, "one"}});
+    const LegacyImportResult result = import();
+    EXPECT_FALSE(result.succeeded());
+    EXPECT_FALSE(result.detail.isEmpty());
+    EXPECT_EQ(contentOf(QDir::homePath() + QStringLiteral("/Library")), QByteArray("in the way"));
+}
+
+TEST_F(Import, aWriteThatFailsPartWayKeepsTheOldLibrary) {
+    writeExistingLibrary();
+    const QByteArray before = contentOf(m_dataPath);
+    std::vector<LegacyEntry> entries(4000, LegacyEntry{0, -1.5, QByteArray(200, 'c')});
+    writeLegacy(entries);
+
+    // Files may grow to 64 KiB only: the lock and the old library fit, the new library does not.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const LegacyImportResult result = import();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(result.outcome, Outcome::DataFileNotWritten);
+    EXPECT_FALSE(result.detail.isEmpty());
+    EXPECT_EQ(contentOf(m_dataPath), before);
+    EXPECT_TRUE(import().succeeded());
+}
+
+} // namespace
