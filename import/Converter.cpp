@@ -5,15 +5,18 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace {
 // Progress is shown in thousandths, so files past 2 GB fit an int.
 constexpr int progressSteps = 1000;
 // Imports quicker than this finish without a progress dialog.
 constexpr int progressDelayMsecs = 400;
+constexpr int alertMinimumWidth = 320;
 
 QString sorryText() {
     return QStringLiteral("There's been an error. Dunno why, dunno what. I'm sorry.");
@@ -39,17 +42,14 @@ QString legacyFailureText(const LegacyImportResult& result) {
     return text + u'.';
 }
 
-QString failureCause(const LegacyImportResult& result, const QString& dataFilePath) {
-    const QString library = shownPath(dataFilePath);
+QString failureCause(const LegacyImportResult& result) {
     switch (result.outcome) {
     case LegacyImportResult::Outcome::DataFileUnreadable:
-        return QStringLiteral("\u201c%1\u201d is not a library kesh-import can read, so it was left as it is: %2")
-            .arg(library, result.detail);
+        return QStringLiteral("Your library was left as it is. %1").arg(result.detail);
     case LegacyImportResult::Outcome::LegacyFileFailed:
         return legacyFailureText(result);
     case LegacyImportResult::Outcome::DataFileNotWritten:
-        return QStringLiteral("\u201c%1\u201d could not be written, so it was left as it was: %2")
-            .arg(library, result.detail);
+        return QStringLiteral("Your library was left as it was. %1").arg(result.detail);
     case LegacyImportResult::Outcome::DataFileLocked:
         return result.detail;
     case LegacyImportResult::Outcome::Imported:
@@ -81,7 +81,7 @@ QString Converter::alertTitle(const LegacyImportResult& result) {
     return result.succeeded() ? QStringLiteral("Import Successful") : QStringLiteral("Error");
 }
 
-QString Converter::alertText(const LegacyImportResult& result, const QString& dataFilePath) {
+QString Converter::alertText(const LegacyImportResult& result) {
     if (result.succeeded()) {
         QString text = QStringLiteral("%1 records imported").arg(result.imported);
         if (result.skipped > 0) {
@@ -95,7 +95,7 @@ QString Converter::alertText(const LegacyImportResult& result, const QString& da
                                    : QStringLiteral("kesh is running: quit it, then import again.");
         return advice + QStringLiteral("\n\nThe library is in use by %1.").arg(result.lockHolder);
     }
-    const QString cause = failureCause(result, dataFilePath);
+    const QString cause = failureCause(result);
     return cause.isEmpty() ? sorryText() : sorryText() + QStringLiteral("\n\n") + cause;
 }
 
@@ -139,7 +139,12 @@ void Converter::showAlert(const LegacyImportResult& result) {
     QMessageBox alert(m_window);
     alert.setIcon(result.succeeded() ? QMessageBox::Information : QMessageBox::Warning);
     alert.setText(alertTitle(result));
-    alert.setInformativeText(alertText(result, m_dataFilePath));
+    alert.setInformativeText(alertText(result));
+    // The box is as wide as its short title otherwise, and wraps even a count.
+    if (auto* grid = qobject_cast<QGridLayout*>(alert.layout())) {
+        grid->addItem(new QSpacerItem(alertMinimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     QPushButton* ok = alert.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     alert.setDefaultButton(ok);
     alert.setEscapeButton(ok);

@@ -27,7 +27,7 @@ public:
 
     // The alert's texts for an outcome (title, informative text).
     static QString alertTitle(const LegacyImportResult& result);
-    static QString alertText(const LegacyImportResult& result, const QString& dataFilePath);
+    static QString alertText(const LegacyImportResult& result);
 
 public slots:
     // Runs one import from start to end, the closing alert included. Every
