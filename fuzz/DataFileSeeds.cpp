@@ -1,0 +1,120 @@
+// Writes small, valid data files into the folder given, as the fuzzer's
+// starting points: one library of each shape the reader must handle.
+
+#include "AmountCondition.h"
+#include "AndConditions.h"
+#include "BookCondition.h"
+#include "CommentCondition.h"
+#include "DataFileWriter.h"
+#include "DateCondition.h"
+#include "KeywordCondition.h"
+#include "OrConditions.h"
+#include "SmartBook.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+IOPtr record(const DataRootPtr& root, int cents, const QString& comment, const KeywordList& keywords = {}) {
+    IOPtr io =
+        IO::create(Amount::fromParts(cents, -2), QDateTime(QDate(2023, 11, 5), QTime(10, 0)), keywords, comment, 1);
+    root->mainLibrary()->addObject(io);
+    return io;
+}
+
+ConditionPtr leaf(ConditionPtr condition, int code, ConditionOperand object, ConditionOperand object2 = {}) {
+    condition->setConditionTypeCode(code);
+    condition->setObject(std::move(object));
+    condition->setObject2(std::move(object2));
+    return condition;
+}
+
+DataRootPtr empty() {
+    return DataRoot::create();
+}
+
+DataRootPtr records() {
+    DataRootPtr root = DataRoot::create();
+    const KeywordPtr food = Keyword::create(QStringLiteral("food"));
+    root->addKeyword(food);
+    record(root, -1250, QStringLiteral("Bakery"), {food});
+    record(root, 250000, QStringLiteral("Salary"));
+    record(root, -1250, QStringLiteral("Bakery"), {food});
+    root->mainLibrary()->appendObject(IO::createWithTimeOfEntry(CalendarDate::now()));
+    return root;
+}
+
+DataRootPtr books() {
+    DataRootPtr root = records();
+    const BookPtr trip = Book::create();
+    trip->setBookName(QStringLiteral("Trip"));
+    trip->addObject(root->mainLibrary()->objectAtIndex(0));
+    trip->setSortDescriptors({{QStringLiteral("amount"), true}, {QStringLiteral("comment"), false}});
+    root->addDumbBook(trip);
+    return root;
+}
+
+DataRootPtr conditions() {
+    DataRootPtr root = books();
+    const KeywordPtr food = root->keywords()[0];
+    auto any = OrConditions::create();
+    any->addCondition(leaf(AmountCondition::create(), 5, 10.0f, 20.0f));
+    any->addCondition(leaf(CommentCondition::create(), 9, QStringLiteral("Ba")));
+    any->addCondition(leaf(KeywordCondition::create(), 7, food));
+    any->addCondition(leaf(BookCondition::create(), 1, root->dumbBooks()[0]));
+    auto all = AndConditions::create();
+    all->addCondition(any);
+    auto recent = DateCondition::create();
+    recent->setPeriodID(3);
+    all->addCondition(leaf(recent, 13, 2.0f));
+    all->addCondition(leaf(DateCondition::create(), 5, CalendarDate::startOfDay(QDate(2023, 1, 1)),
+                           CalendarDate::startOfDay(QDate(2023, 12, 31))));
+    all->addCondition(leaf(Condition::create(), 0, {}));
+    const SmartBookPtr smart = SmartBook::create();
+    smart->setBookName(QStringLiteral("Smart"));
+    smart->setConditions(all);
+    root->addSmartBook(smart);
+    // A book that names itself.
+    const SmartBookPtr self = SmartBook::create();
+    self->setConditions(leaf(BookCondition::create(), 1, BookPtr(self)));
+    root->addSmartBook(self);
+    smart->reload(*root);
+    return root;
+}
+
+DataRootPtr texts() {
+    DataRootPtr root = DataRoot::create();
+    root->setKeshVersion(*Amount::fromString(u"-1.5e-3"));
+    record(root, 1, QString(QChar(0xDC00)) + QStringLiteral("lone"));
+    record(root, 2, QStringLiteral("Caf\u00e9 \U0001F600"));
+    record(root, 3, QStringLiteral(""));
+    return root;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(folder.path());
+    const std::pair<const char*, std::function<DataRootPtr()>> seeds[] = {
+        {"empty", empty}, {"records", records}, {"books", books}, {"conditions", conditions}, {"texts", texts}};
+    for (const auto& [name, make] : seeds) {
+        DataFileWriter writer;
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !writer.write(*make(), &file)) {
+            std::fprintf(stderr, "%s: %s\n", name, qPrintable(writer.errorString()));
+            return 1;
+        }
+    }
+    return 0;
+}
