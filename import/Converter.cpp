@@ -22,16 +22,8 @@ QString sorryText() {
     return QStringLiteral("There's been an error. Dunno why, dunno what. I'm sorry.");
 }
 
-QString shownPath(const QString& path) {
-    const QString home = QDir::homePath();
-    if (path.startsWith(home + u'/')) {
-        return QStringLiteral("~") + path.mid(home.size());
-    }
-    return QDir::toNativeSeparators(path);
-}
-
 QString legacyFailureText(const LegacyImportResult& result) {
-    const QString file = shownPath(result.legacyFilePath);
+    const QString file = Converter::shownPath(result.legacyFilePath);
     if (result.legacyStatus == LegacyStatus::fileNotFound) {
         return QStringLiteral("There is no legacy library at \u201c%1\u201d.").arg(file);
     }
@@ -75,6 +67,14 @@ void Converter::setLegacyFilePath(const QString& path) {
 
 QString Converter::effectiveLegacyFilePath() const {
     return m_legacyFilePath.isEmpty() ? LegacyImport::defaultLegacyFilePath() : m_legacyFilePath;
+}
+
+QString Converter::shownPath(const QString& path) {
+    const QString home = QDir::homePath();
+    if (path.startsWith(home + u'/')) {
+        return QStringLiteral("~") + path.mid(home.size());
+    }
+    return QDir::toNativeSeparators(path);
 }
 
 QString Converter::alertTitle(const LegacyImportResult& result) {

@@ -25,6 +25,8 @@ public:
     const QString& dataFilePath() const { return m_dataFilePath; }
     void setDataFilePath(const QString& path) { m_dataFilePath = path; }
 
+    // A path as the user reads it: the home folder as "~".
+    static QString shownPath(const QString& path);
     // The alert's texts for an outcome (title, informative text).
     static QString alertTitle(const LegacyImportResult& result);
     static QString alertText(const LegacyImportResult& result);

@@ -26,14 +26,6 @@
 namespace {
 constexpr int headerIconSize = 48;
 
-QString shownPath(const QString& path) {
-    const QString home = QDir::homePath();
-    if (path.startsWith(home + u'/')) {
-        return QStringLiteral("~") + path.mid(home.size());
-    }
-    return QDir::toNativeSeparators(path);
-}
-
 QString legacyFileInfo(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -198,13 +190,13 @@ void ConverterWindow::useDefaultLegacyFile() {
 
 void ConverterWindow::refresh() {
     const QString legacy = m_converter->effectiveLegacyFilePath();
-    m_legacyFileField->setText(shownPath(legacy));
+    m_legacyFileField->setText(Converter::shownPath(legacy));
     m_legacyFileField->setToolTip(QDir::toNativeSeparators(legacy));
     m_legacyFileField->setCursorPosition(0);
     m_legacyInfoLabel->setText(legacyFileInfo(legacy));
 
     const QString data = m_converter->dataFilePath();
-    m_dataFileField->setText(shownPath(data));
+    m_dataFileField->setText(Converter::shownPath(data));
     m_dataFileField->setToolTip(QDir::toNativeSeparators(data));
     m_dataFileField->setCursorPosition(0);
     m_dataInfoLabel->setText(dataFileInfo(data));

@@ -19,11 +19,8 @@ struct LegacyEntry {
 };
 
 inline QByteArray legacySlotBytes(const LegacyEntry& entry) {
-    QByteArray slot(540, '\0');
     // The unused bytes carry noise, as old files do; nothing may read them.
-    for (qsizetype i = 0; i < slot.size(); ++i) {
-        slot[i] = char(0xA5);
-    }
+    QByteArray slot(540, char(0xA5));
     qToBigEndian<quint32>(entry.seconds, slot.data() + 4);
     qToBigEndian<quint64>(std::bit_cast<quint64>(entry.amount), slot.data() + 8);
     slot[272] = char(entry.comment.size());

@@ -1,18 +1,14 @@
 #include "GetFileFromFileType.h"
 #include "LegacyFileWriter.h"
-#include "LegacyFork.h"
 #include "LegacySlot.h"
 #include "LegacyTextDecoder.h"
 #include "TestEnvironment.h"
-
-#include "Book.h"
 
 #include <QDir>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -63,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         return zone.toStdString() + "_" + std::to_string(std::get<1>(info.param).seconds);
     });
 
-// Amounts, flags, comments ---------------------------------------------------
+// Amounts ---------------------------------------------------
 
 TEST(LegacySlot, amountsBecomeTheShortestExactDecimal) {
     for (const auto& [value, expected] :
@@ -73,47 +69,6 @@ TEST(LegacySlot, amountsBecomeTheShortestExactDecimal) {
         ASSERT_TRUE(record->amount()) << value;
         EXPECT_EQ(record->amount()->toString(), QString::fromLatin1(expected));
     }
-}
-
-TEST(LegacySlot, anAmountThatIsNoNumberMakesNoRecord) {
-    for (const double value :
-         {std::nan(""), std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
-        EXPECT_FALSE(recordOf({0, value, {}})) << value;
-    }
-}
-
-TEST(LegacySlot, anyNonZeroIncludeByteCountsInTheStatistics) {
-    Book book;
-    for (const std::uint8_t include : {0, 1, 255}) {
-        book.appendObject(recordOf({0, include == 0 ? -1000.0 : -12.5, {}, include}));
-    }
-    // Two expenditures of 12.5 count; the one flagged 0 does not.
-    EXPECT_DOUBLE_EQ(book.totalOut(), 25.0);
-    EXPECT_DOUBLE_EQ(book.totalIn(), 0.0);
-    EXPECT_EQ(book.objectAtIndex(0)->includeInStats(), 0);
-}
-
-TEST(LegacySlot, theCommentIsExactlyItsLengthByteLong) {
-    EXPECT_EQ(recordOf({0, 1.0, {}})->comment(), QStringLiteral(""));
-    EXPECT_EQ(recordOf({0, 1.0, "Rent"})->comment(), QStringLiteral("Rent"));
-    const QByteArray longest(255, 'x');
-    EXPECT_EQ(recordOf({0, 1.0, longest})->comment(), QString(255, u'x'));
-}
-
-TEST(LegacySlot, aFreeSlotIsNotInUseWhateverItHolds) {
-    const QByteArray bytes = legacySlotBytes({7, 3.0, "left over", 1, 0});
-    EXPECT_FALSE(LegacySlot(bytes.constData()).isInUse());
-    const QByteArray used = legacySlotBytes({7, 3.0, {}, 1, 2});
-    EXPECT_TRUE(LegacySlot(used.constData()).isInUse());
-}
-
-TEST(LegacySlot, aRecordHasNoKeywordsAndTheTimeOfEntryGiven) {
-    const QByteArray bytes = legacySlotBytes({0, 5.0, {}});
-    LegacyTextDecoder decoder;
-    const CalendarDate moment = CalendarDate::fromDateTime(QDateTime(QDate(2024, 5, 1), QTime(10, 0)));
-    const IOPtr record = LegacySlot(bytes.constData()).toRecord(decoder, moment);
-    EXPECT_TRUE(record->keywords().empty());
-    EXPECT_EQ(record->timeOfEntry(), moment);
 }
 
 // Text -----------------------------------------------------------------------
@@ -137,10 +92,6 @@ TEST(LegacyText, bytesThatDoNotDecodeBecomeReplacementCharacters) {
     EXPECT_EQ(decoder.decodeStrictly(QByteArray::fromHex("93fa")), text("日"));
 }
 
-TEST(LegacySlot, aJapaneseCommentIsDecoded) {
-    EXPECT_EQ(recordOf({0, -800.0, QByteArray::fromHex("928b94d191e3")})->comment(), text("昼飯代"));
-}
-
 // Finding and reading the file ------------------------------------------------
 
 class LegacyFile : public ::testing::Test {
@@ -156,13 +107,6 @@ protected:
 
     QString m_documents;
 };
-
-TEST_F(LegacyFile, isFoundInTheDocumentsFolder) {
-    ASSERT_TRUE(writeFile(m_documents + QStringLiteral("/Kesh Library"), {}));
-    LegacyFileRef ref;
-    EXPECT_EQ(GetFileFromFileType(QByteArrayView(legacyLibraryName), documentsFolderType, false, &ref), 0);
-    EXPECT_EQ(ref.path, m_documents + QStringLiteral("/Kesh Library"));
-}
 
 TEST_F(LegacyFile, lookupFailuresGiveTheirStatus) {
     LegacyFileRef ref;
@@ -194,33 +138,6 @@ TEST_F(LegacyFile, aJapaneseNameOfFiftyCharactersIsFoundAndAMissingFileCanBeMade
     EXPECT_EQ(GetFileFromFileType(name(bytes), documentsFolderType, true, &ref), 0);
     EXPECT_EQ(QFileInfo(ref.path).fileName(), QString(50, QChar(0x5BB6)));
     EXPECT_EQ(QFileInfo(ref.path).size(), 0);
-}
-
-TEST_F(LegacyFile, readsWholeSlotsAndEndsAtATrailingPiece) {
-    const QString path = m_documents + QStringLiteral("/Kesh Library");
-    ASSERT_TRUE(writeFile(path, QByteArray(600, 'x')));
-    LegacyFork fork;
-    ASSERT_EQ(fork.open({path}), 0);
-    char buffer[540];
-    qint64 got = 0;
-    EXPECT_EQ(fork.read(buffer, 540, &got), 0);
-    EXPECT_EQ(got, 540);
-    EXPECT_EQ(fork.read(buffer, 540, &got), -39);
-    EXPECT_EQ(got, 60);
-    EXPECT_EQ(fork.read(buffer, 540, &got), -39);
-    EXPECT_EQ(got, 0);
-}
-
-TEST_F(LegacyFile, openAndReadFailuresAreNotTheEndOfTheFile) {
-    LegacyFork fork;
-    EXPECT_EQ(fork.open({m_documents + QStringLiteral("/none")}), -43);
-    EXPECT_NE(fork.open({m_documents}), 0);
-    // This process's memory file refuses to read its unmapped first page.
-    ASSERT_EQ(fork.open({QStringLiteral("/proc/self/mem")}), 0);
-    char buffer[540];
-    const LegacyStatus::Code status = fork.read(buffer, 540);
-    EXPECT_NE(status, 0);
-    EXPECT_NE(status, -39);
 }
 
 } // namespace
