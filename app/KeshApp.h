@@ -1,0 +1,103 @@
+#pragma once
+
+#include "DataRoot.h"
+#include "LibraryFile.h"
+#include "LocalizedStrings.h"
+#include "TextSuggestion.h"
+
+#include <QApplication>
+
+#include <memory>
+
+class BookListController;
+class IOListController;
+class MainWindowController;
+class PreferencesManager;
+class QSessionManager;
+class SearchFieldController;
+class StatsBoxController;
+class UnixSignalWatcher;
+
+// The kesh application: owns the library and the comment suggestions for the
+// whole run, builds the main window and connects its controllers, runs the
+// reload that every change of records ends in, looks up localized texts,
+// shows numbered alerts, and writes the library whenever kesh ends.
+class KeshApp : public QApplication {
+    Q_OBJECT
+
+public:
+    KeshApp(int& argc, char** argv);
+    ~KeshApp() override;
+
+    static KeshApp* instance();
+    // Frame of the main window in the preferences.
+    static QString mainWindowAutosaveName() { return QStringLiteral("MainWindow"); }
+
+    // Start-up before any window: takes the library's lock, reads the library
+    // (or makes a fresh one; nothing is written yet) and fills the comment
+    // suggestions. False when kesh must not run; the user has been told why.
+    bool init();
+    // Builds the main window and its controllers, connects them, restores the
+    // windows from the preferences, shows the main window and runs the first reload.
+    void loadInterface();
+
+    const DataRootPtr& dataRoot() const { return m_dataRoot; }
+    TextSuggestion& commentSuggestion() { return m_commentSuggestion; }
+    const QString& dataFilePath() const { return m_dataFilePath; }
+
+    PreferencesManager* preferencesManager() const { return m_preferencesManager.get(); }
+    MainWindowController* mainWindowController() const { return m_mainWindowController; }
+    BookListController* bookListController() const { return m_bookListController; }
+    IOListController* ioListController() const { return m_ioListController; }
+    SearchFieldController* searchFieldController() const { return m_searchFieldController; }
+    StatsBoxController* statsBoxController() const { return m_statsBoxController; }
+
+    // Beeps and shows alert n, titled "ErrorTitle<n>" with the text "ErrorContent<n>".
+    void complain(int errorNumber);
+    // "plist Error" for a key without text.
+    QString getLocalizedStringWithKey(const QString& key) const;
+    // The key is the prefix followed by the number: "ConditionWhat" and 2 give "ConditionWhat2".
+    QString getLocalizedStringWithKeyPrefixAndId(const QString& prefix, int id) const;
+
+    // Writes the library and the preferences; on failure asks as `onFailure` allows.
+    LibraryFile::SaveResult save(LibraryFile::OnFailure onFailure = LibraryFile::OnFailure::AskRetryQuitOrStay);
+    // The quit command: saves, then ends the event loop. False when the user
+    // chose to keep kesh open after a failed save.
+    bool terminate();
+
+    // Every change of records ends here: the selected book is refreshed (a
+    // smart book recomputed), re-sorted and filtered, then the record table
+    // and the statistics follow.
+    void ioDataNeedsReloading();
+    void toggleIOWindow();
+    void toggleGraphWindow();
+
+private:
+    void connectControllers();
+    void awakeFromNib();
+    void bookSelectionChanged();
+    // The keyword window's search keywords; none until that window exists.
+    KeywordList searchKeywords() const;
+    void saveFrames();
+    void commitData(QSessionManager& manager);
+    void lastChanceSave();
+
+    LocalizedStrings m_localizedStrings;
+    QString m_dataFilePath;
+    std::unique_ptr<LibraryFile> m_libraryFile;
+    DataRootPtr m_dataRoot;
+    TextSuggestion m_commentSuggestion;
+
+    std::unique_ptr<PreferencesManager> m_preferencesManager;
+    MainWindowController* m_mainWindowController = nullptr;
+    BookListController* m_bookListController = nullptr;
+    IOListController* m_ioListController = nullptr;
+    SearchFieldController* m_searchFieldController = nullptr;
+    StatsBoxController* m_statsBoxController = nullptr;
+    UnixSignalWatcher* m_signalWatcher = nullptr;
+
+    // A quit is asking the user about a failed save.
+    bool m_terminating = false;
+    // The library was written for the end of the run (or the user let it go).
+    bool m_finished = false;
+};

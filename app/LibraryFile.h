@@ -1,0 +1,50 @@
+#pragma once
+
+#include "DataFileLock.h"
+#include "DataRoot.h"
+
+#include <QDateTime>
+#include <QString>
+
+class QWidget;
+
+// kesh's hold on its data file for one run: the lock that keeps a second kesh
+// and kesh-import away, reading the library at start (with a way out when the
+// file is damaged) and writing it when kesh ends (with a say for the user when
+// that fails). Asks the user through alerts where a choice is theirs.
+class LibraryFile {
+public:
+    enum class SaveResult { Saved, NotSaved, Cancelled };
+    // What a failed save lets the user do.
+    enum class OnFailure {
+        AskRetryQuitOrStay, // the user may keep kesh open
+        AskRetryOrQuit,     // kesh ends in any case
+        Report,             // nobody may be asked: only the log hears of it
+    };
+
+    explicit LibraryFile(const QString& path);
+
+    const QString& path() const { return m_path; }
+
+    // Takes the lock and reads the library, or makes a fresh one when there is
+    // no file. Null when kesh must not go on: the library is in use, or the
+    // file cannot be read and the user did not start from the backup. A
+    // damaged file is never written over: starting from the backup first puts
+    // it aside under a new name.
+    DataRootPtr open();
+
+    // Writes the whole library. On failure the user chooses, as `onFailure`
+    // allows: try again, end without saving, or keep kesh open (Cancelled).
+    SaveResult save(const DataRoot& root, QWidget* parent, OnFailure onFailure);
+
+    // The name a damaged data file is kept under.
+    static QString damagedPath(const QString& path, const QDateTime& when);
+
+private:
+    bool reportLocked();
+    DataRootPtr recover(const QString& error);
+
+    QString m_path;
+    DataFileLock m_lock;
+    QDateTime m_openedAt;
+};

@@ -1,0 +1,66 @@
+#include "PreferencesManager.h"
+
+#include "Clock.h"
+
+#include <QDataStream>
+#include <QIODevice>
+
+namespace {
+QString frameKey(const QString& autosaveName) {
+    return QStringLiteral("WindowFrames/") + autosaveName;
+}
+} // namespace
+
+PreferencesManager::PreferencesManager() {
+    // Written into the store itself, not as fallbacks: they stay until the user's preferences go.
+    if (!m_pref.contains(dateOfFirstLaunchKey())) {
+        m_pref.setValue(dateOfFirstLaunchKey(), Clock::now());
+        m_pref.setValue(ioWindowOpenKey(), true);
+        m_pref.setValue(graphWindowOpenKey(), false);
+    }
+}
+
+QVariant PreferencesManager::objectForKey(const QString& key) const {
+    return m_pref.value(key);
+}
+
+void PreferencesManager::setObject(const QVariant& value, const QString& key) {
+    m_pref.setValue(key, value);
+}
+
+bool PreferencesManager::boolForKey(const QString& key) const {
+    return m_pref.value(key, false).toBool();
+}
+
+void PreferencesManager::setBool(bool value, const QString& key) {
+    m_pref.setValue(key, value);
+}
+
+void PreferencesManager::setColour(const QColor& colour, const QString& key) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_4);
+    out << colour;
+    setObject(bytes, key);
+}
+
+QColor PreferencesManager::colourForKey(const QString& key) const {
+    const QByteArray bytes = objectForKey(key).toByteArray();
+    QDataStream in(bytes);
+    in.setVersion(QDataStream::Qt_6_4);
+    QColor colour;
+    in >> colour;
+    return in.status() == QDataStream::Ok ? colour : QColor();
+}
+
+QByteArray PreferencesManager::frameForName(const QString& autosaveName) const {
+    return m_pref.value(frameKey(autosaveName)).toByteArray();
+}
+
+void PreferencesManager::setFrame(const QByteArray& frame, const QString& autosaveName) {
+    m_pref.setValue(frameKey(autosaveName), frame);
+}
+
+void PreferencesManager::sync() {
+    m_pref.sync();
+}

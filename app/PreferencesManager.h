@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QSettings>
+#include <QVariant>
+
+// The user's preferences, kept by QSettings between runs. On the first launch
+// for a user it writes the initial values; afterwards it only passes reads and
+// writes through.
+class PreferencesManager {
+public:
+    PreferencesManager();
+
+    static QString dateOfFirstLaunchKey() { return QStringLiteral("DateOfFirstLaunch"); }
+    static QString ioWindowOpenKey() { return QStringLiteral("IOWindowOpen"); }
+    static QString graphWindowOpenKey() { return QStringLiteral("GraphWindowOpen"); }
+
+    QVariant objectForKey(const QString& key) const;
+    void setObject(const QVariant& value, const QString& key);
+    // False for a missing key.
+    bool boolForKey(const QString& key) const;
+    void setBool(bool value, const QString& key);
+    // Kept as the bytes of the colour's stream form.
+    void setColour(const QColor& colour, const QString& key);
+    // An invalid colour when none is stored.
+    QColor colourForKey(const QString& key) const;
+
+    // A window's frame, under the window's autosave name.
+    QByteArray frameForName(const QString& autosaveName) const;
+    void setFrame(const QByteArray& frame, const QString& autosaveName);
+
+    // Writes what is pending to disk.
+    void sync();
+
+private:
+    QSettings m_pref;
+};

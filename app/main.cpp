@@ -1,0 +1,12 @@
+#include "KeshApp.h"
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    KeshApp app(argc, argv);
+    if (!app.init()) {
+        return EXIT_FAILURE;
+    }
+    app.loadInterface();
+    return app.exec();
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+// Edits an amount as text in the user's notation; the model reads it and
+// refuses what is not an amount.
+class AmountDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "DataRoot.h"
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QIcon>
+
+// The library's books as rows: the main library, then the smart books, then
+// the plain books, the root's own index space. Names are edited in place
+// (not the main library's), a book's records are dragged out, and records
+// dropped onto a plain book are added to it.
+class BookListModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    static constexpr std::size_t notFound = DataRoot::notFound;
+
+    explicit BookListModel(DataRootPtr root, QObject* parent = nullptr);
+
+    BookPtr bookAtRow(int row) const;
+    // By identity; notFound for a book the library does not list.
+    std::size_t rowOfBook(const Book* book) const;
+    // The root's lists changed: every row is read again.
+    void reload();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    bool canDropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                         const QModelIndex& parent) const override;
+    bool dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                      const QModelIndex& parent) override;
+    Qt::DropActions supportedDragActions() const override;
+    Qt::DropActions supportedDropActions() const override;
+
+signals:
+    // A book got a new name; the lists are re-sorted and the rows reloaded.
+    void bookRenamed(const BookPtr& book);
+    // Records were added to this book by a drop.
+    void recordsDropped(const BookPtr& book);
+
+private:
+    QIcon imageNamed(const QString& name) const;
+
+    DataRootPtr m_root;
+    mutable QHash<QString, QIcon> m_images;
+};

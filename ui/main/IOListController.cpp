@@ -1,0 +1,174 @@
+#include "IOListController.h"
+
+#include "AmountDelegate.h"
+#include "CheckBoxDelegate.h"
+#include "CustomTableView.h"
+#include "DateDelegate.h"
+#include "SmartBook.h"
+#include "TextSuggestion.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QMessageBox>
+#include <QMetaObject>
+
+#include <typeinfo>
+
+IOListController::IOListController(DataRootPtr root, TextSuggestion* commentSuggestion, CustomTableView* ioListView,
+                                   QObject* parent)
+    : QObject(parent)
+    , m_root(std::move(root))
+    , m_commentSuggestion(commentSuggestion)
+    , m_view(ioListView)
+    , m_model(new IOTableModel(m_root, this)) {
+    m_view->setModel(m_model);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::SelectedClicked);
+    m_view->setDragEnabled(true);
+    m_view->setAcceptDrops(true);
+    m_view->setDropIndicatorShown(false);
+    m_view->setDragDropMode(QAbstractItemView::DragDrop);
+    m_view->setDefaultDropAction(Qt::CopyAction);
+    m_view->setDragDropOverwriteMode(true);
+    m_view->setItemDelegateForColumn(IOTableModel::DateColumn,
+                                     new DateDelegate(m_model->format().dateFormat(), m_view));
+    m_view->setItemDelegateForColumn(IOTableModel::AmountColumn, new AmountDelegate(m_view));
+    m_view->setItemDelegateForColumn(IOTableModel::IncludeInStatsColumn, new CheckBoxDelegate(m_view));
+    setUpColumns();
+
+    QHeaderView* header = m_view->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    connect(header, &QHeaderView::sortIndicatorChanged, this, &IOListController::sortIndicatorChanged);
+    connect(m_view, &CustomTableView::deleteRowsRequested, this, &IOListController::deleteRows);
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { emit selectedRecordsChanged(selectedRecords()); });
+    connect(m_model, &IOTableModel::recordEdited, this, &IOListController::recordEdited);
+    connect(m_model, &IOTableModel::editRefused, this, &IOListController::editRefused);
+    connect(m_model, &IOTableModel::recordsDropped, this, &IOListController::dataNeedsReloading);
+    resetSortDescriptors();
+}
+
+void IOListController::setUpColumns() {
+    QHeaderView* header = m_view->horizontalHeader();
+    const QFontMetrics metrics = m_view->fontMetrics();
+    const LedgerFormat& format = m_model->format();
+    const int padding = metrics.averageCharWidth() * 3;
+    const int dateWidth = metrics.horizontalAdvance(format.formatDate(QDate(2088, 12, 28))) + padding;
+    const int amountWidth =
+        metrics.horizontalAdvance(format.formatAmount(Amount::fromParts(-8888888888, -2))) + padding;
+    header->setMinimumSectionSize(metrics.averageCharWidth() * 4);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionResizeMode(IOTableModel::CommentColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(IOTableModel::IncludeInStatsColumn, QHeaderView::Fixed);
+    header->resizeSection(IOTableModel::DateColumn, dateWidth);
+    header->resizeSection(IOTableModel::AmountColumn, amountWidth);
+    header->resizeSection(IOTableModel::KeywordsColumn, metrics.averageCharWidth() * 24);
+    header->resizeSection(IOTableModel::IncludeInStatsColumn,
+                          qMax(metrics.horizontalAdvance(
+                                   m_model->headerData(IOTableModel::IncludeInStatsColumn, Qt::Horizontal).toString()) +
+                                   padding,
+                               metrics.height() * 3));
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void IOListController::setBook(const BookPtr& book) {
+    m_model->setBook(book);
+    resetSortDescriptors();
+}
+
+void IOListController::resetSortDescriptors() {
+    QHeaderView* header = m_view->horizontalHeader();
+    const BookPtr& shown = book();
+    if (!shown) {
+        return;
+    }
+    // The book already has this order; the reload that follows sorts it.
+    const QSignalBlocker blocker(header);
+    const SortDescriptorList& descriptors = shown->sortDescriptors();
+    if (descriptors.isEmpty()) {
+        header->setSortIndicator(-1, Qt::AscendingOrder);
+    } else {
+        const SortDescriptor& first = descriptors.first();
+        header->setSortIndicator(IOTableModel::columnOfKey(first.key),
+                                 first.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    }
+    header->viewport()->update();
+}
+
+void IOListController::sortIndicatorChanged(int column, Qt::SortOrder order) {
+    m_model->sort(column, order);
+}
+
+void IOListController::reloadData() {
+    m_model->reload();
+}
+
+void IOListController::deselectAll() {
+    m_view->clearSelection();
+}
+
+IOList IOListController::selectedRecords() const {
+    IOList records;
+    const QList<int> rows = m_view->selectedRows();
+    records.reserve(std::size_t(rows.size()));
+    for (const int row : rows) {
+        if (row < m_model->rowCount()) {
+            records.push_back(m_model->recordAtRow(row));
+        }
+    }
+    return records;
+}
+
+void IOListController::deleteRows(const QList<int>& rows) {
+    const BookPtr shown = book();
+    if (shown && typeid(*shown) != typeid(SmartBook) && !rows.isEmpty()) {
+        // Held until every book has let go of them.
+        IOList doomed;
+        QSet<const IO*> records;
+        for (const int row : rows) {
+            if (row >= 0 && row < m_model->rowCount()) {
+                doomed.push_back(m_model->recordAtRow(row));
+                records.insert(doomed.back().get());
+            }
+        }
+        m_view->clearSelection();
+        m_model->changeBook([&] {
+            if (shown == m_root->mainLibrary()) {
+                m_root->deleteIOs(records);
+            } else {
+                shown->removeObjects(records);
+            }
+        });
+    }
+    emit dataNeedsReloading();
+    deselectAll();
+}
+
+void IOListController::recordEdited(const IOPtr& record, int column) {
+    if (column == IOTableModel::CommentColumn && m_commentSuggestion) {
+        m_commentSuggestion->addWord(record->comment());
+    }
+    // Later: the editor that committed the value is still closing, and the
+    // reload may move the record or take it out of the list.
+    QMetaObject::invokeMethod(this, &IOListController::dataNeedsReloading, Qt::QueuedConnection);
+}
+
+void IOListController::editRefused(const QString& message) {
+    // Later as well: the message must not run inside the closing editor.
+    QMetaObject::invokeMethod(
+        this,
+        [this, message] {
+            QApplication::beep();
+            QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
+                            tr("The amount was not changed."), QMessageBox::Ok, m_view->window());
+            box.setObjectName(QStringLiteral("amountRefusedAlert"));
+            box.setInformativeText(message);
+            box.exec();
+        },
+        Qt::QueuedConnection);
+}

@@ -1,0 +1,256 @@
+#include "IOTableModel.h"
+
+#include "RecordDrag.h"
+
+#include <QMimeData>
+
+#include <algorithm>
+
+namespace {
+struct ColumnInfo {
+    const char* key;
+    const char* title;
+};
+
+constexpr ColumnInfo columns[IOTableModel::ColumnCount] = {
+    {"date", QT_TRANSLATE_NOOP("IOTableModel", "Date")},
+    {"amount", QT_TRANSLATE_NOOP("IOTableModel", "Amount")},
+    {"comment", QT_TRANSLATE_NOOP("IOTableModel", "Comment")},
+    {"keywordsAsString", QT_TRANSLATE_NOOP("IOTableModel", "Keywords")},
+    {"includeInStats", QT_TRANSLATE_NOOP("IOTableModel", "Counted")},
+};
+} // namespace
+
+QString IOTableModel::keyOfColumn(int column) {
+    return column >= 0 && column < ColumnCount ? QString::fromLatin1(columns[column].key) : QString();
+}
+
+int IOTableModel::columnOfKey(const QString& key) {
+    for (int column = 0; column < ColumnCount; ++column) {
+        if (key == QLatin1String(columns[column].key)) {
+            return column;
+        }
+    }
+    return -1;
+}
+
+IOTableModel::IOTableModel(DataRootPtr root, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_root(std::move(root))
+    , m_book(m_root->mainLibrary()) {}
+
+void IOTableModel::setBook(const BookPtr& book) {
+    beginResetModel();
+    m_book = book;
+    endResetModel();
+}
+
+void IOTableModel::reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+void IOTableModel::changeBook(const std::function<void()>& change) {
+    beginResetModel();
+    change();
+    endResetModel();
+}
+
+int IOTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !m_book ? 0 : int(m_book->filteredCount());
+}
+
+int IOTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant IOTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    const IO& record = *recordAtRow(index.row());
+    switch (index.column()) {
+    case DateColumn:
+        if (role == Qt::DisplayRole) {
+            return m_format.formatDate(record.date());
+        }
+        if (role == Qt::EditRole) {
+            return record.date();
+        }
+        break;
+    case AmountColumn:
+        if (role == Qt::DisplayRole) {
+            return m_format.formatAmount(record.amount());
+        }
+        if (role == Qt::EditRole) {
+            return m_format.amountForEditing(record.amount());
+        }
+        if (role == Qt::TextAlignmentRole) {
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        break;
+    case CommentColumn:
+        if (role == Qt::DisplayRole || role == Qt::EditRole) {
+            return record.comment();
+        }
+        break;
+    case KeywordsColumn:
+        if (role == Qt::DisplayRole) {
+            return record.keywordsAsString();
+        }
+        break;
+    case IncludeInStatsColumn:
+        if (role == Qt::CheckStateRole) {
+            return record.includeInStats() ? Qt::Checked : Qt::Unchecked;
+        }
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+QVariant IOTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return tr(columns[section].title);
+    case Qt::InitialSortOrderRole:
+        // Newest first is what a ledger is read in.
+        return section == DateColumn ? Qt::DescendingOrder : Qt::AscendingOrder;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue((section == AmountColumn ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    case Qt::ToolTipRole:
+        return section == IncludeInStatsColumn ? tr("Whether the record counts in the totals below") : QVariant();
+    default:
+        return {};
+    }
+}
+
+bool IOTableModel::setAmountText(const IOPtr& record, const QString& text) {
+    QString error;
+    const std::optional<Amount> amount = m_format.parseAmount(text, &error);
+    if (!amount) {
+        emit editRefused(error);
+        return false;
+    }
+    record->setAmount(amount);
+    return true;
+}
+
+bool IOTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return false;
+    }
+    const IOPtr record = recordAtRow(index.row());
+    switch (index.column()) {
+    case DateColumn: {
+        const QDate day = value.toDate();
+        if (role != Qt::EditRole || !day.isValid()) {
+            return false;
+        }
+        record->setDate(day);
+        break;
+    }
+    case AmountColumn:
+        if (role != Qt::EditRole || !setAmountText(record, value.toString())) {
+            return false;
+        }
+        break;
+    case CommentColumn:
+        if (role != Qt::EditRole) {
+            return false;
+        }
+        record->setComment(value.toString());
+        break;
+    case IncludeInStatsColumn:
+        if (role != Qt::CheckStateRole) {
+            return false;
+        }
+        record->setIncludeInStats(value.value<Qt::CheckState>() == Qt::Checked ? 1 : 0);
+        break;
+    default:
+        return false;
+    }
+    emit dataChanged(index, index);
+    emit recordEdited(record, index.column());
+    return true;
+}
+
+Qt::ItemFlags IOTableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) {
+        return Qt::ItemIsDropEnabled;
+    }
+    Qt::ItemFlags flags = Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    switch (index.column()) {
+    case DateColumn:
+    case AmountColumn:
+    case CommentColumn:
+        flags |= Qt::ItemIsEditable;
+        break;
+    case IncludeInStatsColumn:
+        flags |= Qt::ItemIsUserCheckable;
+        break;
+    default:
+        break;
+    }
+    return flags;
+}
+
+void IOTableModel::sort(int column, Qt::SortOrder order) {
+    const QString key = keyOfColumn(column);
+    if (!m_book || key.isEmpty()) {
+        return;
+    }
+    m_book->setSortDescriptors({SortDescriptor{key, order == Qt::AscendingOrder}});
+    beginResetModel();
+    m_book->resort();
+    endResetModel();
+}
+
+QStringList IOTableModel::mimeTypes() const {
+    return {RecordDrag::mimeType()};
+}
+
+QMimeData* IOTableModel::mimeData(const QModelIndexList& indexes) const {
+    QList<int> rows;
+    for (const QModelIndex& index : indexes) {
+        rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QList<IORegistry::Id> ids;
+    ids.reserve(rows.size());
+    for (const int row : rows) {
+        if (row >= 0 && row < rowCount()) {
+            ids.append(recordAtRow(row)->recordId());
+        }
+    }
+    return RecordDrag::mimeData(ids);
+}
+
+bool IOTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int, const QModelIndex&) const {
+    // Every record already stands in the main library.
+    return action == Qt::CopyAction && m_book && m_book != m_root->mainLibrary() && RecordDrag::isRecordDrag(data);
+}
+
+bool IOTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int row, int column,
+                                const QModelIndex& parent) {
+    if (!canDropMimeData(data, action, row, column, parent)) {
+        return false;
+    }
+    const QList<IORegistry::Id> ids = *RecordDrag::recordIds(data);
+    changeBook([&] { m_book->addObjectsFromArrayOfPointers(ids); });
+    emit recordsDropped();
+    return true;
+}
+
+Qt::DropActions IOTableModel::supportedDragActions() const {
+    return Qt::CopyAction;
+}
+
+Qt::DropActions IOTableModel::supportedDropActions() const {
+    return Qt::CopyAction;
+}

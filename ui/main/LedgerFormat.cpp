@@ -1,0 +1,181 @@
+#include "LedgerFormat.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+QString tr(const char* text) {
+    return QCoreApplication::translate("LedgerFormat", text);
+}
+
+// How many decimals the locale writes in a money value: 2 for dollars, 0 for yen.
+int currencyDecimals(const QLocale& locale) {
+    const QString sample = locale.toCurrencyString(1.0, QStringLiteral("X"));
+    const qsizetype point = sample.indexOf(locale.decimalPoint());
+    if (point < 0) {
+        return sample.isEmpty() ? 2 : 0;
+    }
+    int digits = 0;
+    for (qsizetype i = point + locale.decimalPoint().size(); i < sample.size() && sample.at(i).isDigit(); ++i) {
+        ++digits;
+    }
+    return digits;
+}
+
+bool isSpace(QChar c) {
+    return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F) || c == QChar(0x2009);
+}
+} // namespace
+
+LedgerFormat::LedgerFormat(const QLocale& locale)
+    : m_locale(locale)
+    , m_currencyDecimals(currencyDecimals(locale)) {
+    m_dateFormat = m_locale.dateFormat(QLocale::ShortFormat);
+    if (!m_dateFormat.contains(QStringLiteral("yyyy"))) {
+        m_dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    }
+}
+
+QString LedgerFormat::formatDate(QDate date) const {
+    return date.isValid() ? m_locale.toString(date, m_dateFormat) : QString();
+}
+
+QString LedgerFormat::localDigits(QStringView asciiDigits) const {
+    const QString zero = m_locale.zeroDigit();
+    if (zero == u"0" || zero.size() != 1) {
+        return asciiDigits.toString();
+    }
+    QString result;
+    result.reserve(asciiDigits.size());
+    for (const QChar c : asciiDigits) {
+        result.append(QChar(zero.at(0).unicode() + (c.unicode() - u'0')));
+    }
+    return result;
+}
+
+// `plain` is an amount in plain notation, "-1234.5".
+QString LedgerFormat::formatDecimal(const QString& plain, bool grouped) const {
+    const bool negative = plain.startsWith(QLatin1Char('-'));
+    const QStringView digits = QStringView(plain).mid(negative ? 1 : 0);
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    const QStringView whole = point < 0 ? digits : digits.left(point);
+    QString fraction = point < 0 ? QString() : digits.mid(point + 1).toString();
+    if (grouped && fraction.size() < m_currencyDecimals) {
+        fraction.append(QString(m_currencyDecimals - fraction.size(), QLatin1Char('0')));
+    }
+
+    QString text;
+    // Up to 18 digits the locale groups them its own way; beyond, they stand ungrouped.
+    if (grouped && whole.size() <= 18) {
+        text = m_locale.toString(whole.toLongLong());
+    } else {
+        text = localDigits(whole);
+    }
+    if (!fraction.isEmpty()) {
+        text += m_locale.decimalPoint() + localDigits(fraction);
+    }
+    return negative ? m_locale.negativeSign() + text : text;
+}
+
+QString LedgerFormat::formatAmount(const std::optional<Amount>& amount) const {
+    return amount ? formatDecimal(amount->toString(), true) : QString();
+}
+
+QString LedgerFormat::amountForEditing(const std::optional<Amount>& amount) const {
+    return amount ? formatDecimal(amount->toString(), false) : QString();
+}
+
+std::optional<Amount> LedgerFormat::parseAmount(const QString& text, QString* error) const {
+    const QString typed = text.trimmed();
+    const auto refuse = [&](const QString& detail = QString()) -> std::optional<Amount> {
+        if (error) {
+            *error = tr("“%1” is not an amount. Type a number such as %2 for money coming in or %3 for money "
+                        "going out.")
+                         .arg(typed, formatAmount(Amount::fromParts(123450, -2)), formatAmount(Amount::fromInt(-20)));
+            if (!detail.isEmpty()) {
+                *error += QLatin1Char(' ') + detail;
+            }
+        }
+        return std::nullopt;
+    };
+
+    const QString zero = m_locale.zeroDigit();
+    const QString point = m_locale.decimalPoint();
+    QString group = m_locale.groupSeparator();
+    // Where the locale groups with a space, any kind of space will do.
+    const bool spaceGroups = group.size() == 1 && isSpace(group.at(0));
+
+    QString plain;
+    QStringList groups{QString()};
+    bool seenPoint = false;
+    for (qsizetype i = 0; i < typed.size(); ++i) {
+        const QStringView rest = QStringView(typed).mid(i);
+        const QChar c = typed.at(i);
+        const bool signAllowed = plain.isEmpty();
+        if (signAllowed && (rest.startsWith(m_locale.negativeSign()) || c == QChar(0x2212) || c == u'-')) {
+            plain += QLatin1Char('-');
+            i += (rest.startsWith(m_locale.negativeSign()) ? m_locale.negativeSign().size() : 1) - 1;
+        } else if (signAllowed && (rest.startsWith(m_locale.positiveSign()) || c == u'+')) {
+            i += (rest.startsWith(m_locale.positiveSign()) ? m_locale.positiveSign().size() : 1) - 1;
+        } else if (isSpace(c) && (plain.isEmpty() || plain == u"-")) {
+            continue; // "- 20"
+        } else if (!point.isEmpty() && rest.startsWith(point) && !seenPoint) {
+            seenPoint = true;
+            plain += QLatin1Char('.');
+            i += point.size() - 1;
+        } else if (!seenPoint && !groups.last().isEmpty() &&
+                   ((spaceGroups && isSpace(c)) || (!group.isEmpty() && rest.startsWith(group)))) {
+            groups.append(QString());
+            i += (spaceGroups ? 1 : group.size()) - 1;
+        } else if (c >= u'0' && c <= u'9') {
+            plain += c;
+            if (!seenPoint) {
+                groups.last() += c;
+            }
+        } else if (zero.size() == 1 && c.unicode() >= zero.at(0).unicode() && c.unicode() <= zero.at(0).unicode() + 9) {
+            const QChar digit(u'0' + (c.unicode() - zero.at(0).unicode()));
+            plain += digit;
+            if (!seenPoint) {
+                groups.last() += digit;
+            }
+        } else {
+            return refuse();
+        }
+    }
+
+    // Group separators stand only between whole groups: "1,5" is no amount.
+    for (qsizetype g = 1; g < groups.size(); ++g) {
+        const qsizetype size = groups.at(g).size();
+        if (g == groups.size() - 1 ? size != 3 : (size != 2 && size != 3)) {
+            return refuse();
+        }
+    }
+    if (!std::any_of(plain.cbegin(), plain.cend(), [](QChar c) { return c.isDigit(); })) {
+        return refuse();
+    }
+    QString detail;
+    std::optional<Amount> amount = Amount::fromString(plain, &detail);
+    if (!amount) {
+        return refuse(detail);
+    }
+    return amount;
+}
+
+QString LedgerFormat::formatWhole(double value) const {
+    if (std::isnan(value)) {
+        return m_locale.toString(qint64(0));
+    }
+    const double whole = std::trunc(value);
+    constexpr double limit = 9.2e18;
+    if (whole >= limit) {
+        return m_locale.toString(std::numeric_limits<qint64>::max());
+    }
+    if (whole <= -limit) {
+        return m_locale.toString(std::numeric_limits<qint64>::min());
+    }
+    return m_locale.toString(qint64(whole));
+}
