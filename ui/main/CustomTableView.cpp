@@ -33,8 +33,7 @@ bool CustomTableView::isEraseKey(const QKeyEvent* event) {
 
 bool CustomTableView::event(QEvent* event) {
     // Claim the erase keys before a window shortcut takes them.
-    if (event->type() == QEvent::ShortcutOverride && state() != EditingState &&
-        isEraseKey(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::ShortcutOverride && !isEditing() && isEraseKey(static_cast<QKeyEvent*>(event))) {
         event->accept();
         return true;
     }
@@ -42,7 +41,7 @@ bool CustomTableView::event(QEvent* event) {
 }
 
 void CustomTableView::keyPressEvent(QKeyEvent* event) {
-    if (state() != EditingState && isEraseKey(event)) {
+    if (!isEditing() && isEraseKey(event)) {
         deleteSelectedRows();
         event->accept();
         return;

@@ -12,6 +12,7 @@ class CustomTableView : public QTableView {
 public:
     explicit CustomTableView(QWidget* parent = nullptr);
 
+    bool isEditing() const { return state() == EditingState; }
     // Selected rows, ascending.
     QList<int> selectedRows() const;
     // What the erase keys do; also the menu's Delete.

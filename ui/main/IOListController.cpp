@@ -45,7 +45,7 @@ IOListController::IOListController(DataRootPtr root, TextSuggestion* commentSugg
     connect(header, &QHeaderView::sortIndicatorChanged, this, &IOListController::sortIndicatorChanged);
     connect(m_view, &CustomTableView::deleteRowsRequested, this, &IOListController::deleteRows);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { emit selectedRecordsChanged(selectedRecords()); });
+            &IOListController::tableViewSelectionDidChange);
     connect(m_model, &IOTableModel::recordEdited, this, &IOListController::recordEdited);
     connect(m_model, &IOTableModel::editRefused, this, &IOListController::editRefused);
     connect(m_model, &IOTableModel::recordsDropped, this, &IOListController::dataNeedsReloading);
@@ -78,6 +78,8 @@ void IOListController::setUpColumns() {
 
 void IOListController::setBook(const BookPtr& book) {
     m_model->setBook(book);
+    // Nothing stays selected in another book.
+    tableViewSelectionDidChange();
     resetSortDescriptors();
 }
 
@@ -101,15 +103,63 @@ void IOListController::resetSortDescriptors() {
 }
 
 void IOListController::sortIndicatorChanged(int column, Qt::SortOrder order) {
+    const IOList selected = m_selectedRecords;
     m_model->sort(column, order);
+    if (!selected.empty()) {
+        reselect(selected);
+    }
 }
 
 void IOListController::reloadData() {
+    const IOList selected = m_selectedRecords;
     m_model->reload();
+    if (!selected.empty()) {
+        reselect(selected);
+    }
+}
+
+void IOListController::reselect(const IOList& records) {
+    QSet<const IO*> wanted;
+    wanted.reserve(qsizetype(records.size()));
+    for (const IOPtr& record : records) {
+        wanted.insert(record.get());
+    }
+    QItemSelection selection;
+    int firstRow = -1;
+    const int rows = m_model->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        if (!wanted.contains(m_model->recordAtRow(row).get())) {
+            continue;
+        }
+        int last = row;
+        while (last + 1 < rows && wanted.contains(m_model->recordAtRow(last + 1).get())) {
+            ++last;
+        }
+        selection.select(m_model->index(row, 0), m_model->index(last, IOTableModel::ColumnCount - 1));
+        firstRow = firstRow < 0 ? row : firstRow;
+        row = last;
+    }
+    QItemSelectionModel* selectionModel = m_view->selectionModel();
+    if (firstRow >= 0) {
+        selectionModel->setCurrentIndex(m_model->index(firstRow, 0), QItemSelectionModel::NoUpdate);
+    }
+    selectionModel->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    // Records that left the list are no longer selected, even when no signal said so.
+    tableViewSelectionDidChange();
+}
+
+void IOListController::tableViewSelectionDidChange() {
+    IOList records = selectedRecords();
+    if (records == m_selectedRecords) {
+        return;
+    }
+    m_selectedRecords = std::move(records);
+    emit selectedRecordsChanged(m_selectedRecords);
 }
 
 void IOListController::deselectAll() {
     m_view->clearSelection();
+    tableViewSelectionDidChange();
 }
 
 IOList IOListController::selectedRecords() const {

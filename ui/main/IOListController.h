@@ -26,7 +26,8 @@ public:
     void setBook(const BookPtr& book);
     // The header shows the book's own sort order.
     void resetSortDescriptors();
-    // The book's lists changed: every row is read again.
+    // The book's lists changed: every row is read again. Records that were
+    // selected stay selected wherever they now stand.
     void reloadData();
     void deselectAll();
     // Deletes the records of these rows: from the whole library when the main
@@ -47,9 +48,13 @@ private:
     void sortIndicatorChanged(int column, Qt::SortOrder order);
     void recordEdited(const IOPtr& record, int column);
     void editRefused(const QString& message);
+    void tableViewSelectionDidChange();
+    void reselect(const IOList& records);
 
     DataRootPtr m_root;
     TextSuggestion* m_commentSuggestion;
     CustomTableView* m_view;
     IOTableModel* m_model;
+    // As of the last selection change: a reload re-sorts rows under the selection.
+    IOList m_selectedRecords;
 };

@@ -1,0 +1,94 @@
+#include "LedgerFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <ostream>
+
+namespace {
+
+struct ParseCase {
+    const char* locale;
+    const char* text;
+    const char* amount; // plain notation, or nullptr when the text must be refused
+};
+
+std::ostream& operator<<(std::ostream& out, const ParseCase& c) {
+    return out << c.locale << " \"" << c.text << "\"";
+}
+
+class AmountParsing : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(AmountParsing, readsPlainAmountsAndRefusesEverythingElseWithAMessage) {
+    const ParseCase& c = GetParam();
+    const LedgerFormat format{QLocale(QString::fromLatin1(c.locale))};
+    QString error;
+    const std::optional<Amount> amount = format.parseAmount(QString::fromUtf8(c.text), &error);
+    if (c.amount) {
+        ASSERT_TRUE(amount.has_value()) << error.toStdString();
+        EXPECT_EQ(amount->toString(), QString::fromLatin1(c.amount));
+    } else {
+        EXPECT_FALSE(amount.has_value()) << amount->toString().toStdString();
+        EXPECT_TRUE(error.contains(QString::fromUtf8(c.text).trimmed())) << error.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, AmountParsing,
+                         ::testing::Values(ParseCase{"en_US", "1,234.50", "1234.5"}, ParseCase{"en_US", "-20", "-20"},
+                                           ParseCase{"en_US", "+3.5", "3.5"}, ParseCase{"en_US", " 12 ", "12"},
+                                           ParseCase{"en_US", "\u22127", "-7"}, ParseCase{"en_US", "- 7", "-7"},
+                                           ParseCase{"en_US", ".5", "0.5"}, ParseCase{"en_US", "1,234,567", "1234567"},
+                                           // A comma where it cannot group is a mistyped decimal, not a thousand.
+                                           ParseCase{"en_US", "1,5", nullptr}, ParseCase{"en_US", "12,50", nullptr},
+                                           ParseCase{"en_US", "1,,234", nullptr}, ParseCase{"en_US", ",234", nullptr},
+                                           ParseCase{"en_US", "1.2.3", nullptr}, ParseCase{"en_US", "abc", nullptr},
+                                           ParseCase{"en_US", "12abc", nullptr}, ParseCase{"en_US", "", nullptr},
+                                           ParseCase{"en_US", "-", nullptr}, ParseCase{"en_US", "--5", nullptr},
+                                           ParseCase{"en_US", "5-", nullptr}, ParseCase{"en_US", "1,234.5,0", nullptr},
+                                           ParseCase{"en_US", "12345678901234567890", nullptr},
+                                           ParseCase{"de_DE", "1.234,50", "1234.5"}, ParseCase{"de_DE", "1,5", "1.5"},
+                                           ParseCase{"de_DE", "1.5", nullptr},
+                                           ParseCase{"fr_FR", "1\u202f234,5", "1234.5"},
+                                           ParseCase{"fr_FR", "1 234,5", "1234.5"}, ParseCase{"ja_JP", "1,200", "1200"},
+                                           ParseCase{"hi_IN", "1,23,456.5", "123456.5"}));
+
+TEST(LedgerFormat, amountsShowGroupedWithAtLeastTheCurrencysDecimals) {
+    const LedgerFormat us{QLocale(QStringLiteral("en_US"))};
+    EXPECT_EQ(us.formatAmount(Amount::fromParts(12345, -1)), QStringLiteral("1,234.50"));
+    EXPECT_EQ(us.formatAmount(Amount::fromInt(-20)), QStringLiteral("-20.00"));
+    EXPECT_EQ(us.formatAmount(Amount::fromParts(1, -3)), QStringLiteral("0.001"));
+    EXPECT_EQ(us.formatAmount(std::nullopt), QString());
+    EXPECT_EQ(us.amountForEditing(Amount::fromParts(-12345, -1)), QStringLiteral("-1234.5"));
+
+    const LedgerFormat japan{QLocale(QStringLiteral("ja_JP"))};
+    EXPECT_EQ(japan.formatAmount(Amount::fromInt(1200)), QStringLiteral("1,200"));
+    EXPECT_EQ(japan.formatAmount(Amount::fromParts(125, -1)), QStringLiteral("12.5"));
+
+    const LedgerFormat germany{QLocale(QStringLiteral("de_DE"))};
+    EXPECT_EQ(germany.formatAmount(Amount::fromParts(-12345, -1)), QStringLiteral("-1.234,50"));
+    // What is shown for editing reads back as the same amount.
+    const Amount odd = *Amount::fromParts(-123456789, -4);
+    EXPECT_EQ(germany.parseAmount(germany.amountForEditing(odd), nullptr), odd);
+    EXPECT_EQ(us.parseAmount(us.formatAmount(odd), nullptr), odd);
+}
+
+TEST(LedgerFormat, sumsAreWholeNumbersTruncatedTowardZeroBeyondThirtyTwoBits) {
+    const LedgerFormat us{QLocale(QStringLiteral("en_US"))};
+    EXPECT_EQ(us.formatWhole(12.99), QStringLiteral("12"));
+    EXPECT_EQ(us.formatWhole(-12.99), QStringLiteral("-12"));
+    EXPECT_EQ(us.formatWhole(70.25), QStringLiteral("70"));
+    // A lifetime of yen passes 2^31 easily.
+    EXPECT_EQ(us.formatWhole(3'000'000'000.7), QStringLiteral("3,000,000,000"));
+    EXPECT_EQ(us.formatWhole(1e300), us.locale().toString(std::numeric_limits<qint64>::max()));
+    EXPECT_EQ(us.formatWhole(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("0"));
+}
+
+TEST(LedgerFormat, datesAlwaysShowFourDigitYears) {
+    const QDate day(2024, 3, 7);
+    EXPECT_EQ(LedgerFormat{QLocale(QStringLiteral("en_US"))}.formatDate(day), QStringLiteral("3/7/2024"));
+    EXPECT_EQ(LedgerFormat{QLocale(QStringLiteral("de_DE"))}.formatDate(day), QStringLiteral("07.03.2024"));
+    EXPECT_EQ(LedgerFormat{QLocale(QStringLiteral("ja_JP"))}.formatDate(day), QStringLiteral("2024/03/07"));
+    EXPECT_EQ(LedgerFormat{}.formatDate(QDate()), QString());
+}
+
+} // namespace
