@@ -312,9 +312,10 @@ IOList DataFileDecoder::readRecordList() {
     const quint64 count = readCount(2);
     IOList records;
     records.reserve(std::size_t(count));
-    Frame& frame = m_path.back();
+    // By index: reading a record adds frames, which may move the others.
+    const std::size_t frame = m_path.size() - 1;
     for (quint64 i = 0; i < count; ++i) {
-        frame.element = qint64(i);
+        m_path[frame].element = qint64(i);
         const Tag tag = readTag();
         if (tag == Tag::ObjectRef) {
             const Entry& entry = readReference();

@@ -167,6 +167,35 @@ TEST(DataFileRoundTrip, BookConditionsNameTheVeryBooks) {
     EXPECT_EQ(std::get<BookPtr>(loaded->smartBooks()[1]->conditions()->object()), loaded->dumbBooks()[0]);
 }
 
+TEST(DataFileRoundTrip, LongChainOfSmartBooksNamingEachOther) {
+    // Each book is first met inside the tree of the one before it, so the
+    // reader goes down the whole chain before it comes back.
+    const DataRootPtr root = DataRoot::create();
+    const IOPtr record = makeRecord(root, QStringLiteral("Deep"));
+    std::vector<SmartBookPtr> chain;
+    for (int i = 0; i < 200; ++i) {
+        chain.push_back(addSmartBook(root, QStringLiteral("Chain %1").arg(i, 3, 10, QLatin1Char('0')), nullptr));
+    }
+    for (std::size_t i = 0; i < chain.size(); ++i) {
+        // A record first met here, and one met before.
+        chain[i]->setRecords({IO::create(), record});
+        auto names = BookCondition::create();
+        names->setConditionTypeCode(1);
+        names->setObject(i + 1 < chain.size() ? BookPtr(chain[i + 1]) : root->mainLibrary());
+        auto group = AndConditions::create();
+        group->addCondition(names);
+        chain[i]->setConditions(group);
+    }
+
+    const DataRootPtr loaded = roundTrip(*root);
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(loaded->smartBooks().size(), chain.size());
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i) {
+        EXPECT_EQ(loaded->smartBooks()[i]->conditions()->getBook(), loaded->smartBooks()[i + 1]);
+        EXPECT_EQ(loaded->smartBooks()[i]->objectAtIndex(1), loaded->mainLibrary()->objectAtIndex(0));
+    }
+}
+
 TEST(DataFileRoundTrip, DayAndTimeOfEntrySurviveAChangeOfZone) {
     const ZoneScope restore;
     TestEnvironment::setTimeZone("Asia/Tokyo");
