@@ -87,6 +87,27 @@ DataRootPtr conditions() {
     return root;
 }
 
+// Smart books each first met inside the tree of the one before, each with a
+// record of its own: the reader goes deep before it comes back.
+DataRootPtr chain() {
+    DataRootPtr root = records();
+    const IOPtr shared = root->mainLibrary()->objectAtIndex(0);
+    std::vector<SmartBookPtr> books;
+    for (int i = 0; i < 24; ++i) {
+        const SmartBookPtr book = SmartBook::create();
+        book->setBookName(QStringLiteral("C%1").arg(i, 2, 10, QLatin1Char('0')));
+        book->setRecords({IO::create(), shared});
+        root->addSmartBook(book);
+        books.push_back(book);
+    }
+    for (std::size_t i = 0; i + 1 < books.size(); ++i) {
+        auto group = AndConditions::create();
+        group->addCondition(leaf(BookCondition::create(), 1, BookPtr(books[i + 1])));
+        books[i]->setConditions(group);
+    }
+    return root;
+}
+
 DataRootPtr texts() {
     DataRootPtr root = DataRoot::create();
     root->setKeshVersion(*Amount::fromString(u"-1.5e-3"));
@@ -106,8 +127,9 @@ int main(int argc, char** argv) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
-    const std::pair<const char*, std::function<DataRootPtr()>> seeds[] = {
-        {"empty", empty}, {"records", records}, {"books", books}, {"conditions", conditions}, {"texts", texts}};
+    const std::pair<const char*, std::function<DataRootPtr()>> seeds[] = {{"empty", empty}, {"records", records},
+                                                                          {"books", books}, {"conditions", conditions},
+                                                                          {"chain", chain}, {"texts", texts}};
     for (const auto& [name, make] : seeds) {
         DataFileWriter writer;
         QFile file(folder.filePath(QString::fromLatin1(name)));
