@@ -12,8 +12,6 @@
 #include <QTimeZone>
 
 #include <algorithm>
-#include <bit>
-#include <limits>
 
 namespace {
 
@@ -30,44 +28,38 @@ std::size_t boundedReserve(quint64 claimed, qsizetype bytes, qsizetype bytesPerI
 } // namespace
 
 DataFileDecoder::DataFileDecoder(QByteArrayView payload, qint64 fileOffset)
-    : m_begin(reinterpret_cast<const uchar*>(payload.data()))
-    , m_pos(m_begin)
-    , m_end(m_begin + payload.size())
-    , m_fileOffset(fileOffset) {}
+    : m_in(payload, fileOffset)
+    , m_values(m_in) {}
 
 DataRootPtr DataFileDecoder::decode() {
-    m_path.reserve(16);
     try {
         // The counts close the payload.
-        if (remaining() < 8) {
-            fail(tr("the library ends early"));
-        }
-        m_end -= 8;
-        const quint32 objectCount = DataFileFormat::littleEndian32(reinterpret_cast<const char*>(m_end));
-        const quint32 stringCount = DataFileFormat::littleEndian32(reinterpret_cast<const char*>(m_end + 4));
+        const QByteArrayView counts = m_in.takeTail(8);
+        const quint32 objectCount = DataFileFormat::littleEndian32(counts.data());
+        const quint32 stringCount = DataFileFormat::littleEndian32(counts.data() + 4);
         readClassTable();
-        m_itemStart = m_pos;
-        m_entries.reserve(boundedReserve(objectCount, remaining(), 2));
+        m_in.markItem();
+        m_entries.reserve(boundedReserve(objectCount, m_in.remaining(), 2));
         // A record takes at least ten bytes.
-        m_records.reserve(boundedReserve(objectCount, remaining(), 10));
+        m_records.reserve(boundedReserve(objectCount, m_in.remaining(), 10));
         IORegistry::reserve(m_records.capacity());
-        m_strings.reserve(boundedReserve(stringCount, remaining(), 2));
+        m_values.reserveStrings(boundedReserve(stringCount, m_in.remaining(), 2));
 
         DataRootPtr root = readRoot();
-        m_itemStart = m_pos;
-        if (m_pos != m_end) {
+        m_in.markItem();
+        if (m_in.remaining() > 0) {
             fail(tr("%n byte(s) follow the end of the library", nullptr,
-                    int(std::min<qsizetype>(remaining(), 1 << 30))));
+                    int(std::min<qsizetype>(m_in.remaining(), 1 << 30))));
         }
-        if (m_entries.size() != objectCount || m_strings.size() != stringCount) {
+        if (m_entries.size() != objectCount || m_values.stringCount() != stringCount) {
             fail(tr("the library holds %1 objects and %2 texts, not %3 and %4 as announced")
                      .arg(m_entries.size())
-                     .arg(m_strings.size())
+                     .arg(m_values.stringCount())
                      .arg(objectCount)
                      .arg(stringCount));
         }
         return root;
-    } catch (const Failure&) {
+    } catch (const DataFileCursor::Failure&) {
         // Trees may name their own book; let go of them so the rings are freed.
         SmartBook::releaseTrees(m_smartBooks);
         m_smartBooks.clear();
@@ -81,67 +73,8 @@ DataRootPtr DataFileDecoder::decode() {
 
 // Bytes ------------------------------------------------------------------
 
-quint8 DataFileDecoder::readByte() {
-    if (m_pos == m_end) {
-        fail(tr("the library ends early"));
-    }
-    return *m_pos++;
-}
-
-quint64 DataFileDecoder::readVarint() {
-    if (remaining() >= 10) {
-        // Enough bytes for the longest number: no end checks.
-        quint64 value = 0;
-        for (int shift = 0; shift < 70; shift += 7) {
-            const quint8 byte = *m_pos++;
-            if (shift == 63 && byte > 1) {
-                break;
-            }
-            value |= quint64(byte & 0x7F) << shift;
-            if (!(byte & 0x80)) {
-                return value;
-            }
-        }
-        fail(tr("a number is larger than 64 bits"));
-    }
-    quint64 value = 0;
-    for (int shift = 0; shift < 70; shift += 7) {
-        const quint8 byte = readByte();
-        if (shift == 63 && byte > 1) {
-            break;
-        }
-        value |= quint64(byte & 0x7F) << shift;
-        if (!(byte & 0x80)) {
-            return value;
-        }
-    }
-    fail(tr("a number is larger than 64 bits"));
-}
-
-qint64 DataFileDecoder::readSigned() {
-    const quint64 value = readVarint();
-    return qint64(value >> 1) ^ -qint64(value & 1);
-}
-
-quint64 DataFileDecoder::readCount(qsizetype minimumItemSize) {
-    const quint64 count = readVarint();
-    if (count > quint64(remaining() / minimumItemSize)) {
-        fail(tr("a list claims %1 items but only %2 bytes are left").arg(count).arg(remaining()));
-    }
-    return count;
-}
-
-DataFileFormat::Tag DataFileDecoder::readTag() {
-    m_itemStart = m_pos;
-    const quint8 tag = readByte();
-    if (tag > DataFileFormat::lastTag) {
-        fail(tr("unknown item kind %1").arg(tag));
-    }
-    return Tag(tag);
-}
-
 DataFileFormat::ClassId DataFileDecoder::readClass() {
-    const quint64 index = readVarint();
+    const quint64 index = m_in.readVarint();
     if (index >= m_classes.size()) {
         fail(tr("class number %1 is not in the class table").arg(index));
     }
@@ -149,17 +82,11 @@ DataFileFormat::ClassId DataFileDecoder::readClass() {
 }
 
 const DataFileDecoder::Entry& DataFileDecoder::readReference() {
-    const quint64 number = readVarint();
+    const quint64 number = m_in.readVarint();
     if (number >= m_entries.size()) {
         fail(tr("reference to object %1, which has not been read").arg(number));
     }
     return m_entries[std::size_t(number)];
-}
-
-void DataFileDecoder::expect(Tag found, Tag wanted, const char* what) {
-    if (found != wanted) {
-        fail(tr("expected %1, found %2").arg(tr(what), tagName(quint8(found))));
-    }
 }
 
 quint32 DataFileDecoder::addEntry(ClassId id, quint32 index) {
@@ -176,22 +103,22 @@ void DataFileDecoder::enterNesting() {
 // Items -------------------------------------------------------------------
 
 void DataFileDecoder::readClassTable() {
-    pushFrame("class table");
-    m_itemStart = m_pos;
-    const quint64 count = readCount(2);
+    m_in.enter("class table");
+    m_in.markItem();
+    const quint64 count = m_in.readCount(2);
     if (count > 64) {
         fail(tr("the class table holds %1 classes").arg(count));
     }
     std::vector<bool> seen(DataFileFormat::classCount, false);
     for (quint64 i = 0; i < count; ++i) {
-        m_path.back().element = qint64(i);
-        m_itemStart = m_pos;
-        const quint64 length = readCount(1);
+        m_in.setElement(qint64(i));
+        m_in.markItem();
+        const quint64 length = m_in.readCount(1);
         if (length > 64) {
             fail(tr("a class name of %1 bytes").arg(length));
         }
-        const std::string_view name(reinterpret_cast<const char*>(m_pos), std::size_t(length));
-        m_pos += length;
+        const QByteArrayView bytes = m_in.readBytes(length);
+        const std::string_view name(bytes.data(), std::size_t(bytes.size()));
         const auto found = std::find(DataFileFormat::classNames.begin(), DataFileFormat::classNames.end(), name);
         const QString shownName = QString::fromUtf8(name.data(), qsizetype(name.size()));
         if (found == DataFileFormat::classNames.end()) {
@@ -202,19 +129,19 @@ void DataFileDecoder::readClassTable() {
             fail(tr("class “%1” is listed twice").arg(shownName));
         }
         seen[id] = true;
-        const quint64 version = readVarint();
+        const quint64 version = m_in.readVarint();
         if (version != DataFileFormat::classVersion) {
             fail(tr("class “%1” has version %2, which this kesh cannot read").arg(shownName).arg(version));
         }
         m_classes.push_back(ClassId(id));
     }
-    popFrame();
+    m_in.leave();
 }
 
 DataRootPtr DataFileDecoder::readRoot() {
-    pushFrame("library");
-    const Tag tag = readTag();
-    expect(tag, Tag::Object, "the library object");
+    m_in.enter("library");
+    const Tag tag = m_values.readTag();
+    m_values.expect(tag, Tag::Object, "the library object");
     const ClassId id = readClass();
     if (id != ClassId::DataRoot) {
         fail(tr("expected the library object, found a %1").arg(className(id)));
@@ -222,34 +149,34 @@ DataRootPtr DataFileDecoder::readRoot() {
     addEntry(ClassId::DataRoot, 0);
     DataRootPtr root = DataRoot::create();
 
-    setItem("KeshVersion");
-    root->setKeshVersion(readDecimal(readTag()));
+    m_in.item("KeshVersion");
+    root->setKeshVersion(m_values.readDecimal(m_values.readTag()));
 
-    setItem("mainLibrary");
-    root->setMainLibrary(readBook(readTag(), BookKind::Plain));
+    m_in.item("mainLibrary");
+    root->setMainLibrary(readBook(m_values.readTag(), BookKind::Plain));
 
-    setItem("dumbBooks");
-    expect(readTag(), Tag::List, "a list of books");
-    std::vector<BookPtr> dumbBooks(readCount(2));
+    m_in.item("dumbBooks");
+    m_values.expect(m_values.readTag(), Tag::List, "a list of books");
+    std::vector<BookPtr> dumbBooks(m_in.readCount(2));
     for (std::size_t i = 0; i < dumbBooks.size(); ++i) {
-        m_path.back().element = qint64(i);
-        dumbBooks[i] = readBook(readTag(), BookKind::Plain);
+        m_in.setElement(qint64(i));
+        dumbBooks[i] = readBook(m_values.readTag(), BookKind::Plain);
     }
     root->setDumbBooks(std::move(dumbBooks));
 
-    setItem("smartBooks");
-    expect(readTag(), Tag::List, "a list of smart books");
-    std::vector<SmartBookPtr> smartBooks(readCount(2));
+    m_in.item("smartBooks");
+    m_values.expect(m_values.readTag(), Tag::List, "a list of smart books");
+    std::vector<SmartBookPtr> smartBooks(m_in.readCount(2));
     for (std::size_t i = 0; i < smartBooks.size(); ++i) {
-        m_path.back().element = qint64(i);
-        smartBooks[i] = std::static_pointer_cast<SmartBook>(readBook(readTag(), BookKind::Smart));
+        m_in.setElement(qint64(i));
+        smartBooks[i] = std::static_pointer_cast<SmartBook>(readBook(m_values.readTag(), BookKind::Smart));
     }
     root->setSmartBooks(std::move(smartBooks));
 
-    setItem("keywords");
+    m_in.item("keywords");
     root->setKeywords(readKeywordList());
     m_entries[0].complete = true;
-    popFrame();
+    m_in.leave();
     return root;
 }
 
@@ -263,7 +190,7 @@ BookPtr DataFileDecoder::readBook(Tag tag, BookKind kind) {
     } else if (tag == Tag::Object) {
         id = readClass();
     } else {
-        fail(tr("expected a book, found %1").arg(tagName(quint8(tag))));
+        fail(tr("expected a book, found %1").arg(DataFileValueReader::tagName(quint8(tag))));
     }
     const bool fits = kind == BookKind::Any ? DataFileFormat::isBook(id)
                                             : id == (kind == BookKind::Smart ? ClassId::SmartBook : ClassId::Book);
@@ -290,17 +217,17 @@ BookPtr DataFileDecoder::readNewBook(ClassId id) {
     m_books.push_back(book);
     enterNesting();
 
-    pushFrame("records");
+    m_in.enter("records");
     book->setRecords(readRecordList());
-    setItem("bookName");
-    book->setBookName(readString(readTag()));
-    setItem("sortDescriptors");
+    m_in.item("bookName");
+    book->setBookName(m_values.readString(m_values.readTag()));
+    m_in.item("sortDescriptors");
     book->setSortDescriptors(readSortDescriptors());
     if (smart) {
-        setItem("conditions");
-        smart->setConditions(readCondition(readTag()));
+        m_in.item("conditions");
+        smart->setConditions(readCondition(m_values.readTag()));
     }
-    popFrame();
+    m_in.leave();
 
     --m_nesting;
     m_entries[number].complete = true;
@@ -308,15 +235,15 @@ BookPtr DataFileDecoder::readNewBook(ClassId id) {
 }
 
 IOList DataFileDecoder::readRecordList() {
-    expect(readTag(), Tag::List, "a list of records");
-    const quint64 count = readCount(2);
+    m_values.expect(m_values.readTag(), Tag::List, "a list of records");
+    const quint64 count = m_in.readCount(2);
     IOList records;
     records.reserve(std::size_t(count));
     // By index: reading a record adds frames, which may move the others.
-    const std::size_t frame = m_path.size() - 1;
+    const std::size_t frame = m_in.frame();
     for (quint64 i = 0; i < count; ++i) {
-        m_path[frame].element = qint64(i);
-        const Tag tag = readTag();
+        m_in.setElement(frame, qint64(i));
+        const Tag tag = m_values.readTag();
         if (tag == Tag::ObjectRef) {
             const Entry& entry = readReference();
             if (entry.classId != ClassId::IO) {
@@ -327,7 +254,7 @@ IOList DataFileDecoder::readRecordList() {
             records.push_back(IO::find(m_records[entry.index]->recordId()));
             continue;
         }
-        expect(tag, Tag::Object, "a record");
+        m_values.expect(tag, Tag::Object, "a record");
         const ClassId id = readClass();
         if (id != ClassId::IO) {
             fail(tr("expected a record, found a %1").arg(className(id)));
@@ -339,64 +266,64 @@ IOList DataFileDecoder::readRecordList() {
 
 IOPtr DataFileDecoder::readRecord() {
     const quint32 number = addEntry(ClassId::IO, quint32(m_records.size()));
-    pushFrame("timeOfEntry");
+    m_in.enter("timeOfEntry");
 
-    Tag tag = readTag();
+    Tag tag = m_values.readTag();
     CalendarDate entered;
     if (tag != Tag::Nil) {
-        expect(tag, Tag::Date, "a date");
-        entered = readDate();
+        m_values.expect(tag, Tag::Date, "a date");
+        entered = m_values.readDate();
     }
     IOPtr made = IO::createWithTimeOfEntry(entered);
     IO& record = *made;
     m_records.push_back(made.get());
 
-    setItem("date");
-    tag = readTag();
+    m_in.item("date");
+    tag = m_values.readTag();
     if (tag == Tag::Day) {
-        record.setDate(readDay());
+        record.setDate(m_values.readDay());
     } else if (tag == Tag::Date) {
         // The day the date shows in its own zone.
-        record.setDate(readDate().day());
+        record.setDate(m_values.readDate().day());
     } else if (tag != Tag::Nil) {
-        fail(tr("expected a date, found %1").arg(tagName(quint8(tag))));
+        fail(tr("expected a date, found %1").arg(DataFileValueReader::tagName(quint8(tag))));
     }
 
-    setItem("amount");
-    tag = readTag();
+    m_in.item("amount");
+    tag = m_values.readTag();
     if (tag != Tag::Nil) {
-        record.setAmount(readDecimal(tag));
+        record.setAmount(m_values.readDecimal(tag));
     }
 
-    setItem("keywords");
+    m_in.item("keywords");
     KeywordList keywords = readKeywordList();
     if (!keywords.empty()) {
         record.setKeywords(std::move(keywords));
     }
 
-    setItem("comment");
-    tag = readTag();
+    m_in.item("comment");
+    tag = m_values.readTag();
     if (tag != Tag::Nil) {
-        record.setComment(readString(tag));
+        record.setComment(m_values.readString(tag));
     }
 
-    setItem("includeInStats");
-    expect(readTag(), Tag::Byte, "a byte");
-    record.setIncludeInStats(std::int8_t(readByte()));
+    m_in.item("includeInStats");
+    m_values.expect(m_values.readTag(), Tag::Byte, "a byte");
+    record.setIncludeInStats(std::int8_t(m_in.readByte()));
 
-    popFrame();
+    m_in.leave();
     m_entries[number].complete = true;
     return made;
 }
 
 KeywordList DataFileDecoder::readKeywordList() {
-    expect(readTag(), Tag::List, "a list of keywords");
-    const quint64 count = readCount(2);
+    m_values.expect(m_values.readTag(), Tag::List, "a list of keywords");
+    const quint64 count = m_in.readCount(2);
     KeywordList keywords;
     keywords.reserve(std::size_t(count));
     for (quint64 i = 0; i < count; ++i) {
-        m_path.back().element = qint64(i);
-        const Tag tag = readTag();
+        m_in.setElement(qint64(i));
+        const Tag tag = m_values.readTag();
         if (tag == Tag::Nil) {
             fail(tr("expected a keyword, found nothing"));
         }
@@ -413,36 +340,36 @@ KeywordPtr DataFileDecoder::readKeyword(Tag tag) {
         }
         return m_keywords[entry.index];
     }
-    expect(tag, Tag::Object, "a keyword");
+    m_values.expect(tag, Tag::Object, "a keyword");
     const ClassId id = readClass();
     if (id != ClassId::Keyword) {
         fail(tr("expected a keyword, found a %1").arg(className(id)));
     }
     const quint32 number = addEntry(ClassId::Keyword, quint32(m_keywords.size()));
     KeywordPtr keyword = m_keywords.emplace_back(Keyword::create());
-    pushFrame("name");
-    keyword->setName(readString(readTag()));
-    popFrame();
+    m_in.enter("name");
+    keyword->setName(m_values.readString(m_values.readTag()));
+    m_in.leave();
     m_entries[number].complete = true;
     return keyword;
 }
 
 SortDescriptorList DataFileDecoder::readSortDescriptors() {
-    expect(readTag(), Tag::List, "a list of sort descriptors");
-    const quint64 count = readCount(4);
+    m_values.expect(m_values.readTag(), Tag::List, "a list of sort descriptors");
+    const quint64 count = m_in.readCount(4);
     SortDescriptorList descriptors;
     descriptors.reserve(qsizetype(count));
     for (quint64 i = 0; i < count; ++i) {
-        m_path.back().element = qint64(i);
-        expect(readTag(), Tag::SortDescriptor, "a sort descriptor");
+        m_in.setElement(qint64(i));
+        m_values.expect(m_values.readTag(), Tag::SortDescriptor, "a sort descriptor");
         SortDescriptor descriptor;
-        descriptor.key = readString(readTag());
-        const quint8 ascending = readByte();
+        descriptor.key = m_values.readString(m_values.readTag());
+        const quint8 ascending = m_in.readByte();
         if (ascending > 1) {
             fail(tr("a sort direction of %1").arg(ascending));
         }
         descriptor.ascending = ascending == 1;
-        descriptor.selector = readString(readTag());
+        descriptor.selector = m_values.readString(m_values.readTag());
         descriptors.append(descriptor);
     }
     return descriptors;
@@ -463,7 +390,7 @@ ConditionPtr DataFileDecoder::readCondition(Tag tag) {
         m_lastTreeSize = m_treeSizes[entry.index];
         return m_conditions[entry.index];
     }
-    expect(tag, Tag::Object, "a condition");
+    m_values.expect(tag, Tag::Object, "a condition");
     const ClassId id = readClass();
     if (!DataFileFormat::isCondition(id)) {
         fail(tr("expected a condition, found a %1").arg(className(id)));
@@ -505,24 +432,24 @@ ConditionPtr DataFileDecoder::readNewCondition(ClassId id) {
     m_treeSizes.push_back(1);
     enterNesting();
 
-    pushFrame("conditionTypeCode");
-    condition->setConditionTypeCode(readInteger());
-    setItem("object");
+    m_in.enter("conditionTypeCode");
+    condition->setConditionTypeCode(m_values.readInteger());
+    m_in.item("object");
     condition->setObject(readOperand());
-    setItem("object2");
+    m_in.item("object2");
     condition->setObject2(readOperand());
 
     quint32 size = 1;
     if (id == ClassId::DateCondition) {
-        setItem("periodID");
-        static_cast<DateCondition&>(*condition).setPeriodID(readInteger());
+        m_in.item("periodID");
+        static_cast<DateCondition&>(*condition).setPeriodID(m_values.readInteger());
     } else if (id == ClassId::AndConditions || id == ClassId::OrConditions) {
-        setItem("conditions");
-        expect(readTag(), Tag::List, "a list of conditions");
-        ConditionList children(readCount(2));
+        m_in.item("conditions");
+        m_values.expect(m_values.readTag(), Tag::List, "a list of conditions");
+        ConditionList children(m_in.readCount(2));
         for (std::size_t i = 0; i < children.size(); ++i) {
-            m_path.back().element = qint64(i);
-            const Tag tag = readTag();
+            m_in.setElement(qint64(i));
+            const Tag tag = m_values.readTag();
             if (tag == Tag::Nil) {
                 fail(tr("expected a condition, found nothing"));
             }
@@ -538,7 +465,7 @@ ConditionPtr DataFileDecoder::readNewCondition(ClassId id) {
         }
         static_cast<ConditionGroup&>(*condition).setChildren(std::move(children));
     }
-    popFrame();
+    m_in.leave();
 
     --m_nesting;
     m_treeSizes[index] = size;
@@ -548,35 +475,29 @@ ConditionPtr DataFileDecoder::readNewCondition(ClassId id) {
 }
 
 ConditionOperand DataFileDecoder::readOperand() {
-    const Tag tag = readTag();
+    const Tag tag = m_values.readTag();
     switch (tag) {
     case Tag::Nil:
         return std::monostate();
-    case Tag::Float: {
-        if (remaining() < 4) {
-            fail(tr("the library ends early"));
-        }
-        const quint32 bits = DataFileFormat::littleEndian32(reinterpret_cast<const char*>(m_pos));
-        m_pos += 4;
-        return std::bit_cast<float>(bits);
-    }
+    case Tag::Float:
+        return m_values.readFloat();
     case Tag::Date:
-        return readDate();
+        return m_values.readDate();
     case Tag::Day: {
         // Midnight of that day in its zone.
         TimeZoneTable::Index zone = 0;
-        const QDateTime midnight = readDay(&zone).startOfDay(TimeZoneTable::zone(zone));
+        const QDateTime midnight = m_values.readDay(&zone).startOfDay(TimeZoneTable::zone(zone));
         return midnight.isValid() ? CalendarDate(midnight.toMSecsSinceEpoch(), zone) : CalendarDate();
     }
     case Tag::String:
     case Tag::StringUtf16:
     case Tag::StringRef:
-        return readString(tag);
+        return m_values.readString(tag);
     case Tag::Object:
     case Tag::ObjectRef: {
-        const uchar* start = m_pos;
+        const uchar* start = m_in.position();
         const ClassId id = tag == Tag::Object ? readClass() : readReference().classId;
-        m_pos = start;
+        m_in.rewind(start);
         if (id == ClassId::Keyword) {
             return readKeyword(tag);
         }
@@ -586,159 +507,11 @@ ConditionOperand DataFileDecoder::readOperand() {
         fail(tr("a condition cannot compare with a %1").arg(className(id)));
     }
     default:
-        fail(tr("a condition cannot compare with %1").arg(tagName(quint8(tag))));
+        fail(tr("a condition cannot compare with %1").arg(DataFileValueReader::tagName(quint8(tag))));
     }
-}
-
-const QString& DataFileDecoder::readString(Tag tag) {
-    static const QString none;
-    switch (tag) {
-    case Tag::Nil:
-        return none;
-    case Tag::StringRef: {
-        const quint64 number = readVarint();
-        if (number >= m_strings.size()) {
-            fail(tr("reference to text %1, which has not been read").arg(number));
-        }
-        return m_strings[std::size_t(number)];
-    }
-    case Tag::String: {
-        const quint64 length = readCount(1);
-        QString text = QString::fromUtf8(reinterpret_cast<const char*>(m_pos), qsizetype(length));
-        m_pos += length;
-        return m_strings.emplace_back(std::move(text));
-    }
-    case Tag::StringUtf16: {
-        const quint64 units = readCount(2);
-        QString text(qsizetype(units), Qt::Uninitialized);
-        char16_t* out = reinterpret_cast<char16_t*>(text.data());
-        for (quint64 i = 0; i < units; ++i) {
-            out[i] = char16_t(m_pos[0] | (m_pos[1] << 8));
-            m_pos += 2;
-        }
-        return m_strings.emplace_back(std::move(text));
-    }
-    default:
-        fail(tr("expected a text, found %1").arg(tagName(quint8(tag))));
-    }
-}
-
-Amount DataFileDecoder::readDecimal(Tag tag) {
-    expect(tag, Tag::Decimal, "a decimal number");
-    const qint64 mantissa = readSigned();
-    const qint64 exponent = readSigned();
-    const std::optional<Amount> value = exponent >= Amount::minExponent && exponent <= Amount::maxExponent
-                                            ? Amount::fromParts(mantissa, int(exponent))
-                                            : std::nullopt;
-    if (!value) {
-        fail(tr("the decimal number %1e%2 is out of range").arg(mantissa).arg(exponent));
-    }
-    return *value;
-}
-
-qint32 DataFileDecoder::readInteger() {
-    const Amount value = readDecimal(readTag());
-    qint64 integer = value.mantissa();
-    bool fits = value.exponent() >= 0 && value.exponent() <= 9;
-    for (int i = 0; fits && i < value.exponent(); ++i) {
-        integer *= 10;
-        fits = integer >= std::numeric_limits<qint32>::min() && integer <= std::numeric_limits<qint32>::max();
-    }
-    fits = fits && integer >= std::numeric_limits<qint32>::min() && integer <= std::numeric_limits<qint32>::max();
-    if (!fits) {
-        fail(tr("%1 is not a whole number of 32 bits").arg(value.toString()));
-    }
-    return qint32(integer);
-}
-
-CalendarDate DataFileDecoder::readDate() {
-    const TimeZoneTable::Index zone = readZone();
-    return CalendarDate(readSigned(), zone);
-}
-
-QDate DataFileDecoder::readDay(TimeZoneTable::Index* zone) {
-    const TimeZoneTable::Index stored = readZone();
-    if (zone) {
-        *zone = stored;
-    }
-    const qint64 days = readSigned();
-    // Days the model can keep: those whose Julian day fits 32 bits.
-    constexpr qint64 lowest = std::numeric_limits<qint32>::min() + 1 - DataFileFormat::dayOrigin;
-    constexpr qint64 highest = std::numeric_limits<qint32>::max() - DataFileFormat::dayOrigin;
-    if (days < lowest || days > highest) {
-        fail(tr("the day %1 is out of range").arg(days));
-    }
-    return QDate::fromJulianDay(days + DataFileFormat::dayOrigin);
-}
-
-TimeZoneTable::Index DataFileDecoder::readZone() {
-    const quint64 number = readVarint();
-    if (number > 0) {
-        if (number > m_zones.size()) {
-            fail(tr("reference to time zone %1, which has not been read").arg(number - 1));
-        }
-        return m_zones[std::size_t(number - 1)];
-    }
-    if (m_zones.size() >= 0xFFFF) {
-        fail(tr("more time zones than kesh can hold"));
-    }
-    const quint64 length = readCount(1);
-    const QByteArray id(reinterpret_cast<const char*>(m_pos), qsizetype(std::min<quint64>(length, 1024)));
-    m_pos += length;
-    if (!DataFileFormat::isZoneId(id)) {
-        fail(tr("“%1” is not a time zone").arg(QString::fromLatin1(id.left(64))));
-    }
-    return m_zones.emplace_back(TimeZoneTable::intern(id));
 }
 
 // Messages ----------------------------------------------------------------
-
-void DataFileDecoder::fail(const QString& what) {
-    const qint64 at = m_fileOffset + ((m_itemStart ? m_itemStart : m_pos) - m_begin);
-    m_error = tr("%1, at byte %2 (%3)").arg(what).arg(at).arg(pathText());
-    throw Failure{};
-}
-
-QString DataFileDecoder::pathText() const {
-    QStringList parts;
-    for (const Frame& frame : m_path) {
-        QString part = QString::fromLatin1(frame.item);
-        if (frame.element >= 0) {
-            part += QStringLiteral("[%1]").arg(frame.element);
-        }
-        parts.append(part);
-    }
-    return parts.isEmpty() ? tr("file start") : parts.join(QStringLiteral(" › "));
-}
-
-QString DataFileDecoder::tagName(quint8 tag) {
-    switch (Tag(tag)) {
-    case Tag::Nil:
-        return tr("nothing");
-    case Tag::ObjectRef:
-        return tr("a reference");
-    case Tag::Object:
-        return tr("an object");
-    case Tag::String:
-    case Tag::StringUtf16:
-    case Tag::StringRef:
-        return tr("a text");
-    case Tag::Decimal:
-        return tr("a decimal number");
-    case Tag::Float:
-        return tr("a number");
-    case Tag::Date:
-    case Tag::Day:
-        return tr("a date");
-    case Tag::List:
-        return tr("a list");
-    case Tag::SortDescriptor:
-        return tr("a sort descriptor");
-    case Tag::Byte:
-        return tr("a byte");
-    }
-    return tr("item kind %1").arg(tag);
-}
 
 QString DataFileDecoder::className(ClassId id) {
     const std::string_view name = DataFileFormat::classNames[std::size_t(id)];

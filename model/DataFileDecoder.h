@@ -1,6 +1,8 @@
 #pragma once
 
+#include "DataFileCursor.h"
 #include "DataFileFormat.h"
+#include "DataFileValueReader.h"
 #include "DataRoot.h"
 #include "SmartBook.h"
 #include "TimeZoneTable.h"
@@ -22,31 +24,18 @@ public:
 
     // The library, or null with errorString().
     DataRootPtr decode();
-    QString errorString() const { return m_error; }
+    QString errorString() const { return m_in.errorString(); }
 
 private:
     using Tag = DataFileFormat::Tag;
     using ClassId = DataFileFormat::ClassId;
-    struct Failure {};
     struct Entry {
         quint32 index; // into the table of its kind
         ClassId classId;
         bool complete;
     };
-    // Where in the object graph reading is, for messages.
-    struct Frame {
-        const char* item;
-        qint64 element;
-    };
     enum class BookKind { Plain, Smart, Any };
 
-    // Bytes.
-    qsizetype remaining() const { return m_end - m_pos; }
-    quint8 readByte();
-    quint64 readVarint();
-    qint64 readSigned();
-    quint64 readCount(qsizetype minimumItemSize);
-    Tag readTag();
     ClassId readClass();
     const Entry& readReference();
 
@@ -63,31 +52,14 @@ private:
     ConditionPtr readCondition(Tag tag);
     ConditionPtr readNewCondition(ClassId id);
     ConditionOperand readOperand();
-    // Valid until the next text is read.
-    const QString& readString(Tag tag);
-    Amount readDecimal(Tag tag);
-    qint32 readInteger();
-    CalendarDate readDate();
-    QDate readDay(TimeZoneTable::Index* zone = nullptr);
-    TimeZoneTable::Index readZone();
 
     quint32 addEntry(ClassId id, quint32 index);
     void enterNesting();
-    void expect(Tag found, Tag wanted, const char* what);
-    void pushFrame(const char* item) { m_path.push_back({item, -1}); }
-    void setItem(const char* item) { m_path.back() = {item, -1}; }
-    void popFrame() { m_path.pop_back(); }
-    [[noreturn]] void fail(const QString& what);
-    QString pathText() const;
-    static QString tagName(quint8 tag);
+    [[noreturn]] void fail(const QString& what) { m_in.fail(what); }
     static QString className(ClassId id);
 
-    const uchar* m_begin;
-    const uchar* m_pos;
-    const uchar* m_end;
-    qint64 m_fileOffset;
-    const uchar* m_itemStart = nullptr;
-    QString m_error;
+    DataFileCursor m_in;
+    DataFileValueReader m_values;
 
     std::vector<ClassId> m_classes;
     std::vector<Entry> m_entries;
@@ -98,9 +70,6 @@ private:
     std::vector<SmartBookPtr> m_smartBooks;
     std::vector<ConditionPtr> m_conditions;
     std::vector<quint32> m_treeSizes; // by condition index
-    std::vector<QString> m_strings;
-    std::vector<TimeZoneTable::Index> m_zones;
-    std::vector<Frame> m_path;
     // Nodes of the condition last read, counting shared ones once per place.
     quint32 m_lastTreeSize = 0;
     int m_nesting = 0;

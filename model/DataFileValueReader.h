@@ -1,0 +1,49 @@
+#pragma once
+
+#include "Amount.h"
+#include "CalendarDate.h"
+#include "DataFileCursor.h"
+#include "DataFileFormat.h"
+#include "TimeZoneTable.h"
+
+#include <QDate>
+#include <QString>
+
+#include <bit>
+#include <vector>
+
+// Reads the value items of a data file (texts, numbers, dates) and the tag
+// that starts every item. Keeps the texts and time zones read so far, which
+// later items refer back to.
+class DataFileValueReader {
+public:
+    using Tag = DataFileFormat::Tag;
+
+    explicit DataFileValueReader(DataFileCursor& in)
+        : m_in(in) {}
+
+    Tag readTag();
+    // Refuses an item of another kind than `wanted`; `what` names the wanted one.
+    void expect(Tag found, Tag wanted, const char* what);
+
+    // Valid until the next text is read.
+    const QString& readString(Tag tag);
+    Amount readDecimal(Tag tag);
+    // A whole decimal number of 32 bits, tag included.
+    qint32 readInteger();
+    float readFloat() { return std::bit_cast<float>(m_in.readLittleEndian32()); }
+    CalendarDate readDate();
+    // A day, stored as midnight of it in `zone`.
+    QDate readDay(TimeZoneTable::Index* zone = nullptr);
+
+    std::size_t stringCount() const { return m_strings.size(); }
+    void reserveStrings(std::size_t count) { m_strings.reserve(count); }
+    static QString tagName(quint8 tag);
+
+private:
+    TimeZoneTable::Index readZone();
+
+    DataFileCursor& m_in;
+    std::vector<QString> m_strings;
+    std::vector<TimeZoneTable::Index> m_zones;
+};
