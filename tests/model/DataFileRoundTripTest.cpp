@@ -255,7 +255,8 @@ TEST(DataFileRoundTrip, ValuesComeBackExactly) {
                                   QStringLiteral("e\u0301"), // decomposed: kept as written
                                   QString(QChar(0xD800)) + QStringLiteral("lone surrogate"),
                                   QStringLiteral("Coffee"),
-                                  QString(QChar(0)) + QStringLiteral("nul")};
+                                  QString(QChar(0)) + QStringLiteral("nul"),
+                                  QStringLiteral("Cof") + QStringLiteral("fee")};
     const std::vector<Amount> amounts = {*Amount::fromParts(Amount::maxMantissa, Amount::maxExponent),
                                          *Amount::fromParts(-Amount::maxMantissa, Amount::minExponent),
                                          *Amount::fromString(u"-0.01"), Amount()};
@@ -290,24 +291,20 @@ TEST(DataFileRoundTrip, ValuesComeBackExactly) {
     }
     EXPECT_FALSE(read.back()->amount().has_value());
     EXPECT_FALSE(read.back()->date().isValid());
+    // Equal comments share one string after reading (two "Coffee" were made apart).
+    std::vector<QString> coffees;
+    for (const IOPtr& record : read) {
+        if (record->comment() == QStringLiteral("Coffee")) {
+            coffees.push_back(record->comment());
+        }
+    }
+    ASSERT_EQ(coffees.size(), 2u);
+    EXPECT_TRUE(coffees[0].isSharedWith(coffees[1]));
 
     // Saved again, the version is still the one read.
     const DataRootPtr again = roundTrip(*loaded);
     ASSERT_TRUE(again);
     EXPECT_EQ(again->keshVersion(), *Amount::fromString(u"3.75"));
-}
-
-TEST(DataFileRoundTrip, EqualCommentsShareOneString) {
-    const DataRootPtr root = DataRoot::create();
-    for (int i = 0; i < 3; ++i) {
-        // Separately built, equal texts.
-        makeRecord(root, QStringLiteral("Lunch with %1").arg(QStringLiteral("Anna")));
-    }
-    const DataRootPtr loaded = roundTrip(*root);
-    ASSERT_TRUE(loaded);
-    const IOList& read = loaded->mainLibrary()->records();
-    EXPECT_TRUE(read[0]->comment().isSharedWith(read[1]->comment()));
-    EXPECT_TRUE(read[1]->comment().isSharedWith(read[2]->comment()));
 }
 
 TEST(DataFileRoundTrip, NoFileGivesAFreshLibrary) {
@@ -355,19 +352,9 @@ const ConditionCase conditionCases[] = {
          condition->setPeriodID(2);
          return leaf(condition, 13, 3.0f);
      }},
-    {"DateUnknownPeriod",
-     [](const DataRootPtr&) {
-         auto condition = DateCondition::create();
-         condition->setPeriodID(-7);
-         return leaf(condition, 14, 1.9f);
-     }},
     {"CommentStartsWith",
      [](const DataRootPtr&) {
          return leaf(CommentCondition::create(), 9, QStringLiteral("ab"));
-     }},
-    {"CommentEmptyText",
-     [](const DataRootPtr&) {
-         return leaf(CommentCondition::create(), 7, QStringLiteral(""));
      }},
     {"KeywordIncludes",
      [](const DataRootPtr& root) {

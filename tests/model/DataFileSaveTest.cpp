@@ -99,14 +99,11 @@ TEST_P(DataFileFailingDeviceTest, WriteReportsFailure) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Capacities, DataFileFailingDeviceTest,
-                         ::testing::Values(DeviceCase{"Nothing", 0, FailingDevice::Failure::ShortCount},
-                                           DeviceCase{"PartOfTheHeader", 31, FailingDevice::Failure::ShortCount},
-                                           DeviceCase{"OnlyTheHeader", 32, FailingDevice::Failure::ShortCount},
+                         ::testing::Values(DeviceCase{"PartOfTheHeader", 31, FailingDevice::Failure::ShortCount},
                                            DeviceCase{"FirstPiece", 32 + (1 << 20), FailingDevice::Failure::ShortCount},
                                            DeviceCase{"InSecondPiece", 40 + (1 << 20),
                                                       FailingDevice::Failure::ShortCount},
                                            DeviceCase{"AllButTheFinalHeader", -20, FailingDevice::Failure::ShortCount},
-                                           DeviceCase{"ErrorAtOnce", 0, FailingDevice::Failure::Error},
                                            DeviceCase{"ErrorLater", 5000, FailingDevice::Failure::Error},
                                            DeviceCase{"ErrorAtTheFinalHeader", -1, FailingDevice::Failure::Error}),
                          [](const auto& info) { return std::string(info.param.name); });
