@@ -20,7 +20,7 @@ DataFileCursor::DataFileCursor(QByteArrayView bytes, qint64 fileOffset)
     m_path.reserve(16);
 }
 
-quint64 DataFileCursor::readVarint() {
+quint64 DataFileCursor::readLongVarint() {
     quint64 value = 0;
     if (remaining() >= 10) {
         // Room for the longest number: no end checks.

@@ -22,7 +22,13 @@ public:
         }
         return *m_pos++;
     }
-    quint64 readVarint();
+    quint64 readVarint() {
+        // Most numbers (kinds, classes, counts, zones) fit one byte.
+        if (m_pos != m_end && *m_pos < 0x80) {
+            return *m_pos++;
+        }
+        return readLongVarint();
+    }
     qint64 readSigned() {
         const quint64 value = readVarint();
         return qint64(value >> 1) ^ -qint64(value & 1);
@@ -59,6 +65,7 @@ private:
         const char* item;
         qint64 element;
     };
+    quint64 readLongVarint();
     [[noreturn]] void failEarlyEnd();
     QString placeText() const;
 

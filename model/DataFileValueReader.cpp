@@ -11,13 +11,8 @@ QString tr(const char* text) {
 }
 } // namespace
 
-DataFileValueReader::Tag DataFileValueReader::readTag() {
-    m_in.markItem();
-    const quint8 tag = m_in.readByte();
-    if (tag > DataFileFormat::lastTag) {
-        m_in.fail(tr("unknown item kind %1").arg(tag));
-    }
-    return Tag(tag);
+void DataFileValueReader::failUnknownTag(quint8 tag) {
+    m_in.fail(tr("unknown item kind %1").arg(tag));
 }
 
 void DataFileValueReader::expect(Tag found, Tag wanted, const char* what) {

@@ -22,7 +22,14 @@ public:
     explicit DataFileValueReader(DataFileCursor& in)
         : m_in(in) {}
 
-    Tag readTag();
+    Tag readTag() {
+        m_in.markItem();
+        const quint8 tag = m_in.readByte();
+        if (tag > DataFileFormat::lastTag) {
+            failUnknownTag(tag);
+        }
+        return Tag(tag);
+    }
     // Refuses an item of another kind than `wanted`; `what` names the wanted one.
     void expect(Tag found, Tag wanted, const char* what);
 
@@ -42,6 +49,7 @@ public:
 
 private:
     TimeZoneTable::Index readZone();
+    [[noreturn]] void failUnknownTag(quint8 tag);
 
     DataFileCursor& m_in;
     std::vector<QString> m_strings;
