@@ -21,7 +21,8 @@
 //  28  4  CRC-32 of header bytes 0 to 27
 //
 // The payload: the class table (count, then name and class version of each),
-// the number of objects and of distinct strings, then the root object item.
+// the root object item, and last the number of objects and of distinct
+// strings (4 bytes each), which the writer knows only at the end.
 // Every item starts with a tag byte naming its kind; varints are LEB128 and
 // signed numbers are zigzag-encoded. Objects are numbered in the order they
 // first appear, and a later appearance is a reference to that number. Strings
