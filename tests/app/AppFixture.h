@@ -1,0 +1,77 @@
+#pragma once
+
+#include "AlertAnswerer.h"
+#include "DataFile.h"
+#include "KeshApp.h"
+#include "MainWindowController.h"
+#include "SampleRecords.h"
+#include "TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMainWindow>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A test that starts kesh in a home folder of its own: no library, no preferences.
+class AppFixture : public ::testing::Test, private UsLocale {
+protected:
+    AppFixture() {
+        QDir(TestEnvironment::home() + QStringLiteral("/Library")).removeRecursively();
+        QDir(TestEnvironment::home() + QStringLiteral("/.config")).removeRecursively();
+    }
+    ~AppFixture() override { app.reset(); }
+
+    // Makes the application and runs its start-up; with `interface`, the main
+    // window too. `user` answers the alerts of the start-up.
+    bool launch(bool interface = true, AlertAnswerer* user = nullptr) {
+        app.reset();
+        app = std::make_unique<KeshApp>(argc, argv);
+        if (user) {
+            user->start();
+        }
+        const bool started = app->init();
+        if (started && interface) {
+            app->loadInterface();
+        }
+        return started;
+    }
+    // Ends the run the way the quit command does.
+    bool quit() { return app->terminate(); }
+
+    static QString dataPath() { return DataFile::defaultPath(); }
+    static void writeLibrary(const DataRoot& root, const QString& path = dataPath()) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QString error;
+        ASSERT_TRUE(DataFile::save(root, path, &error)) << error.toStdString();
+    }
+    static void writeBytes(const QByteArray& bytes, const QString& path = dataPath()) {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray readBytes(const QString& path = dataPath()) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    static DataRootPtr readLibrary(const QString& path = dataPath()) { return DataFile::load(path).root; }
+    // A library made outside kesh, with its main library named as given.
+    static DataRootPtr library(const QString& mainName = QStringLiteral("Library")) {
+        DataRootPtr root = DataRoot::create();
+        root->mainLibrary()->setBookName(mainName);
+        return root;
+    }
+
+    template <typename T> T* find(const char* name) const {
+        return app->mainWindowController()->mainWindow()->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    int argc = 1;
+    char name[5] = "kesh";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<KeshApp> app;
+};

@@ -1,0 +1,200 @@
+#include "AlertAnswerer.h"
+#include "AppFixture.h"
+#include "DataFileLock.h"
+#include "LocalizedStrings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMainWindow>
+
+namespace {
+
+using StartAndQuit = AppFixture;
+
+QStringList libraryFolder() {
+    return QDir(QFileInfo(DataFile::defaultPath()).absolutePath())
+        .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+TEST_F(StartAndQuit, aFirstLaunchStartsFreshAndWritesTheLibraryOnlyWhenQuitting) {
+    ASSERT_TRUE(launch(false));
+    const DataRoot& root = *app->dataRoot();
+    EXPECT_EQ(root.mainLibrary()->bookName(), app->getLocalizedStringWithKey(QStringLiteral("MainLibrary")));
+    EXPECT_NE(root.mainLibrary()->bookName(), QStringLiteral("plist Error"));
+    EXPECT_EQ(root.bookCount(), 1u);
+    EXPECT_TRUE(root.keywords().empty());
+    EXPECT_TRUE(app->commentSuggestion().array().isEmpty());
+
+    app->loadInterface();
+    EXPECT_TRUE(app->mainWindowController()->mainWindow()->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(dataPath()));
+    // Nothing changed, and still the library is written.
+    ASSERT_TRUE(quit());
+    const DataRootPtr saved = readLibrary();
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->mainLibrary()->bookName(), root.mainLibrary()->bookName());
+}
+
+TEST_F(StartAndQuit, theLibraryIsReadAndEachCommentIsSuggestedOnceInLibraryOrder) {
+    const DataRootPtr root = library();
+    const QDate day(2024, 5, 1);
+    for (const char* comment : {"lunch", "", "rent", "lunch", "Lunch"}) {
+        root->mainLibrary()->appendObject(sampleRecord("-5", day, QString::fromLatin1(comment)));
+    }
+    writeLibrary(*root);
+
+    ASSERT_TRUE(launch());
+    EXPECT_EQ(app->dataRoot()->mainLibrary()->count(), 5u);
+    EXPECT_EQ(app->commentSuggestion().array(),
+              (QStringList{QStringLiteral("lunch"), QStringLiteral("rent"), QStringLiteral("Lunch")}));
+    EXPECT_EQ(find<QLabel>("txtNum")->text(), QStringLiteral("5 records"));
+}
+
+TEST_F(StartAndQuit, anUnreadableLibraryIsNeitherReplacedNorMovedWithoutABackup) {
+    const QByteArray damaged("not a kesh library at all");
+    writeBytes(damaged);
+    AlertAnswerer user({QStringLiteral("Quit")});
+    EXPECT_FALSE(launch(true, &user));
+    ASSERT_EQ(user.alerts().size(), 1);
+    EXPECT_EQ(user.alerts().first().objectName, QStringLiteral("unreadableLibraryAlert"));
+    EXPECT_TRUE(user.alerts().first().informativeText.contains(QDir::toNativeSeparators(dataPath())));
+    EXPECT_EQ(user.alerts().first().buttons, QStringList{QStringLiteral("Quit")});
+    EXPECT_FALSE(app->dataRoot());
+    app.reset();
+    EXPECT_EQ(readBytes(), damaged);
+    EXPECT_EQ(libraryFolder(), QStringList{QStringLiteral("Kesh Data")});
+}
+
+TEST_F(StartAndQuit, aReadableBackupTakesOverAndTheDamagedFileIsKeptAside) {
+    const DataRootPtr backup = library();
+    backup->mainLibrary()->addObject(sampleRecord("42", QDate(2024, 1, 2), QStringLiteral("from the backup")));
+    writeLibrary(*backup, DataFile::backupPath(dataPath()));
+    const QByteArray damaged = readBytes(DataFile::backupPath(dataPath())).left(100);
+    writeBytes(damaged);
+
+    AlertAnswerer user({QStringLiteral("Start From Backup")});
+    ASSERT_TRUE(launch(true, &user));
+    ASSERT_EQ(user.alerts().size(), 1);
+    EXPECT_EQ(user.alerts().first().buttons,
+              (QStringList{QStringLiteral("Start From Backup"), QStringLiteral("Quit")}));
+    ASSERT_EQ(app->dataRoot()->mainLibrary()->count(), 1u);
+    EXPECT_EQ(app->dataRoot()->mainLibrary()->objectAtIndex(0)->comment(), QStringLiteral("from the backup"));
+    EXPECT_EQ(app->commentSuggestion().array(), QStringList{QStringLiteral("from the backup")});
+
+    const QStringList aside = libraryFolder().filter(QStringLiteral("damaged"));
+    ASSERT_EQ(aside.size(), 1);
+    const QString asidePath = QFileInfo(dataPath()).absolutePath() + QLatin1Char('/') + aside.first();
+    EXPECT_EQ(readBytes(asidePath), damaged);
+
+    ASSERT_TRUE(quit());
+    ASSERT_TRUE(readLibrary());
+    EXPECT_EQ(readLibrary()->mainLibrary()->count(), 1u);
+    EXPECT_EQ(readBytes(asidePath), damaged);
+}
+
+TEST_F(StartAndQuit, aLibraryInUseIsLeftAlone) {
+    writeLibrary(*library());
+    const QByteArray before = readBytes();
+    DataFileLock other(dataPath());
+    ASSERT_TRUE(other.tryLock());
+
+    AlertAnswerer user({QStringLiteral("Quit")});
+    EXPECT_FALSE(launch(true, &user));
+    ASSERT_EQ(user.alerts().size(), 1);
+    EXPECT_EQ(user.alerts().first().objectName, QStringLiteral("libraryInUseAlert"));
+    app.reset();
+    EXPECT_EQ(readBytes(), before);
+    EXPECT_TRUE(other.isLocked());
+}
+
+class FailedSave : public AppFixture {
+protected:
+    // A folder where the library should go: no save can replace it.
+    static void blockTheLibrary() { ASSERT_TRUE(QDir().mkpath(dataPath())); }
+    static void unblockTheLibrary() { QDir(dataPath()).removeRecursively(); }
+};
+
+TEST_F(FailedSave, theUserMayStayTryAgainOrQuitKnowingWhatIsLost) {
+    ASSERT_TRUE(launch());
+    app->dataRoot()->mainLibrary()->addObject(sampleRecord("9", QDate(2024, 2, 2), QStringLiteral("new")));
+    blockTheLibrary();
+    {
+        AlertAnswerer user({QStringLiteral("Don’t Quit")});
+        EXPECT_FALSE(quit());
+        ASSERT_EQ(user.alerts().size(), 1);
+        const AlertAnswerer::Alert& alert = user.alerts().first();
+        EXPECT_EQ(alert.objectName, QStringLiteral("saveFailedAlert"));
+        EXPECT_TRUE(alert.informativeText.contains(QDir::toNativeSeparators(dataPath())));
+        EXPECT_TRUE(alert.informativeText.contains(QStringLiteral("lost")));
+        QStringList buttons = alert.buttons;
+        buttons.sort();
+        EXPECT_EQ(buttons, (QStringList{QStringLiteral("Don’t Quit"), QStringLiteral("Quit Without Saving"),
+                                        QStringLiteral("Try Again")}));
+    }
+    EXPECT_TRUE(app->mainWindowController()->mainWindow()->isVisible());
+    {
+        // The second attempt finds the way clear.
+        AlertAnswerer user({QStringLiteral("Try Again")}, [] { unblockTheLibrary(); });
+        EXPECT_TRUE(quit());
+        EXPECT_EQ(user.alerts().size(), 1);
+    }
+    ASSERT_TRUE(readLibrary());
+    EXPECT_EQ(readLibrary()->mainLibrary()->count(), 1u);
+}
+
+TEST_F(FailedSave, quittingWithoutSavingEndsTheRunAndWritesNothing) {
+    ASSERT_TRUE(launch());
+    blockTheLibrary();
+    AlertAnswerer user({QStringLiteral("Quit Without Saving")});
+    EXPECT_TRUE(quit());
+    EXPECT_EQ(user.alerts().size(), 1);
+    EXPECT_TRUE(QFileInfo(dataPath()).isDir());
+    // Once ended, a second request (a signal, the close box) does nothing.
+    EXPECT_FALSE(quit());
+    EXPECT_EQ(user.alerts().size(), 1);
+}
+
+TEST_F(StartAndQuit, closingTheMainWindowSavesLikeTheQuitCommand) {
+    ASSERT_TRUE(launch());
+    app->dataRoot()->mainLibrary()->addObject(sampleRecord("3", QDate(2024, 2, 2), QStringLiteral("closing")));
+    app->mainWindowController()->mainWindow()->close();
+    ASSERT_TRUE(readLibrary());
+    EXPECT_EQ(readLibrary()->mainLibrary()->count(), 1u);
+}
+
+TEST_F(StartAndQuit, alertsShowTheNumberedTextsOrPlistError) {
+    ASSERT_TRUE(launch());
+    AlertAnswerer user({QStringLiteral("OK")});
+    app->complain(1);
+    app->complain(99);
+    ASSERT_EQ(user.alerts().size(), 2);
+    EXPECT_EQ(user.alerts().at(0).text, app->getLocalizedStringWithKey(QStringLiteral("ErrorTitle1")));
+    EXPECT_EQ(user.alerts().at(0).informativeText, app->getLocalizedStringWithKey(QStringLiteral("ErrorContent1")));
+    EXPECT_NE(user.alerts().at(0).text, QStringLiteral("plist Error"));
+    EXPECT_EQ(user.alerts().at(0).buttons, QStringList{QStringLiteral("OK")});
+    EXPECT_EQ(user.alerts().at(1).text, QStringLiteral("plist Error"));
+    EXPECT_EQ(user.alerts().at(1).informativeText, QStringLiteral("plist Error"));
+}
+
+TEST_F(StartAndQuit, textsAreLookedUpByKeyAndByPrefixAndNumber) {
+    ASSERT_TRUE(launch(false));
+    EXPECT_EQ(app->getLocalizedStringWithKeyPrefixAndId(QStringLiteral("ConditionWhat"), 2),
+              app->getLocalizedStringWithKey(QStringLiteral("ConditionWhat2")));
+    EXPECT_NE(app->getLocalizedStringWithKey(QStringLiteral("ConditionWhat2")), QStringLiteral("plist Error"));
+    EXPECT_EQ(app->getLocalizedStringWithKeyPrefixAndId(QStringLiteral("ConditionPeriod"), 0),
+              QStringLiteral("plist Error"));
+    EXPECT_EQ(app->getLocalizedStringWithKey(QStringLiteral("NoSuchKey")), QStringLiteral("plist Error"));
+
+    // Japanese where it has a text, English where it has none.
+    const LocalizedStrings english{QLocale(QStringLiteral("en_US"))};
+    const LocalizedStrings japanese{QLocale(QStringLiteral("ja_JP"))};
+    const LocalizedStrings welsh{QLocale(QStringLiteral("cy_GB"))};
+    EXPECT_EQ(japanese.language().left(2), QStringLiteral("ja"));
+    EXPECT_FALSE(japanese.text(QStringLiteral("Records")).isEmpty());
+    EXPECT_NE(japanese.text(QStringLiteral("Records")), english.text(QStringLiteral("Records")));
+    EXPECT_EQ(welsh.text(QStringLiteral("Records")), english.text(QStringLiteral("Records")));
+    EXPECT_TRUE(japanese.text(QStringLiteral("NoSuchKey")).isNull());
+}
+
+} // namespace
