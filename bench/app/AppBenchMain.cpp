@@ -1,0 +1,48 @@
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+void printPeakMemory() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("VmHWM:")) {
+            std::printf("Peak resident memory (%s)\n", line.simplified().constData());
+        }
+    }
+}
+} // namespace
+
+// Every benchmark starts its own KeshApp, so no application is made here.
+// kesh runs in a home folder of its own on the offscreen platform, so no
+// real library or preferences are touched.
+int main(int argc, char** argv) {
+    QTemporaryDir home(QDir::tempPath() + QStringLiteral("/kesh-bench-XXXXXX"));
+    const QByteArray path = QFile::encodeName(home.path());
+    qputenv("HOME", path);
+    qputenv("XDG_CONFIG_HOME", path + "/.config");
+    qputenv("XDG_RUNTIME_DIR", path + "/.runtime");
+    QDir().mkpath(home.path() + QStringLiteral("/.runtime"));
+    QFile::setPermissions(home.path() + QStringLiteral("/.runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "1");
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    printPeakMemory();
+    return 0;
+}
