@@ -1,6 +1,8 @@
 #include "AmountDelegate.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QPainter>
 
 QWidget* AmountDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
     auto* editor = new QLineEdit(parent);
@@ -20,4 +22,14 @@ void AmountDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, co
     if (text != index.data(Qt::EditRole).toString()) {
         model->setData(index, text, Qt::EditRole);
     }
+}
+
+void AmountDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    // The cell's background spans the whole cell; only the text moves in.
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, option.widget);
+    opt.rect.adjust(0, 0, -opt.fontMetrics.averageCharWidth(), 0);
+    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, option.widget);
 }

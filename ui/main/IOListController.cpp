@@ -59,14 +59,15 @@ void IOListController::setUpColumns() {
     const int padding = metrics.averageCharWidth() * 3;
     const int dateWidth = metrics.horizontalAdvance(format.formatDate(QDate(2088, 12, 28))) + padding;
     const int amountWidth =
-        metrics.horizontalAdvance(format.formatAmount(Amount::fromParts(-8888888888, -2))) + padding;
+        metrics.horizontalAdvance(format.formatAmount(Amount::fromParts(-8888888888, -2))) + padding * 4 / 3;
     header->setMinimumSectionSize(metrics.averageCharWidth() * 4);
     header->setSectionResizeMode(QHeaderView::Interactive);
+    // Comments and keywords share what the window gives; the figures keep their width.
     header->setSectionResizeMode(IOTableModel::CommentColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(IOTableModel::KeywordsColumn, QHeaderView::Stretch);
     header->setSectionResizeMode(IOTableModel::IncludeInStatsColumn, QHeaderView::Fixed);
     header->resizeSection(IOTableModel::DateColumn, dateWidth);
     header->resizeSection(IOTableModel::AmountColumn, amountWidth);
-    header->resizeSection(IOTableModel::KeywordsColumn, metrics.averageCharWidth() * 24);
     header->resizeSection(IOTableModel::IncludeInStatsColumn,
                           qMax(metrics.horizontalAdvance(
                                    m_model->headerData(IOTableModel::IncludeInStatsColumn, Qt::Horizontal).toString()) +

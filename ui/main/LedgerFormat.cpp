@@ -64,8 +64,10 @@ QString LedgerFormat::formatDecimal(const QString& plain, bool grouped) const {
     const qsizetype point = digits.indexOf(QLatin1Char('.'));
     const QStringView whole = point < 0 ? digits : digits.left(point);
     QString fraction = point < 0 ? QString() : digits.mid(point + 1).toString();
-    if (grouped && fraction.size() < m_currencyDecimals) {
-        fraction.append(QString(m_currencyDecimals - fraction.size(), QLatin1Char('0')));
+    // Cents stay cents even where the currency has none: -126.30, never -126.3 under -126.56.
+    const qsizetype decimals = fraction.isEmpty() ? m_currencyDecimals : qMax(m_currencyDecimals, 2);
+    if (grouped && fraction.size() < decimals) {
+        fraction.append(QString(decimals - fraction.size(), QLatin1Char('0')));
     }
 
     QString text;

@@ -62,7 +62,8 @@ TEST(LedgerFormat, amountsShowGroupedWithAtLeastTheCurrencysDecimals) {
 
     const LedgerFormat japan{QLocale(QStringLiteral("ja_JP"))};
     EXPECT_EQ(japan.formatAmount(Amount::fromInt(1200)), QStringLiteral("1,200"));
-    EXPECT_EQ(japan.formatAmount(Amount::fromParts(125, -1)), QStringLiteral("12.5"));
+    EXPECT_EQ(japan.formatAmount(Amount::fromParts(125, -1)), QStringLiteral("12.50"));
+    EXPECT_EQ(japan.formatAmount(Amount::fromParts(1, -3)), QStringLiteral("0.001"));
 
     const LedgerFormat germany{QLocale(QStringLiteral("de_DE"))};
     EXPECT_EQ(germany.formatAmount(Amount::fromParts(-12345, -1)), QStringLiteral("-1.234,50"));
