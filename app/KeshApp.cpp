@@ -12,6 +12,7 @@
 #include "UnixSignalWatcher.h"
 
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QSessionManager>
@@ -28,6 +29,7 @@ KeshApp::KeshApp(int& argc, char** argv)
     setWindowIcon(QIcon(QStringLiteral(":/images/kesh.svg")));
     // Closing the main window goes through terminate(), which may keep kesh open.
     setQuitOnLastWindowClosed(false);
+    installTranslators();
 
     // Before any library exists: a fresh one takes its main library's name from here.
     LocalizedText::setProvider([this](const QString& key) { return m_localizedStrings.text(key); });
@@ -49,6 +51,18 @@ KeshApp::~KeshApp() {
     m_dataRoot.reset();
     m_libraryFile.reset();
     LocalizedText::setProvider(nullptr);
+}
+
+void KeshApp::installTranslators() {
+    // Menus, labels and messages in the user's language; English needs no file.
+    const QLocale locale = QLocale::system();
+    if (m_windowTranslator.load(locale, QStringLiteral("kesh_app"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        installTranslator(&m_windowTranslator);
+    }
+    if (m_qtTranslator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&m_qtTranslator);
+    }
 }
 
 KeshApp* KeshApp::instance() {

@@ -7,6 +7,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
+#include <QTest>
+#include <QTranslator>
+
+#include <csignal>
 
 namespace {
 
@@ -163,6 +167,17 @@ TEST_F(StartAndQuit, closingTheMainWindowSavesLikeTheQuitCommand) {
     EXPECT_EQ(readLibrary()->mainLibrary()->count(), 1u);
 }
 
+TEST_F(StartAndQuit, aTerminationSignalSavesOnTheEventLoop) {
+    ASSERT_TRUE(launch());
+    app->dataRoot()->mainLibrary()->addObject(sampleRecord("3", QDate(2024, 2, 2), QStringLiteral("signalled")));
+    // The handler only notes the signal; the save happens when the loop comes round.
+    std::raise(SIGTERM);
+    EXPECT_FALSE(QFileInfo::exists(dataPath()));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QFileInfo::exists(dataPath()); }));
+    ASSERT_TRUE(readLibrary());
+    EXPECT_EQ(readLibrary()->mainLibrary()->count(), 1u);
+}
+
 TEST_F(StartAndQuit, alertsShowTheNumberedTextsOrPlistError) {
     ASSERT_TRUE(launch());
     AlertAnswerer user({QStringLiteral("OK")});
@@ -195,6 +210,11 @@ TEST_F(StartAndQuit, textsAreLookedUpByKeyAndByPrefixAndNumber) {
     EXPECT_NE(japanese.text(QStringLiteral("Records")), english.text(QStringLiteral("Records")));
     EXPECT_EQ(welsh.text(QStringLiteral("Records")), english.text(QStringLiteral("Records")));
     EXPECT_TRUE(japanese.text(QStringLiteral("NoSuchKey")).isNull());
+    // The window's own words have their Japanese too.
+    QTranslator window;
+    ASSERT_TRUE(window.load(QLocale(QStringLiteral("ja_JP")), QStringLiteral("kesh_app"), QStringLiteral("_"),
+                            QStringLiteral(":/i18n")));
+    EXPECT_FALSE(window.translate("MainWindowController", "&Quit").isEmpty());
 }
 
 } // namespace

@@ -69,14 +69,15 @@ MainWindowController::MainWindowController(DataRootPtr root, QObject* parent)
     m_splitter->addWidget(buildRecordSide());
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
-    const int bookListWidth = m_bookListView->fontMetrics().averageCharWidth() * 26;
+    // From the line height: average widths of CJK fonts would make the list twice as wide.
+    const int bookListWidth = m_bookListView->fontMetrics().height() * 11;
     m_splitter->setSizes({bookListWidth, bookListWidth * 4});
     m_mainWindow->setCentralWidget(m_splitter);
 
     buildMenus();
     // Room for the five columns at first; the saved frame takes over from the next start on.
     const QFontMetrics metrics = m_mainWindow->fontMetrics();
-    QSize size(metrics.averageCharWidth() * 170, metrics.height() * 44);
+    QSize size(metrics.height() * 64, metrics.height() * 44);
     if (const QScreen* screen = m_mainWindow->screen()) {
         size = size.boundedTo(screen->availableSize() * 9 / 10);
     }
