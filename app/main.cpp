@@ -1,8 +1,10 @@
+#include "HeapTuning.h"
 #include "KeshApp.h"
 
 #include <cstdlib>
 
 int main(int argc, char** argv) {
+    HeapTuning::useHugePages(argv);
     KeshApp app(argc, argv);
     if (!app.init()) {
         return EXIT_FAILURE;

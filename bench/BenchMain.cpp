@@ -1,3 +1,5 @@
+#include "HeapTuning.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -22,6 +24,8 @@ void printPeakMemory() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Measured as both programs run.
+    HeapTuning::useHugePages(argv);
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {

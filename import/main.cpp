@@ -1,10 +1,12 @@
 #include "ConverterWindow.h"
+#include "HeapTuning.h"
 #include "ImportText.h"
 
 #include <QApplication>
 #include <QIcon>
 
 int main(int argc, char** argv) {
+    HeapTuning::useHugePages(argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kesh-import"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kesh Import"));

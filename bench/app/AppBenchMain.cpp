@@ -1,3 +1,4 @@
+#include "HeapTuning.h"
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,8 @@ void printPeakMemory() {
 // kesh runs in a home folder of its own on the offscreen platform, so no
 // real library or preferences are touched.
 int main(int argc, char** argv) {
+    // Measured as both programs run.
+    HeapTuning::useHugePages(argv);
     QTemporaryDir home(QDir::tempPath() + QStringLiteral("/kesh-bench-XXXXXX"));
     const QByteArray path = QFile::encodeName(home.path());
     qputenv("HOME", path);
