@@ -1,4 +1,5 @@
 #include "HeapTuning.h"
+#include "ProcessMemory.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -6,22 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-
-namespace {
-// Peak resident memory of this process, from the kernel's own count.
-void printPeakMemory() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return;
-    }
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray& line : lines) {
-        if (line.startsWith("VmHWM:")) {
-            std::printf("Peak resident memory (%s)\n", line.simplified().constData());
-        }
-    }
-}
-} // namespace
 
 int main(int argc, char** argv) {
     // Measured as both programs run.
@@ -33,6 +18,6 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    printPeakMemory();
+    ProcessMemory::printPeak();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "DataFileReader.h"
 #include "DataFileWriter.h"
+#include "ProcessMemory.h"
 #include "SyntheticLibrary.h"
 
 #include <QCoreApplication>
@@ -42,20 +43,6 @@ QString writtenFile(std::size_t records) {
     return files.emplace(records, path).first->second;
 }
 
-qint64 statusKilobytes(const QByteArray& status, const char* field) {
-    for (const QByteArray& line : status.split('\n')) {
-        if (line.startsWith(field)) {
-            return line.mid(qsizetype(qstrlen(field))).trimmed().split(' ').first().toLongLong();
-        }
-    }
-    return 0;
-}
-
-QByteArray readStatus() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    return status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
-}
-
 // In a fresh process started by BM_DataFileReadMemory: reads the file named
 // by the variable and prints resident memory before, at the peak and after.
 // Runs before main, so nothing of the benchmark process is in the figures.
@@ -64,15 +51,15 @@ const bool childDone = [] {
     if (!path) {
         return false;
     }
-    const qint64 before = statusKilobytes(readStatus(), "VmRSS:");
+    const qint64 before = ProcessMemory::kilobytes(ProcessMemory::status(), "VmRSS:");
     QElapsedTimer timer;
     timer.start();
     DataFileReader reader;
     const bool ok = reader.readFile(QFile::decodeName(path));
     const qint64 elapsed = timer.nsecsElapsed();
-    const QByteArray status = readStatus();
-    std::printf("%d %lld %lld %lld %lld\n", ok ? 1 : 0, before, statusKilobytes(status, "VmHWM:"),
-                statusKilobytes(status, "VmRSS:"), elapsed);
+    const QByteArray status = ProcessMemory::status();
+    std::printf("%d %lld %lld %lld %lld\n", ok ? 1 : 0, before, ProcessMemory::kilobytes(status, "VmHWM:"),
+                ProcessMemory::kilobytes(status, "VmRSS:"), elapsed);
     std::fflush(stdout);
     std::_Exit(0);
 }();

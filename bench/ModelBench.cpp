@@ -1,5 +1,6 @@
 // Speed of the everyday book operations on a lifetime of records, each beside
 // the same work done on a plain vector of small structs (the physical floor).
+#include "ProcessMemory.h"
 #include "SyntheticLibrary.h"
 
 #include "Book.h"
@@ -165,14 +166,7 @@ void BM_LibraryMemory(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(mainLibrary(state)->count());
     }
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            if (line.startsWith("VmRSS:")) {
-                state.counters["rss_MB"] = line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
-            }
-        }
-    }
+    state.counters["rss_MB"] = double(ProcessMemory::kilobytes("VmRSS:")) / 1024.0;
 }
 
 constexpr std::int64_t small = 100'000;

@@ -1,4 +1,6 @@
 #include "HeapTuning.h"
+#include "ProcessMemory.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -7,21 +9,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-
-namespace {
-void printPeakMemory() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return;
-    }
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray& line : lines) {
-        if (line.startsWith("VmHWM:")) {
-            std::printf("Peak resident memory (%s)\n", line.simplified().constData());
-        }
-    }
-}
-} // namespace
 
 // Every benchmark starts its own KeshApp, so no application is made here.
 // kesh runs in a home folder of its own on the offscreen platform, so no
@@ -46,6 +33,6 @@ int main(int argc, char** argv) {
     }
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    printPeakMemory();
+    ProcessMemory::printPeak();
     return 0;
 }
