@@ -35,6 +35,14 @@ struct Launch {
         app->loadInterface();
         return true;
     }
+    // Starts kesh, or marks the benchmark as failed when it would not start.
+    bool startFor(benchmark::State& state) {
+        if (start()) {
+            return true;
+        }
+        state.SkipWithError("kesh did not start");
+        return false;
+    }
     QMainWindow* window() const { return app->mainWindowController()->mainWindow(); }
     // Until the window is on screen and every pixel of it drawn.
     void paint() const {
@@ -66,8 +74,7 @@ void BM_StartupToWindow(benchmark::State& state) {
     writeLibrary(std::size_t(state.range(0)));
     for (auto _ : state) {
         Launch launch;
-        if (!launch.start()) {
-            state.SkipWithError("kesh did not start");
+        if (!launch.startFor(state)) {
             break;
         }
         launch.paint();
@@ -80,8 +87,7 @@ void BM_StartupToWindow(benchmark::State& state) {
 void BM_SearchKeystroke(benchmark::State& state) {
     writeLibrary(std::size_t(state.range(0)));
     Launch launch;
-    if (!launch.start()) {
-        state.SkipWithError("kesh did not start");
+    if (!launch.startFor(state)) {
         return;
     }
     launch.paint();
@@ -102,8 +108,7 @@ void BM_SearchKeystroke(benchmark::State& state) {
 void BM_SelectBook(benchmark::State& state) {
     writeLibrary(std::size_t(state.range(0)));
     Launch launch;
-    if (!launch.start()) {
-        state.SkipWithError("kesh did not start");
+    if (!launch.startFor(state)) {
         return;
     }
     launch.paint();
@@ -125,8 +130,7 @@ void BM_SaveOnQuit(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         Launch launch;
-        if (!launch.start()) {
-            state.SkipWithError("kesh did not start");
+        if (!launch.startFor(state)) {
             break;
         }
         state.ResumeTiming();
