@@ -1,5 +1,6 @@
 #include "KeshApp.h"
 
+#include "Alert.h"
 #include "BookListController.h"
 #include "DataFile.h"
 #include "IOListController.h"
@@ -9,12 +10,11 @@
 #include "SearchFieldController.h"
 #include "SmartBook.h"
 #include "StatsBoxController.h"
+#include "Translations.h"
 #include "UnixSignalWatcher.h"
 
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QSessionManager>
 
 #include <csignal>
@@ -29,7 +29,7 @@ KeshApp::KeshApp(int& argc, char** argv)
     setWindowIcon(QIcon(QStringLiteral(":/images/kesh.svg")));
     // Closing the main window goes through terminate(), which may keep kesh open.
     setQuitOnLastWindowClosed(false);
-    installTranslators();
+    Translations::install(this);
 
     // Before any library exists: a fresh one takes its main library's name from here.
     LocalizedText::setProvider([this](const QString& key) { return m_localizedStrings.text(key); });
@@ -51,18 +51,6 @@ KeshApp::~KeshApp() {
     m_dataRoot.reset();
     m_libraryFile.reset();
     LocalizedText::setProvider(nullptr);
-}
-
-void KeshApp::installTranslators() {
-    // Menus, labels and messages in the user's language; English needs no file.
-    const QLocale locale = QLocale::system();
-    if (m_windowTranslator.load(locale, QStringLiteral("kesh_app"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
-        installTranslator(&m_windowTranslator);
-    }
-    if (m_qtTranslator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        installTranslator(&m_qtTranslator);
-    }
 }
 
 KeshApp* KeshApp::instance() {
@@ -159,12 +147,7 @@ void KeshApp::toggleGraphWindow() {
 void KeshApp::complain(int errorNumber) {
     const QString title = getLocalizedStringWithKeyPrefixAndId(QStringLiteral("ErrorTitle"), errorNumber);
     const QString content = getLocalizedStringWithKeyPrefixAndId(QStringLiteral("ErrorContent"), errorNumber);
-    beep();
-    QMessageBox alert(QMessageBox::Warning, applicationDisplayName(), title, QMessageBox::NoButton, activeWindow());
-    alert.setObjectName(QStringLiteral("complainAlert"));
-    alert.setInformativeText(content);
-    alert.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    alert.exec();
+    Alert::inform(activeWindow(), QStringLiteral("complainAlert"), Alert::Icon::Warning, title, content);
 }
 
 QString KeshApp::getLocalizedStringWithKey(const QString& key) const {

@@ -6,7 +6,6 @@
 #include "TextSuggestion.h"
 
 #include <QApplication>
-#include <QTranslator>
 
 #include <memory>
 
@@ -74,7 +73,6 @@ public:
     void toggleGraphWindow();
 
 private:
-    void installTranslators();
     void connectControllers();
     void awakeFromNib();
     void bookSelectionChanged();
@@ -85,8 +83,6 @@ private:
     void lastChanceSave();
 
     LocalizedStrings m_localizedStrings;
-    QTranslator m_windowTranslator;
-    QTranslator m_qtTranslator;
     QString m_dataFilePath;
     std::unique_ptr<LibraryFile> m_libraryFile;
     DataRootPtr m_dataRoot;

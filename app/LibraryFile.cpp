@@ -1,5 +1,6 @@
 #include "LibraryFile.h"
 
+#include "Alert.h"
 #include "DataFile.h"
 
 #include <QApplication>
@@ -7,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QMessageBox>
-#include <QPushButton>
 
 namespace {
 QString tr(const char* text) {
@@ -48,15 +47,12 @@ DataRootPtr LibraryFile::open() {
 }
 
 bool LibraryFile::reportLocked() {
-    QApplication::beep();
-    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), tr("Your library is already open."),
-                    QMessageBox::NoButton);
-    box.setObjectName(QStringLiteral("libraryInUseAlert"));
-    box.setInformativeText(tr("%1\n\nkesh quits without touching the library “%2”. Close the other program, then "
-                              "start kesh again.")
-                               .arg(m_lock.errorString(), shownPath(m_path)));
-    box.addButton(tr("Quit"), QMessageBox::AcceptRole);
-    box.exec();
+    Alert alert(nullptr, QStringLiteral("libraryInUseAlert"), Alert::Icon::Warning, tr("Your library is already open."),
+                tr("%1\n\nkesh quits without touching the library “%2”. Close the other program, then start kesh "
+                   "again.")
+                    .arg(m_lock.errorString(), shownPath(m_path)));
+    alert.addButton(tr("Quit"), QMessageBox::AcceptRole);
+    alert.exec();
     return false;
 }
 
@@ -75,43 +71,36 @@ DataRootPtr LibraryFile::recover(const QString& error) {
         QFileInfo::exists(backupPath) ? DataFile::load(backupPath) : DataFile::LoadResult{};
     const bool backupReads = backup.ok() && backup.existed;
 
-    QApplication::beep();
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), tr("kesh cannot read your library."),
-                    QMessageBox::NoButton);
-    box.setObjectName(QStringLiteral("unreadableLibraryAlert"));
     QString details = tr("The file “%1” could not be read: %2").arg(shownPath(m_path), error);
-    QPushButton* useBackup = nullptr;
+    Alert alert(nullptr, QStringLiteral("unreadableLibraryAlert"), Alert::Icon::Critical,
+                tr("kesh cannot read your library."));
+    int useBackup = -1;
     if (backupReads) {
         const QDateTime saved = QFileInfo(backupPath).lastModified();
         details += QStringLiteral("\n\n") +
                    tr("The backup “%1”, saved %2, can be read. kesh can start from it; the damaged file is then "
                       "kept beside it under a new name.")
                        .arg(shownPath(backupPath), timeText(saved));
-        useBackup = box.addButton(tr("Start From Backup"), QMessageBox::AcceptRole);
+        useBackup = alert.addButton(tr("Start From Backup"), QMessageBox::AcceptRole);
     } else {
         details += QStringLiteral("\n\n") + tr("There is no backup that can be read. kesh quits and leaves the file "
                                                "as it is, so that it can be repaired or restored.");
     }
-    box.setInformativeText(details);
-    QPushButton* quit = box.addButton(tr("Quit"), QMessageBox::RejectRole);
-    box.setDefaultButton(useBackup ? useBackup : quit);
-    box.setEscapeButton(quit);
-    box.exec();
-    if (!useBackup || box.clickedButton() != useBackup) {
+    const int quit = alert.addButton(tr("Quit"), QMessageBox::RejectRole);
+    alert.setDefaultButton(useBackup >= 0 ? useBackup : quit);
+    alert.setEscapeButton(quit);
+    alert.setInformativeText(details);
+    const int answer = alert.exec();
+    if (useBackup < 0 || answer != useBackup) {
         return nullptr;
     }
 
     const QString aside = damagedPath(m_path, QDateTime::currentDateTime());
     if (!QFile::rename(m_path, aside)) {
-        QApplication::beep();
-        QMessageBox failed(QMessageBox::Critical, QApplication::applicationDisplayName(),
-                           tr("kesh cannot put the damaged library aside."), QMessageBox::NoButton);
-        failed.setObjectName(QStringLiteral("damagedNotMovedAlert"));
-        failed.setInformativeText(tr("“%1” could not be renamed to “%2”. kesh quits and leaves both files as "
-                                     "they are.")
-                                      .arg(shownPath(m_path), shownPath(aside)));
-        failed.addButton(tr("Quit"), QMessageBox::AcceptRole);
-        failed.exec();
+        Alert::inform(nullptr, QStringLiteral("damagedNotMovedAlert"), Alert::Icon::Critical,
+                      tr("kesh cannot put the damaged library aside."),
+                      tr("“%1” could not be renamed to “%2”. kesh quits and leaves both files as they are.")
+                          .arg(shownPath(m_path), shownPath(aside)));
         return nullptr;
     }
     return backup.root;
@@ -128,23 +117,21 @@ LibraryFile::SaveResult LibraryFile::save(const DataRoot& root, QWidget* parent,
             return SaveResult::NotSaved;
         }
         const bool mayCancel = onFailure == OnFailure::AskRetryQuitOrStay;
-        QApplication::beep();
-        QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(),
-                        tr("kesh could not save your library."), QMessageBox::NoButton, parent);
-        box.setObjectName(QStringLiteral("saveFailedAlert"));
-        box.setInformativeText(tr("Writing “%1” failed: %2\n\nIf you quit without saving, every change made since "
-                                  "kesh started at %3 is lost.")
-                                   .arg(shownPath(m_path), error, timeText(m_openedAt)));
-        QPushButton* retry = box.addButton(tr("Try Again"), QMessageBox::AcceptRole);
-        QPushButton* discard = box.addButton(tr("Quit Without Saving"), QMessageBox::DestructiveRole);
-        QPushButton* stay = mayCancel ? box.addButton(tr("Don’t Quit"), QMessageBox::RejectRole) : nullptr;
-        box.setDefaultButton(retry);
-        box.setEscapeButton(stay ? stay : retry);
-        box.exec();
-        if (box.clickedButton() == discard) {
+        Alert alert(parent, QStringLiteral("saveFailedAlert"), Alert::Icon::Critical,
+                    tr("kesh could not save your library."),
+                    tr("Writing “%1” failed: %2\n\nIf you quit without saving, every change made since kesh started "
+                       "at %3 is lost.")
+                        .arg(shownPath(m_path), error, timeText(m_openedAt)));
+        const int retry = alert.addButton(tr("Try Again"), QMessageBox::AcceptRole);
+        const int discard = alert.addButton(tr("Quit Without Saving"), QMessageBox::DestructiveRole);
+        const int stay = mayCancel ? alert.addButton(tr("Don’t Quit"), QMessageBox::RejectRole) : -1;
+        alert.setDefaultButton(retry);
+        alert.setEscapeButton(stay >= 0 ? stay : retry);
+        const int answer = alert.exec();
+        if (answer == discard) {
             return SaveResult::NotSaved;
         }
-        if (stay && box.clickedButton() == stay) {
+        if (answer == stay) {
             return SaveResult::Cancelled;
         }
     }

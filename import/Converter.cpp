@@ -1,22 +1,17 @@
 #include "Converter.h"
 
+#include "Alert.h"
 #include "DataFile.h"
 #include "LegacyImport.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QGridLayout>
-#include <QMessageBox>
 #include <QProgressDialog>
-#include <QPushButton>
-#include <QSpacerItem>
 
 namespace {
 // Progress is shown in thousandths, so files past 2 GB fit an int.
 constexpr int progressSteps = 1000;
 // Imports quicker than this finish without a progress dialog.
 constexpr int progressDelayMsecs = 400;
-constexpr int alertMinimumWidth = 320;
 
 QString sorryText() {
     return QStringLiteral("There's been an error. Dunno why, dunno what. I'm sorry.");
@@ -135,18 +130,7 @@ return import.run();
 }
 
 void Converter::showAlert(const LegacyImportResult& result) {
-    QApplication::beep();
-    QMessageBox alert(m_window);
-    alert.setIcon(result.succeeded() ? QMessageBox::Information : QMessageBox::Warning);
-    alert.setText(alertTitle(result));
-    alert.setInformativeText(alertText(result));
-    // The box is as wide as its short title otherwise, and wraps even a count.
-    if (auto* grid = qobject_cast<QGridLayout*>(alert.layout())) {
-        grid->addItem(new QSpacerItem(alertMinimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
-                      grid->rowCount(), 0, 1, grid->columnCount());
-    }
-    QPushButton* ok = alert.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    alert.setDefaultButton(ok);
-    alert.setEscapeButton(ok);
-    alert.exec();
+    Alert::inform(m_window, QStringLiteral("importOutcomeAlert"),
+                  result.succeeded() ? Alert::Icon::Information : Alert::Icon::Warning, alertTitle(result),
+                  alertText(result));
 }

@@ -1,6 +1,7 @@
 #include "ConverterWindow.h"
 #include "HeapTuning.h"
-#include "ImportText.h"
+#include "LocalizedStrings.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,7 +14,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(KESH_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kesh-import"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/kesh-import.svg")));
-    ImportText::install();
+    Translations::install(&app);
+    // A fresh library's main book gets the same name kesh gives it.
+    LocalizedStrings::installForModel();
 
     ConverterWindow window;
     window.show();

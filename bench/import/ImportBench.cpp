@@ -3,7 +3,6 @@
 #include "../SyntheticLibrary.h"
 
 #include "DataFile.h"
-#include "ImportText.h"
 #include "LegacyImport.h"
 #include "LegacySlot.h"
 
@@ -65,7 +64,6 @@ void removeLibrary(const QString& dataPath) {
 
 // Into a library that does not exist yet.
 void BM_ImportLegacy(benchmark::State& state) {
-    ImportText::install();
     const auto records = std::size_t(state.range(0));
     const QString& legacy = legacyFile(records);
     QTemporaryDir home;
@@ -86,7 +84,6 @@ BENCHMARK(BM_ImportLegacy)->Arg(100'000)->Unit(benchmark::kMillisecond)->Measure
 
 // Into a library that already holds a lifetime of records: its reading counts too.
 void BM_ImportLegacyIntoLibrary(benchmark::State& state) {
-    ImportText::install();
     const auto records = std::size_t(state.range(0));
     const QString& legacy = legacyFile(records);
     QTemporaryDir home;

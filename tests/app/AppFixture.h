@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AlertAnswerer.h"
+#include "AlertAnswers.h"
 #include "DataFile.h"
 #include "KeshApp.h"
 #include "MainWindowController.h"
@@ -26,13 +26,10 @@ protected:
     ~AppFixture() override { app.reset(); }
 
     // Makes the application and runs its start-up; with `interface`, the main
-    // window too. `user` answers the alerts of the start-up.
-    bool launch(bool interface = true, AlertAnswerer* user = nullptr) {
+    // window too.
+    bool launch(bool interface = true) {
         app.reset();
         app = std::make_unique<KeshApp>(argc, argv);
-        if (user) {
-            user->start();
-        }
         const bool started = app->init();
         if (started && interface) {
             app->loadInterface();

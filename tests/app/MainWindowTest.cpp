@@ -218,7 +218,7 @@ TEST_F(MainWindow, anEditedCommentIsSuggestedAndLeavesAListItNoLongerMatches) {
 TEST_F(MainWindow, aBadAmountIsRefusedWithAMessageAndChangesNothing) {
     const int row = rowOf("lunch");
     const IOPtr lunch = book("Library")->filteredObjectAtIndex(std::size_t(row));
-    AlertAnswerer user({QStringLiteral("OK")});
+    AlertAnswers user({QStringLiteral("OK")});
     QWidget* editor = typeInto(row, IOTableModel::AmountColumn, QStringLiteral("12,5"));
     ASSERT_TRUE(editor);
     QTest::keyClick(editor, Qt::Key_Return);

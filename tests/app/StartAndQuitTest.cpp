@@ -1,4 +1,4 @@
-#include "AlertAnswerer.h"
+#include "AlertAnswers.h"
 #include "AppFixture.h"
 #include "DataFileLock.h"
 #include "LocalizedStrings.h"
@@ -58,8 +58,8 @@ TEST_F(StartAndQuit, theLibraryIsReadAndEachCommentIsSuggestedOnceInLibraryOrder
 TEST_F(StartAndQuit, anUnreadableLibraryIsNeitherReplacedNorMovedWithoutABackup) {
     const QByteArray damaged("not a kesh library at all");
     writeBytes(damaged);
-    AlertAnswerer user({QStringLiteral("Quit")});
-    EXPECT_FALSE(launch(true, &user));
+    AlertAnswers user({QStringLiteral("Quit")});
+    EXPECT_FALSE(launch(true));
     ASSERT_EQ(user.alerts().size(), 1);
     EXPECT_EQ(user.alerts().first().objectName, QStringLiteral("unreadableLibraryAlert"));
     EXPECT_TRUE(user.alerts().first().informativeText.contains(QDir::toNativeSeparators(dataPath())));
@@ -77,8 +77,8 @@ TEST_F(StartAndQuit, aReadableBackupTakesOverAndTheDamagedFileIsKeptAside) {
     const QByteArray damaged = readBytes(DataFile::backupPath(dataPath())).left(100);
     writeBytes(damaged);
 
-    AlertAnswerer user({QStringLiteral("Start From Backup")});
-    ASSERT_TRUE(launch(true, &user));
+    AlertAnswers user({QStringLiteral("Start From Backup")});
+    ASSERT_TRUE(launch(true));
     ASSERT_EQ(user.alerts().size(), 1);
     EXPECT_EQ(user.alerts().first().buttons,
               (QStringList{QStringLiteral("Start From Backup"), QStringLiteral("Quit")}));
@@ -103,8 +103,8 @@ TEST_F(StartAndQuit, aLibraryInUseIsLeftAlone) {
     DataFileLock other(dataPath());
     ASSERT_TRUE(other.tryLock());
 
-    AlertAnswerer user({QStringLiteral("Quit")});
-    EXPECT_FALSE(launch(true, &user));
+    AlertAnswers user({QStringLiteral("Quit")});
+    EXPECT_FALSE(launch(true));
     ASSERT_EQ(user.alerts().size(), 1);
     EXPECT_EQ(user.alerts().first().objectName, QStringLiteral("libraryInUseAlert"));
     app.reset();
@@ -124,10 +124,10 @@ TEST_F(FailedSave, theUserMayStayTryAgainOrQuitKnowingWhatIsLost) {
     app->dataRoot()->mainLibrary()->addObject(sampleRecord("9", QDate(2024, 2, 2), QStringLiteral("new")));
     blockTheLibrary();
     {
-        AlertAnswerer user({QStringLiteral("Don’t Quit")});
+        AlertAnswers user({QStringLiteral("Don’t Quit")});
         EXPECT_FALSE(quit());
         ASSERT_EQ(user.alerts().size(), 1);
-        const AlertAnswerer::Alert& alert = user.alerts().first();
+        const Alert::Shown& alert = user.alerts().first();
         EXPECT_EQ(alert.objectName, QStringLiteral("saveFailedAlert"));
         EXPECT_TRUE(alert.informativeText.contains(QDir::toNativeSeparators(dataPath())));
         EXPECT_TRUE(alert.informativeText.contains(QStringLiteral("lost")));
@@ -139,7 +139,7 @@ TEST_F(FailedSave, theUserMayStayTryAgainOrQuitKnowingWhatIsLost) {
     EXPECT_TRUE(app->mainWindowController()->mainWindow()->isVisible());
     {
         // The second attempt finds the way clear.
-        AlertAnswerer user({QStringLiteral("Try Again")}, [] { unblockTheLibrary(); });
+        AlertAnswers user({QStringLiteral("Try Again")}, [] { unblockTheLibrary(); });
         EXPECT_TRUE(quit());
         EXPECT_EQ(user.alerts().size(), 1);
     }
@@ -150,7 +150,7 @@ TEST_F(FailedSave, theUserMayStayTryAgainOrQuitKnowingWhatIsLost) {
 TEST_F(FailedSave, quittingWithoutSavingEndsTheRunAndWritesNothing) {
     ASSERT_TRUE(launch());
     blockTheLibrary();
-    AlertAnswerer user({QStringLiteral("Quit Without Saving")});
+    AlertAnswers user({QStringLiteral("Quit Without Saving")});
     EXPECT_TRUE(quit());
     EXPECT_EQ(user.alerts().size(), 1);
     EXPECT_TRUE(QFileInfo(dataPath()).isDir());
@@ -180,7 +180,7 @@ TEST_F(StartAndQuit, aTerminationSignalSavesOnTheEventLoop) {
 
 TEST_F(StartAndQuit, alertsShowTheNumberedTextsOrPlistError) {
     ASSERT_TRUE(launch());
-    AlertAnswerer user({QStringLiteral("OK")});
+    AlertAnswers user({QStringLiteral("OK")});
     app->complain(1);
     app->complain(99);
     ASSERT_EQ(user.alerts().size(), 2);
@@ -212,7 +212,7 @@ TEST_F(StartAndQuit, textsAreLookedUpByKeyAndByPrefixAndNumber) {
     EXPECT_TRUE(japanese.text(QStringLiteral("NoSuchKey")).isNull());
     // The window's own words have their Japanese too.
     QTranslator window;
-    ASSERT_TRUE(window.load(QLocale(QStringLiteral("ja_JP")), QStringLiteral("kesh_app"), QStringLiteral("_"),
+    ASSERT_TRUE(window.load(QLocale(QStringLiteral("ja_JP")), QStringLiteral("kesh_ui"), QStringLiteral("_"),
                             QStringLiteral(":/i18n")));
     EXPECT_FALSE(window.translate("MainWindowController", "&Quit").isEmpty());
 }

@@ -1,9 +1,10 @@
 #include "ConverterWindow.h"
+#include "AlertAnswers.h"
 #include "Converter.h"
 #include "DataFile.h"
 #include "DataFileLock.h"
-#include "ImportText.h"
 #include "LegacyFileWriter.h"
+#include "LocalizedStrings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -23,12 +23,6 @@
 #include <limits>
 
 namespace {
-
-struct Alert {
-    QString title;
-    QString text;
-    QStringList buttons;
-};
 
 // Waits for the next modal dialog of type T and hands it to `answer`.
 template <typename T> void whenModal(std::function<void(T*)> answer) {
@@ -44,10 +38,16 @@ template <typename T> void whenModal(std::function<void(T*)> answer) {
     timer->start();
 }
 
+struct Outcome {
+    QString title;
+    QString text;
+    QStringList buttons;
+};
+
 class ConverterWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ImportText::install();
+        LocalizedStrings::installForModel();
         m_documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         m_legacyPath = m_documents + QStringLiteral("/Kesh Library");
         TearDown();
@@ -69,18 +69,15 @@ protected:
     }
 
     // Clicks Import and answers the alert with its OK button.
-    Alert clickImport() {
-        Alert alert;
-        whenModal<QMessageBox>([&alert](QMessageBox* box) {
-            alert.title = box->text();
-            alert.text = box->informativeText();
-            for (QAbstractButton* button : box->buttons()) {
-                alert.buttons << button->text();
-            }
-            box->buttons().constFirst()->click();
-        });
+    Outcome clickImport() {
+        const AlertAnswers user({QStringLiteral("OK")});
         QTest::mouseClick(find<QPushButton>("convertButton"), Qt::LeftButton);
-        return alert;
+        EXPECT_EQ(user.alerts().size(), 1);
+        if (user.alerts().isEmpty()) {
+            return {};
+        }
+        const Alert::Shown& shown = user.alerts().constLast();
+        return {shown.text, shown.informativeText, shown.buttons};
     }
 
     QString m_documents;
@@ -95,7 +92,7 @@ TEST_F(ConverterWindowTest, importSaysHowManyRecordsCameAndHowManyWereLeftOut) {
     m_window->refresh();
     EXPECT_TRUE(find<QLabel>("dataInfoLabel")->text().contains(QStringLiteral("creates")));
 
-    const Alert alert = clickImport();
+    const Outcome alert = clickImport();
     EXPECT_EQ(alert.title, QStringLiteral("Import Successful"));
     EXPECT_EQ(alert.text, QStringLiteral("2 records imported, 1 skipped"));
     EXPECT_EQ(alert.buttons, QStringList{QStringLiteral("OK")});
@@ -109,7 +106,7 @@ TEST_F(ConverterWindowTest, importSaysHowManyRecordsCameAndHowManyWereLeftOut) {
 
 TEST_F(ConverterWindowTest, aFailureGivesTheFailureAlertWithItsCauseAndWritesNothing) {
     const QString sorry = QStringLiteral("There's been an error. Dunno why, dunno what. I'm sorry.");
-    Alert alert = clickImport();
+    Outcome alert = clickImport();
     EXPECT_EQ(alert.title, QStringLiteral("Error"));
     EXPECT_EQ(alert.buttons, QStringList{QStringLiteral("OK")});
     EXPECT_TRUE(alert.text.startsWith(sorry));

@@ -1,8 +1,8 @@
 #include "LegacyImport.h"
 #include "DataFile.h"
 #include "DataFileLock.h"
-#include "ImportText.h"
 #include "LegacyFileWriter.h"
+#include "LocalizedStrings.h"
 #include "TestEnvironment.h"
 
 #include "Keyword.h"
@@ -31,7 +31,7 @@ QByteArray contentOf(const QString& path) {
 class Import : public ::testing::Test {
 protected:
     void SetUp() override {
-        ImportText::install();
+        LocalizedStrings::installForModel();
         m_documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         m_legacyPath = m_documents + QStringLiteral("/Kesh Library");
         m_dataPath = DataFile::defaultPath();

@@ -1,5 +1,6 @@
 #include "IOListController.h"
 
+#include "Alert.h"
 #include "AmountDelegate.h"
 #include "CheckBoxDelegate.h"
 #include "CustomTableView.h"
@@ -7,10 +8,8 @@
 #include "SmartBook.h"
 #include "TextSuggestion.h"
 
-#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QMessageBox>
 #include <QMetaObject>
 
 #include <typeinfo>
@@ -214,12 +213,8 @@ void IOListController::editRefused(const QString& message) {
     QMetaObject::invokeMethod(
         this,
         [this, message] {
-            QApplication::beep();
-            QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(),
-                            tr("The amount was not changed."), QMessageBox::Ok, m_view->window());
-            box.setObjectName(QStringLiteral("amountRefusedAlert"));
-            box.setInformativeText(message);
-            box.exec();
+            Alert::inform(m_view->window(), QStringLiteral("amountRefusedAlert"), Alert::Icon::Warning,
+                          tr("The amount was not changed."), message);
         },
         Qt::QueuedConnection);
 }

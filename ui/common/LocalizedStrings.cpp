@@ -1,5 +1,7 @@
 #include "LocalizedStrings.h"
 
+#include "LocalizedText.h"
+
 namespace {
 const char* context = "Kesh";
 const QString folder = QStringLiteral(":/i18n");
@@ -24,4 +26,9 @@ QString LocalizedStrings::text(const QString& key) const {
         }
     }
     return m_english.translate(context, utf8.constData());
+}
+
+void LocalizedStrings::installForModel() {
+    static const LocalizedStrings strings;
+    LocalizedText::setProvider([](const QString& key) { return strings.text(key); });
 }

@@ -12,6 +12,9 @@ public:
 
     // The text for the key; a null string when no table has one.
     QString text(const QString& key) const;
+    // Makes the model's texts (LocalizedText) come from the user's string
+    // table for the rest of the run.
+    static void installForModel();
     // The language the texts come from, e.g. "ja" or "en".
     const QString& language() const { return m_language; }
 
