@@ -18,7 +18,6 @@
 #include <QSessionManager>
 
 #include <csignal>
-#include <typeinfo>
 
 KeshApp::KeshApp(int& argc, char** argv)
     : QApplication(argc, argv) {
@@ -126,8 +125,8 @@ KeywordList KeshApp::searchKeywords() const {
 void KeshApp::ioDataNeedsReloading() {
     const BookPtr book = m_bookListController->selectedBook();
     // Exactly a smart book: its records follow its conditions.
-    if (typeid(*book) == typeid(SmartBook)) {
-        static_cast<SmartBook&>(*book).reload(*m_dataRoot);
+    if (book->isSmart()) {
+        static_cast<SmartBook&>(*book).reload(m_dataRoot->mainLibrary());
     }
     book->resort();
     book->reloadFilteredListWithSearchKey(m_searchFieldController->searchKey(), searchKeywords());

@@ -83,7 +83,7 @@ DataRootPtr conditions() {
     const SmartBookPtr self = SmartBook::create();
     self->setConditions(leaf(BookCondition::create(), 1, BookPtr(self)));
     root->addSmartBook(self);
-    smart->reload(*root);
+    smart->reload(root->mainLibrary());
     return root;
 }
 

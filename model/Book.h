@@ -78,6 +78,8 @@ public:
 
     // Name of the picture the book list shows beside the name.
     virtual QString image() const;
+    // A smart book: its records follow its conditions, never the user's hand.
+    virtual bool isSmart() const { return false; }
 
 private:
     struct Totals {

@@ -4,7 +4,6 @@
 #include "SmartBook.h"
 
 #include <algorithm>
-#include <typeinfo>
 
 DataRoot::DataRoot()
     : m_keshVersion(Amount::fromInt(2))
@@ -41,7 +40,7 @@ void DataRoot::addKeyword(const KeywordPtr& keyword) {
 }
 
 void DataRoot::deleteBook(const Book* book) {
-    if (book && typeid(*book) == typeid(SmartBook)) {
+    if (book && book->isSmart()) {
         const auto found = std::find_if(m_smartBooks.begin(), m_smartBooks.end(),
                                         [book](const SmartBookPtr& b) { return b.get() == book; });
         if (found != m_smartBooks.end()) {

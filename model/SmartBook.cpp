@@ -3,7 +3,6 @@
 #include "BookCondition.h"
 #include "Clock.h"
 #include "ConditionGroup.h"
-#include "DataRoot.h"
 
 #include <QLoggingCategory>
 
@@ -93,11 +92,11 @@ void SmartBook::releaseTrees(const std::vector<SmartBookPtr>& books) {
     }
 }
 
-void SmartBook::reload(const DataRoot& root) {
+void SmartBook::reload(const BookPtr& mainLibrary) {
     IOList found;
     BookPtr source = m_conditions ? m_conditions->getBook() : nullptr;
     if (!source) {
-        source = root.mainLibrary();
+        source = mainLibrary;
     }
     if (m_conditions && source) {
         // Read before replacing: the tree may name this very book.

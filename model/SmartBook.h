@@ -7,7 +7,6 @@
 
 #include <vector>
 
-class DataRoot;
 class SmartBook;
 using SmartBookPtr = std::shared_ptr<SmartBook>;
 
@@ -28,14 +27,15 @@ public:
     // library does this when it goes, so that such rings are freed.
     static void releaseTrees(const std::vector<SmartBookPtr>& books);
 
-    // Rebuilds the records from the tree's book (or the root's main library
-    // when the tree names none), keeping that book's order.
-    void reload(const DataRoot& root);
+    // Rebuilds the records from the tree's book (or the main library when
+    // the tree names none), keeping that book's order.
+    void reload(const BookPtr& mainLibrary);
     // Refreshing by single records is not used; these only log.
     void reloadIO(const IO& record);
     void reloadIOSet(const QSet<const IO*>& records);
 
     QString image() const override;
+    bool isSmart() const override { return true; }
 
 private:
     ConditionPtr m_conditions;

@@ -78,16 +78,16 @@ protected:
 TEST_F(SmartBookTest, noTreeOrAnEmptyOrFindNothingAndAnEmptyAndFindsTheWholeLibrary) {
     const SmartBookPtr book = SmartBook::create();
     book->setRecords({records[0]});
-    book->reload(*root);
+    book->reload(root->mainLibrary());
     EXPECT_EQ(book->count(), 0u);
     book->setConditions(OrConditions::create());
-    book->reload(*root);
+    book->reload(root->mainLibrary());
     EXPECT_EQ(book->count(), 0u);
 
     // The main library's search does not narrow what a smart book finds.
     root->mainLibrary()->reloadFilteredListWithSearchKey(QStringLiteral("odd"), {});
     book->setConditions(AndConditions::create());
-    book->reload(*root);
+    book->reload(root->mainLibrary());
     EXPECT_EQ(book->records(), root->mainLibrary()->records());
 }
 
@@ -103,22 +103,22 @@ TEST_F(SmartBookTest, aBookOfCodeOneIsTheOnlyBookWalkedInItsOwnOrder) {
     auto any = OrConditions::create();
     any->setChildren({inBook(1, plain), Condition::create()});
     const SmartBookPtr book = smartBook(allOf({counter, any}));
-    book->reload(*root);
+    book->reload(root->mainLibrary());
     EXPECT_EQ(counter->asked, 3u);
     EXPECT_EQ(book->records(), (IOList{records[0], records[2], records[4]}));
 
     // Code 2 walks the main library and leaves exactly the book's records out.
     book->setConditions(allOf({inBook(2, plain)}));
-    book->reload(*root);
+    book->reload(root->mainLibrary());
     EXPECT_EQ(book->records(), mainOrder({2, 4, 6}));
 }
 
 TEST_F(SmartBookTest, otherSmartBooksAndItselfAreSeenAsOfTheirLastRefresh) {
     const SmartBookPtr small = smartBook(allOf({amountBelow(4.0f)}));
-    small->reload(*root);
+    small->reload(root->mainLibrary());
     small->setConditions(AndConditions::create());
     const SmartBookPtr book = smartBook(allOf({inBook(1, small)}));
-    book->reload(*root);
+    book->reload(root->mainLibrary());
     EXPECT_EQ(book->records(), mainOrder({1, 2, 3}));
     EXPECT_EQ(small->count(), 3u);
 
@@ -126,11 +126,11 @@ TEST_F(SmartBookTest, otherSmartBooksAndItselfAreSeenAsOfTheirLastRefresh) {
     book->setConditions(allOf({inBook(1, book), amountBelow(3.0f)}));
     const IOList lower = mainOrder({1, 2});
     root->mainLibrary()->addObject(IO::create(Amount::fromInt(1), {}, {}, {}, 1));
-    book->reload(*root);
+    book->reload(root->mainLibrary());
     EXPECT_EQ(book->records(), lower);
     const SmartBookPtr fresh = smartBook(nullptr);
     fresh->setConditions(allOf({inBook(1, fresh)}));
-    fresh->reload(*root);
+    fresh->reload(root->mainLibrary());
     EXPECT_EQ(fresh->count(), 0u);
 }
 
@@ -209,7 +209,7 @@ TEST(SmartBookRefresh, admitsWhatTheConditionsAdmitOneByOne) {
         }
         SmartBook book;
         book.setConditions(allOf({Condition::create(), leaf}));
-        book.reload(*root);
+        book.reload(root->mainLibrary());
         EXPECT_EQ(book.records(), expected) << leaf->className().toStdString() << " " << leaf->conditionTypeCode();
     }
     Clock::reset();

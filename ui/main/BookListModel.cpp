@@ -5,8 +5,6 @@
 
 #include <QMimeData>
 
-#include <typeinfo>
-
 BookListModel::BookListModel(DataRootPtr root, QObject* parent)
     : QAbstractListModel(parent)
     , m_root(std::move(root)) {}
@@ -100,7 +98,7 @@ bool BookListModel::canDropMimeData(const QMimeData* data, Qt::DropAction action
         return false;
     }
     const BookPtr book = bookAtRow(parent.row());
-    if (!book || typeid(*book) == typeid(SmartBook)) {
+    if (!book || book->isSmart()) {
         return false;
     }
     return RecordDrag::isRecordDrag(data);

@@ -12,8 +12,6 @@
 #include <QItemSelectionModel>
 #include <QMetaObject>
 
-#include <typeinfo>
-
 IOListController::IOListController(DataRootPtr root, TextSuggestion* commentSuggestion, CustomTableView* ioListView,
                                    QObject* parent)
     : QObject(parent)
@@ -176,7 +174,7 @@ IOList IOListController::selectedRecords() const {
 
 void IOListController::deleteRows(const QList<int>& rows) {
     const BookPtr shown = book();
-    if (shown && typeid(*shown) != typeid(SmartBook) && !rows.isEmpty()) {
+    if (shown && !shown->isSmart() && !rows.isEmpty()) {
         // Held until every book has let go of them.
         IOList doomed;
         QSet<const IO*> records;
