@@ -9,8 +9,6 @@
 #include "OrConditions.h"
 #include "TestEnvironment.h"
 
-#include <QLoggingCategory>
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -214,23 +212,6 @@ TEST(SmartBookRefresh, admitsWhatTheConditionsAdmitOneByOne) {
     }
     Clock::reset();
     TestEnvironment::setTimeZone("UTC");
-}
-
-TEST(SmartBookLog, singleAndSetReloadsOnlyLogWhenAskedTo) {
-    static QStringList logged;
-    const QtMessageHandler previous =
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) { logged << text; });
-    SmartBook book;
-    const IOPtr record = IO::create();
-    book.reloadIO(*record);
-    EXPECT_TRUE(logged.isEmpty());
-    QLoggingCategory::setFilterRules(QStringLiteral("kesh.smartbook.debug=true"));
-    book.reloadIO(*record);
-    book.reloadIOSet({record.get()});
-    QLoggingCategory::setFilterRules(QString());
-    qInstallMessageHandler(previous);
-    EXPECT_EQ(logged, (QStringList{QStringLiteral("single reload"), QStringLiteral("set reload")}));
-    EXPECT_EQ(book.count(), 0u);
 }
 
 } // namespace
