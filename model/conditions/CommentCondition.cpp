@@ -59,21 +59,21 @@ bool CommentCondition::checkEndsWith(const IO& record) const {
 
 bool CommentCondition::ioMatchesCondition(const IO& record) const {
     switch (conditionTypeCode()) {
-    case 1:
+    case Is:
         return checkEquals(record);
-    case 2:
+    case IsNot:
         return !checkEquals(record);
-    case 7:
+    case Includes:
         return checkIncludes(record);
-    case 8:
+    case DoesNotInclude:
         return !checkIncludes(record);
-    case 9:
+    case StartsWith:
         return checkStartsWith(record);
-    case 10:
+    case DoesNotStartWith:
         return !checkStartsWith(record);
-    case 11:
+    case EndsWith:
         return checkEndsWith(record);
-    case 12:
+    case DoesNotEndWith:
         return !checkEndsWith(record);
     default:
         return true;
