@@ -53,8 +53,10 @@ bool CommentCondition::checkEquals(const IO& record) const {
 }
 
 bool CommentCondition::checkEndsWith(const IO& record) const {
-    // The tail as long as the text must equal it exactly; the empty tail equals the empty text.
-    return record.comment().endsWith(text(), Qt::CaseSensitive);
+    // The tail as long as the text must equal it exactly. The empty tail equals
+    // the empty text, also of a record without a comment, which counts as empty.
+    const QString suffix = text();
+    return suffix.isEmpty() || record.comment().endsWith(suffix, Qt::CaseSensitive);
 }
 
 bool CommentCondition::ioMatchesCondition(const IO& record) const {

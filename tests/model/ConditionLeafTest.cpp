@@ -158,7 +158,7 @@ TEST(KeywordCondition, testsTheVeryKeywordObject) {
 struct CommentCase {
     std::int32_t code;
     const char* text;
-    const char* comment;
+    const char* comment; // null: the record has no comment
     bool matches;
 };
 
@@ -170,9 +170,11 @@ TEST_P(CommentTest, answers) {
     condition->setConditionTypeCode(c.code);
     condition->setObject(QString::fromUtf8(c.text));
     const IOPtr record = IO::create();
-    record->setComment(QString::fromUtf8(c.comment));
+    if (c.comment) {
+        record->setComment(QString::fromUtf8(c.comment));
+    }
     EXPECT_EQ(condition->ioMatchesCondition(*record), c.matches)
-        << "code " << c.code << " text '" << c.text << "' comment '" << c.comment << "'";
+        << "code " << c.code << " text '" << c.text << "' comment '" << (c.comment ? c.comment : "(none)") << "'";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -194,6 +196,14 @@ INSTANTIATE_TEST_SUITE_P(
         CommentCase{Condition::EndsWith, "May", "Rent for may", false},
         CommentCase{Condition::Includes, "Cafe\u0301", "Café au lait", true},
         CommentCase{Condition::Is, "Cafe\u0301", "Café", true},
+        // No comment counts as the empty comment, which the empty text ends.
+        CommentCase{Condition::EndsWith, "", nullptr, true}, CommentCase{Condition::DoesNotEndWith, "", nullptr, false},
+        CommentCase{Condition::Includes, "", nullptr, false}, CommentCase{Condition::DoesNotInclude, "", nullptr, true},
+        CommentCase{Condition::StartsWith, "", nullptr, false},
+        CommentCase{Condition::DoesNotStartWith, "", nullptr, true}, CommentCase{Condition::Is, "", nullptr, true},
+        CommentCase{Condition::IsNot, "", nullptr, false}, CommentCase{Condition::EndsWith, "x", nullptr, false},
+        CommentCase{Condition::Includes, "x", nullptr, false},
+        CommentCase{Condition::DoesNotStartWith, "x", nullptr, true},
         // Codes a comment does not use.
         CommentCase{Condition::GreaterThan, "x", "abc", true}, CommentCase{Condition::NotBetween, "x", "abc", true},
         CommentCase{Condition::WithinLast, "x", "abc", true}));
