@@ -1,30 +1,44 @@
 #pragma once
 
+#include "DataFilePaths.h"
+#include "DataFileReader.h"
 #include "DataRoot.h"
 
 #include <QString>
 
-// Where the library lives and how a program opens it: "~/Library/Kesh Data",
-// read whole at start and written whole on save.
+// The library's one file, "~/Library/Kesh Data": read whole at start and
+// written whole on save, each program through one of these.
 class DataFile {
 public:
-    DataFile() = delete;
+    using Status = DataFileReader::Status;
 
-    // "~/Library/Kesh Data" with the home folder expanded.
-    static QString defaultPath();
-    // The previous version kept beside the file by every save: "<path>.bak".
-    static QString backupPath(const QString& path);
-    // The lock file that marks the library as in use: "<path>.lock".
-    static QString lockPath(const QString& path);
+    explicit DataFile(const QString& path = DataFilePaths::defaultPath());
 
-    struct LoadResult {
-        DataRootPtr root;     // set on success
-        bool existed = false; // false: there was no file and `root` is a fresh library
-        QString error;        // set when a file exists but could not be read; `root` is then null
-        bool ok() const { return root != nullptr; }
-    };
-    // Reads the file, or makes a fresh library when there is none.
-    static LoadResult load(const QString& path);
+    static QString defaultPath() { return DataFilePaths::defaultPath(); }
+    static QString backupPath(const QString& path) { return DataFilePaths::backupPath(path); }
+    static QString lockPath(const QString& path) { return DataFilePaths::lockPath(path); }
+
+    const QString& path() const { return m_path; }
+
+    // Reads the library; when there is no file, makes a fresh one and
+    // status() is NoFile. False for every other failure, with status() saying
+    // which and errorString() why.
+    bool load();
+    // The library after a successful load.
+    const DataRootPtr& root() const { return m_root; }
+    Status status() const { return m_status; }
+
     // Writes the whole library, keeping the previous file as the backup.
-    static bool save(const DataRoot& root, const QString& path, QString* error);
+    // False with errorString() when the file was left as it was.
+    bool save(const DataRoot& root);
+
+    // Why the last load or save failed, ready to show. It does not repeat the
+    // path: whoever shows it names the file.
+    QString errorString() const { return m_error; }
+
+private:
+    QString m_path;
+    DataRootPtr m_root;
+    Status m_status = Status::NoFile;
+    QString m_error;
 };

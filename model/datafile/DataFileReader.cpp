@@ -3,61 +3,61 @@
 #include "Crc32.h"
 #include "DataFileDecoder.h"
 #include "DataFileFormat.h"
+#include "RegularFile.h"
 
-#include <QCoreApplication>
-#include <QFile>
+#include <QFileDevice>
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
-QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
-    return QCoreApplication::translate("DataFile", text, disambiguation, n);
+DataFileReader::Status statusOf(RegularFile::Status status) {
+    switch (status) {
+    case RegularFile::Status::Read:
+        return DataFileReader::Status::Read;
+    case RegularFile::Status::NoFile:
+        return DataFileReader::Status::NoFile;
+    case RegularFile::Status::PermissionDenied:
+        return DataFileReader::Status::PermissionDenied;
+    case RegularFile::Status::NotAFile:
+        return DataFileReader::Status::NotAFile;
+    case RegularFile::Status::ReadFailed:
+        break;
+    }
+    return DataFileReader::Status::ReadFailed;
 }
 } // namespace
 
-bool DataFileReader::fail(const QString& message) {
+bool DataFileReader::fail(Status status, const QString& message) {
     m_root.reset();
+    m_status = status;
     m_error = message;
     return false;
 }
 
 bool DataFileReader::readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return fail(tr("Could not open “%1”: %2").arg(path, file.errorString()));
+    RegularFile file;
+    if (!file.read(path)) {
+        return fail(statusOf(file.status()), file.errorString());
     }
-    if (!read(&file)) {
-        m_error = tr("Could not read “%1”. %2").arg(path, m_error);
-        return false;
-    }
-    return true;
+    return read(file.bytes());
 }
 
 bool DataFileReader::read(QIODevice* device) {
     if (!device || !device->isOpen() || !device->isReadable()) {
-        return fail(tr("The data file is not open for reading."));
-    }
-    // A mapped file is read in place, without a second copy in memory.
-    auto* file = qobject_cast<QFile*>(device);
-    if (file && !file->isSequential() && file->pos() == 0 && file->size() > 0) {
-        const qint64 size = file->size();
-        if (uchar* mapped = file->map(0, size)) {
-            const bool ok = read(QByteArrayView(mapped, size));
-            file->unmap(mapped);
-            return ok;
-        }
+        return fail(Status::ReadFailed, tr("The data file is not open for reading."));
     }
     const QByteArray bytes = device->readAll();
     const auto* fileDevice = qobject_cast<QFileDevice*>(device);
     if (fileDevice && fileDevice->error() != QFileDevice::NoError) {
-        return fail(tr("The data file could not be read: %1").arg(device->errorString()));
+        return fail(Status::ReadFailed, tr("The data file could not be read: %1").arg(device->errorString()));
     }
     return read(QByteArrayView(bytes));
 }
 
 bool DataFileReader::read(QByteArrayView file) {
     m_root.reset();
+    m_status = Status::Read;
     m_error.clear();
     return readHeaderAndPayload(file);
 }
@@ -67,50 +67,53 @@ bool DataFileReader::readHeaderAndPayload(QByteArrayView file) {
     const qsizetype size = file.size();
     const char* bytes = file.data();
     if (size == 0) {
-        return fail(tr("The file is empty."));
+        return fail(Status::Damaged, tr("The file is empty."));
     }
     const qsizetype magicSeen = std::min<qsizetype>(size, qsizetype(Format::magic.size()));
     if (std::memcmp(bytes, Format::magic.data(), std::size_t(magicSeen)) != 0) {
-        return fail(tr("The file is not a kesh library."));
+        return fail(Status::Damaged, tr("The file is not a kesh library."));
     }
     if (size < Format::headerSize) {
-        return fail(tr("The file is cut off: it holds only %n byte(s).", nullptr, int(size)));
+        return fail(Status::Damaged, tr("The file is cut off: it holds only %n byte(s).", nullptr, int(size)));
     }
     const quint32 headerCrc = Format::littleEndian32(bytes + Format::headerCrcOffset);
     if (Crc32::of(QByteArrayView(bytes, Format::headerCrcOffset)) != headerCrc) {
-        return fail(tr("The file is damaged: its header does not match its checksum."));
+        return fail(Status::Damaged, tr("The file is damaged: its header does not match its checksum."));
     }
     const quint32 version = Format::littleEndian32(bytes + Format::versionOffset);
     if (version > Format::version) {
-        return fail(tr("The file was written by a newer version of kesh (data format %1). This version of kesh "
+        return fail(Status::Newer,
+                    tr("The file was written by a newer version of kesh (data format %1). This version of kesh "
                        "reads data format %2 and older; please use a newer kesh.")
                         .arg(version)
                         .arg(Format::version));
     }
     if (version == 0) {
-        return fail(tr("The file has data format 0, which no version of kesh writes."));
+        return fail(Status::Damaged, tr("The file has data format 0, which no version of kesh writes."));
     }
     if (Format::littleEndian32(bytes + Format::flagsOffset) != 0) {
-        return fail(tr("The file uses features this version of kesh does not know; please use a newer kesh."));
+        return fail(Status::Newer,
+                    tr("The file uses features this version of kesh does not know; please use a newer kesh."));
     }
     const quint64 length = Format::littleEndian64(bytes + Format::lengthOffset);
     const quint64 present = quint64(size - Format::headerSize);
     if (present < length) {
-        return fail(tr("The file is cut off: it holds %1 of its %2 bytes.")
-                        .arg(size)
-                        .arg(length + quint64(Format::headerSize)));
+        return fail(Status::Damaged, tr("The file is cut off: it holds %L1 of its %L2 bytes.")
+                                         .arg(size)
+                                         .arg(length + quint64(Format::headerSize)));
     }
     if (present > length) {
-        return fail(tr("The file is damaged: %1 unexpected bytes follow its end.").arg(present - length));
+        return fail(Status::Damaged,
+                    tr("The file is damaged: %L1 unexpected bytes follow its end.").arg(present - length));
     }
     const QByteArrayView payload(bytes + Format::headerSize, qsizetype(length));
     if (Crc32::of(payload) != Format::littleEndian32(bytes + Format::payloadCrcOffset)) {
-        return fail(tr("The file is damaged: its content does not match its checksum."));
+        return fail(Status::Damaged, tr("The file is damaged: its content does not match its checksum."));
     }
     DataFileDecoder decoder(payload, Format::headerSize);
     m_root = decoder.decode();
     if (!m_root) {
-        return fail(tr("The file is damaged: %1.").arg(decoder.errorString()));
+        return fail(Status::Damaged, tr("The file is damaged: %1.").arg(decoder.errorString()));
     }
     return true;
 }
