@@ -35,11 +35,11 @@ DataRootPtr LibraryFile::open() {
         return nullptr;
     }
     m_openedAt = QDateTime::currentDateTime();
-    DataFile::LoadResult loaded = DataFile::load(m_path);
-    if (loaded.ok()) {
-        return loaded.root;
+    DataFile file(m_path);
+    if (file.load()) {
+        return file.root();
     }
-    DataRootPtr root = recover(loaded.error);
+    DataRootPtr root = recover(file.errorString());
     if (!root) {
         m_lock.unlock();
     }
@@ -67,9 +67,8 @@ QString LibraryFile::damagedPath(const QString& path, const QDateTime& when) {
 
 DataRootPtr LibraryFile::recover(const QString& error) {
     const QString backupPath = DataFile::backupPath(m_path);
-    const DataFile::LoadResult backup =
-        QFileInfo::exists(backupPath) ? DataFile::load(backupPath) : DataFile::LoadResult{};
-    const bool backupReads = backup.ok() && backup.existed;
+    DataFile backup(backupPath);
+    const bool backupReads = backup.load() && backup.status() == DataFile::Status::Read;
 
     QString details = tr("The file “%1” could not be read: %2").arg(shownPath(m_path), error);
     Alert alert(nullptr, QStringLiteral("unreadableLibraryAlert"), Alert::Icon::Critical,
@@ -103,15 +102,16 @@ DataRootPtr LibraryFile::recover(const QString& error) {
                           .arg(shownPath(m_path), shownPath(aside)));
         return nullptr;
     }
-    return backup.root;
+    return backup.root();
 }
 
 LibraryFile::SaveResult LibraryFile::save(const DataRoot& root, QWidget* parent, OnFailure onFailure) {
     for (;;) {
-        QString error;
-        if (DataFile::save(root, m_path, &error)) {
+        DataFile file(m_path);
+        if (file.save(root)) {
             return SaveResult::Saved;
         }
+        const QString error = file.errorString();
         if (onFailure == OnFailure::Report) {
             qWarning("kesh: the library was not saved to %s: %s", qUtf8Printable(m_path), qUtf8Printable(error));
             return SaveResult::NotSaved;

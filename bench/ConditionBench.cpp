@@ -24,23 +24,23 @@ std::shared_ptr<AndConditions> typicalTree(const DataRoot& root) {
     auto tree = AndConditions::create();
 
     auto outgoing = AmountCondition::create();
-    outgoing->setConditionTypeCode(4);
+    outgoing->setConditionTypeCode(Condition::LessThan);
     outgoing->setObject(0.0f);
     tree->addCondition(outgoing);
 
     auto recent = DateCondition::create();
-    recent->setConditionTypeCode(13);
+    recent->setConditionTypeCode(Condition::WithinLast);
     recent->setObject(12.0f);
-    recent->setPeriodID(3);
+    recent->setPeriodID(DateCondition::Months);
     tree->addCondition(recent);
 
     auto either = OrConditions::create();
     auto keyword = KeywordCondition::create();
-    keyword->setConditionTypeCode(7);
+    keyword->setConditionTypeCode(Condition::Includes);
     keyword->setObject(root.keywords().front());
     either->addCondition(keyword);
     auto comment = CommentCondition::create();
-    comment->setConditionTypeCode(7);
+    comment->setConditionTypeCode(Condition::Includes);
     comment->setObject(QStringLiteral("Rent"));
     either->addCondition(comment);
     tree->addCondition(either);
@@ -69,7 +69,7 @@ void BM_SmartBookReloadBookSource(benchmark::State& state) {
     const BookPtr& plain = root->dumbBooks().front();
     auto tree = typicalTree(*root);
     auto inBook = BookCondition::create();
-    inBook->setConditionTypeCode(1);
+    inBook->setConditionTypeCode(Condition::Is);
     inBook->setObject(plain);
     tree->addCondition(inBook);
     SmartBook book;

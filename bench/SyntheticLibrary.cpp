@@ -198,19 +198,19 @@ DataRootPtr SyntheticLibrary::build(std::size_t records, std::uint32_t seed) {
     for (int s = 0; s < 3; ++s) {
         auto tree = AndConditions::create();
         auto amount = AmountCondition::create();
-        amount->setConditionTypeCode(s == 0 ? 4 : 5);
+        amount->setConditionTypeCode(s == 0 ? Condition::LessThan : Condition::Between);
         amount->setObject(s == 0 ? 0.0f : 10.0f * float(s));
         if (s != 0) {
             amount->setObject2(100.0f * float(s));
         }
         tree->addCondition(amount);
         auto recent = DateCondition::create();
-        recent->setConditionTypeCode(13);
+        recent->setConditionTypeCode(Condition::WithinLast);
         recent->setObject(float(12 * (s + 1)));
-        recent->setPeriodID(3);
+        recent->setPeriodID(DateCondition::Months);
         tree->addCondition(recent);
         auto keyword = KeywordCondition::create();
-        keyword->setConditionTypeCode(7);
+        keyword->setConditionTypeCode(Condition::Includes);
         keyword->setObject(keywords[std::size_t(s)]);
         tree->addCondition(keyword);
         SmartBookPtr book = SmartBook::create();

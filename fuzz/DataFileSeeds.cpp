@@ -27,7 +27,7 @@ IOPtr record(const DataRootPtr& root, int cents, const QString& comment, const K
     return io;
 }
 
-ConditionPtr leaf(ConditionPtr condition, int code, ConditionOperand object, ConditionOperand object2 = {}) {
+ConditionPtr leaf(ConditionPtr condition, std::int32_t code, ConditionOperand object, ConditionOperand object2 = {}) {
     condition->setConditionTypeCode(code);
     condition->setObject(std::move(object));
     condition->setObject2(std::move(object2));
@@ -63,16 +63,16 @@ DataRootPtr conditions() {
     DataRootPtr root = books();
     const KeywordPtr food = root->keywords()[0];
     auto any = OrConditions::create();
-    any->addCondition(leaf(AmountCondition::create(), 5, 10.0f, 20.0f));
-    any->addCondition(leaf(CommentCondition::create(), 9, QStringLiteral("Ba")));
-    any->addCondition(leaf(KeywordCondition::create(), 7, food));
-    any->addCondition(leaf(BookCondition::create(), 1, root->dumbBooks()[0]));
+    any->addCondition(leaf(AmountCondition::create(), Condition::Between, 10.0f, 20.0f));
+    any->addCondition(leaf(CommentCondition::create(), Condition::StartsWith, QStringLiteral("Ba")));
+    any->addCondition(leaf(KeywordCondition::create(), Condition::Includes, food));
+    any->addCondition(leaf(BookCondition::create(), Condition::Is, root->dumbBooks()[0]));
     auto all = AndConditions::create();
     all->addCondition(any);
     auto recent = DateCondition::create();
-    recent->setPeriodID(3);
-    all->addCondition(leaf(recent, 13, 2.0f));
-    all->addCondition(leaf(DateCondition::create(), 5, CalendarDate::startOfDay(QDate(2023, 1, 1)),
+    recent->setPeriodID(DateCondition::Months);
+    all->addCondition(leaf(recent, Condition::WithinLast, 2.0f));
+    all->addCondition(leaf(DateCondition::create(), Condition::Between, CalendarDate::startOfDay(QDate(2023, 1, 1)),
                            CalendarDate::startOfDay(QDate(2023, 12, 31))));
     all->addCondition(leaf(Condition::create(), 0, {}));
     const SmartBookPtr smart = SmartBook::create();
@@ -81,7 +81,7 @@ DataRootPtr conditions() {
     root->addSmartBook(smart);
     // A book that names itself.
     const SmartBookPtr self = SmartBook::create();
-    self->setConditions(leaf(BookCondition::create(), 1, BookPtr(self)));
+    self->setConditions(leaf(BookCondition::create(), Condition::Is, BookPtr(self)));
     root->addSmartBook(self);
     smart->reload(root->mainLibrary());
     return root;
@@ -102,7 +102,7 @@ DataRootPtr chain() {
     }
     for (std::size_t i = 0; i + 1 < books.size(); ++i) {
         auto group = AndConditions::create();
-        group->addCondition(leaf(BookCondition::create(), 1, BookPtr(books[i + 1])));
+        group->addCondition(leaf(BookCondition::create(), Condition::Is, BookPtr(books[i + 1])));
         books[i]->setConditions(group);
     }
     return root;

@@ -47,11 +47,11 @@ LegacyImportResult LegacyImport::run() {
         result.lockHolder = lock.holder();
         return result;
     }
-    DataFile::LoadResult loaded = DataFile::load(m_dataFilePath);
-    if (!loaded.ok()) {
-        return failure(LegacyImportResult::Outcome::DataFileUnreadable, loaded.error);
+    DataFile file(m_dataFilePath);
+    if (!file.load()) {
+        return failure(LegacyImportResult::Outcome::DataFileUnreadable, file.errorString());
     }
-    return readAndWrite(*loaded.root);
+    return readAndWrite(*file.root());
 }
 
 LegacyImportResult LegacyImport::readAndWrite(DataRoot& root) {
@@ -75,9 +75,9 @@ LegacyImportResult LegacyImport::readAndWrite(DataRoot& root) {
     fork.close();
 
     reportProgress(Phase::Writing, 0, 0);
-    QString error;
-    if (!DataFile::save(root, m_dataFilePath, &error)) {
-        LegacyImportResult failed = failure(LegacyImportResult::Outcome::DataFileNotWritten, error);
+    DataFile file(m_dataFilePath);
+    if (!file.save(root)) {
+        LegacyImportResult failed = failure(LegacyImportResult::Outcome::DataFileNotWritten, file.errorString());
         failed.legacyFilePath = path;
         return failed;
     }

@@ -1,7 +1,5 @@
 #include "Amount.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -31,10 +29,6 @@ __int128 timesPowerOfTen(std::int64_t value, int power) {
         result *= 10;
     }
     return result;
-}
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("Amount", text);
 }
 
 } // namespace

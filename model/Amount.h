@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -11,6 +12,8 @@
 // No binary floating point inside and no heap, so a value read from text or
 // from the data file comes back exactly as it went in.
 class Amount {
+    Q_DECLARE_TR_FUNCTIONS(Amount)
+
 public:
     // Largest mantissa magnitude: every number of up to 18 significant digits fits.
     static constexpr std::int64_t maxMantissa = 999'999'999'999'999'999;

@@ -34,7 +34,9 @@ std::int64_t integerValue(const IO& record, RecordSorter::Key key) {
     case RecordSorter::Key::TimeOfEntry:
         return record.timeOfEntry().msecsSinceEpoch();
     default:
-        return record.includeInStats();
+        // Sorted as the yes or no it means: any byte but 0 counts, and an
+        // imported 200 is kept as -56.
+        return record.includeInStats() != 0 ? 1 : 0;
     }
 }
 

@@ -63,9 +63,9 @@ void writeLibrary(std::size_t records) {
     QFile::remove(DataFile::backupPath(DataFile::defaultPath()));
     QDir().mkpath(QDir::homePath() + QStringLiteral("/Library"));
     const DataRootPtr root = SyntheticLibrary::build(records);
-    QString error;
-    if (!DataFile::save(*root, DataFile::defaultPath(), &error)) {
-        qFatal("cannot write the library: %s", qPrintable(error));
+    DataFile file;
+    if (!file.save(*root)) {
+        qFatal("cannot write the library: %s", qPrintable(file.errorString()));
     }
     written = records;
 }

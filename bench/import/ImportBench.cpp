@@ -89,8 +89,7 @@ void BM_ImportLegacyIntoLibrary(benchmark::State& state) {
     QTemporaryDir home;
     const QString dataPath = home.filePath(QStringLiteral("Kesh Data"));
     const QString existing = home.filePath(QStringLiteral("existing"));
-    QString error;
-    if (!DataFile::save(*SyntheticLibrary::shared(records), existing, &error)) {
+    if (!DataFile(existing).save(*SyntheticLibrary::shared(records))) {
         state.SkipWithError("cannot write the existing library");
         return;
     }

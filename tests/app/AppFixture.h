@@ -42,8 +42,8 @@ protected:
     static QString dataPath() { return DataFile::defaultPath(); }
     static void writeLibrary(const DataRoot& root, const QString& path = dataPath()) {
         QDir().mkpath(QFileInfo(path).absolutePath());
-        QString error;
-        ASSERT_TRUE(DataFile::save(root, path, &error)) << error.toStdString();
+        DataFile file(path);
+        ASSERT_TRUE(file.save(root)) << file.errorString().toStdString();
     }
     static void writeBytes(const QByteArray& bytes, const QString& path = dataPath()) {
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -55,7 +55,10 @@ protected:
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    static DataRootPtr readLibrary(const QString& path = dataPath()) { return DataFile::load(path).root; }
+    static DataRootPtr readLibrary(const QString& path = dataPath()) {
+        DataFile file(path);
+        return file.load() ? file.root() : nullptr;
+    }
     // A library made outside kesh, with its main library named as given.
     static DataRootPtr library(const QString& mainName = QStringLiteral("Library")) {
         DataRootPtr root = DataRoot::create();

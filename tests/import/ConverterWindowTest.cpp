@@ -96,12 +96,15 @@ TEST_F(ConverterWindowTest, importSaysHowManyRecordsCameAndHowManyWereLeftOut) {
     EXPECT_EQ(alert.title, QStringLiteral("Import Successful"));
     EXPECT_EQ(alert.text, QStringLiteral("2 records imported, 1 skipped"));
     EXPECT_EQ(alert.buttons, QStringList{QStringLiteral("OK")});
-    EXPECT_EQ(DataFile::load(DataFile::defaultPath()).root->mainLibrary()->count(), 2u);
+    DataFile file;
+    ASSERT_TRUE(file.load());
+    EXPECT_EQ(file.root()->mainLibrary()->count(), 2u);
     // The window now shows the library that exists.
     EXPECT_FALSE(find<QLabel>("dataInfoLabel")->text().contains(QStringLiteral("creates")));
 
     EXPECT_EQ(clickImport().text, QStringLiteral("2 records imported, 1 skipped"));
-    EXPECT_EQ(DataFile::load(DataFile::defaultPath()).root->mainLibrary()->count(), 4u);
+    ASSERT_TRUE(file.load());
+    EXPECT_EQ(file.root()->mainLibrary()->count(), 4u);
 }
 
 TEST_F(ConverterWindowTest, aFailureGivesTheFailureAlertWithItsCauseAndWritesNothing) {
@@ -126,7 +129,9 @@ TEST_F(ConverterWindowTest, aFailureGivesTheFailureAlertWithItsCauseAndWritesNot
     ASSERT_TRUE(writeFile(DataFile::defaultPath(), "not a library"));
     alert = clickImport();
     EXPECT_TRUE(alert.text.startsWith(sorry));
-    EXPECT_TRUE(alert.text.contains(DataFile::load(DataFile::defaultPath()).error)) << alert.text.toStdString();
+    DataFile file;
+    EXPECT_FALSE(file.load());
+    EXPECT_TRUE(alert.text.contains(file.errorString())) << alert.text.toStdString();
 }
 
 TEST_F(ConverterWindowTest, anotherLegacyFileIsChosenAndRead) {

@@ -49,9 +49,9 @@ protected:
     }
     LegacyImportResult import() { return LegacyImport(m_dataPath).run(); }
     DataRootPtr library() {
-        DataFile::LoadResult loaded = DataFile::load(m_dataPath);
-        EXPECT_TRUE(loaded.ok()) << loaded.error.toStdString();
-        return loaded.root;
+        DataFile file(m_dataPath);
+        EXPECT_TRUE(file.load()) << file.errorString().toStdString();
+        return file.root();
     }
     // A library on disk with one record that carries a keyword and sits in a plain book.
     void writeExistingLibrary() {
@@ -66,8 +66,8 @@ protected:
         book->setBookName(QStringLiteral("Groceries"));
         book->addObject(record);
         root->addDumbBook(book);
-        QString error;
-        ASSERT_TRUE(DataFile::save(*root, m_dataPath, &error)) << error.toStdString();
+        DataFile file(m_dataPath);
+        ASSERT_TRUE(file.save(*root)) << file.errorString().toStdString();
     }
 
     QString m_documents;

@@ -109,6 +109,30 @@ TEST(Book, sortsByEveryRecordKeyAndKeepsEqualRecordsInTheirOrder) {
     EXPECT_EQ(orderOf(book->records(), records), (std::vector<int>{3, 0, 2, 1}));
 }
 
+TEST(Book, theCountedFlagSortsAsYesOrNoAndKeepsItsByte) {
+    // Imported flags are any byte: 200 is kept as -56 and, like every byte but 0, counts.
+    const IOList records = {record(QDate(2024, 1, 1), "1", "", std::int8_t(-56)), record(QDate(2024, 1, 2), "2", "", 0),
+                            record(QDate(2024, 1, 3), "3", "", 1), record(QDate(2024, 1, 4), "4", "", 127),
+                            record(QDate(2024, 1, 5), "5", "", 0)};
+    for (const bool ascending : {true, false}) {
+        const BookPtr book = Book::create();
+        book->setRecords(records);
+        book->setSortDescriptors({{QStringLiteral("includeInStats"), ascending}});
+        book->resort();
+        EXPECT_EQ(orderOf(book->records(), records),
+                  ascending ? (std::vector<int>{1, 4, 0, 2, 3}) : (std::vector<int>{0, 2, 3, 1, 4}));
+        // Added one by one, each lands where the whole sort puts it.
+        const BookPtr added = Book::create();
+        added->setSortDescriptors({{QStringLiteral("includeInStats"), ascending}, {QStringLiteral("amount"), true}});
+        added->resort();
+        for (const IOPtr& r : records) {
+            added->addObject(r);
+        }
+        EXPECT_EQ(orderOf(added->records(), records), orderOf(book->records(), records));
+    }
+    EXPECT_EQ(records[0]->includeInStats(), -56);
+}
+
 TEST(Book, addingOneRecordGivesTheSameOrderAsSortingEverything) {
     std::mt19937 random(3);
     for (const char* key : {"date", "amount", "comment", "includeInStats"}) {

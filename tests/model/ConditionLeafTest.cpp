@@ -9,8 +9,8 @@
 
 namespace {
 
-std::shared_ptr<DateCondition> dateCondition(int code, ConditionOperand object, ConditionOperand object2 = {},
-                                             int period = 0) {
+std::shared_ptr<DateCondition> dateCondition(std::int32_t code, ConditionOperand object, ConditionOperand object2 = {},
+                                             std::int32_t period = 0) {
     auto condition = DateCondition::create();
     condition->setConditionTypeCode(code);
     condition->setObject(std::move(object));
@@ -54,31 +54,31 @@ class DateConditionTest : public BerlinTime {};
 TEST_F(DateConditionTest, dayDatesCompareChronologicallyWithTheStartOfTheRecordsDay) {
     using Days = std::vector<int>;
     const CalendarDate ides = CalendarDate::startOfDay(march(15));
-    EXPECT_EQ(admittedDays(*dateCondition(1, ides)), Days{15});
-    EXPECT_EQ(admittedDays(*dateCondition(2, ides)), (Days{14, 16}));
-    EXPECT_EQ(admittedDays(*dateCondition(3, ides)), Days{16});
-    EXPECT_EQ(admittedDays(*dateCondition(4, ides)), Days{14});
-    EXPECT_EQ(admittedDays(*dateCondition(5, ides, ides)), Days{15});
-    EXPECT_EQ(admittedDays(*dateCondition(6, ides, ides)), (Days{14, 16}));
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::Is, ides)), Days{15});
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::IsNot, ides)), (Days{14, 16}));
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::GreaterThan, ides)), Days{16});
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::LessThan, ides)), Days{14});
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::Between, ides, ides)), Days{15});
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::NotBetween, ides, ides)), (Days{14, 16}));
     // An operand later in a day lies after that day's start.
     const CalendarDate morning = CalendarDate::fromDateTime(QDateTime(march(15), QTime(10, 0)));
-    EXPECT_EQ(admittedDays(*dateCondition(4, morning)), (Days{14, 15}));
-    EXPECT_EQ(admittedDays(*dateCondition(1, morning)), Days{});
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::LessThan, morning)), (Days{14, 15}));
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::Is, morning)), Days{});
     // Midnight in Tokyo is the afternoon before here.
     const CalendarDate tokyo = CalendarDate::fromDateTime(QDateTime(march(16), QTime(0, 0), QTimeZone("Asia/Tokyo")));
-    EXPECT_EQ(admittedDays(*dateCondition(3, tokyo)), Days{16});
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::GreaterThan, tokyo)), Days{16});
     // Missing operands equal every day.
-    EXPECT_EQ(admittedDays(*dateCondition(3, {})), Days{});
-    EXPECT_EQ(admittedDays(*dateCondition(5, ides)), (Days{15, 16}));
-    EXPECT_EQ(admittedDays(*dateCondition(6, ides)), Days{14});
-    EXPECT_EQ(admittedDays(*dateCondition(9, ides)), (Days{14, 15, 16}));
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::GreaterThan, {})), Days{});
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::Between, ides)), (Days{15, 16}));
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::NotBetween, ides)), Days{14});
+    EXPECT_EQ(admittedDays(*dateCondition(Condition::StartsWith, ides)), (Days{14, 15, 16}));
 }
 
 struct PeriodCase {
     QDateTime now;
     float n;
-    int period;
-    QDate firstWithin; // the first day code 13 admits; code 14 admits the days before
+    std::int32_t period;
+    QDate firstWithin; // the first day WithinLast admits; NotWithinLast admits the days before
     bool criticalDayMatchesNeither;
 };
 
@@ -87,8 +87,8 @@ class DatePeriod : public BerlinTime, public ::testing::WithParamInterface<Perio
 TEST_P(DatePeriod, splitsTheDaysAtTheCriticalMoment) {
     const PeriodCase& c = GetParam();
     Clock::setFixed(c.now);
-    const auto within = dateCondition(13, c.n, {}, c.period);
-    const auto outside = dateCondition(14, c.n, {}, c.period);
+    const auto within = dateCondition(Condition::WithinLast, c.n, {}, c.period);
+    const auto outside = dateCondition(Condition::NotWithinLast, c.n, {}, c.period);
     for (int offset = -3; offset <= 3; ++offset) {
         const QDate day = c.firstWithin.addDays(offset);
         const bool neither = offset == -1 && c.criticalDayMatchesNeither;
@@ -99,32 +99,34 @@ TEST_P(DatePeriod, splitsTheDaysAtTheCriticalMoment) {
 
 INSTANTIATE_TEST_SUITE_P(
     DateCondition, DatePeriod,
-    ::testing::Values(PeriodCase{QDateTime(march(15), QTime(15, 0)), 1.0f, 1, march(15), false},
-                      PeriodCase{QDateTime(march(15), QTime(15, 0)), 1.9f, 1, march(15), false},
-                      PeriodCase{QDateTime(march(15), QTime(15, 0)), 0.0f, 1, march(16), false},
-                      PeriodCase{QDateTime(march(15), QTime(15, 0)), -1.0f, 1, march(17), false},
-                      PeriodCase{QDateTime(march(15), QTime(0, 0)), 1.0f, 1, march(15), true},
-                      PeriodCase{QDateTime(march(15), QTime(15, 0)), 2.0f, 2, march(2), false},
-                      // 31 March less a month is the last day of February.
-                      PeriodCase{QDateTime(march(31), QTime(15, 0)), 1.0f, 3, march(1), false},
-                      PeriodCase{QDateTime(QDate(2024, 1, 10), QTime(9, 0)), 1.0f, 3, QDate(2023, 12, 11), false},
-                      // Across the change to summer time the wall clock is kept.
-                      PeriodCase{QDateTime(QDate(2024, 4, 1), QTime(0, 0)), 2.0f, 1, march(31), true}));
+    ::testing::Values(
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), 1.0f, DateCondition::Days, march(15), false},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), 1.9f, DateCondition::Days, march(15), false},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), 0.0f, DateCondition::Days, march(16), false},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), -1.0f, DateCondition::Days, march(17), false},
+        PeriodCase{QDateTime(march(15), QTime(0, 0)), 1.0f, DateCondition::Days, march(15), true},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), 2.0f, DateCondition::Weeks, march(2), false},
+        // 31 March less a month is the last day of February.
+        PeriodCase{QDateTime(march(31), QTime(15, 0)), 1.0f, DateCondition::Months, march(1), false},
+        PeriodCase{QDateTime(QDate(2024, 1, 10), QTime(9, 0)), 1.0f, DateCondition::Months, QDate(2023, 12, 11), false},
+        // Across the change to summer time the wall clock is kept.
+        PeriodCase{QDateTime(QDate(2024, 4, 1), QTime(0, 0)), 2.0f, DateCondition::Days, march(31), true}));
 
 TEST_F(DateConditionTest, theCriticalDateFollowsTheClockAndNeedsAUnit) {
-    const auto within = dateCondition(13, 1.0f, {}, 1);
+    const auto within = dateCondition(Condition::WithinLast, 1.0f, {}, DateCondition::Days);
     Clock::setFixed(QDateTime(march(15), QTime(15, 0)));
     EXPECT_EQ(within->criticalDate(), QDateTime(march(14), QTime(15, 0)));
     Clock::setFixed(QDateTime(march(16), QTime(9, 30)));
     EXPECT_EQ(within->criticalDate(), QDateTime(march(15), QTime(9, 30)));
     EXPECT_TRUE(admits(*within, march(16)));
     // No number is N = 0; absurd numbers stay inside the calendar.
-    EXPECT_EQ(dateCondition(13, {}, {}, 1)->criticalDate(), QDateTime(march(16), QTime(9, 30)));
-    EXPECT_TRUE(dateCondition(13, 3e38f, {}, 3)->criticalDate()->isValid());
+    EXPECT_EQ(dateCondition(Condition::WithinLast, {}, {}, DateCondition::Days)->criticalDate(),
+              QDateTime(march(16), QTime(9, 30)));
+    EXPECT_TRUE(dateCondition(Condition::WithinLast, 3e38f, {}, DateCondition::Months)->criticalDate()->isValid());
     for (int period : {0, 4}) {
-        EXPECT_FALSE(dateCondition(13, 5.0f, {}, period)->criticalDate());
-        EXPECT_EQ(admittedDays(*dateCondition(13, 5.0f, {}, period)), std::vector<int>{});
-        EXPECT_EQ(admittedDays(*dateCondition(14, 5.0f, {}, period)), std::vector<int>{});
+        EXPECT_FALSE(dateCondition(Condition::WithinLast, 5.0f, {}, period)->criticalDate());
+        EXPECT_EQ(admittedDays(*dateCondition(Condition::WithinLast, 5.0f, {}, period)), std::vector<int>{});
+        EXPECT_EQ(admittedDays(*dateCondition(Condition::NotWithinLast, 5.0f, {}, period)), std::vector<int>{});
     }
 }
 
@@ -135,27 +137,28 @@ TEST(KeywordCondition, testsTheVeryKeywordObject) {
     onlyFood->addKeyword(food);
     const IOPtr foodAndCar = IO::create();
     foodAndCar->setKeywords({food, car});
-    const auto answers = [&](int code, const KeywordPtr& keyword) {
+    const auto answers = [&](std::int32_t code, const KeywordPtr& keyword) {
         auto condition = KeywordCondition::create();
         condition->setConditionTypeCode(code);
         condition->setObject(keyword);
         return std::vector<bool>{condition->ioMatchesCondition(*onlyFood), condition->ioMatchesCondition(*foodAndCar),
                                  condition->ioMatchesCondition(*IO::create())};
     };
-    EXPECT_EQ(answers(1, food), (std::vector<bool>{true, false, false}));
-    EXPECT_EQ(answers(2, food), (std::vector<bool>{false, true, true}));
-    EXPECT_EQ(answers(7, food), (std::vector<bool>{true, true, false}));
-    EXPECT_EQ(answers(8, food), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(answers(Condition::Is, food), (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(answers(Condition::IsNot, food), (std::vector<bool>{false, true, true}));
+    EXPECT_EQ(answers(Condition::Includes, food), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(answers(Condition::DoesNotInclude, food), (std::vector<bool>{false, false, true}));
     // A keyword of the same name is another keyword.
-    EXPECT_EQ(answers(7, Keyword::create(QStringLiteral("Food"))), (std::vector<bool>{false, false, false}));
-    EXPECT_EQ(answers(1, nullptr), (std::vector<bool>{false, false, false}));
-    EXPECT_EQ(answers(3, food), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(answers(Condition::Includes, Keyword::create(QStringLiteral("Food"))),
+              (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(answers(Condition::Is, nullptr), (std::vector<bool>{false, false, false}));
+    EXPECT_EQ(answers(Condition::GreaterThan, food), (std::vector<bool>{true, true, true}));
 }
 
 struct CommentCase {
-    int code;
+    std::int32_t code;
     const char* text;
-    const char* comment;
+    const char* comment; // null: the record has no comment
     bool matches;
 };
 
@@ -167,33 +170,49 @@ TEST_P(CommentTest, answers) {
     condition->setConditionTypeCode(c.code);
     condition->setObject(QString::fromUtf8(c.text));
     const IOPtr record = IO::create();
-    record->setComment(QString::fromUtf8(c.comment));
+    if (c.comment) {
+        record->setComment(QString::fromUtf8(c.comment));
+    }
     EXPECT_EQ(condition->ioMatchesCondition(*record), c.matches)
-        << "code " << c.code << " text '" << c.text << "' comment '" << c.comment << "'";
+        << "code " << c.code << " text '" << c.text << "' comment '" << (c.comment ? c.comment : "(none)") << "'";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     CommentCondition, CommentTest,
     ::testing::Values(
         // The empty text is never included and never a start, but always an end.
-        CommentCase{7, "", "abc", false}, CommentCase{8, "", "abc", true}, CommentCase{9, "", "abc", false},
-        CommentCase{11, "", "abc", true}, CommentCase{12, "", "", false}, CommentCase{1, "", "", true},
-        CommentCase{11, "a long text", "text", false}, CommentCase{12, "a long text", "text", true},
-        CommentCase{9, "ab", "abc", true}, CommentCase{9, "ab", "cab", false}, CommentCase{10, "ab", "cab", true},
-        CommentCase{7, "ab", "cab", true}, CommentCase{9, "ab", "cabab", false}, CommentCase{11, "bc", "abc", true},
+        CommentCase{Condition::Includes, "", "abc", false}, CommentCase{Condition::DoesNotInclude, "", "abc", true},
+        CommentCase{Condition::StartsWith, "", "abc", false}, CommentCase{Condition::EndsWith, "", "abc", true},
+        CommentCase{Condition::DoesNotEndWith, "", "", false}, CommentCase{Condition::Is, "", "", true},
+        CommentCase{Condition::EndsWith, "a long text", "text", false},
+        CommentCase{Condition::DoesNotEndWith, "a long text", "text", true},
+        CommentCase{Condition::StartsWith, "ab", "abc", true}, CommentCase{Condition::StartsWith, "ab", "cab", false},
+        CommentCase{Condition::DoesNotStartWith, "ab", "cab", true},
+        CommentCase{Condition::Includes, "ab", "cab", true}, CommentCase{Condition::StartsWith, "ab", "cabab", false},
+        CommentCase{Condition::EndsWith, "bc", "abc", true},
         // Nothing is folded, but canonically equivalent spellings are the same text.
-        CommentCase{1, "Rent", "rent", false}, CommentCase{2, "Rent", "rent", true},
-        CommentCase{1, "Rent", "Rent", true}, CommentCase{7, "cafe", "Café", false},
-        CommentCase{11, "May", "Rent for may", false}, CommentCase{7, "Cafe\u0301", "Café au lait", true},
-        CommentCase{1, "Cafe\u0301", "Café", true},
+        CommentCase{Condition::Is, "Rent", "rent", false}, CommentCase{Condition::IsNot, "Rent", "rent", true},
+        CommentCase{Condition::Is, "Rent", "Rent", true}, CommentCase{Condition::Includes, "cafe", "Café", false},
+        CommentCase{Condition::EndsWith, "May", "Rent for may", false},
+        CommentCase{Condition::Includes, "Cafe\u0301", "Café au lait", true},
+        CommentCase{Condition::Is, "Cafe\u0301", "Café", true},
+        // No comment counts as the empty comment, which the empty text ends.
+        CommentCase{Condition::EndsWith, "", nullptr, true}, CommentCase{Condition::DoesNotEndWith, "", nullptr, false},
+        CommentCase{Condition::Includes, "", nullptr, false}, CommentCase{Condition::DoesNotInclude, "", nullptr, true},
+        CommentCase{Condition::StartsWith, "", nullptr, false},
+        CommentCase{Condition::DoesNotStartWith, "", nullptr, true}, CommentCase{Condition::Is, "", nullptr, true},
+        CommentCase{Condition::IsNot, "", nullptr, false}, CommentCase{Condition::EndsWith, "x", nullptr, false},
+        CommentCase{Condition::Includes, "x", nullptr, false},
+        CommentCase{Condition::DoesNotStartWith, "x", nullptr, true},
         // Codes a comment does not use.
-        CommentCase{3, "x", "abc", true}, CommentCase{6, "x", "abc", true}, CommentCase{13, "x", "abc", true}));
+        CommentCase{Condition::GreaterThan, "x", "abc", true}, CommentCase{Condition::NotBetween, "x", "abc", true},
+        CommentCase{Condition::WithinLast, "x", "abc", true}));
 
 TEST(BookCondition, aMissingBookHoldsNoRecord) {
     auto condition = BookCondition::create();
-    condition->setConditionTypeCode(1);
+    condition->setConditionTypeCode(Condition::Is);
     EXPECT_FALSE(condition->ioMatchesCondition(*IO::create()));
-    condition->setConditionTypeCode(2);
+    condition->setConditionTypeCode(Condition::IsNot);
     EXPECT_TRUE(condition->ioMatchesCondition(*IO::create()));
 }
 

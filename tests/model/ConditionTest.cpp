@@ -24,7 +24,7 @@ private:
     BookPtr m_book;
 };
 
-ConditionPtr amountCondition(int code, ConditionOperand bound, ConditionOperand upper = {}) {
+ConditionPtr amountCondition(std::int32_t code, ConditionOperand bound, ConditionOperand upper = {}) {
     auto condition = AmountCondition::create();
     condition->setConditionTypeCode(code);
     condition->setObject(std::move(bound));
@@ -32,7 +32,7 @@ ConditionPtr amountCondition(int code, ConditionOperand bound, ConditionOperand 
     return condition;
 }
 
-ConditionPtr bookCondition(int code, const BookPtr& book) {
+ConditionPtr bookCondition(std::int32_t code, const BookPtr& book) {
     auto condition = BookCondition::create();
     condition->setConditionTypeCode(code);
     condition->setObject(book);
@@ -40,7 +40,7 @@ ConditionPtr bookCondition(int code, const BookPtr& book) {
 }
 
 struct AmountCase {
-    int code;
+    std::int32_t code;
     ConditionOperand bound;
     ConditionOperand upper;
     const char* amount;
@@ -62,28 +62,37 @@ const ConditionOperand none;
 INSTANTIATE_TEST_SUITE_P(Condition, AmountComparison,
                          ::testing::Values(
                              // Ranges include both bounds; reversed bounds hold nothing.
-                             AmountCase{5, 10.0f, 20.0f, "10", true}, AmountCase{5, 10.0f, 20.0f, "20", true},
-                             AmountCase{5, 10.0f, 20.0f, "20.01", false}, AmountCase{6, 10.0f, 20.0f, "9.99", true},
-                             AmountCase{6, 10.0f, 20.0f, "20", false}, AmountCase{5, 20.0f, 10.0f, "15", false},
-                             AmountCase{6, 20.0f, 10.0f, "10", true}, AmountCase{3, 10.0f, none, "10", false},
-                             AmountCase{4, 0.0f, none, "-0.01", true}, AmountCase{2, 10.0f, none, "10", false},
+                             AmountCase{Condition::Between, 10.0f, 20.0f, "10", true},
+                             AmountCase{Condition::Between, 10.0f, 20.0f, "20", true},
+                             AmountCase{Condition::Between, 10.0f, 20.0f, "20.01", false},
+                             AmountCase{Condition::NotBetween, 10.0f, 20.0f, "9.99", true},
+                             AmountCase{Condition::NotBetween, 10.0f, 20.0f, "20", false},
+                             AmountCase{Condition::Between, 20.0f, 10.0f, "15", false},
+                             AmountCase{Condition::NotBetween, 20.0f, 10.0f, "10", true},
+                             AmountCase{Condition::GreaterThan, 10.0f, none, "10", false},
+                             AmountCase{Condition::LessThan, 0.0f, none, "-0.01", true},
+                             AmountCase{Condition::IsNot, 10.0f, none, "10", false},
                              // Quarters are exact in both types; 0.1 is not a float.
-                             AmountCase{1, -12.25f, none, "-12.25", true}, AmountCase{4, 0.1f, none, "0.1", true},
+                             AmountCase{Condition::Is, -12.25f, none, "-12.25", true},
+                             AmountCase{Condition::LessThan, 0.1f, none, "0.1", true},
                              // The same double as the float, yet a larger decimal.
-                             AmountCase{1, 12345.6787109375f, none, "12345.6787109375", true},
-                             AmountCase{1, 12345.6787109375f, none, "12345.6787109375001", false},
-                             AmountCase{3, 12345.6787109375f, none, "12345.6787109375001", true},
+                             AmountCase{Condition::Is, 12345.6787109375f, none, "12345.6787109375", true},
+                             AmountCase{Condition::Is, 12345.6787109375f, none, "12345.6787109375001", false},
+                             AmountCase{Condition::GreaterThan, 12345.6787109375f, none, "12345.6787109375001", true},
                              // A missing operand equals every amount.
-                             AmountCase{1, none, none, "42", true}, AmountCase{3, none, none, "42", false},
-                             AmountCase{5, 10.0f, none, "1e9", true}, AmountCase{6, 10.0f, none, "9.99", true},
-                             AmountCase{6, 10.0f, none, "10", false},
+                             AmountCase{Condition::Is, none, none, "42", true},
+                             AmountCase{Condition::GreaterThan, none, none, "42", false},
+                             AmountCase{Condition::Between, 10.0f, none, "1e9", true},
+                             AmountCase{Condition::NotBetween, 10.0f, none, "9.99", true},
+                             AmountCase{Condition::NotBetween, 10.0f, none, "10", false},
                              // Codes an amount does not use.
-                             AmountCase{0, 10.0f, none, "3", true}, AmountCase{7, 10.0f, none, "3", true}));
+                             AmountCase{0, 10.0f, none, "3", true},
+                             AmountCase{Condition::Includes, 10.0f, none, "3", true}));
 
 TEST(Condition, plainAndEmptyGroupsAnswerWithoutAsking) {
     const IOPtr record = IO::create();
     const ConditionPtr plain = Condition::create();
-    plain->setConditionTypeCode(4);
+    plain->setConditionTypeCode(Condition::LessThan);
     EXPECT_TRUE(plain->ioMatchesCondition(*record));
     EXPECT_EQ(plain->getBook(), nullptr);
     EXPECT_TRUE(AndConditions::create()->ioMatchesCondition(*record));
@@ -126,41 +135,41 @@ TEST(Condition, aGroupNeverHoldsItselfOrNothing) {
     EXPECT_TRUE(outer->ioMatchesCondition(*IO::create()));
 }
 
-TEST(Condition, theBookSearchTakesTheFirstBookOfCodeOneInPreOrder) {
+TEST(Condition, theBookSearchTakesTheFirstBookOfCodeIsInPreOrder) {
     const BookPtr x = Book::create();
     const BookPtr y = Book::create();
     // The first child of an Or names X, whatever the other branch admits.
     auto any = OrConditions::create();
-    any->setChildren({bookCondition(1, x), amountCondition(4, 0.0f)});
+    any->setChildren({bookCondition(Condition::Is, x), amountCondition(Condition::LessThan, 0.0f)});
     EXPECT_EQ(any->getBook(), x);
 
-    // And(Or(amount, And(book 2 Y, book 1 X)), book 1 Y): X, deeper but earlier.
+    // And(Or(amount, And(book IsNot Y, book Is X)), book Is Y): X, deeper but earlier.
     auto inner = AndConditions::create();
-    inner->setChildren({bookCondition(2, y), bookCondition(1, x)});
+    inner->setChildren({bookCondition(Condition::IsNot, y), bookCondition(Condition::Is, x)});
     auto middle = OrConditions::create();
-    middle->setChildren({amountCondition(3, 5.0f), inner});
+    middle->setChildren({amountCondition(Condition::GreaterThan, 5.0f), inner});
     auto root = AndConditions::create();
-    root->setChildren({middle, bookCondition(1, y)});
+    root->setChildren({middle, bookCondition(Condition::Is, y)});
     EXPECT_EQ(root->getBook(), x);
 
     // A missing book is no answer, and the children after an answer are not asked.
     auto first = std::make_shared<Probe>(true, y);
     auto second = std::make_shared<Probe>(true, x);
-    root->setChildren({bookCondition(1, nullptr), bookCondition(7, x), first, second});
+    root->setChildren({bookCondition(Condition::Is, nullptr), bookCondition(Condition::Includes, x), first, second});
     EXPECT_EQ(root->getBook(), y);
     EXPECT_EQ(second->askedForBook, 0);
 }
 
 TEST(Condition, copiesAreNewConditionsSharingOperandsAndChildren) {
-    const ConditionPtr book = bookCondition(2, Book::create());
+    const ConditionPtr book = bookCondition(Condition::IsNot, Book::create());
     const ConditionPtr bookCopy = book->copy();
     EXPECT_NE(bookCopy, book);
     EXPECT_EQ(bookCopy->kind(), Condition::Kind::Book);
-    EXPECT_EQ(bookCopy->conditionTypeCode(), 2);
+    EXPECT_EQ(bookCopy->conditionTypeCode(), Condition::IsNot);
     EXPECT_EQ(bookCopy->object(), book->object());
     auto date = DateCondition::create();
-    date->setPeriodID(2);
-    EXPECT_EQ(std::static_pointer_cast<DateCondition>(date->copy())->periodID(), 2);
+    date->setPeriodID(DateCondition::Weeks);
+    EXPECT_EQ(std::static_pointer_cast<DateCondition>(date->copy())->periodID(), DateCondition::Weeks);
     auto group = OrConditions::create();
     group->setChildren({date, book});
     const ConditionPtr groupCopy = group->copy();

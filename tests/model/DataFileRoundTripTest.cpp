@@ -21,12 +21,11 @@ namespace {
 DataRootPtr roundTrip(const DataRoot& root) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Kesh Data"));
-    QString error;
-    EXPECT_TRUE(DataFile::save(root, path, &error)) << error.toStdString();
-    const DataFile::LoadResult loaded = DataFile::load(path);
-    EXPECT_TRUE(loaded.ok()) << loaded.error.toStdString();
-    EXPECT_TRUE(loaded.existed);
-    return loaded.root;
+    DataFile file(path);
+    EXPECT_TRUE(file.save(root)) << file.errorString().toStdString();
+    EXPECT_TRUE(file.load()) << file.errorString().toStdString();
+    EXPECT_EQ(file.status(), DataFile::Status::Read);
+    return file.root();
 }
 
 IOPtr makeRecord(const DataRootPtr& root, const QString& comment, int cents = -1250) {
@@ -106,7 +105,7 @@ TEST(DataFileRoundTrip, KeywordIsSharedByRecordsConditionAndKeywordList) {
     makeRecord(root, QStringLiteral("Market"))->addKeyword(food);
     makeRecord(root, QStringLiteral("Other"))->addKeyword(twin);
     auto condition = KeywordCondition::create();
-    condition->setConditionTypeCode(7);
+    condition->setConditionTypeCode(Condition::Includes);
     condition->setObject(food);
     addSmartBook(root, QStringLiteral("Food"), condition);
 
@@ -136,7 +135,7 @@ TEST(DataFileRoundTrip, BookConditionsNameTheVeryBooks) {
 
     const auto names = [](const BookPtr& book) {
         auto condition = BookCondition::create();
-        condition->setConditionTypeCode(1);
+        condition->setConditionTypeCode(Condition::Is);
         condition->setObject(book);
         return condition;
     };
@@ -180,7 +179,7 @@ TEST(DataFileRoundTrip, LongChainOfSmartBooksNamingEachOther) {
         // A record first met here, and one met before.
         chain[i]->setRecords({IO::create(), record});
         auto names = BookCondition::create();
-        names->setConditionTypeCode(1);
+        names->setConditionTypeCode(Condition::Is);
         names->setObject(i + 1 < chain.size() ? BookPtr(chain[i + 1]) : root->mainLibrary());
         auto group = AndConditions::create();
         group->addCondition(names);
@@ -204,23 +203,23 @@ TEST(DataFileRoundTrip, DayAndTimeOfEntrySurviveAChangeOfZone) {
     record->setDate(QDate(2024, 3, 15));
     const CalendarDate entered = record->timeOfEntry();
     auto condition = DateCondition::create();
-    condition->setConditionTypeCode(1);
+    condition->setConditionTypeCode(Condition::Is);
     condition->setObject(CalendarDate::startOfDay(QDate(2024, 3, 15)));
     addSmartBook(root, QStringLiteral("Day"), condition);
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Kesh Data"));
-    ASSERT_TRUE(DataFile::save(*root, path, nullptr));
+    DataFile file(path);
+    ASSERT_TRUE(file.save(*root));
     TestEnvironment::setTimeZone("America/Los_Angeles");
-    const DataFile::LoadResult loaded = DataFile::load(path);
-    ASSERT_TRUE(loaded.ok()) << loaded.error.toStdString();
+    ASSERT_TRUE(file.load()) << file.errorString().toStdString();
 
-    const IOPtr& read = loaded.root->mainLibrary()->objectAtIndex(0);
+    const IOPtr& read = file.root()->mainLibrary()->objectAtIndex(0);
     EXPECT_EQ(read->date(), QDate(2024, 3, 15));
     EXPECT_EQ(read->dateTime(), QDateTime(QDate(2024, 3, 15), QTime(0, 0)));
     EXPECT_EQ(read->timeOfEntry().msecsSinceEpoch(), entered.msecsSinceEpoch());
     EXPECT_EQ(read->timeOfEntry().zoneId(), QByteArray("Asia/Tokyo"));
-    const auto& operand = std::get<CalendarDate>(loaded.root->smartBooks()[0]->conditions()->object());
+    const auto& operand = std::get<CalendarDate>(file.root()->smartBooks()[0]->conditions()->object());
     EXPECT_EQ(operand.zoneId(), QByteArray("Asia/Tokyo"));
     EXPECT_EQ(operand.day(), QDate(2024, 3, 15));
 }
@@ -309,13 +308,13 @@ TEST(DataFileRoundTrip, ValuesComeBackExactly) {
 
 TEST(DataFileRoundTrip, NoFileGivesAFreshLibrary) {
     QTemporaryDir dir;
-    const DataFile::LoadResult loaded = DataFile::load(dir.filePath(QStringLiteral("Kesh Data")));
-    ASSERT_TRUE(loaded.ok());
-    EXPECT_FALSE(loaded.existed);
-    EXPECT_EQ(loaded.root->keshVersion(), Amount::fromInt(2));
-    EXPECT_EQ(loaded.root->mainLibrary()->count(), 0u);
-    EXPECT_TRUE(loaded.root->dumbBooks().empty());
-    EXPECT_TRUE(loaded.root->keywords().empty());
+    DataFile file(dir.filePath(QStringLiteral("Kesh Data")));
+    ASSERT_TRUE(file.load());
+    EXPECT_EQ(file.status(), DataFile::Status::NoFile);
+    EXPECT_EQ(file.root()->keshVersion(), Amount::fromInt(2));
+    EXPECT_EQ(file.root()->mainLibrary()->count(), 0u);
+    EXPECT_TRUE(file.root()->dumbBooks().empty());
+    EXPECT_TRUE(file.root()->keywords().empty());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("Kesh Data"))));
 }
 
@@ -335,34 +334,34 @@ ConditionPtr leaf(ConditionPtr condition, std::int32_t code, ConditionOperand ob
 const ConditionCase conditionCases[] = {
     {"AmountBetween",
      [](const DataRootPtr&) {
-         return leaf(AmountCondition::create(), 5, 10.0f, 20.5f);
+         return leaf(AmountCondition::create(), Condition::Between, 10.0f, 20.5f);
      }},
     {"AmountNotBetweenNegativeZero",
      [](const DataRootPtr&) {
-         return leaf(AmountCondition::create(), 6, -0.0f, 1e30f);
+         return leaf(AmountCondition::create(), Condition::NotBetween, -0.0f, 1e30f);
      }},
     {"DateBetween",
      [](const DataRootPtr&) {
-         return leaf(DateCondition::create(), 5, CalendarDate::startOfDay(QDate(2020, 1, 1)),
+         return leaf(DateCondition::create(), Condition::Between, CalendarDate::startOfDay(QDate(2020, 1, 1)),
                      CalendarDate::startOfDay(QDate(2020, 12, 31)));
      }},
     {"DateWithinLastWeeks",
      [](const DataRootPtr&) {
          auto condition = DateCondition::create();
-         condition->setPeriodID(2);
-         return leaf(condition, 13, 3.0f);
+         condition->setPeriodID(DateCondition::Weeks);
+         return leaf(condition, Condition::WithinLast, 3.0f);
      }},
     {"CommentStartsWith",
      [](const DataRootPtr&) {
-         return leaf(CommentCondition::create(), 9, QStringLiteral("ab"));
+         return leaf(CommentCondition::create(), Condition::StartsWith, QStringLiteral("ab"));
      }},
     {"KeywordIncludes",
      [](const DataRootPtr& root) {
-         return leaf(KeywordCondition::create(), 7, root->keywords()[0]);
+         return leaf(KeywordCondition::create(), Condition::Includes, root->keywords()[0]);
      }},
     {"BookIsNot",
      [](const DataRootPtr& root) {
-         return leaf(BookCondition::create(), 2, root->dumbBooks()[0]);
+         return leaf(BookCondition::create(), Condition::IsNot, root->dumbBooks()[0]);
      }},
     {"PlainWithExtremeCode",
      [](const DataRootPtr&) {
@@ -375,11 +374,11 @@ const ConditionCase conditionCases[] = {
     {"NestedGroups",
      [](const DataRootPtr& root) {
          auto inner = OrConditions::create();
-         inner->addCondition(leaf(CommentCondition::create(), 11, QStringLiteral("x")));
-         inner->addCondition(leaf(KeywordCondition::create(), 1, root->keywords()[0]));
+         inner->addCondition(leaf(CommentCondition::create(), Condition::EndsWith, QStringLiteral("x")));
+         inner->addCondition(leaf(KeywordCondition::create(), Condition::Is, root->keywords()[0]));
          auto outer = AndConditions::create();
          outer->addCondition(inner);
-         outer->addCondition(leaf(AmountCondition::create(), 3, 0.25f));
+         outer->addCondition(leaf(AmountCondition::create(), Condition::GreaterThan, 0.25f));
          return outer;
      }},
 };
@@ -437,7 +436,7 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, DataFileConditionTest, ::testing::ValuesIn(c
 
 TEST(DataFileRoundTrip, SharedConditionStaysShared) {
     const DataRootPtr root = DataRoot::create();
-    const ConditionPtr shared = leaf(CommentCondition::create(), 7, QStringLiteral("tax"));
+    const ConditionPtr shared = leaf(CommentCondition::create(), Condition::Includes, QStringLiteral("tax"));
     auto group = AndConditions::create();
     group->addCondition(shared);
     group->addCondition(shared);

@@ -127,38 +127,42 @@ private:
 TEST(DataFileSave, FullDiskLeavesTheOldFileByteIdentical) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Kesh Data"));
-    ASSERT_TRUE(DataFile::save(*libraryOf(10), path, nullptr));
+    DataFile file(path);
+    ASSERT_TRUE(file.save(*libraryOf(10)));
     const QByteArray before = contentsOf(path);
 
     // Big enough to cross the limit inside the first megabyte and again after it.
     for (const int records : {2000, 60000}) {
-        QString error;
         {
             const FileSizeLimit limit(rlim_t(before.size() + 4096));
-            EXPECT_FALSE(DataFile::save(*libraryOf(records, QStringLiteral("Longer comment")), path, &error));
+            EXPECT_FALSE(file.save(*libraryOf(records, QStringLiteral("Longer comment"))));
         }
-        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+        const QString error = file.errorString();
+        // The alert that shows the reason names the file itself.
+        EXPECT_FALSE(error.contains(path)) << error.toStdString();
         EXPECT_TRUE(error.contains(QStringLiteral("unchanged"))) << error.toStdString();
         EXPECT_EQ(contentsOf(path), before);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Kesh Data")});
     }
-    EXPECT_TRUE(DataFile::load(path).ok());
+    EXPECT_TRUE(file.load());
+    EXPECT_EQ(file.status(), DataFile::Status::Read);
 }
 
 TEST(DataFileSave, ReadOnlyFolderIsReported) {
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("locked/Kesh Data"));
     ASSERT_TRUE(QDir().mkpath(dir.filePath(QStringLiteral("locked"))));
-    ASSERT_TRUE(DataFile::save(*libraryOf(2), path, nullptr));
+    ASSERT_TRUE(DataFile(path).save(*libraryOf(2)));
     const QByteArray before = contentsOf(path);
     QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner);
     if (::geteuid() == 0) {
         // Permissions do not bind the superuser; a folder of the kernel's does.
         path = QStringLiteral("/proc/self/Kesh Data");
     }
-    QString error;
-    EXPECT_FALSE(DataFile::save(*libraryOf(3), path, &error));
-    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    DataFile file(path);
+    EXPECT_FALSE(file.save(*libraryOf(3)));
+    EXPECT_FALSE(file.errorString().isEmpty());
+    EXPECT_FALSE(file.errorString().contains(path)) << file.errorString().toStdString();
     QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(contentsOf(dir.filePath(QStringLiteral("locked/Kesh Data"))), before);
@@ -169,16 +173,20 @@ TEST(DataFileSave, KeepsThePreviousVersionAsBackup) {
     const QString path = dir.filePath(QStringLiteral("Kesh Data"));
     const QString backup = DataFile::backupPath(path);
     EXPECT_EQ(backup, path + QStringLiteral(".bak"));
-    ASSERT_TRUE(DataFile::save(*libraryOf(1), path, nullptr));
+    DataFile file(path);
+    ASSERT_TRUE(file.save(*libraryOf(1)));
     EXPECT_FALSE(QFile::exists(backup));
     const QByteArray first = contentsOf(path);
-    ASSERT_TRUE(DataFile::save(*libraryOf(2), path, nullptr));
+    ASSERT_TRUE(file.save(*libraryOf(2)));
     const QByteArray second = contentsOf(path);
     EXPECT_EQ(contentsOf(backup), first);
-    ASSERT_TRUE(DataFile::save(*libraryOf(3), path, nullptr));
+    ASSERT_TRUE(file.save(*libraryOf(3)));
     EXPECT_EQ(contentsOf(backup), second);
-    EXPECT_EQ(DataFile::load(backup).root->mainLibrary()->count(), 2u);
-    EXPECT_EQ(DataFile::load(path).root->mainLibrary()->count(), 3u);
+    DataFile backupFile(backup);
+    ASSERT_TRUE(backupFile.load());
+    EXPECT_EQ(backupFile.root()->mainLibrary()->count(), 2u);
+    ASSERT_TRUE(file.load());
+    EXPECT_EQ(file.root()->mainLibrary()->count(), 3u);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
@@ -186,25 +194,24 @@ TEST(DataFileSave, CreatesTheLibraryFolderInTheHomeFolder) {
     const QString path = DataFile::defaultPath();
     EXPECT_EQ(path, TestEnvironment::home() + QStringLiteral("/Library/Kesh Data"));
     QDir(TestEnvironment::home() + QStringLiteral("/Library")).removeRecursively();
-    QString error;
-    ASSERT_TRUE(DataFile::save(*libraryOf(4), path, &error)) << error.toStdString();
-    const DataFile::LoadResult loaded = DataFile::load(path);
-    ASSERT_TRUE(loaded.ok()) << loaded.error.toStdString();
-    EXPECT_EQ(loaded.root->mainLibrary()->count(), 4u);
+    DataFile file;
+    ASSERT_TRUE(file.save(*libraryOf(4))) << file.errorString().toStdString();
+    ASSERT_TRUE(file.load()) << file.errorString().toStdString();
+    EXPECT_EQ(file.root()->mainLibrary()->count(), 4u);
     QDir(TestEnvironment::home() + QStringLiteral("/Library")).removeRecursively();
 }
 
 TEST(DataFileSave, LibraryTheFileCannotHoldIsNotWritten) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Kesh Data"));
-    ASSERT_TRUE(DataFile::save(*libraryOf(1), path, nullptr));
+    DataFile file(path);
+    ASSERT_TRUE(file.save(*libraryOf(1)));
     const QByteArray before = contentsOf(path);
 
     const DataRootPtr misplaced = libraryOf(1);
     misplaced->addDumbBook(SmartBook::create());
-    QString error;
-    EXPECT_FALSE(DataFile::save(*misplaced, path, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("smart book"))) << error.toStdString();
+    EXPECT_FALSE(file.save(*misplaced));
+    EXPECT_TRUE(file.errorString().contains(QStringLiteral("smart book"))) << file.errorString().toStdString();
 
     const DataRootPtr deep = libraryOf(1);
     ConditionPtr tree = AndConditions::create();
@@ -216,8 +223,8 @@ TEST(DataFileSave, LibraryTheFileCannotHoldIsNotWritten) {
     }
     book->setConditions(tree);
     deep->addSmartBook(book);
-    EXPECT_FALSE(DataFile::save(*deep, path, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("deeper"))) << error.toStdString();
+    EXPECT_FALSE(file.save(*deep));
+    EXPECT_TRUE(file.errorString().contains(QStringLiteral("deeper"))) << file.errorString().toStdString();
     EXPECT_EQ(contentsOf(path), before);
 }
 

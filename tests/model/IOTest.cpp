@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 namespace {
 
 QString text(const char* utf8) {
@@ -148,31 +146,6 @@ TEST(Record, amountsAreKeptExactlyAndAbsentStaysAbsent) {
     EXPECT_EQ(record->amount()->toString(), QStringLiteral("0.1"));
     record->setAmount(std::nullopt);
     EXPECT_FALSE(record->amount());
-}
-
-TEST(Record, randomRecordsAreSamplesOfToday) {
-    std::srand(1);
-    for (int i = 0; i < 50; ++i) {
-        const IOPtr record = IO::randomIO();
-        EXPECT_GE(record->amountAsDouble(), -50.0);
-        EXPECT_LE(record->amountAsDouble(), 49.0);
-        EXPECT_EQ(record->amountAsDouble(), double(qint64(record->amountAsDouble())));
-        EXPECT_EQ(record->date(), Clock::today());
-        EXPECT_EQ(record->comment(), QStringLiteral("random"));
-        EXPECT_TRUE(record->keywords().empty());
-        EXPECT_TRUE(record->includeInStats() == 0 || record->includeInStats() == 1);
-    }
-}
-
-TEST(Record, descriptionNamesEveryField) {
-    const IOPtr record = IO::create();
-    record->setAmount(Amount::fromString(u"-12.5"));
-    record->setComment(QStringLiteral("Lunch"));
-    record->addKeyword(Keyword::create(QStringLiteral("food")));
-    const QString description = record->description();
-    EXPECT_TRUE(description.startsWith(QStringLiteral("Amount:'-12.500000' Date:'"))) << description.toStdString();
-    EXPECT_TRUE(description.endsWith(QStringLiteral("' Keywords:'food' Comment:'Lunch' Include:'1'")))
-        << description.toStdString();
 }
 
 TEST(RecordRegistry, anIdNamesItsRecordOnlyWhileTheRecordLives) {

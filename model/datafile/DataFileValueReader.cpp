@@ -1,15 +1,7 @@
 #include "DataFileValueReader.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <limits>
-
-namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("DataFile", text);
-}
-} // namespace
 
 void DataFileValueReader::failUnknownTag(quint8 tag) {
     m_in.fail(tr("unknown item kind %1").arg(tag));
@@ -52,7 +44,7 @@ const QString& DataFileValueReader::readString(Tag tag) {
 }
 
 Amount DataFileValueReader::readDecimal(Tag tag) {
-    expect(tag, Tag::Decimal, "a decimal number");
+    expect(tag, Tag::Decimal, QT_TR_NOOP("a decimal number"));
     const qint64 mantissa = m_in.readSigned();
     const qint64 exponent = m_in.readSigned();
     const std::optional<Amount> value = exponent >= Amount::minExponent && exponent <= Amount::maxExponent

@@ -39,7 +39,7 @@ int AmountCondition::compareBound(const ConditionOperand& operand, const IO& rec
 
 bool AmountCondition::ioMatchesCondition(const IO& record) const {
     const std::int32_t code = conditionTypeCode();
-    if (code < 1 || code > 6) {
+    if (code < Is || code > NotBetween) {
         return true;
     }
     return standardComparison([&record](const ConditionOperand& operand) { return compareBound(operand, record); });

@@ -6,6 +6,7 @@
 #include "DataFileFormat.h"
 #include "TimeZoneTable.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 
@@ -16,6 +17,8 @@
 // that starts every item. Keeps the texts and time zones read so far, which
 // later items refer back to.
 class DataFileValueReader {
+    Q_DECLARE_TR_FUNCTIONS(DataFileValueReader)
+
 public:
     using Tag = DataFileFormat::Tag;
 
@@ -30,7 +33,8 @@ public:
         }
         return Tag(tag);
     }
-    // Refuses an item of another kind than `wanted`; `what` names the wanted one.
+    // Refuses an item of another kind than `wanted`; `what` names the wanted
+    // one, marked with QT_TRANSLATE_NOOP("DataFileValueReader", ...).
     void expect(Tag found, Tag wanted, const char* what);
 
     // Valid until the next text is read.

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 class QIODevice;
@@ -12,10 +13,13 @@ class QIODevice;
 // in the same folder that replaces the old one only when every byte is known
 // to be on disk; the old file is kept beside it as the backup.
 class DataFileWriter {
+    Q_DECLARE_TR_FUNCTIONS(DataFileWriter)
+
 public:
     bool write(const DataRoot& root, QIODevice* device);
     bool writeFile(const DataRoot& root, const QString& path);
 
+    // Why the write failed, ready to show; it does not repeat the path.
     QString errorString() const { return m_error; }
     // Bytes of the last file written.
     qint64 bytesWritten() const { return m_bytesWritten; }

@@ -6,8 +6,9 @@
 
 #include <optional>
 
-// Tests a record's day against day dates (codes 1 to 6) or against the last
-// N days, weeks or months (codes 13 and 14; N in the operand, the unit in periodID).
+// Tests a record's day against day dates (codes Is to NotBetween) or against
+// the last N days, weeks or months (WithinLast and NotWithinLast; N in the
+// operand, the unit in periodID).
 class DateCondition : public Condition {
 public:
     static std::shared_ptr<DateCondition> create();
@@ -17,7 +18,9 @@ public:
     ConditionPtr copy() const override;
     bool ioMatchesCondition(const IO& record) const override;
 
-    // 1 days, 2 weeks, 3 months; anything else is no unit.
+    // The unit of N for WithinLast and NotWithinLast, by the numbers the data
+    // file keeps; any other number is no unit.
+    enum Period : std::int32_t { Days = 1, Weeks = 2, Months = 3 };
     std::int32_t periodID() const { return m_periodID; }
     void setPeriodID(std::int32_t period) { m_periodID = period; }
 

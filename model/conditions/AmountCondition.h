@@ -2,7 +2,7 @@
 
 #include "Condition.h"
 
-// Tests a record's amount against a number bound (codes 1 to 6).
+// Tests a record's amount against a number bound (codes Is to NotBetween).
 class AmountCondition : public Condition {
 public:
     static std::shared_ptr<AmountCondition> create();

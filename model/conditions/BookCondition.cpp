@@ -14,17 +14,17 @@ ConditionPtr BookCondition::copy() const {
 
 bool BookCondition::ioMatchesCondition(const IO& record) const {
     const std::int32_t code = conditionTypeCode();
-    if (code != 1 && code != 2) {
+    if (code != Is && code != IsNot) {
         return true;
     }
     const BookPtr* book = std::get_if<BookPtr>(&object());
     // A missing book holds no record.
     const bool inBook = book && *book && (*book)->includesObject(&record);
-    return code == 1 ? inBook : !inBook;
+    return code == Is ? inBook : !inBook;
 }
 
 BookPtr BookCondition::getBook() const {
-    if (conditionTypeCode() != 1) {
+    if (conditionTypeCode() != Is) {
         return nullptr;
     }
     const BookPtr* book = std::get_if<BookPtr>(&object());

@@ -56,11 +56,11 @@ std::optional<QDateTime> DateCondition::criticalDateAt(const QDateTime& now) con
     // Calendar arithmetic on the local wall clock: the time of day stays.
     const QDateTime local = now.toLocalTime();
     switch (m_periodID) {
-    case 1:
+    case Days:
         return local.addDays(-n);
-    case 2:
+    case Weeks:
         return local.addDays(-7 * n);
-    case 3:
+    case Months:
         return local.addMonths(static_cast<int>(-n));
     default:
         return std::nullopt;
@@ -101,7 +101,7 @@ bool DateCondition::matchesPeriod(const std::optional<DayPoint>& critical, QDate
 bool DateCondition::ioMatchesCondition(const IO& record) const {
     const std::int32_t code = conditionTypeCode();
     const QDate day = record.date();
-    if (code >= 1 && code <= 6) {
+    if (code >= Is && code <= NotBetween) {
         return standardComparison([this, day](const ConditionOperand& operand) {
             if (!m_pass) {
                 return compareDay(dayPointOf(operand), day);
@@ -109,14 +109,14 @@ bool DateCondition::ioMatchesCondition(const IO& record) const {
             return compareDay(&operand == &object() ? m_pass->object : m_pass->object2, day);
         });
     }
-    if (code == 13 || code == 14) {
+    if (code == WithinLast || code == NotWithinLast) {
         std::optional<DayPoint> critical;
         if (m_pass) {
             critical = m_pass->critical;
         } else if (const std::optional<QDateTime> moment = criticalDate()) {
             critical = dayPointOf(*moment);
         }
-        return matchesPeriod(critical, day, code == 13);
+        return matchesPeriod(critical, day, code == WithinLast);
     }
     return true;
 }

@@ -32,13 +32,13 @@ bool KeywordCondition::checkIncludes(const IO& record) const {
 
 bool KeywordCondition::ioMatchesCondition(const IO& record) const {
     switch (conditionTypeCode()) {
-    case 1:
+    case Is:
         return checkIs(record);
-    case 2:
+    case IsNot:
         return !checkIs(record);
-    case 7:
+    case Includes:
         return checkIncludes(record);
-    case 8:
+    case DoesNotInclude:
         return !checkIncludes(record);
     default:
         return true;

@@ -8,16 +8,11 @@
 #include "KeywordCondition.h"
 #include "OrConditions.h"
 
-#include <QCoreApplication>
 #include <QTimeZone>
 
 #include <algorithm>
 
 namespace {
-
-QString tr(const char* text, const char* disambiguation = nullptr, int n = -1) {
-    return QCoreApplication::translate("DataFile", text, disambiguation, n);
-}
 
 // Tables start no larger than the bytes could describe, however large the
 // counts in the file claim to be.
@@ -141,10 +136,10 @@ void DataFileDecoder::readClassTable() {
 DataRootPtr DataFileDecoder::readRoot() {
     m_in.enter("library");
     const Tag tag = m_values.readTag();
-    m_values.expect(tag, Tag::Object, "the library object");
+    m_values.expect(tag, Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "the library object"));
     const ClassId id = readClass();
     if (id != ClassId::DataRoot) {
-        fail(tr("expected the library object, found a %1").arg(className(id)));
+        fail(tr("expected the library object, found %1").arg(itemName(id)));
     }
     addEntry(ClassId::DataRoot, 0);
     DataRootPtr root = DataRoot::create();
@@ -156,7 +151,7 @@ DataRootPtr DataFileDecoder::readRoot() {
     root->setMainLibrary(readBook(m_values.readTag(), BookKind::Plain));
 
     m_in.item("dumbBooks");
-    m_values.expect(m_values.readTag(), Tag::List, "a list of books");
+    m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of books"));
     std::vector<BookPtr> dumbBooks(m_in.readCount(2));
     for (std::size_t i = 0; i < dumbBooks.size(); ++i) {
         m_in.setElement(qint64(i));
@@ -165,7 +160,7 @@ DataRootPtr DataFileDecoder::readRoot() {
     root->setDumbBooks(std::move(dumbBooks));
 
     m_in.item("smartBooks");
-    m_values.expect(m_values.readTag(), Tag::List, "a list of smart books");
+    m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of smart books"));
     std::vector<SmartBookPtr> smartBooks(m_in.readCount(2));
     for (std::size_t i = 0; i < smartBooks.size(); ++i) {
         m_in.setElement(qint64(i));
@@ -195,9 +190,8 @@ BookPtr DataFileDecoder::readBook(Tag tag, BookKind kind) {
     const bool fits = kind == BookKind::Any ? DataFileFormat::isBook(id)
                                             : id == (kind == BookKind::Smart ? ClassId::SmartBook : ClassId::Book);
     if (!fits) {
-        fail(tr("expected a %1, found a %2")
-                 .arg(kind == BookKind::Smart ? className(ClassId::SmartBook) : className(ClassId::Book),
-                      className(id)));
+        fail(tr("expected %1, found %2")
+                 .arg(itemName(kind == BookKind::Smart ? ClassId::SmartBook : ClassId::Book), itemName(id)));
     }
     // A book may be named from inside its own conditions before it is complete.
     return isReference ? m_books[entry->index] : readNewBook(id);
@@ -235,7 +229,7 @@ BookPtr DataFileDecoder::readNewBook(ClassId id) {
 }
 
 IOList DataFileDecoder::readRecordList() {
-    m_values.expect(m_values.readTag(), Tag::List, "a list of records");
+    m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of records"));
     const quint64 count = m_in.readCount(2);
     IOList records;
     records.reserve(std::size_t(count));
@@ -247,17 +241,17 @@ IOList DataFileDecoder::readRecordList() {
         if (tag == Tag::ObjectRef) {
             const Entry& entry = readReference();
             if (entry.classId != ClassId::IO) {
-                fail(tr("expected a record, found a %1").arg(className(entry.classId)));
+                fail(tr("expected a record, found %1").arg(itemName(entry.classId)));
             }
             // Later places of a record are few (plain books); the registry
             // hands out another owner of it.
             records.push_back(IO::find(m_records[entry.index]->recordId()));
             continue;
         }
-        m_values.expect(tag, Tag::Object, "a record");
+        m_values.expect(tag, Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a record"));
         const ClassId id = readClass();
         if (id != ClassId::IO) {
-            fail(tr("expected a record, found a %1").arg(className(id)));
+            fail(tr("expected a record, found %1").arg(itemName(id)));
         }
         records.push_back(readRecord());
     }
@@ -271,7 +265,7 @@ IOPtr DataFileDecoder::readRecord() {
     Tag tag = m_values.readTag();
     CalendarDate entered;
     if (tag != Tag::Nil) {
-        m_values.expect(tag, Tag::Date, "a date");
+        m_values.expect(tag, Tag::Date, QT_TRANSLATE_NOOP("DataFileValueReader", "a date"));
         entered = m_values.readDate();
     }
     IOPtr made = IO::createWithTimeOfEntry(entered);
@@ -308,7 +302,7 @@ IOPtr DataFileDecoder::readRecord() {
     }
 
     m_in.item("includeInStats");
-    m_values.expect(m_values.readTag(), Tag::Byte, "a byte");
+    m_values.expect(m_values.readTag(), Tag::Byte, QT_TRANSLATE_NOOP("DataFileValueReader", "a byte"));
     record.setIncludeInStats(std::int8_t(m_in.readByte()));
 
     m_in.leave();
@@ -317,7 +311,7 @@ IOPtr DataFileDecoder::readRecord() {
 }
 
 KeywordList DataFileDecoder::readKeywordList() {
-    m_values.expect(m_values.readTag(), Tag::List, "a list of keywords");
+    m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of keywords"));
     const quint64 count = m_in.readCount(2);
     KeywordList keywords;
     keywords.reserve(std::size_t(count));
@@ -336,14 +330,14 @@ KeywordPtr DataFileDecoder::readKeyword(Tag tag) {
     if (tag == Tag::ObjectRef) {
         const Entry& entry = readReference();
         if (entry.classId != ClassId::Keyword) {
-            fail(tr("expected a keyword, found a %1").arg(className(entry.classId)));
+            fail(tr("expected a keyword, found %1").arg(itemName(entry.classId)));
         }
         return m_keywords[entry.index];
     }
-    m_values.expect(tag, Tag::Object, "a keyword");
+    m_values.expect(tag, Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a keyword"));
     const ClassId id = readClass();
     if (id != ClassId::Keyword) {
-        fail(tr("expected a keyword, found a %1").arg(className(id)));
+        fail(tr("expected a keyword, found %1").arg(itemName(id)));
     }
     const quint32 number = addEntry(ClassId::Keyword, quint32(m_keywords.size()));
     KeywordPtr keyword = m_keywords.emplace_back(Keyword::create());
@@ -355,13 +349,15 @@ KeywordPtr DataFileDecoder::readKeyword(Tag tag) {
 }
 
 SortDescriptorList DataFileDecoder::readSortDescriptors() {
-    m_values.expect(m_values.readTag(), Tag::List, "a list of sort descriptors");
+    m_values.expect(m_values.readTag(), Tag::List,
+                    QT_TRANSLATE_NOOP("DataFileValueReader", "a list of sort descriptors"));
     const quint64 count = m_in.readCount(4);
     SortDescriptorList descriptors;
     descriptors.reserve(qsizetype(count));
     for (quint64 i = 0; i < count; ++i) {
         m_in.setElement(qint64(i));
-        m_values.expect(m_values.readTag(), Tag::SortDescriptor, "a sort descriptor");
+        m_values.expect(m_values.readTag(), Tag::SortDescriptor,
+                        QT_TRANSLATE_NOOP("DataFileValueReader", "a sort descriptor"));
         SortDescriptor descriptor;
         descriptor.key = m_values.readString(m_values.readTag());
         const quint8 ascending = m_in.readByte();
@@ -382,7 +378,7 @@ ConditionPtr DataFileDecoder::readCondition(Tag tag) {
     if (tag == Tag::ObjectRef) {
         const Entry& entry = readReference();
         if (!DataFileFormat::isCondition(entry.classId)) {
-            fail(tr("expected a condition, found a %1").arg(className(entry.classId)));
+            fail(tr("expected a condition, found %1").arg(itemName(entry.classId)));
         }
         if (!entry.complete) {
             fail(tr("a condition contains itself"));
@@ -390,10 +386,10 @@ ConditionPtr DataFileDecoder::readCondition(Tag tag) {
         m_lastTreeSize = m_treeSizes[entry.index];
         return m_conditions[entry.index];
     }
-    m_values.expect(tag, Tag::Object, "a condition");
+    m_values.expect(tag, Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a condition"));
     const ClassId id = readClass();
     if (!DataFileFormat::isCondition(id)) {
-        fail(tr("expected a condition, found a %1").arg(className(id)));
+        fail(tr("expected a condition, found %1").arg(itemName(id)));
     }
     return readNewCondition(id);
 }
@@ -445,7 +441,8 @@ ConditionPtr DataFileDecoder::readNewCondition(ClassId id) {
         static_cast<DateCondition&>(*condition).setPeriodID(m_values.readInteger());
     } else if (id == ClassId::AndConditions || id == ClassId::OrConditions) {
         m_in.item("conditions");
-        m_values.expect(m_values.readTag(), Tag::List, "a list of conditions");
+        m_values.expect(m_values.readTag(), Tag::List,
+                        QT_TRANSLATE_NOOP("DataFileValueReader", "a list of conditions"));
         ConditionList children(m_in.readCount(2));
         for (std::size_t i = 0; i < children.size(); ++i) {
             m_in.setElement(qint64(i));
@@ -504,7 +501,7 @@ ConditionOperand DataFileDecoder::readOperand() {
         if (DataFileFormat::isBook(id)) {
             return readBook(tag, BookKind::Any);
         }
-        fail(tr("a condition cannot compare with a %1").arg(className(id)));
+        fail(tr("a condition cannot compare with %1").arg(itemName(id)));
     }
     default:
         fail(tr("a condition cannot compare with %1").arg(DataFileValueReader::tagName(quint8(tag))));
@@ -513,7 +510,19 @@ ConditionOperand DataFileDecoder::readOperand() {
 
 // Messages ----------------------------------------------------------------
 
-QString DataFileDecoder::className(ClassId id) {
-    const std::string_view name = DataFileFormat::classNames[std::size_t(id)];
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+QString DataFileDecoder::itemName(ClassId id) {
+    switch (id) {
+    case ClassId::DataRoot:
+        return tr("the library");
+    case ClassId::Book:
+        return tr("a book");
+    case ClassId::SmartBook:
+        return tr("a smart book");
+    case ClassId::IO:
+        return tr("a record");
+    case ClassId::Keyword:
+        return tr("a keyword");
+    default:
+        return tr("a condition");
+    }
 }

@@ -1,11 +1,10 @@
 #include "DataFileWriter.h"
 
 #include "Crc32.h"
-#include "DataFile.h"
 #include "DataFileEncoder.h"
 #include "DataFileFormat.h"
+#include "DataFilePaths.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,10 +17,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("DataFile", text);
-}
 
 // Keeps the file about to be replaced as "<path>.bak". A hard link costs
 // nothing and survives the rename that replaces the file; a copy is the
@@ -111,11 +106,9 @@ bool DataFileWriter::writeAll(QIODevice* device, QByteArrayView bytes) {
         const qsizetype size = std::min(piece, bytes.size() - done);
         const qint64 written = device->write(bytes.data() + done, size);
         if (written != size) {
-            const QString reason = device->errorString();
             // A full disk may cut a write short without reporting an error.
-            return fail(written < 0 && !reason.isEmpty() && reason != QLatin1String("Unknown error")
-                            ? tr("Writing failed: %1").arg(reason)
-                            : tr("Only part of the library could be written; the disk may be full."));
+            return fail(written < 0 ? tr("Writing failed: %1").arg(device->errorString())
+                                    : tr("Only part of the library could be written; the disk may be full."));
         }
         done += size;
     }
@@ -133,11 +126,11 @@ bool DataFileWriter::writeFile(const DataRoot& root, const QString& path) {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
-        return fail(tr("Could not write “%1”: %2").arg(path, file.errorString()));
+        return fail(tr("It could not be opened for writing: %1").arg(file.errorString()));
     }
     const auto refuse = [&](const QString& reason) {
         file.cancelWriting();
-        return fail(tr("Could not write “%1”. %2 The previous library is unchanged.").arg(path, reason));
+        return fail(tr("%1 The previous library is unchanged.").arg(reason));
     };
     if (!write(root, &file)) {
         return refuse(m_error);
@@ -149,11 +142,11 @@ bool DataFileWriter::writeFile(const DataRoot& root, const QString& path) {
     // write that reported success.
     if (file.size() != m_bytesWritten) {
         return refuse(
-            tr("Only %1 of %2 bytes reached the disk; the disk may be full.").arg(file.size()).arg(m_bytesWritten));
+            tr("Only %L1 of %L2 bytes reached the disk; the disk may be full.").arg(file.size()).arg(m_bytesWritten));
     }
-    keepBackup(path, DataFile::backupPath(path));
+    keepBackup(path, DataFilePaths::backupPath(path));
     if (!file.commit()) {
-        return fail(tr("Could not write “%1”: %2 The previous library is unchanged.").arg(path, file.errorString()));
+        return fail(tr("It could not be put in place: %1 The previous library is unchanged.").arg(file.errorString()));
     }
     return true;
 }

@@ -2,8 +2,8 @@
 
 #include "Condition.h"
 
-// Tests whether a record stands in a book (code 1) or not (code 2). With
-// code 1 it also names the book a smart book scans.
+// Tests whether a record stands in a book (Is) or not (IsNot). With Is it
+// also names the book a smart book scans.
 class BookCondition : public Condition {
 public:
     static std::shared_ptr<BookCondition> create();

@@ -53,27 +53,29 @@ bool CommentCondition::checkEquals(const IO& record) const {
 }
 
 bool CommentCondition::checkEndsWith(const IO& record) const {
-    // The tail as long as the text must equal it exactly; the empty tail equals the empty text.
-    return record.comment().endsWith(text(), Qt::CaseSensitive);
+    // The tail as long as the text must equal it exactly. The empty tail equals
+    // the empty text, also of a record without a comment, which counts as empty.
+    const QString suffix = text();
+    return suffix.isEmpty() || record.comment().endsWith(suffix, Qt::CaseSensitive);
 }
 
 bool CommentCondition::ioMatchesCondition(const IO& record) const {
     switch (conditionTypeCode()) {
-    case 1:
+    case Is:
         return checkEquals(record);
-    case 2:
+    case IsNot:
         return !checkEquals(record);
-    case 7:
+    case Includes:
         return checkIncludes(record);
-    case 8:
+    case DoesNotInclude:
         return !checkIncludes(record);
-    case 9:
+    case StartsWith:
         return checkStartsWith(record);
-    case 10:
+    case DoesNotStartWith:
         return !checkStartsWith(record);
-    case 11:
+    case EndsWith:
         return checkEndsWith(record);
-    case 12:
+    case DoesNotEndWith:
         return !checkEndsWith(record);
     default:
         return true;

@@ -8,6 +8,7 @@
 #include "TimeZoneTable.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -18,6 +19,8 @@
 // and anything else is refused with a message naming the place. A refused
 // payload leaves nothing behind.
 class DataFileDecoder {
+    Q_DECLARE_TR_FUNCTIONS(DataFileDecoder)
+
 public:
     // `fileOffset`: where the payload starts in the file, for messages.
     explicit DataFileDecoder(QByteArrayView payload, qint64 fileOffset = 0);
@@ -56,7 +59,8 @@ private:
     quint32 addEntry(ClassId id, quint32 index);
     void enterNesting();
     [[noreturn]] void fail(const QString& what) { m_in.fail(what); }
-    static QString className(ClassId id);
+    // What the user calls an object of the class: "a record", "a book", ...
+    static QString itemName(ClassId id);
 
     DataFileCursor m_in;
     DataFileValueReader m_values;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -8,6 +9,8 @@
 // Reads a data file's payload byte by byte, never past its end, and keeps the
 // place in the library being read, so that a refusal can say where it is.
 class DataFileCursor {
+    Q_DECLARE_TR_FUNCTIONS(DataFileCursor)
+
 public:
     // Thrown by fail(); the reader catches it and keeps errorString().
     struct Failure {};

@@ -2,14 +2,7 @@
 
 #include "DataFileFormat.h"
 
-#include <QCoreApplication>
 #include <QStringList>
-
-namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("DataFile", text);
-}
-} // namespace
 
 DataFileCursor::DataFileCursor(QByteArrayView bytes, qint64 fileOffset)
     : m_begin(reinterpret_cast<const uchar*>(bytes.data()))

@@ -16,13 +16,31 @@ using ConditionList = std::vector<ConditionPtr>;
 
 // A test of one record. The plain condition matches every record; groups
 // combine children and leaves test one field. One space of test codes serves
-// every kind (1 equal, 2 not equal, 3 greater/after, 4 less/before, 5 between,
-// 6 not between, 7 includes, 8 does not include, 9/10 starts with or not,
-// 11/12 ends with or not, 13/14 within the last N periods or not).
+// every kind.
 class Condition {
 public:
     // Lets the editor pick a view per kind without the model knowing about views.
     enum class Kind { Plain, And, Or, Amount, Date, Book, Keyword, Comment };
+
+    // The test codes, by the numbers the data file keeps. Each kind uses some
+    // of them; any other number read from a file is kept as it is, and a leaf
+    // whose kind does not use its code matches every record.
+    enum Code : std::int32_t {
+        Is = 1,
+        IsNot = 2,
+        GreaterThan = 3, // for dates: after
+        LessThan = 4,    // for dates: before
+        Between = 5,     // both bounds included
+        NotBetween = 6,
+        Includes = 7,
+        DoesNotInclude = 8,
+        StartsWith = 9,
+        DoesNotStartWith = 10,
+        EndsWith = 11,
+        DoesNotEndWith = 12,
+        WithinLast = 13, // the last N days, weeks or months
+        NotWithinLast = 14,
+    };
 
     Condition();
     virtual ~Condition();
@@ -42,7 +60,7 @@ public:
     const ConditionOperand& object2() const { return m_object2; }
     void setObject2(ConditionOperand object) { m_object2 = std::move(object); }
 
-    // The book a smart book scans: the first book condition with code 1, depth first.
+    // The book a smart book scans: the first book condition with code Is, depth first.
     virtual BookPtr getBook() const;
     // A new condition of the same class with the same code and operands (shared).
     virtual ConditionPtr copy() const;
@@ -57,7 +75,7 @@ public:
 protected:
     // Copies code and operands from `other` (the editor's initWithCondition:).
     void takeValuesOf(const Condition& other);
-    // The comparison of codes 1 to 6; `compareWith` gives the three-way order
+    // The comparison of codes Is to NotBetween; `compareWith` gives the three-way order
     // of an operand against the record's value (operand on the left).
     template <typename CompareWith> bool standardComparison(CompareWith compareWith) const;
 
@@ -69,17 +87,17 @@ private:
 
 template <typename CompareWith> bool Condition::standardComparison(CompareWith compareWith) const {
     switch (m_conditionTypeCode) {
-    case 1:
+    case Is:
         return compareWith(m_object) == 0;
-    case 2:
+    case IsNot:
         return compareWith(m_object) != 0;
-    case 3:
+    case GreaterThan:
         return compareWith(m_object) == -1;
-    case 4:
+    case LessThan:
         return compareWith(m_object) == 1;
-    case 5:
+    case Between:
         return compareWith(m_object) != 1 && compareWith(m_object2) != -1;
-    case 6:
+    case NotBetween:
         return !(compareWith(m_object) != 1 && compareWith(m_object2) != -1);
     default:
         return false;

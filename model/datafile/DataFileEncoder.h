@@ -7,6 +7,7 @@
 #include "TimeZoneTable.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPair>
 #include <QString>
@@ -18,6 +19,8 @@
 // Turns a whole library into the payload of a data file: every object at its
 // first appearance, references after that, strings and zones stored once.
 class DataFileEncoder {
+    Q_DECLARE_TR_FUNCTIONS(DataFileEncoder)
+
 public:
     // Takes the payload piece by piece; false stops the encoding.
     using Sink = std::function<bool(QByteArrayView piece)>;

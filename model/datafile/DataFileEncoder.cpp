@@ -4,17 +4,11 @@
 #include "DateCondition.h"
 #include "SmartBook.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <bit>
 #include <cstring>
 
 namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("DataFile", text);
-}
 
 using ClassId = DataFileFormat::ClassId;
 

@@ -1,0 +1,135 @@
+#include "RegularFile.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <new>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// One read() moves at most about 2 GB.
+constexpr qsizetype maxChunk = qsizetype(1) << 30;
+
+// Closes the descriptor however the read ends.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor)
+        : m_descriptor(descriptor) {}
+    ~Descriptor() { ::close(m_descriptor); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+private:
+    int m_descriptor;
+};
+
+} // namespace
+
+bool RegularFile::read(const QString& path) {
+    m_bytes.reset();
+    m_size = 0;
+    m_status = Status::Read;
+    m_error.clear();
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) {
+        const int error = errno;
+        struct stat link {};
+        // A link to nowhere is a library that went missing, not a fresh start.
+        if ((error == ENOENT || error == ENOTDIR) && ::lstat(name.constData(), &link) == 0) {
+            return fail(Status::NotAFile, tr("It is a link to something that does not exist."));
+        }
+        return failWithErrno(error);
+    }
+    // Before opening: opening a FIFO or a device may wait or act.
+    if (!S_ISREG(info.st_mode)) {
+        return fail(Status::NotAFile, kindOf(info.st_mode));
+    }
+    int descriptor = -1;
+    do {
+        descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    } while (descriptor < 0 && errno == EINTR);
+    if (descriptor < 0) {
+        return failWithErrno(errno);
+    }
+    const Descriptor closer(descriptor);
+    return readOpened(descriptor);
+}
+
+bool RegularFile::readOpened(int descriptor) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0) {
+        return failWithErrno(errno);
+    }
+    // The path may have been given to something else since it was checked.
+    if (!S_ISREG(info.st_mode)) {
+        return fail(Status::NotAFile, kindOf(info.st_mode));
+    }
+    const auto size = qsizetype(info.st_size);
+    m_bytes.reset(new (std::nothrow) char[std::size_t(std::max<qsizetype>(size, 1))]);
+    if (!m_bytes) {
+        return fail(Status::ReadFailed, tr("There is not enough memory to read its %L1 bytes.").arg(size));
+    }
+    qsizetype done = 0;
+    while (done < size) {
+        const ssize_t got = ::read(descriptor, m_bytes.get() + done, std::size_t(std::min(size - done, maxChunk)));
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return failWithErrno(errno);
+        }
+        if (got == 0) {
+            // It shrank since it was opened: what is there is all there is.
+            break;
+        }
+        done += got;
+    }
+    m_size = done;
+    return true;
+}
+
+bool RegularFile::fail(Status status, const QString& message) {
+    m_bytes.reset();
+    m_size = 0;
+    m_status = status;
+    m_error = message;
+    return false;
+}
+
+bool RegularFile::failWithErrno(int error) {
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return fail(Status::NoFile, tr("There is no such file."));
+    case EACCES:
+    case EPERM:
+        return fail(Status::PermissionDenied, tr("kesh has no permission to read it."));
+    case ELOOP:
+        return fail(Status::NotAFile, tr("It is a link that leads round in a circle."));
+    default:
+        return fail(Status::ReadFailed,
+                    tr("The system reported an error while reading it: %1").arg(qt_error_string(error)));
+    }
+}
+
+QString RegularFile::kindOf(unsigned mode) {
+    if (S_ISDIR(mode)) {
+        return tr("It is a folder, not a file.");
+    }
+    if (S_ISFIFO(mode)) {
+        return tr("It is a pipe, not a file.");
+    }
+    if (S_ISSOCK(mode)) {
+        return tr("It is a socket, not a file.");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return tr("It is a device, not a file.");
+    }
+    return tr("It is not a regular file.");
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QCoreApplication>
+#include <QString>
+
+#include <memory>
+
+// The whole content of a file that must be a regular file, or a link to one.
+// Folders, devices, FIFOs and sockets are refused before they are opened:
+// opening a FIFO waits for a writer, opening some devices acts on them, and
+// reading others never ends. No more is read than the size the file had when
+// it was opened, so a file that grows meanwhile cannot make the read endless.
+class RegularFile {
+    Q_DECLARE_TR_FUNCTIONS(RegularFile)
+
+public:
+    enum class Status {
+        Read,
+        NoFile,           // nothing at the path
+        PermissionDenied, // it, or a folder on the way to it, may not be read
+        NotAFile,         // a folder, device, FIFO or socket, or a link to one or to nothing
+        ReadFailed,       // the system reported an error, or memory ran out
+    };
+
+    bool read(const QString& path);
+
+    // The bytes read; valid until the next read.
+    QByteArrayView bytes() const { return QByteArrayView(m_bytes.get(), m_size); }
+    Status status() const { return m_status; }
+    // Why the read failed, ready to show; it does not repeat the path.
+    QString errorString() const { return m_error; }
+
+private:
+    bool readOpened(int descriptor);
+    bool fail(Status status, const QString& message);
+    bool failWithErrno(int error);
+    static QString kindOf(unsigned mode);
+
+    std::unique_ptr<char[]> m_bytes;
+    qsizetype m_size = 0;
+    Status m_status = Status::NoFile;
+    QString m_error;
+};
