@@ -42,7 +42,7 @@ protected:
     void writeLegacy(const std::vector<LegacyEntry>& entries, const QByteArray& trailing = {}) {
         ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes(entries, trailing)));
     }
-    LegacyImportResult import() { return LegacyImport(m_dataPath).run(); }
+    LegacyImportResult runImport() { return LegacyImport(m_dataPath).run(); }
     DataRootPtr library() { return libraryAt(m_dataPath); }
     // A library on disk with one record that carries a keyword and sits in a plain book.
     void writeExistingLibrary() {
@@ -82,7 +82,7 @@ class ImportOfFile : public Import, public ::testing::WithParamInterface<FileCas
 TEST_P(ImportOfFile, importsTheSlotsInUseThatHoldRecords) {
     const FileCase& c = GetParam();
     writeLegacy(c.entries, c.trailing);
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     ASSERT_EQ(result.outcome, Outcome::Imported) << result.detail.toStdString();
     EXPECT_EQ(result.imported, c.imported);
     EXPECT_EQ(result.preview.recordCount(), c.imported);
@@ -116,7 +116,7 @@ TEST_F(Import, aFreshLibraryIsMadeWithTheRecordsAsTheFileHasThem) {
                  {0, 1500.0, "Salary", 0},
                  {86'340, 0.25, QByteArray(255, 'z'), 1},
                  {0, 2.0, {}}});
-    ASSERT_TRUE(import().succeeded());
+    ASSERT_TRUE(runImport().succeeded());
     const DataRootPtr root = library();
     ASSERT_TRUE(root);
     EXPECT_EQ(root->mainLibrary()->bookName(), QStringLiteral("Library"));
@@ -144,8 +144,8 @@ TEST_F(Import, aFreshLibraryIsMadeWithTheRecordsAsTheFileHasThem) {
 TEST_F(Import, isAppendedToTheLibraryEveryTimeItRunsAndChangesNothingElse) {
     writeExistingLibrary();
     writeLegacy({{0, 1.0, "one"}, {0, 2.0, "two"}});
-    ASSERT_TRUE(import().succeeded());
-    const LegacyImportResult second = import();
+    ASSERT_TRUE(runImport().succeeded());
+    const LegacyImportResult second = runImport();
     ASSERT_TRUE(second.succeeded());
     EXPECT_EQ(second.imported, 2);
 
@@ -193,13 +193,13 @@ TEST_F(Import, stopsBeforeReadingWhileAnotherProgramHoldsTheLibrary) {
     DataFileLock kesh(m_dataPath);
     ASSERT_TRUE(kesh.tryLock());
 
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     EXPECT_EQ(result.outcome, Outcome::DataFileLocked);
     EXPECT_FALSE(result.detail.isEmpty());
     EXPECT_EQ(contentOf(m_dataPath), before);
 
     kesh.unlock();
-    EXPECT_TRUE(import().succeeded());
+    EXPECT_TRUE(runImport().succeeded());
 }
 
 TEST_F(Import, neverOverwritesADataFileItCannotRead) {
@@ -208,7 +208,7 @@ TEST_F(Import, neverOverwritesADataFileItCannotRead) {
     ASSERT_TRUE(writeFile(m_dataPath, garbage));
     writeLegacy({{0, 1.0, "one"}});
 
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     EXPECT_EQ(result.outcome, Outcome::DataFileUnreadable);
     EXPECT_FALSE(result.detail.isEmpty());
     EXPECT_EQ(contentOf(m_dataPath), garbage);
@@ -234,14 +234,14 @@ TEST_F(Import, aLegacyFileThatIsMissingOrFailsToReadChangesNothing) {
     writeExistingLibrary();
     const QByteArray before = contentOf(m_dataPath);
 
-    LegacyImportResult result = import();
+    LegacyImportResult result = runImport();
     EXPECT_EQ(result.outcome, Outcome::LegacyFileFailed);
     EXPECT_EQ(result.legacyStatus, -43);
     EXPECT_EQ(result.legacyFilePath, m_legacyPath);
 
     // A folder where the file should be, and a file whose reading fails.
     ASSERT_TRUE(QDir().mkpath(m_legacyPath));
-    EXPECT_EQ(import().outcome, Outcome::LegacyFileFailed);
+    EXPECT_EQ(runImport().outcome, Outcome::LegacyFileFailed);
     result = LegacyImport(m_dataPath, QStringLiteral("/proc/self/mem")).run();
     EXPECT_EQ(result.outcome, Outcome::LegacyFileFailed);
     EXPECT_NE(result.legacyStatus, -39);
@@ -266,7 +266,7 @@ TEST_F(Import, aFolderThatCannotHoldTheLibraryFailsAndCreatesNothing) {
     // "~/Library" is a plain file, so nothing can be made inside it, not even by root.
     ASSERT_TRUE(writeFile(QDir::homePath() + QStringLiteral("/Library"), "in the way"));
     writeLegacy({{0, 1.0, "one"}});
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     EXPECT_FALSE(result.succeeded());
     EXPECT_FALSE(result.detail.isEmpty());
     EXPECT_EQ(contentOf(QDir::homePath() + QStringLiteral("/Library")), QByteArray("in the way"));
@@ -285,14 +285,14 @@ TEST_F(Import, aWriteThatFailsPartWayKeepsTheOldLibrary) {
     rlimit limited = saved;
     limited.rlim_cur = 64 * 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(result.outcome, Outcome::DataFileNotWritten);
     EXPECT_FALSE(result.detail.isEmpty());
     EXPECT_EQ(contentOf(m_dataPath), before);
-    EXPECT_TRUE(import().succeeded());
+    EXPECT_TRUE(runImport().succeeded());
 }
 
 } // namespace

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
 namespace {
 
 using Failure = LegacyLibraryReader::Failure;
@@ -98,15 +96,6 @@ TEST_F(Reader, aLedgerWhoseUnusedHeadLooksLikeASignatureIsStillRead) {
 
 // Slots no ledger holds ----------------------------------------------------------
 
-TEST_F(Reader, randomBytesAreRefusedWithHowManySlotsMakeNoSense) {
-    LegacyLibraryReader reader(write(QStringLiteral("x.bin"), noise(176 * 540, 11)));
-    ASSERT_FALSE(reader.read());
-    EXPECT_EQ(reader.failure(), Failure::NotALegacyLibrary);
-    EXPECT_TRUE(reader.errorString().startsWith(QStringLiteral("“x.bin” does not look like a legacy library: ")))
-        << reader.errorString().toStdString();
-    EXPECT_TRUE(reader.records().empty());
-}
-
 struct OddCase {
     int sound;
     std::vector<LegacyEntry> odd;
@@ -145,30 +134,5 @@ INSTANTIATE_TEST_SUITE_P(
                       OddCase{1, {notText, notText}, true, "2 of 3 records have comments that are not text"},
                       OddCase{1, {notText, tooLarge}, true, "2 of 3 records have amounts or comments"},
                       OddCase{0, {tooLarge}, true, "1 of 1 records"}));
-
-TEST_F(Reader, thePreviewTellsTheDaysAndWhatWasLeftOut) {
-    const LegacyEntry nan{0, std::numeric_limits<double>::quiet_NaN(), "nan"};
-    LegacyLibraryReader reader(write(QStringLiteral("Kesh Library"), legacyFileBytes({{86'400 * 40, 1.0, "b"},
-                                                                                      nan,
-                                                                                      {86'400 * 3 + 86'399, 2.0, "a"},
-                                                                                      {86'400 * 500, 3.0, "c"},
-                                                                                      {86'400 * 9, 0.125, "odd"},
-                                                                                      {0, 4.0, "d"}})));
-    ASSERT_TRUE(reader.read()) << reader.errorString().toStdString();
-    const LegacyPreview& preview = reader.preview();
-    EXPECT_EQ(preview.recordCount(), 4);
-    EXPECT_EQ(preview.firstDay(), QDate(1904, 1, 1));
-    EXPECT_EQ(preview.lastDay(), QDate(1905, 5, 15));
-    EXPECT_EQ(preview.leftOutCount(LegacySlot::Oddity::AmountNotANumber), 1);
-    EXPECT_EQ(preview.leftOutCount(LegacySlot::Oddity::AmountTooPrecise), 1);
-    // The records keep the file's order.
-    ASSERT_EQ(reader.records().size(), 4u);
-    EXPECT_EQ(reader.records()[1]->comment(), QStringLiteral("a"));
-
-    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    const QString days = preview.daysText(japanese);
-    EXPECT_TRUE(days.contains(japanese.toString(QDate(1904, 1, 1), QLocale::LongFormat))) << days.toStdString();
-    EXPECT_TRUE(days.contains(japanese.toString(QDate(1905, 5, 15), QLocale::LongFormat))) << days.toStdString();
-}
 
 } // namespace
