@@ -27,6 +27,8 @@ public:
     static constexpr qsizetype maxCommentBytes = 255;
 
     // Why a slot in use holds nothing the legacy program could have written.
+    // The day, the include byte and the in-use byte are not judged: every
+    // seconds count is a day from 1904 to 2040, and any byte but 0 means yes.
     enum class Oddity : std::uint8_t {
         None,
         AmountNotANumber,
