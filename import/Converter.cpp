@@ -3,8 +3,10 @@
 #include "Alert.h"
 #include "DataFile.h"
 #include "LegacyImport.h"
+#include "LegacyLibraryReader.h"
+#include "ShownPath.h"
 
-#include <QDir>
+#include <QFileInfo>
 #include <QProgressDialog>
 
 namespace {
@@ -12,39 +14,6 @@ namespace {
 constexpr int progressSteps = 1000;
 // Imports quicker than this finish without a progress dialog.
 constexpr int progressDelayMsecs = 400;
-
-QString sorryText() {
-    return QStringLiteral("There's been an error. Dunno why, dunno what. I'm sorry.");
-}
-
-QString legacyFailureText(const LegacyImportResult& result) {
-    const QString file = Converter::shownPath(result.legacyFilePath);
-    if (result.legacyStatus == LegacyStatus::fileNotFound) {
-        return QStringLiteral("There is no legacy library at \u201c%1\u201d.").arg(file);
-    }
-    QString text = QStringLiteral("\u201c%1\u201d could not be read (status %2)").arg(file).arg(result.legacyStatus);
-    if (!result.detail.isEmpty()) {
-        text += QStringLiteral(": ") + result.detail;
-    }
-    return text + u'.';
-}
-
-QString failureCause(const LegacyImportResult& result) {
-    switch (result.outcome) {
-    case LegacyImportResult::Outcome::DataFileUnreadable:
-        return QStringLiteral("Your library was left as it is. %1").arg(result.detail);
-    case LegacyImportResult::Outcome::LegacyFileFailed:
-        return legacyFailureText(result);
-    case LegacyImportResult::Outcome::DataFileNotWritten:
-        return QStringLiteral("Your library was left as it was. %1").arg(result.detail);
-    case LegacyImportResult::Outcome::DataFileLocked:
-        return result.detail;
-    case LegacyImportResult::Outcome::Imported:
-    case LegacyImportResult::Outcome::Cancelled:
-        break;
-    }
-    return QString();
-}
 } // namespace
 
 Converter::Converter(QWidget* window, QObject* parent)
@@ -61,41 +30,62 @@ void Converter::setLegacyFilePath(const QString& path) {
 }
 
 QString Converter::effectiveLegacyFilePath() const {
-    return m_legacyFilePath.isEmpty() ? LegacyImport::defaultLegacyFilePath() : m_legacyFilePath;
+    return m_legacyFilePath.isEmpty() ? LegacyLibraryReader::defaultFilePath() : m_legacyFilePath;
 }
 
-QString Converter::shownPath(const QString& path) {
-    const QString home = QDir::homePath();
-    if (path.startsWith(home + u'/')) {
-        return QStringLiteral("~") + path.mid(home.size());
-    }
-    return QDir::toNativeSeparators(path);
+bool Converter::wasImported(const QString& legacyFilePath) const {
+    return m_imported.contains(fileKey(legacyFilePath));
+}
+
+QString Converter::fileKey(const QString& path) {
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
 }
 
 QString Converter::alertTitle(const LegacyImportResult& result) {
-    return result.succeeded() ? QStringLiteral("Import Successful") : QStringLiteral("Error");
+    return result.succeeded() ? tr("Import Successful") : tr("Error");
 }
 
 QString Converter::alertText(const LegacyImportResult& result) {
+    using Outcome = LegacyImportResult::Outcome;
     if (result.succeeded()) {
-        QString text = QStringLiteral("%1 records imported").arg(result.imported);
-        if (result.skipped > 0) {
-            text += QStringLiteral(", %1 skipped").arg(result.skipped);
-        }
-        return text;
+        const QString imported = tr("%Ln records imported", nullptr, LegacyPreview::trCount(result.imported));
+        const QString leftOut = result.preview.leftOutText();
+        return leftOut.isEmpty() ? imported : imported + QStringLiteral("\n\n") + leftOut;
     }
-    if (result.outcome == LegacyImportResult::Outcome::DataFileLocked && !result.lockHolder.isEmpty()) {
+    if (result.outcome == Outcome::DataFileLocked && !result.lockHolder.isEmpty()) {
         const QString advice = result.lockHolder.startsWith(QStringLiteral("kesh-import"))
-                                   ? QStringLiteral("Another import is running: let it finish, then import again.")
-                                   : QStringLiteral("kesh is running: quit it, then import again.");
-        return advice + QStringLiteral("\n\nThe library is in use by %1.").arg(result.lockHolder);
+                                   ? tr("Another import is running: let it finish, then import again.")
+                                   : tr("kesh is running: quit it, then import again.");
+        return advice + QStringLiteral("\n\n") + tr("The library is in use by %1.").arg(result.lockHolder);
     }
-    const QString cause = failureCause(result);
-    return cause.isEmpty() ? sorryText() : sorryText() + QStringLiteral("\n\n") + cause;
+    QString cause;
+    switch (result.outcome) {
+    case Outcome::DataFileUnreadable:
+        cause = tr("Your library was left as it is. %1").arg(result.detail);
+        break;
+    case Outcome::DataFileNotWritten:
+        cause = tr("Your library was left as it was. %1").arg(result.detail);
+        break;
+    case Outcome::LegacyFileFailed:
+    case Outcome::NotALegacyLibrary:
+    case Outcome::DataFileLocked:
+        cause = result.detail;
+        break;
+    case Outcome::Imported:
+    case Outcome::Cancelled:
+        break;
+    }
+    const QString sorry = tr("There's been an error. Dunno why, dunno what. I'm sorry.");
+    return cause.isEmpty() ? sorry : sorry + QStringLiteral("\n\n") + cause;
 }
 
 void Converter::convert() {
     const LegacyImportResult result = runWithProgress();
+    if (result.succeeded()) {
+        m_imported.insert(fileKey(result.legacyFilePath));
+    }
     // A cancelled import changed nothing and the user knows it: no alert.
     if (result.outcome != LegacyImportResult::Outcome::Cancelled) {
         showAlert(result);
@@ -106,31 +96,66 @@ void Converter::convert() {
 LegacyImportResult Converter::runWithProgress() {
     QProgressDialog progress(m_window);
     progress.setWindowModality(Qt::WindowModal);
-    progress.setWindowTitle(QStringLiteral("Importing"));
-    progress.setLabelText(QStringLiteral("Reading the legacy library\u2026"));
+    progress.setWindowTitle(tr("Importing"));
+    progress.setLabelText(tr("Reading the legacy library…"));
     progress.setMinimumDuration(progressDelayMsecs);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
     progress.setRange(0, progressSteps);
     progress.setValue(0);
+    bool progressWasShown = false;
 
-    LegacyImport import(m_dataFilePath, m_legacyFilePath);
-    import.setProgressHandler([&progress](LegacyImport::Phase phase, qint64 done, qint64 total) {
+    LegacyImport run(m_dataFilePath, m_legacyFilePath);
+    run.setProgressHandler([&progress, &progressWasShown](LegacyImport::Phase phase, qint64 done, qint64 total) {
         if (phase == LegacyImport::Phase::Writing) {
             // One write that cannot be stopped half-way.
             progress.setCancelButton(nullptr);
-    progress.setLabelText(QStringLiteral("Writing the library\u2026"));
-    progress.setValue(progressSteps);
-    return true;
+            progress.setLabelText(tr("Writing the library…"));
+            if (progressWasShown) {
+                progress.show();
+            }
+            progress.setValue(progressSteps);
+            return true;
+        }
+        progress.setValue(total > 0 ? int(done * progressSteps / total) : 0);
+        return !progress.wasCanceled();
+    });
+    run.setConfirmation([this, &progress, &progressWasShown](const LegacyPreview& preview, const QString& path) {
+        progressWasShown = progress.isVisible();
+        progress.hide();
+        return confirm(preview, path);
+    });
+    return run.run();
 }
-progress.setValue(total > 0 ? int(done * progressSteps / total) : 0);
-return !progress.wasCanceled();
-});
-return import.run();
+
+bool Converter::confirm(const LegacyPreview& preview, const QString& legacyFilePath) {
+    const bool again = wasImported(legacyFilePath);
+    const QString fileName = QFileInfo(legacyFilePath).fileName();
+    Alert alert(
+        m_window, QStringLiteral("importConfirmAlert"), again ? Alert::Icon::Warning : Alert::Icon::Information,
+        tr("Import %Ln records from “%1”?", nullptr, LegacyPreview::trCount(preview.recordCount())).arg(fileName));
+    QStringList paragraphs;
+    for (const QString& paragraph : {preview.daysText(), preview.leftOutText()}) {
+        if (!paragraph.isEmpty()) {
+            paragraphs << paragraph;
+        }
+    }
+    if (again) {
+        paragraphs << tr("You imported this file already: importing it again adds its records a second time.");
+    }
+    paragraphs << tr("The records are added to the main library of “%1”.").arg(ShownPath::of(m_dataFilePath));
+    alert.setInformativeText(paragraphs.join(QStringLiteral("\n\n")));
+    const int importButton = alert.addButton(again ? tr("Import Again") : tr("Import"), QMessageBox::AcceptRole);
+    const int cancelButton = alert.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    alert.setDefaultButton(again ? cancelButton : importButton);
+    alert.setEscapeButton(cancelButton);
+    return alert.exec() == importButton;
 }
 
 void Converter::showAlert(const LegacyImportResult& result) {
-    Alert::inform(m_window, QStringLiteral("importOutcomeAlert"),
-                  result.succeeded() ? Alert::Icon::Information : Alert::Icon::Warning, alertTitle(result),
-                  alertText(result));
+    Alert alert(m_window, QStringLiteral("importOutcomeAlert"),
+                result.succeeded() ? Alert::Icon::Information : Alert::Icon::Warning, alertTitle(result),
+                alertText(result));
+    alert.addButton(tr("OK"), QMessageBox::AcceptRole);
+    alert.exec();
 }

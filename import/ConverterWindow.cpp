@@ -1,8 +1,9 @@
 #include "ConverterWindow.h"
 
 #include "Converter.h"
-#include "LegacyImport.h"
+#include "LegacyPreview.h"
 #include "LegacySlot.h"
+#include "ShownPath.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,22 +30,22 @@ constexpr int headerIconSize = 48;
 QString legacyFileInfo(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return QStringLiteral("Not found. Choose the file, or put it there.");
+        return ConverterWindow::tr("Not found. Choose the file, or put it there.");
     }
     if (!info.isFile()) {
-        return QStringLiteral("This is a folder, not a legacy library.");
+        return ConverterWindow::tr("This is a folder, not a legacy library.");
     }
-    const QLocale locale;
-    return QStringLiteral("%1, room for %2 records")
-        .arg(locale.formattedDataSize(info.size()), locale.toString(info.size() / LegacySlot::size));
+    return ConverterWindow::tr("%1, room for %Ln records", nullptr,
+                               LegacyPreview::trCount(info.size() / LegacySlot::size))
+        .arg(QLocale().formattedDataSize(info.size()));
 }
 
 QString dataFileInfo(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) {
-        return QStringLiteral("Not there yet: the import creates it.");
+        return ConverterWindow::tr("Not there yet: the import creates it.");
     }
-    return QStringLiteral("%1. Its main library gets the records; nothing else changes.")
+    return ConverterWindow::tr("%1. Its main library gets the records; nothing else changes.")
         .arg(QLocale().formattedDataSize(info.size()));
 }
 
@@ -68,7 +69,7 @@ ConverterWindow::ConverterWindow(QWidget* parent)
     : QMainWindow(parent)
     , m_converter(new Converter(this, this)) {
     setObjectName(QStringLiteral("converterWindow"));
-    setWindowTitle(QStringLiteral("Kesh Import"));
+    setWindowTitle(tr("Kesh Import"));
     setMinimumWidth(560);
 
     auto* central = new QWidget;
@@ -80,12 +81,11 @@ ConverterWindow::ConverterWindow(QWidget* parent)
     layout->addStretch();
 
     auto* buttons = new QDialogButtonBox;
-    m_convertButton = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    m_convertButton = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     m_convertButton->setObjectName(QStringLiteral("convertButton"));
-    m_convertButton->setDefault(true);
-    m_convertButton->setAutoDefault(true);
-    QPushButton* quitButton = buttons->addButton(QStringLiteral("&Quit"), QDialogButtonBox::RejectRole);
+    QPushButton* quitButton = buttons->addButton(tr("&Quit"), QDialogButtonBox::RejectRole);
     quitButton->setObjectName(QStringLiteral("quitButton"));
+    quitButton->setAutoDefault(false);
     layout->addWidget(buttons);
     setCentralWidget(central);
 
@@ -112,15 +112,15 @@ QWidget* ConverterWindow::createHeader() {
     layout->addWidget(icon);
 
     auto* texts = new QVBoxLayout;
-    auto* title = new QLabel(QStringLiteral("Import a legacy library"));
+    auto* title = new QLabel(tr("Import a legacy library"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
     title->setFont(titleFont);
     auto* intro =
-        new QLabel(QStringLiteral("Adds every record of a library kept with the older ledger program to your kesh "
-                                  "library. Quit kesh before you import; running the import twice adds the records "
-                                  "twice."));
+        new QLabel(tr("Adds every record of a library kept with the older ledger program to your kesh library. "
+                      "Quit kesh before you import; you see how many records there are before anything is "
+                      "written."));
     intro->setWordWrap(true);
     texts->addWidget(title);
     texts->addWidget(intro);
@@ -135,50 +135,50 @@ QWidget* ConverterWindow::createFileForm() {
     layout->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
 
     m_legacyFileField = createPathField(QStringLiteral("legacyFileField"));
-    auto* chooseButton = new QPushButton(QStringLiteral("&Choose\u2026"));
+    auto* chooseButton = new QPushButton(tr("&Choose…"));
     chooseButton->setObjectName(QStringLiteral("chooseButton"));
     chooseButton->setAutoDefault(false);
     connect(chooseButton, &QPushButton::clicked, this, &ConverterWindow::chooseLegacyFile);
     auto* legacyRow = new QHBoxLayout;
     legacyRow->addWidget(m_legacyFileField, 1);
     legacyRow->addWidget(chooseButton);
-    layout->addRow(QStringLiteral("Read from:"), legacyRow);
+    layout->addRow(tr("Read from:"), legacyRow);
     m_legacyInfoLabel = createInfoLabel(QStringLiteral("legacyInfoLabel"));
     layout->addRow(QString(), m_legacyInfoLabel);
 
     m_dataFileField = createPathField(QStringLiteral("dataFileField"));
-    layout->addRow(QStringLiteral("Add to:"), m_dataFileField);
+    layout->addRow(tr("Add to:"), m_dataFileField);
     m_dataInfoLabel = createInfoLabel(QStringLiteral("dataInfoLabel"));
     layout->addRow(QString(), m_dataInfoLabel);
     return form;
 }
 
 void ConverterWindow::createActions() {
-    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction* choose =
-        fileMenu->addAction(QStringLiteral("&Choose Legacy Library\u2026"), this, &ConverterWindow::chooseLegacyFile);
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    QAction* choose = fileMenu->addAction(tr("&Choose Legacy Library…"), this, &ConverterWindow::chooseLegacyFile);
     choose->setShortcut(QKeySequence::Open);
-    fileMenu->addAction(QStringLiteral("Use the &Default Library"), this, &ConverterWindow::useDefaultLegacyFile);
+    fileMenu->addAction(tr("Use the &Default Library"), this, &ConverterWindow::useDefaultLegacyFile);
     fileMenu->addSeparator();
-    QAction* convert = fileMenu->addAction(QStringLiteral("&Import"), m_converter, &Converter::convert);
+    QAction* convert = fileMenu->addAction(tr("&Import"), m_converter, &Converter::convert);
     convert->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     fileMenu->addSeparator();
-    QAction* quit = fileMenu->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    QAction* quit = fileMenu->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    helpMenu->addAction(QStringLiteral("&About Kesh Import"), this, [this] {
-        QMessageBox::about(this, QStringLiteral("About Kesh Import"),
-                           QStringLiteral("<b>Kesh Import</b> %1<p>Adds the records of a legacy ledger library "
-                                          "to the kesh library.</p>")
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    helpMenu->addAction(tr("&About Kesh Import"), this, [this] {
+        QMessageBox::about(this, tr("About Kesh Import"),
+                           tr("<b>Kesh Import</b> %1<p>Adds the records of a legacy ledger library to the kesh "
+                              "library.</p>")
                                .arg(QApplication::applicationVersion()));
     });
 }
 
 void ConverterWindow::chooseLegacyFile() {
     const QString start = QFileInfo(m_converter->effectiveLegacyFilePath()).absolutePath();
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Choose a Legacy Library"), start, QString());
+    const QString path = QFileDialog::getOpenFileName(this, tr("Choose a Legacy Library"), start, QString());
     if (!path.isEmpty()) {
         m_converter->setLegacyFilePath(path);
     }
@@ -190,16 +190,25 @@ void ConverterWindow::useDefaultLegacyFile() {
 
 void ConverterWindow::refresh() {
     const QString legacy = m_converter->effectiveLegacyFilePath();
-    m_legacyFileField->setText(Converter::shownPath(legacy));
+    m_legacyFileField->setText(ShownPath::of(legacy));
     m_legacyFileField->setToolTip(QDir::toNativeSeparators(legacy));
     m_legacyFileField->setCursorPosition(0);
     m_legacyInfoLabel->setText(legacyFileInfo(legacy));
 
     const QString data = m_converter->dataFilePath();
-    m_dataFileField->setText(Converter::shownPath(data));
+    m_dataFileField->setText(ShownPath::of(data));
     m_dataFileField->setToolTip(QDir::toNativeSeparators(data));
     m_dataFileField->setCursorPosition(0);
     m_dataInfoLabel->setText(dataFileInfo(data));
+    updateConvertButton();
+}
+
+// Return imports a file only while this window has not imported it: a
+// second Return after an import does nothing.
+void ConverterWindow::updateConvertButton() {
+    const bool fresh = !m_converter->wasImported(m_converter->effectiveLegacyFilePath());
+    m_convertButton->setDefault(fresh);
+    m_convertButton->setAutoDefault(fresh);
 }
 
 void ConverterWindow::changeEvent(QEvent* event) {
@@ -213,10 +222,10 @@ void ConverterWindow::changeEvent(QEvent* event) {
 void ConverterWindow::showOutcome(const LegacyImportResult& result) {
     refresh();
     if (result.succeeded()) {
-        statusBar()->showMessage(QStringLiteral("Imported %1 records.").arg(QLocale().toString(result.imported)));
+        statusBar()->showMessage(tr("Imported %Ln records.", nullptr, LegacyPreview::trCount(result.imported)));
     } else if (result.outcome == LegacyImportResult::Outcome::Cancelled) {
-        statusBar()->showMessage(QStringLiteral("Import cancelled: nothing was changed."));
+        statusBar()->showMessage(tr("Import cancelled: nothing was changed."));
     } else {
-        statusBar()->showMessage(QStringLiteral("Nothing was imported."));
+        statusBar()->showMessage(tr("Nothing was imported."));
     }
 }

@@ -31,6 +31,7 @@ private:
     QWidget* createHeader();
     QWidget* createFileForm();
     void createActions();
+    void updateConvertButton();
     void showOutcome(const LegacyImportResult& result);
 
     Converter* m_converter;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LegacyPreview.h"
 #include "LegacyStatus.h"
 
 #include <QString>
@@ -9,7 +10,7 @@
 struct LegacyImportResult {
     enum class Outcome {
         Imported,
-        // The user stopped it while the legacy file was being read.
+        // The user stopped it while the legacy file was read, or did not confirm.
         Cancelled,
         // Another program (kesh, or a second import) works on the library.
         DataFileLocked,
@@ -17,17 +18,19 @@ struct LegacyImportResult {
         DataFileUnreadable,
         // The legacy file was not found, or could not be opened or read.
         LegacyFileFailed,
+        // The chosen file is of another kind, or its slots hold what no ledger does.
+        NotALegacyLibrary,
         DataFileNotWritten,
     };
 
     Outcome outcome = Outcome::Imported;
     // Records added to the main library.
     qint64 imported = 0;
-    // Slots in use whose amount is not a number, left out.
-    qint64 skipped = 0;
+    // What the legacy file held, the slots left out with it, once it was read.
+    LegacyPreview preview;
     // The legacy file layer's status when it failed.
     LegacyStatus::Code legacyStatus = LegacyStatus::noError;
-    // The legacy file read, once found.
+    // The legacy file read, or looked for.
     QString legacyFilePath;
     // What the failing part reported, ready to show.
     QString detail;

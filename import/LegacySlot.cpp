@@ -4,7 +4,22 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
+#include <limits>
+
+namespace {
+// Control characters other than tab and line ends are never typed into a
+// comment. Below 0x40 no byte of the encoding is the second of a pair, so
+// the bytes can be tested one by one.
+bool holdsControlCharacters(QByteArrayView bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') || byte == 0x7F;
+    });
+}
+} // namespace
 
 std::uint32_t LegacySlot::seconds() const {
     return qFromBigEndian<quint32>(m_bytes + secondsOffset);
@@ -24,18 +39,47 @@ QDate LegacySlot::dayOfSeconds(std::uint32_t seconds) {
     return QDate(1904, 1, 1).addDays(seconds / secondsPerDay);
 }
 
-IOPtr LegacySlot::toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry) const {
-    const std::optional<Amount> value = Amount::fromDouble(amount());
-    if (!value) {
-        return nullptr;
+LegacySlot::Oddity LegacySlot::judgeAmount(double amount) {
+    if (!std::isfinite(amount)) {
+        return Oddity::AmountNotANumber;
+    }
+    if (std::abs(amount) > largestAmount) {
+        return Oddity::AmountTooLarge;
+    }
+    // Money has at most two decimals, but 12.34 is stored as the nearest
+    // double: allowed is what storing and scaling by 100 can add, each at
+    // most one epsilon of the value, with room to spare.
+    const double cents = amount * 100.0;
+    const double tolerance = 4.0 * std::numeric_limits<double>::epsilon() * std::abs(cents);
+    return std::abs(cents - std::round(cents)) <= tolerance ? Oddity::None : Oddity::AmountTooPrecise;
+}
+
+LegacySlot::Oddity LegacySlot::toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry,
+                                        IOPtr* record) const {
+    const double value = amount();
+    if (const Oddity oddity = judgeAmount(value); oddity != Oddity::None) {
+        return oddity;
+    }
+    const QByteArrayView bytes = commentBytes();
+    // A comment of the most bytes there is room for may end in half a
+    // character: the limit cut it there.
+    const auto cutEnd =
+        bytes.size() == maxCommentBytes ? LegacyTextDecoder::CutEnd::Dropped : LegacyTextDecoder::CutEnd::Refused;
+    std::optional<QString> comment;
+    if (!holdsControlCharacters(bytes)) {
+        comment = decoder.decodeStrictly(bytes, cutEnd);
+    }
+    if (!comment) {
+        return Oddity::CommentNotText;
     }
     // Every field is set here, as the record initialiser would; the one moment
     // of the import spares a clock reading per record.
-    IOPtr record = IO::createWithTimeOfEntry(timeOfEntry);
-    record->setAmount(value);
-    record->setDate(dayOfSeconds(seconds()));
-    record->setKeywords(KeywordList());
-    record->setComment(decoder.decode(commentBytes()));
-    record->setIncludeInStats(include());
-    return record;
+    IOPtr made = IO::createWithTimeOfEntry(timeOfEntry);
+    made->setAmount(Amount::fromDouble(value));
+    made->setDate(dayOfSeconds(seconds()));
+    made->setKeywords(KeywordList());
+    made->setComment(*comment);
+    made->setIncludeInStats(include());
+    *record = std::move(made);
+    return Oddity::None;
 }

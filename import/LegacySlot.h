@@ -24,6 +24,24 @@ public:
     static constexpr qsizetype commentOffset = 272;
     static constexpr qsizetype includeOffset = 528;
     static constexpr qsizetype inUseOffset = 536;
+    static constexpr qsizetype maxCommentBytes = 255;
+
+    // Why a slot in use holds nothing the legacy program could have written.
+    // The day, the include byte and the in-use byte are not judged: every
+    // seconds count is a day from 1904 to 2040, and any byte but 0 means yes.
+    enum class Oddity : std::uint8_t {
+        None,
+        AmountNotANumber,
+        AmountTooLarge,
+        AmountTooPrecise,
+        CommentNotText,
+    };
+    static constexpr int oddityCount = 5;
+
+    // Amounts beyond this, in any currency, are no household's money. It also
+    // keeps the cent test meaningful: up to here a double is within 1/64 of
+    // its value in cents.
+    static constexpr double largestAmount = 1e12;
 
     // `bytes` holds at least `size` bytes and outlives the slot.
     explicit LegacySlot(const char* bytes)
@@ -38,10 +56,13 @@ public:
     // The calendar day of a legacy seconds count. The count is wall-clock
     // time, so whole days are counted off with no zone or summer-time shift.
     static QDate dayOfSeconds(std::uint32_t seconds);
+    // Whether a double can be an amount of money someone entered.
+    static Oddity judgeAmount(double amount);
 
-    // The record this slot holds, entered at `timeOfEntry` with no keywords;
-    // null when the amount is not a finite number and so cannot be one.
-    IOPtr toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry) const;
+    // The record this slot holds, entered at `timeOfEntry` with no keywords,
+    // or why the slot holds no record a ledger could have kept (`record` is
+    // then left alone).
+    Oddity toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry, IOPtr* record) const;
 
 private:
     const char* m_bytes;

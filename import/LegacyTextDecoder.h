@@ -10,19 +10,19 @@
 // decoder serves a whole import.
 class LegacyTextDecoder {
 public:
+    enum class CutEnd { Refused, Dropped };
+
     LegacyTextDecoder();
     ~LegacyTextDecoder();
     LegacyTextDecoder(const LegacyTextDecoder&) = delete;
     LegacyTextDecoder& operator=(const LegacyTextDecoder&) = delete;
 
-    // Bytes that do not decode become U+FFFD; decoding never fails.
-    QString decode(QByteArrayView bytes);
-    // Nothing when any byte sequence does not decode.
-    std::optional<QString> decodeStrictly(QByteArrayView bytes);
+    // Nothing when a byte sequence does not decode. With CutEnd::Dropped a
+    // last character cut in half (its lead byte alone at the end, as a text
+    // cut off at a byte limit ends) is left out rather than refused.
+    std::optional<QString> decodeStrictly(QByteArrayView bytes, CutEnd cutEnd = CutEnd::Refused);
 
 private:
-    std::optional<QString> convert(QByteArrayView bytes, bool strict);
-
     // iconv_t, kept opaque so that users of the class do not see <iconv.h>.
     void* m_converter = nullptr;
 };

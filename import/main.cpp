@@ -10,11 +10,12 @@ int main(int argc, char** argv) {
     HeapTuning::useHugePages(argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kesh-import"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kesh Import"));
     QApplication::setApplicationVersion(QStringLiteral(KESH_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kesh-import"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/kesh-import.svg")));
     Translations::install(&app);
+    // Alerts take their title from the display name.
+    QApplication::setApplicationDisplayName(ConverterWindow::tr("Kesh Import"));
     // A fresh library's main book gets the same name kesh gives it.
     LocalizedStrings::installForModel();
 

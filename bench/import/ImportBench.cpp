@@ -1,9 +1,11 @@
-// Speed of a whole import: reading a legacy library file, making its records
-// and writing the data file.
+// Speed of a whole import: reading and judging a legacy library file, making
+// its records and writing the data file; and of the reading alone, which kesh
+// runs before it shows what an import would add.
 #include "../SyntheticLibrary.h"
 
 #include "DataFile.h"
 #include "LegacyImport.h"
+#include "LegacyLibraryReader.h"
 #include "LegacySlot.h"
 
 #include <benchmark/benchmark.h>
@@ -81,6 +83,21 @@ void BM_ImportLegacy(benchmark::State& state) {
     state.SetItemsProcessed(std::int64_t(state.iterations()) * state.range(0));
 }
 BENCHMARK(BM_ImportLegacy)->Arg(100'000)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+
+// Reading and judging alone: the records and the preview, nothing written.
+void BM_ReadLegacyLibrary(benchmark::State& state) {
+    const auto records = std::size_t(state.range(0));
+    const QString& legacy = legacyFile(records);
+    for (auto _ : state) {
+        LegacyLibraryReader reader(legacy);
+        if (!reader.read() || reader.records().size() != records) {
+            state.SkipWithError("the reading failed");
+            break;
+        }
+    }
+    state.SetItemsProcessed(std::int64_t(state.iterations()) * state.range(0));
+}
+BENCHMARK(BM_ReadLegacyLibrary)->Arg(100'000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Into a library that already holds a lifetime of records: its reading counts too.
 void BM_ImportLegacyIntoLibrary(benchmark::State& state) {

@@ -1,7 +1,7 @@
 #include "LegacyImport.h"
-#include "DataFile.h"
 #include "DataFileLock.h"
 #include "LegacyFileWriter.h"
+#include "LibraryOnDisk.h"
 #include "LocalizedStrings.h"
 #include "TestEnvironment.h"
 
@@ -23,11 +23,6 @@ namespace {
 
 using Outcome = LegacyImportResult::Outcome;
 
-QByteArray contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class Import : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -47,12 +42,8 @@ protected:
     void writeLegacy(const std::vector<LegacyEntry>& entries, const QByteArray& trailing = {}) {
         ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes(entries, trailing)));
     }
-    LegacyImportResult import() { return LegacyImport(m_dataPath).run(); }
-    DataRootPtr library() {
-        DataFile file(m_dataPath);
-        EXPECT_TRUE(file.load()) << file.errorString().toStdString();
-        return file.root();
-    }
+    LegacyImportResult runImport() { return LegacyImport(m_dataPath).run(); }
+    DataRootPtr library() { return libraryAt(m_dataPath); }
     // A library on disk with one record that carries a keyword and sits in a plain book.
     void writeExistingLibrary() {
         DataRootPtr root = DataRoot::create();
@@ -66,8 +57,7 @@ protected:
         book->setBookName(QStringLiteral("Groceries"));
         book->addObject(record);
         root->addDumbBook(book);
-        DataFile file(m_dataPath);
-        ASSERT_TRUE(file.save(*root)) << file.errorString().toStdString();
+        ASSERT_TRUE(saveLibrary(*root, m_dataPath));
     }
 
     QString m_documents;
@@ -82,20 +72,21 @@ struct FileCase {
     std::vector<LegacyEntry> entries;
     QByteArray trailing;
     qint64 imported;
-    qint64 skipped;
+    qint64 leftOut;
 
     friend void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ImportOfFile : public Import, public ::testing::WithParamInterface<FileCase> {};
 
-TEST_P(ImportOfFile, importsTheSlotsInUseWithFiniteAmounts) {
+TEST_P(ImportOfFile, importsTheSlotsInUseThatHoldRecords) {
     const FileCase& c = GetParam();
     writeLegacy(c.entries, c.trailing);
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     ASSERT_EQ(result.outcome, Outcome::Imported) << result.detail.toStdString();
     EXPECT_EQ(result.imported, c.imported);
-    EXPECT_EQ(result.skipped, c.skipped);
+    EXPECT_EQ(result.preview.recordCount(), c.imported);
+    EXPECT_EQ(result.preview.leftOutCount(), c.leftOut);
     EXPECT_EQ(result.legacyFilePath, m_legacyPath);
     const DataRootPtr root = library();
     ASSERT_TRUE(root);
@@ -108,12 +99,15 @@ INSTANTIATE_TEST_SUITE_P(
                       FileCase{"secondSlotFree", {{0, 1.0, "a"}, {0, 2.0, "b", 1, 0}}, {}, 1, 0},
                       FileCase{"trailingSixtyBytes", {{0, 1.0, "a"}}, QByteArray(60, '\x01'), 1, 0},
                       FileCase{"everySlotFree", {{0, 1.0, {}, 1, 0}, {0, 1.0, {}, 1, 0}}, {}, 0, 0},
-                      FileCase{"notANumberSkipped",
+                      // Odd slots of a ledger are left out, as long as they are the fewer.
+                      FileCase{"oddSlotsLeftOut",
                                {{0, std::numeric_limits<double>::quiet_NaN(), "nan"},
                                 {0, 5.0, "five"},
-                                {0, -std::numeric_limits<double>::infinity(), "-inf"}},
+                                {0, -std::numeric_limits<double>::infinity(), "-inf"},
+                                {0, 6.0, "six"},
+                                {0, 7.0, "seven"}},
                                {},
-                               1,
+                               3,
                                2}),
     [](const ::testing::TestParamInfo<FileCase>& info) { return std::string(info.param.name); });
 
@@ -122,7 +116,7 @@ TEST_F(Import, aFreshLibraryIsMadeWithTheRecordsAsTheFileHasThem) {
                  {0, 1500.0, "Salary", 0},
                  {86'340, 0.25, QByteArray(255, 'z'), 1},
                  {0, 2.0, {}}});
-    ASSERT_TRUE(import().succeeded());
+    ASSERT_TRUE(runImport().succeeded());
     const DataRootPtr root = library();
     ASSERT_TRUE(root);
     EXPECT_EQ(root->mainLibrary()->bookName(), QStringLiteral("Library"));
@@ -150,8 +144,8 @@ TEST_F(Import, aFreshLibraryIsMadeWithTheRecordsAsTheFileHasThem) {
 TEST_F(Import, isAppendedToTheLibraryEveryTimeItRunsAndChangesNothingElse) {
     writeExistingLibrary();
     writeLegacy({{0, 1.0, "one"}, {0, 2.0, "two"}});
-    ASSERT_TRUE(import().succeeded());
-    const LegacyImportResult second = import();
+    ASSERT_TRUE(runImport().succeeded());
+    const LegacyImportResult second = runImport();
     ASSERT_TRUE(second.succeeded());
     EXPECT_EQ(second.imported, 2);
 
@@ -168,6 +162,28 @@ TEST_F(Import, isAppendedToTheLibraryEveryTimeItRunsAndChangesNothingElse) {
     EXPECT_TRUE(main.objectAtIndex(0)->includesKeyword(root->keywords()[0]));
 }
 
+TEST_F(Import, isConfirmedWithWhatTheFileHoldsBeforeAnythingIsWritten) {
+    writeExistingLibrary();
+    const QByteArray before = contentOf(m_dataPath);
+    writeLegacy({{86'400 * 400, 1.0, "later"}, {86'400 * 10, 2.0, "earlier"}, {0, 1e300, "odd"}});
+    LegacyImport run(m_dataPath);
+    int asked = 0;
+    run.setConfirmation([&](const LegacyPreview& preview, const QString& path) {
+        ++asked;
+        EXPECT_EQ(path, m_legacyPath);
+        EXPECT_EQ(preview.recordCount(), 2);
+        EXPECT_EQ(preview.leftOutCount(LegacySlot::Oddity::AmountTooLarge), 1);
+        EXPECT_EQ(preview.firstDay(), QDate(1904, 1, 11));
+        EXPECT_EQ(preview.lastDay(), QDate(1905, 2, 4));
+        // Nothing is written while the user decides.
+        EXPECT_EQ(contentOf(m_dataPath), before);
+        return false;
+    });
+    EXPECT_EQ(run.run().outcome, Outcome::Cancelled);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(contentOf(m_dataPath), before);
+}
+
 // Nothing changes when it cannot go on ------------------------------------------
 
 TEST_F(Import, stopsBeforeReadingWhileAnotherProgramHoldsTheLibrary) {
@@ -177,13 +193,13 @@ TEST_F(Import, stopsBeforeReadingWhileAnotherProgramHoldsTheLibrary) {
     DataFileLock kesh(m_dataPath);
     ASSERT_TRUE(kesh.tryLock());
 
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     EXPECT_EQ(result.outcome, Outcome::DataFileLocked);
     EXPECT_FALSE(result.detail.isEmpty());
     EXPECT_EQ(contentOf(m_dataPath), before);
 
     kesh.unlock();
-    EXPECT_TRUE(import().succeeded());
+    EXPECT_TRUE(runImport().succeeded());
 }
 
 TEST_F(Import, neverOverwritesADataFileItCannotRead) {
@@ -192,24 +208,40 @@ TEST_F(Import, neverOverwritesADataFileItCannotRead) {
     ASSERT_TRUE(writeFile(m_dataPath, garbage));
     writeLegacy({{0, 1.0, "one"}});
 
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     EXPECT_EQ(result.outcome, Outcome::DataFileUnreadable);
     EXPECT_FALSE(result.detail.isEmpty());
     EXPECT_EQ(contentOf(m_dataPath), garbage);
+}
+
+TEST_F(Import, aFileThatIsNoLegacyLibraryIsRefusedBeforeTheConfirmation) {
+    writeExistingLibrary();
+    const QByteArray before = contentOf(m_dataPath);
+    // A library copied where the legacy one should be.
+    ASSERT_TRUE(QFile::copy(m_dataPath, m_legacyPath));
+    LegacyImport run(m_dataPath);
+    run.setConfirmation([](const LegacyPreview&, const QString&) {
+        ADD_FAILURE() << "asked to confirm a refused file";
+        return true;
+    });
+    const LegacyImportResult result = run.run();
+    EXPECT_EQ(result.outcome, Outcome::NotALegacyLibrary);
+    EXPECT_TRUE(result.detail.contains(QStringLiteral("Kesh Library"))) << result.detail.toStdString();
+    EXPECT_EQ(contentOf(m_dataPath), before);
 }
 
 TEST_F(Import, aLegacyFileThatIsMissingOrFailsToReadChangesNothing) {
     writeExistingLibrary();
     const QByteArray before = contentOf(m_dataPath);
 
-    LegacyImportResult result = import();
+    LegacyImportResult result = runImport();
     EXPECT_EQ(result.outcome, Outcome::LegacyFileFailed);
     EXPECT_EQ(result.legacyStatus, -43);
     EXPECT_EQ(result.legacyFilePath, m_legacyPath);
 
     // A folder where the file should be, and a file whose reading fails.
     ASSERT_TRUE(QDir().mkpath(m_legacyPath));
-    EXPECT_EQ(import().outcome, Outcome::LegacyFileFailed);
+    EXPECT_EQ(runImport().outcome, Outcome::LegacyFileFailed);
     result = LegacyImport(m_dataPath, QStringLiteral("/proc/self/mem")).run();
     EXPECT_EQ(result.outcome, Outcome::LegacyFileFailed);
     EXPECT_NE(result.legacyStatus, -39);
@@ -234,7 +266,7 @@ TEST_F(Import, aFolderThatCannotHoldTheLibraryFailsAndCreatesNothing) {
     // "~/Library" is a plain file, so nothing can be made inside it, not even by root.
     ASSERT_TRUE(writeFile(QDir::homePath() + QStringLiteral("/Library"), "in the way"));
     writeLegacy({{0, 1.0, "one"}});
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     EXPECT_FALSE(result.succeeded());
     EXPECT_FALSE(result.detail.isEmpty());
     EXPECT_EQ(contentOf(QDir::homePath() + QStringLiteral("/Library")), QByteArray("in the way"));
@@ -253,14 +285,14 @@ TEST_F(Import, aWriteThatFailsPartWayKeepsTheOldLibrary) {
     rlimit limited = saved;
     limited.rlim_cur = 64 * 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const LegacyImportResult result = import();
+    const LegacyImportResult result = runImport();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(result.outcome, Outcome::DataFileNotWritten);
     EXPECT_FALSE(result.detail.isEmpty());
     EXPECT_EQ(contentOf(m_dataPath), before);
-    EXPECT_TRUE(import().succeeded());
+    EXPECT_TRUE(runImport().succeeded());
 }
 
 } // namespace

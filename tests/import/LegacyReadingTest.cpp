@@ -17,10 +17,17 @@ QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-IOPtr recordOf(const LegacyEntry& entry) {
+using Oddity = LegacySlot::Oddity;
+
+IOPtr recordOf(const LegacyEntry& entry, Oddity* oddity = nullptr) {
     const QByteArray bytes = legacySlotBytes(entry);
     LegacyTextDecoder decoder;
-    return LegacySlot(bytes.constData()).toRecord(decoder, CalendarDate::now());
+    IOPtr record;
+    const Oddity found = LegacySlot(bytes.constData()).toRecord(decoder, CalendarDate::now(), &record);
+    if (oddity) {
+        *oddity = found;
+    }
+    return record;
 }
 
 // Dates --------------------------------------------------------------------
@@ -71,25 +78,75 @@ TEST(LegacySlot, amountsBecomeTheShortestExactDecimal) {
     }
 }
 
+// What money can be -----------------------------------------------------------
+
+struct AmountCase {
+    double amount;
+    Oddity oddity;
+};
+
+class LegacyAmount : public ::testing::TestWithParam<AmountCase> {};
+
+TEST_P(LegacyAmount, isJudgedAsMoneyWithTheDoublesOwnInexactness) {
+    EXPECT_EQ(LegacySlot::judgeAmount(GetParam().amount), GetParam().oddity) << GetParam().amount;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, LegacyAmount,
+    ::testing::Values(AmountCase{0.0, Oddity::None}, AmountCase{-0.0, Oddity::None}, AmountCase{12.34, Oddity::None},
+                      AmountCase{-12.5, Oddity::None}, AmountCase{0.01, Oddity::None}, AmountCase{0.29, Oddity::None},
+                      AmountCase{1234567.89, Oddity::None}, AmountCase{-98765432.1, Oddity::None},
+                      // The largest amounts, to the cent.
+                      AmountCase{999'999'999'999.99, Oddity::None}, AmountCase{-1e12, Oddity::None},
+                      AmountCase{1e12 + 1, Oddity::AmountTooLarge}, AmountCase{-1e300, Oddity::AmountTooLarge},
+                      AmountCase{0.001, Oddity::AmountTooPrecise}, AmountCase{12.345, Oddity::AmountTooPrecise},
+                      AmountCase{1.0 / 3.0, Oddity::AmountTooPrecise},
+                      AmountCase{std::numeric_limits<double>::denorm_min(), Oddity::AmountTooPrecise},
+                      AmountCase{1.5e-300, Oddity::AmountTooPrecise},
+                      AmountCase{std::numeric_limits<double>::quiet_NaN(), Oddity::AmountNotANumber},
+                      AmountCase{-std::numeric_limits<double>::infinity(), Oddity::AmountNotANumber}));
+
 // Text -----------------------------------------------------------------------
 
 TEST(LegacyText, japaneseTextDecodesWithTheVendorCharacters) {
     LegacyTextDecoder decoder;
     // 日本語 表 (its second byte is a backslash in ASCII) ① (a vendor extension), half-width カ.
     const QByteArray bytes = QByteArray::fromHex("93fa967b8cea20955c2087402020b6");
-    EXPECT_EQ(decoder.decode(bytes), text("日本語 表 ①  ｶ"));
-    EXPECT_EQ(decoder.decode("Caf\x5c~ 100%"), QStringLiteral("Caf\\~ 100%"));
+    EXPECT_EQ(decoder.decodeStrictly(bytes), text("日本語 表 ①  ｶ"));
+    EXPECT_EQ(decoder.decodeStrictly("Caf\x5c~ 100%"), QStringLiteral("Caf\\~ 100%"));
+    // A byte that starts nothing, a lead byte with a partner it does not take, a lead byte at the end.
+    EXPECT_FALSE(decoder.decodeStrictly(QByteArray::fromHex("41a042")));
+    EXPECT_FALSE(decoder.decodeStrictly(QByteArray::fromHex("41822043")));
+    EXPECT_FALSE(decoder.decodeStrictly(QByteArray::fromHex("414282")));
+    EXPECT_EQ(decoder.decodeStrictly(QByteArray::fromHex("414282"), LegacyTextDecoder::CutEnd::Dropped),
+              QStringLiteral("AB"));
 }
 
-TEST(LegacyText, bytesThatDoNotDecodeBecomeReplacementCharacters) {
-    LegacyTextDecoder decoder;
-    const QString replacement(QChar(0xFFFD));
-    // A byte that starts nothing, then a lead byte whose partner is plain text, then a lead byte at the end.
-    EXPECT_EQ(decoder.decode(QByteArray::fromHex("41a042822043")),
-              QStringLiteral("A") + replacement + QStringLiteral("B") + replacement + QStringLiteral(" C"));
-    EXPECT_EQ(decoder.decode(QByteArray::fromHex("414282")), QStringLiteral("AB") + replacement);
-    EXPECT_FALSE(decoder.decodeStrictly(QByteArray::fromHex("414282")));
-    EXPECT_EQ(decoder.decodeStrictly(QByteArray::fromHex("93fa")), text("日"));
+TEST(LegacySlot, aCommentMustBeTextToMakeARecord) {
+    Oddity oddity = Oddity::None;
+    // 255 bytes of 表 cut after the lead byte of the 128th: the limit cut it, the rest is kept.
+    QByteArray cut;
+    while (cut.size() < 255) {
+        cut += QByteArray::fromHex("955c");
+    }
+    cut.truncate(255);
+    IOPtr record = recordOf({0, 1.0, cut}, &oddity);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->comment(), QString(127, QChar(0x8868)));
+
+    // A shorter comment has no reason to end in half a character.
+    EXPECT_FALSE(recordOf({0, 1.0, cut.left(253)}, &oddity));
+    EXPECT_EQ(oddity, Oddity::CommentNotText);
+    // Nobody types a NUL, a bell or an escape; a tab and line ends pass.
+    for (const QByteArray& control :
+         {QByteArray("a\0b", 3), QByteArray("bell\x07"), QByteArray("\x1b[0m"), QByteArray("del\x7f")}) {
+        EXPECT_FALSE(recordOf({0, 1.0, control}, &oddity)) << control.toHex().constData();
+        EXPECT_EQ(oddity, Oddity::CommentNotText);
+    }
+    EXPECT_TRUE(recordOf({0, 1.0, "tab\there\r\n"}, &oddity));
+    // An odd amount is the reason, whatever the comment.
+    EXPECT_FALSE(recordOf({0, 0.005, "\x01"}, &oddity));
+    EXPECT_EQ(oddity, Oddity::AmountTooPrecise);
 }
 
 // Finding and reading the file ------------------------------------------------
