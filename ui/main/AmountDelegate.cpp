@@ -112,8 +112,7 @@ bool AmountDelegate::fits(const QString& text, const QStyleOptionViewItem& cell)
     return cell.fontMetrics.horizontalAdvance(text) <= cell.rect.width() - 2 * margin;
 }
 
-QString AmountDelegate::shownText(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    const QStyleOptionViewItem cell = cellOption(option, index);
+QString AmountDelegate::fittedText(const QStyleOptionViewItem& cell, const QModelIndex& index) const {
     if (fits(cell.text, cell)) {
         return cell.text;
     }
@@ -121,15 +120,21 @@ QString AmountDelegate::shownText(const QStyleOptionViewItem& option, const QMod
     return amount ? m_format.formatAmountShort(*amount) : cell.text;
 }
 
+QString AmountDelegate::shownText(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return fittedText(cellOption(option, index), index);
+}
+
 void AmountDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyle* style = styleOf(option);
-    QStyleOptionViewItem cell = cellOption(option, index);
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
     // The cell's background spans the whole cell; only the text moves in.
-    QStyleOptionViewItem background = option;
-    initStyleOption(&background, index);
-    background.text.clear();
-    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &background, painter, option.widget);
-    cell.text = shownText(option, index);
+    const QString text = cell.text;
+    cell.text.clear();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, option.widget);
+    cell.text = text;
+    cell.rect.adjust(0, 0, -cell.fontMetrics.averageCharWidth(), 0);
+    cell.text = fittedText(cell, index);
     style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, option.widget);
 }
 

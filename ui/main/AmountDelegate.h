@@ -33,6 +33,7 @@ protected:
 private:
     QStyleOptionViewItem cellOption(const QStyleOptionViewItem& option, const QModelIndex& index) const;
     bool fits(const QString& text, const QStyleOptionViewItem& cell) const;
+    QString fittedText(const QStyleOptionViewItem& cell, const QModelIndex& index) const;
     bool isAcceptable(const QLineEdit* editor) const;
     // Tells the user why the text is no amount, then gives the editor back.
     void refuse(const QPointer<QLineEdit>& editor, QWidget* window, const QString& text);

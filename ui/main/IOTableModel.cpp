@@ -78,20 +78,18 @@ void IOTableModel::updateAmountDecimals() {
         return;
     }
     // The whole book, not what the search lists: the column keeps its look while the user types.
-    if (m_decimalsBook == m_book.get() && m_decimalsRevision == RecordRevision::current() &&
-        m_decimalsCount == m_book->count()) {
-        return;
-    }
-    int needed = 0;
-    for (const IOPtr& record : m_book->records()) {
-        if (const std::optional<Amount> amount = record->amount()) {
-            needed = qMax(needed, LedgerFormat::decimalsOf(*amount));
+    DecimalsCount& count = m_decimals[m_book.get()];
+    if (count.book.lock() != m_book || count.revision != RecordRevision::current() ||
+        count.records != m_book->count()) {
+        int needed = 0;
+        for (const IOPtr& record : m_book->records()) {
+            if (const std::optional<Amount> amount = record->amount()) {
+                needed = qMax(needed, LedgerFormat::decimalsOf(*amount));
+            }
         }
+        count = {m_book, RecordRevision::current(), m_book->count(), m_format.columnDecimals(needed)};
     }
-    m_amountDecimals = m_format.columnDecimals(needed);
-    m_decimalsBook = m_book.get();
-    m_decimalsRevision = RecordRevision::current();
-    m_decimalsCount = m_book->count();
+    m_amountDecimals = count.decimals;
 }
 
 int IOTableModel::rowCount(const QModelIndex& parent) const {

@@ -4,6 +4,7 @@
 #include "LedgerFormat.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 
 #include <cstdint>
 
@@ -63,12 +64,18 @@ private:
     // One pass over the book's records, and only when they changed since the last one.
     void updateAmountDecimals();
 
+    // The decimals a book's amounts need, and what they were counted from.
+    struct DecimalsCount {
+        std::weak_ptr<Book> book;
+        std::uint64_t revision = 0;
+        std::size_t records = 0;
+        int decimals = 0;
+    };
+
     DataRootPtr m_root;
     BookPtr m_book;
     LedgerFormat m_format;
     int m_amountDecimals;
-    // What the decimals were last counted for.
-    const Book* m_decimalsBook = nullptr;
-    std::uint64_t m_decimalsRevision = 0;
-    std::size_t m_decimalsCount = 0;
+    // Per book, so going back and forth between books passes over none of them again.
+    QHash<const Book*, DecimalsCount> m_decimals;
 };

@@ -97,7 +97,6 @@ MainWindow::~MainWindow() {
 void MainWindow::buildBookList(BookListModel* books) {
     m_bookListView = new CustomTableView;
     m_bookListView->setObjectName(QStringLiteral("bookListView"));
-    m_bookListView->setModel(books);
     m_bookListView->horizontalHeader()->hide();
     m_bookListView->horizontalHeader()->setStretchLastSection(true);
     m_bookListView->verticalHeader()->hide();
@@ -108,6 +107,7 @@ void MainWindow::buildBookList(BookListModel* books) {
     m_bookListView->verticalHeader()->setDefaultSectionSize(qMax(iconSide, m_bookListView->fontMetrics().height()) +
                                                             m_bookListView->fontMetrics().height() / 2);
     m_bookListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_bookListView->setModel(books);
     m_bookListView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_bookListView->setMinimumWidth(m_bookListView->fontMetrics().averageCharWidth() * 16);
 
@@ -129,10 +129,11 @@ void MainWindow::buildBookList(BookListModel* books) {
 void MainWindow::buildRecordTable(IOTableModel* records) {
     m_ioListView = new RecordTableView;
     m_ioListView->setObjectName(QStringLiteral("ioListView"));
-    m_ioListView->setModel(records);
+    // Rows are sized before there are any: a million rows resized one by one would cost the start.
     m_ioListView->verticalHeader()->hide();
     m_ioListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_ioListView->verticalHeader()->setDefaultSectionSize(m_ioListView->fontMetrics().height() * 3 / 2 + 2);
+    m_ioListView->setModel(records);
     m_ioListView->setShowGrid(false);
     m_ioListView->setAlternatingRowColors(true);
     m_ioListView->setWordWrap(false);
