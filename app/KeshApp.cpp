@@ -184,7 +184,8 @@ void KeshApp::toggleGraphWindow() {
 }
 
 void KeshApp::importLegacyLibrary() {
-    // The legacy import plugs in here; until it does, its menu item stays disabled.
+    // Hook for the legacy import: it runs here, and enables its menu item
+    // (MainWindow::importLegacyLibraryAction()) once it does; until then the item stays disabled.
 }
 
 void KeshApp::complain(int errorNumber) {

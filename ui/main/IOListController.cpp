@@ -1,7 +1,6 @@
 #include "IOListController.h"
 
 #include "RecordTableView.h"
-#include "SmartBook.h"
 #include "TextSuggestion.h"
 
 #include <QApplication>
@@ -81,9 +80,9 @@ QString IOListController::emptyTableText() const {
         return key.isEmpty() ? tr("No records match the search.") : tr("No records match “%1”.").arg(key);
     }
     if (shown == m_root->mainLibrary()) {
-        // Hook: the entry window and the import of a legacy library are the ways in.
+        // The ways in: the entry window, and File › Import Legacy Library… (KeshApp::importLegacyLibrary).
         return tr("Your library has no records yet.\n\nNew records come in through the Record Entry window; "
-                  "records kept with the older ledger program come in with File › Import Legacy Library…");
+                  "the records of a legacy library come in with File › Import Legacy Library…");
     }
     if (shown->isSmart()) {
         return tr("No record meets the conditions of this smart book.");

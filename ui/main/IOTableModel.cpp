@@ -2,7 +2,6 @@
 
 #include "RecordDrag.h"
 #include "RecordRevision.h"
-#include "SmartBook.h"
 
 #include <QMimeData>
 
