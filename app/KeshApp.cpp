@@ -2,11 +2,15 @@
 
 #include "Alert.h"
 #include "BookListController.h"
+#include "BookListModel.h"
 #include "DataFile.h"
 #include "IOListController.h"
+#include "IOTableModel.h"
 #include "LocalizedText.h"
+#include "MainWindow.h"
 #include "MainWindowController.h"
 #include "PreferencesManager.h"
+#include "RunningInstance.h"
 #include "SearchFieldController.h"
 #include "SmartBook.h"
 #include "StatsBoxController.h"
@@ -14,7 +18,6 @@
 #include "UnixSignalWatcher.h"
 
 #include <QIcon>
-#include <QMainWindow>
 #include <QSessionManager>
 
 #include <csignal>
@@ -24,6 +27,7 @@ KeshApp::KeshApp(int& argc, char** argv)
     setOrganizationName(QStringLiteral("kesh"));
     setApplicationName(QStringLiteral("kesh"));
     setApplicationDisplayName(QStringLiteral("kesh"));
+    setApplicationVersion(QStringLiteral(KESH_VERSION));
     setDesktopFileName(QStringLiteral("kesh"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kesh.svg")));
     // Closing the main window goes through terminate(), which may keep kesh open.
@@ -33,20 +37,20 @@ KeshApp::KeshApp(int& argc, char** argv)
     // Before any library exists: a fresh one takes its main library's name from here.
     LocalizedText::setProvider([this](const QString& key) { return m_localizedStrings.text(key); });
 
-    m_signalWatcher = new UnixSignalWatcher({SIGTERM, SIGINT, SIGHUP}, this);
-    connect(m_signalWatcher, &UnixSignalWatcher::signalReceived, this, &KeshApp::terminate);
+    m_signalWatcher = std::make_unique<UnixSignalWatcher>(QList<int>{SIGTERM, SIGINT, SIGHUP});
+    connect(m_signalWatcher.get(), &UnixSignalWatcher::signalReceived, this, &KeshApp::terminate);
     connect(this, &QGuiApplication::commitDataRequest, this, &KeshApp::commitData);
     connect(this, &QCoreApplication::aboutToQuit, this, &KeshApp::lastChanceSave);
 }
 
 KeshApp::~KeshApp() {
-    // The window and its controllers go before the application they live in.
-    delete m_statsBoxController;
-    delete m_searchFieldController;
-    delete m_ioListController;
-    delete m_bookListController;
-    delete m_mainWindowController;
-    m_preferencesManager.reset();
+    // The window and its controllers go before the library they show.
+    m_statsBoxController.reset();
+    m_searchFieldController.reset();
+    m_ioListController.reset();
+    m_bookListController.reset();
+    m_mainWindowController.reset();
+    m_mainWindow.reset();
     m_dataRoot.reset();
     m_libraryFile.reset();
     LocalizedText::setProvider(nullptr);
@@ -58,6 +62,11 @@ KeshApp* KeshApp::instance() {
 
 bool KeshApp::init() {
     m_dataFilePath = DataFile::defaultPath();
+    // A second launch brings the running kesh to the front instead of saying the library is in use.
+    if (RunningInstance::askToShow(m_dataFilePath)) {
+        m_handedOver = true;
+        return false;
+    }
     m_libraryFile = std::make_unique<LibraryFile>(m_dataFilePath);
     m_dataRoot = m_libraryFile->open();
     if (!m_dataRoot) {
@@ -73,40 +82,71 @@ bool KeshApp::init() {
 
 void KeshApp::loadInterface() {
     m_preferencesManager = std::make_unique<PreferencesManager>();
-    m_mainWindowController = new MainWindowController(m_dataRoot, this);
-    m_bookListController = new BookListController(m_dataRoot, m_mainWindowController->bookListView(), this);
-    m_ioListController =
-        new IOListController(m_dataRoot, &m_commentSuggestion, m_mainWindowController->ioListView(), this);
-    m_searchFieldController = new SearchFieldController(m_mainWindowController->searchField(), this);
+    m_bookListModel = std::make_unique<BookListModel>(m_dataRoot);
+    m_ioTableModel = std::make_unique<IOTableModel>(m_dataRoot);
+    m_mainWindow = std::make_unique<MainWindow>(m_bookListModel.get(), m_ioTableModel.get());
+    // Widths and order first: the controllers then give the header each book's own sort order.
+    m_mainWindow->setFrame(m_preferencesManager->frameForName(mainWindowAutosaveName()));
+    m_mainWindow->setColumnState(m_preferencesManager->recordColumns());
+
+    m_mainWindowController = std::make_unique<MainWindowController>(m_mainWindow.get());
+    m_bookListController =
+        std::make_unique<BookListController>(m_dataRoot, m_bookListModel.get(), m_mainWindow->bookListView());
+    m_ioListController = std::make_unique<IOListController>(m_dataRoot, m_ioTableModel.get(),
+                                                            m_mainWindow->ioListView(), &m_commentSuggestion);
+    m_searchFieldController = std::make_unique<SearchFieldController>(m_mainWindow->searchField());
     m_statsBoxController =
-        new StatsBoxController(m_mainWindowController->txtIn(), m_mainWindowController->txtOut(),
-                               m_mainWindowController->txtTotal(), m_mainWindowController->txtNum(), this);
+        std::make_unique<StatsBoxController>(m_mainWindow->incomingsLabel(), m_mainWindow->outgoingsLabel(),
+                                             m_mainWindow->balanceLabel(), m_mainWindow->recordCountLabel());
     connectControllers();
-    m_mainWindowController->setFrame(m_preferencesManager->frameForName(mainWindowAutosaveName()));
-    awakeFromNib();
+    restoreInterface();
+
+    m_runningInstance = std::make_unique<RunningInstance>(m_dataFilePath);
+    connect(m_runningInstance.get(), &RunningInstance::showRequested, m_mainWindowController.get(),
+            &MainWindowController::bringToFront);
+    if (!m_runningInstance->listen()) {
+        qWarning("kesh: a second launch cannot reach this one: %s",
+                 qUtf8Printable(m_runningInstance->serverName(m_dataFilePath)));
+    }
+    showInterface();
 }
 
 void KeshApp::connectControllers() {
-    connect(m_bookListController, &BookListController::selectionChanged, this, &KeshApp::bookSelectionChanged);
-    connect(m_bookListController, &BookListController::dataNeedsReloading, this, &KeshApp::ioDataNeedsReloading);
-    connect(m_ioListController, &IOListController::dataNeedsReloading, this, &KeshApp::ioDataNeedsReloading);
-    connect(m_searchFieldController, &SearchFieldController::searchKeyChanged, this, &KeshApp::ioDataNeedsReloading);
-    connect(m_mainWindowController, &MainWindowController::bookAdded, m_bookListController,
-            &BookListController::showNewBook);
-    connect(m_mainWindowController, &MainWindowController::quitRequested, this, &KeshApp::terminate);
-    connect(m_mainWindowController, &MainWindowController::ioWindowToggled, this, &KeshApp::toggleIOWindow);
-    connect(m_mainWindowController, &MainWindowController::graphWindowToggled, this, &KeshApp::toggleGraphWindow);
+    connect(m_bookListController.get(), &BookListController::selectionChanged, this, &KeshApp::bookSelectionChanged);
+    connect(m_bookListController.get(), &BookListController::dataNeedsReloading, this, &KeshApp::ioDataNeedsReloading);
+    connect(m_bookListController.get(), &BookListController::deleteStateChanged, m_mainWindow.get(),
+            &MainWindow::setBookDeleteState);
+    connect(m_ioListController.get(), &IOListController::dataNeedsReloading, this, &KeshApp::ioDataNeedsReloading);
+    connect(m_ioListController.get(), &IOListController::deleteStateChanged, m_mainWindow.get(),
+            &MainWindow::setRecordDeleteState);
+    connect(m_searchFieldController.get(), &SearchFieldController::searchKeyChanged, this,
+            &KeshApp::ioDataNeedsReloading);
+    connect(m_mainWindowController.get(), &MainWindowController::dumbBookCreated, m_bookListController.get(),
+            &BookListController::addDumbBook);
+    connect(m_mainWindow.get(), &MainWindow::quitRequested, this, &KeshApp::terminate);
+    connect(m_mainWindow.get(), &MainWindow::ioWindowToggled, this, &KeshApp::toggleIOWindow);
+    connect(m_mainWindow.get(), &MainWindow::graphWindowToggled, this, &KeshApp::toggleGraphWindow);
+    connect(m_mainWindow.get(), &MainWindow::importLegacyLibraryRequested, this, &KeshApp::importLegacyLibrary);
+    // What the controllers announced while they were made reached nobody yet.
+    m_bookListController->announceDeleteState();
+    m_ioListController->setBook(m_bookListController->selectedBook());
 }
 
-void KeshApp::awakeFromNib() {
+void KeshApp::restoreInterface() {
+    const BookPtr remembered = m_preferencesManager->selectedBook(*m_dataRoot);
+    if (remembered) {
+        m_bookListController->selectBook(remembered);
+    }
+}
+
+void KeshApp::showInterface() {
     if (m_preferencesManager->boolForKey(PreferencesManager::ioWindowOpenKey())) {
         toggleIOWindow();
     }
     if (m_preferencesManager->boolForKey(PreferencesManager::graphWindowOpenKey())) {
         toggleGraphWindow();
     }
-    m_mainWindowController->makeKeyAndOrderFront();
-    m_ioListController->setBook(m_bookListController->selectedBook());
+    m_mainWindowController->bringToFront();
     ioDataNeedsReloading();
 }
 
@@ -143,6 +183,11 @@ void KeshApp::toggleGraphWindow() {
     // There is no graph window: the button and "GraphWindowOpen" only hold its place.
 }
 
+void KeshApp::importLegacyLibrary() {
+    // Hook for the legacy import: it runs here, and enables its menu item
+    // (MainWindow::importLegacyLibraryAction()) once it does; until then the item stays disabled.
+}
+
 void KeshApp::complain(int errorNumber) {
     const QString title = getLocalizedStringWithKeyPrefixAndId(QStringLiteral("ErrorTitle"), errorNumber);
     const QString content = getLocalizedStringWithKeyPrefixAndId(QStringLiteral("ErrorContent"), errorNumber);
@@ -158,20 +203,23 @@ QString KeshApp::getLocalizedStringWithKeyPrefixAndId(const QString& prefix, int
     return getLocalizedStringWithKey(prefix + QString::number(id));
 }
 
-void KeshApp::saveFrames() {
-    if (m_preferencesManager && m_mainWindowController) {
-        m_preferencesManager->setFrame(m_mainWindowController->frame(), mainWindowAutosaveName());
-        m_preferencesManager->sync();
+void KeshApp::saveInterface() {
+    if (!m_preferencesManager || !m_mainWindow) {
+        return;
     }
+    m_preferencesManager->setFrame(m_mainWindow->frame(), mainWindowAutosaveName());
+    m_preferencesManager->setRecordColumns(m_mainWindow->columnState());
+    const BookPtr selected = m_bookListController->selectedBook();
+    m_preferencesManager->setSelectedBook(m_bookListController->rowOfBook(selected.get()), selected->bookName());
+    m_preferencesManager->sync();
 }
 
 LibraryFile::SaveResult KeshApp::save(LibraryFile::OnFailure onFailure) {
     if (!m_dataRoot) {
         return LibraryFile::SaveResult::NotSaved;
     }
-    saveFrames();
-    QWidget* parent = m_mainWindowController ? m_mainWindowController->mainWindow() : nullptr;
-    return m_libraryFile->save(*m_dataRoot, parent, onFailure);
+    saveInterface();
+    return m_libraryFile->save(*m_dataRoot, m_mainWindow.get(), onFailure);
 }
 
 bool KeshApp::terminate() {

@@ -10,10 +10,14 @@
 #include <memory>
 
 class BookListController;
+class BookListModel;
 class IOListController;
+class IOTableModel;
+class MainWindow;
 class MainWindowController;
 class PreferencesManager;
 class QSessionManager;
+class RunningInstance;
 class SearchFieldController;
 class StatsBoxController;
 class UnixSignalWatcher;
@@ -33,10 +37,13 @@ public:
     // Frame of the main window in the preferences.
     static QString mainWindowAutosaveName() { return QStringLiteral("MainWindow"); }
 
-    // Start-up before any window: takes the library's lock, reads the library
-    // (or makes a fresh one; nothing is written yet) and fills the comment
-    // suggestions. False when kesh must not run; the user has been told why.
+    // Start-up before any window: hands over to a kesh already running on the
+    // library, or takes the library's lock, reads the library (or makes a
+    // fresh one; nothing is written yet) and fills the comment suggestions.
+    // False when this kesh must not run: the user has been told why, or the
+    // running kesh has come to the front (handedOver()).
     bool init();
+    bool handedOver() const { return m_handedOver; }
     // Builds the main window and its controllers, connects them, restores the
     // windows from the preferences, shows the main window and runs the first reload.
     void loadInterface();
@@ -46,11 +53,13 @@ public:
     const QString& dataFilePath() const { return m_dataFilePath; }
 
     PreferencesManager* preferencesManager() const { return m_preferencesManager.get(); }
-    MainWindowController* mainWindowController() const { return m_mainWindowController; }
-    BookListController* bookListController() const { return m_bookListController; }
-    IOListController* ioListController() const { return m_ioListController; }
-    SearchFieldController* searchFieldController() const { return m_searchFieldController; }
-    StatsBoxController* statsBoxController() const { return m_statsBoxController; }
+    MainWindow* mainWindow() const { return m_mainWindow.get(); }
+    MainWindowController* mainWindowController() const { return m_mainWindowController.get(); }
+    BookListController* bookListController() const { return m_bookListController.get(); }
+    IOListController* ioListController() const { return m_ioListController.get(); }
+    SearchFieldController* searchFieldController() const { return m_searchFieldController.get(); }
+    StatsBoxController* statsBoxController() const { return m_statsBoxController.get(); }
+    RunningInstance* runningInstance() const { return m_runningInstance.get(); }
 
     // Beeps and shows alert n, titled "ErrorTitle<n>" with the text "ErrorContent<n>".
     void complain(int errorNumber);
@@ -71,14 +80,17 @@ public:
     void ioDataNeedsReloading();
     void toggleIOWindow();
     void toggleGraphWindow();
+    // File › Import Legacy Library…: the slot the legacy import plugs into.
+    void importLegacyLibrary();
 
 private:
     void connectControllers();
-    void awakeFromNib();
+    void restoreInterface();
+    void showInterface();
     void bookSelectionChanged();
     // The keyword window's search keywords; none until that window exists.
     KeywordList searchKeywords() const;
-    void saveFrames();
+    void saveInterface();
     void commitData(QSessionManager& manager);
     void lastChanceSave();
 
@@ -88,14 +100,21 @@ private:
     DataRootPtr m_dataRoot;
     TextSuggestion m_commentSuggestion;
 
+    // Torn down from the bottom up: controllers, then the window, then the models it shows.
     std::unique_ptr<PreferencesManager> m_preferencesManager;
-    MainWindowController* m_mainWindowController = nullptr;
-    BookListController* m_bookListController = nullptr;
-    IOListController* m_ioListController = nullptr;
-    SearchFieldController* m_searchFieldController = nullptr;
-    StatsBoxController* m_statsBoxController = nullptr;
-    UnixSignalWatcher* m_signalWatcher = nullptr;
+    std::unique_ptr<BookListModel> m_bookListModel;
+    std::unique_ptr<IOTableModel> m_ioTableModel;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<MainWindowController> m_mainWindowController;
+    std::unique_ptr<BookListController> m_bookListController;
+    std::unique_ptr<IOListController> m_ioListController;
+    std::unique_ptr<SearchFieldController> m_searchFieldController;
+    std::unique_ptr<StatsBoxController> m_statsBoxController;
+    std::unique_ptr<RunningInstance> m_runningInstance;
+    std::unique_ptr<UnixSignalWatcher> m_signalWatcher;
 
+    // Another kesh runs on the library and was asked to come to the front.
+    bool m_handedOver = false;
     // A quit is asking the user about a failed save.
     bool m_terminating = false;
     // The library was written for the end of the run (or the user let it go).

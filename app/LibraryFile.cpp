@@ -10,10 +10,6 @@
 #include <QLocale>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("LibraryFile", text);
-}
-
 QString shownPath(const QString& path) {
     return QDir::toNativeSeparators(path);
 }

@@ -3,6 +3,7 @@
 #include "DataFileLock.h"
 #include "DataRoot.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 
@@ -13,6 +14,8 @@ class QWidget;
 // file is damaged) and writing it when kesh ends (with a say for the user when
 // that fails). Asks the user through alerts where a choice is theirs.
 class LibraryFile {
+    Q_DECLARE_TR_FUNCTIONS(LibraryFile)
+
 public:
     enum class SaveResult { Saved, NotSaved, Cancelled };
     // What a failed save lets the user do.

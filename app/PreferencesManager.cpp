@@ -9,6 +9,10 @@ namespace {
 QString frameKey(const QString& autosaveName) {
     return QStringLiteral("WindowFrames/") + autosaveName;
 }
+
+const QString selectedBookIndexKey = QStringLiteral("SelectedBook/Index");
+const QString selectedBookNameKey = QStringLiteral("SelectedBook/Name");
+const QString recordColumnsKey = QStringLiteral("RecordTable/Columns");
 } // namespace
 
 PreferencesManager::PreferencesManager() {
@@ -63,4 +67,36 @@ void PreferencesManager::setFrame(const QByteArray& frame, const QString& autosa
 
 void PreferencesManager::sync() {
     m_pref.sync();
+}
+
+BookPtr PreferencesManager::selectedBook(const DataRoot& root) const {
+    if (!m_pref.contains(selectedBookNameKey)) {
+        return nullptr;
+    }
+    const QString name = m_pref.value(selectedBookNameKey).toString();
+    bool known = false;
+    const qulonglong index = m_pref.value(selectedBookIndexKey).toULongLong(&known);
+    if (known && index < root.bookCount() && root.bookAtIndex(std::size_t(index))->bookName() == name) {
+        return root.bookAtIndex(std::size_t(index));
+    }
+    // Books before it came or went: the name still finds it.
+    for (std::size_t i = 0; i < root.bookCount(); ++i) {
+        if (root.bookAtIndex(i)->bookName() == name) {
+            return root.bookAtIndex(i);
+        }
+    }
+    return nullptr;
+}
+
+void PreferencesManager::setSelectedBook(std::size_t index, const QString& name) {
+    m_pref.setValue(selectedBookIndexKey, qulonglong(index));
+    m_pref.setValue(selectedBookNameKey, name);
+}
+
+QByteArray PreferencesManager::recordColumns() const {
+    return m_pref.value(recordColumnsKey).toByteArray();
+}
+
+void PreferencesManager::setRecordColumns(const QByteArray& state) {
+    m_pref.setValue(recordColumnsKey, state);
 }

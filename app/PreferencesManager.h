@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataRoot.h"
+
 #include <QColor>
 #include <QSettings>
 #include <QVariant>
@@ -28,6 +30,14 @@ public:
     // A window's frame, under the window's autosave name.
     QByteArray frameForName(const QString& autosaveName) const;
     void setFrame(const QByteArray& frame, const QString& autosaveName);
+
+    // The book selected when kesh last ended: the one at the same place
+    // with the same name, or the first of that name; none when it is gone.
+    BookPtr selectedBook(const DataRoot& root) const;
+    void setSelectedBook(std::size_t index, const QString& name);
+    // Widths and order of the record table's columns.
+    QByteArray recordColumns() const;
+    void setRecordColumns(const QByteArray& state);
 
     // Writes what is pending to disk.
     void sync();

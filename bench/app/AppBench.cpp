@@ -2,7 +2,7 @@
 #include "CustomTableView.h"
 #include "DataFile.h"
 #include "KeshApp.h"
-#include "MainWindowController.h"
+#include "MainWindow.h"
 #include "SyntheticLibrary.h"
 
 #include <QCoreApplication>
@@ -43,7 +43,7 @@ struct Launch {
         state.SkipWithError("kesh did not start");
         return false;
     }
-    QMainWindow* window() const { return app->mainWindowController()->mainWindow(); }
+    QMainWindow* window() const { return app->mainWindow(); }
     // Until the window is on screen and every pixel of it drawn.
     void paint() const {
         while (!window()->windowHandle() || !window()->windowHandle()->isExposed()) {
@@ -112,7 +112,7 @@ void BM_SelectBook(benchmark::State& state) {
         return;
     }
     launch.paint();
-    CustomTableView* books = launch.app->mainWindowController()->bookListView();
+    CustomTableView* books = launch.app->mainWindow()->bookListView();
     BookListController* controller = launch.app->bookListController();
     const int plainRow = int(controller->rowOfBook(launch.app->dataRoot()->dumbBooks().front().get()));
     for (auto _ : state) {
@@ -120,7 +120,7 @@ void BM_SelectBook(benchmark::State& state) {
         books->selectRow(plainRow);
         state.ResumeTiming();
         books->selectRow(0);
-        benchmark::DoNotOptimize(launch.app->mainWindowController()->txtNum()->text());
+        benchmark::DoNotOptimize(launch.app->mainWindow()->recordCountLabel()->text());
     }
     state.counters["records"] = double(launch.app->dataRoot()->mainLibrary()->count());
 }

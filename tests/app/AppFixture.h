@@ -3,7 +3,7 @@
 #include "AlertAnswers.h"
 #include "DataFile.h"
 #include "KeshApp.h"
-#include "MainWindowController.h"
+#include "MainWindow.h"
 #include "SampleRecords.h"
 #include "TestEnvironment.h"
 
@@ -67,7 +67,7 @@ protected:
     }
 
     template <typename T> T* find(const char* name) const {
-        return app->mainWindowController()->mainWindow()->findChild<T*>(QString::fromLatin1(name));
+        return app->mainWindow()->findChild<T*>(QString::fromLatin1(name));
     }
 
     int argc = 1;

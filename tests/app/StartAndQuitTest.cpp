@@ -2,11 +2,16 @@
 #include "AppFixture.h"
 #include "DataFileLock.h"
 #include "LocalizedStrings.h"
+#include "RecordTableView.h"
+#include "RunningInstance.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocalServer>
 #include <QMainWindow>
+#include <QProcess>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
 
@@ -31,7 +36,10 @@ TEST_F(StartAndQuit, aFirstLaunchStartsFreshAndWritesTheLibraryOnlyWhenQuitting)
     EXPECT_TRUE(app->commentSuggestion().array().isEmpty());
 
     app->loadInterface();
-    EXPECT_TRUE(app->mainWindowController()->mainWindow()->isVisible());
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+    // The empty table says how records get in.
+    EXPECT_TRUE(
+        find<RecordTableView>("ioListView")->placeholderText().contains(QStringLiteral("Import Legacy Library")));
     EXPECT_FALSE(QFileInfo::exists(dataPath()));
     // Nothing changed, and still the library is written.
     ASSERT_TRUE(quit());
@@ -52,7 +60,7 @@ TEST_F(StartAndQuit, theLibraryIsReadAndEachCommentIsSuggestedOnceInLibraryOrder
     EXPECT_EQ(app->dataRoot()->mainLibrary()->count(), 5u);
     EXPECT_EQ(app->commentSuggestion().array(),
               (QStringList{QStringLiteral("lunch"), QStringLiteral("rent"), QStringLiteral("Lunch")}));
-    EXPECT_EQ(find<QLabel>("txtNum")->text(), QStringLiteral("5 records"));
+    EXPECT_EQ(find<QLabel>("recordCountLabel")->text(), QStringLiteral("5 records"));
 }
 
 TEST_F(StartAndQuit, anUnreadableLibraryIsNeitherReplacedNorMovedWithoutABackup) {
@@ -97,6 +105,39 @@ TEST_F(StartAndQuit, aReadableBackupTakesOverAndTheDamagedFileIsKeptAside) {
     EXPECT_EQ(readBytes(asidePath), damaged);
 }
 
+TEST_F(StartAndQuit, aSecondLaunchBringsTheRunningKeshToTheFrontAndEndsQuietly) {
+    ASSERT_TRUE(launch());
+    app->mainWindow()->showMinimized();
+    QSignalSpy requests(app->runningInstance(), &RunningInstance::showRequested);
+
+    // The real program, in the same home: an alert there would hang it, so it is given a deadline.
+    QProcess second;
+    second.start(QStringLiteral(KESH_BINARY), {});
+    ASSERT_TRUE(second.waitForStarted());
+    const bool ended = QTest::qWaitFor([&second] { return second.state() == QProcess::NotRunning; }, 20000);
+    if (!ended) {
+        second.kill();
+        second.waitForFinished();
+    }
+    ASSERT_TRUE(ended) << "the second kesh did not end";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(requests.count(), 1);
+    EXPECT_FALSE(app->mainWindow()->isMinimized());
+    // It neither read nor wrote the library.
+    EXPECT_FALSE(QFileInfo::exists(dataPath()));
+}
+
+TEST_F(StartAndQuit, aSocketLeftByAKeshThatCrashedDoesNotStopTheNextOne) {
+    const QString name = RunningInstance::serverName(dataPath());
+    {
+        QFile leftOver(name);
+        ASSERT_TRUE(leftOver.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(launch());
+    EXPECT_TRUE(app->runningInstance()->isListening());
+}
+
 TEST_F(StartAndQuit, aLibraryInUseIsLeftAlone) {
     writeLibrary(*library());
     const QByteArray before = readBytes();
@@ -136,7 +177,7 @@ TEST_F(FailedSave, theUserMayStayTryAgainOrQuitKnowingWhatIsLost) {
         EXPECT_EQ(buttons, (QStringList{QStringLiteral("Don’t Quit"), QStringLiteral("Quit Without Saving"),
                                         QStringLiteral("Try Again")}));
     }
-    EXPECT_TRUE(app->mainWindowController()->mainWindow()->isVisible());
+    EXPECT_TRUE(app->mainWindow()->isVisible());
     {
         // The second attempt finds the way clear.
         AlertAnswers user({QStringLiteral("Try Again")}, [] { unblockTheLibrary(); });
@@ -162,7 +203,7 @@ TEST_F(FailedSave, quittingWithoutSavingEndsTheRunAndWritesNothing) {
 TEST_F(StartAndQuit, closingTheMainWindowSavesLikeTheQuitCommand) {
     ASSERT_TRUE(launch());
     app->dataRoot()->mainLibrary()->addObject(sampleRecord("3", QDate(2024, 2, 2), QStringLiteral("closing")));
-    app->mainWindowController()->mainWindow()->close();
+    app->mainWindow()->close();
     ASSERT_TRUE(readLibrary());
     EXPECT_EQ(readLibrary()->mainLibrary()->count(), 1u);
 }
@@ -214,7 +255,7 @@ TEST_F(StartAndQuit, textsAreLookedUpByKeyAndByPrefixAndNumber) {
     QTranslator window;
     ASSERT_TRUE(window.load(QLocale(QStringLiteral("ja_JP")), QStringLiteral("kesh_ui"), QStringLiteral("_"),
                             QStringLiteral(":/i18n")));
-    EXPECT_FALSE(window.translate("MainWindowController", "&Quit").isEmpty());
+    EXPECT_FALSE(window.translate("IOTableModel", "Amount").isEmpty());
 }
 
 } // namespace

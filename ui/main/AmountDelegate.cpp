@@ -1,8 +1,27 @@
 #include "AmountDelegate.h"
 
+#include "Alert.h"
+
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QFocusEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
+#include <QToolTip>
+
+namespace {
+const char* const originalTextProperty = "originalText";
+
+QStyle* styleOf(const QStyleOptionViewItem& option) {
+    return option.widget ? option.widget->style() : QApplication::style();
+}
+} // namespace
+
+AmountDelegate::AmountDelegate(QObject* parent)
+    : QStyledItemDelegate(parent) {}
 
 QWidget* AmountDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
     auto* editor = new QLineEdit(parent);
@@ -13,23 +32,120 @@ QWidget* AmountDelegate::createEditor(QWidget* parent, const QStyleOptionViewIte
 }
 
 void AmountDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
-    static_cast<QLineEdit*>(editor)->setText(index.data(Qt::EditRole).toString());
+    const QString text = index.data(Qt::EditRole).toString();
+    editor->setProperty(originalTextProperty, text);
+    static_cast<QLineEdit*>(editor)->setText(text);
 }
 
 void AmountDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
     const QString text = static_cast<QLineEdit*>(editor)->text();
     // An untouched cell stores nothing, so an absent amount stays absent.
-    if (text != index.data(Qt::EditRole).toString()) {
+    if (text != editor->property(originalTextProperty).toString()) {
         model->setData(index, text, Qt::EditRole);
     }
 }
 
+bool AmountDelegate::isAcceptable(const QLineEdit* editor) const {
+    return editor->text() == editor->property(originalTextProperty).toString() ||
+           m_format.parseAmount(editor->text(), nullptr).has_value();
+}
+
+void AmountDelegate::refuse(const QPointer<QLineEdit>& editor, QWidget* window, const QString& text) {
+    QString why;
+    m_format.parseAmount(text, &why);
+    m_refusing = true;
+    Alert::inform(window, QStringLiteral("amountRefusedAlert"), Alert::Icon::Warning, tr("The amount was not changed."),
+                  why);
+    m_refusing = false;
+    if (editor) {
+        editor->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool AmountDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* editor = qobject_cast<QLineEdit*>(object);
+    if (!editor) {
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            if (!isAcceptable(editor)) {
+                refuse(editor, editor->window(), editor->text());
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+    } else if (event->type() == QEvent::FocusOut && (m_refusing || !isAcceptable(editor))) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // The alert itself, another window or a menu took the keyboard: the editor waits as it is.
+        if (!m_refusing && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            // After the click that moved the focus has been handled, never inside it.
+            // Said even when the editor is gone by then, so a typed amount never vanishes unnoticed.
+            QPointer<QLineEdit> later(editor);
+            QPointer<QWidget> window(editor->window());
+            const QString text = editor->text();
+            QMetaObject::invokeMethod(
+                this, [this, later, window, text] { refuse(later, window, text); }, Qt::QueuedConnection);
+        }
+        // The editor still hears of it; only the commit and the closing are held back.
+        return false;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+}
+
+QStyleOptionViewItem AmountDelegate::cellOption(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    // Right-aligned figures keep a gap to the next column.
+    cell.rect.adjust(0, 0, -cell.fontMetrics.averageCharWidth(), 0);
+    return cell;
+}
+
+bool AmountDelegate::fits(const QString& text, const QStyleOptionViewItem& cell) const {
+    const int margin = styleOf(cell)->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, cell.widget) + 1;
+    return cell.fontMetrics.horizontalAdvance(text) <= cell.rect.width() - 2 * margin;
+}
+
+QString AmountDelegate::fittedText(const QStyleOptionViewItem& cell, const QModelIndex& index) const {
+    if (fits(cell.text, cell)) {
+        return cell.text;
+    }
+    const std::optional<Amount> amount = m_format.parseAmount(index.data(Qt::EditRole).toString(), nullptr);
+    return amount ? m_format.formatAmountShort(*amount) : cell.text;
+}
+
+QString AmountDelegate::shownText(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return fittedText(cellOption(option, index), index);
+}
+
 void AmountDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    QStyle* style = styleOf(option);
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
     // The cell's background spans the whole cell; only the text moves in.
-    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &opt, painter, option.widget);
-    opt.rect.adjust(0, 0, -opt.fontMetrics.averageCharWidth(), 0);
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, option.widget);
+    const QString text = cell.text;
+    cell.text.clear();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, option.widget);
+    cell.text = text;
+    cell.rect.adjust(0, 0, -cell.fontMetrics.averageCharWidth(), 0);
+    cell.text = fittedText(cell, index);
+    style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, option.widget);
+}
+
+bool AmountDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) {
+    if (event && view && event->type() == QEvent::ToolTip) {
+        const QStyleOptionViewItem cell = cellOption(option, index);
+        if (!fits(cell.text, cell)) {
+            QToolTip::showText(event->globalPos(), cell.text, view->viewport(), option.rect);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
 }

@@ -1,18 +1,43 @@
 #pragma once
 
+#include "LedgerFormat.h"
+
+#include <QPointer>
 #include <QStyledItemDelegate>
 
-// Edits an amount as text in the user's notation; the model reads it and
-// refuses what is not an amount. Right-aligned figures keep a gap to the
-// next column.
+class QLineEdit;
+
+// Edits an amount as text in the user's notation. A text that is no amount
+// is never committed: the user is told why and the editor stays open with
+// what was typed. Right-aligned figures keep a gap to the next column; an
+// amount too wide for its cell shows its size, and the whole of it in a tooltip.
 class AmountDelegate : public QStyledItemDelegate {
     Q_OBJECT
 
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit AmountDelegate(QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+    // What a cell of this size shows: the amount, or its size when the amount does not fit.
+    QString shownText(const QStyleOptionViewItem& option, const QModelIndex& index) const;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    QStyleOptionViewItem cellOption(const QStyleOptionViewItem& option, const QModelIndex& index) const;
+    bool fits(const QString& text, const QStyleOptionViewItem& cell) const;
+    QString fittedText(const QStyleOptionViewItem& cell, const QModelIndex& index) const;
+    bool isAcceptable(const QLineEdit* editor) const;
+    // Tells the user why the text is no amount, then gives the editor back.
+    void refuse(const QPointer<QLineEdit>& editor, QWidget* window, const QString& text);
+
+    LedgerFormat m_format;
+    bool m_refusing = false;
 };

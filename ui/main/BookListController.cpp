@@ -2,36 +2,25 @@
 
 #include "CustomTableView.h"
 
-#include <QHeaderView>
+#include <QApplication>
 #include <QItemSelectionModel>
 #include <QMetaObject>
 
-BookListController::BookListController(DataRootPtr root, CustomTableView* bookListView, QObject* parent)
+BookListController::BookListController(DataRootPtr root, BookListModel* model, CustomTableView* bookListView,
+                                       QObject* parent)
     : QObject(parent)
     , m_root(std::move(root))
-    , m_view(bookListView)
-    , m_model(new BookListModel(m_root, this)) {
-    m_view->setModel(m_model);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::SelectedClicked);
-    m_view->setDragEnabled(true);
-    m_view->setAcceptDrops(true);
-    m_view->setDropIndicatorShown(true);
-    m_view->setDragDropMode(QAbstractItemView::DragDrop);
-    m_view->setDefaultDropAction(Qt::CopyAction);
-    // A drop lands on the row under the pointer; there is nothing between rows.
-    m_view->setDragDropOverwriteMode(true);
-
+    , m_model(model)
+    , m_view(bookListView) {
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &BookListController::tableViewSelectionDidChange);
+            &BookListController::onSelectionChanged);
     connect(m_view, &CustomTableView::deleteRowsRequested, this, &BookListController::deleteSelectedBook);
-    connect(m_model, &BookListModel::bookRenamed, this, &BookListController::bookRenamed);
+    connect(m_model, &BookListModel::bookRenamed, this, &BookListController::sortAfterRename);
     connect(m_model, &BookListModel::recordsDropped, this, &BookListController::recordsDropped);
 
     m_selectedBook = m_root->mainLibrary();
     selectRow(0);
+    announceDeleteState();
 }
 
 void BookListController::selectRow(int row) {
@@ -42,7 +31,7 @@ void BookListController::selectRow(int row) {
     m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
-void BookListController::tableViewSelectionDidChange() {
+void BookListController::onSelectionChanged() {
     const QModelIndexList rows = m_view->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
         // A click into the empty part of the list, or a reload: the list never goes without a book.
@@ -56,25 +45,43 @@ void BookListController::tableViewSelectionDidChange() {
         return;
     }
     m_selectedBook = book;
+    announceDeleteState();
     emit selectionChanged();
 }
 
-bool BookListController::reloadRows() {
-    const BookPtr before = m_selectedBook;
-    m_model->reload();
+void BookListController::announceDeleteState() {
+    if (m_selectedBook == m_root->mainLibrary()) {
+        emit deleteStateChanged(false, tr("The library holds every record and cannot be deleted."));
+    } else {
+        emit deleteStateChanged(
+            true, tr("Deletes the book “%1”. Its records stay in the library.").arg(m_selectedBook->bookName()));
+    }
+}
+
+void BookListController::restoreSelection(const BookPtr& before) {
     const std::size_t row = rowOfBook(before.get());
     if (row != BookListModel::notFound) {
         selectRow(int(row));
         m_selectedRow = int(row);
-        return false;
+        return;
     }
     // The selected book is gone: the row that took its place (or the last one) is selected.
     selectRow(qMin(m_selectedRow, m_model->rowCount() - 1));
-    return m_selectedBook != before;
 }
 
 void BookListController::reloadData() {
-    reloadRows();
+    const BookPtr before = m_selectedBook;
+    m_model->reload();
+    restoreSelection(before);
+    // A renamed book is named in what Delete would do.
+    announceDeleteState();
+}
+
+void BookListController::selectBook(const BookPtr& book) {
+    const std::size_t row = rowOfBook(book.get());
+    if (row != BookListModel::notFound) {
+        selectRow(int(row));
+    }
 }
 
 void BookListController::editBook(const BookPtr& book) {
@@ -87,26 +94,33 @@ void BookListController::editBook(const BookPtr& book) {
     m_view->edit(m_model->index(int(row), 0));
 }
 
-void BookListController::showNewBook(const BookPtr& book) {
-    reloadData();
+void BookListController::addDumbBook(const BookPtr& book) {
+    m_model->addDumbBook(book);
     editBook(book);
 }
 
 void BookListController::deleteSelectedBook() {
     const BookPtr book = m_selectedBook;
-    if (book && book != m_root->mainLibrary()) {
-        m_root->deleteBook(book.get());
+    if (!book || book == m_root->mainLibrary()) {
+        QApplication::beep();
+        return;
     }
-    // Even with nothing deleted the selection starts afresh, as after any deletion.
-    if (!reloadRows()) {
-        emit selectionChanged();
-    }
+    m_model->deleteBook(book);
+    // The row that takes its place is selected, and the window follows it.
+    restoreSelection(book);
 }
 
-void BookListController::bookRenamed() {
-    m_root->sortLists();
+void BookListController::sortAfterRename() {
     // Later: the editor that committed the name is still closing.
-    QMetaObject::invokeMethod(this, &BookListController::reloadData, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const BookPtr selected = m_selectedBook;
+            m_model->sortBooks();
+            restoreSelection(selected);
+            announceDeleteState();
+        },
+        Qt::QueuedConnection);
 }
 
 void BookListController::recordsDropped(const BookPtr& book) {

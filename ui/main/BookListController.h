@@ -13,40 +13,44 @@ class BookListController : public QObject {
     Q_OBJECT
 
 public:
-    BookListController(DataRootPtr root, CustomTableView* bookListView, QObject* parent = nullptr);
-
-    CustomTableView* bookListView() const { return m_view; }
-    BookListModel* model() const { return m_model; }
+    BookListController(DataRootPtr root, BookListModel* model, CustomTableView* bookListView,
+                       QObject* parent = nullptr);
 
     // Reads every row again; the selected book stays selected where it still exists.
     void reloadData();
     BookPtr bookAtRow(int row) const { return m_model->bookAtRow(row); }
     std::size_t rowOfBook(const Book* book) const { return m_model->rowOfBook(book); }
     BookPtr selectedBook() const { return m_selectedBook; }
+    // Selects the book's row; nothing happens for a book the library does not list.
+    void selectBook(const BookPtr& book);
     // Selects the book and opens its name for typing.
     void editBook(const BookPtr& book);
-    // A new book was added to the library: list it, select it, open its name.
-    void showNewBook(const BookPtr& book);
-    // Deletes the selected book, unless it is the main library; no confirmation.
+    // Adds a new plain book to the library, selected and with its name open for typing.
+    void addDumbBook(const BookPtr& book);
+    // Deletes the selected book without asking; the main library cannot be deleted.
     void deleteSelectedBook();
+    // Says what Delete would do with the selected book (deleteStateChanged).
+    void announceDeleteState();
 
 signals:
     // Another book is selected (or the selection was asked to start afresh).
     void selectionChanged();
     // Records were dropped onto the selected book.
     void dataNeedsReloading();
+    // Whether the selected book can be deleted, and what Delete would do or why it cannot.
+    void deleteStateChanged(bool enabled, const QString& toolTip);
 
 private:
     void selectRow(int row);
-    void tableViewSelectionDidChange();
-    // Returns whether the selected book changed.
-    bool reloadRows();
-    void bookRenamed();
+    void onSelectionChanged();
+    // After the rows were read again: the book that was selected, or the row that took its place.
+    void restoreSelection(const BookPtr& before);
+    void sortAfterRename();
     void recordsDropped(const BookPtr& book);
 
     DataRootPtr m_root;
-    CustomTableView* m_view;
     BookListModel* m_model;
+    CustomTableView* m_view;
     BookPtr m_selectedBook;
     int m_selectedRow = 0;
 };

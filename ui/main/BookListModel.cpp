@@ -22,6 +22,27 @@ void BookListModel::reload() {
     endResetModel();
 }
 
+void BookListModel::addDumbBook(const BookPtr& book) {
+    beginResetModel();
+    m_root->addDumbBook(book);
+    endResetModel();
+}
+
+void BookListModel::deleteBook(const BookPtr& book) {
+    if (!book || book == m_root->mainLibrary()) {
+        return;
+    }
+    beginResetModel();
+    m_root->deleteBook(book.get());
+    endResetModel();
+}
+
+void BookListModel::sortBooks() {
+    beginResetModel();
+    m_root->sortLists();
+    endResetModel();
+}
+
 int BookListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : int(m_root->bookCount());
 }

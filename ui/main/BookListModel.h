@@ -23,6 +23,12 @@ public:
     std::size_t rowOfBook(const Book* book) const;
     // The root's lists changed: every row is read again.
     void reload();
+    // Adds a plain book; it takes its place by name.
+    void addDumbBook(const BookPtr& book);
+    // Removes a smart or plain book from the library; never the main library.
+    void deleteBook(const BookPtr& book);
+    // Puts the books back in name order after a rename.
+    void sortBooks();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -39,7 +45,7 @@ public:
     Qt::DropActions supportedDropActions() const override;
 
 signals:
-    // A book got a new name; the lists are re-sorted and the rows reloaded.
+    // A book got a new name; its place in the list is now out of date.
     void bookRenamed(const BookPtr& book);
     // Records were added to this book by a drop.
     void recordsDropped(const BookPtr& book);

@@ -57,8 +57,10 @@ bool CheckBoxDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, con
         break;
     }
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Space && key != Qt::Key_Select) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        // Ctrl+Space toggles the row's selection, not its box.
+        const bool plain = (press->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (!plain || (press->key() != Qt::Key_Space && press->key() != Qt::Key_Select)) {
             return false;
         }
         break;

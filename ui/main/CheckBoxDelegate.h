@@ -3,7 +3,7 @@
 #include <QStyledItemDelegate>
 
 // A check box alone in the middle of its cell, toggled by a click on it or
-// by the space bar.
+// by the space bar alone.
 class CheckBoxDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

@@ -1,84 +1,37 @@
 #include "IOListController.h"
 
-#include "Alert.h"
-#include "AmountDelegate.h"
-#include "CheckBoxDelegate.h"
-#include "CustomTableView.h"
-#include "DateDelegate.h"
-#include "SmartBook.h"
+#include "RecordTableView.h"
 #include "TextSuggestion.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMetaObject>
 
-IOListController::IOListController(DataRootPtr root, TextSuggestion* commentSuggestion, CustomTableView* ioListView,
-                                   QObject* parent)
+IOListController::IOListController(DataRootPtr root, IOTableModel* model, RecordTableView* ioListView,
+                                   TextSuggestion* commentSuggestion, QObject* parent)
     : QObject(parent)
     , m_root(std::move(root))
-    , m_commentSuggestion(commentSuggestion)
+    , m_model(model)
     , m_view(ioListView)
-    , m_model(new IOTableModel(m_root, this)) {
-    m_view->setModel(m_model);
-    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::SelectedClicked);
-    m_view->setDragEnabled(true);
-    m_view->setAcceptDrops(true);
-    m_view->setDropIndicatorShown(false);
-    m_view->setDragDropMode(QAbstractItemView::DragDrop);
-    m_view->setDefaultDropAction(Qt::CopyAction);
-    m_view->setDragDropOverwriteMode(true);
-    m_view->setItemDelegateForColumn(IOTableModel::DateColumn,
-                                     new DateDelegate(m_model->format().dateFormat(), m_view));
-    m_view->setItemDelegateForColumn(IOTableModel::AmountColumn, new AmountDelegate(m_view));
-    m_view->setItemDelegateForColumn(IOTableModel::IncludeInStatsColumn, new CheckBoxDelegate(m_view));
-    setUpColumns();
-
-    QHeaderView* header = m_view->horizontalHeader();
-    header->setSectionsClickable(true);
-    header->setSortIndicatorShown(true);
-    connect(header, &QHeaderView::sortIndicatorChanged, this, &IOListController::sortIndicatorChanged);
-    connect(m_view, &CustomTableView::deleteRowsRequested, this, &IOListController::deleteRows);
+    , m_commentSuggestion(commentSuggestion) {
+    connect(m_view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &IOListController::onSortIndicatorChanged);
+    connect(m_view, &RecordTableView::deleteRowsRequested, this, &IOListController::deleteRows);
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &IOListController::tableViewSelectionDidChange);
-    connect(m_model, &IOTableModel::recordEdited, this, &IOListController::recordEdited);
-    connect(m_model, &IOTableModel::editRefused, this, &IOListController::editRefused);
+            &IOListController::onSelectionChanged);
+    connect(m_model, &IOTableModel::recordEdited, this, &IOListController::onRecordEdited);
     connect(m_model, &IOTableModel::recordsDropped, this, &IOListController::dataNeedsReloading);
     resetSortDescriptors();
-}
-
-void IOListController::setUpColumns() {
-    QHeaderView* header = m_view->horizontalHeader();
-    const QFontMetrics metrics = m_view->fontMetrics();
-    const LedgerFormat& format = m_model->format();
-    const int padding = metrics.averageCharWidth() * 3;
-    const int dateWidth = metrics.horizontalAdvance(format.formatDate(QDate(2088, 12, 28))) + padding;
-    const int amountWidth =
-        metrics.horizontalAdvance(format.formatAmount(Amount::fromParts(-8888888888, -2))) + padding * 4 / 3;
-    header->setMinimumSectionSize(metrics.averageCharWidth() * 4);
-    header->setSectionResizeMode(QHeaderView::Interactive);
-    // Comments and keywords share what the window gives; the figures keep their width.
-    header->setSectionResizeMode(IOTableModel::CommentColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(IOTableModel::KeywordsColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(IOTableModel::IncludeInStatsColumn, QHeaderView::Fixed);
-    header->resizeSection(IOTableModel::DateColumn, dateWidth);
-    header->resizeSection(IOTableModel::AmountColumn, amountWidth);
-    header->resizeSection(IOTableModel::IncludeInStatsColumn,
-                          qMax(metrics.horizontalAdvance(
-                                   m_model->headerData(IOTableModel::IncludeInStatsColumn, Qt::Horizontal).toString()) +
-                                   padding,
-                               metrics.height() * 3));
-    header->setHighlightSections(false);
-    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    announceDeleteState();
 }
 
 void IOListController::setBook(const BookPtr& book) {
     m_model->setBook(book);
     // Nothing stays selected in another book.
-    tableViewSelectionDidChange();
+    onSelectionChanged();
     resetSortDescriptors();
+    announceDeleteState();
 }
 
 void IOListController::resetSortDescriptors() {
@@ -100,7 +53,7 @@ void IOListController::resetSortDescriptors() {
     header->viewport()->update();
 }
 
-void IOListController::sortIndicatorChanged(int column, Qt::SortOrder order) {
+void IOListController::onSortIndicatorChanged(int column, Qt::SortOrder order) {
     const IOList selected = m_selectedRecords;
     m_model->sort(column, order);
     if (!selected.empty()) {
@@ -111,9 +64,30 @@ void IOListController::sortIndicatorChanged(int column, Qt::SortOrder order) {
 void IOListController::reloadData() {
     const IOList selected = m_selectedRecords;
     m_model->reload();
+    m_view->setPlaceholderText(m_model->rowCount() == 0 ? emptyTableText() : QString());
     if (!selected.empty()) {
         reselect(selected);
     }
+}
+
+QString IOListController::emptyTableText() const {
+    const BookPtr& shown = book();
+    if (!shown) {
+        return {};
+    }
+    if (shown->count() > 0 && shown->isFiltered()) {
+        const QString& key = shown->prevSearchKey();
+        return key.isEmpty() ? tr("No records match the search.") : tr("No records match “%1”.").arg(key);
+    }
+    if (shown == m_root->mainLibrary()) {
+        // The ways in: the entry window, and File › Import Legacy Library… (KeshApp::importLegacyLibrary).
+        return tr("Your library has no records yet.\n\nNew records come in through the Record Entry window; "
+                  "the records of a legacy library come in with File › Import Legacy Library…");
+    }
+    if (shown->isSmart()) {
+        return tr("No record meets the conditions of this smart book.");
+    }
+    return tr("This book has no records yet. Drag records from the library onto it.");
 }
 
 void IOListController::reselect(const IOList& records) {
@@ -143,21 +117,37 @@ void IOListController::reselect(const IOList& records) {
     }
     selectionModel->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     // Records that left the list are no longer selected, even when no signal said so.
-    tableViewSelectionDidChange();
+    onSelectionChanged();
 }
 
-void IOListController::tableViewSelectionDidChange() {
+void IOListController::onSelectionChanged() {
     IOList records = selectedRecords();
     if (records == m_selectedRecords) {
         return;
     }
     m_selectedRecords = std::move(records);
+    announceDeleteState();
     emit selectedRecordsChanged(m_selectedRecords);
+}
+
+void IOListController::announceDeleteState() {
+    const BookPtr& shown = book();
+    if (shown && shown->isSmart()) {
+        emit deleteStateChanged(false, tr("A smart book’s records follow its conditions: delete them in the library, "
+                                          "or change the conditions."));
+    } else if (m_selectedRecords.empty()) {
+        emit deleteStateChanged(false, tr("Select the records to delete."));
+    } else if (shown == m_root->mainLibrary()) {
+        emit deleteStateChanged(true, tr("Deletes the selected records from the library and from every book."));
+    } else {
+        emit deleteStateChanged(true, tr("Takes the selected records out of “%1”. They stay in the library.")
+                                          .arg(shown ? shown->bookName() : QString()));
+    }
 }
 
 void IOListController::deselectAll() {
     m_view->clearSelection();
-    tableViewSelectionDidChange();
+    onSelectionChanged();
 }
 
 IOList IOListController::selectedRecords() const {
@@ -174,45 +164,36 @@ IOList IOListController::selectedRecords() const {
 
 void IOListController::deleteRows(const QList<int>& rows) {
     const BookPtr shown = book();
-    if (shown && !shown->isSmart() && !rows.isEmpty()) {
-        // Held until every book has let go of them.
-        IOList doomed;
-        QSet<const IO*> records;
-        for (const int row : rows) {
-            if (row >= 0 && row < m_model->rowCount()) {
-                doomed.push_back(m_model->recordAtRow(row));
-                records.insert(doomed.back().get());
-            }
-        }
-        m_view->clearSelection();
-        m_model->changeBook([&] {
-            if (shown == m_root->mainLibrary()) {
-                m_root->deleteIOs(records);
-            } else {
-                shown->removeObjects(records);
-            }
-        });
+    if (!shown || shown->isSmart() || rows.isEmpty()) {
+        // The menu's Delete is off here; the key says so with a beep.
+        QApplication::beep();
+        return;
     }
+    IOList doomed;
+    doomed.reserve(std::size_t(rows.size()));
+    for (const int row : rows) {
+        if (row >= 0 && row < m_model->rowCount()) {
+            doomed.push_back(m_model->recordAtRow(row));
+        }
+    }
+    m_view->clearSelection();
+    m_model->deleteRecords(doomed);
     emit dataNeedsReloading();
     deselectAll();
+    // The keyboard goes on from where the records were.
+    const int next = qMin(rows.first(), m_model->rowCount() - 1);
+    if (next >= 0) {
+        const QModelIndex place = m_model->index(next, m_view->horizontalHeader()->logicalIndex(0));
+        m_view->selectionModel()->setCurrentIndex(place, QItemSelectionModel::NoUpdate);
+        m_view->scrollTo(place);
+    }
 }
 
-void IOListController::recordEdited(const IOPtr& record, int column) {
+void IOListController::onRecordEdited(const IOPtr& record, int column) {
     if (column == IOTableModel::CommentColumn && m_commentSuggestion) {
         m_commentSuggestion->addWord(record->comment());
     }
     // Later: the editor that committed the value is still closing, and the
     // reload may move the record or take it out of the list.
     QMetaObject::invokeMethod(this, &IOListController::dataNeedsReloading, Qt::QueuedConnection);
-}
-
-void IOListController::editRefused(const QString& message) {
-    // Later as well: the message must not run inside the closing editor.
-    QMetaObject::invokeMethod(
-        this,
-        [this, message] {
-            Alert::inform(m_view->window(), QStringLiteral("amountRefusedAlert"), Alert::Icon::Warning,
-                          tr("The amount was not changed."), message);
-        },
-        Qt::QueuedConnection);
 }

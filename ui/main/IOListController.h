@@ -5,7 +5,7 @@
 
 #include <QObject>
 
-class CustomTableView;
+class RecordTableView;
 class TextSuggestion;
 
 // The record table on the right of the main window: the selected book's
@@ -15,11 +15,8 @@ class IOListController : public QObject {
     Q_OBJECT
 
 public:
-    IOListController(DataRootPtr root, TextSuggestion* commentSuggestion, CustomTableView* ioListView,
-                     QObject* parent = nullptr);
-
-    CustomTableView* ioListView() const { return m_view; }
-    IOTableModel* model() const { return m_model; }
+    IOListController(DataRootPtr root, IOTableModel* model, RecordTableView* ioListView,
+                     TextSuggestion* commentSuggestion, QObject* parent = nullptr);
 
     // The book whose records the table shows: the book list's selected book.
     const BookPtr& book() const { return m_model->book(); }
@@ -42,19 +39,21 @@ signals:
     void dataNeedsReloading();
     // The selected records, for the keyword checklist.
     void selectedRecordsChanged(const IOList& records);
+    // Whether the selected records can be deleted, and what Delete would do or why it cannot.
+    void deleteStateChanged(bool enabled, const QString& toolTip);
 
 private:
-    void setUpColumns();
-    void sortIndicatorChanged(int column, Qt::SortOrder order);
-    void recordEdited(const IOPtr& record, int column);
-    void editRefused(const QString& message);
-    void tableViewSelectionDidChange();
+    void onSortIndicatorChanged(int column, Qt::SortOrder order);
+    void onRecordEdited(const IOPtr& record, int column);
+    void onSelectionChanged();
     void reselect(const IOList& records);
+    void announceDeleteState();
+    QString emptyTableText() const;
 
     DataRootPtr m_root;
-    TextSuggestion* m_commentSuggestion;
-    CustomTableView* m_view;
     IOTableModel* m_model;
+    RecordTableView* m_view;
+    TextSuggestion* m_commentSuggestion;
     // As of the last selection change: a reload re-sorts rows under the selection.
     IOList m_selectedRecords;
 };

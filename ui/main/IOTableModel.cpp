@@ -1,6 +1,7 @@
 #include "IOTableModel.h"
 
 #include "RecordDrag.h"
+#include "RecordRevision.h"
 
 #include <QMimeData>
 
@@ -37,23 +38,57 @@ int IOTableModel::columnOfKey(const QString& key) {
 IOTableModel::IOTableModel(DataRootPtr root, QObject* parent)
     : QAbstractTableModel(parent)
     , m_root(std::move(root))
-    , m_book(m_root->mainLibrary()) {}
+    , m_book(m_root->mainLibrary())
+    , m_amountDecimals(m_format.columnDecimals(0)) {}
 
 void IOTableModel::setBook(const BookPtr& book) {
     beginResetModel();
     m_book = book;
+    updateAmountDecimals();
     endResetModel();
 }
 
 void IOTableModel::reload() {
     beginResetModel();
+    updateAmountDecimals();
     endResetModel();
 }
 
-void IOTableModel::changeBook(const std::function<void()>& change) {
+void IOTableModel::deleteRecords(const IOList& records) {
+    if (!m_book || m_book->isSmart() || records.empty()) {
+        return;
+    }
+    QSet<const IO*> doomed;
+    doomed.reserve(qsizetype(records.size()));
+    for (const IOPtr& record : records) {
+        doomed.insert(record.get());
+    }
     beginResetModel();
-    change();
+    if (m_book == m_root->mainLibrary()) {
+        m_root->deleteIOs(doomed);
+    } else {
+        m_book->removeObjects(doomed);
+    }
     endResetModel();
+}
+
+void IOTableModel::updateAmountDecimals() {
+    if (!m_book) {
+        return;
+    }
+    // The whole book, not what the search lists: the column keeps its look while the user types.
+    DecimalsCount& count = m_decimals[m_book.get()];
+    if (count.book.lock() != m_book || count.revision != RecordRevision::current() ||
+        count.records != m_book->count()) {
+        int needed = 0;
+        for (const IOPtr& record : m_book->records()) {
+            if (const std::optional<Amount> amount = record->amount()) {
+                needed = qMax(needed, LedgerFormat::decimalsOf(*amount));
+            }
+        }
+        count = {m_book, RecordRevision::current(), m_book->count(), m_format.columnDecimals(needed)};
+    }
+    m_amountDecimals = count.decimals;
 }
 
 int IOTableModel::rowCount(const QModelIndex& parent) const {
@@ -80,7 +115,7 @@ QVariant IOTableModel::data(const QModelIndex& index, int role) const {
         break;
     case AmountColumn:
         if (role == Qt::DisplayRole) {
-            return m_format.formatAmount(record.amount());
+            return m_format.formatAmount(record.amount(), m_amountDecimals);
         }
         if (role == Qt::EditRole) {
             return m_format.amountForEditing(record.amount());
@@ -129,17 +164,6 @@ QVariant IOTableModel::headerData(int section, Qt::Orientation orientation, int 
     }
 }
 
-bool IOTableModel::setAmountText(const IOPtr& record, const QString& text) {
-    QString error;
-    const std::optional<Amount> amount = m_format.parseAmount(text, &error);
-    if (!amount) {
-        emit editRefused(error);
-        return false;
-    }
-    record->setAmount(amount);
-    return true;
-}
-
 bool IOTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || index.row() >= rowCount()) {
         return false;
@@ -154,11 +178,16 @@ bool IOTableModel::setData(const QModelIndex& index, const QVariant& value, int 
         record->setDate(day);
         break;
     }
-    case AmountColumn:
-        if (role != Qt::EditRole || !setAmountText(record, value.toString())) {
+    case AmountColumn: {
+        // The editor has checked the text already; this is the last guard.
+        const std::optional<Amount> amount =
+            role == Qt::EditRole ? m_format.parseAmount(value.toString(), nullptr) : std::nullopt;
+        if (!amount) {
             return false;
         }
+        record->setAmount(amount);
         break;
+    }
     case CommentColumn:
         if (role != Qt::EditRole) {
             return false;
@@ -242,7 +271,9 @@ bool IOTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, in
         return false;
     }
     const QList<IORegistry::Id> ids = *RecordDrag::recordIds(data);
-    changeBook([&] { m_book->addObjectsFromArrayOfPointers(ids); });
+    beginResetModel();
+    m_book->addObjectsFromArrayOfPointers(ids);
+    endResetModel();
     emit recordsDropped();
     return true;
 }

@@ -4,12 +4,14 @@
 #include "LedgerFormat.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 
-#include <functional>
+#include <cstdint>
 
 // The records of one book as rows: the book's filtered list in the book's
 // order. Cells edit the record in place; the header sorts the book; records
 // are dragged out by id and dropped into any book but the main library.
+// Every change of the shown book's lists goes through one method here.
 class IOTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -26,10 +28,13 @@ public:
     void setBook(const BookPtr& book);
     // The book's lists changed: every row is read again.
     void reload();
-    // Runs a change of the book's lists; every row is read again afterwards.
-    void changeBook(const std::function<void()>& change);
+    // Deletes these records: from the whole library when the main library is
+    // shown, from the shown book alone otherwise. Never from a smart book.
+    void deleteRecords(const IOList& records);
     const IOPtr& recordAtRow(int row) const { return m_book->filteredObjectAtIndex(std::size_t(row)); }
     const LedgerFormat& format() const { return m_format; }
+    // Decimals every amount of the shown book is written with.
+    int amountDecimals() const { return m_amountDecimals; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -52,15 +57,25 @@ public:
 signals:
     // A cell's value was stored in its record.
     void recordEdited(const IOPtr& record, int column);
-    // An edit was refused and changed nothing; the message says why.
-    void editRefused(const QString& message);
     // Records were added to the book by a drop.
     void recordsDropped();
 
 private:
-    bool setAmountText(const IOPtr& record, const QString& text);
+    // One pass over the book's records, and only when they changed since the last one.
+    void updateAmountDecimals();
+
+    // The decimals a book's amounts need, and what they were counted from.
+    struct DecimalsCount {
+        std::weak_ptr<Book> book;
+        std::uint64_t revision = 0;
+        std::size_t records = 0;
+        int decimals = 0;
+    };
 
     DataRootPtr m_root;
     BookPtr m_book;
     LedgerFormat m_format;
+    int m_amountDecimals;
+    // Per book, so going back and forth between books passes over none of them again.
+    QHash<const Book*, DecimalsCount> m_decimals;
 };

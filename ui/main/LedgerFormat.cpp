@@ -1,16 +1,12 @@
 #include "LedgerFormat.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("LedgerFormat", text);
-}
+constexpr double largestExactWhole = 9007199254740992.0; // 2^53
 
 // How many decimals the locale writes in a money value: 2 for dollars, 0 for yen.
 int currencyDecimals(const QLocale& locale) {
@@ -29,6 +25,16 @@ int currencyDecimals(const QLocale& locale) {
 bool isSpace(QChar c) {
     return c.isSpace() || c == QChar(0x00A0) || c == QChar(0x202F) || c == QChar(0x2009);
 }
+
+QString superscript(int number) {
+    static const char16_t digits[] = u"⁰¹²³⁴⁵⁶⁷⁸⁹";
+    const QString plain = QString::number(number);
+    QString text;
+    for (const QChar c : plain) {
+        text += c == u'-' ? QChar(u'⁻') : QChar(digits[c.unicode() - u'0']);
+    }
+    return text;
+}
 } // namespace
 
 LedgerFormat::LedgerFormat(const QLocale& locale)
@@ -37,6 +43,16 @@ LedgerFormat::LedgerFormat(const QLocale& locale)
     m_dateFormat = m_locale.dateFormat(QLocale::ShortFormat);
     if (!m_dateFormat.contains(QStringLiteral("yyyy"))) {
         m_dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    }
+    // The locale's groups, read off a long number, for numbers longer than it formats itself.
+    const QString separator = m_locale.groupSeparator();
+    const QStringList groups =
+        separator.isEmpty() ? QStringList() : m_locale.toString(1234567890123456LL).split(separator);
+    if (groups.size() >= 3) {
+        m_firstGroup = int(groups.last().size());
+        m_otherGroups = int(groups.at(groups.size() - 2).size());
+    } else {
+        m_firstGroup = 0;
     }
 }
 
@@ -57,38 +73,92 @@ QString LedgerFormat::localDigits(QStringView asciiDigits) const {
     return result;
 }
 
+QString LedgerFormat::groupedDigits(QStringView asciiDigits) const {
+    // Up to 18 digits the locale groups them its own way.
+    if (asciiDigits.size() <= 18) {
+        return m_locale.toString(asciiDigits.toLongLong());
+    }
+    if (m_firstGroup <= 0 || m_otherGroups <= 0) {
+        return localDigits(asciiDigits);
+    }
+    QStringList groups;
+    qsizetype end = asciiDigits.size();
+    for (int size = m_firstGroup; end > 0; size = m_otherGroups) {
+        const qsizetype start = qMax<qsizetype>(0, end - size);
+        groups.prepend(localDigits(asciiDigits.mid(start, end - start)));
+        end = start;
+    }
+    return groups.join(m_locale.groupSeparator());
+}
+
+int LedgerFormat::decimalsOf(const Amount& amount) {
+    return amount.exponent() < 0 ? -amount.exponent() : 0;
+}
+
+int LedgerFormat::columnDecimals(int needed) const {
+    if (needed <= 0) {
+        return m_currencyDecimals;
+    }
+    // Cents stay cents even where the currency has none: -126.30, never -126.3 under -126.56.
+    return qMax(qMax(m_currencyDecimals, 2), qMin(needed, maxColumnDecimals));
+}
+
 // `plain` is an amount in plain notation, "-1234.5".
-QString LedgerFormat::formatDecimal(const QString& plain, bool grouped) const {
+QString LedgerFormat::formatDecimal(const QString& plain, bool grouped, int decimals) const {
     const bool negative = plain.startsWith(QLatin1Char('-'));
     const QStringView digits = QStringView(plain).mid(negative ? 1 : 0);
     const qsizetype point = digits.indexOf(QLatin1Char('.'));
     const QStringView whole = point < 0 ? digits : digits.left(point);
     QString fraction = point < 0 ? QString() : digits.mid(point + 1).toString();
-    // Cents stay cents even where the currency has none: -126.30, never -126.3 under -126.56.
-    const qsizetype decimals = fraction.isEmpty() ? m_currencyDecimals : qMax(m_currencyDecimals, 2);
-    if (grouped && fraction.size() < decimals) {
-        fraction.append(QString(decimals - fraction.size(), QLatin1Char('0')));
+    if (grouped) {
+        const int wanted = decimals < 0 ? columnDecimals(int(fraction.size())) : decimals;
+        if (fraction.size() < wanted) {
+            fraction.append(QString(wanted - fraction.size(), QLatin1Char('0')));
+        }
     }
 
-    QString text;
-    // Up to 18 digits the locale groups them its own way; beyond, they stand ungrouped.
-    if (grouped && whole.size() <= 18) {
-        text = m_locale.toString(whole.toLongLong());
-    } else {
-        text = localDigits(whole);
-    }
+    QString text = grouped ? groupedDigits(whole) : localDigits(whole);
     if (!fraction.isEmpty()) {
         text += m_locale.decimalPoint() + localDigits(fraction);
     }
     return negative ? m_locale.negativeSign() + text : text;
 }
 
-QString LedgerFormat::formatAmount(const std::optional<Amount>& amount) const {
-    return amount ? formatDecimal(amount->toString(), true) : QString();
+QString LedgerFormat::formatAmount(const std::optional<Amount>& amount, int decimals) const {
+    return amount ? formatDecimal(amount->toString(), true, decimals) : QString();
+}
+
+QString LedgerFormat::formatAmountShort(const Amount& amount) const {
+    const QString plain = amount.toString();
+    const bool negative = plain.startsWith(QLatin1Char('-'));
+    const QString digits = plain.mid(negative ? 1 : 0);
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? digits : digits.left(point);
+    QString significant = whole + (point < 0 ? QString() : digits.mid(point + 1));
+    qsizetype leadingZeros = 0;
+    while (leadingZeros < significant.size() && significant.at(leadingZeros) == u'0') {
+        ++leadingZeros;
+    }
+    significant = significant.mid(leadingZeros);
+    if (significant.isEmpty()) {
+        return formatAmount(amount, 0);
+    }
+    // Three figures, cut rather than rounded, so the size shown is never more than the amount.
+    const int exponent = int(whole.size() - 1 - leadingZeros);
+    QString mantissa = localDigits(significant.left(1));
+    QString rest = significant.mid(1, 2);
+    while (rest.endsWith(QLatin1Char('0'))) {
+        rest.chop(1);
+    }
+    if (!rest.isEmpty()) {
+        mantissa += m_locale.decimalPoint() + localDigits(rest);
+    }
+    const QString text = mantissa + QStringLiteral("×10") + superscript(exponent);
+    return negative ? m_locale.negativeSign() + text : text;
 }
 
 QString LedgerFormat::amountForEditing(const std::optional<Amount>& amount) const {
-    return amount ? formatDecimal(amount->toString(), false) : QString();
+    return amount ? formatDecimal(amount->toString(), false, -1) : QString();
 }
 
 std::optional<Amount> LedgerFormat::parseAmount(const QString& text, QString* error) const {
@@ -169,15 +239,18 @@ std::optional<Amount> LedgerFormat::parseAmount(const QString& text, QString* er
 
 QString LedgerFormat::formatWhole(double value) const {
     if (std::isnan(value)) {
-        return m_locale.toString(qint64(0));
+        return QStringLiteral("—");
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? m_locale.negativeSign() + QStringLiteral("∞") : QStringLiteral("∞");
     }
     const double whole = std::trunc(value);
-    constexpr double limit = 9.2e18;
-    if (whole >= limit) {
-        return m_locale.toString(std::numeric_limits<qint64>::max());
-    }
-    if (whole <= -limit) {
-        return m_locale.toString(std::numeric_limits<qint64>::min());
-    }
-    return m_locale.toString(qint64(whole));
+    // The digits that tell this double from its neighbours, then zeros: the rest would be noise.
+    const QString digits = QString::number(std::fabs(whole), 'f', QLocale::FloatingPointShortest);
+    const QString text = groupedDigits(digits);
+    return whole < 0 ? m_locale.negativeSign() + text : text;
+}
+
+bool LedgerFormat::isExactWhole(double value) {
+    return std::isfinite(value) && std::fabs(value) <= largestExactWhole;
 }

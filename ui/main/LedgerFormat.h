@@ -2,6 +2,7 @@
 
 #include "Amount.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -12,7 +13,12 @@
 // user's locale, with four-digit years and at least the decimals the local
 // currency uses.
 class LedgerFormat {
+    Q_DECLARE_TR_FUNCTIONS(LedgerFormat)
+
 public:
+    // More decimals than this do not widen a column; such an amount shows its own.
+    static constexpr int maxColumnDecimals = 6;
+
     explicit LedgerFormat(const QLocale& locale = QLocale());
 
     const QLocale& locale() const { return m_locale; }
@@ -20,23 +26,40 @@ public:
     const QString& dateFormat() const { return m_dateFormat; }
     QString formatDate(QDate date) const;
 
-    // Grouped, e.g. "-1,234.50"; an absent amount is empty.
-    QString formatAmount(const std::optional<Amount>& amount) const;
+    // Decimals the amount needs to be written exactly: 2 for 12.50, 0 for 1200.
+    static int decimalsOf(const Amount& amount);
+    // Decimals of a column whose amounts need up to `needed`: at least the
+    // currency's, and cents stay cents even where the currency has none.
+    int columnDecimals(int needed) const;
+    // Grouped, with at least `decimals` decimals (the currency's when
+    // negative), e.g. "-1,234.50"; an absent amount is empty.
+    QString formatAmount(const std::optional<Amount>& amount, int decimals = -1) const;
+    // The size of the amount in a few characters, for a cell too narrow to
+    // hold it: "-1.23×10¹⁴".
+    QString formatAmountShort(const Amount& amount) const;
     // Ungrouped, as the amount editor starts: "-1234.5".
     QString amountForEditing(const std::optional<Amount>& amount) const;
     // Reads what the user typed in the locale's notation ("1,234.50", "-20",
     // "+3.5"). Refuses anything that is not plainly one amount, with a message.
     std::optional<Amount> parseAmount(const QString& text, QString* error) const;
 
-    // A sum as a whole number, truncated toward zero and grouped: 12.99 gives "12".
+    // A sum as a whole number, truncated toward zero and grouped however
+    // large: 12.99 gives "12".
     QString formatWhole(double value) const;
+    // Whether the sum still holds every whole number: beyond 2^53 it does not.
+    static bool isExactWhole(double value);
     QString formatCount(qint64 count) const { return m_locale.toString(count); }
 
 private:
     QString localDigits(QStringView asciiDigits) const;
-    QString formatDecimal(const QString& plain, bool grouped) const;
+    // Groups a run of ASCII digits the locale's way, in local digits.
+    QString groupedDigits(QStringView asciiDigits) const;
+    QString formatDecimal(const QString& plain, bool grouped, int decimals) const;
 
     QLocale m_locale;
     QString m_dateFormat;
     int m_currencyDecimals = 2;
+    // Digits in the last group and in every group before it: 3 and 3, or 3 and 2 in India.
+    int m_firstGroup = 3;
+    int m_otherGroups = 3;
 };

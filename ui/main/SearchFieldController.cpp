@@ -6,7 +6,7 @@ SearchFieldController::SearchFieldController(QLineEdit* searchField, QObject* pa
     : QObject(parent)
     , m_searchField(searchField) {
     // Only the user's edits: clearField() sets the text without asking for a reload.
-    connect(m_searchField, &QLineEdit::textEdited, this, &SearchFieldController::controlTextDidChange);
+    connect(m_searchField, &QLineEdit::textEdited, this, &SearchFieldController::onSearchTextEdited);
 }
 
 void SearchFieldController::setPrevSearchKey(const QString& key) {
@@ -18,7 +18,7 @@ void SearchFieldController::clearField() {
     setPrevSearchKey(QStringLiteral(""));
 }
 
-void SearchFieldController::controlTextDidChange(const QString& text) {
+void SearchFieldController::onSearchTextEdited(const QString& text) {
     setPrevSearchKey(text);
     emit searchKeyChanged();
 }

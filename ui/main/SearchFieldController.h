@@ -24,7 +24,7 @@ signals:
     void searchKeyChanged();
 
 private:
-    void controlTextDidChange(const QString& text);
+    void onSearchTextEdited(const QString& text);
 
     QLineEdit* m_searchField;
     QString m_prevSearchKey = QStringLiteral("");

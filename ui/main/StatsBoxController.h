@@ -8,19 +8,23 @@ class Book;
 class QLabel;
 
 // The statistics under the record table: incomings, outgoings and balance of
-// the listed records that count, as whole numbers, and the book's record count.
+// the listed records that count, as whole numbers, and the book's record
+// count. A sum too large to hold every whole number is marked as approximate.
 class StatsBoxController : public QObject {
     Q_OBJECT
 
 public:
-    StatsBoxController(QLabel* txtIn, QLabel* txtOut, QLabel* txtTotal, QLabel* txtNum, QObject* parent = nullptr);
+    StatsBoxController(QLabel* incomingsLabel, QLabel* outgoingsLabel, QLabel* balanceLabel, QLabel* recordCountLabel,
+                       QObject* parent = nullptr);
 
     void reloadStats(const Book& book);
 
 private:
-    QLabel* m_txtIn;
-    QLabel* m_txtOut;
-    QLabel* m_txtTotal;
-    QLabel* m_txtNum;
+    void showSum(QLabel* label, double sum) const;
+
+    QLabel* m_incomingsLabel;
+    QLabel* m_outgoingsLabel;
+    QLabel* m_balanceLabel;
+    QLabel* m_recordCountLabel;
     LedgerFormat m_format;
 };

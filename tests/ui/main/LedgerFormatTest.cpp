@@ -73,15 +73,47 @@ TEST(LedgerFormat, amountsShowGroupedWithAtLeastTheCurrencysDecimals) {
     EXPECT_EQ(us.parseAmount(us.formatAmount(odd), nullptr), odd);
 }
 
-TEST(LedgerFormat, sumsAreWholeNumbersTruncatedTowardZeroBeyondThirtyTwoBits) {
+TEST(LedgerFormat, aColumnHasTheDecimalsItsAmountsNeedWithinLimits) {
+    const LedgerFormat japan{QLocale(QStringLiteral("ja_JP"))};
+    // Cents stay cents even in yen.
+    EXPECT_EQ(japan.columnDecimals(1), 2);
+    const LedgerFormat us{QLocale(QStringLiteral("en_US"))};
+    EXPECT_EQ(us.columnDecimals(400), LedgerFormat::maxColumnDecimals);
+    EXPECT_EQ(LedgerFormat::decimalsOf(*Amount::fromParts(5, 3)), 0);
+    // An amount that needs more than its column has shows all of them: no amount is ever rounded.
+    EXPECT_EQ(us.formatAmount(Amount::fromParts(1, -8), us.columnDecimals(8)), QStringLiteral("0.00000001"));
+}
+
+TEST(LedgerFormat, longAmountsAreGroupedTheLocalesWayAndShortenedToTheirSize) {
+    const Amount huge = *Amount::fromParts(-999999999999999999, 3);
+    const LedgerFormat us{QLocale(QStringLiteral("en_US"))};
+    EXPECT_EQ(us.formatAmount(huge, 0), QStringLiteral("-999,999,999,999,999,999,000"));
+    EXPECT_EQ(us.formatAmountShort(huge), QStringLiteral("-9.99×10²⁰"));
+    EXPECT_EQ(us.formatAmountShort(*Amount::fromParts(12, -6)), QStringLiteral("1.2×10⁻⁵"));
+    EXPECT_EQ(us.formatAmountShort(Amount::fromInt(5)), QStringLiteral("5×10⁰"));
+    const LedgerFormat india{QLocale(QStringLiteral("hi_IN"))};
+    EXPECT_EQ(india.formatAmount(*Amount::fromParts(12345678901234567, 4), 0),
+              QStringLiteral("12,34,56,78,90,12,34,56,70,000"));
+    const LedgerFormat germany{QLocale(QStringLiteral("de_DE"))};
+    EXPECT_EQ(germany.formatAmountShort(huge), QStringLiteral("-9,99×10²⁰"));
+}
+
+TEST(LedgerFormat, sumsAreWholeNumbersOfAnySizeAndSayWhenTheyAreNoLongerExact) {
     const LedgerFormat us{QLocale(QStringLiteral("en_US"))};
     EXPECT_EQ(us.formatWhole(12.99), QStringLiteral("12"));
     EXPECT_EQ(us.formatWhole(-12.99), QStringLiteral("-12"));
-    EXPECT_EQ(us.formatWhole(70.25), QStringLiteral("70"));
-    // A lifetime of yen passes 2^31 easily.
-    EXPECT_EQ(us.formatWhole(3'000'000'000.7), QStringLiteral("3,000,000,000"));
-    EXPECT_EQ(us.formatWhole(1e300), us.locale().toString(std::numeric_limits<qint64>::max()));
-    EXPECT_EQ(us.formatWhole(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("0"));
+    EXPECT_EQ(us.formatWhole(-0.5), QStringLiteral("0"));
+    // A lifetime of yen passes 2^31 easily, and 2^63 is no limit either.
+    EXPECT_EQ(us.formatWhole(-1.5e19), QStringLiteral("-15,000,000,000,000,000,000"));
+    EXPECT_EQ(us.formatWhole(1e300).size(), 301 + 100);
+
+    constexpr double limit = 9007199254740992.0; // 2^53
+    EXPECT_TRUE(LedgerFormat::isExactWhole(limit));
+    EXPECT_TRUE(LedgerFormat::isExactWhole(-limit));
+    EXPECT_FALSE(LedgerFormat::isExactWhole(limit * 2));
+    EXPECT_FALSE(LedgerFormat::isExactWhole(std::numeric_limits<double>::infinity()));
+    EXPECT_EQ(us.formatWhole(-std::numeric_limits<double>::infinity()), QStringLiteral("-∞"));
+    EXPECT_EQ(us.formatWhole(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("—"));
 }
 
 TEST(LedgerFormat, datesAlwaysShowFourDigitYears) {

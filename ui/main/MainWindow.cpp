@@ -1,0 +1,382 @@
+#include "MainWindow.h"
+
+#include "AmountDelegate.h"
+#include "BookListModel.h"
+#include "CheckBoxDelegate.h"
+#include "DateDelegate.h"
+#include "HeaderStyle.h"
+#include "IOTableModel.h"
+#include "RecordTableView.h"
+#include "SearchField.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDataStream>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSplitter>
+#include <QStyleFactory>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr quint32 frameVersion = 1;
+constexpr quint32 columnStateVersion = 1;
+
+QLabel* valueLabel(const QString& name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel* captionLabel(const QString& text, QLabel* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// A window that does not exist yet: its button stays off and says so.
+QToolButton* toggleButton(const QString& name, const QString& text, const QString& notYet) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolTip(notYet);
+    button->setCheckable(true);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setEnabled(false);
+    return button;
+}
+} // namespace
+
+MainWindow::MainWindow(BookListModel* books, IOTableModel* records, QWidget* parent)
+    : QMainWindow(parent) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QApplication::applicationDisplayName());
+
+    buildBookList(books);
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->addWidget(m_bookListView);
+    m_splitter->addWidget(buildRecordSide(records));
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    // From the line height: average widths of CJK fonts would make the list twice as wide.
+    const int bookListWidth = m_bookListView->fontMetrics().height() * 11;
+    m_splitter->setSizes({bookListWidth, bookListWidth * 4});
+    setCentralWidget(m_splitter);
+
+    buildMenus();
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateDeleteAction);
+
+    // Room for the five columns at first; the saved frame takes over from the next start on.
+    const QFontMetrics metrics = fontMetrics();
+    QSize size(metrics.height() * 64, metrics.height() * 44);
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableSize() * 9 / 10);
+    }
+    resize(size);
+}
+
+MainWindow::~MainWindow() {
+    // The focus moves while the widgets go; by then there is no menu to update.
+    disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::updateDeleteAction);
+}
+
+void MainWindow::buildBookList(BookListModel* books) {
+    m_bookListView = new CustomTableView;
+    m_bookListView->setObjectName(QStringLiteral("bookListView"));
+    m_bookListView->horizontalHeader()->hide();
+    m_bookListView->horizontalHeader()->setStretchLastSection(true);
+    m_bookListView->verticalHeader()->hide();
+    m_bookListView->setShowGrid(false);
+    m_bookListView->setWordWrap(false);
+    const int iconSide = m_bookListView->style()->pixelMetric(QStyle::PM_SmallIconSize) * 5 / 4;
+    m_bookListView->setIconSize(QSize(iconSide, iconSide));
+    m_bookListView->verticalHeader()->setDefaultSectionSize(qMax(iconSide, m_bookListView->fontMetrics().height()) +
+                                                            m_bookListView->fontMetrics().height() / 2);
+    m_bookListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_bookListView->setModel(books);
+    m_bookListView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_bookListView->setMinimumWidth(m_bookListView->fontMetrics().averageCharWidth() * 16);
+
+    m_bookListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_bookListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_bookListView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                    QAbstractItemView::SelectedClicked);
+    // Tab leaves the list; it never walks through the books.
+    m_bookListView->setTabKeyNavigation(false);
+    m_bookListView->setDragEnabled(true);
+    m_bookListView->setAcceptDrops(true);
+    m_bookListView->setDropIndicatorShown(true);
+    m_bookListView->setDragDropMode(QAbstractItemView::DragDrop);
+    m_bookListView->setDefaultDropAction(Qt::CopyAction);
+    // A drop lands on the row under the pointer; there is nothing between rows.
+    m_bookListView->setDragDropOverwriteMode(true);
+}
+
+void MainWindow::buildRecordTable(IOTableModel* records) {
+    m_ioListView = new RecordTableView;
+    m_ioListView->setObjectName(QStringLiteral("ioListView"));
+    // Rows are sized before there are any: a million rows resized one by one would cost the start.
+    m_ioListView->verticalHeader()->hide();
+    m_ioListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_ioListView->verticalHeader()->setDefaultSectionSize(m_ioListView->fontMetrics().height() * 3 / 2 + 2);
+    m_ioListView->setModel(records);
+    m_ioListView->setShowGrid(false);
+    m_ioListView->setAlternatingRowColors(true);
+    m_ioListView->setWordWrap(false);
+    m_ioListView->setCornerButtonEnabled(false);
+
+    m_ioListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_ioListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_ioListView->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                  QAbstractItemView::AnyKeyPressed);
+    m_ioListView->setTabKeyNavigation(false);
+    m_ioListView->setDragEnabled(true);
+    m_ioListView->setAcceptDrops(true);
+    m_ioListView->setDropIndicatorShown(false);
+    m_ioListView->setDragDropMode(QAbstractItemView::DragDrop);
+    m_ioListView->setDefaultDropAction(Qt::CopyAction);
+    m_ioListView->setDragDropOverwriteMode(true);
+
+    const LedgerFormat& format = records->format();
+    m_ioListView->setItemDelegateForColumn(IOTableModel::DateColumn,
+                                           new DateDelegate(format.dateFormat(), m_ioListView));
+    m_ioListView->setItemDelegateForColumn(IOTableModel::AmountColumn, new AmountDelegate(m_ioListView));
+    m_ioListView->setItemDelegateForColumn(IOTableModel::IncludeInStatsColumn, new CheckBoxDelegate(m_ioListView));
+
+    QHeaderView* header = m_ioListView->horizontalHeader();
+    auto* headerStyle = new HeaderStyle(QStyleFactory::create(header->style()->name()));
+    headerStyle->setParent(header);
+    header->setStyle(headerStyle);
+    header->setSectionsClickable(true);
+    header->setSectionsMovable(true);
+    header->setSortIndicatorShown(true);
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    sizeRecordColumns(*records);
+}
+
+void MainWindow::sizeRecordColumns(const IOTableModel& records) {
+    QHeaderView* header = m_ioListView->horizontalHeader();
+    const QFontMetrics metrics = m_ioListView->fontMetrics();
+    const LedgerFormat& format = records.format();
+    const int padding = metrics.averageCharWidth() * 3;
+    const auto* dates = static_cast<DateDelegate*>(m_ioListView->itemDelegateForColumn(IOTableModel::DateColumn));
+    // Wide enough for the date field with its calendar button, or the year is cut off.
+    const int dateWidth = qMax(metrics.horizontalAdvance(format.formatDate(QDate(2088, 12, 28))) + padding,
+                               dates->editorWidth(m_ioListView));
+    const int amountWidth =
+        metrics.horizontalAdvance(format.formatAmount(Amount::fromParts(-8888888888, -2))) + padding * 4 / 3;
+    const QString countedTitle = records.headerData(IOTableModel::IncludeInStatsColumn, Qt::Horizontal).toString();
+    header->setMinimumSectionSize(metrics.averageCharWidth() * 4);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    // Comments and keywords share what the window gives; the figures keep their width.
+    header->setSectionResizeMode(IOTableModel::CommentColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(IOTableModel::KeywordsColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(IOTableModel::IncludeInStatsColumn, QHeaderView::Fixed);
+    header->resizeSection(IOTableModel::DateColumn, dateWidth);
+    header->resizeSection(IOTableModel::AmountColumn, amountWidth);
+    header->resizeSection(IOTableModel::IncludeInStatsColumn,
+                          qMax(metrics.horizontalAdvance(countedTitle) + padding, metrics.height() * 3));
+}
+
+QWidget* MainWindow::buildRecordSide(IOTableModel* records) {
+    m_ioToggleButton = toggleButton(QStringLiteral("ioToggleButton"), tr("Record Entry"),
+                                    tr("The record entry window is not available yet."));
+    m_graphToggleButton =
+        toggleButton(QStringLiteral("graphToggleButton"), tr("Graph"), tr("The graph window is not available yet."));
+    connect(m_ioToggleButton, &QToolButton::clicked, this, &MainWindow::ioWindowToggled);
+    connect(m_graphToggleButton, &QToolButton::clicked, this, &MainWindow::graphWindowToggled);
+
+    m_searchField = new SearchField;
+    m_searchField->setObjectName(QStringLiteral("searchField"));
+    m_searchField->setPlaceholderText(tr("Search comments"));
+    m_searchField->setClearButtonEnabled(true);
+    m_searchField->setMinimumWidth(m_searchField->fontMetrics().averageCharWidth() * 28);
+
+    auto* topRow = new QHBoxLayout;
+    topRow->addWidget(m_ioToggleButton);
+    topRow->addWidget(m_graphToggleButton);
+    topRow->addStretch(1);
+    topRow->addWidget(m_searchField);
+
+    buildRecordTable(records);
+
+    auto* side = new QWidget;
+    auto* layout = new QVBoxLayout(side);
+    // The book list runs from edge to edge like a sidebar; the records side keeps the usual margins.
+    const int margin = side->style()->pixelMetric(QStyle::PM_LayoutTopMargin);
+    layout->setContentsMargins(margin / 2, margin, margin, margin);
+    layout->addLayout(topRow);
+    layout->addWidget(m_ioListView, 1);
+    layout->addWidget(buildStatsBox());
+    return side;
+}
+
+QWidget* MainWindow::buildStatsBox() {
+    m_incomingsLabel = valueLabel(QStringLiteral("incomingsLabel"));
+    m_outgoingsLabel = valueLabel(QStringLiteral("outgoingsLabel"));
+    m_balanceLabel = valueLabel(QStringLiteral("balanceLabel"));
+    m_recordCountLabel = new QLabel;
+    m_recordCountLabel->setObjectName(QStringLiteral("recordCountLabel"));
+    m_recordCountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* box = new QFrame;
+    box->setObjectName(QStringLiteral("statsBox"));
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    const int gap = box->fontMetrics().averageCharWidth() * 3;
+    layout->addWidget(captionLabel(tr("Incomings:"), m_incomingsLabel));
+    layout->addWidget(m_incomingsLabel);
+    layout->addSpacing(gap);
+    layout->addWidget(captionLabel(tr("Outgoings:"), m_outgoingsLabel));
+    layout->addWidget(m_outgoingsLabel);
+    layout->addSpacing(gap);
+    layout->addWidget(captionLabel(tr("Balance:"), m_balanceLabel));
+    layout->addWidget(m_balanceLabel);
+    layout->addStretch(1);
+    layout->addWidget(m_recordCountLabel);
+    return box;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* newBook = file->addAction(tr("&New Book"), this, &MainWindow::newBookRequested);
+    newBook->setObjectName(QStringLiteral("newBookAction"));
+    newBook->setShortcut(QKeySequence::New);
+    m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
+    m_importAction->setObjectName(QStringLiteral("importLegacyLibraryAction"));
+    m_importAction->setEnabled(false);
+    file->addSeparator();
+    QAction* quit = file->addAction(tr("&Quit"), this, &MainWindow::quitRequested);
+    quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    // A disabled Delete says why in its tooltip.
+    edit->setToolTipsVisible(true);
+    m_deleteAction = edit->addAction(tr("&Delete"), this, &MainWindow::deleteSelection);
+    m_deleteAction->setObjectName(QStringLiteral("deleteAction"));
+    m_deleteAction->setShortcut(QKeySequence::Delete);
+    m_deleteAction->setEnabled(false);
+    QAction* selectAll = edit->addAction(tr("Select &All"), this, [this] {
+        m_ioListView->setFocus();
+        m_ioListView->selectAll();
+    });
+    selectAll->setObjectName(QStringLiteral("selectAllAction"));
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    edit->addSeparator();
+    QAction* find = edit->addAction(tr("&Find"), this, [this] {
+        m_searchField->setFocus(Qt::ShortcutFocusReason);
+        m_searchField->selectAll();
+    });
+    find->setObjectName(QStringLiteral("findAction"));
+    find->setShortcut(QKeySequence::Find);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    QAction* about = help->addAction(tr("&About kesh"), this, &MainWindow::showAbout);
+    about->setObjectName(QStringLiteral("aboutAction"));
+    about->setMenuRole(QAction::AboutRole);
+}
+
+void MainWindow::showAbout() {
+    QMessageBox::about(this, tr("About kesh"),
+                       tr("<p><b>kesh</b> %1</p><p>A personal ledger: your incomings and outgoings, filed into "
+                          "books, searched and summed.</p>")
+                           .arg(QApplication::applicationVersion().toHtmlEscaped()));
+}
+
+void MainWindow::bringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+QByteArray MainWindow::frame() const {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << frameVersion << saveGeometry() << m_splitter->saveState();
+    return bytes;
+}
+
+void MainWindow::setFrame(const QByteArray& frame) {
+    QDataStream in(frame);
+    quint32 version = 0;
+    QByteArray geometry;
+    QByteArray split;
+    in >> version >> geometry >> split;
+    if (in.status() != QDataStream::Ok || version != frameVersion) {
+        return;
+    }
+    restoreGeometry(geometry);
+    m_splitter->restoreState(split);
+}
+
+QByteArray MainWindow::columnState() const {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << columnStateVersion << m_ioListView->horizontalHeader()->saveState();
+    return bytes;
+}
+
+void MainWindow::setColumnState(const QByteArray& state) {
+    QDataStream in(state);
+    quint32 version = 0;
+    QByteArray header;
+    in >> version >> header;
+    if (in.status() != QDataStream::Ok || version != columnStateVersion) {
+        return;
+    }
+    // The sort arrow is each book's own; only widths and order come back.
+    QHeaderView* view = m_ioListView->horizontalHeader();
+    const int section = view->sortIndicatorSection();
+    const Qt::SortOrder order = view->sortIndicatorOrder();
+    const QSignalBlocker blocker(view);
+    if (!view->restoreState(header)) {
+        return;
+    }
+    view->setSortIndicator(section, order);
+}
+
+void MainWindow::setBookDeleteState(bool enabled, const QString& toolTip) {
+    m_bookDelete = {enabled, toolTip};
+    updateDeleteAction();
+}
+
+void MainWindow::setRecordDeleteState(bool enabled, const QString& toolTip) {
+    m_recordDelete = {enabled, toolTip};
+    updateDeleteAction();
+}
+
+void MainWindow::updateDeleteAction() {
+    const DeleteState& state = m_bookListView->hasFocus() ? m_bookDelete : m_recordDelete;
+    m_deleteAction->setEnabled(state.enabled);
+    m_deleteAction->setToolTip(state.toolTip);
+}
+
+void MainWindow::deleteSelection() {
+    CustomTableView* target = m_bookListView->hasFocus() ? static_cast<CustomTableView*>(m_bookListView)
+                                                         : static_cast<CustomTableView*>(m_ioListView);
+    target->deleteSelectedRows();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the last window ends kesh: that goes through the same save as the quit command.
+    event->ignore();
+    emit quitRequested();
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QMainWindow>
+
+class BookListModel;
+class CustomTableView;
+class IOTableModel;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QSplitter;
+class QToolButton;
+class RecordTableView;
+
+// The main window: the book list on the left; on the right the window
+// toggles and the search field above the record table, the statistics below
+// it; the menus. Owns its widgets and how they behave (selection, editing,
+// dragging, columns); what they do with the library is the controllers'.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow(BookListModel* books, IOTableModel* records, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    CustomTableView* bookListView() const { return m_bookListView; }
+    RecordTableView* ioListView() const { return m_ioListView; }
+    QLineEdit* searchField() const { return m_searchField; }
+    QLabel* incomingsLabel() const { return m_incomingsLabel; }
+    QLabel* outgoingsLabel() const { return m_outgoingsLabel; }
+    QLabel* balanceLabel() const { return m_balanceLabel; }
+    QLabel* recordCountLabel() const { return m_recordCountLabel; }
+    QToolButton* ioToggleButton() const { return m_ioToggleButton; }
+    QToolButton* graphToggleButton() const { return m_graphToggleButton; }
+    QAction* deleteAction() const { return m_deleteAction; }
+    QAction* importLegacyLibraryAction() const { return m_importAction; }
+
+    // Shows the window, in front, with the keyboard, also when it was minimised.
+    void bringToFront();
+    // The window's place and the split between its parts, to restore at the next start.
+    QByteArray frame() const;
+    void setFrame(const QByteArray& frame);
+    // Widths and order of the record table's columns.
+    QByteArray columnState() const;
+    void setColumnState(const QByteArray& state);
+
+    // What Edit › Delete would do for each list, and why not when it cannot.
+    // The menu item follows the list that has the keyboard.
+    void setBookDeleteState(bool enabled, const QString& toolTip);
+    void setRecordDeleteState(bool enabled, const QString& toolTip);
+
+    void showAbout();
+
+signals:
+    // Quit command or the window's close control: the owner saves and quits.
+    void quitRequested();
+    void newBookRequested();
+    void ioWindowToggled();
+    void graphWindowToggled();
+    // File › Import Legacy Library…; the action stays disabled until someone answers it.
+    void importLegacyLibraryRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildBookList(BookListModel* books);
+    void buildRecordTable(IOTableModel* records);
+    void sizeRecordColumns(const IOTableModel& records);
+    QWidget* buildRecordSide(IOTableModel* records);
+    QWidget* buildStatsBox();
+    void buildMenus();
+    void deleteSelection();
+    void updateDeleteAction();
+
+    QSplitter* m_splitter = nullptr;
+    CustomTableView* m_bookListView = nullptr;
+    RecordTableView* m_ioListView = nullptr;
+    QLineEdit* m_searchField = nullptr;
+    QLabel* m_incomingsLabel = nullptr;
+    QLabel* m_outgoingsLabel = nullptr;
+    QLabel* m_balanceLabel = nullptr;
+    QLabel* m_recordCountLabel = nullptr;
+    QToolButton* m_ioToggleButton = nullptr;
+    QToolButton* m_graphToggleButton = nullptr;
+    QAction* m_deleteAction = nullptr;
+    QAction* m_importAction = nullptr;
+
+    struct DeleteState {
+        bool enabled = false;
+        QString toolTip;
+    };
+    DeleteState m_bookDelete;
+    DeleteState m_recordDelete;
+};
