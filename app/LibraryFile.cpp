@@ -35,21 +35,63 @@ DataRootPtr LibraryFile::open() {
     if (file.load()) {
         return file.root();
     }
-    DataRootPtr root = recover(file.errorString());
+    DataRootPtr root;
+    if (file.status() == DataFile::Status::Newer) {
+        reportNewer(file.errorString());
+    } else {
+        root = recover(file.status(), file.errorString());
+    }
     if (!root) {
         m_lock.unlock();
     }
     return root;
 }
 
-bool LibraryFile::reportLocked() {
-    Alert alert(nullptr, QStringLiteral("libraryInUseAlert"), Alert::Icon::Warning, tr("Your library is already open."),
-                tr("%1\n\nkesh quits without touching the library “%2”. Close the other program, then start kesh "
-                   "again.")
-                    .arg(m_lock.errorString(), shownPath(m_path)));
+void LibraryFile::reportLocked() {
+    QString title;
+    QString advice;
+    const QString folder = shownPath(QFileInfo(m_path).absolutePath());
+    switch (m_lock.error()) {
+    case DataFileLock::Error::HeldByOther:
+        title = tr("Your library is already open.");
+        advice = m_lock.holderApplication().isEmpty()
+                     ? tr("Close the other program, then start kesh again.")
+                     : tr("Quit %1, then start kesh again.").arg(m_lock.holderApplication());
+        break;
+    case DataFileLock::Error::PermissionDenied:
+        title = tr("kesh may not write in the folder of your library.");
+        advice = tr("Give yourself permission to write in “%1” (or move the disk out of read-only mode), then start "
+                    "kesh again.")
+                     .arg(folder);
+        break;
+    case DataFileLock::Error::DiskFull:
+        title = tr("The disk of your library is full.");
+        advice = tr("Make room on the disk that holds “%1”, then start kesh again.").arg(folder);
+        break;
+    case DataFileLock::Error::FolderNotCreated:
+        title = tr("kesh cannot make the folder for your library.");
+        advice = tr("Check that a file does not stand where the folder should be and that you may write there, "
+                    "then start kesh again.");
+        break;
+    case DataFileLock::Error::None:
+    case DataFileLock::Error::Failed:
+        title = tr("kesh cannot mark your library as in use.");
+        advice = tr("Start kesh again; if this keeps happening, check the disk that holds “%1”.").arg(folder);
+        break;
+    }
+    Alert alert(nullptr, QStringLiteral("libraryInUseAlert"), Alert::Icon::Warning, title,
+                tr("%1\n\nkesh quits without touching the library “%2”. %3")
+                    .arg(m_lock.errorString(), shownPath(m_path), advice));
     alert.addButton(tr("Quit"), QMessageBox::AcceptRole);
     alert.exec();
-    return false;
+}
+
+void LibraryFile::reportNewer(const QString& error) {
+    Alert::inform(nullptr, QStringLiteral("newerLibraryAlert"), Alert::Icon::Critical,
+                  tr("Your library was saved by a newer kesh."),
+                  tr("The file “%1” could not be read: %2\n\nkesh quits and leaves the file as it is. Open it with "
+                     "the kesh that saved it.")
+                      .arg(shownPath(m_path), error));
 }
 
 QString LibraryFile::damagedPath(const QString& path, const QDateTime& when) {
@@ -61,12 +103,31 @@ QString LibraryFile::damagedPath(const QString& path, const QDateTime& when) {
     return candidate;
 }
 
-DataRootPtr LibraryFile::recover(const QString& error) {
+QString LibraryFile::readAdvice(DataFile::Status status) const {
+    switch (status) {
+    case DataFile::Status::PermissionDenied:
+        return tr("Give yourself permission to read the file, then start kesh again.");
+    case DataFile::Status::NotAFile:
+        return tr("Put your library back in its place as a file, then start kesh again.");
+    case DataFile::Status::ReadFailed:
+        return tr("The disk may be failing: copy the file somewhere safe before anything else.");
+    default:
+        return QString();
+    }
+}
+
+DataRootPtr LibraryFile::recover(DataFile::Status status, const QString& error) {
     const QString backupPath = DataFile::backupPath(m_path);
     DataFile backup(backupPath);
     const bool backupReads = backup.load() && backup.status() == DataFile::Status::Read;
 
     QString details = tr("The file “%1” could not be read: %2").arg(shownPath(m_path), error);
+    // Only a damaged file is past saving: for the other causes the file may be
+    // whole, so the backup is offered but not suggested.
+    const bool damaged = status == DataFile::Status::Damaged;
+    if (!damaged) {
+        details += QLatin1Char(' ') + readAdvice(status);
+    }
     Alert alert(nullptr, QStringLiteral("unreadableLibraryAlert"), Alert::Icon::Critical,
                 tr("kesh cannot read your library."));
     int useBackup = -1;
@@ -82,7 +143,7 @@ DataRootPtr LibraryFile::recover(const QString& error) {
                                                "as it is, so that it can be repaired or restored.");
     }
     const int quit = alert.addButton(tr("Quit"), QMessageBox::RejectRole);
-    alert.setDefaultButton(useBackup >= 0 ? useBackup : quit);
+    alert.setDefaultButton(useBackup >= 0 && damaged ? useBackup : quit);
     alert.setEscapeButton(quit);
     alert.setInformativeText(details);
     const int answer = alert.exec();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFile.h"
 #include "DataFileLock.h"
 #include "DataRoot.h"
 
@@ -44,8 +45,10 @@ public:
     static QString damagedPath(const QString& path, const QDateTime& when);
 
 private:
-    bool reportLocked();
-    DataRootPtr recover(const QString& error);
+    void reportLocked();
+    void reportNewer(const QString& error);
+    QString readAdvice(DataFile::Status status) const;
+    DataRootPtr recover(DataFile::Status status, const QString& error);
 
     QString m_path;
     DataFileLock m_lock;

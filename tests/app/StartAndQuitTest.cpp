@@ -1,5 +1,7 @@
 #include "AlertAnswers.h"
 #include "AppFixture.h"
+#include "Crc32.h"
+#include "DataFileFormat.h"
 #include "DataFileLock.h"
 #include "LocalizedStrings.h"
 #include "RecordTableView.h"
@@ -16,6 +18,7 @@
 #include <QTranslator>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -148,9 +151,56 @@ TEST_F(StartAndQuit, aLibraryInUseIsLeftAlone) {
     EXPECT_FALSE(launch(true));
     ASSERT_EQ(user.alerts().size(), 1);
     EXPECT_EQ(user.alerts().first().objectName, QStringLiteral("libraryInUseAlert"));
+    EXPECT_TRUE(user.alerts().first().informativeText.contains(QStringLiteral("process %1").arg(getpid())))
+        << user.alerts().first().informativeText.toStdString();
     app.reset();
     EXPECT_EQ(readBytes(), before);
     EXPECT_TRUE(other.isLocked());
+}
+
+TEST_F(StartAndQuit, aLockThatCannotBeTakenForAnotherReasonIsNotCalledInUse) {
+    // A file where the library's folder should be is no other program.
+    const QString home = QDir::homePath();
+    QDir(home + QStringLiteral("/Library")).removeRecursively();
+    writeBytes("a file, not a folder", home + QStringLiteral("/Library"));
+    AlertAnswers user({QStringLiteral("Quit")});
+    EXPECT_FALSE(launch(true));
+    ASSERT_EQ(user.alerts().size(), 1);
+    EXPECT_EQ(user.alerts().first().text, QStringLiteral("kesh cannot make the folder for your library."));
+    EXPECT_FALSE(user.alerts().first().informativeText.contains(QStringLiteral("Close the other program")));
+}
+
+TEST_F(StartAndQuit, aLibraryOfANewerKeshIsLeftAsItIsAndNoBackupIsOffered) {
+    writeLibrary(*library());
+    writeLibrary(*library(), DataFile::backupPath(dataPath()));
+    QByteArray bytes = readBytes();
+    DataFileFormat::putLittleEndian32(bytes.data() + DataFileFormat::versionOffset, DataFileFormat::version + 1);
+    DataFileFormat::putLittleEndian32(bytes.data() + DataFileFormat::headerCrcOffset,
+                                      Crc32::of(QByteArrayView(bytes.constData(), DataFileFormat::headerCrcOffset)));
+    writeBytes(bytes);
+
+    AlertAnswers user({QStringLiteral("OK")});
+    EXPECT_FALSE(launch(true));
+    ASSERT_EQ(user.alerts().size(), 1);
+    EXPECT_EQ(user.alerts().first().objectName, QStringLiteral("newerLibraryAlert"));
+    EXPECT_EQ(user.alerts().first().buttons, QStringList{QStringLiteral("OK")});
+    app.reset();
+    EXPECT_EQ(readBytes(), bytes);
+    EXPECT_FALSE(DataFileLock(dataPath()).isLocked());
+}
+
+TEST_F(StartAndQuit, aLibraryThatIsNoFileOffersTheBackupButSuggestsQuitting) {
+    writeLibrary(*library(), DataFile::backupPath(dataPath()));
+    ASSERT_TRUE(QDir().mkpath(dataPath()));
+    AlertAnswers user({QStringLiteral("Quit")});
+    EXPECT_FALSE(launch(true));
+    ASSERT_EQ(user.alerts().size(), 1);
+    EXPECT_EQ(user.alerts().first().buttons,
+              (QStringList{QStringLiteral("Start From Backup"), QStringLiteral("Quit")}));
+    EXPECT_EQ(user.alerts().first().defaultButton, QStringLiteral("Quit"));
+    EXPECT_TRUE(user.alerts().first().informativeText.contains(QStringLiteral("back in its place")));
+    app.reset();
+    EXPECT_TRUE(QFileInfo(dataPath()).isDir());
 }
 
 class FailedSave : public AppFixture {
