@@ -94,12 +94,12 @@ bool LegacyLibraryReader::readSlots(LegacyFork& fork) {
             continue;
         }
         IOPtr record;
-        if (const LegacySlot::Oddity oddity = slot.toRecord(decoder, readingMoment, &record);
-            oddity != LegacySlot::Oddity::None) {
+        const LegacySlot::Oddity oddity = slot.toRecord(decoder, readingMoment, &record);
+        if (!record) {
             m_preview.addLeftOut(oddity);
             continue;
         }
-        m_preview.addRecord(record->date());
+        m_preview.addRecord(record->date(), oddity);
         m_records.push_back(std::move(record));
     }
     if (status != LegacyStatus::endOfFile) {
@@ -135,12 +135,12 @@ bool LegacyLibraryReader::headIsLegacy(QByteArrayView head, LegacyTextDecoder& d
     return fail(Failure::NotALegacyLibrary, ForeignFileType::refusal(*kind, QFileInfo(m_filePath).fileName()));
 }
 
-// A ledger that was damaged here and there still imports, less its odd
-// slots. Past half of them, there is more noise than ledger: random bytes
+// A ledger that was damaged here and there still imports, its odd records
+// as they are and reported. Past half of them, there is more noise than ledger: random bytes
 // make an odd slot almost every time, so a file of another kind lands far
 // above this line and a real ledger far below it.
 bool LegacyLibraryReader::mostSlotsAreOdd() const {
-    return 2 * m_preview.leftOutCount() > m_preview.slotsInUse();
+    return 2 * m_preview.oddSlotCount() > m_preview.slotsInUse();
 }
 
 bool LegacyLibraryReader::fail(Failure failure, const QString& error, LegacyStatus::Code status) {
@@ -151,8 +151,8 @@ bool LegacyLibraryReader::fail(Failure failure, const QString& error, LegacyStat
 }
 
 QString LegacyLibraryReader::oddSlotsRefusal() const {
-    const qint64 odd = m_preview.leftOutCount();
-    const qint64 oddComments = m_preview.leftOutCount(LegacySlot::Oddity::CommentNotText);
+    const qint64 odd = m_preview.oddSlotCount();
+    const qint64 oddComments = m_preview.oddRecordCount(LegacySlot::Oddity::CommentNotText);
     const QString name = QFileInfo(m_filePath).fileName();
     const QString oddCount = QLocale().toString(odd);
     const int inUse = LegacyPreview::trCount(m_preview.slotsInUse());

@@ -10,7 +10,14 @@ qint64 LegacyPreview::leftOutCount() const {
     return std::accumulate(m_leftOut.begin(), m_leftOut.end(), qint64(0));
 }
 
-void LegacyPreview::addRecord(QDate day) {
+qint64 LegacyPreview::oddRecordCount() const {
+    return std::accumulate(m_oddRecords.begin(), m_oddRecords.end(), qint64(0));
+}
+
+void LegacyPreview::addRecord(QDate day, LegacySlot::Oddity oddity) {
+    if (oddity != LegacySlot::Oddity::None) {
+        ++m_oddRecords[std::size_t(oddity)];
+    }
     if (m_recordCount == 0 || day < m_firstDay) {
         m_firstDay = day;
     }
@@ -35,25 +42,32 @@ QString LegacyPreview::daysText(const QLocale& locale) const {
         .arg(locale.toString(m_firstDay, QLocale::LongFormat), locale.toString(m_lastDay, QLocale::LongFormat));
 }
 
-QString LegacyPreview::leftOutText() const {
+QStringList LegacyPreview::reasons(const std::array<qint64, LegacySlot::oddityCount>& counts) {
     using Oddity = LegacySlot::Oddity;
     QStringList reasons;
-    if (const qint64 n = leftOutCount(Oddity::AmountNotANumber)) {
+    if (const qint64 n = counts[std::size_t(Oddity::AmountNotANumber)]) {
         reasons << tr("%Ln with an amount that is not a number", nullptr, trCount(n));
     }
-    if (const qint64 n = leftOutCount(Oddity::AmountTooLarge)) {
+    if (const qint64 n = counts[std::size_t(Oddity::AmountTooLarge)]) {
         reasons << tr("%Ln with an amount beyond any household's money", nullptr, trCount(n));
     }
-    if (const qint64 n = leftOutCount(Oddity::AmountTooPrecise)) {
+    if (const qint64 n = counts[std::size_t(Oddity::AmountTooPrecise)]) {
         reasons << tr("%Ln with an amount of more decimals than money has", nullptr, trCount(n));
     }
-    if (const qint64 n = leftOutCount(Oddity::CommentNotText)) {
+    if (const qint64 n = counts[std::size_t(Oddity::CommentNotText)]) {
         reasons << tr("%Ln with a comment that is not text", nullptr, trCount(n));
     }
-    if (reasons.isEmpty()) {
-        return QString();
-    }
-    return tr("Left out: %1.").arg(QLocale().createSeparatedList(reasons));
+    return reasons;
+}
+
+QString LegacyPreview::leftOutText() const {
+    const QStringList why = reasons(m_leftOut);
+    return why.isEmpty() ? QString() : tr("Left out: %1.").arg(QLocale().createSeparatedList(why));
+}
+
+QString LegacyPreview::oddRecordsText() const {
+    const QStringList why = reasons(m_oddRecords);
+    return why.isEmpty() ? QString() : tr("Imported as they are: %1.").arg(QLocale().createSeparatedList(why));
 }
 
 int LegacyPreview::trCount(qint64 count) {

@@ -57,8 +57,10 @@ LegacySlot::Oddity LegacySlot::judgeAmount(double amount) {
 LegacySlot::Oddity LegacySlot::toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry,
                                         IOPtr* record) const {
     const double value = amount();
-    if (const Oddity oddity = judgeAmount(value); oddity != Oddity::None) {
-        return oddity;
+    Oddity oddity = judgeAmount(value);
+    const std::optional<Amount> kept = Amount::fromDouble(value);
+    if (!kept) {
+        return Oddity::AmountNotANumber;
     }
     const QByteArrayView bytes = commentBytes();
     // A comment of the most bytes there is room for may end in half a
@@ -70,16 +72,19 @@ LegacySlot::Oddity LegacySlot::toRecord(LegacyTextDecoder& decoder, const Calend
         comment = decoder.decodeStrictly(bytes, cutEnd);
     }
     if (!comment) {
-        return Oddity::CommentNotText;
+        comment = decoder.decodeLeniently(bytes);
+        if (oddity == Oddity::None) {
+            oddity = Oddity::CommentNotText;
+        }
     }
     // Every field is set here, as the record initialiser would; the one moment
     // of the import spares a clock reading per record.
     IOPtr made = IO::createWithTimeOfEntry(timeOfEntry);
-    made->setAmount(Amount::fromDouble(value));
+    made->setAmount(*kept);
     made->setDate(dayOfSeconds(seconds()));
     made->setKeywords(KeywordList());
     made->setComment(*comment);
     made->setIncludeInStats(include());
     *record = std::move(made);
-    return Oddity::None;
+    return oddity;
 }

@@ -60,8 +60,9 @@ public:
     static Oddity judgeAmount(double amount);
 
     // The record this slot holds, entered at `timeOfEntry` with no keywords,
-    // or why the slot holds no record a ledger could have kept (`record` is
-    // then left alone).
+    // and what is odd about it. An odd slot still gives its record, its
+    // comment decoded as far as it goes, unless its amount is no number at
+    // all (`record` is then left alone).
     Oddity toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry, IOPtr* record) const;
 
 private:

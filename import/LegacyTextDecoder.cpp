@@ -16,6 +16,10 @@ iconv_t converter(void* handle) {
     return static_cast<iconv_t>(handle);
 }
 
+bool isControl(unsigned char byte) {
+    return (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') || byte == 0x7F;
+}
+
 bool isAscii(QByteArrayView bytes) {
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
@@ -60,5 +64,37 @@ std::optional<QString> LegacyTextDecoder::decodeStrictly(QByteArrayView bytes, C
         }
     }
     text.truncate(qsizetype(reinterpret_cast<QChar*>(out) - text.data()));
+    return text;
+}
+
+QString LegacyTextDecoder::decodeLeniently(QByteArrayView bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype at = 0; at < bytes.size();) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        if (byte < 0x80) {
+            text.append(isControl(byte) ? QChar(QChar::ReplacementCharacter) : QChar(char16_t(byte)));
+            ++at;
+            continue;
+        }
+        // A character of the encoding is one byte or two.
+        bool decoded = false;
+        for (qsizetype length : {2, 1}) {
+            if (at + length > bytes.size()) {
+                continue;
+            }
+            if (std::optional<QString> character = decodeStrictly(bytes.sliced(at, length));
+                character && character->size() == 1) {
+                text.append(*character);
+                at += length;
+                decoded = true;
+                break;
+            }
+        }
+        if (!decoded) {
+            text.append(QChar(QChar::ReplacementCharacter));
+            ++at;
+        }
+    }
     return text;
 }

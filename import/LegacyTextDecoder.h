@@ -21,6 +21,9 @@ public:
     // last character cut in half (its lead byte alone at the end, as a text
     // cut off at a byte limit ends) is left out rather than refused.
     std::optional<QString> decodeStrictly(QByteArrayView bytes, CutEnd cutEnd = CutEnd::Refused);
+    // Every character that decodes, and U+FFFD for each byte that does not
+    // (control characters but tab and line breaks included).
+    QString decodeLeniently(QByteArrayView bytes);
 
 private:
     // iconv_t, kept opaque so that users of the class do not see <iconv.h>.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -216,7 +217,11 @@ double Amount::toDouble() const {
     *end++ = 'e';
     end = std::to_chars(end, limit, static_cast<int>(m_exponent)).ptr;
     double result = 0.0;
-    std::from_chars(buffer.data(), end, result);
+    if (std::from_chars(buffer.data(), end, result).ec == std::errc::result_out_of_range) {
+        // Beyond the doubles: the nearest is infinity above them and zero below.
+        const double magnitude = m_exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        return m_mantissa < 0 ? -magnitude : magnitude;
+    }
     return result;
 }
 

@@ -311,7 +311,7 @@ TEST_F(ConverterWindowTest, inJapaneseEveryTextOnScreenIsTranslatedAndCountsAreW
     openWindow();
 
     const std::vector<LegacyEntry> entries(1234, LegacyEntry{86'400 * 100, 1.0, "x"});
-    ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes(entries) + legacySlotBytes({0, 0.001, "odd"})));
+    ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes(entries) + legacySlotBytes({0, std::numeric_limits<double>::quiet_NaN(), "odd"})));
     m_window->refresh();
 
     QStringList shown{m_window->windowTitle()};

@@ -171,9 +171,9 @@ TEST_F(Import, isConfirmedWithWhatTheFileHoldsBeforeAnythingIsWritten) {
     run.setConfirmation([&](const LegacyPreview& preview, const QString& path) {
         ++asked;
         EXPECT_EQ(path, m_legacyPath);
-        EXPECT_EQ(preview.recordCount(), 2);
-        EXPECT_EQ(preview.leftOutCount(LegacySlot::Oddity::AmountTooLarge), 1);
-        EXPECT_EQ(preview.firstDay(), QDate(1904, 1, 11));
+        EXPECT_EQ(preview.recordCount(), 3);
+        EXPECT_EQ(preview.oddRecordCount(LegacySlot::Oddity::AmountTooLarge), 1);
+        EXPECT_EQ(preview.firstDay(), QDate(1904, 1, 1));
         EXPECT_EQ(preview.lastDay(), QDate(1905, 2, 4));
         // Nothing is written while the user decides.
         EXPECT_EQ(contentOf(m_dataPath), before);

@@ -122,7 +122,7 @@ TEST(LegacyText, japaneseTextDecodesWithTheVendorCharacters) {
               QStringLiteral("AB"));
 }
 
-TEST(LegacySlot, aCommentMustBeTextToMakeARecord) {
+TEST(LegacySlot, aCommentThatIsNotTextStillMakesARecordAsFarAsItDecodes) {
     Oddity oddity = Oddity::None;
     // 255 bytes of 表 cut after the lead byte of the 128th: the limit cut it, the rest is kept.
     QByteArray cut;
@@ -132,21 +132,34 @@ TEST(LegacySlot, aCommentMustBeTextToMakeARecord) {
     cut.truncate(255);
     IOPtr record = recordOf({0, 1.0, cut}, &oddity);
     ASSERT_TRUE(record);
+    EXPECT_EQ(oddity, Oddity::None);
     EXPECT_EQ(record->comment(), QString(127, QChar(0x8868)));
 
-    // A shorter comment has no reason to end in half a character.
-    EXPECT_FALSE(recordOf({0, 1.0, cut.left(253)}, &oddity));
+    // A shorter comment has no reason to end in half a character: it is marked there.
+    const QChar mark(QChar::ReplacementCharacter);
+    record = recordOf({0, 1.0, cut.left(253)}, &oddity);
+    ASSERT_TRUE(record);
     EXPECT_EQ(oddity, Oddity::CommentNotText);
+    EXPECT_EQ(record->comment(), QString(126, QChar(0x8868)) + mark);
     // Nobody types a NUL, a bell or an escape; a tab and line ends pass.
-    for (const QByteArray& control :
-         {QByteArray("a\0b", 3), QByteArray("bell\x07"), QByteArray("\x1b[0m"), QByteArray("del\x7f")}) {
-        EXPECT_FALSE(recordOf({0, 1.0, control}, &oddity)) << control.toHex().constData();
+    for (const auto& [control, kept] : {std::pair{QByteArray("a\0b", 3), QStringLiteral("a\uFFFDb")},
+                                        std::pair{QByteArray("bell\x07"), QStringLiteral("bell\uFFFD")},
+                                        std::pair{QByteArray("del\x7f"), QStringLiteral("del\uFFFD")}}) {
+        record = recordOf({0, 1.0, control}, &oddity);
+        ASSERT_TRUE(record) << control.toHex().constData();
         EXPECT_EQ(oddity, Oddity::CommentNotText);
+        EXPECT_EQ(record->comment(), kept);
     }
     EXPECT_TRUE(recordOf({0, 1.0, "tab\there\r\n"}, &oddity));
-    // An odd amount is the reason, whatever the comment.
-    EXPECT_FALSE(recordOf({0, 0.005, "\x01"}, &oddity));
+    EXPECT_EQ(oddity, Oddity::None);
+    // An odd amount is the reason, whatever the comment; it is kept as it was.
+    record = recordOf({0, 0.005, "\x01"}, &oddity);
+    ASSERT_TRUE(record);
     EXPECT_EQ(oddity, Oddity::AmountTooPrecise);
+    EXPECT_EQ(record->amount()->toString(), QStringLiteral("0.005"));
+    // An amount that is no number cannot be kept.
+    EXPECT_FALSE(recordOf({0, std::numeric_limits<double>::quiet_NaN(), "nan"}, &oddity));
+    EXPECT_EQ(oddity, Oddity::AmountNotANumber);
 }
 
 // Finding and reading the file ------------------------------------------------

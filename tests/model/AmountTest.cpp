@@ -75,6 +75,11 @@ TEST(Amount, toDoubleIsTheNearestDouble) {
     }
     EXPECT_EQ(Amount::fromString(u"0.1")->toDouble(), 0.1);
     EXPECT_EQ(Amount::fromString(u"123456789012345678")->toDouble(), 123456789012345678.0);
+    // Beyond the doubles it goes to the nearest end, not to zero.
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(Amount::fromString(u"1e400")->toDouble(), inf);
+    EXPECT_EQ(Amount::fromString(u"-1e400")->toDouble(), -inf);
+    EXPECT_EQ(Amount::fromString(u"1e-400")->toDouble(), 0.0);
 }
 
 TEST(Amount, comparesWithTheExactValueOfADouble) {
