@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 

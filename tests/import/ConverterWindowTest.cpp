@@ -279,8 +279,7 @@ TEST_F(ConverterWindowTest, aFailureGivesTheFailureAlertWithItsCauseAndWritesNot
     EXPECT_TRUE(alert.informativeText.startsWith(sorry));
     DataFile file(m_dataPath);
     EXPECT_FALSE(file.load());
-    EXPECT_TRUE(alert.informativeText.contains(file.errorString()))
-        << alert.informativeText.toStdString();
+    EXPECT_TRUE(alert.informativeText.contains(file.errorString())) << alert.informativeText.toStdString();
 }
 
 TEST_F(ConverterWindowTest, anotherLegacyFileIsChosenAndRead) {
@@ -311,7 +310,8 @@ TEST_F(ConverterWindowTest, inJapaneseEveryTextOnScreenIsTranslatedAndCountsAreW
     openWindow();
 
     const std::vector<LegacyEntry> entries(1234, LegacyEntry{86'400 * 100, 1.0, "x"});
-    ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes(entries) + legacySlotBytes({0, std::numeric_limits<double>::quiet_NaN(), "odd"})));
+    ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes(entries) +
+                                            legacySlotBytes({0, std::numeric_limits<double>::quiet_NaN(), "odd"})));
     m_window->refresh();
 
     QStringList shown{m_window->windowTitle()};
