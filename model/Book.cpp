@@ -49,7 +49,7 @@ void Book::setRecords(IOList records) {
     }
     m_members.reset();
     m_sorted = false;
-    listChanged();
+    recordsChanged();
 }
 
 void Book::setSortDescriptors(const SortDescriptorList& descriptors) {
@@ -65,12 +65,51 @@ void Book::setSortDescriptors(const SortDescriptorList& descriptors) {
     m_sorted = false;
 }
 
+void Book::recordsChanged() {
+    ++m_recordsVersion;
+    listChanged();
+}
+
 void Book::listChanged() {
     ++m_listVersion;
 }
 
+namespace {
+// The field whose changes can reorder records sorted by this key; none for
+// the time of entry, which never changes, and for keys that order nothing.
+std::optional<RecordRevision::Field> fieldOfKey(const QString& key) {
+    switch (RecordSorter::keyOf(key)) {
+    case RecordSorter::Key::Date:
+        return RecordRevision::Date;
+    case RecordSorter::Key::Amount:
+        return RecordRevision::Amount;
+    case RecordSorter::Key::Comment:
+        return RecordRevision::Comment;
+    case RecordSorter::Key::KeywordsAsString:
+        return RecordRevision::Keywords;
+    case RecordSorter::Key::IncludeInStats:
+        return RecordRevision::IncludeInStats;
+    case RecordSorter::Key::TimeOfEntry:
+    case RecordSorter::Key::Unknown:
+        break;
+    }
+    return std::nullopt;
+}
+} // namespace
+
+bool Book::isOrderedBy(RecordRevision::Field field) const {
+    return std::any_of(m_sortDescriptors.cbegin(), m_sortDescriptors.cend(),
+                       [field](const SortDescriptor& d) { return fieldOfKey(d.key) == field; });
+}
+
 bool Book::isSortedNow() const {
-    return m_sorted && m_sortedAtRevision == RecordRevision::current();
+    if (!m_sorted) {
+        return false;
+    }
+    return std::all_of(m_sortDescriptors.cbegin(), m_sortDescriptors.cend(), [this](const SortDescriptor& d) {
+        const std::optional<RecordRevision::Field> field = fieldOfKey(d.key);
+        return !field || m_sortedAt[*field] == RecordRevision::current(*field);
+    });
 }
 
 void Book::ensureMembers() const {
@@ -112,7 +151,7 @@ void Book::addObject(const IOPtr& record) {
     if (m_members) {
         m_members->insert(record.get());
     }
-    listChanged();
+    recordsChanged();
 }
 
 void Book::appendObject(const IOPtr& record) {
@@ -125,7 +164,7 @@ void Book::appendObject(const IOPtr& record) {
         m_members->insert(record.get());
     }
     m_sorted = false;
-    listChanged();
+    recordsChanged();
 }
 
 void Book::addObjectsFromArray(const IOList& records) {
@@ -154,40 +193,111 @@ void Book::addObjectsFromArrayOfPointers(const QList<IORegistry::Id>& ids) {
 }
 
 void Book::removeObject(const IO* record) {
-    const auto found =
-        std::find_if(m_records.begin(), m_records.end(), [record](const IOPtr& r) { return r.get() == record; });
-    if (found == m_records.end()) {
-        return;
-    }
-    m_records.erase(found);
-    if (m_members) {
-        m_members->remove(record);
-    }
-    listChanged();
+    removeObjects({record});
 }
 
 void Book::removeObjects(const QSet<const IO*>& records) {
-    const auto firstRemoved = std::remove_if(m_records.begin(), m_records.end(),
-                                             [&records](const IOPtr& r) { return records.contains(r.get()); });
-    if (firstRemoved == m_records.end()) {
-        return;
+    takeObjects(records);
+}
+
+std::vector<Book::Placed> Book::takeObjects(const QSet<const IO*>& records) {
+    std::vector<Placed> taken;
+    if (records.isEmpty()) {
+        return taken;
     }
-    if (m_members) {
-        for (auto it = firstRemoved; it != m_records.end(); ++it) {
-            m_members->remove(it->get());
+    const bool filterWasCurrent = m_filterActive && m_filteredAtRecords == m_recordsVersion;
+    // One pass that keeps the others in order and notes where each taken one stood.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        if (records.contains(m_records[i].get())) {
+            taken.push_back({i, std::move(m_records[i])});
+        } else {
+            if (kept != i) {
+                m_records[kept] = std::move(m_records[i]);
+            }
+            ++kept;
         }
     }
-    m_records.erase(firstRemoved, m_records.end());
-    listChanged();
+    if (taken.empty()) {
+        return taken;
+    }
+    m_records.resize(kept);
+    if (m_members) {
+        for (const Placed& placed : taken) {
+            m_members->remove(placed.record.get());
+        }
+    }
+    if (m_filterActive) {
+        std::erase_if(m_filtered, [&records](const IOPtr& r) { return records.contains(r.get()); });
+    }
+    recordsChanged();
+    // Taking records out keeps what is left filtered and in order.
+    if (filterWasCurrent) {
+        m_filteredAtRecords = m_recordsVersion;
+    }
+    return taken;
+}
+
+void Book::putBackObjects(const std::vector<Placed>& placed, std::uint64_t versionAfterTake) {
+    if (placed.empty()) {
+        return;
+    }
+    const bool unchanged = versionAfterTake == m_recordsVersion;
+    IOList merged;
+    merged.reserve(m_records.size() + placed.size());
+    std::size_t from = 0;
+    for (const Placed& p : placed) {
+        while (merged.size() < p.index && from < m_records.size()) {
+            merged.push_back(std::move(m_records[from++]));
+        }
+        merged.push_back(p.record);
+        p.record->markListed();
+    }
+    while (from < m_records.size()) {
+        merged.push_back(std::move(m_records[from++]));
+    }
+    m_records = std::move(merged);
+    if (m_members) {
+        for (const Placed& p : placed) {
+            m_members->insert(p.record.get());
+        }
+    }
+    // The same places in the same list give back the same order; in a list
+    // sorted otherwise since, they are only places.
+    if (!unchanged) {
+        m_sorted = false;
+    }
+    recordsChanged();
 }
 
 void Book::setPrevSearchKey(const QString& key) {
     m_prevSearchKey = key;
 }
 
+bool Book::filterIsCurrent(const QString& key, const KeywordList& keywords) const {
+    return m_filteredAtRecords == m_recordsVersion && m_prevSearchKey == key && m_filterKeywords == keywords &&
+           m_filteredAtComments == RecordRevision::current(RecordRevision::Comment) &&
+           m_filteredAtKeywords == RecordRevision::current(RecordRevision::Keywords);
+}
+
+void Book::noteFilterCurrent() {
+    m_filteredAtRecords = m_recordsVersion;
+    m_filteredAtComments = RecordRevision::current(RecordRevision::Comment);
+    m_filteredAtKeywords = RecordRevision::current(RecordRevision::Keywords);
+}
+
 void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords) {
-    m_filtered.clear();
     const bool active = !key.isEmpty() || !keywords.empty();
+    if (!active && !m_filterActive) {
+        // The book lists its records as they are; there is nothing to redo.
+        setPrevSearchKey(QStringLiteral(""));
+        m_filterKeywords.clear();
+        return;
+    }
+    if (active && m_filterActive && filterIsCurrent(key, keywords)) {
+        return;
+    }
+    m_filtered.clear();
     if (active) {
         const SearchKey searchKey(key);
         const std::uint64_t wanted = IO::keywordMaskOf(keywords);
@@ -210,22 +320,32 @@ void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList
             }
         }
         setPrevSearchKey(key);
+        m_filterKeywords = keywords;
+        noteFilterCurrent();
     } else {
         m_filtered.shrink_to_fit();
         setPrevSearchKey(QStringLiteral(""));
+        m_filterKeywords.clear();
     }
     m_filterActive = active;
     listChanged();
 }
 
 void Book::resort() {
+    if (isSortedNow()) {
+        return;
+    }
+    const bool filterWasCurrent = m_filterActive && m_filteredAtRecords == m_recordsVersion;
     RecordSorter::sort(m_records, m_sortDescriptors);
     if (m_filterActive) {
         RecordSorter::sort(m_filtered, m_sortDescriptors);
     }
     m_sorted = true;
-    m_sortedAtRevision = RecordRevision::current();
-    listChanged();
+    m_sortedAt = RecordRevision::counts();
+    recordsChanged();
+    if (filterWasCurrent) {
+        m_filteredAtRecords = m_recordsVersion;
+    }
 }
 
 int Book::compare(const Book& other) const {
@@ -242,7 +362,9 @@ void Book::deleteKeywords(const KeywordList& keywords) {
 }
 
 const Book::Totals& Book::totals() const {
-    if (m_totalsRevision == RecordRevision::current() && m_totalsListVersion == m_listVersion) {
+    const std::uint64_t amounts = RecordRevision::current(RecordRevision::Amount);
+    const std::uint64_t included = RecordRevision::current(RecordRevision::IncludeInStats);
+    if (m_totalsAmounts == amounts && m_totalsIncluded == included && m_totalsListVersion == m_listVersion) {
         return m_totals;
     }
     Totals t;
@@ -258,7 +380,8 @@ const Book::Totals& Book::totals() const {
         t.balance += amount;
     }
     m_totals = t;
-    m_totalsRevision = RecordRevision::current();
+    m_totalsAmounts = amounts;
+    m_totalsIncluded = included;
     m_totalsListVersion = m_listVersion;
     return m_totals;
 }

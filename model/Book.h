@@ -1,6 +1,7 @@
 #pragma once
 
 #include "IO.h"
+#include "RecordRevision.h"
 #include "SortDescriptor.h"
 
 #include <QList>
@@ -59,14 +60,38 @@ public:
     void removeObject(const IOPtr& record) { removeObject(record.get()); }
     // Removes all of them in one pass over the list.
     void removeObjects(const QSet<const IO*>& records);
+
+    // A record taken out of the book, and where it stood.
+    struct Placed {
+        std::size_t index;
+        IOPtr record;
+    };
+    // Takes the records out in one pass and says where each stood, in list order.
+    std::vector<Placed> takeObjects(const QSet<const IO*>& records);
+    // Puts records back where takeObjects() found them. When the list has
+    // changed since (`recordsVersion()` is no longer `versionAfterTake`), they
+    // go back to the same places and the book counts as unsorted.
+    void putBackObjects(const std::vector<Placed>& placed, std::uint64_t versionAfterTake);
+    // Counts every change of the record list: members or order.
+    std::uint64_t recordsVersion() const { return m_recordsVersion; }
     bool includesObject(const IO* record) const;
     bool includesObject(const IOPtr& record) const { return includesObject(record.get()); }
 
     const QString& prevSearchKey() const { return m_prevSearchKey; }
     void setPrevSearchKey(const QString& key);
+    // Nothing is searched again while the key, the keywords, the records and
+    // the comments and keywords they carry are what the list was made from.
     void reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords);
+    // Counts every change of what the book lists: the filtered list, or the
+    // record list when nothing is filtered.
+    std::uint64_t listVersion() const { return m_listVersion; }
 
+    // Sorts unless the book is in order already: no record was added out of
+    // order and no field it is sorted by has changed since the last sort.
     void resort();
+    bool isSortedNow() const;
+    // Whether a change of this field can move records of this book.
+    bool isOrderedBy(RecordRevision::Field field) const;
     // Name order: by character code, case-sensitive, canonically equivalent names equal.
     int compare(const Book& other) const;
     void deleteKeywords(const KeywordList& keywords);
@@ -88,9 +113,11 @@ private:
         double balance = 0.0;
     };
     const Totals& totals() const;
-    bool isSortedNow() const;
+    void recordsChanged();
     void listChanged();
     void ensureMembers() const;
+    bool filterIsCurrent(const QString& key, const KeywordList& keywords) const;
+    void noteFilterCurrent();
 
     QString m_bookName;
     IOList m_records;
@@ -99,16 +126,22 @@ private:
     IOList m_filtered;
     bool m_filterActive = false;
 
-    // The lists are in sort order as of this record revision (resort and ordered inserts).
+    // The lists are in sort order as of these field counts (resort and ordered inserts).
     bool m_sorted = false;
-    std::uint64_t m_sortedAtRevision = 0;
-    // Counts structural changes of the lists, for the totals cache.
+    RecordRevision::Counts m_sortedAt{};
+    std::uint64_t m_recordsVersion = 0;
     std::uint64_t m_listVersion = 0;
+    // What the filtered list was made from.
+    KeywordList m_filterKeywords;
+    std::uint64_t m_filteredAtRecords = ~std::uint64_t(0);
+    std::uint64_t m_filteredAtComments = 0;
+    std::uint64_t m_filteredAtKeywords = 0;
 
     // Membership index for large books, built on first use.
     mutable std::unique_ptr<QSet<const IO*>> m_members;
     // The three totals come from one pass and stay valid until a record or a list changes.
     mutable Totals m_totals;
-    mutable std::uint64_t m_totalsRevision = 0;
+    mutable std::uint64_t m_totalsAmounts = 0;
+    mutable std::uint64_t m_totalsIncluded = 0;
     mutable std::uint64_t m_totalsListVersion = ~std::uint64_t(0);
 };

@@ -39,6 +39,21 @@ void DataRoot::addKeyword(const KeywordPtr& keyword) {
     m_keywords.push_back(keyword);
 }
 
+void DataRoot::insertKeyword(std::size_t index, const KeywordPtr& keyword) {
+    m_keywords.insert(m_keywords.begin() + std::ptrdiff_t(std::min(index, m_keywords.size())), keyword);
+}
+
+std::size_t DataRoot::removeKeyword(const Keyword* keyword) {
+    const auto found = std::find_if(m_keywords.begin(), m_keywords.end(),
+                                    [keyword](const KeywordPtr& k) { return k.get() == keyword; });
+    if (found == m_keywords.end()) {
+        return notFound;
+    }
+    const auto index = std::size_t(found - m_keywords.begin());
+    m_keywords.erase(found);
+    return index;
+}
+
 void DataRoot::deleteBook(const Book* book) {
     if (book && book->isSmart()) {
         const auto found = std::find_if(m_smartBooks.begin(), m_smartBooks.end(),

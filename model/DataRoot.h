@@ -47,6 +47,10 @@ public:
     void addSmartBook(const SmartBookPtr& book);
     // No sorting and no check for duplicates: unique names are the caller's concern.
     void addKeyword(const KeywordPtr& keyword);
+    // Puts a keyword back at its place in the list (at the end when beyond it).
+    void insertKeyword(std::size_t index, const KeywordPtr& keyword);
+    // Takes the keyword out of the list; where it stood, or notFound. Records keep it.
+    std::size_t removeKeyword(const Keyword* keyword);
     // Removes a smart or plain book; its records stay everywhere else. The main library stays.
     void deleteBook(const Book* book);
     // Removes the record from every book of the library.

@@ -64,9 +64,9 @@ IOPtr IO::randomIO() {
     return record;
 }
 
-void IO::noteChange() const {
+void IO::noteChange(RecordRevision::Field field) const {
     if (m_listed) {
-        RecordRevision::advance();
+        RecordRevision::advance(field);
     }
 }
 
@@ -90,7 +90,7 @@ void IO::setDate(QDate day) {
     m_day = julian > std::numeric_limits<std::int32_t>::min() && julian <= std::numeric_limits<std::int32_t>::max()
                 ? static_cast<std::int32_t>(julian)
                 : noDay;
-    noteChange();
+    noteChange(RecordRevision::Date);
 }
 
 std::optional<Amount> IO::amount() const {
@@ -106,7 +106,7 @@ void IO::setAmount(const std::optional<Amount>& amount) {
     m_amountMantissa = value.mantissa();
     m_amountExponent = static_cast<std::int16_t>(value.exponent());
     m_amountDouble = value.toDouble();
-    noteChange();
+    noteChange(RecordRevision::Amount);
 }
 
 bool IO::setAmountWithDouble(double value) {
@@ -140,7 +140,7 @@ void IO::setComment(const QString& comment) {
         m_normalizedComment.reset();
     }
     m_commentPairs = SearchKey::pairMaskOf(normalizedComment());
-    noteChange();
+    noteChange(RecordRevision::Comment);
 }
 
 void IO::setKeywords(KeywordList keywords) {
@@ -150,7 +150,7 @@ void IO::setKeywords(KeywordList keywords) {
 
 void IO::keywordsChanged() {
     m_keywordMask = keywordMaskOf(m_keywords);
-    noteChange();
+    noteChange(RecordRevision::Keywords);
 }
 
 std::uint64_t IO::keywordBit(const Keyword* keyword) {
@@ -183,6 +183,20 @@ void IO::addKeyword(const KeywordPtr& keyword) {
     }
     m_keywords.push_back(keyword);
     keywordsChanged();
+}
+
+void IO::insertKeyword(std::size_t index, const KeywordPtr& keyword) {
+    if (!keyword || includesKeyword(keyword.get())) {
+        return;
+    }
+    m_keywords.insert(m_keywords.begin() + std::ptrdiff_t(std::min(index, m_keywords.size())), keyword);
+    keywordsChanged();
+}
+
+std::size_t IO::indexOfKeyword(const Keyword* keyword) const {
+    const auto found = std::find_if(m_keywords.begin(), m_keywords.end(),
+                                    [keyword](const KeywordPtr& carried) { return carried.get() == keyword; });
+    return found == m_keywords.end() ? notFound : std::size_t(found - m_keywords.begin());
 }
 
 void IO::deleteKeyword(const Keyword* keyword) {
@@ -220,7 +234,7 @@ QString IO::keywordsAsString() const {
 
 void IO::setIncludeInStats(std::int8_t include) {
     m_includeInStats = include;
-    noteChange();
+    noteChange(RecordRevision::IncludeInStats);
 }
 
 bool IO::includesSearchKey(const QString& key) const {

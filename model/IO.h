@@ -4,6 +4,7 @@
 #include "CalendarDate.h"
 #include "IORegistry.h"
 #include "Keyword.h"
+#include "RecordRevision.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -29,6 +30,8 @@ class IO {
     };
 
 public:
+    static constexpr std::size_t notFound = std::size_t(-1);
+
     // Made only through the factories, which register the record.
     explicit IO(Private);
     ~IO();
@@ -88,6 +91,10 @@ public:
     static std::uint64_t keywordMaskOf(const KeywordList& keywords);
     static std::uint64_t keywordBit(const Keyword* keyword);
     void addKeyword(const KeywordPtr& keyword);
+    // Puts the keyword back where it stood (at the end when `index` is past it); nothing if carried.
+    void insertKeyword(std::size_t index, const KeywordPtr& keyword);
+    // Where the keyword stands in the list, or notFound.
+    std::size_t indexOfKeyword(const Keyword* keyword) const;
     void deleteKeyword(const Keyword* keyword);
     void addKeywords(const KeywordList& keywords);
     void deleteKeywords(const KeywordList& keywords);
@@ -109,7 +116,7 @@ public:
 private:
     static IOPtr makeRegistered();
     void setTimeOfEntry(const CalendarDate& moment);
-    void noteChange() const;
+    void noteChange(RecordRevision::Field field) const;
     void keywordsChanged();
 
     static constexpr std::int32_t noDay = std::numeric_limits<std::int32_t>::min();

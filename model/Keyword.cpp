@@ -26,5 +26,5 @@ KeywordPtr Keyword::copy() const {
 void Keyword::setName(const QString& name) {
     m_name = name;
     // Records show keyword names, so a sort by them may no longer hold.
-    RecordRevision::advance();
+    RecordRevision::advance(RecordRevision::Keywords);
 }

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "Condition.h"
+#include "DataRoot.h"
+#include "RecordRevision.h"
+#include "SmartBook.h"
+
+#include <QDate>
+#include <QObject>
+#include <QUndoStack>
+
+#include <optional>
+
+class DocumentCommand;
+
+// The one owner of every change a user makes to the library. Each change is
+// a command on the undo stack; doing, undoing and redoing it are framed by
+// aboutToChange() and changed(), with the typed signals in between saying
+// what changed. Windows call these operations and never change the library's
+// books, records or keywords themselves.
+class LibraryDocument : public QObject {
+    Q_OBJECT
+
+public:
+    // What a change touches, told before it happens.
+    struct Change {
+        enum Kind {
+            Records,  // records added to or taken out of books
+            Fields,   // fields of records: `field` says which
+            Books,    // books added, removed, renamed or given new conditions
+            Keywords, // keywords added, renamed or removed (records may show them)
+        };
+        Kind kind = Records;
+        RecordRevision::Field field = RecordRevision::Date;
+    };
+
+    explicit LibraryDocument(DataRootPtr root, QObject* parent = nullptr);
+    ~LibraryDocument() override;
+
+    const DataRootPtr& root() const { return m_root; }
+    QUndoStack* undoStack() { return &m_undoStack; }
+
+    // Into the main library.
+    void enterRecord(const IOPtr& record);
+    void importRecords(const IOList& records);
+    // From the main library: the records leave every book. From a plain book:
+    // they leave that book only. A smart book's records follow its conditions:
+    // false, and nothing changes.
+    bool deleteRecords(const BookPtr& book, const IOList& records);
+    // Adds the records the book does not hold yet (a drop); false for the main
+    // library, which holds every record already.
+    bool addRecordsToBook(const BookPtr& book, const IOList& records);
+
+    void setDate(const IOPtr& record, QDate day);
+    void setAmount(const IOPtr& record, const std::optional<Amount>& amount);
+    void setComment(const IOPtr& record, const QString& comment);
+    void setIncludeInStats(const IOPtr& record, std::int8_t include);
+    // Ticks (`carried`) or clears the keyword on every one of the records.
+    void setKeyword(const KeywordPtr& keyword, const IOList& records, bool carried);
+
+    // A plain book named "Untitled".
+    BookPtr addPlainBook();
+    void addSmartBook(const SmartBookPtr& book);
+    // An empty name changes nothing (false).
+    bool renameBook(const BookPtr& book, const QString& name);
+    // The main library stays.
+    void deleteBook(const BookPtr& book);
+    void setConditions(const SmartBookPtr& book, ConditionPtr conditions);
+
+    // A keyword named "Untitled", at the end of the list.
+    KeywordPtr addKeyword();
+    void renameKeyword(const KeywordPtr& keyword, const QString& name);
+    // From the keyword list and from every record of the main library.
+    void deleteKeywords(const KeywordList& keywords);
+
+signals:
+    void aboutToChange(const LibraryDocument::Change& change);
+    void changed();
+
+    void recordsAdded(const BookPtr& book, const IOList& records);
+    void recordsRemoved(const BookPtr& book, const IOList& records);
+    void recordsChanged(const IOList& records, RecordRevision::Field field);
+    void bookAdded(const BookPtr& book);
+    void bookRemoved(const BookPtr& book);
+    // The book lists are sorted by name again.
+    void bookRenamed(const BookPtr& book);
+    void conditionsChanged(const SmartBookPtr& book);
+    void keywordAdded(const KeywordPtr& keyword);
+    void keywordRenamed(const KeywordPtr& keyword);
+    void keywordsRemoved(const KeywordList& keywords);
+
+private:
+    void push(DocumentCommand* command);
+
+    DataRootPtr m_root;
+    QUndoStack m_undoStack;
+};
