@@ -116,11 +116,12 @@ public:
     static QString savedAndRead(const DataRoot& library) {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("Kesh Data"));
-        QString error;
-        EXPECT_TRUE(DataFile::save(library, path, &error)) << error.toStdString();
-        const DataFile::LoadResult loaded = DataFile::load(path);
-        EXPECT_TRUE(loaded.ok()) << loaded.error.toStdString();
-        return loaded.ok() ? picture(*loaded.root) : QString();
+        DataFile written(path);
+        EXPECT_TRUE(written.save(library)) << written.errorString().toStdString();
+        DataFile read(path);
+        const bool ok = read.load();
+        EXPECT_TRUE(ok) << read.errorString().toStdString();
+        return ok ? picture(*read.root()) : QString();
     }
 
     DataRootPtr root;
