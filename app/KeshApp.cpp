@@ -6,6 +6,8 @@
 #include "DataFile.h"
 #include "IOListController.h"
 #include "IOTableModel.h"
+#include "LegacyLibraryImport.h"
+#include "LibraryDocument.h"
 #include "LocalizedText.h"
 #include "MainWindow.h"
 #include "MainWindowController.h"
@@ -51,6 +53,7 @@ KeshApp::~KeshApp() {
     m_bookListController.reset();
     m_mainWindowController.reset();
     m_mainWindow.reset();
+    m_document.reset();
     m_dataRoot.reset();
     m_libraryFile.reset();
     LocalizedText::setProvider(nullptr);
@@ -73,6 +76,7 @@ bool KeshApp::init() {
         m_libraryFile.reset();
         return false;
     }
+    m_document = std::make_unique<LibraryDocument>(m_dataRoot);
     // In the main library's order, so the comments of its first records are offered first.
     for (const IOPtr& record : m_dataRoot->mainLibrary()->records()) {
         m_commentSuggestion.addWord(record->comment());
@@ -127,6 +131,7 @@ void KeshApp::connectControllers() {
     connect(m_mainWindow.get(), &MainWindow::ioWindowToggled, this, &KeshApp::toggleIOWindow);
     connect(m_mainWindow.get(), &MainWindow::graphWindowToggled, this, &KeshApp::toggleGraphWindow);
     connect(m_mainWindow.get(), &MainWindow::importLegacyLibraryRequested, this, &KeshApp::importLegacyLibrary);
+    connect(m_document.get(), &LibraryDocument::changed, this, &KeshApp::ioDataNeedsReloading);
     // What the controllers announced while they were made reached nobody yet.
     m_bookListController->announceDeleteState();
     m_ioListController->setBook(m_bookListController->selectedBook());
@@ -184,8 +189,7 @@ void KeshApp::toggleGraphWindow() {
 }
 
 void KeshApp::importLegacyLibrary() {
-    // Hook for the legacy import: it runs here, and enables its menu item
-    // (MainWindow::importLegacyLibraryAction()) once it does; until then the item stays disabled.
+    LegacyLibraryImport(m_document.get(), m_mainWindow.get()).run();
 }
 
 void KeshApp::complain(int errorNumber) {

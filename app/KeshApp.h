@@ -13,6 +13,7 @@ class BookListController;
 class BookListModel;
 class IOListController;
 class IOTableModel;
+class LibraryDocument;
 class MainWindow;
 class MainWindowController;
 class PreferencesManager;
@@ -49,6 +50,8 @@ public:
     void loadInterface();
 
     const DataRootPtr& dataRoot() const { return m_dataRoot; }
+    // Every change of the library goes through it; null before init().
+    LibraryDocument* document() const { return m_document.get(); }
     TextSuggestion& commentSuggestion() { return m_commentSuggestion; }
     const QString& dataFilePath() const { return m_dataFilePath; }
 
@@ -98,6 +101,7 @@ private:
     QString m_dataFilePath;
     std::unique_ptr<LibraryFile> m_libraryFile;
     DataRootPtr m_dataRoot;
+    std::unique_ptr<LibraryDocument> m_document;
     TextSuggestion m_commentSuggestion;
 
     // Torn down from the bottom up: controllers, then the window, then the models it shows.

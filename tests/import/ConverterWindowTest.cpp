@@ -6,6 +6,7 @@
 #include "LegacyFileWriter.h"
 #include "LibraryOnDisk.h"
 #include "LocalizedStrings.h"
+#include "WhenModal.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,20 +34,6 @@
 #include <limits>
 
 namespace {
-
-// Waits for the next modal dialog of type T and hands it to `answer`.
-template <typename T> void whenModal(std::function<void(T*)> answer) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            answer(dialog);
-        }
-    });
-    timer->start();
-}
 
 // A ZIP archive holding one stored file, as any zip tool writes it.
 QByteArray zipOf(const QByteArray& name, const QByteArray& content) {

@@ -259,7 +259,6 @@ void MainWindow::buildMenus() {
     newBook->setShortcut(QKeySequence::New);
     m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
     m_importAction->setObjectName(QStringLiteral("importLegacyLibraryAction"));
-    m_importAction->setEnabled(false);
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), this, &MainWindow::quitRequested);
     quit->setObjectName(QStringLiteral("quitAction"));
