@@ -87,6 +87,8 @@ public:
     void toggleGraphWindow();
     // File › Import Legacy Library…: the slot the legacy import plugs into.
     void importLegacyLibrary();
+    // File › Show Backups: opens the folder of the daily copies in the file manager.
+    void showBackups();
 
 private:
     void libraryChanged();

@@ -62,6 +62,8 @@ signals:
     void graphWindowToggled();
     // File › Import Legacy Library…; the action stays disabled until someone answers it.
     void importLegacyLibraryRequested();
+    // File › Show Backups: the folder of the daily copies.
+    void showBackupsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
