@@ -48,6 +48,7 @@ IOTableModel::IOTableModel(LibraryDocument* document, QObject* parent)
     , m_amountDecimals(m_format.columnDecimals(0)) {
     connect(m_document, &LibraryDocument::changed, this, &IOTableModel::libraryChanged);
     connect(m_document, &LibraryDocument::recordsRemoved, this, &IOTableModel::recordsRemoved);
+    connect(m_document, &LibraryDocument::recordsChanged, this, &IOTableModel::recordsChanged);
 }
 
 void IOTableModel::libraryChanged() {
@@ -187,12 +188,17 @@ void IOTableModel::setBook(const BookPtr& book) {
     beginResetModel();
     m_book = book;
     m_rows = bookRows();
+    m_rowsListVersion = m_book ? m_book->listVersion() : 0;
     updateAmountDecimals();
     endResetModel();
 }
 
 void IOTableModel::reload() {
     updateAmountDecimals();
+    if (!m_book || m_book->listVersion() == m_rowsListVersion) {
+        return;
+    }
+    m_rowsListVersion = m_book->listVersion();
     Rows now = bookRows();
     if (now == m_rows) {
         return;
@@ -219,17 +225,39 @@ void IOTableModel::updateAmountDecimals() {
     }
     // The whole book, not what the search lists: the column keeps its look while the user types.
     DecimalsCount& count = m_decimals[m_book.get()];
-    if (count.book.lock() != m_book || count.revision != RecordRevision::current() ||
-        count.records != m_book->count()) {
+    const std::uint64_t amounts = RecordRevision::current(RecordRevision::Amount);
+    if (count.book.lock() != m_book || count.amounts != amounts || count.records != m_book->count()) {
         int needed = 0;
         for (const IOPtr& record : m_book->records()) {
             if (const std::optional<Amount> amount = record->amount()) {
                 needed = qMax(needed, LedgerFormat::decimalsOf(*amount));
             }
         }
-        count = {m_book, RecordRevision::current(), m_book->count(), m_format.columnDecimals(needed)};
+        count = {m_book, amounts, m_book->count(), needed};
     }
-    m_amountDecimals = count.decimals;
+    m_amountDecimals = m_format.columnDecimals(count.needed);
+}
+
+void IOTableModel::recordsChanged(const IOList& records, RecordRevision::Field field) {
+    if (field != RecordRevision::Amount || !m_book) {
+        return;
+    }
+    const auto found = m_decimals.find(m_book.get());
+    if (found == m_decimals.end() || found->book.lock() != m_book || found->records != m_book->count()) {
+        return;
+    }
+    int needed = 0;
+    for (const IOPtr& record : records) {
+        if (const std::optional<Amount> amount = record->amount()) {
+            needed = qMax(needed, LedgerFormat::decimalsOf(*amount));
+        }
+    }
+    // As many decimals as the column has, or more: the edited amounts cannot
+    // have been the only ones that needed them. Fewer: only a full count tells.
+    if (needed >= found->needed) {
+        found->needed = needed;
+        found->amounts = RecordRevision::current(RecordRevision::Amount);
+    }
 }
 
 int IOTableModel::rowCount(const QModelIndex& parent) const {
@@ -375,6 +403,7 @@ void IOTableModel::sort(int column, Qt::SortOrder order) {
         return;
     }
     m_document->sortBook(m_book, {SortDescriptor{key, order == Qt::AscendingOrder}});
+    m_rowsListVersion = m_book->listVersion();
     relayout(bookRows());
 }
 

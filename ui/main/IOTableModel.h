@@ -75,6 +75,8 @@ private:
 
     void libraryChanged();
     void recordsRemoved(const BookPtr& book, const IOList& records);
+    // Amounts edited: the column needs a full count only when it may need fewer decimals.
+    void recordsChanged(const IOList& records, RecordRevision::Field field);
     // The rows as the book lists them now.
     Rows bookRows() const;
     // Inserts the rows `now` holds beyond the current ones; false when `now`
@@ -93,9 +95,9 @@ private:
     // The decimals a book's amounts need, and what they were counted from.
     struct DecimalsCount {
         std::weak_ptr<Book> book;
-        std::uint64_t revision = 0;
+        std::uint64_t amounts = 0; // RecordRevision of amounts counted
         std::size_t records = 0;
-        int decimals = 0;
+        int needed = 0;
     };
 
     LibraryDocument* m_document;
@@ -103,6 +105,8 @@ private:
     BookPtr m_book;
     // Addresses only: records that leave the book leave these in the same change.
     Rows m_rows;
+    // The book's list as the rows last took it; the same version, nothing to follow.
+    std::uint64_t m_rowsListVersion = 0;
     LedgerFormat m_format;
     int m_amountDecimals;
     // Per book, so going back and forth between books passes over none of them again.
