@@ -4,6 +4,8 @@
 #include "Autosaver.h"
 #include "BookListController.h"
 #include "BookListModel.h"
+#include "CsvExport.h"
+#include "CsvImport.h"
 #include "DataFile.h"
 #include "IOListController.h"
 #include "IOTableModel.h"
@@ -148,6 +150,8 @@ void KeshApp::connectControllers() {
     connect(m_mainWindow.get(), &MainWindow::ioWindowToggled, this, &KeshApp::toggleIOWindow);
     connect(m_mainWindow.get(), &MainWindow::graphWindowToggled, this, &KeshApp::toggleGraphWindow);
     connect(m_mainWindow.get(), &MainWindow::importLegacyLibraryRequested, this, &KeshApp::importLegacyLibrary);
+    connect(m_mainWindow.get(), &MainWindow::importCsvRequested, this, &KeshApp::importCsv);
+    connect(m_mainWindow.get(), &MainWindow::exportRequested, this, &KeshApp::exportCsv);
     connect(m_document.get(), &LibraryDocument::aboutToChange, this, [this](const LibraryDocument::Change& change) {
         m_booksChanged = m_booksChanged || change.kind == LibraryDocument::Change::Books;
     });
@@ -247,6 +251,19 @@ void KeshApp::importLegacyLibrary() {
     if (LegacyLibraryImport(m_document.get(), m_mainWindow.get()).run() > 0) {
         ioDataNeedsReloading();
     }
+}
+
+void KeshApp::importCsv() {
+    if (CsvImport(m_document.get(), m_mainWindow.get()).run() > 0) {
+        ioDataNeedsReloading();
+    }
+}
+
+void KeshApp::exportCsv() {
+    const BookPtr& book = m_ioListController->book();
+    CsvExport(book ? book->filteredList() : IOList(), m_ioListController->selectedRecords(),
+              book ? book->bookName() : QString(), m_mainWindow.get())
+        .run();
 }
 
 void KeshApp::complain(int errorNumber) {

@@ -87,6 +87,9 @@ public:
     void toggleGraphWindow();
     // File › Import Legacy Library…: the slot the legacy import plugs into.
     void importLegacyLibrary();
+    // File › Import CSV… and File › Export… (the records the table shows, or the selected ones).
+    void importCsv();
+    void exportCsv();
 
 private:
     void libraryChanged();

@@ -62,6 +62,9 @@ signals:
     void graphWindowToggled();
     // File › Import Legacy Library…; the action stays disabled until someone answers it.
     void importLegacyLibraryRequested();
+    // File › Import CSV… and File › Export…
+    void importCsvRequested();
+    void exportRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
