@@ -27,10 +27,10 @@ bool CsvWriter::needsQuotes(QStringView text) {
 }
 
 void CsvWriter::separate() {
-    if (m_rowStarted) {
+    if (m_fieldsInRow > 0) {
         m_buffer.append(',');
     }
-    m_rowStarted = true;
+    ++m_fieldsInRow;
 }
 
 void CsvWriter::appendUtf8(QStringView text) {
@@ -43,6 +43,7 @@ void CsvWriter::appendUtf8(QStringView text) {
 
 void CsvWriter::addField(QStringView text) {
     separate();
+    m_onlyFieldEmpty = m_fieldsInRow == 1 && text.isEmpty();
     if (!needsQuotes(text)) {
         appendUtf8(text);
         return;
@@ -63,12 +64,17 @@ void CsvWriter::addField(QStringView text) {
 
 void CsvWriter::addPlainField(QLatin1StringView text) {
     separate();
+    m_onlyFieldEmpty = m_fieldsInRow == 1 && text.isEmpty();
     m_buffer.append(text.data(), text.size());
 }
 
 void CsvWriter::endRow() {
+    // A row of one empty field would be a blank line, which readers skip.
+    if (m_fieldsInRow == 1 && m_onlyFieldEmpty) {
+        m_buffer.append("\"\"", 2);
+    }
     m_buffer.append("\r\n", 2);
-    m_rowStarted = false;
+    m_fieldsInRow = 0;
     flushIfFull();
 }
 

@@ -44,7 +44,8 @@ private:
     QIODevice* m_device;
     QStringEncoder m_encoder{QStringEncoder::Utf8};
     QByteArray m_buffer;
-    bool m_rowStarted = false;
+    int m_fieldsInRow = 0;
+    bool m_onlyFieldEmpty = false;
     bool m_failed = false;
     QString m_error;
 };
