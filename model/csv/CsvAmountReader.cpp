@@ -2,6 +2,9 @@
 
 namespace {
 
+// Every number of up to 18 significant digits fits an amount's mantissa.
+constexpr int maxDigits = 18;
+
 bool isGroupSeparator(QChar c, QChar decimalMark) {
     if (c == u'\'' || c == QChar(0x00A0) || c == QChar(0x202F) || c == u' ') {
         return true;
@@ -46,28 +49,52 @@ std::optional<Amount> CsvAmountReader::read(QStringView input, QString* error) c
     if (!text.isEmpty() && text.front().category() == QChar::Symbol_Currency) {
         text = text.sliced(1).trimmed();
     }
-    const QString plain = plainDigits(text);
+    const QVarLengthArray<char, 64> plain = plainDigits(text);
     if (plain.isEmpty()) {
         return refuse();
     }
-    QString reason;
-    std::optional<Amount> amount = Amount::fromString(plain, &reason);
-    if (!amount) {
-        if (error) {
-            *error = tr("“%1” is not an amount: %2").arg(input.trimmed().toString(), reason);
+    // The exact value: significant digits into the mantissa, leading zeros
+    // dropped, trailing ones into the exponent.
+    std::int64_t mantissa = 0;
+    int digits = 0;
+    int pendingZeros = 0;
+    qint64 exponent = 0;
+    bool afterPoint = false;
+    for (const char c : plain) {
+        if (c == '.') {
+            afterPoint = true;
+            continue;
         }
-        return std::nullopt;
+        exponent -= afterPoint ? 1 : 0;
+        if (c == '0') {
+            pendingZeros += digits > 0 ? 1 : 0;
+            continue;
+        }
+        if (digits + pendingZeros + 1 > maxDigits) {
+            if (error) {
+                *error = tr("“%1” has more digits than an amount can hold (%2).").arg(text.toString()).arg(maxDigits);
+            }
+            return std::nullopt;
+        }
+        for (; pendingZeros > 0; --pendingZeros, ++digits) {
+            mantissa *= 10;
+        }
+        mantissa = mantissa * 10 + (c - '0');
+        ++digits;
     }
-    if (negative) {
-        amount = Amount::fromParts(-amount->mantissa(), amount->exponent());
+    exponent += pendingZeros;
+    const std::optional<Amount> amount = exponent < Amount::minExponent || exponent > Amount::maxExponent
+                                             ? std::nullopt
+                                             : Amount::fromParts(negative ? -mantissa : mantissa, int(exponent));
+    if (!amount && error) {
+        *error = tr("“%1” is too large or too small for an amount.").arg(text.toString());
     }
     return amount;
 }
 
-QString CsvAmountReader::plainDigits(QStringView number) const {
+QVarLengthArray<char, 64> CsvAmountReader::plainDigits(QStringView number) const {
     const QChar mark = m_mark == DecimalMark::Point ? u'.' : u',';
-    QString digits;
-    digits.reserve(number.size());
+    QVarLengthArray<char, 64> digits;
     // Digits of the group being read, and of the groups before the last one:
     // the first group may be short, every later one has three digits
     // (two in Indian grouping, before the last three).
@@ -78,7 +105,7 @@ QString CsvAmountReader::plainDigits(QStringView number) const {
     for (qsizetype i = 0; i < number.size(); ++i) {
         const QChar c = number[i];
         if (c.isDigit()) {
-            digits.append(QChar(u'0' + c.digitValue()));
+            digits.append(char('0' + c.digitValue()));
             ++groupDigits;
             continue;
         }
@@ -90,7 +117,7 @@ QString CsvAmountReader::plainDigits(QStringView number) const {
                 return {};
             }
             sawMark = true;
-            digits.append(u'.');
+            digits.append('.');
             groupDigits = 0;
             groups = 0;
             continue;
@@ -111,7 +138,7 @@ QString CsvAmountReader::plainDigits(QStringView number) const {
     if (!sawMark && groups > 0 && groupDigits != 3) {
         return {};
     }
-    if (digits.isEmpty() || digits == u".") {
+    if (digits.isEmpty() || (digits.size() == 1 && digits[0] == '.')) {
         return {};
     }
     return digits;

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringView>
+#include <QVarLengthArray>
 
 #include <optional>
 
@@ -27,7 +28,7 @@ public:
 
 private:
     // The digits, with the decimal mark as a point, or empty when the text is not one number.
-    QString plainDigits(QStringView number) const;
+    QVarLengthArray<char, 64> plainDigits(QStringView number) const;
 
     DecimalMark m_mark;
 };

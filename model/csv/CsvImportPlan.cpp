@@ -27,8 +27,11 @@ struct DayAndAmountHash {
 };
 
 std::optional<bool> readCounted(QStringView input) {
+    if (input.trimmed().isEmpty()) {
+        return true;
+    }
     const QString text = input.trimmed().toString().toCaseFolded();
-    if (text.isEmpty() || text == u"true" || text == u"yes" || text == u"1" || text == u"y") {
+    if (text == u"true" || text == u"yes" || text == u"1" || text == u"y") {
         return true;
     }
     if (text == u"false" || text == u"no" || text == u"0" || text == u"n") {

@@ -340,6 +340,9 @@ void CsvImportDialog::showOutcome() {
                           nullptr, int(problems.size()));
         }
     }
+    if (m_plan && m_plan->canImport()) {
+        summary << tr("They go into the main library; Edit › Undo takes them out again.");
+    }
     m_problemsList->setVisible(m_problemsList->count() > 0);
     m_summaryLabel->setText(summary.join(u' '));
     m_importButton->setEnabled(m_plan && m_plan->canImport());

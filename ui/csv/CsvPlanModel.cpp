@@ -4,6 +4,8 @@
 #include <QBrush>
 #include <QPalette>
 
+#include <algorithm>
+
 CsvPlanModel::CsvPlanModel(QObject* parent)
     : QAbstractTableModel(parent) {}
 
@@ -42,11 +44,12 @@ QVariant CsvPlanModel::display(std::size_t row, int column) const {
     }
     if (m_plan->status(row) == CsvImportPlan::Status::Unreadable) {
         if (column == DateColumn) {
-            for (const CsvImportPlan::Problem& problem : m_plan->problems()) {
-                if (problem.row == row) {
-                    return problem.reason;
-                }
-            }
+            // Problems are in row order.
+            const std::vector<CsvImportPlan::Problem>& problems = m_plan->problems();
+            const auto found =
+                std::lower_bound(problems.begin(), problems.end(), row,
+                                 [](const CsvImportPlan::Problem& p, std::size_t r) { return p.row < r; });
+            return found != problems.end() && found->row == row ? found->reason : QString();
         }
         return {};
     }
