@@ -50,7 +50,7 @@ void CsvReader::start() {
 bool CsvReader::fileTooLarge(qint64 size) {
     const QLocale locale;
     return fail(tr("The file is %1; kesh reads CSV files of up to %2.")
-                    .arg(locale.formattedDataSize(size), locale.formattedDataSize(m_limits.fileBytes)),
+                    .arg(locale.formattedDataSize(size, 1), locale.formattedDataSize(m_limits.fileBytes, 0)),
                 0);
 }
 

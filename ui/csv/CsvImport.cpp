@@ -42,7 +42,7 @@ qint64 CsvImport::runWithFile(const QString& filePath) {
     if (file.size() > limit) {
         const QLocale locale;
         refuse(filePath, tr("The file is %1; kesh reads CSV files of up to %2.")
-                             .arg(locale.formattedDataSize(file.size()), locale.formattedDataSize(limit)));
+                             .arg(locale.formattedDataSize(file.size(), 1), locale.formattedDataSize(limit, 0)));
         return 0;
     }
     QByteArray bytes = file.read(limit + 1);
