@@ -329,13 +329,13 @@ void CsvImportDialog::showOutcome() {
             m_problemsList->addItem(
                 tr("… and %Ln more.", nullptr, int(qMin<std::size_t>(problems.size() - shownProblems, INT_MAX))));
         }
-        summary << tr("%Ln record(s) to import.", nullptr, int(m_plan->importedCount()));
+        summary << tr("%Ln records to import.", nullptr, int(m_plan->importedCount()));
         if (m_plan->duplicateCount() > 0) {
-            summary << tr("%Ln row(s) already in the library (same day, amount and comment): left out unless ticked.",
+            summary << tr("%Ln rows already in the library (same day, amount and comment): left out unless ticked.",
                           nullptr, int(m_plan->duplicateCount()));
         }
         if (!problems.empty()) {
-            summary << tr("%Ln row(s) cannot be read. Choose other settings or mend the file: nothing is imported "
+            summary << tr("%Ln rows cannot be read. Choose other settings or mend the file: nothing is imported "
                           "while any row cannot be read.",
                           nullptr, int(problems.size()));
         }
