@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -62,7 +63,12 @@ CsvImportDialog::CsvImportDialog(QByteArray bytes, const QString& fileName, Data
     buildControls();
     reread();
     const QFontMetrics metrics = fontMetrics();
-    resize(metrics.height() * 60, metrics.height() * 42);
+    QSize size(metrics.height() * 60, metrics.height() * 42);
+    // At 2× the size in lines may pass the screen; the tables give way.
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableSize() * 9 / 10);
+    }
+    resize(size);
 }
 
 CsvImportDialog::~CsvImportDialog() {
@@ -329,7 +335,9 @@ void CsvImportDialog::showOutcome() {
             m_problemsList->addItem(
                 tr("… and %Ln more.", nullptr, int(qMin<std::size_t>(problems.size() - shownProblems, INT_MAX))));
         }
-        summary << tr("%Ln records to import.", nullptr, int(m_plan->importedCount()));
+        if (problems.empty()) {
+            summary << tr("%Ln records to import.", nullptr, int(m_plan->importedCount()));
+        }
         if (m_plan->duplicateCount() > 0) {
             summary << tr("%Ln rows already in the library (same day, amount and comment): left out unless ticked.",
                           nullptr, int(m_plan->duplicateCount()));
