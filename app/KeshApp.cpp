@@ -5,6 +5,8 @@
 #include "BookListController.h"
 #include "BookListModel.h"
 #include "DailyBackups.h"
+#include "CsvExport.h"
+#include "CsvImport.h"
 #include "DataFile.h"
 #include "IOListController.h"
 #include "IOTableModel.h"
@@ -153,6 +155,8 @@ void KeshApp::connectControllers() {
     connect(m_mainWindow.get(), &MainWindow::graphWindowToggled, this, &KeshApp::toggleGraphWindow);
     connect(m_mainWindow.get(), &MainWindow::importLegacyLibraryRequested, this, &KeshApp::importLegacyLibrary);
     connect(m_mainWindow.get(), &MainWindow::showBackupsRequested, this, &KeshApp::showBackups);
+    connect(m_mainWindow.get(), &MainWindow::importCsvRequested, this, &KeshApp::importCsv);
+    connect(m_mainWindow.get(), &MainWindow::exportRequested, this, &KeshApp::exportCsv);
     connect(m_document.get(), &LibraryDocument::aboutToChange, this, [this](const LibraryDocument::Change& change) {
         m_booksChanged = m_booksChanged || change.kind == LibraryDocument::Change::Books;
     });
@@ -265,6 +269,19 @@ void KeshApp::showBackups() {
                       tr("kesh could not open the backups folder."),
                       tr("Your backups are in “%1”.").arg(QDir::toNativeSeparators(folder)));
     }
+}
+
+void KeshApp::importCsv() {
+    if (CsvImport(m_document.get(), m_mainWindow.get()).run() > 0) {
+        ioDataNeedsReloading();
+    }
+}
+
+void KeshApp::exportCsv() {
+    const BookPtr& book = m_ioListController->book();
+    CsvExport(book ? book->filteredList() : IOList(), m_ioListController->selectedRecords(),
+              book ? book->bookName() : QString(), m_mainWindow.get())
+        .run();
 }
 
 void KeshApp::complain(int errorNumber) {

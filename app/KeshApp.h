@@ -89,6 +89,9 @@ public:
     void importLegacyLibrary();
     // File › Show Backups: opens the folder of the daily copies in the file manager.
     void showBackups();
+    // File › Import CSV… and File › Export… (the records the table shows, or the selected ones).
+    void importCsv();
+    void exportCsv();
 
 private:
     void libraryChanged();

@@ -5,6 +5,7 @@
 #include "BookPresenceCommand.h"
 #include "DeleteKeywordsCommand.h"
 #include "EditRecordCommand.h"
+#include "ImportRecordsCommand.h"
 #include "RemoveRecordsCommand.h"
 #include "RenameBookCommand.h"
 #include "RenameKeywordCommand.h"
@@ -37,6 +38,15 @@ void LibraryDocument::importRecords(const IOList& records) {
     const QString text =
         records.size() == 1 ? tr("Import Record") : tr("Import %1 Records").arg(QLocale().toString(records.size()));
     push(new AddRecordsCommand(*this, m_root->mainLibrary(), records, text));
+}
+
+void LibraryDocument::importRecords(const IOList& records, const KeywordList& newKeywords) {
+    if (records.empty()) {
+        return;
+    }
+    const QString text =
+        records.size() == 1 ? tr("Import Record") : tr("Import %1 Records").arg(QLocale().toString(records.size()));
+    push(new ImportRecordsCommand(*this, records, newKeywords, text));
 }
 
 bool LibraryDocument::deleteRecords(const BookPtr& book, const IOList& records) {

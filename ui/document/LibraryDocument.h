@@ -43,6 +43,9 @@ public:
     // Into the main library.
     void enterRecord(const IOPtr& record);
     void importRecords(const IOList& records);
+    // With the keywords the records carry that the library lacks: they join
+    // the keyword list in the same change, and leave it when it is undone.
+    void importRecords(const IOList& records, const KeywordList& newKeywords);
     // From the main library: the records leave every book. From a plain book:
     // they leave that book only. A smart book's records follow its conditions:
     // false, and nothing changes.

@@ -262,6 +262,10 @@ void MainWindow::buildMenus() {
     newBook->setShortcut(QKeySequence::New);
     m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
     m_importAction->setObjectName(QStringLiteral("importLegacyLibraryAction"));
+    QAction* importCsv = file->addAction(tr("Import &CSV…"), this, &MainWindow::importCsvRequested);
+    importCsv->setObjectName(QStringLiteral("importCsvAction"));
+    QAction* exportCsv = file->addAction(tr("&Export…"), this, &MainWindow::exportRequested);
+    exportCsv->setObjectName(QStringLiteral("exportAction"));
     file->addSeparator();
     QAction* backups = file->addAction(tr("Show &Backups"), this, &MainWindow::showBackupsRequested);
     backups->setObjectName(QStringLiteral("showBackupsAction"));

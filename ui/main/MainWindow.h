@@ -64,6 +64,9 @@ signals:
     void importLegacyLibraryRequested();
     // File › Show Backups: the folder of the daily copies.
     void showBackupsRequested();
+    // File › Import CSV… and File › Export…
+    void importCsvRequested();
+    void exportRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

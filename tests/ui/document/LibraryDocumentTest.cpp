@@ -278,4 +278,32 @@ TEST_F(Document, undoAfterASortKeepsTheRecordsButNotTheOldOrder) {
     EXPECT_EQ(main->records().front()->comment(), QStringLiteral("coffee"));
 }
 
+TEST_F(Document, anImportWithNewKeywordsIsOneChangeThatUndoesExactly) {
+    const QString before = picture(*root);
+    const QList<const void*> objectsBefore = objects(*root);
+    const KeywordPtr travel = Keyword::create(QStringLiteral("Travel"));
+    const IOPtr train = record("-120", 5, "train");
+    train->setKeywords({travel, food});
+    const IOPtr hotel = record("-80", 5, "hotel");
+    hotel->setKeywords({travel});
+    QSignalSpy changes(document.get(), &LibraryDocument::changed);
+
+    document->importRecords({train, hotel}, {travel});
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(document->undoStack()->count(), 1);
+    EXPECT_EQ(root->keywords().back(), travel);
+    EXPECT_TRUE(root->mainLibrary()->includesObject(train));
+    const QString after = picture(*root);
+
+    document->undoStack()->undo();
+    EXPECT_EQ(picture(*root), before);
+    EXPECT_EQ(objects(*root), objectsBefore);
+    EXPECT_EQ(savedAndRead(*root), before);
+
+    document->undoStack()->redo();
+    EXPECT_EQ(picture(*root), after);
+    EXPECT_TRUE(root->mainLibrary()->includesObject(hotel));
+    EXPECT_EQ(savedAndRead(*root), after);
+}
+
 } // namespace

@@ -1,0 +1,84 @@
+// Speed of CSV import and export at the sizes users reach: a bank's years of
+// statements brought into a lifetime's library, and a lifetime exported.
+#include "../SyntheticLibrary.h"
+
+#include "CsvImportPlan.h"
+#include "CsvReader.h"
+#include "CsvRecordWriter.h"
+#include "LibraryDocument.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+
+namespace {
+
+QTemporaryDir& folder() {
+    static QTemporaryDir dir;
+    return dir;
+}
+
+// 100,000 rows: records of another library, with every tenth row one the
+// big library holds already, so the duplicate check compares comments too.
+const QString& importFile(const DataRoot& library, std::size_t rows) {
+    static QString path;
+    if (path.isEmpty()) {
+        const DataRootPtr other = SyntheticLibrary::build(rows, 7);
+        IOList records = other->mainLibrary()->records();
+        for (std::size_t i = 0; i < records.size(); i += 10) {
+            records[i] = library.mainLibrary()->records()[i * 7 % library.mainLibrary()->count()];
+        }
+        path = folder().filePath(QStringLiteral("statement.csv"));
+        CsvRecordWriter writer;
+        if (!writer.write(records, path)) {
+            throw std::runtime_error("cannot write the CSV file");
+        }
+    }
+    return path;
+}
+
+void BM_CsvImport(benchmark::State& state) {
+    const DataRootPtr& root = SyntheticLibrary::shared(1'000'000);
+    const QString& path = importFile(*root, std::size_t(state.range(0)));
+    LibraryDocument document(root);
+    std::size_t added = 0;
+    for (auto _ : state) {
+        CsvReader reader;
+        if (!reader.readFile(path)) {
+            state.SkipWithError("the file does not read");
+            break;
+        }
+        auto table = std::make_shared<const CsvTable>(reader.takeTable());
+        const CsvImportPlan plan(table, CsvRecordMapping::guess(*table), *root);
+        const CsvImportPlan::Batch batch = plan.makeRecords(*root);
+        document.importRecords(batch.records, batch.newKeywords);
+        added = batch.records.size();
+
+        state.PauseTiming();
+        document.undoStack()->undo();
+        document.undoStack()->clear();
+        state.ResumeTiming();
+    }
+    state.counters["added"] = double(added);
+}
+
+void BM_CsvExport(benchmark::State& state) {
+    const DataRootPtr& root = SyntheticLibrary::shared(std::size_t(state.range(0)));
+    const QString path = folder().filePath(QStringLiteral("export.csv"));
+    for (auto _ : state) {
+        CsvRecordWriter writer;
+        if (!writer.write(root->mainLibrary()->records(), path)) {
+            state.SkipWithError("the file cannot be written");
+            break;
+        }
+    }
+    state.counters["bytes"] = double(QFileInfo(path).size());
+}
+
+} // namespace
+
+BENCHMARK(BM_CsvImport)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CsvExport)->Arg(1'000'000)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "Amount.h"
+#include "CsvRecordMapping.h"
+#include "CsvTable.h"
+#include "DataRoot.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+// What importing a CSV table into a library would do, row by row: each row
+// read into a record's day, amount, comment, keywords and counted flag,
+// or refused with its line and the reason; rows with the day, amount and
+// comment of a record already in the main library marked as duplicates and
+// left out unless ticked. Nothing is made until makeRecords().
+class CsvImportPlan {
+    Q_DECLARE_TR_FUNCTIONS(CsvImportPlan)
+
+public:
+    enum class Status : std::uint8_t { Ready, Duplicate, Unreadable };
+
+    struct Problem {
+        std::size_t row;
+        qint64 line;
+        QString reason;
+    };
+
+    // New records and the keywords they need that the library lacks.
+    struct Batch {
+        IOList records;
+        KeywordList newKeywords;
+    };
+
+    CsvImportPlan(std::shared_ptr<const CsvTable> table, const CsvRecordMapping& mapping, const DataRoot& root);
+
+    const CsvRecordMapping& mapping() const { return m_mapping; }
+    const CsvTable& table() const { return *m_table; }
+    // Rows of the table without the header.
+    std::size_t rowCount() const { return m_rows.size(); }
+    std::size_t tableRow(std::size_t row) const { return m_rows[row].tableRow; }
+    qint64 line(std::size_t row) const { return m_table->line(m_rows[row].tableRow); }
+    Status status(std::size_t row) const { return m_rows[row].status; }
+    QDate day(std::size_t row) const { return QDate::fromJulianDay(m_rows[row].julianDay); }
+    const Amount& amount(std::size_t row) const { return m_rows[row].amount; }
+    QStringView comment(std::size_t row) const;
+    QStringList keywordNames(std::size_t row) const;
+    bool counted(std::size_t row) const { return m_rows[row].counted; }
+    // Whether the row is imported: ready rows are, duplicates when ticked.
+    bool isImported(std::size_t row) const;
+    void setDuplicateTicked(std::size_t row, bool ticked);
+
+    // Why no row can be read as the columns are chosen; empty when they can.
+    const QString& mappingProblem() const { return m_mappingProblem; }
+    // Unreadable rows, in file order.
+    const std::vector<Problem>& problems() const { return m_problems; }
+    std::size_t duplicateCount() const { return m_duplicates; }
+    std::size_t importedCount() const;
+    // Every row reads and at least one is to be imported.
+    bool canImport() const { return m_mappingProblem.isEmpty() && m_problems.empty() && importedCount() > 0; }
+
+    // The records of the imported rows, in file order, all entered at this
+    // moment; keywords by name, the library's first of each name, new ones
+    // made once per name.
+    Batch makeRecords(const DataRoot& root) const;
+
+private:
+    struct Row {
+        std::uint32_t tableRow = 0;
+        std::int32_t julianDay = 0;
+        Amount amount;
+        bool counted = true;
+        bool ticked = false;
+        Status status = Status::Ready;
+    };
+
+    class RowReader;
+    QString checkMapping() const;
+    void markDuplicates(const Book& library);
+
+    std::shared_ptr<const CsvTable> m_table;
+    CsvRecordMapping m_mapping;
+    std::vector<Row> m_rows;
+    QString m_mappingProblem;
+    std::vector<Problem> m_problems;
+    std::size_t m_duplicates = 0;
+    std::size_t m_tickedDuplicates = 0;
+};

@@ -1,0 +1,67 @@
+#include "CsvExport.h"
+
+#include "Alert.h"
+#include "CsvRecordWriter.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStandardPaths>
+
+CsvExport::CsvExport(IOList shown, IOList selected, QString bookName, QWidget* parent)
+    : m_shown(std::move(shown))
+    , m_selected(std::move(selected))
+    , m_bookName(std::move(bookName))
+    , m_parent(parent) {}
+
+qint64 CsvExport::run() {
+    const IOList* records = chooseRecords();
+    if (!records) {
+        return 0;
+    }
+    const QString filePath = chooseFile();
+    return filePath.isEmpty() ? 0 : runWithFile(*records, filePath);
+}
+
+const IOList* CsvExport::chooseRecords() const {
+    // One selected row is where the cursor stands, not a choice.
+    if (m_selected.size() < 2 || m_selected.size() == m_shown.size()) {
+        return &m_shown;
+    }
+    const QLocale locale;
+    Alert alert(m_parent, QStringLiteral("exportWhichAlert"), Alert::Icon::Information,
+                tr("Export the selected records or all the records shown?"),
+                tr("%1 of the %2 records shown are selected.")
+                    .arg(locale.toString(qulonglong(m_selected.size())), locale.toString(qulonglong(m_shown.size()))));
+    const int selected = alert.addButton(tr("Selected Records"), QMessageBox::AcceptRole);
+    const int all = alert.addButton(tr("All Records Shown"), QMessageBox::AcceptRole);
+    const int cancel = alert.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    alert.setDefaultButton(selected);
+    alert.setEscapeButton(cancel);
+    const int answer = alert.exec();
+    if (answer == selected) {
+        return &m_selected;
+    }
+    return answer == all ? &m_shown : nullptr;
+}
+
+QString CsvExport::chooseFile() const {
+    QString name = m_bookName;
+    // A book name may hold what a file name cannot.
+    name.replace(u'/', u'-');
+    const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                              .filePath((name.isEmpty() ? tr("Records") : name) + QStringLiteral(".csv"));
+    return QFileDialog::getSaveFileName(m_parent, tr("Export"), start, tr("CSV files (*.csv)"));
+}
+
+qint64 CsvExport::runWithFile(const IOList& records, const QString& filePath) {
+    CsvRecordWriter writer;
+    if (!writer.write(records, filePath)) {
+        Alert::inform(m_parent, QStringLiteral("exportFailedAlert"), Alert::Icon::Warning,
+                      tr("The records could not be exported."),
+                      tr("Writing “%1” failed: %2").arg(QDir::toNativeSeparators(filePath), writer.errorString()));
+        return 0;
+    }
+    return qint64(records.size());
+}

@@ -1,0 +1,357 @@
+#include "CsvImportDialog.h"
+
+#include "CsvFileModel.h"
+#include "CsvPlanModel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+// Enough of the file to tell its encoding, cut after a line so no character is split.
+QByteArrayView head(const QByteArray& bytes) {
+    constexpr qsizetype size = 256 * 1024;
+    if (bytes.size() <= size) {
+        return bytes;
+    }
+    const qsizetype cut = QByteArrayView(bytes).first(size).lastIndexOf('\n');
+    return QByteArrayView(bytes).first(cut > 0 ? cut + 1 : size);
+}
+
+constexpr int shownProblems = 500;
+
+QTableView* previewTable(const QString& name, QAbstractItemModel* model) {
+    auto* view = new QTableView;
+    view->setObjectName(name);
+    view->setModel(model);
+    view->setWordWrap(false);
+    view->setAlternatingRowColors(true);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() * 3 / 2);
+    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return view;
+}
+
+void selectData(QComboBox* box, const QVariant& value) {
+    const int index = box->findData(value);
+    box->setCurrentIndex(index < 0 ? 0 : index);
+}
+
+} // namespace
+
+CsvImportDialog::CsvImportDialog(QByteArray bytes, const QString& fileName, DataRootPtr root, QWidget* parent)
+    : QDialog(parent)
+    , m_bytes(std::move(bytes))
+    , m_root(std::move(root)) {
+    setObjectName(QStringLiteral("csvImportDialog"));
+    setWindowTitle(tr("Import “%1”").arg(fileName));
+    m_reader.setEncoding(CsvEncoding::guess(head(m_bytes)));
+    m_reader.setSeparator(CsvReader::guessSeparator(head(m_bytes)));
+    buildControls();
+    reread();
+    const QFontMetrics metrics = fontMetrics();
+    QSize size(metrics.height() * 60, metrics.height() * 42);
+    // At 2× the size in lines may pass the screen; the tables give way.
+    if (const QScreen* shown = screen()) {
+        size = size.boundedTo(shown->availableSize() * 9 / 10);
+    }
+    resize(size);
+}
+
+CsvImportDialog::~CsvImportDialog() {
+    // The views let go of the plan before it goes.
+    m_planModel->setPlan(nullptr);
+}
+
+QComboBox* CsvImportDialog::columnComboBox(const QString& name) {
+    auto* box = new QComboBox;
+    box->setObjectName(name);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(box, &QComboBox::currentIndexChanged, this, &CsvImportDialog::mappingEdited);
+    return box;
+}
+
+QWidget* CsvImportDialog::buildSettings() {
+    m_encodingComboBox = new QComboBox;
+    m_encodingComboBox->setObjectName(QStringLiteral("encodingComboBox"));
+    for (const CsvEncoding::Encoding encoding : CsvEncoding::all) {
+        m_encodingComboBox->addItem(CsvEncoding::displayName(encoding), int(encoding));
+    }
+    selectData(m_encodingComboBox, int(m_reader.encoding()));
+    m_separatorComboBox = new QComboBox;
+    m_separatorComboBox->setObjectName(QStringLiteral("separatorComboBox"));
+    m_separatorComboBox->addItem(tr("Comma"), QChar(u','));
+    m_separatorComboBox->addItem(tr("Semicolon"), QChar(u';'));
+    m_separatorComboBox->addItem(tr("Tab"), QChar(u'\t'));
+    selectData(m_separatorComboBox, m_reader.separator());
+    connect(m_encodingComboBox, &QComboBox::currentIndexChanged, this, &CsvImportDialog::reread);
+    connect(m_separatorComboBox, &QComboBox::currentIndexChanged, this, &CsvImportDialog::reread);
+
+    m_headerCheckBox = new QCheckBox(tr("The first row names the columns"));
+    m_headerCheckBox->setObjectName(QStringLiteral("headerCheckBox"));
+    connect(m_headerCheckBox, &QCheckBox::toggled, this, &CsvImportDialog::mappingEdited);
+
+    m_dateColumnComboBox = columnComboBox(QStringLiteral("dateColumnComboBox"));
+    m_dateFormatComboBox = new QComboBox;
+    m_dateFormatComboBox->setObjectName(QStringLiteral("dateFormatComboBox"));
+    m_dateFormatComboBox->setEditable(true);
+    m_dateFormatComboBox->addItems(CsvRecordMapping::dateFormats());
+    m_dateFormatComboBox->setToolTip(tr("yyyy year, M or MM month, d or dd day; other characters as they are."));
+    connect(m_dateFormatComboBox, &QComboBox::currentTextChanged, this, &CsvImportDialog::mappingEdited);
+
+    m_amountStyleComboBox = new QComboBox;
+    m_amountStyleComboBox->setObjectName(QStringLiteral("amountStyleComboBox"));
+    m_amountStyleComboBox->addItem(tr("One column, outgoings negative"), int(CsvRecordMapping::AmountStyle::OneColumn));
+    m_amountStyleComboBox->addItem(tr("Debits and credits in two columns"),
+                                   int(CsvRecordMapping::AmountStyle::DebitAndCredit));
+    connect(m_amountStyleComboBox, &QComboBox::currentIndexChanged, this, &CsvImportDialog::mappingEdited);
+    m_amountColumnComboBox = columnComboBox(QStringLiteral("amountColumnComboBox"));
+    m_debitColumnComboBox = columnComboBox(QStringLiteral("debitColumnComboBox"));
+    m_creditColumnComboBox = columnComboBox(QStringLiteral("creditColumnComboBox"));
+    m_decimalMarkComboBox = new QComboBox;
+    m_decimalMarkComboBox->setObjectName(QStringLiteral("decimalMarkComboBox"));
+    m_decimalMarkComboBox->addItem(tr("Point: 1,234.56"), int(CsvAmountReader::DecimalMark::Point));
+    m_decimalMarkComboBox->addItem(tr("Comma: 1.234,56"), int(CsvAmountReader::DecimalMark::Comma));
+    connect(m_decimalMarkComboBox, &QComboBox::currentIndexChanged, this, &CsvImportDialog::mappingEdited);
+
+    m_commentColumnComboBox = columnComboBox(QStringLiteral("commentColumnComboBox"));
+    m_keywordsColumnComboBox = columnComboBox(QStringLiteral("keywordsColumnComboBox"));
+    m_countedColumnComboBox = columnComboBox(QStringLiteral("countedColumnComboBox"));
+
+    auto* settings = new QWidget;
+    auto* grid = new QGridLayout(settings);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const auto label = [](const QString& text, QWidget* buddy) {
+        auto* l = new QLabel(text);
+        l->setBuddy(buddy);
+        return l;
+    };
+    grid->addWidget(label(tr("&Encoding:"), m_encodingComboBox), 0, 0, Qt::AlignRight);
+    grid->addWidget(m_encodingComboBox, 0, 1);
+    grid->addWidget(label(tr("&Separator:"), m_separatorComboBox), 0, 2, Qt::AlignRight);
+    grid->addWidget(m_separatorComboBox, 0, 3);
+    grid->addWidget(m_headerCheckBox, 0, 4, 1, 2);
+
+    grid->addWidget(label(tr("&Date:"), m_dateColumnComboBox), 1, 0, Qt::AlignRight);
+    grid->addWidget(m_dateColumnComboBox, 1, 1);
+    grid->addWidget(label(tr("&Format:"), m_dateFormatComboBox), 1, 2, Qt::AlignRight);
+    grid->addWidget(m_dateFormatComboBox, 1, 3);
+
+    grid->addWidget(label(tr("A&mounts:"), m_amountStyleComboBox), 2, 0, Qt::AlignRight);
+    grid->addWidget(m_amountStyleComboBox, 2, 1);
+    m_amountColumnLabel = label(tr("&Column:"), m_amountColumnComboBox);
+    grid->addWidget(m_amountColumnLabel, 2, 2, Qt::AlignRight);
+    grid->addWidget(m_amountColumnComboBox, 2, 3);
+    m_debitColumnLabel = label(tr("De&bits:"), m_debitColumnComboBox);
+    grid->addWidget(m_debitColumnLabel, 2, 2, Qt::AlignRight);
+    grid->addWidget(m_debitColumnComboBox, 2, 3);
+    m_creditColumnLabel = label(tr("C&redits:"), m_creditColumnComboBox);
+    grid->addWidget(m_creditColumnLabel, 2, 4, Qt::AlignRight);
+    grid->addWidget(m_creditColumnComboBox, 2, 5);
+    grid->addWidget(label(tr("Decimal &mark:"), m_decimalMarkComboBox), 3, 2, Qt::AlignRight);
+    grid->addWidget(m_decimalMarkComboBox, 3, 3);
+
+    grid->addWidget(label(tr("C&omment:"), m_commentColumnComboBox), 4, 0, Qt::AlignRight);
+    grid->addWidget(m_commentColumnComboBox, 4, 1);
+    grid->addWidget(label(tr("&Keywords:"), m_keywordsColumnComboBox), 4, 2, Qt::AlignRight);
+    grid->addWidget(m_keywordsColumnComboBox, 4, 3);
+    grid->addWidget(label(tr("Co&unted:"), m_countedColumnComboBox), 4, 4, Qt::AlignRight);
+    grid->addWidget(m_countedColumnComboBox, 4, 5);
+    grid->setColumnStretch(6, 1);
+    return settings;
+}
+
+void CsvImportDialog::buildControls() {
+    m_fileModel = new CsvFileModel(this);
+    m_planModel = new CsvPlanModel(this);
+    connect(m_planModel, &CsvPlanModel::ticksChanged, this, &CsvImportDialog::showOutcome);
+
+    m_fileTableView = previewTable(QStringLiteral("fileTableView"), m_fileModel);
+    m_recordTableView = previewTable(QStringLiteral("recordTableView"), m_planModel);
+    m_recordTableView->verticalHeader()->hide();
+    m_recordTableView->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    m_recordTableView->horizontalHeader()->setSectionResizeMode(CsvPlanModel::CommentColumn, QHeaderView::Stretch);
+
+    const auto titled = [](const QString& title, QWidget* view) {
+        auto* box = new QWidget;
+        auto* layout = new QVBoxLayout(box);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(new QLabel(title));
+        layout->addWidget(view, 1);
+        return box;
+    };
+    auto* splitter = new QSplitter(Qt::Vertical);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(titled(tr("In the file:"), m_fileTableView));
+    splitter->addWidget(titled(tr("As imported:"), m_recordTableView));
+    splitter->setStretchFactor(1, 2);
+
+    m_problemsList = new QListWidget;
+    m_problemsList->setObjectName(QStringLiteral("problemsList"));
+    m_problemsList->setMaximumHeight(fontMetrics().height() * 6);
+    m_summaryLabel = new QLabel;
+    m_summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
+    m_summaryLabel->setWordWrap(true);
+
+    auto* buttons = new QDialogButtonBox;
+    m_importButton = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
+    m_importButton->setObjectName(QStringLiteral("importButton"));
+    m_importButton->setDefault(true);
+    QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildSettings());
+    layout->addWidget(splitter, 1);
+    layout->addWidget(m_problemsList);
+    layout->addWidget(m_summaryLabel);
+    layout->addWidget(buttons);
+}
+
+void CsvImportDialog::reread() {
+    m_reader.setEncoding(CsvEncoding::Encoding(m_encodingComboBox->currentData().toInt()));
+    m_reader.setSeparator(m_separatorComboBox->currentData().toChar());
+    if (!m_reader.read(QByteArrayView(m_bytes))) {
+        m_readError = m_reader.errorString();
+        m_planModel->setPlan(nullptr);
+        m_plan.reset();
+        m_fileModel->setTable(nullptr, false);
+        m_table.reset();
+        showOutcome();
+        return;
+    }
+    m_readError.clear();
+    m_table = std::make_shared<const CsvTable>(m_reader.takeTable());
+    // Another separator makes other columns: look at them afresh.
+    if (m_table->columnCount() != m_guessedForColumns) {
+        m_guessedForColumns = m_table->columnCount();
+        m_mapping = CsvRecordMapping::guess(*m_table);
+    }
+    showMapping();
+    replan();
+}
+
+void CsvImportDialog::fillColumnChoices() {
+    for (QComboBox* box : {m_dateColumnComboBox, m_amountColumnComboBox, m_debitColumnComboBox, m_creditColumnComboBox,
+                           m_commentColumnComboBox, m_keywordsColumnComboBox, m_countedColumnComboBox}) {
+        box->clear();
+        box->addItem(tr("None"), CsvRecordMapping::noColumn);
+        for (int column = 0; m_table && column < m_table->columnCount(); ++column) {
+            box->addItem(CsvFileModel::columnTitle(m_table.get(), m_mapping.hasHeader, column), column);
+        }
+    }
+}
+
+void CsvImportDialog::showMapping() {
+    m_showing = true;
+    fillColumnChoices();
+    m_headerCheckBox->setChecked(m_mapping.hasHeader);
+    selectData(m_dateColumnComboBox, m_mapping.dateColumn);
+    m_dateFormatComboBox->setCurrentText(m_mapping.dateFormat);
+    selectData(m_amountStyleComboBox, int(m_mapping.amountStyle));
+    selectData(m_amountColumnComboBox, m_mapping.amountColumn);
+    selectData(m_debitColumnComboBox, m_mapping.debitColumn);
+    selectData(m_creditColumnComboBox, m_mapping.creditColumn);
+    selectData(m_decimalMarkComboBox, int(m_mapping.decimalMark));
+    selectData(m_commentColumnComboBox, m_mapping.commentColumn);
+    selectData(m_keywordsColumnComboBox, m_mapping.keywordsColumn);
+    selectData(m_countedColumnComboBox, m_mapping.countedColumn);
+    const bool oneColumn = m_mapping.amountStyle == CsvRecordMapping::AmountStyle::OneColumn;
+    m_amountColumnLabel->setVisible(oneColumn);
+    m_amountColumnComboBox->setVisible(oneColumn);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(m_debitColumnLabel), static_cast<QWidget*>(m_debitColumnComboBox),
+          static_cast<QWidget*>(m_creditColumnLabel), static_cast<QWidget*>(m_creditColumnComboBox)}) {
+        widget->setVisible(!oneColumn);
+    }
+    m_showing = false;
+}
+
+void CsvImportDialog::mappingEdited() {
+    if (m_showing || !m_table) {
+        return;
+    }
+    const bool headerChanged = m_headerCheckBox->isChecked() != m_mapping.hasHeader;
+    const bool styleChanged =
+        CsvRecordMapping::AmountStyle(m_amountStyleComboBox->currentData().toInt()) != m_mapping.amountStyle;
+    m_mapping.hasHeader = m_headerCheckBox->isChecked();
+    m_mapping.dateColumn = m_dateColumnComboBox->currentData().toInt();
+    m_mapping.dateFormat = m_dateFormatComboBox->currentText();
+    m_mapping.amountStyle = CsvRecordMapping::AmountStyle(m_amountStyleComboBox->currentData().toInt());
+    m_mapping.amountColumn = m_amountColumnComboBox->currentData().toInt();
+    m_mapping.debitColumn = m_debitColumnComboBox->currentData().toInt();
+    m_mapping.creditColumn = m_creditColumnComboBox->currentData().toInt();
+    m_mapping.decimalMark = CsvAmountReader::DecimalMark(m_decimalMarkComboBox->currentData().toInt());
+    m_mapping.commentColumn = m_commentColumnComboBox->currentData().toInt();
+    m_mapping.keywordsColumn = m_keywordsColumnComboBox->currentData().toInt();
+    m_mapping.countedColumn = m_countedColumnComboBox->currentData().toInt();
+    if (headerChanged || styleChanged) {
+        // Column titles come from the header row; the amount choices follow the style.
+        showMapping();
+    }
+    replan();
+}
+
+void CsvImportDialog::replan() {
+    auto plan = std::make_unique<CsvImportPlan>(m_table, m_mapping, *m_root);
+    m_planModel->setPlan(plan.get());
+    m_plan = std::move(plan);
+    m_fileModel->setTable(m_table, m_mapping.hasHeader);
+    m_recordTableView->resizeColumnToContents(CsvPlanModel::LineColumn);
+    m_recordTableView->resizeColumnToContents(CsvPlanModel::ImportColumn);
+    showOutcome();
+}
+
+void CsvImportDialog::showOutcome() {
+    m_problemsList->clear();
+    QStringList summary;
+    if (!m_readError.isEmpty()) {
+        m_problemsList->addItem(m_readError);
+        summary << tr("The file cannot be read as chosen; nothing can be imported.");
+    } else if (m_plan && !m_plan->mappingProblem().isEmpty()) {
+        m_problemsList->addItem(m_plan->mappingProblem());
+        summary << m_plan->mappingProblem();
+    } else if (m_plan) {
+        const std::vector<CsvImportPlan::Problem>& problems = m_plan->problems();
+        for (std::size_t i = 0; i < problems.size() && i < shownProblems; ++i) {
+            m_problemsList->addItem(tr("Line %1: %2").arg(problems[i].line).arg(problems[i].reason));
+        }
+        if (problems.size() > shownProblems) {
+            m_problemsList->addItem(
+                tr("… and %Ln more.", nullptr, int(qMin<std::size_t>(problems.size() - shownProblems, INT_MAX))));
+        }
+        if (problems.empty()) {
+            summary << tr("%Ln records to import.", nullptr, int(m_plan->importedCount()));
+        }
+        if (m_plan->duplicateCount() > 0) {
+            summary << tr("%Ln rows already in the library (same day, amount and comment): left out unless ticked.",
+                          nullptr, int(m_plan->duplicateCount()));
+        }
+        if (!problems.empty()) {
+            summary << tr("%Ln rows cannot be read. Choose other settings or mend the file: nothing is imported "
+                          "while any row cannot be read.",
+                          nullptr, int(problems.size()));
+        }
+    }
+    if (m_plan && m_plan->canImport()) {
+        summary << tr("They go into the main library; Edit › Undo takes them out again.");
+    }
+    m_problemsList->setVisible(m_problemsList->count() > 0);
+    m_summaryLabel->setText(summary.join(u' '));
+    m_importButton->setEnabled(m_plan && m_plan->canImport());
+}
