@@ -8,6 +8,7 @@
 #include <QChart>
 #include <QCursor>
 #include <QEvent>
+#include <QGraphicsLayout>
 #include <QLegend>
 #include <QLineSeries>
 #include <QToolTip>
