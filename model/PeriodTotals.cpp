@@ -3,11 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <map>
 #include <memory>
 
 namespace {
 constexpr std::size_t prefetchDistance = 24;
+// A lifetime of records has some ten thousand days: their periods, once worked out, are looked up.
+constexpr std::size_t daySlots = std::size_t(1) << 14;
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     const std::int64_t q = a / b;
@@ -148,6 +151,11 @@ PeriodTotals::PeriodTotals(const IOList& records, Period period, Qt::DayOfWeek f
     std::int64_t lastDay = 0;
     std::int64_t lastKey = 0;
     Sum* sum = nullptr;
+    struct DaySlot {
+        std::int64_t day = std::numeric_limits<std::int64_t>::min();
+        std::int64_t key = 0;
+    };
+    std::vector<DaySlot> dayKeys(daySlots);
     const IOPtr* list = records.data();
     const std::size_t count = records.size();
     for (std::size_t i = 0; i < count; ++i) {
@@ -169,7 +177,11 @@ PeriodTotals::PeriodTotals(const IOList& records, Period period, Qt::DayOfWeek f
         }
         const std::int64_t julianDay = day.toJulianDay();
         if (!sum || julianDay != lastDay) {
-            const std::int64_t key = keyOf(julianDay, period, offset);
+            DaySlot& slot = dayKeys[std::size_t(julianDay) & (daySlots - 1)];
+            if (slot.day != julianDay) {
+                slot = {julianDay, keyOf(julianDay, period, offset)};
+            }
+            const std::int64_t key = slot.key;
             if (!sum || key != lastKey) {
                 sum = &sums.at(key);
                 lastKey = key;

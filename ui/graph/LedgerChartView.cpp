@@ -73,6 +73,11 @@ LedgerChartView::LedgerChartView(QWidget* parent)
 
     m_bars = new QBarSeries;
     m_bars->setBarWidth(0.8);
+    m_incomings = new QBarSet(tr("Incomings"));
+    m_incomings->setObjectName(QStringLiteral("incomingsBarSet"));
+    m_outgoings = new QBarSet(tr("Outgoings"));
+    m_outgoings->setObjectName(QStringLiteral("outgoingsBarSet"));
+    m_bars->append(QList<QBarSet*>{m_incomings, m_outgoings});
     m_balanceLine = new QLineSeries;
     m_balanceLine->setName(tr("Balance"));
     m_chart->addSeries(m_bars);
@@ -122,16 +127,11 @@ void LedgerChartView::fillBars() {
         out.append(drawable(t.out));
         highest = std::max({highest, in.last(), out.last()});
     }
-    m_bars->clear();
-    auto* incomings = new QBarSet(tr("Incomings"));
-    incomings->setObjectName(QStringLiteral("incomingsBarSet"));
-    incomings->append(in);
-    auto* outgoings = new QBarSet(tr("Outgoings"));
-    outgoings->setObjectName(QStringLiteral("outgoingsBarSet"));
-    outgoings->append(out);
-    m_bars->append(QList<QBarSet*>{incomings, outgoings});
+    m_incomings->remove(0, m_incomings->count());
+    m_incomings->append(in);
+    m_outgoings->remove(0, m_outgoings->count());
+    m_outgoings->append(out);
     setAmountRange(m_amountAxis, 0.0, highest);
-    applyStyle();
 }
 
 void LedgerChartView::fillBalance() {
@@ -230,13 +230,10 @@ void LedgerChartView::applyStyle() {
 
     const QColor incomings = dark ? QColor(0x5c, 0xc4, 0x7e) : QColor(0x2e, 0x8b, 0x57);
     const QColor outgoings = dark ? QColor(0xf0, 0x6c, 0x5a) : QColor(0xc0, 0x39, 0x2b);
-    const QList<QBarSet*> sets = m_bars->barSets();
-    if (sets.size() == 2) {
-        sets.at(0)->setColor(incomings);
-        sets.at(0)->setBorderColor(incomings);
-        sets.at(1)->setColor(outgoings);
-        sets.at(1)->setBorderColor(outgoings);
-    }
+    m_incomings->setColor(incomings);
+    m_incomings->setBorderColor(incomings);
+    m_outgoings->setColor(outgoings);
+    m_outgoings->setBorderColor(outgoings);
     const QColor balance = colours.color(QPalette::Highlight);
     QPen line(balance);
     line.setWidthF(2.0);

@@ -28,6 +28,7 @@ public:
     QString figuresText(int index) const;
 
     QBarSeries* barSeries() const { return m_bars; }
+    QBarSet* incomingsBars() const { return m_incomings; }
     QLineSeries* balanceSeries() const { return m_balanceLine; }
     QCategoryAxis* periodAxis() const { return m_periodAxis; }
 
@@ -46,6 +47,8 @@ private:
 
     QChart* m_chart = nullptr;
     QBarSeries* m_bars = nullptr;
+    QBarSet* m_incomings = nullptr;
+    QBarSet* m_outgoings = nullptr;
     QLineSeries* m_balanceLine = nullptr;
     QCategoryAxis* m_periodAxis = nullptr;
     QValueAxis* m_amountAxis = nullptr;
