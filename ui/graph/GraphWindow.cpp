@@ -110,6 +110,8 @@ GraphWindow::Drawn GraphWindow::drawnFrom(const Book* book) const {
 
 void GraphWindow::redraw() {
     const BookPtr book = m_book.lock();
+    // A renamed book draws nothing new.
+    setWindowTitle(book ? tr("Graph of %1").arg(book->bookName()) : tr("Graph"));
     const Drawn now = drawnFrom(book.get());
     if (m_hasDrawn && now == m_drawn) {
         return;
@@ -121,7 +123,6 @@ void GraphWindow::redraw() {
         showEmpty(QString(), QString());
         return;
     }
-    setWindowTitle(tr("Graph of %1").arg(book->bookName()));
     m_chartView->showTotals(PeriodTotals(book->filteredList(), period(), QLocale().firstDayOfWeek()));
     if (book->count() == 0) {
         showEmpty(tr("No records in this book"),

@@ -182,7 +182,7 @@ void LedgerChartView::labelPeriods() {
         }
     }
     m_periodAxis->setStartValue(-0.5);
-    m_periodAxis->setRange(-0.5, qreal(periods.size()) - 0.5);
+    m_periodAxis->setRange(-0.5, qreal(std::max<std::size_t>(periods.size(), 1)) - 0.5);
 }
 
 QString LedgerChartView::amountText(double sum) const {
