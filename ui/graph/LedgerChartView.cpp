@@ -96,6 +96,8 @@ void LedgerChartView::buildAxes() {
     m_periodAxis->setGridLineVisible(false);
     m_amountAxis = new QValueAxis;
     m_balanceAxis = new QValueAxis;
+    // One set of grid lines: the bars' axis draws them.
+    m_balanceAxis->setGridLineVisible(false);
     m_chart->addAxis(m_periodAxis, Qt::AlignBottom);
     m_chart->addAxis(m_amountAxis, Qt::AlignLeft);
     m_chart->addAxis(m_balanceAxis, Qt::AlignRight);
