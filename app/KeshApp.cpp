@@ -8,6 +8,7 @@
 #include "CsvExport.h"
 #include "CsvImport.h"
 #include "DataFile.h"
+#include "GraphWindow.h"
 #include "IOListController.h"
 #include "IOTableModel.h"
 #include "LegacyLibraryImport.h"
@@ -55,7 +56,8 @@ KeshApp::KeshApp(int& argc, char** argv)
 }
 
 KeshApp::~KeshApp() {
-    // The window and its controllers go before the library they show.
+    // The windows and their controllers go before the library they show.
+    m_graphWindow.reset();
     m_statsBoxController.reset();
     m_searchFieldController.reset();
     m_ioListController.reset();
@@ -236,6 +238,9 @@ void KeshApp::ioDataNeedsReloading() {
     m_document->refreshBook(book, m_searchFieldController->searchKey(), searchKeywords());
     m_ioListController->reloadData();
     m_statsBoxController->reloadStats(*book);
+    if (m_graphWindow) {
+        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary());
+    }
 }
 
 void KeshApp::toggleIOWindow() {
@@ -244,7 +249,27 @@ void KeshApp::toggleIOWindow() {
 }
 
 void KeshApp::toggleGraphWindow() {
-    // There is no graph window: the button and "GraphWindowOpen" only hold its place.
+    if (!m_graphWindow) {
+        m_graphWindow = std::make_unique<GraphWindow>();
+        m_graphWindow->setFrame(m_preferencesManager->frameForName(GraphWindow::autosaveName()));
+        connect(m_graphWindow.get(), &GraphWindow::closed, this, &KeshApp::graphWindowClosed);
+    }
+    const bool shown = !m_graphWindow->isVisible();
+    if (shown) {
+        const BookPtr book = m_bookListController->selectedBook();
+        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary());
+        m_graphWindow->show();
+        m_graphWindow->raise();
+    } else {
+        m_graphWindow->hide();
+    }
+    m_mainWindowController->setGraphToggleButtonState(shown);
+    m_preferencesManager->setBool(shown, PreferencesManager::graphWindowOpenKey());
+}
+
+void KeshApp::graphWindowClosed() {
+    m_mainWindowController->setGraphToggleButtonState(false);
+    m_preferencesManager->setBool(false, PreferencesManager::graphWindowOpenKey());
 }
 
 void KeshApp::importLegacyLibrary() {
@@ -304,6 +329,9 @@ void KeshApp::saveInterface() {
         return;
     }
     m_preferencesManager->setFrame(m_mainWindow->frame(), mainWindowAutosaveName());
+    if (m_graphWindow) {
+        m_preferencesManager->setFrame(m_graphWindow->frame(), GraphWindow::autosaveName());
+    }
     m_preferencesManager->setRecordColumns(m_mainWindow->columnState());
     const BookPtr selected = m_bookListController->selectedBook();
     m_preferencesManager->setSelectedBook(m_bookListController->rowOfBook(selected.get()), selected->bookName());

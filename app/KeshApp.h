@@ -12,6 +12,7 @@
 class Autosaver;
 class BookListController;
 class BookListModel;
+class GraphWindow;
 class IOListController;
 class IOTableModel;
 class LibraryDocument;
@@ -65,6 +66,8 @@ public:
     StatsBoxController* statsBoxController() const { return m_statsBoxController.get(); }
     RunningInstance* runningInstance() const { return m_runningInstance.get(); }
     Autosaver* autosaver() const { return m_autosaver.get(); }
+    // Made when it is first opened.
+    GraphWindow* graphWindow() const { return m_graphWindow.get(); }
 
     // Beeps and shows alert n, titled "ErrorTitle<n>" with the text "ErrorContent<n>".
     void complain(int errorNumber);
@@ -84,6 +87,7 @@ public:
     // and the statistics follow.
     void ioDataNeedsReloading();
     void toggleIOWindow();
+    // Opens or closes the graph window; "GraphWindowOpen" remembers which.
     void toggleGraphWindow();
     // File › Import Legacy Library…: the slot the legacy import plugs into.
     void importLegacyLibrary();
@@ -100,6 +104,7 @@ private:
     void restoreInterface();
     void showInterface();
     void bookSelectionChanged();
+    void graphWindowClosed();
     // The keyword window's search keywords; none until that window exists.
     KeywordList searchKeywords() const;
     void saveInterface();
@@ -124,6 +129,7 @@ private:
     std::unique_ptr<IOListController> m_ioListController;
     std::unique_ptr<SearchFieldController> m_searchFieldController;
     std::unique_ptr<StatsBoxController> m_statsBoxController;
+    std::unique_ptr<GraphWindow> m_graphWindow;
     std::unique_ptr<RunningInstance> m_runningInstance;
     std::unique_ptr<UnixSignalWatcher> m_signalWatcher;
 

@@ -199,8 +199,9 @@ void MainWindow::sizeRecordColumns(const IOTableModel& records) {
 QWidget* MainWindow::buildRecordSide(IOTableModel* records) {
     m_ioToggleButton = toggleButton(QStringLiteral("ioToggleButton"), tr("Record Entry"),
                                     tr("The record entry window is not available yet."));
-    m_graphToggleButton =
-        toggleButton(QStringLiteral("graphToggleButton"), tr("Graph"), tr("The graph window is not available yet."));
+    m_graphToggleButton = toggleButton(QStringLiteral("graphToggleButton"), tr("Graph"),
+                                       tr("Shows or hides the graph of what the list shows."));
+    m_graphToggleButton->setEnabled(true);
     connect(m_ioToggleButton, &QToolButton::clicked, this, &MainWindow::ioWindowToggled);
     connect(m_graphToggleButton, &QToolButton::clicked, this, &MainWindow::graphWindowToggled);
 
@@ -297,6 +298,11 @@ void MainWindow::buildMenus() {
     });
     find->setObjectName(QStringLiteral("findAction"));
     find->setShortcut(QKeySequence::Find);
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    m_graphWindowAction = view->addAction(tr("&Graph"), this, &MainWindow::graphWindowToggled);
+    m_graphWindowAction->setObjectName(QStringLiteral("graphWindowAction"));
+    m_graphWindowAction->setCheckable(true);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* about = help->addAction(tr("&About kesh"), this, &MainWindow::showAbout);

@@ -35,6 +35,8 @@ public:
     QToolButton* graphToggleButton() const { return m_graphToggleButton; }
     QAction* deleteAction() const { return m_deleteAction; }
     QAction* importLegacyLibraryAction() const { return m_importAction; }
+    // View › Graph: checked while the graph window is open.
+    QAction* graphWindowAction() const { return m_graphWindowAction; }
 
     // Shows the window, in front, with the keyboard, also when it was minimised.
     void bringToFront();
@@ -94,6 +96,7 @@ private:
     QAction* m_deleteAction = nullptr;
     QMenu* m_editMenu = nullptr;
     QAction* m_importAction = nullptr;
+    QAction* m_graphWindowAction = nullptr;
 
     struct DeleteState {
         bool enabled = false;

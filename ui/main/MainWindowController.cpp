@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 
+#include <QAction>
 #include <QToolButton>
 
 MainWindowController::MainWindowController(MainWindow* mainWindow, QObject* parent)
@@ -20,6 +21,7 @@ void MainWindowController::setIOToggleButtonState(bool on) {
 
 void MainWindowController::setGraphToggleButtonState(bool on) {
     m_mainWindow->graphToggleButton()->setChecked(on);
+    m_mainWindow->graphWindowAction()->setChecked(on);
 }
 
 void MainWindowController::addNewDumbBook() {

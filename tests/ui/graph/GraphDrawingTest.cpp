@@ -1,0 +1,184 @@
+#include "GraphWindow.h"
+#include "LedgerChartView.h"
+#include "SampleRecords.h"
+#include "SmartBook.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTest>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct LocaleScope {
+    explicit LocaleScope(const char* name) { QLocale::setDefault(QLocale(QString::fromLatin1(name))); }
+    ~LocaleScope() { QLocale::setDefault(QLocale::c()); }
+};
+
+BookPtr bookOf(const QList<IOPtr>& records, const QString& name = QStringLiteral("Book")) {
+    const BookPtr book = Book::create();
+    book->setBookName(name);
+    for (const IOPtr& record : records) {
+        book->addObject(record);
+    }
+    book->reloadFilteredListWithSearchKey(QString(), {});
+    return book;
+}
+
+class GraphDrawing : public ::testing::Test {
+protected:
+    // Made after the fixture's locale, so that its formats are that locale's.
+    GraphWindow& window() {
+        if (!m_window) {
+            m_window = std::make_unique<GraphWindow>();
+            m_window->resize(900, 500);
+        }
+        return *m_window;
+    }
+    void showBook(const BookPtr& book, bool isMainLibrary = false) {
+        window().reloadGraph(book, isMainLibrary);
+        window().show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    }
+    QStringList emptyState() {
+        if (window().findChild<QStackedWidget*>(QStringLiteral("graphPages"))->currentIndex() == 0) {
+            return {};
+        }
+        return {window().findChild<QLabel*>(QStringLiteral("emptyTitleLabel"))->text(),
+                window().findChild<QLabel*>(QStringLiteral("emptyHintLabel"))->text()};
+    }
+    // What the pointer over the bars of period `index` shows.
+    QStringList hover(int index) {
+        QBarSeries* bars = window().chartView()->barSeries();
+        emit bars->hovered(true, index, bars->barSets().first());
+        return QToolTip::text().split(QLatin1Char('\n'));
+    }
+    QStringList axisLabels() { return window().chartView()->periodAxis()->categoriesLabels(); }
+
+    std::unique_ptr<GraphWindow> m_window;
+};
+
+TEST_F(GraphDrawing, hoveringABarShowsItsPeriodsFiguresAsTheStatisticsLineWritesThem) {
+    const LocaleScope german("de_DE");
+    // The window only reads the book; the library keeps it.
+    const BookPtr book = bookOf({sampleRecord("1234.99", QDate(2024, 3, 2), QStringLiteral("a")),
+                                 sampleRecord("-20000.5", QDate(2024, 3, 9), QStringLiteral("b")),
+                                 sampleRecord("-99", QDate(2024, 3, 10), QStringLiteral("c"), false),
+                                 sampleRecord("5", QDate(2024, 5, 1), QStringLiteral("d"))});
+    showBook(book);
+    ASSERT_EQ(window().totals().periods().size(), 3u);
+    // Whole numbers cut toward zero, grouped the German way.
+    EXPECT_EQ(hover(0).mid(0, 4),
+              (QStringList{QStringLiteral("März 2024"), QStringLiteral("Incomings: 1.234"),
+                           QStringLiteral("Outgoings: 20.000"), QStringLiteral("Balance: -18.765")}));
+    EXPECT_EQ(hover(2).mid(0, 4), (QStringList{QStringLiteral("Mai 2024"), QStringLiteral("Incomings: 5"),
+                                               QStringLiteral("Outgoings: 0"), QStringLiteral("Balance: -18.760")}));
+
+    window().setPeriod(PeriodTotals::Period::Week);
+    // German weeks begin on Monday.
+    EXPECT_EQ(hover(0).first(), QStringLiteral("Week of 26.02.2024"));
+    window().setPeriod(PeriodTotals::Period::Year);
+    EXPECT_EQ(hover(0).first(), QStringLiteral("2024"));
+}
+
+TEST_F(GraphDrawing, sumsTooLargeForExactWholeNumbersAreMarkedAndEndlessOnesStillDraw) {
+    const LocaleScope american("en_US");
+    showBook(bookOf({sampleRecord("1e17", QDate(2024, 1, 1), QStringLiteral("a")),
+                     sampleRecord("1", QDate(2024, 1, 2), QStringLiteral("b")),
+                     sampleRecord("1e308", QDate(2025, 1, 1), QStringLiteral("c")),
+                     sampleRecord("1e308", QDate(2025, 1, 2), QStringLiteral("d"))}));
+    EXPECT_EQ(hover(0).at(1), QStringLiteral("Incomings: ≈ 100,000,000,000,000,000"));
+    EXPECT_EQ(hover(12).at(1), QStringLiteral("Incomings: ∞"));
+    EXPECT_TRUE(window().grab().size().isValid());
+}
+
+TEST_F(GraphDrawing, emptyGraphsSayWhyAndWhatToDo) {
+    const LocaleScope american("en_US");
+    showBook(bookOf({}), true);
+    EXPECT_EQ(emptyState().first(), QStringLiteral("No records in this book"));
+    EXPECT_TRUE(emptyState().last().contains(QStringLiteral("Enter records")));
+
+    showBook(bookOf({}));
+    EXPECT_TRUE(emptyState().last().contains(QStringLiteral("Drag records")));
+    const SmartBookPtr smart = SmartBook::create();
+    showBook(smart);
+    EXPECT_TRUE(emptyState().last().contains(QStringLiteral("conditions")));
+
+    const BookPtr book = bookOf({sampleRecord("5", QDate(2024, 1, 1), QStringLiteral("rent"), false)});
+    showBook(book);
+    EXPECT_EQ(emptyState().first(), QStringLiteral("None of these records count in the statistics"));
+    book->reloadFilteredListWithSearchKey(QStringLiteral("salary"), {});
+    showBook(book);
+    EXPECT_EQ(emptyState().first(), QStringLiteral("No records match the search"));
+
+    book->reloadFilteredListWithSearchKey(QString(), {});
+    book->objectAtIndex(0)->setIncludeInStats(1);
+    showBook(book);
+    EXPECT_EQ(emptyState(), QStringList());
+    EXPECT_EQ(window().windowTitle(), QStringLiteral("Graph of Book"));
+}
+
+TEST_F(GraphDrawing, aHiddenWindowWaitsUntilShownAndAnUnchangedBookIsNotDrawnAgain) {
+    const LocaleScope american("en_US");
+    const BookPtr book = bookOf({sampleRecord("5", QDate(2024, 1, 1), QStringLiteral("rent"))});
+    window().reloadGraph(book, false);
+    EXPECT_TRUE(window().totals().isEmpty());
+    showBook(book);
+    ASSERT_EQ(window().totals().periods().size(), 1u);
+    QSignalSpy drawn(window().chartView()->incomingsBars(), &QBarSet::valuesAdded);
+
+    window().reloadGraph(book, false);
+    EXPECT_EQ(drawn.count(), 0);
+
+    book->objectAtIndex(0)->setAmountWithDouble(-8);
+    window().reloadGraph(book, false);
+    EXPECT_EQ(drawn.count(), 1);
+    EXPECT_EQ(window().totals().periods().front().out, 8.0);
+    book->objectAtIndex(0)->setDate(QDate(2023, 12, 31));
+    window().reloadGraph(book, false);
+    EXPECT_EQ(window().totals().periods().front().start, QDate(2023, 12, 1));
+}
+
+TEST_F(GraphDrawing, axisLabelsNameEachMonthOrOnlyRoundYearsAsRoomAllows) {
+    const LocaleScope american("en_US");
+    IOList halfYear;
+    for (int month = 1; month <= 6; ++month) {
+        halfYear.push_back(sampleRecord("10", QDate(2024, month, 3), QStringLiteral("x")));
+    }
+    showBook(bookOf(QList<IOPtr>(halfYear.begin(), halfYear.end())));
+    EXPECT_EQ(axisLabels(),
+              (QStringList{QStringLiteral("Jan 2024"), QStringLiteral("Feb 2024"), QStringLiteral("Mar 2024"),
+                           QStringLiteral("Apr 2024"), QStringLiteral("May 2024"), QStringLiteral("Jun 2024")}));
+
+    QList<IOPtr> decades;
+    for (QDate day(1994, 7, 1); day < QDate(2024, 7, 1); day = day.addMonths(1)) {
+        decades.append(sampleRecord("-3", day, QStringLiteral("x")));
+    }
+    showBook(bookOf(decades));
+    const QStringList labels = axisLabels();
+    EXPECT_GE(labels.size(), 3);
+    EXPECT_LE(labels.size(), 16);
+    for (const QString& label : labels) {
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}$")).match(label).hasMatch()) << label.toStdString();
+    }
+    // Each stands on the January of its year.
+    const QCategoryAxis* axis = window().chartView()->periodAxis();
+    const std::vector<PeriodTotals::Totals>& periods = window().totals().periods();
+    for (const QString& label : labels) {
+        const QDate start = periods.at(std::size_t(axis->endValue(label))).start;
+        EXPECT_EQ(start, QDate(label.toInt(), 1, 1));
+    }
+
+    // A narrow window names fewer years.
+    window().resize(300, 400);
+    EXPECT_LT(axisLabels().size(), labels.size());
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+#include "GraphWindow.h"
+
+#include "LedgerChartView.h"
+#include "RecordRevision.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDataStream>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr quint32 frameVersion = 1;
+
+enum Page { ChartPage, EmptyPage };
+} // namespace
+
+GraphWindow::GraphWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("graphWindow"));
+    setWindowTitle(tr("Graph"));
+
+    m_periodBox = new QComboBox;
+    m_periodBox->setObjectName(QStringLiteral("periodComboBox"));
+    m_periodBox->addItem(tr("Week"), int(PeriodTotals::Period::Week));
+    m_periodBox->addItem(tr("Month"), int(PeriodTotals::Period::Month));
+    m_periodBox->addItem(tr("Year"), int(PeriodTotals::Period::Year));
+    m_periodBox->setCurrentIndex(1);
+    connect(m_periodBox, &QComboBox::currentIndexChanged, this, &GraphWindow::redraw);
+    auto* periodLabel = new QLabel(tr("&Sum by:"));
+    periodLabel->setBuddy(m_periodBox);
+
+    m_chartView = new LedgerChartView;
+    m_emptyTitle = new QLabel;
+    m_emptyTitle->setObjectName(QStringLiteral("emptyTitleLabel"));
+    m_emptyTitle->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    QFont titleFont = m_emptyTitle->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
+    titleFont.setBold(true);
+    m_emptyTitle->setFont(titleFont);
+    m_emptyHint = new QLabel;
+    m_emptyHint->setObjectName(QStringLiteral("emptyHintLabel"));
+    m_emptyHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_emptyHint->setWordWrap(true);
+    m_emptyHint->setForegroundRole(QPalette::PlaceholderText);
+
+    auto* empty = new QWidget;
+    auto* emptyLayout = new QVBoxLayout(empty);
+    emptyLayout->addWidget(m_emptyTitle, 1);
+    emptyLayout->addWidget(m_emptyHint, 1);
+
+    m_pages = new QStackedWidget;
+    m_pages->setObjectName(QStringLiteral("graphPages"));
+    m_pages->insertWidget(ChartPage, m_chartView);
+    m_pages->insertWidget(EmptyPage, empty);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(periodLabel);
+    top->addWidget(m_periodBox);
+    top->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_pages, 1);
+
+    auto* close = new QAction(this);
+    close->setShortcut(QKeySequence::Close);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
+
+    const QFontMetrics metrics = fontMetrics();
+    resize(metrics.height() * 48, metrics.height() * 28);
+    showEmpty(QString(), QString());
+}
+
+GraphWindow::~GraphWindow() = default;
+
+PeriodTotals::Period GraphWindow::period() const {
+    return PeriodTotals::Period(m_periodBox->currentData().toInt());
+}
+
+void GraphWindow::setPeriod(PeriodTotals::Period period) {
+    m_periodBox->setCurrentIndex(m_periodBox->findData(int(period)));
+}
+
+const PeriodTotals& GraphWindow::totals() const {
+    return m_chartView->totals();
+}
+
+void GraphWindow::reloadGraph(const BookPtr& book, bool isMainLibrary) {
+    m_book = book;
+    m_isMainLibrary = isMainLibrary;
+    if (isVisible()) {
+        redraw();
+    }
+}
+
+GraphWindow::Drawn GraphWindow::drawnFrom(const Book* book) const {
+    return {book,
+            book ? book->recordsVersion() : 0,
+            book ? book->listVersion() : 0,
+            RecordRevision::current(RecordRevision::Date),
+            RecordRevision::current(RecordRevision::Amount),
+            RecordRevision::current(RecordRevision::IncludeInStats),
+            period()};
+}
+
+void GraphWindow::redraw() {
+    const BookPtr book = m_book.lock();
+    // A renamed book draws nothing new.
+    setWindowTitle(book ? tr("Graph of %1").arg(book->bookName()) : tr("Graph"));
+    const Drawn now = drawnFrom(book.get());
+    if (m_hasDrawn && now == m_drawn) {
+        return;
+    }
+    m_drawn = now;
+    m_hasDrawn = true;
+    if (!book) {
+        m_chartView->showTotals(PeriodTotals());
+        showEmpty(QString(), QString());
+        return;
+    }
+    m_chartView->showTotals(PeriodTotals(book->filteredList(), period(), QLocale().firstDayOfWeek()));
+    if (book->count() == 0) {
+        showEmpty(tr("No records in this book"),
+                  m_isMainLibrary ? tr("Enter records or import a library, and their incomings and outgoings "
+                                       "show here.")
+                  : book->isSmart()
+                      ? tr("No record meets this smart book's conditions. Edit the conditions to choose records.")
+                      : tr("Drag records from the library onto this book in the book list to file them here."));
+    } else if (book->filteredCount() == 0) {
+        showEmpty(tr("No records match the search"), tr("Clear the search field to see the whole book."));
+    } else if (totals().isEmpty()) {
+        showEmpty(tr("None of these records count in the statistics"),
+                  tr("Tick “Counted” for a record in the list to add it to the totals and to the graph."));
+    } else {
+        m_pages->setCurrentIndex(ChartPage);
+    }
+}
+
+void GraphWindow::showEmpty(const QString& title, const QString& hint) {
+    m_emptyTitle->setText(title);
+    m_emptyHint->setText(hint);
+    m_pages->setCurrentIndex(EmptyPage);
+}
+
+QByteArray GraphWindow::frame() const {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << frameVersion << saveGeometry() << qint32(period());
+    return bytes;
+}
+
+void GraphWindow::setFrame(const QByteArray& frame) {
+    QDataStream in(frame);
+    quint32 version = 0;
+    QByteArray geometry;
+    qint32 shownPeriod = 0;
+    in >> version >> geometry >> shownPeriod;
+    if (in.status() != QDataStream::Ok || version != frameVersion) {
+        return;
+    }
+    restoreGeometry(geometry);
+    if (m_periodBox->findData(shownPeriod) >= 0) {
+        setPeriod(PeriodTotals::Period(shownPeriod));
+    }
+}
+
+void GraphWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Hidden, it let the reloads pass.
+    redraw();
+}
+
+void GraphWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closed();
+}

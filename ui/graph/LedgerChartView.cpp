@@ -1,0 +1,261 @@
+#include "LedgerChartView.h"
+
+#include "PeriodFormat.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QCursor>
+#include <QEvent>
+#include <QGraphicsLayout>
+#include <QLegend>
+#include <QLineSeries>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Beyond this the axes could not work out their ticks; the figures still show the real sums.
+constexpr double drawableLimit = 1e300;
+
+double drawable(double value) {
+    if (std::isnan(value)) {
+        return 0.0;
+    }
+    return std::clamp(value, -drawableLimit, drawableLimit);
+}
+
+// A range that holds zero and the values, in round numbers, with as many
+// decimals in its labels as its ticks need.
+void setAmountRange(QValueAxis* axis, double low, double high) {
+    low = std::min(low, 0.0);
+    high = std::max(high, 0.0);
+    if (high - low < 1.0) {
+        high = low + 1.0;
+    }
+    axis->setTickCount(5);
+    axis->setRange(low, high);
+    axis->applyNiceNumbers();
+    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
+    const double largest = std::max(std::fabs(axis->min()), std::fabs(axis->max()));
+    if (largest >= 1e15) {
+        axis->setLabelFormat(QStringLiteral("%.3g"));
+    } else {
+        const int decimals = step >= 1.0 ? 0 : std::min(6, int(std::ceil(-std::log10(step))));
+        axis->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) + QStringLiteral("f"));
+    }
+}
+
+QColor mixed(const QColor& a, const QColor& b, double share) {
+    return QColor::fromRgbF(float(a.redF() * (1 - share) + b.redF() * share),
+                            float(a.greenF() * (1 - share) + b.greenF() * share),
+                            float(a.blueF() * (1 - share) + b.blueF() * share));
+}
+} // namespace
+
+LedgerChartView::LedgerChartView(QWidget* parent)
+    : QChartView(parent) {
+    setObjectName(QStringLiteral("ledgerChartView"));
+    setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    setMouseTracking(true);
+
+    m_chart = new QChart;
+    m_chart->setAnimationOptions(QChart::NoAnimation);
+    m_chart->setBackgroundRoundness(0);
+    m_chart->setLocalizeNumbers(true);
+    m_chart->setLocale(m_format.locale());
+    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+
+    m_bars = new QBarSeries;
+    m_bars->setBarWidth(0.8);
+    m_incomings = new QBarSet(tr("Incomings"));
+    m_incomings->setObjectName(QStringLiteral("incomingsBarSet"));
+    m_outgoings = new QBarSet(tr("Outgoings"));
+    m_outgoings->setObjectName(QStringLiteral("outgoingsBarSet"));
+    m_bars->append(QList<QBarSet*>{m_incomings, m_outgoings});
+    m_balanceLine = new QLineSeries;
+    m_balanceLine->setName(tr("Balance"));
+    m_chart->addSeries(m_bars);
+    m_chart->addSeries(m_balanceLine);
+    buildAxes();
+    setChart(m_chart);
+
+    connect(m_bars, &QBarSeries::hovered, this,
+            [this](bool entered, int index, QBarSet*) { showFigures(entered, index); });
+    applyStyle();
+}
+
+void LedgerChartView::buildAxes() {
+    m_periodAxis = new QCategoryAxis;
+    m_periodAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_periodAxis->setGridLineVisible(false);
+    m_amountAxis = new QValueAxis;
+    m_balanceAxis = new QValueAxis;
+    // One set of grid lines: the bars' axis draws them.
+    m_balanceAxis->setGridLineVisible(false);
+    m_chart->addAxis(m_periodAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_amountAxis, Qt::AlignLeft);
+    m_chart->addAxis(m_balanceAxis, Qt::AlignRight);
+    m_bars->attachAxis(m_periodAxis);
+    m_bars->attachAxis(m_amountAxis);
+    m_balanceLine->attachAxis(m_periodAxis);
+    m_balanceLine->attachAxis(m_balanceAxis);
+    setAmountRange(m_amountAxis, 0.0, 1.0);
+    setAmountRange(m_balanceAxis, 0.0, 1.0);
+}
+
+void LedgerChartView::showTotals(PeriodTotals totals) {
+    m_totals = std::move(totals);
+    fillBars();
+    fillBalance();
+    m_labelStep = 0;
+    labelPeriods();
+}
+
+void LedgerChartView::fillBars() {
+    const std::vector<PeriodTotals::Totals>& periods = m_totals.periods();
+    QList<qreal> in;
+    QList<qreal> out;
+    in.reserve(qsizetype(periods.size()));
+    out.reserve(qsizetype(periods.size()));
+    double highest = 0.0;
+    for (const PeriodTotals::Totals& t : periods) {
+        in.append(drawable(t.in));
+        out.append(drawable(t.out));
+        highest = std::max({highest, in.last(), out.last()});
+    }
+    m_incomings->remove(0, m_incomings->count());
+    m_incomings->append(in);
+    m_outgoings->remove(0, m_outgoings->count());
+    m_outgoings->append(out);
+    setAmountRange(m_amountAxis, 0.0, highest);
+}
+
+void LedgerChartView::fillBalance() {
+    const std::vector<PeriodTotals::Totals>& periods = m_totals.periods();
+    QList<QPointF> points;
+    points.reserve(qsizetype(periods.size()));
+    double lowest = 0.0;
+    double highest = 0.0;
+    for (const PeriodTotals::Totals& t : periods) {
+        const double balance = drawable(t.balance);
+        points.append(QPointF(qreal(points.size()), balance));
+        lowest = std::min(lowest, balance);
+        highest = std::max(highest, balance);
+    }
+    m_balanceLine->replace(points);
+    // A lone period has no line to draw; a few show where the line turns.
+    m_balanceLine->setPointsVisible(periods.size() <= 40);
+    setAmountRange(m_balanceAxis, lowest, highest);
+}
+
+void LedgerChartView::labelPeriods() {
+    const std::vector<PeriodTotals::Totals>& periods = m_totals.periods();
+    const PeriodFormat format(m_totals.period(), m_format.locale());
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int month = 1; month <= 12; ++month) {
+        widest = std::max(widest, metrics.horizontalAdvance(format.axisLabel(QDate(2088, month, 28))));
+    }
+    // The plot takes what the two value axes leave.
+    const int room = width() - metrics.averageCharWidth() * 24;
+    const int step = format.labelStep(periods.size(), room / (widest + metrics.averageCharWidth() * 3));
+    if (step == m_labelStep) {
+        return;
+    }
+    m_labelStep = step;
+
+    const QStringList old = m_periodAxis->categoriesLabels();
+    for (const QString& label : old) {
+        m_periodAxis->remove(label);
+    }
+    const bool yearsOnly = format.labelsYears(step);
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        // Without the periods between them, the calendar gives no places: every step-th period is named.
+        const bool labelled =
+            m_totals.hasGaps() ? i % std::size_t(step) == 0 : format.isLabelled(periods[i].start, i, step);
+        if (labelled) {
+            m_periodAxis->append(format.axisLabel(periods[i].start, yearsOnly), qreal(i));
+        }
+    }
+    m_periodAxis->setStartValue(-0.5);
+    m_periodAxis->setRange(-0.5, qreal(std::max<std::size_t>(periods.size(), 1)) - 0.5);
+}
+
+QString LedgerChartView::amountText(double sum) const {
+    const QString whole = m_format.formatWhole(sum);
+    return LedgerFormat::isExactWhole(sum) || !std::isfinite(sum) ? whole : QStringLiteral("≈ ") + whole;
+}
+
+QString LedgerChartView::figuresText(int index) const {
+    const std::vector<PeriodTotals::Totals>& periods = m_totals.periods();
+    if (index < 0 || std::size_t(index) >= periods.size()) {
+        return {};
+    }
+    const PeriodTotals::Totals& t = periods[std::size_t(index)];
+    return QStringList{PeriodFormat(m_totals.period(), m_format.locale()).title(t.start),
+                       tr("Incomings: %1").arg(amountText(t.in)), tr("Outgoings: %1").arg(amountText(t.out)),
+                       tr("Balance: %1").arg(amountText(t.balance)), tr("%Ln record(s)", nullptr, int(t.records))}
+        .join(QLatin1Char('\n'));
+}
+
+void LedgerChartView::showFigures(bool entered, int index) {
+    if (entered) {
+        QToolTip::showText(QCursor::pos(), figuresText(index), this);
+    } else {
+        QToolTip::hideText();
+    }
+}
+
+void LedgerChartView::applyStyle() {
+    const QPalette colours = palette();
+    const QColor base = colours.color(QPalette::Base);
+    const QColor text = colours.color(QPalette::Text);
+    const bool dark = base.lightnessF() < 0.5f;
+    setBackgroundBrush(base);
+    m_chart->setBackgroundBrush(base);
+    m_chart->setBackgroundPen(Qt::NoPen);
+    m_chart->legend()->setFont(font());
+    m_chart->legend()->setLabelColor(text);
+    for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(m_periodAxis), static_cast<QAbstractAxis*>(m_amountAxis),
+                                static_cast<QAbstractAxis*>(m_balanceAxis)}) {
+        axis->setLabelsFont(font());
+        axis->setLabelsColor(text);
+        axis->setLinePenColor(mixed(base, text, 0.45));
+        axis->setGridLineColor(mixed(base, text, 0.12));
+    }
+
+    const QColor incomings = dark ? QColor(0x5c, 0xc4, 0x7e) : QColor(0x2e, 0x8b, 0x57);
+    const QColor outgoings = dark ? QColor(0xf0, 0x6c, 0x5a) : QColor(0xc0, 0x39, 0x2b);
+    m_incomings->setColor(incomings);
+    m_incomings->setBorderColor(incomings);
+    m_outgoings->setColor(outgoings);
+    m_outgoings->setBorderColor(outgoings);
+    const QColor balance = colours.color(QPalette::Highlight);
+    QPen line(balance);
+    line.setWidthF(2.0);
+    m_balanceLine->setPen(line);
+    m_balanceLine->setColor(balance);
+    m_balanceAxis->setLinePenColor(balance);
+}
+
+void LedgerChartView::resizeEvent(QResizeEvent* event) {
+    QChartView::resizeEvent(event);
+    labelPeriods();
+}
+
+void LedgerChartView::changeEvent(QEvent* event) {
+    QChartView::changeEvent(event);
+    if (m_chart && m_periodAxis &&
+        (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange ||
+         event->type() == QEvent::StyleChange)) {
+        applyStyle();
+        m_labelStep = 0;
+        labelPeriods();
+    }
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "LedgerFormat.h"
+#include "PeriodTotals.h"
+
+#include <QChartView>
+
+class QBarSeries;
+class QBarSet;
+class QCategoryAxis;
+class QChart;
+class QLineSeries;
+class QValueAxis;
+
+// The chart of a PeriodTotals: incomings and outgoings of each period as
+// bars against the left axis, the running balance as a line against the
+// right one. The pointer over a period's bars shows its figures. Drawn in
+// the window's own palette and font.
+class LedgerChartView : public QChartView {
+    Q_OBJECT
+
+public:
+    explicit LedgerChartView(QWidget* parent = nullptr);
+
+    void showTotals(PeriodTotals totals);
+    const PeriodTotals& totals() const { return m_totals; }
+    // What the pointer over the bars of period `index` shows, amounts as the statistics line writes them.
+    QString figuresText(int index) const;
+
+    QBarSeries* barSeries() const { return m_bars; }
+    QBarSet* incomingsBars() const { return m_incomings; }
+    QLineSeries* balanceSeries() const { return m_balanceLine; }
+    QCategoryAxis* periodAxis() const { return m_periodAxis; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildAxes();
+    void applyStyle();
+    void fillBars();
+    void fillBalance();
+    void labelPeriods();
+    void showFigures(bool entered, int index);
+    QString amountText(double sum) const;
+
+    QChart* m_chart = nullptr;
+    QBarSeries* m_bars = nullptr;
+    QBarSet* m_incomings = nullptr;
+    QBarSet* m_outgoings = nullptr;
+    QLineSeries* m_balanceLine = nullptr;
+    QCategoryAxis* m_periodAxis = nullptr;
+    QValueAxis* m_amountAxis = nullptr;
+    QValueAxis* m_balanceAxis = nullptr;
+    PeriodTotals m_totals;
+    LedgerFormat m_format;
+    // Labels along the axis as last placed; relabelled when the room changes.
+    int m_labelStep = 0;
+};
