@@ -4,8 +4,13 @@
 #include "BookListController.h"
 #include "BookListModel.h"
 #include "DataFile.h"
+#include "EntryForm.h"
+#include "IODrawerController.h"
 #include "IOListController.h"
 #include "IOTableModel.h"
+#include "IOWindowController.h"
+#include "KeywordViewController.h"
+#include "KeywordWindowController.h"
 #include "LegacyLibraryImport.h"
 #include "LibraryDocument.h"
 #include "LocalizedText.h"
@@ -19,6 +24,7 @@
 #include "Translations.h"
 #include "UnixSignalWatcher.h"
 
+#include <QDockWidget>
 #include <QIcon>
 #include <QSessionManager>
 
@@ -47,6 +53,9 @@ KeshApp::KeshApp(int& argc, char** argv)
 
 KeshApp::~KeshApp() {
     // The window and its controllers go before the library they show.
+    m_keywordWindowController.reset();
+    m_ioDrawerController.reset();
+    m_ioWindowController.reset();
     m_statsBoxController.reset();
     m_searchFieldController.reset();
     m_ioListController.reset();
@@ -102,6 +111,7 @@ void KeshApp::loadInterface() {
     m_statsBoxController =
         std::make_unique<StatsBoxController>(m_mainWindow->incomingsLabel(), m_mainWindow->outgoingsLabel(),
                                              m_mainWindow->balanceLabel(), m_mainWindow->recordCountLabel());
+    makeEntryControllers();
     connectControllers();
     restoreInterface();
 
@@ -132,6 +142,20 @@ void KeshApp::connectControllers() {
     connect(m_mainWindow.get(), &MainWindow::graphWindowToggled, this, &KeshApp::toggleGraphWindow);
     connect(m_mainWindow.get(), &MainWindow::importLegacyLibraryRequested, this, &KeshApp::importLegacyLibrary);
     connect(m_document.get(), &LibraryDocument::changed, this, &KeshApp::ioDataNeedsReloading);
+    connect(m_mainWindow.get(), &MainWindow::keywordWindowToggled, this, &KeshApp::toggleKeywordWindow);
+    connect(m_mainWindow.get(), &MainWindow::ioDrawerToggled, this, &KeshApp::toggleIODrawer);
+    connect(m_mainWindow.get(), &MainWindow::showAllRecordsRequested, m_keywordWindowController.get(),
+            &KeywordWindowController::showAll);
+    connect(m_ioListController.get(), &IOListController::selectedRecordsChanged,
+            m_keywordWindowController->keywordView(), &KeywordViewController::setRecords);
+    connect(m_keywordWindowController.get(), &KeywordWindowController::dataNeedsReloading, this,
+            &KeshApp::ioDataNeedsReloading);
+    connect(m_keywordWindowController.get(), &KeywordWindowController::searchKeywordsChanged, this,
+            &KeshApp::showKeywordSearch);
+    connect(m_keywordWindowController.get(), &KeywordWindowController::complaintRaised, this, &KeshApp::complain);
+    connect(m_ioDrawerController.get(), &IODrawerController::complaintRaised, this, &KeshApp::complain);
+    connect(m_ioDrawerController->drawer(), &QDockWidget::visibilityChanged, m_mainWindow->ioDrawerAction(),
+            &QAction::setChecked);
     // What the controllers announced while they were made reached nobody yet.
     m_bookListController->announceDeleteState();
     m_ioListController->setBook(m_bookListController->selectedBook());
@@ -142,6 +166,30 @@ void KeshApp::restoreInterface() {
     if (remembered) {
         m_bookListController->selectBook(remembered);
     }
+    m_keywordWindowController->setFrame(m_preferencesManager->frameForName(KeywordWindowController::autosaveName()));
+    m_mainWindow->restoreState(m_preferencesManager->frameForName(IODrawerController::autosaveName()));
+}
+
+// The keyword window and the panel exist from the start, hidden: every reload asks
+// the keyword window for its search, and the panel's place is part of the main window's.
+void KeshApp::makeEntryControllers() {
+    m_keywordWindowController = std::make_unique<KeywordWindowController>(m_document.get());
+    m_ioDrawerController = std::make_unique<IODrawerController>(m_document.get(), &m_commentSuggestion);
+    m_ioDrawerController->setParentWindow(m_mainWindow.get());
+}
+
+IOWindowController* KeshApp::ioWindowController() {
+    if (!m_ioWindowController && m_document) {
+        m_ioWindowController = std::make_unique<IOWindowController>(m_document.get(), &m_commentSuggestion);
+        m_ioWindowController->setFrame(m_preferencesManager->frameForName(IOWindowController::autosaveName()));
+        connect(m_ioWindowController.get(), &IOWindowController::complaintRaised, this, &KeshApp::complain);
+        // Closed by its own close control: the button and the preference follow.
+        connect(m_ioWindowController.get(), &IOWindowController::windowClosed, this, [this] {
+            m_mainWindowController->setIOToggleButtonState(false);
+            m_preferencesManager->setBool(false, PreferencesManager::ioWindowOpenKey());
+        });
+    }
+    return m_ioWindowController.get();
 }
 
 void KeshApp::showInterface() {
@@ -157,14 +205,22 @@ void KeshApp::showInterface() {
 
 void KeshApp::bookSelectionChanged() {
     m_searchFieldController->clearField();
-    // The keyword window's search is cleared here too, once that window exists.
+    m_keywordWindowController->clearSearchKeywords();
     m_ioListController->setBook(m_bookListController->selectedBook());
     ioDataNeedsReloading();
     m_ioListController->deselectAll();
 }
 
 KeywordList KeshApp::searchKeywords() const {
-    return {};
+    return m_keywordWindowController ? m_keywordWindowController->searchKeywords() : KeywordList();
+}
+
+void KeshApp::showKeywordSearch() {
+    QStringList names;
+    for (const KeywordPtr& keyword : searchKeywords()) {
+        names.append(keyword->name());
+    }
+    m_mainWindow->setKeywordSearch(names);
 }
 
 void KeshApp::ioDataNeedsReloading() {
@@ -180,8 +236,21 @@ void KeshApp::ioDataNeedsReloading() {
 }
 
 void KeshApp::toggleIOWindow() {
-    // The record entry window comes with its own controller; until then there
-    // is nothing to show, and "IOWindowOpen" keeps what the user last chose.
+    const bool shown = ioWindowController()->toggleWindow();
+    m_mainWindowController->setIOToggleButtonState(shown);
+    m_preferencesManager->setBool(shown, PreferencesManager::ioWindowOpenKey());
+}
+
+void KeshApp::toggleKeywordWindow() {
+    m_keywordWindowController->toggleWindow();
+}
+
+void KeshApp::toggleIODrawer(bool open) {
+    if (open) {
+        m_ioDrawerController->toggleDrawer();
+    } else {
+        m_ioDrawerController->drawer()->close();
+    }
 }
 
 void KeshApp::toggleGraphWindow() {
@@ -215,7 +284,16 @@ void KeshApp::saveInterface() {
     m_preferencesManager->setRecordColumns(m_mainWindow->columnState());
     const BookPtr selected = m_bookListController->selectedBook();
     m_preferencesManager->setSelectedBook(m_bookListController->rowOfBook(selected.get()), selected->bookName());
+    saveEntryFrames();
     m_preferencesManager->sync();
+}
+
+void KeshApp::saveEntryFrames() {
+    if (m_ioWindowController) {
+        m_preferencesManager->setFrame(m_ioWindowController->frame(), IOWindowController::autosaveName());
+    }
+    m_preferencesManager->setFrame(m_keywordWindowController->frame(), KeywordWindowController::autosaveName());
+    m_preferencesManager->setFrame(m_mainWindow->saveState(), IODrawerController::autosaveName());
 }
 
 LibraryFile::SaveResult KeshApp::save(LibraryFile::OnFailure onFailure) {

@@ -10,6 +10,9 @@
 #include <memory>
 
 class BookListController;
+class IODrawerController;
+class IOWindowController;
+class KeywordWindowController;
 class BookListModel;
 class IOListController;
 class IOTableModel;
@@ -63,6 +66,10 @@ public:
     SearchFieldController* searchFieldController() const { return m_searchFieldController.get(); }
     StatsBoxController* statsBoxController() const { return m_statsBoxController.get(); }
     RunningInstance* runningInstance() const { return m_runningInstance.get(); }
+    // The record entry window, made when it is first opened.
+    IOWindowController* ioWindowController();
+    IODrawerController* ioDrawerController() const { return m_ioDrawerController.get(); }
+    KeywordWindowController* keywordWindowController() const { return m_keywordWindowController.get(); }
 
     // Beeps and shows alert n, titled "ErrorTitle<n>" with the text "ErrorContent<n>".
     void complain(int errorNumber);
@@ -83,11 +90,17 @@ public:
     void ioDataNeedsReloading();
     void toggleIOWindow();
     void toggleGraphWindow();
+    void toggleKeywordWindow();
+    // Window › Record Entry Panel.
+    void toggleIODrawer(bool open);
     // File › Import Legacy Library…: the slot the legacy import plugs into.
     void importLegacyLibrary();
 
 private:
     void connectControllers();
+    void makeEntryControllers();
+    void showKeywordSearch();
+    void saveEntryFrames();
     void restoreInterface();
     void showInterface();
     void bookSelectionChanged();
@@ -114,6 +127,9 @@ private:
     std::unique_ptr<IOListController> m_ioListController;
     std::unique_ptr<SearchFieldController> m_searchFieldController;
     std::unique_ptr<StatsBoxController> m_statsBoxController;
+    std::unique_ptr<IOWindowController> m_ioWindowController;
+    std::unique_ptr<IODrawerController> m_ioDrawerController;
+    std::unique_ptr<KeywordWindowController> m_keywordWindowController;
     std::unique_ptr<RunningInstance> m_runningInstance;
     std::unique_ptr<UnixSignalWatcher> m_signalWatcher;
 

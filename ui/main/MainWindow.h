@@ -34,6 +34,12 @@ public:
     QToolButton* graphToggleButton() const { return m_graphToggleButton; }
     QAction* deleteAction() const { return m_deleteAction; }
     QAction* importLegacyLibraryAction() const { return m_importAction; }
+    QAction* ioWindowAction() const { return m_ioWindowAction; }
+    QAction* keywordWindowAction() const { return m_keywordWindowAction; }
+    QAction* ioDrawerAction() const { return m_ioDrawerAction; }
+
+    // The names of the keywords a keyword search asks for; none hides the notice.
+    void setKeywordSearch(const QStringList& keywordNames);
 
     // Shows the window, in front, with the keyboard, also when it was minimised.
     void bringToFront();
@@ -59,6 +65,11 @@ signals:
     void graphWindowToggled();
     // File › Import Legacy Library…; the action stays disabled until someone answers it.
     void importLegacyLibraryRequested();
+    void keywordWindowToggled();
+    // Window › Record Entry Panel: open (true) or close the panel.
+    void ioDrawerToggled(bool open);
+    // The keyword search notice's Show All.
+    void showAllRecordsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,6 +81,8 @@ private:
     QWidget* buildRecordSide(IOTableModel* records);
     QWidget* buildStatsBox();
     void buildMenus();
+    void buildWindowMenu();
+    QWidget* buildKeywordSearchBar();
     void deleteSelection();
     void updateDeleteAction();
 
@@ -85,6 +98,11 @@ private:
     QToolButton* m_graphToggleButton = nullptr;
     QAction* m_deleteAction = nullptr;
     QAction* m_importAction = nullptr;
+    QAction* m_ioWindowAction = nullptr;
+    QAction* m_keywordWindowAction = nullptr;
+    QAction* m_ioDrawerAction = nullptr;
+    QWidget* m_keywordSearchBar = nullptr;
+    QLabel* m_keywordSearchLabel = nullptr;
 
     struct DeleteState {
         bool enabled = false;

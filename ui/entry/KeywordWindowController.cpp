@@ -1,0 +1,101 @@
+#include "KeywordWindowController.h"
+
+#include "KeywordViewController.h"
+#include "LibraryDocument.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <QWidget>
+
+KeywordWindowController::KeywordWindowController(LibraryDocument* document, QObject* parent)
+    : QObject(parent)
+    , m_document(document)
+    , m_window(std::make_unique<QWidget>(nullptr, Qt::Window))
+    , m_keywordView(new KeywordViewController(document, m_window.get())) {
+    m_window->setObjectName(QStringLiteral("keywordWindow"));
+    m_window->setWindowTitle(tr("Keywords"));
+    connect(m_keywordView, &KeywordViewController::complaintRaised, this, &KeywordWindowController::complaintRaised);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(addButton(QStringLiteral("newKeywordButton"), tr("New"), &KeywordWindowController::newKeyword));
+    buttons->addWidget(
+        addButton(QStringLiteral("deleteKeywordsButton"), tr("Delete"), &KeywordWindowController::deleteKeywords));
+    buttons->addStretch(1);
+    buttons->addWidget(addButton(QStringLiteral("searchKeywordsButton"), tr("Search"),
+                                 &KeywordWindowController::searchBySelectedKeywords));
+    buttons->addWidget(addButton(QStringLiteral("showAllButton"), tr("Show All"), &KeywordWindowController::showAll));
+
+    auto* layout = new QVBoxLayout(m_window.get());
+    layout->addWidget(m_keywordView->keywordView(), 1);
+    layout->addLayout(buttons);
+    const int line = m_window->fontMetrics().height();
+    m_window->resize(line * 22, line * 24);
+}
+
+KeywordWindowController::~KeywordWindowController() = default;
+
+QPushButton* KeywordWindowController::addButton(const QString& name, const QString& text,
+                                                void (KeywordWindowController::*command)()) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, command);
+    return button;
+}
+
+bool KeywordWindowController::toggleWindow() {
+    if (m_window->isVisible()) {
+        m_window->close();
+        return false;
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+    return true;
+}
+
+void KeywordWindowController::newKeyword() {
+    const KeywordPtr keyword = m_document->addKeyword();
+    m_keywordView->editNameOf(keyword);
+}
+
+void KeywordWindowController::deleteKeywords() {
+    const KeywordList selected = m_keywordView->selectedKeywords();
+    // The records being composed let go of them too (they follow the document).
+    m_document->deleteKeywords(selected);
+    for (KeywordViewController* checklist : KeywordViewController::allInstances()) {
+        checklist->reloadData();
+    }
+}
+
+void KeywordWindowController::searchBySelectedKeywords() {
+    m_searchKeywords = m_keywordView->selectedKeywords();
+    m_searchActive = true;
+    emit searchKeywordsChanged();
+    emit dataNeedsReloading();
+}
+
+void KeywordWindowController::showAll() {
+    clearSearchKeywords();
+    emit dataNeedsReloading();
+}
+
+void KeywordWindowController::clearSearchKeywords() {
+    const bool wasActive = std::exchange(m_searchActive, false);
+    m_searchKeywords.clear();
+    if (wasActive) {
+        emit searchKeywordsChanged();
+    }
+}
+
+QByteArray KeywordWindowController::frame() const {
+    return m_window->saveGeometry();
+}
+
+void KeywordWindowController::setFrame(const QByteArray& frame) {
+    if (!frame.isEmpty()) {
+        m_window->restoreGeometry(frame);
+    }
+}
