@@ -147,6 +147,8 @@ TEST_F(KeywordWindow, aSearchListsRecordsWithEveryKeywordAndSaysSoUntilShowAll) 
     EXPECT_TRUE(bar->isVisibleTo(app->mainWindow()));
     EXPECT_TRUE(label->text().contains(QStringLiteral("Food")));
     EXPECT_TRUE(label->text().contains(QStringLiteral("Travel")));
+    app->document()->renameKeyword(keyword(0), QStringLiteral("Meals"));
+    EXPECT_TRUE(label->text().contains(QStringLiteral("Meals")));
 
     // A deleted keyword stays in the search: nothing carries it any more.
     selectKeywords({1});

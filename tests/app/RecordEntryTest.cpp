@@ -7,6 +7,7 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -56,6 +57,7 @@ TEST_F(RecordEntry, theFirstLaunchOpensTheWindowAndTheToggleClosesAndReopensItAs
     ASSERT_TRUE(quit());
     ASSERT_TRUE(launch());
     EXPECT_FALSE(app->ioWindowController()->window()->isVisible());
+    EXPECT_FALSE(app->preferencesManager()->frameForName(IOWindowController::autosaveName()).isEmpty());
 }
 
 TEST_F(RecordEntry, anAmountOfZeroOrNoNumberIsRefusedAndTheFormStays) {
@@ -81,7 +83,10 @@ TEST_F(RecordEntry, aRecordGoesIntoTheMainLibraryOnlyAndTheTableAndTotalsFollow)
     fill(form, QStringLiteral("-12.50"), QStringLiteral("Coffee"));
     form->dateField()->setDate(QDate(2024, 3, 4));
     form->inclButton()->setChecked(false);
-    tick(form->keywordView()->model(), 1, true);
+    // Space on the box, as a user ticks it.
+    QTableView* boxes = form->keywordView()->keywordView();
+    boxes->setCurrentIndex(boxes->model()->index(1, KeywordListModel::IncludedColumn));
+    QTest::keyClick(boxes, Qt::Key_Space);
     press(form->commentField(), Qt::Key_Return);
 
     ASSERT_TRUE(root().mainLibrary()->includesObject(composed));

@@ -4,6 +4,7 @@
 #include "LibraryDocument.h"
 #include "TextSuggestion.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -87,8 +88,18 @@ void EntryForm::blank() {
     m_inclButton->setChecked(true);
     m_currentIO = IO::create();
     m_keywordView->setRecords({m_currentIO});
-    m_amountField->setFocus(Qt::OtherFocusReason);
+    // A hidden form never takes the keyboard from the window around it; it does when shown.
+    if (isVisible()) {
+        m_amountField->setFocus(Qt::OtherFocusReason);
+    }
     m_amountField->selectAll();
+}
+
+void EntryForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!isAncestorOf(QApplication::focusWidget())) {
+        m_amountField->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void EntryForm::refuseAmount() {

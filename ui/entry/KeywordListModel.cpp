@@ -93,7 +93,7 @@ bool KeywordListModel::setData(const QModelIndex& index, const QVariant& value, 
         return true;
     }
     if (index.column() == IncludedColumn && role == Qt::CheckStateRole) {
-        tick(keyword, value.value<Qt::CheckState>() == Qt::Checked);
+        tick(keyword, value.toInt() == Qt::Checked);
         emit keywordTicked();
         return true;
     }

@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
+
 KeywordWindowController::KeywordWindowController(LibraryDocument* document, QObject* parent)
     : QObject(parent)
     , m_document(document)
@@ -17,6 +19,12 @@ KeywordWindowController::KeywordWindowController(LibraryDocument* document, QObj
     m_window->setObjectName(QStringLiteral("keywordWindow"));
     m_window->setWindowTitle(tr("Keywords"));
     connect(m_keywordView, &KeywordViewController::complaintRaised, this, &KeywordWindowController::complaintRaised);
+    // The main window names the keywords searched for.
+    connect(document, &LibraryDocument::keywordRenamed, this, [this](const KeywordPtr& keyword) {
+        if (std::find(m_searchKeywords.begin(), m_searchKeywords.end(), keyword) != m_searchKeywords.end()) {
+            emit searchKeywordsChanged();
+        }
+    });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addButton(QStringLiteral("newKeywordButton"), tr("New"), &KeywordWindowController::newKeyword));
