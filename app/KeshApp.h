@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class Autosaver;
 class BookListController;
 class IODrawerController;
 class IOWindowController;
@@ -66,6 +67,7 @@ public:
     SearchFieldController* searchFieldController() const { return m_searchFieldController.get(); }
     StatsBoxController* statsBoxController() const { return m_statsBoxController.get(); }
     RunningInstance* runningInstance() const { return m_runningInstance.get(); }
+    Autosaver* autosaver() const { return m_autosaver.get(); }
     // The record entry window, made when it is first opened.
     IOWindowController* ioWindowController();
     IODrawerController* ioDrawerController() const { return m_ioDrawerController.get(); }
@@ -97,6 +99,8 @@ public:
     void importLegacyLibrary();
 
 private:
+    void libraryChanged();
+    void autosaveFailed(const QString& error);
     void connectControllers();
     void makeEntryControllers();
     void showKeywordSearch();
@@ -115,6 +119,7 @@ private:
     std::unique_ptr<LibraryFile> m_libraryFile;
     DataRootPtr m_dataRoot;
     std::unique_ptr<LibraryDocument> m_document;
+    std::unique_ptr<Autosaver> m_autosaver;
     TextSuggestion m_commentSuggestion;
 
     // Torn down from the bottom up: controllers, then the window, then the models it shows.
@@ -135,6 +140,11 @@ private:
 
     // Another kesh runs on the library and was asked to come to the front.
     bool m_handedOver = false;
+    // A change of the library waits for its reload.
+    bool m_reloadPending = false;
+    bool m_reloadQueued = false;
+    // A change of the library's books waits for the book list to follow.
+    bool m_booksChanged = false;
     // A quit is asking the user about a failed save.
     bool m_terminating = false;
     // The library was written for the end of the run (or the user let it go).

@@ -30,6 +30,8 @@ void BM_EnterRecord(benchmark::State& state) {
             state.SkipWithError("the record was refused");
             break;
         }
+        // The table and the totals follow on the next turn of the event loop.
+        QCoreApplication::processEvents();
         launch.window()->repaint();
     }
     state.counters["records"] = double(launch.app->dataRoot()->mainLibrary()->count());
@@ -54,6 +56,7 @@ void BM_TickKeyword(benchmark::State& state) {
     for (auto _ : state) {
         on = !on;
         boxes->setData(box, on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+        QCoreApplication::processEvents();
         launch.window()->repaint();
         keywords->window()->repaint();
     }

@@ -58,7 +58,9 @@ protected:
     EntryForm* entryForm() { return app->ioWindowController()->form(); }
     KeywordWindowController* keywords() const { return app->keywordWindowController(); }
     KeywordListModel* checklist() const { return keywords()->keywordView()->model(); }
+    // The table's comments, once the reload a change queued is done.
     QStringList shownComments() const {
+        QCoreApplication::processEvents();
         QStringList list;
         for (int row = 0; row < table->model()->rowCount(); ++row) {
             list.append(table->model()->index(row, IOTableModel::CommentColumn).data().toString());
