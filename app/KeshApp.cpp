@@ -170,6 +170,8 @@ void KeshApp::connectControllers() {
             &KeshApp::showKeywordSearch);
     connect(m_keywordWindowController.get(), &KeywordWindowController::complaintRaised, this, &KeshApp::complain);
     connect(m_ioDrawerController.get(), &IODrawerController::complaintRaised, this, &KeshApp::complain);
+    connect(m_ioDrawerController.get(), &IODrawerController::keywordWindowRequested, m_keywordWindowController.get(),
+            &KeywordWindowController::showWindow);
     connect(m_ioDrawerController->drawer(), &QDockWidget::visibilityChanged, m_mainWindow->ioDrawerAction(),
             &QAction::setChecked);
     connect(m_document.get(), &LibraryDocument::aboutToChange, this, [this](const LibraryDocument::Change& change) {
@@ -194,15 +196,19 @@ void KeshApp::restoreInterface() {
 // the keyword window for its search, and the panel's place is part of the main window's.
 void KeshApp::makeEntryControllers() {
     m_keywordWindowController = std::make_unique<KeywordWindowController>(m_document.get());
+    m_keywordWindowController->setParentWindow(m_mainWindow.get());
     m_ioDrawerController = std::make_unique<IODrawerController>(m_document.get(), &m_commentSuggestion);
     m_ioDrawerController->setParentWindow(m_mainWindow.get());
 }
 
 IOWindowController* KeshApp::ioWindowController() {
-    if (!m_ioWindowController && m_document) {
+    if (!m_ioWindowController && m_mainWindow) {
         m_ioWindowController = std::make_unique<IOWindowController>(m_document.get(), &m_commentSuggestion);
+        m_ioWindowController->setParentWindow(m_mainWindow.get());
         m_ioWindowController->setFrame(m_preferencesManager->frameForName(IOWindowController::autosaveName()));
         connect(m_ioWindowController.get(), &IOWindowController::complaintRaised, this, &KeshApp::complain);
+        connect(m_ioWindowController.get(), &IOWindowController::keywordWindowRequested,
+                m_keywordWindowController.get(), &KeywordWindowController::showWindow);
         // Closed by its own close control: the button and the preference follow.
         connect(m_ioWindowController.get(), &IOWindowController::windowClosed, this, [this] {
             m_mainWindowController->setIOToggleButtonState(false);

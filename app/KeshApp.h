@@ -68,7 +68,7 @@ public:
     StatsBoxController* statsBoxController() const { return m_statsBoxController.get(); }
     RunningInstance* runningInstance() const { return m_runningInstance.get(); }
     Autosaver* autosaver() const { return m_autosaver.get(); }
-    // The record entry window, made when it is first opened.
+    // The record entry window, made when it is first opened; none without the main window.
     IOWindowController* ioWindowController();
     IODrawerController* ioDrawerController() const { return m_ioDrawerController.get(); }
     KeywordWindowController* keywordWindowController() const { return m_keywordWindowController.get(); }

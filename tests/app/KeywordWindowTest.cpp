@@ -137,6 +137,47 @@ TEST_F(KeywordWindow, newKeywordsAreUntitledAndDeletedOnesLeaveEveryRecordAndThe
     EXPECT_TRUE(root().dumbBooks().front()->records().front()->keywords().size() == 1u);
 }
 
+TEST_F(KeywordWindow, undoingADeleteHereBringsTheKeywordBackOnEveryRecordThatHadIt) {
+    selectKeywords({0});
+    click("deleteKeywordsButton");
+    auto* undo = keywords()->window()->findChild<QAction*>(QStringLiteral("undoAction"));
+    auto* redo = keywords()->window()->findChild<QAction*>(QStringLiteral("redoAction"));
+    ASSERT_TRUE(undo && redo);
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    undo->trigger();
+    EXPECT_EQ(names(), strings({"Food", "Travel", "food"}));
+    EXPECT_EQ(entryForm()->keywordView()->model()->rowCount(), 3);
+    EXPECT_EQ(record(QStringLiteral("lunch"))->keywords(), KeywordList{keyword(0)});
+    EXPECT_EQ(record(QStringLiteral("train"))->keywords(), (KeywordList{keyword(0), keyword(1)}));
+    EXPECT_TRUE(root().dumbBooks().front()->records().front()->includesKeyword(keyword(0)));
+    selectRecords({QStringLiteral("lunch"), QStringLiteral("train")});
+    EXPECT_EQ(box(checklist(), 0), Qt::Checked);
+
+    redo->trigger();
+    EXPECT_EQ(names(), strings({"Travel", "food"}));
+    EXPECT_EQ(record(QStringLiteral("train"))->keywords(), KeywordList{keyword(0)});
+}
+
+TEST_F(KeywordWindow, theWindowsSayWhatTheBoxesWorkOnAndWhereKeywordsAreMade) {
+    auto* hint = keywords()->window()->findChild<QLabel*>(QStringLiteral("keywordHintLabel"));
+    const QString nothingSelected = hint->text();
+    selectRecords({QStringLiteral("lunch"), QStringLiteral("rent")});
+    EXPECT_NE(hint->text(), nothingSelected);
+    EXPECT_TRUE(hint->text().contains(QStringLiteral("2")));
+
+    // An entry form tells where keywords come from only while there are none.
+    auto* noKeywords = entryForm()->findChild<QLabel*>(QStringLiteral("noKeywordsLabel"));
+    EXPECT_FALSE(noKeywords->isVisibleTo(entryForm()));
+    selectKeywords({0, 1, 2});
+    click("deleteKeywordsButton");
+    EXPECT_TRUE(noKeywords->isVisibleTo(entryForm()));
+    EXPECT_FALSE(keywords()->window()->isVisible());
+    emit noKeywords->linkActivated(QStringLiteral("keywords"));
+    EXPECT_TRUE(keywords()->window()->isVisible());
+    app->document()->undoStack()->undo();
+    EXPECT_FALSE(noKeywords->isVisibleTo(entryForm()));
+}
+
 TEST_F(KeywordWindow, aSearchListsRecordsWithEveryKeywordAndSaysSoUntilShowAll) {
     auto* bar = find<QWidget>("keywordSearchBar");
     auto* label = find<QLabel>("keywordSearchLabel");

@@ -10,6 +10,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -23,6 +24,7 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
     , m_dateField(new QDateEdit)
     , m_amountField(new QLineEdit)
     , m_keywordView(new KeywordViewController(document, this))
+    , m_noKeywordsLabel(new QLabel(tr("No keywords yet. <a href=\"keywords\">Make keywords…</a>")))
     , m_commentField(new QLineEdit)
     , m_inclButton(new QCheckBox(tr("Count in totals")))
     , m_enterButton(new QPushButton(tr("Enter")))
@@ -37,6 +39,9 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
     m_inclButton->setObjectName(QStringLiteral("inclButton"));
     m_enterButton->setObjectName(QStringLiteral("enterButton"));
     m_blankButton->setObjectName(QStringLiteral("blankButton"));
+    m_noKeywordsLabel->setObjectName(QStringLiteral("noKeywordsLabel"));
+    m_noKeywordsLabel->setTextFormat(Qt::RichText);
+    m_noKeywordsLabel->setWordWrap(true);
     // Return anywhere in the form enters the record, not only on a button.
     m_enterButton->setAutoDefault(false);
     m_blankButton->setAutoDefault(false);
@@ -51,6 +56,12 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
             [this](const QString& text) { fieldChanged(m_commentField, text); });
     connect(m_dateField, &QDateEdit::dateChanged, this, [this] { fieldChanged(m_dateField, m_dateField->text()); });
     connect(document, &LibraryDocument::keywordsRemoved, this, &EntryForm::dropKeywords);
+    connect(m_noKeywordsLabel, &QLabel::linkActivated, this, &EntryForm::keywordWindowRequested);
+    // Told only while the list is empty: where the keywords to tick come from.
+    const QAbstractItemModel* keywords = m_keywordView->keywordView()->model();
+    connect(keywords, &QAbstractItemModel::rowsInserted, this, &EntryForm::showKeywordHint);
+    connect(keywords, &QAbstractItemModel::rowsRemoved, this, &EntryForm::showKeywordHint);
+    showKeywordHint();
     blank();
 }
 
@@ -68,6 +79,7 @@ void EntryForm::buildLayout() {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
+    layout->addWidget(m_noKeywordsLabel);
     layout->addWidget(m_keywordView->keywordView(), 1);
     layout->addLayout(buttons);
     // Date, amount, comment, then the keywords: the fields typed into most come first.
@@ -153,6 +165,10 @@ void EntryForm::dropKeywords(const KeywordList& keywords) {
         m_currentIO->deleteKeywords(keywords);
         m_keywordView->reloadData();
     }
+}
+
+void EntryForm::showKeywordHint() {
+    m_noKeywordsLabel->setVisible(m_keywordView->keywordView()->model()->rowCount() == 0);
 }
 
 void EntryForm::keyPressEvent(QKeyEvent* event) {

@@ -9,6 +9,7 @@ class KeywordViewController;
 class LibraryDocument;
 class QCheckBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class TextSuggestion;
@@ -41,6 +42,8 @@ public:
 signals:
     // Alert 1 for a refused amount, 2 and 3 for refused keyword names.
     void complaintRaised(int errorNumber);
+    // The user follows the hint to the window in which keywords are made.
+    void keywordWindowRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -51,6 +54,7 @@ private:
     void refuseAmount();
     void fieldChanged(const QObject* field, const QString& text);
     void dropKeywords(const KeywordList& keywords);
+    void showKeywordHint();
 
     LibraryDocument* m_document;
     TextSuggestion* m_suggestion;
@@ -60,6 +64,7 @@ private:
     QDateEdit* m_dateField;
     QLineEdit* m_amountField;
     KeywordViewController* m_keywordView;
+    QLabel* m_noKeywordsLabel;
     QLineEdit* m_commentField;
     QCheckBox* m_inclButton;
     QPushButton* m_enterButton;

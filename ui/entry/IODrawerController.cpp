@@ -15,6 +15,7 @@ IODrawerController::IODrawerController(LibraryDocument* document, TextSuggestion
     m_drawer->setWidget(m_form);
     m_drawer->hide();
     connect(m_form, &EntryForm::complaintRaised, this, &IODrawerController::complaintRaised);
+    connect(m_form, &EntryForm::keywordWindowRequested, this, &IODrawerController::keywordWindowRequested);
 }
 
 IODrawerController::~IODrawerController() {

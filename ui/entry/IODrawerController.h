@@ -38,6 +38,7 @@ public:
 
 signals:
     void complaintRaised(int errorNumber);
+    void keywordWindowRequested();
 
 private:
     // The host window owns the panel once it is attached.

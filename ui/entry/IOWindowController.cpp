@@ -1,6 +1,8 @@
 #include "IOWindowController.h"
 
 #include "EntryForm.h"
+#include "LibraryDocument.h"
+#include "ToolWindow.h"
 
 #include <QEvent>
 #include <QVBoxLayout>
@@ -18,7 +20,13 @@ IOWindowController::IOWindowController(LibraryDocument* document, TextSuggestion
     const int line = m_form->fontMetrics().height();
     m_window->resize(line * 22, line * 30);
     m_window->installEventFilter(this);
+    ToolWindow::addUndoActions(m_window.get(), document->undoStack());
     connect(m_form, &EntryForm::complaintRaised, this, &IOWindowController::complaintRaised);
+    connect(m_form, &EntryForm::keywordWindowRequested, this, &IOWindowController::keywordWindowRequested);
+}
+
+void IOWindowController::setParentWindow(QWidget* host) {
+    ToolWindow::attach(m_window.get(), host, Qt::TopRightCorner);
 }
 
 IOWindowController::~IOWindowController() = default;

@@ -26,6 +26,8 @@ public:
     QWidget* window() const { return m_window.get(); }
     EntryForm* form() const { return m_form; }
 
+    // Keeps the window above `host`, in the top right corner of its screen until placed.
+    void setParentWindow(QWidget* host);
     // Closes a visible window (false); otherwise shows it in front (true).
     bool toggleWindow();
     QByteArray frame() const;
@@ -35,6 +37,8 @@ signals:
     void complaintRaised(int errorNumber);
     // The user closed the window with its close control.
     void windowClosed();
+    // The form asks for the window in which keywords are made.
+    void keywordWindowRequested();
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;

@@ -60,6 +60,7 @@ const IOList& KeywordViewController::records() const {
 
 void KeywordViewController::setRecords(IOList records) {
     m_model->setRecords(std::move(records));
+    emit recordsChanged();
 }
 
 void KeywordViewController::reloadData() {

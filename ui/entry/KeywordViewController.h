@@ -38,6 +38,8 @@ public:
 signals:
     // A name was refused: alert 2 (empty) or 3 (another keyword's).
     void complaintRaised(int errorNumber);
+    // The checklist works on other records now.
+    void recordsChanged();
 
 private:
     void reloadAll();

@@ -2,8 +2,10 @@
 
 #include "KeywordViewController.h"
 #include "LibraryDocument.h"
+#include "ToolWindow.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -15,7 +17,8 @@ KeywordWindowController::KeywordWindowController(LibraryDocument* document, QObj
     : QObject(parent)
     , m_document(document)
     , m_window(std::make_unique<QWidget>(nullptr, Qt::Window))
-    , m_keywordView(new KeywordViewController(document, m_window.get())) {
+    , m_keywordView(new KeywordViewController(document, m_window.get()))
+    , m_hintLabel(new QLabel) {
     m_window->setObjectName(QStringLiteral("keywordWindow"));
     m_window->setWindowTitle(tr("Keywords"));
     connect(m_keywordView, &KeywordViewController::complaintRaised, this, &KeywordWindowController::complaintRaised);
@@ -35,7 +38,17 @@ KeywordWindowController::KeywordWindowController(LibraryDocument* document, QObj
                                  &KeywordWindowController::searchBySelectedKeywords));
     buttons->addWidget(addButton(QStringLiteral("showAllButton"), tr("Show All"), &KeywordWindowController::showAll));
 
+    m_hintLabel->setObjectName(QStringLiteral("keywordHintLabel"));
+    m_hintLabel->setWordWrap(true);
+    const QAbstractItemModel* keywords = m_keywordView->keywordView()->model();
+    connect(keywords, &QAbstractItemModel::rowsInserted, this, &KeywordWindowController::showHint);
+    connect(keywords, &QAbstractItemModel::rowsRemoved, this, &KeywordWindowController::showHint);
+    connect(m_keywordView, &KeywordViewController::recordsChanged, this, &KeywordWindowController::showHint);
+    showHint();
+    ToolWindow::addUndoActions(m_window.get(), document->undoStack());
+
     auto* layout = new QVBoxLayout(m_window.get());
+    layout->addWidget(m_hintLabel);
     layout->addWidget(m_keywordView->keywordView(), 1);
     layout->addLayout(buttons);
     const int line = m_window->fontMetrics().height();
@@ -53,15 +66,35 @@ QPushButton* KeywordWindowController::addButton(const QString& name, const QStri
     return button;
 }
 
+void KeywordWindowController::setParentWindow(QWidget* host) {
+    ToolWindow::attach(m_window.get(), host, Qt::BottomRightCorner);
+}
+
 bool KeywordWindowController::toggleWindow() {
     if (m_window->isVisible()) {
         m_window->close();
         return false;
     }
+    showWindow();
+    return true;
+}
+
+void KeywordWindowController::showWindow() {
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
-    return true;
+}
+
+// Says what the boxes work on, which the window alone does not show.
+void KeywordWindowController::showHint() {
+    const auto selected = int(m_keywordView->records().size());
+    if (m_keywordView->keywordView()->model()->rowCount() == 0) {
+        m_hintLabel->setText(tr("No keywords yet: New makes one."));
+    } else if (selected == 0) {
+        m_hintLabel->setText(tr("Select records in the main window to tick their keywords here."));
+    } else {
+        m_hintLabel->setText(tr("A tick gives the keyword to the %n selected record(s).", nullptr, selected));
+    }
 }
 
 void KeywordWindowController::newKeyword() {

@@ -10,6 +10,7 @@
 
 class KeywordViewController;
 class LibraryDocument;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -29,8 +30,12 @@ public:
     QWidget* window() const { return m_window.get(); }
     KeywordViewController* keywordView() const { return m_keywordView; }
 
+    // Keeps the window above `host`, in the bottom right corner of its screen until placed.
+    void setParentWindow(QWidget* host);
     // Closes a visible window (false); otherwise shows it in front (true).
     bool toggleWindow();
+    // Shows the window in front, also when it is open already.
+    void showWindow();
 
     // A keyword named "Untitled" at the end of the list, its name open for typing.
     void newKeyword();
@@ -55,11 +60,13 @@ signals:
     void complaintRaised(int errorNumber);
 
 private:
+    void showHint();
     QPushButton* addButton(const QString& name, const QString& text, void (KeywordWindowController::*command)());
 
     LibraryDocument* m_document;
     std::unique_ptr<QWidget> m_window;
     KeywordViewController* m_keywordView;
+    QLabel* m_hintLabel;
     KeywordList m_searchKeywords;
     bool m_searchActive = false;
 };
