@@ -31,8 +31,11 @@ KeywordWindowController::KeywordWindowController(LibraryDocument* document, QObj
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(addButton(QStringLiteral("newKeywordButton"), tr("New"), &KeywordWindowController::newKeyword));
-    buttons->addWidget(
-        addButton(QStringLiteral("deleteKeywordsButton"), tr("Delete"), &KeywordWindowController::deleteKeywords));
+    QPushButton* remove =
+        addButton(QStringLiteral("deleteKeywordsButton"), tr("Delete"), &KeywordWindowController::deleteKeywords);
+    // The key a list's rows are deleted with; a name being typed keeps it for itself.
+    remove->setShortcut(QKeySequence::Delete);
+    buttons->addWidget(remove);
     buttons->addStretch(1);
     buttons->addWidget(addButton(QStringLiteral("searchKeywordsButton"), tr("Search"),
                                  &KeywordWindowController::searchBySelectedKeywords));
