@@ -5,27 +5,38 @@
 #include <QTimer>
 
 #include <functional>
+#include <future>
 
 class LibraryDocument;
 
 // Writes the library a few seconds after the last change, once the user is
-// idle, so a crash or a lost display costs at most those seconds. A failed
-// save is told once (failed()); the changes stay in memory and the next
-// change, or a minute, tries again.
+// idle, so a crash or a lost display costs at most those seconds. The save
+// runs on a worker thread: the window keeps painting and scrolling, and
+// anything that would change the library meanwhile waits for the save to end
+// (the document's aboutToTouch()). A failed save is told once (failed()); the
+// changes stay in memory and the next change, or a minute, tries again.
 class Autosaver : public QObject {
     Q_OBJECT
 
 public:
-    // Writes the library; false with the reason in `error`.
+    // Writes the library; false with the reason in `error`. Runs on the worker
+    // thread, or on this one for saveNow().
     using Save = std::function<bool(QString* error)>;
 
     static constexpr int idleMilliseconds = 3000;
     static constexpr int retryMilliseconds = 60000;
 
     Autosaver(LibraryDocument* document, Save save, QObject* parent = nullptr);
+    ~Autosaver() override;
 
-    // Saves now when there are unsaved changes; true when nothing is left unsaved.
+    // Starts writing on the worker when there are unsaved changes.
+    void startSave();
+    // Saves at once on this thread, after a save that is running; true when
+    // nothing is left unsaved.
     bool saveNow();
+    // Returns once no save reads the library any more; what it did is taken in.
+    void waitForSave();
+    bool isSaving() const { return m_running.valid(); }
     bool isFailing() const { return m_failing; }
 
 signals:
@@ -35,10 +46,21 @@ signals:
     void recovered();
 
 private:
+    struct Outcome {
+        bool saved = false;
+        QString error;
+    };
+    enum class Report { Now, Later };
+
     void libraryChanged();
+    bool needsSaving() const;
+    // Takes in the running save's outcome, waiting for it if need be.
+    void finishSave(Report report);
+    void takeOutcome(const Outcome& outcome, Report report);
 
     LibraryDocument* m_document;
     Save m_save;
     QTimer m_idle;
+    std::future<Outcome> m_running;
     bool m_failing = false;
 };

@@ -4,6 +4,7 @@
 #include "Autosaver.h"
 #include "BookListController.h"
 #include "BookListModel.h"
+#include "DailyBackups.h"
 #include "DataFile.h"
 #include "EntryForm.h"
 #include "IODrawerController.h"
@@ -25,11 +26,14 @@
 #include "Translations.h"
 #include "UnixSignalWatcher.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QIcon>
 #include <QSessionManager>
 #include <QStatusBar>
+#include <QUrl>
 
 #include <csignal>
 
@@ -174,6 +178,7 @@ void KeshApp::connectControllers() {
             &KeywordWindowController::showWindow);
     connect(m_ioDrawerController->drawer(), &QDockWidget::visibilityChanged, m_mainWindow->ioDrawerAction(),
             &QAction::setChecked);
+    connect(m_mainWindow.get(), &MainWindow::showBackupsRequested, this, &KeshApp::showBackups);
     connect(m_document.get(), &LibraryDocument::aboutToChange, this, [this](const LibraryDocument::Change& change) {
         m_booksChanged = m_booksChanged || change.kind == LibraryDocument::Change::Books;
     });
@@ -286,12 +291,7 @@ void KeshApp::libraryChanged() {
 void KeshApp::ioDataNeedsReloading() {
     m_reloadPending = false;
     const BookPtr book = m_bookListController->selectedBook();
-    // Exactly a smart book: its records follow its conditions.
-    if (book->isSmart()) {
-        static_cast<SmartBook&>(*book).reload(m_dataRoot->mainLibrary());
-    }
-    book->resort();
-    book->reloadFilteredListWithSearchKey(m_searchFieldController->searchKey(), searchKeywords());
+    m_document->refreshBook(book, m_searchFieldController->searchKey(), searchKeywords());
     m_ioListController->reloadData();
     m_statsBoxController->reloadStats(*book);
 }
@@ -321,6 +321,24 @@ void KeshApp::toggleGraphWindow() {
 void KeshApp::importLegacyLibrary() {
     if (LegacyLibraryImport(m_document.get(), m_mainWindow.get()).run() > 0) {
         ioDataNeedsReloading();
+    }
+}
+
+void KeshApp::showBackups() {
+    // The first save of the day makes the folder; before it, there is nothing to show.
+    m_autosaver->saveNow();
+    const QString folder = DailyBackups(m_dataFilePath).folder();
+    if (!QFileInfo(folder).isDir()) {
+        Alert::inform(m_mainWindow.get(), QStringLiteral("noBackupsAlert"), Alert::Icon::Information,
+                      tr("There are no backups yet."),
+                      tr("kesh keeps a copy of your library in “%1” the first time it saves on each day.")
+                          .arg(QDir::toNativeSeparators(folder)));
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder))) {
+        Alert::inform(m_mainWindow.get(), QStringLiteral("showBackupsFailedAlert"), Alert::Icon::Warning,
+                      tr("kesh could not open the backups folder."),
+                      tr("Your backups are in “%1”.").arg(QDir::toNativeSeparators(folder)));
     }
 }
 
@@ -364,6 +382,8 @@ LibraryFile::SaveResult KeshApp::save(LibraryFile::OnFailure onFailure) {
         return LibraryFile::SaveResult::NotSaved;
     }
     saveInterface();
+    // One writer at a time: an autosave on its way ends first.
+    m_autosaver->waitForSave();
     const LibraryFile::SaveResult result = m_libraryFile->save(*m_dataRoot, m_mainWindow.get(), onFailure);
     if (result == LibraryFile::SaveResult::Saved) {
         m_document->undoStack()->setClean();

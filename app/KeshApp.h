@@ -97,6 +97,8 @@ public:
     void toggleIODrawer(bool open);
     // File › Import Legacy Library…: the slot the legacy import plugs into.
     void importLegacyLibrary();
+    // File › Show Backups: opens the folder of the daily copies in the file manager.
+    void showBackups();
 
 private:
     void libraryChanged();

@@ -31,7 +31,7 @@ DataRootPtr LibraryFile::open() {
         reportLocked();
         return nullptr;
     }
-    m_openedAt = QDateTime::currentDateTime();
+    m_savedAt = QDateTime::currentDateTime();
     DataFile file(m_path);
     if (file.load()) {
         return file.root();
@@ -176,6 +176,7 @@ LibraryFile::SaveResult LibraryFile::save(const DataRoot& root, QWidget* parent,
         DataFile file(m_path);
         if (file.save(root)) {
             m_lastError.clear();
+            m_savedAt = QDateTime::currentDateTime();
             keepDailyCopy();
             return SaveResult::Saved;
         }
@@ -188,9 +189,8 @@ LibraryFile::SaveResult LibraryFile::save(const DataRoot& root, QWidget* parent,
         const bool mayCancel = onFailure == OnFailure::AskRetryQuitOrStay;
         Alert alert(parent, QStringLiteral("saveFailedAlert"), Alert::Icon::Critical,
                     tr("kesh could not save your library."),
-                    tr("Writing “%1” failed: %2\n\nIf you quit without saving, every change made since kesh started "
-                       "at %3 is lost.")
-                        .arg(shownPath(m_path), error, timeText(m_openedAt)));
+                    tr("Writing “%1” failed: %2\n\nIf you quit without saving, every change made since %3 is lost.")
+                        .arg(shownPath(m_path), error, timeText(m_savedAt)));
         const int retry = alert.addButton(tr("Try Again"), QMessageBox::AcceptRole);
         const int discard = alert.addButton(tr("Quit Without Saving"), QMessageBox::DestructiveRole);
         const int stay = mayCancel ? alert.addButton(tr("Don’t Quit"), QMessageBox::RejectRole) : -1;

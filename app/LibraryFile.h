@@ -56,6 +56,7 @@ private:
 
     QString m_path;
     DataFileLock m_lock;
-    QDateTime m_openedAt;
+    // When the file last held everything: opened, or saved since.
+    QDateTime m_savedAt;
     QString m_lastError;
 };

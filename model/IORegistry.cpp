@@ -15,6 +15,7 @@ IORegistry::Entry IORegistry::add(const std::shared_ptr<IO>& record) {
     } else {
         slot = static_cast<std::uint32_t>(t.entries.size());
         t.entries.emplace_back();
+        t.size.store(static_cast<std::uint32_t>(t.entries.size()), std::memory_order_relaxed);
     }
     Slot& s = t.entries[slot];
     // A reused slot gets a new generation, so ids of its former record stay dead.
@@ -43,7 +44,7 @@ std::shared_ptr<IO> IORegistry::find(Id id) {
 }
 
 std::uint32_t IORegistry::slotCount() {
-    return static_cast<std::uint32_t>(table().entries.size());
+    return table().size.load(std::memory_order_relaxed);
 }
 
 void IORegistry::reserve(std::size_t more) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -21,7 +22,8 @@ public:
     static Entry add(const std::shared_ptr<IO>& record);
     static void remove(std::uint32_t slot);
     static std::shared_ptr<IO> find(Id id);
-    // Upper bound of the slot numbers in use, for dense per-record tables.
+    // Upper bound of the slot numbers in use, for dense per-record tables. The
+    // one call that may come from another thread (a save on a worker).
     static std::uint32_t slotCount();
     // Room for this many more records, for loading a whole library at once.
     static void reserve(std::size_t more);
@@ -34,6 +36,7 @@ private:
     struct Table {
         std::vector<Slot> entries;
         std::vector<std::uint32_t> unused;
+        std::atomic<std::uint32_t> size{0};
     };
     static Table& table();
 };

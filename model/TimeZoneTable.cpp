@@ -4,8 +4,9 @@
 #include <QHash>
 
 #include <cstdlib>
+#include <deque>
+#include <mutex>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -15,8 +16,10 @@ struct Entry {
 };
 
 struct Table {
-    std::vector<Entry> entries;
+    // A deque: zone() hands out references that must survive later interns.
+    std::deque<Entry> entries;
     QHash<QByteArray, TimeZoneTable::Index> byId;
+    std::mutex mutex;
 };
 
 Table& table() {
@@ -38,6 +41,7 @@ QByteArray currentZoneId() {
 
 TimeZoneTable::Index TimeZoneTable::intern(const QByteArray& id) {
     Table& t = table();
+    const std::lock_guard lock(t.mutex);
     const auto found = t.byId.constFind(id);
     if (found != t.byId.constEnd()) {
         return found.value();
@@ -57,13 +61,15 @@ TimeZoneTable::Index TimeZoneTable::intern(const QByteArray& id) {
 }
 
 QByteArray TimeZoneTable::id(Index index) {
-    const Table& t = table();
+    Table& t = table();
+    const std::lock_guard lock(t.mutex);
     return index < t.entries.size() ? t.entries[index].id : QByteArray("UTC");
 }
 
 const QTimeZone& TimeZoneTable::zone(Index index) {
     static const QTimeZone utc = QTimeZone::utc();
-    const Table& t = table();
+    Table& t = table();
+    const std::lock_guard lock(t.mutex);
     return index < t.entries.size() ? t.entries[index].zone : utc;
 }
 
@@ -73,6 +79,8 @@ TimeZoneTable::Index TimeZoneTable::current() {
     static bool lastHadTz = false;
     static std::string lastTz;
     static Index lastIndex = 0;
+    static std::mutex mutex;
+    const std::lock_guard lock(mutex);
     const char* tz = std::getenv("TZ");
     const bool unchanged = known && (tz != nullptr) == lastHadTz && (!tz || lastTz == tz);
     if (!unchanged) {

@@ -6,7 +6,8 @@
 #include <cstdint>
 
 // Interns the time zones that calendar dates carry, so a record keeps its
-// zone in two bytes instead of a zone object of its own.
+// zone in two bytes instead of a zone object of its own. Safe to use from a
+// save running on a worker thread while the window formats dates.
 class TimeZoneTable {
 public:
     using Index = std::uint16_t;

@@ -38,6 +38,11 @@ struct Launch {
         return false;
     }
     QMainWindow* window() const { return app->mainWindow(); }
+    // The queued reload a change ends in, then the window drawn again.
+    void settle() const {
+        QCoreApplication::processEvents();
+        window()->repaint();
+    }
     // Until the window is on screen and every pixel of it drawn.
     void paint() const {
         while (!window()->windowHandle() || !window()->windowHandle()->isExposed()) {

@@ -32,8 +32,7 @@ void BM_EnterRecord(benchmark::State& state) {
             break;
         }
         // The table and the totals follow on the next turn of the event loop.
-        QCoreApplication::processEvents();
-        launch.window()->repaint();
+        launch.settle();
     }
     state.counters["records"] = double(launch.app->dataRoot()->mainLibrary()->count());
 }
@@ -57,8 +56,7 @@ void BM_TickKeyword(benchmark::State& state) {
     for (auto _ : state) {
         on = !on;
         boxes->setData(box, on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
-        QCoreApplication::processEvents();
-        launch.window()->repaint();
+        launch.settle();
         keywords->window()->repaint();
     }
     state.counters["selected"] = double(keywords->keywordView()->records().size());

@@ -3,8 +3,15 @@
 #include "DailyBackups.h"
 #include "LibraryDocument.h"
 
+#include <QDesktopServices>
+#include <QProcess>
 #include <QStatusBar>
 #include <QTest>
+#include <QUrl>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
 
 namespace {
 
@@ -50,4 +57,80 @@ TEST_F(Autosave, aFailingSaveIsToldOnceAndTriedAgainUntilItWorks) {
     EXPECT_EQ(readLibrary()->bookCount(), app->dataRoot()->bookCount());
 }
 
+TEST_F(Autosave, aChangeMadeWhileTheLibraryIsBeingWrittenWaitsForTheSaveAndIsSavedNextTime) {
+    ASSERT_TRUE(launch());
+    find<QAction>("newBookAction")->trigger();
+    const std::size_t savedBooks = app->dataRoot()->bookCount();
+    app->autosaver()->startSave();
+    EXPECT_TRUE(app->autosaver()->isSaving());
+    // The second book waits for the first save, which holds one book only.
+    find<QAction>("newBookAction")->trigger();
+    EXPECT_FALSE(app->autosaver()->isSaving());
+    ASSERT_TRUE(readLibrary());
+    EXPECT_EQ(readLibrary()->bookCount(), savedBooks);
+    EXPECT_TRUE(app->mainWindow()->isWindowModified());
+
+    EXPECT_TRUE(app->autosaver()->saveNow());
+    EXPECT_EQ(readLibrary()->bookCount(), savedBooks + 1);
+    EXPECT_FALSE(app->mainWindow()->isWindowModified());
+}
+
+TEST_F(Autosave, killingKeshAFewSecondsAfterAChangeLosesNothing) {
+    QProcess kesh;
+    kesh.start(QStringLiteral(KESH_AUTOSAVE_CHILD), {QStringLiteral("Groceries 2026")});
+    ASSERT_TRUE(kesh.waitForStarted());
+    // No application runs in this test: the child's output is waited for, not delivered.
+    QByteArray said;
+    while (!said.contains("changed") && kesh.waitForReadyRead(20000)) {
+        said += kesh.readAllStandardOutput();
+    }
+    const bool changed = said.contains("changed");
+    // Well past the pause that starts a save, as a user who stopped typing.
+    if (changed) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(Autosaver::idleMilliseconds + 2000));
+    }
+    ::kill(pid_t(kesh.processId()), SIGKILL);
+    kesh.waitForFinished();
+    ASSERT_TRUE(changed) << "kesh did not start: " << kesh.readAllStandardError().toStdString();
+
+    const DataRootPtr onDisk = readLibrary();
+    ASSERT_TRUE(onDisk);
+    ASSERT_EQ(onDisk->dumbBooks().size(), 1u);
+    EXPECT_EQ(onDisk->dumbBooks().front()->bookName(), QStringLiteral("Groceries 2026"));
+}
+
+// Takes the URLs kesh asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+
+public:
+    UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+TEST_F(Autosave, showBackupsOpensTheFolderOfTheDailyCopiesOrSaysThereAreNoneYet) {
+    ASSERT_TRUE(launch());
+    const UrlCatcher desktop;
+    {
+        const AlertAnswers user({QStringLiteral("OK")});
+        find<QAction>("showBackupsAction")->trigger();
+        ASSERT_EQ(user.alerts().size(), 1);
+        EXPECT_EQ(user.alerts().first().objectName, QStringLiteral("noBackupsAlert"));
+    }
+    EXPECT_TRUE(desktop.opened.isEmpty());
+
+    // Unsaved changes are saved first, and the first save of the day makes today's copy.
+    find<QAction>("newBookAction")->trigger();
+    find<QAction>("showBackupsAction")->trigger();
+    ASSERT_EQ(desktop.opened.size(), 1);
+    EXPECT_EQ(desktop.opened.first().toLocalFile(), DailyBackups(dataPath()).folder());
+    EXPECT_EQ(DailyBackups(dataPath()).copies().size(), 1);
+}
+
 } // namespace
+
+#include "AutosaveTest.moc"

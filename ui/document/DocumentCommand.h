@@ -17,6 +17,7 @@ protected:
 
     // Runs `change` between the document's aboutToChange() and changed().
     template <typename Change> void framed(LibraryDocument::Change what, Change&& change) {
+        emit m_document.aboutToTouch();
         emit m_document.aboutToChange(what);
         change();
         emit m_document.changed();

@@ -158,6 +158,26 @@ void LibraryDocument::setConditions(const SmartBookPtr& book, ConditionPtr condi
     }
 }
 
+void LibraryDocument::sortBook(const BookPtr& book, const SortDescriptorList& descriptors) {
+    emit aboutToTouch();
+    book->setSortDescriptors(descriptors);
+    book->resort();
+}
+
+void LibraryDocument::refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords) {
+    emit aboutToTouch();
+    if (book->isSmart()) {
+        static_cast<SmartBook&>(*book).reload(m_root->mainLibrary());
+    }
+    book->resort();
+    book->reloadFilteredListWithSearchKey(searchKey, keywords);
+}
+
+void LibraryDocument::sortBookLists() {
+    emit aboutToTouch();
+    m_root->sortLists();
+}
+
 KeywordPtr LibraryDocument::addKeyword() {
     const KeywordPtr keyword = Keyword::create();
     push(new AddKeywordCommand(*this, keyword, tr("New Keyword")));

@@ -68,6 +68,15 @@ public:
     void deleteBook(const BookPtr& book);
     void setConditions(const SmartBookPtr& book, ConditionPtr conditions);
 
+    // Not changes, so nothing to undo; they reorder or refill lists of the
+    // library all the same, and wait for a save reading it elsewhere.
+    void sortBook(const BookPtr& book, const SortDescriptorList& descriptors);
+    // The book made ready to show: a smart book recomputed from the main
+    // library, the book sorted, its filtered list made for the search.
+    void refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords);
+    // The plain and the smart books in name order.
+    void sortBookLists();
+
     // A keyword named "Untitled", at the end of the list.
     KeywordPtr addKeyword();
     void renameKeyword(const KeywordPtr& keyword, const QString& name);
@@ -75,6 +84,10 @@ public:
     void deleteKeywords(const KeywordList& keywords);
 
 signals:
+    // Before anything on this thread changes the library, even what is no
+    // change to undo (a sort, a refresh): whatever reads the library on
+    // another thread, a save, must finish first.
+    void aboutToTouch();
     void aboutToChange(const LibraryDocument::Change& change);
     void changed();
 

@@ -56,7 +56,7 @@ void BookListModel::deleteBook(const BookPtr& book) {
 
 void BookListModel::sortBooks() {
     beginResetModel();
-    m_root->sortLists();
+    m_document->sortBookLists();
     endResetModel();
 }
 

@@ -54,20 +54,16 @@ void IOListController::resetSortDescriptors() {
 }
 
 void IOListController::onSortIndicatorChanged(int column, Qt::SortOrder order) {
-    const IOList selected = m_selectedRecords;
+    // The selection moves with its records.
     m_model->sort(column, order);
-    if (!selected.empty()) {
-        reselect(selected);
-    }
+    onSelectionChanged();
 }
 
 void IOListController::reloadData() {
-    const IOList selected = m_selectedRecords;
+    // The rows follow the book and the selection follows its records; what left the list is no longer selected.
     m_model->reload();
     m_view->setPlaceholderText(m_model->rowCount() == 0 ? emptyTableText() : QString());
-    if (!selected.empty()) {
-        reselect(selected);
-    }
+    onSelectionChanged();
 }
 
 QString IOListController::emptyTableText() const {
@@ -88,36 +84,6 @@ QString IOListController::emptyTableText() const {
         return tr("No record meets the conditions of this smart book.");
     }
     return tr("This book has no records yet. Drag records from the library onto it.");
-}
-
-void IOListController::reselect(const IOList& records) {
-    QSet<const IO*> wanted;
-    wanted.reserve(qsizetype(records.size()));
-    for (const IOPtr& record : records) {
-        wanted.insert(record.get());
-    }
-    QItemSelection selection;
-    int firstRow = -1;
-    const int rows = m_model->rowCount();
-    for (int row = 0; row < rows; ++row) {
-        if (!wanted.contains(m_model->recordAtRow(row).get())) {
-            continue;
-        }
-        int last = row;
-        while (last + 1 < rows && wanted.contains(m_model->recordAtRow(last + 1).get())) {
-            ++last;
-        }
-        selection.select(m_model->index(row, 0), m_model->index(last, IOTableModel::ColumnCount - 1));
-        firstRow = firstRow < 0 ? row : firstRow;
-        row = last;
-    }
-    QItemSelectionModel* selectionModel = m_view->selectionModel();
-    if (firstRow >= 0) {
-        selectionModel->setCurrentIndex(m_model->index(firstRow, 0), QItemSelectionModel::NoUpdate);
-    }
-    selectionModel->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    // Records that left the list are no longer selected, even when no signal said so.
-    onSelectionChanged();
 }
 
 void IOListController::onSelectionChanged() {

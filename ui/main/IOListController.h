@@ -46,7 +46,6 @@ private:
     void onSortIndicatorChanged(int column, Qt::SortOrder order);
     void onRecordEdited(const IOPtr& record, int column);
     void onSelectionChanged();
-    void reselect(const IOList& records);
     void announceDeleteState();
     QString emptyTableText() const;
 

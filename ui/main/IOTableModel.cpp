@@ -5,8 +5,11 @@
 #include "RecordRevision.h"
 
 #include <QMimeData>
+#include <QSet>
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 
 namespace {
 struct ColumnInfo {
@@ -41,42 +44,166 @@ IOTableModel::IOTableModel(LibraryDocument* document, QObject* parent)
     , m_document(document)
     , m_root(document->root())
     , m_book(m_root->mainLibrary())
+    , m_rows(bookRows())
     , m_amountDecimals(m_format.columnDecimals(0)) {
-    connect(m_document, &LibraryDocument::aboutToChange, this, &IOTableModel::libraryAboutToChange);
     connect(m_document, &LibraryDocument::changed, this, &IOTableModel::libraryChanged);
-}
-
-void IOTableModel::libraryAboutToChange(const LibraryDocument::Change& change) {
-    // Fields change in place: the rows stay, their cells are read again. Any
-    // other change may move rows, so the views let go of every row first.
-    m_resetting = change.kind != LibraryDocument::Change::Fields;
-    if (m_resetting) {
-        beginResetModel();
-    }
+    connect(m_document, &LibraryDocument::recordsRemoved, this, &IOTableModel::recordsRemoved);
 }
 
 void IOTableModel::libraryChanged() {
-    if (m_resetting) {
-        m_resetting = false;
-        updateAmountDecimals();
-        endResetModel();
-    } else if (rowCount() > 0) {
-        updateAmountDecimals();
+    // Fields, keyword names and the decimals of the column may have changed;
+    // the rows themselves follow at the reload.
+    updateAmountDecimals();
+    allRowsChanged();
+}
+
+void IOTableModel::allRowsChanged() {
+    if (!m_rows.empty()) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
     }
+}
+
+IOTableModel::Rows IOTableModel::bookRows() const {
+    Rows rows;
+    if (!m_book) {
+        return rows;
+    }
+    const IOList& list = m_book->filteredList();
+    rows.reserve(list.size());
+    for (const IOPtr& record : list) {
+        rows.push_back(record.get());
+    }
+    return rows;
+}
+
+void IOTableModel::recordsRemoved(const BookPtr& book, const IOList& records) {
+    if (book != m_book || records.empty() || m_rows.empty()) {
+        return;
+    }
+    // Now, while the records still live: they may go with the change that took them.
+    QSet<const IO*> gone;
+    gone.reserve(qsizetype(records.size()));
+    for (const IOPtr& record : records) {
+        gone.insert(record.get());
+    }
+    Rows now;
+    now.reserve(m_rows.size());
+    std::copy_if(m_rows.begin(), m_rows.end(), std::back_inserter(now),
+                 [&gone](const IO* record) { return !gone.contains(record); });
+    if (now.size() != m_rows.size() && !removeRows(now)) {
+        relayout(std::move(now));
+    }
+}
+
+namespace {
+// Beyond this many separate runs of rows, one new layout costs the views less
+// than a signal per run.
+constexpr std::size_t maxRuns = 32;
+
+struct Run {
+    std::size_t first;
+    std::size_t count;
+};
+
+// The runs of `longer` that `shorter` lacks, when `shorter` is `longer` less
+// some of its items in the same order; nullopt otherwise or beyond maxRuns.
+template <typename List> std::optional<std::vector<Run>> missingRuns(const List& longer, const List& shorter) {
+    std::vector<Run> runs;
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < longer.size(); ++i) {
+        if (j < shorter.size() && longer[i] == shorter[j]) {
+            ++j;
+        } else if (!runs.empty() && runs.back().first + runs.back().count == i) {
+            ++runs.back().count;
+        } else if (runs.size() == maxRuns) {
+            return std::nullopt;
+        } else {
+            runs.push_back({i, 1});
+        }
+    }
+    if (j != shorter.size()) {
+        return std::nullopt;
+    }
+    return runs;
+}
+} // namespace
+
+bool IOTableModel::removeRows(const Rows& now) {
+    const std::optional<std::vector<Run>> runs = missingRuns(m_rows, now);
+    if (!runs) {
+        return false;
+    }
+    // From the bottom up, so the rows above keep their numbers.
+    for (auto run = runs->rbegin(); run != runs->rend(); ++run) {
+        beginRemoveRows({}, int(run->first), int(run->first + run->count - 1));
+        m_rows.erase(m_rows.begin() + qsizetype(run->first), m_rows.begin() + qsizetype(run->first + run->count));
+        endRemoveRows();
+    }
+    return true;
+}
+
+bool IOTableModel::insertRows(const Rows& now) {
+    const std::optional<std::vector<Run>> runs = missingRuns(now, m_rows);
+    if (!runs) {
+        return false;
+    }
+    // From the top down: each run's place in `now` is its row once the runs above are in.
+    for (const Run& run : *runs) {
+        beginInsertRows({}, int(run.first), int(run.first + run.count - 1));
+        m_rows.insert(m_rows.begin() + qsizetype(run.first), now.begin() + qsizetype(run.first),
+                      now.begin() + qsizetype(run.first + run.count));
+        endInsertRows();
+    }
+    return true;
+}
+
+void IOTableModel::relayout(Rows now) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    // Where the records the views hold on to stand now: one pass over the new rows.
+    QHash<const IO*, int> placed;
+    placed.reserve(before.size());
+    for (const QModelIndex& held : before) {
+        placed.insert(m_rows[std::size_t(held.row())], -1);
+    }
+    for (std::size_t row = 0; row < now.size() && !placed.isEmpty(); ++row) {
+        const auto found = placed.find(now[row]);
+        if (found != placed.end() && found.value() < 0) {
+            found.value() = int(row);
+        }
+    }
+    QModelIndexList after;
+    after.reserve(before.size());
+    for (const QModelIndex& held : before) {
+        const int row = placed.value(m_rows[std::size_t(held.row())], -1);
+        after.append(row >= 0 ? createIndex(row, held.column()) : QModelIndex());
+    }
+    changePersistentIndexList(before, after);
+    m_rows = std::move(now);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void IOTableModel::setBook(const BookPtr& book) {
     beginResetModel();
     m_book = book;
+    m_rows = bookRows();
     updateAmountDecimals();
     endResetModel();
 }
 
 void IOTableModel::reload() {
-    beginResetModel();
     updateAmountDecimals();
-    endResetModel();
+    Rows now = bookRows();
+    if (now == m_rows) {
+        return;
+    }
+    if (now.size() > m_rows.size() && insertRows(now)) {
+        return;
+    }
+    if (now.size() < m_rows.size() && removeRows(now)) {
+        return;
+    }
+    relayout(std::move(now));
 }
 
 void IOTableModel::deleteRecords(const IOList& records) {
@@ -106,7 +233,7 @@ void IOTableModel::updateAmountDecimals() {
 }
 
 int IOTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !m_book ? 0 : int(m_book->filteredCount());
+    return parent.isValid() ? 0 : int(m_rows.size());
 }
 
 int IOTableModel::columnCount(const QModelIndex& parent) const {
@@ -117,7 +244,7 @@ QVariant IOTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const IO& record = *recordAtRow(index.row());
+    const IO& record = *addressAtRow(index.row());
     switch (index.column()) {
     case DateColumn:
         if (role == Qt::DisplayRole) {
@@ -247,10 +374,8 @@ void IOTableModel::sort(int column, Qt::SortOrder order) {
     if (!m_book || key.isEmpty()) {
         return;
     }
-    m_book->setSortDescriptors({SortDescriptor{key, order == Qt::AscendingOrder}});
-    beginResetModel();
-    m_book->resort();
-    endResetModel();
+    m_document->sortBook(m_book, {SortDescriptor{key, order == Qt::AscendingOrder}});
+    relayout(bookRows());
 }
 
 QStringList IOTableModel::mimeTypes() const {
@@ -268,7 +393,7 @@ QMimeData* IOTableModel::mimeData(const QModelIndexList& indexes) const {
     ids.reserve(rows.size());
     for (const int row : rows) {
         if (row >= 0 && row < rowCount()) {
-            ids.append(recordAtRow(row)->recordId());
+            ids.append(addressAtRow(row)->recordId());
         }
     }
     return RecordDrag::mimeData(ids);

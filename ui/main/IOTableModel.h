@@ -8,11 +8,18 @@
 #include <QHash>
 
 #include <cstdint>
+#include <vector>
 
 // The records of one book as rows: the book's filtered list in the book's
 // order. Cell edits, deletes and drops are changes of the library document;
 // the header sorts the book; records are dragged out by id and dropped into
 // any book but the main library.
+//
+// The rows are the model's own copy of that list, so the views always see one
+// consistent list. Records that leave the book leave the rows at once; what
+// else changes (records coming back, another order, another search) reaches
+// the rows at the next reload, as inserted rows or a new layout: the views
+// keep their selection and scroll position, and only another book resets them.
 class IOTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -27,12 +34,14 @@ public:
 
     const BookPtr& book() const { return m_book; }
     void setBook(const BookPtr& book);
-    // The book's lists changed: every row is read again.
+    // The rows follow the book's filtered list.
     void reload();
     // Deletes these records: from the whole library when the main library is
     // shown, from the shown book alone otherwise. Never from a smart book.
     void deleteRecords(const IOList& records);
-    const IOPtr& recordAtRow(int row) const { return m_book->filteredObjectAtIndex(std::size_t(row)); }
+    IOPtr recordAtRow(int row) const { return IO::find(m_rows[std::size_t(row)]->recordId()); }
+    // The same record without taking a reference, for passes over many rows.
+    const IO* addressAtRow(int row) const { return m_rows[std::size_t(row)]; }
     const LedgerFormat& format() const { return m_format; }
     // Decimals every amount of the shown book is written with.
     int amountDecimals() const { return m_amountDecimals; }
@@ -62,8 +71,22 @@ signals:
     void recordsDropped();
 
 private:
-    void libraryAboutToChange(const LibraryDocument::Change& change);
+    using Rows = std::vector<const IO*>;
+
     void libraryChanged();
+    void recordsRemoved(const BookPtr& book, const IOList& records);
+    // The rows as the book lists them now.
+    Rows bookRows() const;
+    // Inserts the rows `now` holds beyond the current ones; false when `now`
+    // is not the current rows with others between them, or too many runs.
+    bool insertRows(const Rows& now);
+    // Takes out the rows `now` no longer holds; false when `now` is not the
+    // current rows less some, or too many runs.
+    bool removeRows(const Rows& now);
+    // Any other change: the rows become `now`, rows the views hold on to
+    // (selection, current row) move with their records.
+    void relayout(Rows now);
+    void allRowsChanged();
     // One pass over the book's records, and only when they changed since the last one.
     void updateAmountDecimals();
 
@@ -76,9 +99,10 @@ private:
     };
 
     LibraryDocument* m_document;
-    bool m_resetting = false;
     DataRootPtr m_root;
     BookPtr m_book;
+    // Addresses only: records that leave the book leave these in the same change.
+    Rows m_rows;
     LedgerFormat m_format;
     int m_amountDecimals;
     // Per book, so going back and forth between books passes over none of them again.

@@ -267,6 +267,10 @@ void MainWindow::buildMenus() {
     m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
     m_importAction->setObjectName(QStringLiteral("importLegacyLibraryAction"));
     file->addSeparator();
+    QAction* backups = file->addAction(tr("Show &Backups"), this, &MainWindow::showBackupsRequested);
+    backups->setObjectName(QStringLiteral("showBackupsAction"));
+    backups->setToolTip(tr("Opens the folder where kesh keeps a copy of your library from each of the last days"));
+    file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), this, &MainWindow::quitRequested);
     quit->setObjectName(QStringLiteral("quitAction"));
     quit->setShortcut(QKeySequence::Quit);

@@ -73,6 +73,8 @@ signals:
     void ioDrawerToggled(bool open);
     // The keyword search notice's Show All.
     void showAllRecordsRequested();
+    // File › Show Backups: the folder of the daily copies.
+    void showBackupsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
