@@ -9,8 +9,13 @@
 #include "CsvImport.h"
 #include "DataFile.h"
 #include "GraphWindow.h"
+#include "EntryForm.h"
+#include "IODrawerController.h"
 #include "IOListController.h"
 #include "IOTableModel.h"
+#include "IOWindowController.h"
+#include "KeywordViewController.h"
+#include "KeywordWindowController.h"
 #include "LegacyLibraryImport.h"
 #include "LibraryDocument.h"
 #include "LocalizedText.h"
@@ -26,6 +31,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QIcon>
 #include <QSessionManager>
@@ -58,6 +64,9 @@ KeshApp::KeshApp(int& argc, char** argv)
 KeshApp::~KeshApp() {
     // The windows and their controllers go before the library they show.
     m_graphWindow.reset();
+    m_keywordWindowController.reset();
+    m_ioDrawerController.reset();
+    m_ioWindowController.reset();
     m_statsBoxController.reset();
     m_searchFieldController.reset();
     m_ioListController.reset();
@@ -127,6 +136,7 @@ void KeshApp::loadInterface() {
     m_statsBoxController =
         std::make_unique<StatsBoxController>(m_mainWindow->incomingsLabel(), m_mainWindow->outgoingsLabel(),
                                              m_mainWindow->balanceLabel(), m_mainWindow->recordCountLabel());
+    makeEntryControllers();
     connectControllers();
     restoreInterface();
 
@@ -156,6 +166,22 @@ void KeshApp::connectControllers() {
     connect(m_mainWindow.get(), &MainWindow::ioWindowToggled, this, &KeshApp::toggleIOWindow);
     connect(m_mainWindow.get(), &MainWindow::graphWindowToggled, this, &KeshApp::toggleGraphWindow);
     connect(m_mainWindow.get(), &MainWindow::importLegacyLibraryRequested, this, &KeshApp::importLegacyLibrary);
+    connect(m_mainWindow.get(), &MainWindow::keywordWindowToggled, this, &KeshApp::toggleKeywordWindow);
+    connect(m_mainWindow.get(), &MainWindow::ioDrawerToggled, this, &KeshApp::toggleIODrawer);
+    connect(m_mainWindow.get(), &MainWindow::showAllRecordsRequested, m_keywordWindowController.get(),
+            &KeywordWindowController::showAll);
+    connect(m_ioListController.get(), &IOListController::selectedRecordsChanged,
+            m_keywordWindowController->keywordView(), &KeywordViewController::setRecords);
+    connect(m_keywordWindowController.get(), &KeywordWindowController::dataNeedsReloading, this,
+            &KeshApp::ioDataNeedsReloading);
+    connect(m_keywordWindowController.get(), &KeywordWindowController::searchKeywordsChanged, this,
+            &KeshApp::showKeywordSearch);
+    connect(m_keywordWindowController.get(), &KeywordWindowController::complaintRaised, this, &KeshApp::complain);
+    connect(m_ioDrawerController.get(), &IODrawerController::complaintRaised, this, &KeshApp::complain);
+    connect(m_ioDrawerController.get(), &IODrawerController::keywordWindowRequested, m_keywordWindowController.get(),
+            &KeywordWindowController::showWindow);
+    connect(m_ioDrawerController->drawer(), &QDockWidget::visibilityChanged, m_mainWindow->ioDrawerAction(),
+            &QAction::setChecked);
     connect(m_mainWindow.get(), &MainWindow::showBackupsRequested, this, &KeshApp::showBackups);
     connect(m_mainWindow.get(), &MainWindow::importCsvRequested, this, &KeshApp::importCsv);
     connect(m_mainWindow.get(), &MainWindow::exportRequested, this, &KeshApp::exportCsv);
@@ -173,6 +199,34 @@ void KeshApp::restoreInterface() {
     if (remembered) {
         m_bookListController->selectBook(remembered);
     }
+    m_keywordWindowController->setFrame(m_preferencesManager->frameForName(KeywordWindowController::autosaveName()));
+    m_mainWindow->restoreState(m_preferencesManager->frameForName(IODrawerController::autosaveName()));
+}
+
+// The keyword window and the panel exist from the start, hidden: every reload asks
+// the keyword window for its search, and the panel's place is part of the main window's.
+void KeshApp::makeEntryControllers() {
+    m_keywordWindowController = std::make_unique<KeywordWindowController>(m_document.get());
+    m_keywordWindowController->setParentWindow(m_mainWindow.get());
+    m_ioDrawerController = std::make_unique<IODrawerController>(m_document.get(), &m_commentSuggestion);
+    m_ioDrawerController->setParentWindow(m_mainWindow.get());
+}
+
+IOWindowController* KeshApp::ioWindowController() {
+    if (!m_ioWindowController && m_mainWindow) {
+        m_ioWindowController = std::make_unique<IOWindowController>(m_document.get(), &m_commentSuggestion);
+        m_ioWindowController->setParentWindow(m_mainWindow.get());
+        m_ioWindowController->setFrame(m_preferencesManager->frameForName(IOWindowController::autosaveName()));
+        connect(m_ioWindowController.get(), &IOWindowController::complaintRaised, this, &KeshApp::complain);
+        connect(m_ioWindowController.get(), &IOWindowController::keywordWindowRequested,
+                m_keywordWindowController.get(), &KeywordWindowController::showWindow);
+        // Closed by its own close control: the button and the preference follow.
+        connect(m_ioWindowController.get(), &IOWindowController::windowClosed, this, [this] {
+            m_mainWindowController->setIOToggleButtonState(false);
+            m_preferencesManager->setBool(false, PreferencesManager::ioWindowOpenKey());
+        });
+    }
+    return m_ioWindowController.get();
 }
 
 void KeshApp::showInterface() {
@@ -188,14 +242,22 @@ void KeshApp::showInterface() {
 
 void KeshApp::bookSelectionChanged() {
     m_searchFieldController->clearField();
-    // The keyword window's search is cleared here too, once that window exists.
+    m_keywordWindowController->clearSearchKeywords();
     m_ioListController->setBook(m_bookListController->selectedBook());
     ioDataNeedsReloading();
     m_ioListController->deselectAll();
 }
 
 KeywordList KeshApp::searchKeywords() const {
-    return {};
+    return m_keywordWindowController ? m_keywordWindowController->searchKeywords() : KeywordList();
+}
+
+void KeshApp::showKeywordSearch() {
+    QStringList names;
+    for (const KeywordPtr& keyword : searchKeywords()) {
+        names.append(keyword->name());
+    }
+    m_mainWindow->setKeywordSearch(names);
 }
 
 void KeshApp::autosaveFailed(const QString& error) {
@@ -244,8 +306,21 @@ void KeshApp::ioDataNeedsReloading() {
 }
 
 void KeshApp::toggleIOWindow() {
-    // The record entry window comes with its own controller; until then there
-    // is nothing to show, and "IOWindowOpen" keeps what the user last chose.
+    const bool shown = ioWindowController()->toggleWindow();
+    m_mainWindowController->setIOToggleButtonState(shown);
+    m_preferencesManager->setBool(shown, PreferencesManager::ioWindowOpenKey());
+}
+
+void KeshApp::toggleKeywordWindow() {
+    m_keywordWindowController->toggleWindow();
+}
+
+void KeshApp::toggleIODrawer(bool open) {
+    if (open) {
+        m_ioDrawerController->toggleDrawer();
+    } else {
+        m_ioDrawerController->drawer()->close();
+    }
 }
 
 void KeshApp::toggleGraphWindow() {
@@ -335,7 +410,16 @@ void KeshApp::saveInterface() {
     m_preferencesManager->setRecordColumns(m_mainWindow->columnState());
     const BookPtr selected = m_bookListController->selectedBook();
     m_preferencesManager->setSelectedBook(m_bookListController->rowOfBook(selected.get()), selected->bookName());
+    saveEntryFrames();
     m_preferencesManager->sync();
+}
+
+void KeshApp::saveEntryFrames() {
+    if (m_ioWindowController) {
+        m_preferencesManager->setFrame(m_ioWindowController->frame(), IOWindowController::autosaveName());
+    }
+    m_preferencesManager->setFrame(m_keywordWindowController->frame(), KeywordWindowController::autosaveName());
+    m_preferencesManager->setFrame(m_mainWindow->saveState(), IODrawerController::autosaveName());
 }
 
 LibraryFile::SaveResult KeshApp::save(LibraryFile::OnFailure onFailure) {

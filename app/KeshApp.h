@@ -11,6 +11,9 @@
 
 class Autosaver;
 class BookListController;
+class IODrawerController;
+class IOWindowController;
+class KeywordWindowController;
 class BookListModel;
 class GraphWindow;
 class IOListController;
@@ -68,6 +71,10 @@ public:
     Autosaver* autosaver() const { return m_autosaver.get(); }
     // Made when it is first opened.
     GraphWindow* graphWindow() const { return m_graphWindow.get(); }
+    // The record entry window, made when it is first opened; none without the main window.
+    IOWindowController* ioWindowController();
+    IODrawerController* ioDrawerController() const { return m_ioDrawerController.get(); }
+    KeywordWindowController* keywordWindowController() const { return m_keywordWindowController.get(); }
 
     // Beeps and shows alert n, titled "ErrorTitle<n>" with the text "ErrorContent<n>".
     void complain(int errorNumber);
@@ -89,6 +96,9 @@ public:
     void toggleIOWindow();
     // Opens or closes the graph window; "GraphWindowOpen" remembers which.
     void toggleGraphWindow();
+    void toggleKeywordWindow();
+    // Window › Record Entry Panel.
+    void toggleIODrawer(bool open);
     // File › Import Legacy Library…: the slot the legacy import plugs into.
     void importLegacyLibrary();
     // File › Show Backups: opens the folder of the daily copies in the file manager.
@@ -101,6 +111,9 @@ private:
     void libraryChanged();
     void autosaveFailed(const QString& error);
     void connectControllers();
+    void makeEntryControllers();
+    void showKeywordSearch();
+    void saveEntryFrames();
     void restoreInterface();
     void showInterface();
     void bookSelectionChanged();
@@ -130,6 +143,9 @@ private:
     std::unique_ptr<SearchFieldController> m_searchFieldController;
     std::unique_ptr<StatsBoxController> m_statsBoxController;
     std::unique_ptr<GraphWindow> m_graphWindow;
+    std::unique_ptr<IOWindowController> m_ioWindowController;
+    std::unique_ptr<IODrawerController> m_ioDrawerController;
+    std::unique_ptr<KeywordWindowController> m_keywordWindowController;
     std::unique_ptr<RunningInstance> m_runningInstance;
     std::unique_ptr<UnixSignalWatcher> m_signalWatcher;
 

@@ -125,6 +125,35 @@ TEST(DataFileRoundTrip, KeywordIsSharedByRecordsConditionAndKeywordList) {
     EXPECT_EQ(std::get<KeywordPtr>(tree->object()), loadedFood);
 }
 
+// A keyword gone from the list (deleted while a record was being composed,
+// or an old file) still travels with the records that carry it.
+TEST(DataFileRoundTrip, KeywordMissingFromTheListStaysOnItsRecords) {
+    const DataRootPtr root = DataRoot::create();
+    const KeywordPtr listed = Keyword::create(QStringLiteral("listed"));
+    const KeywordPtr stray = Keyword::create(QStringLiteral("stray"));
+    root->addKeyword(listed);
+    const IOPtr first = makeRecord(root, QStringLiteral("First"));
+    first->addKeyword(stray);
+    first->addKeyword(listed);
+    makeRecord(root, QStringLiteral("Second"))->addKeyword(stray);
+
+    const DataRootPtr loaded = roundTrip(*root);
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(loaded->keywords().size(), 1u);
+    EXPECT_EQ(loaded->keywords()[0]->name(), QStringLiteral("listed"));
+    KeywordPtr loadedStray;
+    for (const IOPtr& record : loaded->mainLibrary()->records()) {
+        ASSERT_FALSE(record->keywords().empty()) << record->comment().toStdString();
+        const KeywordPtr& carried = record->keywords().front();
+        EXPECT_EQ(carried->name(), QStringLiteral("stray"));
+        if (loadedStray) {
+            EXPECT_EQ(carried, loadedStray) << "both records carry the one keyword";
+        }
+        loadedStray = carried;
+    }
+    EXPECT_NE(loadedStray, loaded->keywords()[0]);
+}
+
 TEST(DataFileRoundTrip, BookConditionsNameTheVeryBooks) {
     const DataRootPtr root = DataRoot::create();
     const IOPtr record = makeRecord(root, QStringLiteral("Train"));

@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
@@ -198,10 +199,11 @@ void MainWindow::sizeRecordColumns(const IOTableModel& records) {
 
 QWidget* MainWindow::buildRecordSide(IOTableModel* records) {
     m_ioToggleButton = toggleButton(QStringLiteral("ioToggleButton"), tr("Record Entry"),
-                                    tr("The record entry window is not available yet."));
+                                    tr("Shows or hides the record entry window."));
     m_graphToggleButton = toggleButton(QStringLiteral("graphToggleButton"), tr("Graph"),
                                        tr("Shows or hides the graph of what the list shows."));
     m_graphToggleButton->setEnabled(true);
+    m_ioToggleButton->setEnabled(true);
     connect(m_ioToggleButton, &QToolButton::clicked, this, &MainWindow::ioWindowToggled);
     connect(m_graphToggleButton, &QToolButton::clicked, this, &MainWindow::graphWindowToggled);
 
@@ -225,6 +227,7 @@ QWidget* MainWindow::buildRecordSide(IOTableModel* records) {
     const int margin = side->style()->pixelMetric(QStyle::PM_LayoutTopMargin);
     layout->setContentsMargins(margin / 2, margin, margin, margin);
     layout->addLayout(topRow);
+    layout->addWidget(buildKeywordSearchBar());
     layout->addWidget(m_ioListView, 1);
     layout->addWidget(buildStatsBox());
     return side;
@@ -299,15 +302,67 @@ void MainWindow::buildMenus() {
     find->setObjectName(QStringLiteral("findAction"));
     find->setShortcut(QKeySequence::Find);
 
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    m_graphWindowAction = view->addAction(tr("&Graph"), this, &MainWindow::graphWindowToggled);
-    m_graphWindowAction->setObjectName(QStringLiteral("graphWindowAction"));
-    m_graphWindowAction->setCheckable(true);
+    buildWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     QAction* about = help->addAction(tr("&About kesh"), this, &MainWindow::showAbout);
     about->setObjectName(QStringLiteral("aboutAction"));
     about->setMenuRole(QAction::AboutRole);
+}
+
+void MainWindow::buildWindowMenu() {
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
+    const auto add = [this, window](const QString& name, const QString& text, QKeyCombination keys) {
+        QAction* action = window->addAction(text);
+        action->setObjectName(name);
+        action->setShortcut(QKeySequence(keys));
+        // Also from the entry and keyword windows, which toggle themselves.
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setCheckable(true);
+        return action;
+    };
+    m_ioWindowAction = add(QStringLiteral("ioWindowAction"), tr("&Record Entry"), Qt::CTRL | Qt::SHIFT | Qt::Key_E);
+    connect(m_ioWindowAction, &QAction::triggered, this, &MainWindow::ioWindowToggled);
+    // The window's state is the button's; the menu item only shows it.
+    connect(m_ioToggleButton, &QToolButton::toggled, m_ioWindowAction, &QAction::setChecked);
+    m_ioDrawerAction =
+        add(QStringLiteral("ioDrawerAction"), tr("Record Entry &Panel"), Qt::CTRL | Qt::SHIFT | Qt::Key_D);
+    connect(m_ioDrawerAction, &QAction::triggered, this, &MainWindow::ioDrawerToggled);
+    m_keywordWindowAction =
+        add(QStringLiteral("keywordWindowAction"), tr("&Keywords"), Qt::CTRL | Qt::SHIFT | Qt::Key_K);
+    m_keywordWindowAction->setCheckable(false);
+    connect(m_keywordWindowAction, &QAction::triggered, this, &MainWindow::keywordWindowToggled);
+    m_graphWindowAction = window->addAction(tr("&Graph"), this, &MainWindow::graphWindowToggled);
+    m_graphWindowAction->setObjectName(QStringLiteral("graphWindowAction"));
+    m_graphWindowAction->setCheckable(true);
+}
+
+// Says that the list is narrowed by keywords, so it is never taken for the whole book.
+QWidget* MainWindow::buildKeywordSearchBar() {
+    m_keywordSearchBar = new QFrame;
+    m_keywordSearchBar->setObjectName(QStringLiteral("keywordSearchBar"));
+    m_keywordSearchLabel = new QLabel;
+    m_keywordSearchLabel->setObjectName(QStringLiteral("keywordSearchLabel"));
+    m_keywordSearchLabel->setTextFormat(Qt::PlainText);
+    auto* showAll = new QToolButton;
+    showAll->setObjectName(QStringLiteral("showAllRecordsButton"));
+    showAll->setText(tr("Show All"));
+    connect(showAll, &QToolButton::clicked, this, &MainWindow::showAllRecordsRequested);
+    auto* layout = new QHBoxLayout(m_keywordSearchBar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_keywordSearchLabel, 1);
+    layout->addWidget(showAll);
+    m_keywordSearchBar->hide();
+    return m_keywordSearchBar;
+}
+
+void MainWindow::setKeywordSearch(const QStringList& keywordNames) {
+    QStringList quoted;
+    for (const QString& name : keywordNames) {
+        quoted.append(tr("“%1”").arg(name));
+    }
+    m_keywordSearchLabel->setText(tr("Keyword search: %1").arg(QLocale().createSeparatedList(quoted)));
+    m_keywordSearchBar->setVisible(!keywordNames.isEmpty());
 }
 
 void MainWindow::showAbout() {

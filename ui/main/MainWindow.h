@@ -35,8 +35,14 @@ public:
     QToolButton* graphToggleButton() const { return m_graphToggleButton; }
     QAction* deleteAction() const { return m_deleteAction; }
     QAction* importLegacyLibraryAction() const { return m_importAction; }
-    // View › Graph: checked while the graph window is open.
+    // Window › Graph: checked while the graph window is open.
     QAction* graphWindowAction() const { return m_graphWindowAction; }
+    QAction* ioWindowAction() const { return m_ioWindowAction; }
+    QAction* keywordWindowAction() const { return m_keywordWindowAction; }
+    QAction* ioDrawerAction() const { return m_ioDrawerAction; }
+
+    // The names of the keywords a keyword search asks for; none hides the notice.
+    void setKeywordSearch(const QStringList& keywordNames);
 
     // Shows the window, in front, with the keyboard, also when it was minimised.
     void bringToFront();
@@ -64,6 +70,11 @@ signals:
     void graphWindowToggled();
     // File › Import Legacy Library…; the action stays disabled until someone answers it.
     void importLegacyLibraryRequested();
+    void keywordWindowToggled();
+    // Window › Record Entry Panel: open (true) or close the panel.
+    void ioDrawerToggled(bool open);
+    // The keyword search notice's Show All.
+    void showAllRecordsRequested();
     // File › Show Backups: the folder of the daily copies.
     void showBackupsRequested();
     // File › Import CSV… and File › Export…
@@ -80,6 +91,8 @@ private:
     QWidget* buildRecordSide(IOTableModel* records);
     QWidget* buildStatsBox();
     void buildMenus();
+    void buildWindowMenu();
+    QWidget* buildKeywordSearchBar();
     void deleteSelection();
     void updateDeleteAction();
 
@@ -97,6 +110,11 @@ private:
     QMenu* m_editMenu = nullptr;
     QAction* m_importAction = nullptr;
     QAction* m_graphWindowAction = nullptr;
+    QAction* m_ioWindowAction = nullptr;
+    QAction* m_keywordWindowAction = nullptr;
+    QAction* m_ioDrawerAction = nullptr;
+    QWidget* m_keywordSearchBar = nullptr;
+    QLabel* m_keywordSearchLabel = nullptr;
 
     struct DeleteState {
         bool enabled = false;
