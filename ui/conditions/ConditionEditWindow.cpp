@@ -1,0 +1,93 @@
+#include "ConditionEditWindow.h"
+
+#include "ConditionEditWindowController.h"
+#include "GroupConditionView.h"
+#include "SingleConditionView.h"
+
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QPushButton>
+
+#include <algorithm>
+
+ConditionEditWindow::ConditionEditWindow(ConditionEditWindowController* controller, QWidget* parent)
+    : QDialog(parent)
+    , m_controller(controller)
+    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+    setObjectName(QStringLiteral("conditionEditWindow"));
+    setWindowTitle(tr("Smart Book Conditions"));
+    setWindowModality(Qt::WindowModal);
+    m_buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    m_buttons->resize(m_buttons->sizeHint());
+    connect(m_buttons, &QDialogButtonBox::accepted, controller, &ConditionEditWindowController::okClicked);
+    connect(m_buttons, &QDialogButtonBox::rejected, controller, &ConditionEditWindowController::cancelClicked);
+}
+
+void ConditionEditWindow::sizeToFit() {
+    ConditionView* root = m_controller->rootView();
+    if (!root) {
+        return;
+    }
+    // OK and Cancel need their own width when the tree is narrower.
+    const QSize buttons = m_buttons->sizeHint();
+    const QSize wanted(std::max(root->width() + extraWidth, buttons.width() + extraWidth),
+                       root->height() + extraHeight);
+    const QRect before = geometry();
+    QRect after(QPoint(before.x() + before.width() / 2 - wanted.width() / 2, before.y()), wanted);
+    setFixedSize(wanted);
+    if (isVisible()) {
+        setGeometry(after);
+    } else {
+        resize(wanted);
+    }
+    root->move(rootLeft, rootTop);
+    const int strip = extraHeight - rootTop;
+    m_buttons->setGeometry(rootLeft, wanted.height() - strip + (strip - buttons.height()) / 2,
+                           wanted.width() - extraWidth, buttons.height());
+}
+
+QList<QWidget*> ConditionEditWindow::keyChain() const {
+    QList<QWidget*> chain;
+    QList<const ConditionView*> pending;
+    if (const ConditionView* root = m_controller->rootView()) {
+        pending.append(root);
+    }
+    while (!pending.isEmpty()) {
+        const ConditionView* view = pending.takeFirst();
+        if (const auto* group = qobject_cast<const GroupConditionView*>(view)) {
+            for (qsizetype i = group->children().size(); i > 0; --i) {
+                pending.prepend(group->children()[i - 1]);
+            }
+            continue;
+        }
+        for (QWidget* key : {view->topKeyView(), view->bottomKeyView()}) {
+            if (key && !chain.contains(key)) {
+                chain.append(key);
+            }
+        }
+    }
+    return chain;
+}
+
+bool ConditionEditWindow::focusNextPrevChild(bool next) {
+    const QList<QWidget*> chain = keyChain();
+    QWidget* focused = focusWidget();
+    for (qsizetype i = 0; focused && i < chain.size(); ++i) {
+        if (chain[i] == focused || chain[i]->isAncestorOf(focused)) {
+            const qsizetype to = (i + (next ? 1 : chain.size() - 1)) % chain.size();
+            chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return QDialog::focusNextPrevChild(next);
+}
+
+void ConditionEditWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape is Cancel, which the controller decides on; the window never closes by itself.
+    if (event->key() == Qt::Key_Escape) {
+        m_controller->cancelClicked();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
