@@ -3,6 +3,7 @@
 #include "Alert.h"
 #include "BookListController.h"
 #include "BookListModel.h"
+#include "ConditionEditWindowController.h"
 #include "DataFile.h"
 #include "IOListController.h"
 #include "IOTableModel.h"
@@ -102,6 +103,8 @@ void KeshApp::loadInterface() {
     m_statsBoxController =
         std::make_unique<StatsBoxController>(m_mainWindow->incomingsLabel(), m_mainWindow->outgoingsLabel(),
                                              m_mainWindow->balanceLabel(), m_mainWindow->recordCountLabel());
+    m_conditionEditor = std::make_unique<ConditionEditWindowController>(m_document.get());
+    m_conditionEditor->setFrame(m_preferencesManager->frameForName(ConditionEditWindowController::autosaveName()));
     connectControllers();
     restoreInterface();
 
@@ -132,6 +135,10 @@ void KeshApp::connectControllers() {
     connect(m_mainWindow.get(), &MainWindow::graphWindowToggled, this, &KeshApp::toggleGraphWindow);
     connect(m_mainWindow.get(), &MainWindow::importLegacyLibraryRequested, this, &KeshApp::importLegacyLibrary);
     connect(m_document.get(), &LibraryDocument::changed, this, &KeshApp::ioDataNeedsReloading);
+    connect(m_mainWindow.get(), &MainWindow::newSmartBookRequested, this, &KeshApp::addNewSmartBook);
+    connect(m_mainWindow.get(), &MainWindow::editConditionsRequested, this, &KeshApp::editSmartBookConditions);
+    connect(m_bookListController.get(), &BookListController::smartBookConditionsRequested, this,
+            &KeshApp::editConditionsOf);
     // What the controllers announced while they were made reached nobody yet.
     m_bookListController->announceDeleteState();
     m_ioListController->setBook(m_bookListController->selectedBook());
@@ -212,6 +219,9 @@ void KeshApp::saveInterface() {
         return;
     }
     m_preferencesManager->setFrame(m_mainWindow->frame(), mainWindowAutosaveName());
+    if (m_conditionEditor && !m_conditionEditor->frame().isEmpty()) {
+        m_preferencesManager->setFrame(m_conditionEditor->frame(), ConditionEditWindowController::autosaveName());
+    }
     m_preferencesManager->setRecordColumns(m_mainWindow->columnState());
     const BookPtr selected = m_bookListController->selectedBook();
     m_preferencesManager->setSelectedBook(m_bookListController->rowOfBook(selected.get()), selected->bookName());
@@ -264,5 +274,27 @@ void KeshApp::lastChanceSave() {
     if (m_dataRoot && !m_finished) {
         m_finished = true;
         save(LibraryFile::OnFailure::AskRetryOrQuit);
+    }
+}
+
+void KeshApp::editSmartBookConditions() {
+    const BookPtr selected = m_bookListController ? m_bookListController->selectedBook() : nullptr;
+    if (selected && selected->isSmart()) {
+        editConditionsOf(std::static_pointer_cast<SmartBook>(selected));
+    }
+}
+
+void KeshApp::editConditionsOf(const SmartBookPtr& book) {
+    m_conditionEditor->editSmartPlaylist(book);
+    // A stored tree is a change of the document, whose reload refreshes the book.
+    m_conditionEditor->openWindowAsSheetOf(m_mainWindow.get());
+}
+
+void KeshApp::addNewSmartBook() {
+    const SmartBookPtr book = SmartBook::create();
+    m_conditionEditor->editSmartPlaylist(book);
+    if (m_conditionEditor->openWindowAsSheetOf(m_mainWindow.get())) {
+        m_bookListController->reloadData();
+        m_bookListController->selectBook(book);
     }
 }

@@ -3,6 +3,7 @@
 #include "DataRoot.h"
 #include "LibraryFile.h"
 #include "LocalizedStrings.h"
+#include "SmartBook.h"
 #include "TextSuggestion.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <memory>
 
 class BookListController;
+class ConditionEditWindowController;
 class BookListModel;
 class IOListController;
 class IOTableModel;
@@ -85,6 +87,13 @@ public:
     void toggleGraphWindow();
     // File › Import Legacy Library…: the slot the legacy import plugs into.
     void importLegacyLibrary();
+    // The condition editor on the selected smart book; nothing for another book.
+    void editSmartBookConditions();
+    // The condition editor on that smart book; the refreshed book follows OK.
+    void editConditionsOf(const SmartBookPtr& book);
+    // The condition editor on a new smart book, which joins the library on OK.
+    void addNewSmartBook();
+    ConditionEditWindowController* conditionEditWindowController() const { return m_conditionEditor.get(); }
 
 private:
     void connectControllers();
@@ -114,6 +123,7 @@ private:
     std::unique_ptr<IOListController> m_ioListController;
     std::unique_ptr<SearchFieldController> m_searchFieldController;
     std::unique_ptr<StatsBoxController> m_statsBoxController;
+    std::unique_ptr<ConditionEditWindowController> m_conditionEditor;
     std::unique_ptr<RunningInstance> m_runningInstance;
     std::unique_ptr<UnixSignalWatcher> m_signalWatcher;
 

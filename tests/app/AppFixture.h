@@ -20,6 +20,8 @@
 class AppFixture : public ::testing::Test, private UsLocale {
 protected:
     AppFixture() {
+        // A test may leave a file where the library's folder belongs.
+        QFile::remove(TestEnvironment::home() + QStringLiteral("/Library"));
         QDir(TestEnvironment::home() + QStringLiteral("/Library")).removeRecursively();
         QDir(TestEnvironment::home() + QStringLiteral("/.config")).removeRecursively();
     }

@@ -22,6 +22,10 @@ ConditionEditWindowController::~ConditionEditWindowController() {
     delete m_window;
 }
 
+ConditionEditWindow* ConditionEditWindowController::window() const {
+    return m_window;
+}
+
 const DataRootPtr& ConditionEditWindowController::dataRoot() const {
     return m_document->root();
 }

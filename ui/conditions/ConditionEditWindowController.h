@@ -32,7 +32,7 @@ public:
     // a tree. A sheet already open ignores the request (false).
     bool openWindowAsSheetOf(QWidget* parent);
     // The sheet while it is open; nothing otherwise.
-    ConditionEditWindow* window() const { return m_window; }
+    ConditionEditWindow* window() const;
     // The window's place, kept between runs; empty before the first sheet.
     QByteArray frame() const { return m_frame; }
     void setFrame(const QByteArray& frame) { m_frame = frame; }

@@ -34,6 +34,7 @@ public:
     QToolButton* graphToggleButton() const { return m_graphToggleButton; }
     QAction* deleteAction() const { return m_deleteAction; }
     QAction* importLegacyLibraryAction() const { return m_importAction; }
+    QAction* editConditionsAction() const { return m_editConditionsAction; }
 
     // Shows the window, in front, with the keyboard, also when it was minimised.
     void bringToFront();
@@ -59,6 +60,9 @@ signals:
     void graphWindowToggled();
     // File › Import Legacy Library…; the action stays disabled until someone answers it.
     void importLegacyLibraryRequested();
+    void newSmartBookRequested();
+    // Edit › Edit Conditions…: the selected smart book's conditions.
+    void editConditionsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +89,7 @@ private:
     QToolButton* m_graphToggleButton = nullptr;
     QAction* m_deleteAction = nullptr;
     QAction* m_importAction = nullptr;
+    QAction* m_editConditionsAction = nullptr;
 
     struct DeleteState {
         bool enabled = false;
