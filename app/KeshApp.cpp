@@ -1,6 +1,7 @@
 #include "KeshApp.h"
 
 #include "Alert.h"
+#include "Autosaver.h"
 #include "BookListController.h"
 #include "BookListModel.h"
 #include "ConditionEditWindowController.h"
@@ -20,8 +21,10 @@
 #include "Translations.h"
 #include "UnixSignalWatcher.h"
 
+#include <QDir>
 #include <QIcon>
 #include <QSessionManager>
+#include <QStatusBar>
 
 #include <csignal>
 
@@ -54,6 +57,7 @@ KeshApp::~KeshApp() {
     m_bookListController.reset();
     m_mainWindowController.reset();
     m_mainWindow.reset();
+    m_autosaver.reset();
     m_document.reset();
     m_dataRoot.reset();
     m_libraryFile.reset();
@@ -78,6 +82,18 @@ bool KeshApp::init() {
         return false;
     }
     m_document = std::make_unique<LibraryDocument>(m_dataRoot);
+    m_autosaver = std::make_unique<Autosaver>(m_document.get(), [this](QString* error) {
+        const bool saved =
+            m_libraryFile->save(*m_dataRoot, nullptr, LibraryFile::OnFailure::Report) == LibraryFile::SaveResult::Saved;
+        *error = m_libraryFile->lastError();
+        return saved;
+    });
+    connect(m_autosaver.get(), &Autosaver::failed, this, &KeshApp::autosaveFailed);
+    connect(m_autosaver.get(), &Autosaver::recovered, this, [this] {
+        if (m_mainWindow) {
+            m_mainWindow->statusBar()->clearMessage();
+        }
+    });
     // In the main library's order, so the comments of its first records are offered first.
     for (const IOPtr& record : m_dataRoot->mainLibrary()->records()) {
         m_commentSuggestion.addWord(record->comment());
@@ -87,12 +103,13 @@ bool KeshApp::init() {
 
 void KeshApp::loadInterface() {
     m_preferencesManager = std::make_unique<PreferencesManager>();
-    m_bookListModel = std::make_unique<BookListModel>(m_dataRoot);
-    m_ioTableModel = std::make_unique<IOTableModel>(m_dataRoot);
+    m_bookListModel = std::make_unique<BookListModel>(m_document.get());
+    m_ioTableModel = std::make_unique<IOTableModel>(m_document.get());
     m_mainWindow = std::make_unique<MainWindow>(m_bookListModel.get(), m_ioTableModel.get());
     // Widths and order first: the controllers then give the header each book's own sort order.
     m_mainWindow->setFrame(m_preferencesManager->frameForName(mainWindowAutosaveName()));
     m_mainWindow->setColumnState(m_preferencesManager->recordColumns());
+    m_mainWindow->setUndoStack(m_document->undoStack());
 
     m_mainWindowController = std::make_unique<MainWindowController>(m_mainWindow.get());
     m_bookListController =
@@ -134,7 +151,10 @@ void KeshApp::connectControllers() {
     connect(m_mainWindow.get(), &MainWindow::ioWindowToggled, this, &KeshApp::toggleIOWindow);
     connect(m_mainWindow.get(), &MainWindow::graphWindowToggled, this, &KeshApp::toggleGraphWindow);
     connect(m_mainWindow.get(), &MainWindow::importLegacyLibraryRequested, this, &KeshApp::importLegacyLibrary);
-    connect(m_document.get(), &LibraryDocument::changed, this, &KeshApp::ioDataNeedsReloading);
+    connect(m_document.get(), &LibraryDocument::aboutToChange, this, [this](const LibraryDocument::Change& change) {
+        m_booksChanged = m_booksChanged || change.kind == LibraryDocument::Change::Books;
+    });
+    connect(m_document.get(), &LibraryDocument::changed, this, &KeshApp::libraryChanged);
     connect(m_mainWindow.get(), &MainWindow::newSmartBookRequested, this, &KeshApp::addNewSmartBook);
     connect(m_mainWindow.get(), &MainWindow::editConditionsRequested, this, &KeshApp::editSmartBookConditions);
     connect(m_bookListController.get(), &BookListController::smartBookConditionsRequested, this,
@@ -174,7 +194,42 @@ KeywordList KeshApp::searchKeywords() const {
     return {};
 }
 
+void KeshApp::autosaveFailed(const QString& error) {
+    if (m_mainWindow) {
+        m_mainWindow->statusBar()->showMessage(tr("Your changes are not saved yet: kesh tries again."));
+    }
+    Alert::inform(m_mainWindow.get(), QStringLiteral("autosaveFailedAlert"), Alert::Icon::Warning,
+                  tr("kesh could not save your library."),
+                  tr("Writing “%1” failed: %2\n\nYour changes stay in kesh. It tries again after the next change "
+                     "or in a minute, and once more when you quit.")
+                      .arg(QDir::toNativeSeparators(m_dataFilePath), error));
+}
+
+void KeshApp::libraryChanged() {
+    // Once, after the editor or the command that made the change has returned;
+    // a reload the window asked for meanwhile makes it unnecessary.
+    m_reloadPending = true;
+    if (m_reloadQueued) {
+        return;
+    }
+    m_reloadQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_reloadQueued = false;
+            if (m_booksChanged && m_mainWindow) {
+                m_booksChanged = false;
+                m_bookListController->followLibrary();
+            }
+            if (m_reloadPending && m_mainWindow) {
+                ioDataNeedsReloading();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
 void KeshApp::ioDataNeedsReloading() {
+    m_reloadPending = false;
     const BookPtr book = m_bookListController->selectedBook();
     // Exactly a smart book: its records follow its conditions.
     if (book->isSmart()) {
@@ -196,7 +251,9 @@ void KeshApp::toggleGraphWindow() {
 }
 
 void KeshApp::importLegacyLibrary() {
-    LegacyLibraryImport(m_document.get(), m_mainWindow.get()).run();
+    if (LegacyLibraryImport(m_document.get(), m_mainWindow.get()).run() > 0) {
+        ioDataNeedsReloading();
+    }
 }
 
 void KeshApp::complain(int errorNumber) {
@@ -233,7 +290,11 @@ LibraryFile::SaveResult KeshApp::save(LibraryFile::OnFailure onFailure) {
         return LibraryFile::SaveResult::NotSaved;
     }
     saveInterface();
-    return m_libraryFile->save(*m_dataRoot, m_mainWindow.get(), onFailure);
+    const LibraryFile::SaveResult result = m_libraryFile->save(*m_dataRoot, m_mainWindow.get(), onFailure);
+    if (result == LibraryFile::SaveResult::Saved) {
+        m_document->undoStack()->setClean();
+    }
+    return result;
 }
 
 bool KeshApp::terminate() {
@@ -293,8 +354,8 @@ void KeshApp::editConditionsOf(const SmartBookPtr& book) {
 void KeshApp::addNewSmartBook() {
     const SmartBookPtr book = SmartBook::create();
     m_conditionEditor->editSmartPlaylist(book);
+    // The book list has followed the document by now: the new book has its row.
     if (m_conditionEditor->openWindowAsSheetOf(m_mainWindow.get())) {
-        m_bookListController->reloadData();
         m_bookListController->selectBook(book);
     }
 }

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class Autosaver;
 class BookListController;
 class ConditionEditWindowController;
 class BookListModel;
@@ -65,6 +66,7 @@ public:
     SearchFieldController* searchFieldController() const { return m_searchFieldController.get(); }
     StatsBoxController* statsBoxController() const { return m_statsBoxController.get(); }
     RunningInstance* runningInstance() const { return m_runningInstance.get(); }
+    Autosaver* autosaver() const { return m_autosaver.get(); }
 
     // Beeps and shows alert n, titled "ErrorTitle<n>" with the text "ErrorContent<n>".
     void complain(int errorNumber);
@@ -96,6 +98,8 @@ public:
     ConditionEditWindowController* conditionEditWindowController() const { return m_conditionEditor.get(); }
 
 private:
+    void libraryChanged();
+    void autosaveFailed(const QString& error);
     void connectControllers();
     void restoreInterface();
     void showInterface();
@@ -111,6 +115,7 @@ private:
     std::unique_ptr<LibraryFile> m_libraryFile;
     DataRootPtr m_dataRoot;
     std::unique_ptr<LibraryDocument> m_document;
+    std::unique_ptr<Autosaver> m_autosaver;
     TextSuggestion m_commentSuggestion;
 
     // Torn down from the bottom up: controllers, then the window, then the models it shows.
@@ -129,6 +134,11 @@ private:
 
     // Another kesh runs on the library and was asked to come to the front.
     bool m_handedOver = false;
+    // A change of the library waits for its reload.
+    bool m_reloadPending = false;
+    bool m_reloadQueued = false;
+    // A change of the library's books waits for the book list to follow.
+    bool m_booksChanged = false;
     // A quit is asking the user about a failed save.
     bool m_terminating = false;
     // The library was written for the end of the run (or the user let it go).

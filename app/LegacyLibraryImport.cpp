@@ -54,12 +54,7 @@ bool LegacyLibraryImport::confirm(const LegacyPreview& preview, const QString& f
     Alert alert(
         m_parent, QStringLiteral("importConfirmAlert"), Alert::Icon::Information,
         tr("Import %Ln records from “%1”?", nullptr, LegacyPreview::trCount(preview.recordCount())).arg(fileName));
-    QStringList paragraphs;
-    for (const QString& paragraph : {preview.daysText(), preview.oddRecordsText(), preview.leftOutText()}) {
-        if (!paragraph.isEmpty()) {
-            paragraphs << paragraph;
-        }
-    }
+    QStringList paragraphs = preview.paragraphs(true);
     paragraphs << tr("The records are added to the main library. Edit › Undo takes them out again.");
     alert.setInformativeText(paragraphs.join(QStringLiteral("\n\n")));
     const int importButton = alert.addButton(tr("Import"), QMessageBox::AcceptRole);

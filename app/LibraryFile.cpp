@@ -1,6 +1,7 @@
 #include "LibraryFile.h"
 
 #include "Alert.h"
+#include "DailyBackups.h"
 #include "DataFile.h"
 
 #include <QApplication>
@@ -162,13 +163,24 @@ DataRootPtr LibraryFile::recover(DataFile::Status status, const QString& error) 
     return backup.root();
 }
 
+void LibraryFile::keepDailyCopy() {
+    // A missing copy costs nothing of the library itself: it is only logged.
+    DailyBackups backups(m_path);
+    if (!backups.keep()) {
+        qWarning("kesh: no daily copy of %s: %s", qUtf8Printable(m_path), qUtf8Printable(backups.errorString()));
+    }
+}
+
 LibraryFile::SaveResult LibraryFile::save(const DataRoot& root, QWidget* parent, OnFailure onFailure) {
     for (;;) {
         DataFile file(m_path);
         if (file.save(root)) {
+            m_lastError.clear();
+            keepDailyCopy();
             return SaveResult::Saved;
         }
         const QString error = file.errorString();
+        m_lastError = error;
         if (onFailure == OnFailure::Report) {
             qWarning("kesh: the library was not saved to %s: %s", qUtf8Printable(m_path), qUtf8Printable(error));
             return SaveResult::NotSaved;

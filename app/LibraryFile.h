@@ -41,10 +41,14 @@ public:
     // allows: try again, end without saving, or keep kesh open (Cancelled).
     SaveResult save(const DataRoot& root, QWidget* parent, OnFailure onFailure);
 
+    // Why the last save failed, ready to show.
+    const QString& lastError() const { return m_lastError; }
+
     // The name a damaged data file is kept under.
     static QString damagedPath(const QString& path, const QDateTime& when);
 
 private:
+    void keepDailyCopy();
     void reportLocked();
     void reportNewer(const QString& error);
     QString readAdvice(DataFile::Status status) const;
@@ -53,4 +57,5 @@ private:
     QString m_path;
     DataFileLock m_lock;
     QDateTime m_openedAt;
+    QString m_lastError;
 };

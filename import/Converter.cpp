@@ -51,13 +51,7 @@ QString Converter::alertText(const LegacyImportResult& result) {
     using Outcome = LegacyImportResult::Outcome;
     if (result.succeeded()) {
         const QString imported = tr("%Ln records imported", nullptr, LegacyPreview::trCount(result.imported));
-        QStringList paragraphs{imported};
-        for (const QString& paragraph : {result.preview.oddRecordsText(), result.preview.leftOutText()}) {
-            if (!paragraph.isEmpty()) {
-                paragraphs << paragraph;
-            }
-        }
-        return paragraphs.join(QStringLiteral("\n\n"));
+        return (QStringList{imported} + result.preview.paragraphs(false)).join(QStringLiteral("\n\n"));
     }
     if (result.outcome == Outcome::DataFileLocked && !result.lockHolder.isEmpty()) {
         const QString advice = result.lockHolder.startsWith(QStringLiteral("kesh-import"))
@@ -139,12 +133,7 @@ bool Converter::confirm(const LegacyPreview& preview, const QString& legacyFileP
     Alert alert(
         m_window, QStringLiteral("importConfirmAlert"), again ? Alert::Icon::Warning : Alert::Icon::Information,
         tr("Import %Ln records from “%1”?", nullptr, LegacyPreview::trCount(preview.recordCount())).arg(fileName));
-    QStringList paragraphs;
-    for (const QString& paragraph : {preview.daysText(), preview.oddRecordsText(), preview.leftOutText()}) {
-        if (!paragraph.isEmpty()) {
-            paragraphs << paragraph;
-        }
-    }
+    QStringList paragraphs = preview.paragraphs(true);
     if (again) {
         paragraphs << tr("You imported this file already: importing it again adds its records a second time.");
     }

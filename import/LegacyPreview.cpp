@@ -70,6 +70,16 @@ QString LegacyPreview::oddRecordsText() const {
     return why.isEmpty() ? QString() : tr("Imported as they are: %1.").arg(QLocale().createSeparatedList(why));
 }
 
+QStringList LegacyPreview::paragraphs(bool withDays) const {
+    QStringList shown;
+    for (const QString& paragraph : {withDays ? daysText() : QString(), oddRecordsText(), leftOutText()}) {
+        if (!paragraph.isEmpty()) {
+            shown << paragraph;
+        }
+    }
+    return shown;
+}
+
 int LegacyPreview::trCount(qint64 count) {
     return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
 }

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -41,6 +42,10 @@ public:
     // "Imported as they are: 1 with an amount beyond any household's
     // money."; empty when every record is plain.
     QString oddRecordsText() const;
+
+    // What the user is shown of it: the days (with `withDays`), the odd
+    // records and the slots left out, each a paragraph, none empty.
+    QStringList paragraphs(bool withDays) const;
 
     // A count as tr() takes it for "%Ln".
     static int trCount(qint64 count);

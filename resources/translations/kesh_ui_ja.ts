@@ -5,406 +5,773 @@
     <name>Amount</name>
     <message>
         <source>No amount was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>金額が入力されていません。</translation>
     </message>
     <message>
         <source>“%1” is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は数値ではありません。</translation>
     </message>
     <message>
         <source>“%1” has more digits than an amount can hold (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は金額として扱える桁数（%2）を超えています。</translation>
     </message>
     <message>
         <source>“%1” is too large or too small for an amount.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」は金額として大きすぎるか小さすぎます。</translation>
     </message>
 </context>
 <context>
-    <name>DataFile</name>
+    <name>AmountDelegate</name>
     <message>
-        <source>“%1” is a folder, not a kesh library.</source>
-        <translation type="unfinished"></translation>
+        <source>The amount was not changed.</source>
+        <translation>金額は変更されませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>BookListController</name>
+    <message>
+        <source>The library holds every record and cannot be deleted.</source>
+        <translation>ライブラリにはすべての記録が含まれているため、削除できません。</translation>
+    </message>
+    <message>
+        <source>Deletes the book “%1”. Its records stay in the library.</source>
+        <translation>ブック「%1」を削除します。記録はライブラリに残ります。</translation>
+    </message>
+</context>
+<context>
+    <name>Converter</name>
+    <message>
+        <source>Import Successful</source>
+        <translation>取り込みが完了しました</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records imported</source>
+        <translation>
+            <numerusform>%Ln 件の記録を取り込みました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Another import is running: let it finish, then import again.</source>
+        <translation>別の取り込みが実行中です。終了してから、もう一度取り込んでください。</translation>
+    </message>
+    <message>
+        <source>kesh is running: quit it, then import again.</source>
+        <translation>kesh が実行中です。kesh を終了してから、もう一度取り込んでください。</translation>
+    </message>
+    <message>
+        <source>The library is in use by %1.</source>
+        <translation>ライブラリは %1 が使用中です。</translation>
+    </message>
+    <message>
+        <source>Your library was left as it is. %1</source>
+        <translation>ライブラリは変更していません。%1</translation>
+    </message>
+    <message>
+        <source>Your library was left as it was. %1</source>
+        <translation>ライブラリは元の状態のままです。%1</translation>
+    </message>
+    <message>
+        <source>There&apos;s been an error. Dunno why, dunno what. I&apos;m sorry.</source>
+        <translation>エラーが発生しました。原因も内容もわかりません。申し訳ありません。</translation>
+    </message>
+    <message>
+        <source>Importing</source>
+        <translation>取り込み中</translation>
+    </message>
+    <message>
+        <source>Reading the legacy library…</source>
+        <translation>旧形式のライブラリを読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>Writing the library…</source>
+        <translation>ライブラリを書き込んでいます…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %Ln records from “%1”?</source>
+        <translation>
+            <numerusform>「%1」から %Ln 件の記録を取り込みますか？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>You imported this file already: importing it again adds its records a second time.</source>
+        <translation>このファイルはすでに取り込まれています。もう一度取り込むと、同じ記録が重複して追加されます。</translation>
+    </message>
+    <message>
+        <source>The records are added to the main library of “%1”.</source>
+        <translation>記録は「%1」のライブラリに追加されます。</translation>
+    </message>
+    <message>
+        <source>Import Again</source>
+        <translation>もう一度取り込む</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>取り込む</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ConverterWindow</name>
+    <message>
+        <source>Not found. Choose the file, or put it there.</source>
+        <translation>見つかりません。ファイルを選択するか、この場所に置いてください。</translation>
+    </message>
+    <message>
+        <source>This is a folder, not a legacy library.</source>
+        <translation>旧形式のライブラリではなく、フォルダです。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, room for %Ln records</source>
+        <translation>
+            <numerusform>%1、記録 %Ln 件分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not there yet: the import creates it.</source>
+        <translation>まだありません。取り込み時に作成されます。</translation>
+    </message>
+    <message>
+        <source>%1. Its main library gets the records; nothing else changes.</source>
+        <translation>%1。記録はライブラリに追加され、それ以外は何も変わりません。</translation>
+    </message>
+    <message>
+        <source>Kesh Import</source>
+        <translation>Kesh Import</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>取り込む(&amp;I)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Import a legacy library</source>
+        <translation>旧形式のライブラリを取り込む</translation>
+    </message>
+    <message>
+        <source>Adds every record of a library kept with the older ledger program to your kesh library. Quit kesh before you import; you see how many records there are before anything is written.</source>
+        <translation>以前の家計簿プログラムで管理していたライブラリのすべての記録を、kesh のライブラリに追加します。取り込む前に kesh を終了してください。書き込む前に、記録の件数を確認できます。</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>選択(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Read from:</source>
+        <translation>読み込み元:</translation>
+    </message>
+    <message>
+        <source>Add to:</source>
+        <translation>追加先:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Legacy Library…</source>
+        <translation>旧形式のライブラリを選択(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Use the &amp;Default Library</source>
+        <translation>既定のライブラリを使う(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Kesh Import</source>
+        <translation>Kesh Import について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>About Kesh Import</source>
+        <translation>Kesh Import について</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Kesh Import&lt;/b&gt; %1&lt;p&gt;Adds the records of a legacy ledger library to the kesh library.&lt;/p&gt;</source>
+        <translation>&lt;b&gt;Kesh Import&lt;/b&gt; %1&lt;p&gt;旧形式の家計簿ライブラリの記録を kesh のライブラリに追加します。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Choose a Legacy Library</source>
+        <translation>旧形式のライブラリを選択</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %Ln records.</source>
+        <translation>
+            <numerusform>%Ln 件の記録を取り込みました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import cancelled: nothing was changed.</source>
+        <translation>取り込みをキャンセルしました。何も変更されていません。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported.</source>
+        <translation>何も取り込まれませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>DailyBackups</name>
+    <message>
+        <source>The folder “%1” could not be made.</source>
+        <translation>フォルダ「%1」を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The copy “%1” could not be made.</source>
+        <translation>コピー「%1」を作成できませんでした。</translation>
     </message>
 </context>
 <context>
     <name>DataFileCursor</name>
     <message>
         <source>a number is larger than 64 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>64 ビットを超える数値があります</translation>
     </message>
     <message>
         <source>a list claims %1 items but only %2 bytes are left</source>
-        <translation type="unfinished"></translation>
+        <translation>リストの要素数は %1 となっていますが、残りは %2 バイトしかありません</translation>
     </message>
     <message>
         <source>the library ends early</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリが途中で終わっています</translation>
     </message>
     <message>
         <source>%1, at byte %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2 バイト目（%3）</translation>
     </message>
     <message>
         <source>file start</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの先頭</translation>
     </message>
 </context>
 <context>
     <name>DataFileDecoder</name>
     <message numerus="yes">
         <source>%n byte(s) follow the end of the library</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ライブラリの終わりの後に %n バイトあります</numerusform>
         </translation>
     </message>
     <message>
         <source>the library holds %1 objects and %2 texts, not %3 and %4 as announced</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリのオブジェクトは %1 個、テキストは %2 個で、宣言された %3 個と %4 個に一致しません</translation>
     </message>
     <message>
         <source>class number %1 is not in the class table</source>
-        <translation type="unfinished"></translation>
+        <translation>クラス番号 %1 がクラス表にありません</translation>
     </message>
     <message>
         <source>reference to object %1, which has not been read</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ読み込まれていないオブジェクト %1 への参照があります</translation>
     </message>
     <message>
         <source>books and conditions nest deeper than %1 levels</source>
-        <translation type="unfinished"></translation>
+        <translation>ブックと条件の入れ子が %1 階層を超えています</translation>
     </message>
     <message>
         <source>the class table holds %1 classes</source>
-        <translation type="unfinished"></translation>
+        <translation>クラス表のクラス数が %1 です</translation>
     </message>
     <message>
         <source>a class name of %1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 バイトのクラス名があります</translation>
     </message>
     <message>
         <source>unknown class “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>不明なクラス「%1」があります</translation>
     </message>
     <message>
         <source>class “%1” is listed twice</source>
-        <translation type="unfinished"></translation>
+        <translation>クラス「%1」が二重に登録されています</translation>
     </message>
     <message>
         <source>class “%1” has version %2, which this kesh cannot read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>expected the library object, found a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>クラス「%1」のバージョン %2 は、この kesh では読み込めません</translation>
     </message>
     <message>
         <source>expected a book, found %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>expected a %1, found a %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>expected a record, found a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ブックがあるべき位置に %1 があります</translation>
     </message>
     <message>
         <source>expected a date, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>日付があるべき位置に %1 があります</translation>
     </message>
     <message>
         <source>expected a keyword, found nothing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>expected a keyword, found a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>キーワードがあるべき位置に何もありません</translation>
     </message>
     <message>
         <source>a sort direction of %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>expected a condition, found a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替えの方向が %1 です</translation>
     </message>
     <message>
         <source>a condition contains itself</source>
-        <translation type="unfinished"></translation>
+        <translation>条件が自分自身を含んでいます</translation>
     </message>
     <message>
         <source>expected a condition, found nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>条件があるべき位置に何もありません</translation>
     </message>
     <message>
         <source>a condition tree of more than %1 parts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個を超える要素からなる条件ツリーがあります</translation>
     </message>
     <message>
         <source>conditions of more than %1 parts in all</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a condition cannot compare with a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>条件の要素が合計で %1 個を超えています</translation>
     </message>
     <message>
         <source>a condition cannot compare with %1</source>
-        <translation type="unfinished"></translation>
+        <translation>条件は %1 と比較できません</translation>
+    </message>
+    <message>
+        <source>expected the library object, found %1</source>
+        <translation>ライブラリのオブジェクトがあるべき位置に %1 があります</translation>
+    </message>
+    <message>
+        <source>expected %1, found %2</source>
+        <translation>%1 があるべき位置に %2 があります</translation>
+    </message>
+    <message>
+        <source>expected a record, found %1</source>
+        <translation>記録があるべき位置に %1 があります</translation>
+    </message>
+    <message>
+        <source>expected a keyword, found %1</source>
+        <translation>キーワードがあるべき位置に %1 があります</translation>
+    </message>
+    <message>
+        <source>expected a condition, found %1</source>
+        <translation>条件があるべき位置に %1 があります</translation>
+    </message>
+    <message>
+        <source>the library</source>
+        <translation>ライブラリ</translation>
+    </message>
+    <message>
+        <source>a book</source>
+        <translation>ブック</translation>
+    </message>
+    <message>
+        <source>a smart book</source>
+        <translation>スマートブック</translation>
+    </message>
+    <message>
+        <source>a record</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>a keyword</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>a condition</source>
+        <translation>条件</translation>
     </message>
 </context>
 <context>
     <name>DataFileEncoder</name>
     <message>
         <source>The smart books and conditions of this library nest deeper than %1 levels, more than the data file can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>このライブラリのスマートブックと条件の入れ子が %1 階層を超えていて、データファイルに保存できません。</translation>
     </message>
     <message>
         <source>The library has no main library.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリにメインのライブラリがありません。</translation>
     </message>
     <message>
         <source>The smart book “%1” stands among the plain books.</source>
-        <translation type="unfinished"></translation>
+        <translation>スマートブック「%1」が通常のブックの中に置かれています。</translation>
     </message>
     <message>
         <source>A smart book&apos;s conditions hold more than %1 parts, more than the data file can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>スマートブックの条件の要素が %1 個を超えていて、データファイルに保存できません。</translation>
     </message>
     <message>
         <source>The smart books&apos; conditions hold more than %1 parts, more than the data file can hold.</source>
-        <translation type="unfinished"></translation>
+        <translation>スマートブックの条件の要素が合計で %1 個を超えていて、データファイルに保存できません。</translation>
     </message>
 </context>
 <context>
     <name>DataFileLock</name>
     <message>
-        <source>Could not create the folder “%1” for the library.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>another program</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラム</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（プロセス %2）</translation>
     </message>
     <message>
         <source>%1 (process %2 on %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（%3 のプロセス %2）</translation>
     </message>
     <message>
         <source>The library is in use by %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリは %1 が使用中です。</translation>
     </message>
     <message>
         <source>The library is in use by another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリは別のプログラムが使用中です。</translation>
     </message>
     <message>
-        <source>Could not mark the library as in use: no permission to write in “%1”.</source>
-        <translation type="unfinished"></translation>
+        <source>The disk is full: there is no room for the library&apos;s folder “%1”.</source>
+        <translation>ディスクがいっぱいです。ライブラリのフォルダ「%1」を作成する空きがありません。</translation>
     </message>
     <message>
-        <source>Could not mark the library as in use.</source>
-        <translation type="unfinished"></translation>
+        <source>The library&apos;s folder “%1” could not be made: %2</source>
+        <translation>ライブラリのフォルダ「%1」を作成できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>The library&apos;s folder “%1” could not be made.</source>
+        <translation>ライブラリのフォルダ「%1」を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The disk is full: there is no room for the file that marks the library as in use.</source>
+        <translation>ディスクがいっぱいです。ライブラリが使用中であることを示すファイルを作成する空きがありません。</translation>
+    </message>
+    <message>
+        <source>The library lies on a read-only disk, so kesh cannot mark it as in use.</source>
+        <translation>ライブラリは読み取り専用のディスクにあるため、使用中として示すことができません。</translation>
+    </message>
+    <message>
+        <source>kesh has no permission to create files in the library&apos;s folder “%1”, so it cannot mark the library as in use.</source>
+        <translation>ライブラリのフォルダ「%1」にファイルを作成する権限がないため、ライブラリを使用中として示すことができません。</translation>
+    </message>
+    <message>
+        <source>kesh could not mark the library as in use.</source>
+        <translation>ライブラリを使用中として示すことができませんでした。</translation>
+    </message>
+    <message>
+        <source>kesh could not mark the library as in use: %1</source>
+        <translation>ライブラリを使用中として示すことができませんでした: %1</translation>
     </message>
 </context>
 <context>
     <name>DataFileReader</name>
     <message>
-        <source>Could not open “%1”: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Could not read “%1”. %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The data file is not open for reading.</source>
-        <translation type="unfinished"></translation>
+        <translation>データファイルが読み込み用に開かれていません。</translation>
     </message>
     <message>
         <source>The data file could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>データファイルを読み込めませんでした: %1</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが空です。</translation>
     </message>
     <message>
         <source>The file is not a kesh library.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは kesh のライブラリではありません。</translation>
     </message>
     <message numerus="yes">
         <source>The file is cut off: it holds only %n byte(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ファイルが途中で切れています。%n バイトしかありません。</numerusform>
         </translation>
     </message>
     <message>
         <source>The file is damaged: its header does not match its checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが壊れています。ヘッダーがチェックサムと一致しません。</translation>
     </message>
     <message>
         <source>The file was written by a newer version of kesh (data format %1). This version of kesh reads data format %2 and older; please use a newer kesh.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルは新しいバージョンの kesh で保存されています（データ形式 %1）。このバージョンの kesh が読み込めるのはデータ形式 %2 以前です。新しい kesh を使用してください。</translation>
     </message>
     <message>
         <source>The file has data format 0, which no version of kesh writes.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルのデータ形式は 0 ですが、この形式で保存する kesh のバージョンはありません。</translation>
     </message>
     <message>
         <source>The file uses features this version of kesh does not know; please use a newer kesh.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is cut off: it holds %1 of its %2 bytes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file is damaged: %1 unexpected bytes follow its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>このファイルには、このバージョンの kesh が対応していない機能が使われています。新しい kesh を使用してください。</translation>
     </message>
     <message>
         <source>The file is damaged: its content does not match its checksum.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが壊れています。内容がチェックサムと一致しません。</translation>
     </message>
     <message>
         <source>The file is damaged: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが壊れています: %1。</translation>
+    </message>
+    <message>
+        <source>The file is cut off: it holds %L1 of its %L2 bytes.</source>
+        <translation>ファイルが途中で切れています。%L2 バイトのうち %L1 バイトしかありません。</translation>
+    </message>
+    <message>
+        <source>The file is damaged: %L1 unexpected bytes follow its end.</source>
+        <translation>ファイルが壊れています。終わりの後に予期しない %L1 バイトがあります。</translation>
     </message>
 </context>
 <context>
     <name>DataFileValueReader</name>
     <message>
         <source>unknown item kind %1</source>
-        <translation type="unfinished"></translation>
+        <translation>不明な項目の種類 %1 があります</translation>
     </message>
     <message>
         <source>expected %1, found %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 があるべき位置に %2 があります</translation>
     </message>
     <message>
         <source>reference to text %1, which has not been read</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ読み込まれていないテキスト %1 への参照があります</translation>
     </message>
     <message>
         <source>expected a text, found %1</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストがあるべき位置に %1 があります</translation>
     </message>
     <message>
         <source>the decimal number %1e%2 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>10 進数 %1e%2 が範囲外です</translation>
     </message>
     <message>
         <source>%1 is not a whole number of 32 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は 32 ビットの整数ではありません</translation>
     </message>
     <message>
         <source>the day %1 is out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>日付の値 %1 が範囲外です</translation>
     </message>
     <message>
         <source>reference to time zone %1, which has not been read</source>
-        <translation type="unfinished"></translation>
+        <translation>まだ読み込まれていないタイムゾーン %1 への参照があります</translation>
     </message>
     <message>
         <source>more time zones than kesh can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーンの数が扱える上限を超えています</translation>
     </message>
     <message>
         <source>“%1” is not a time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」はタイムゾーンではありません</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>空の項目</translation>
     </message>
     <message>
         <source>a reference</source>
-        <translation type="unfinished"></translation>
+        <translation>参照</translation>
     </message>
     <message>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>オブジェクト</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <source>a decimal number</source>
-        <translation type="unfinished"></translation>
+        <translation>10 進数</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>数値</translation>
     </message>
     <message>
         <source>a date</source>
-        <translation type="unfinished"></translation>
+        <translation>日付</translation>
     </message>
     <message>
         <source>a list</source>
-        <translation type="unfinished"></translation>
+        <translation>リスト</translation>
     </message>
     <message>
         <source>a sort descriptor</source>
-        <translation type="unfinished"></translation>
+        <translation>並べ替えの指定</translation>
     </message>
     <message>
         <source>a byte</source>
-        <translation type="unfinished"></translation>
+        <translation>バイト値</translation>
     </message>
     <message>
         <source>item kind %1</source>
-        <translation type="unfinished"></translation>
+        <translation>項目の種類 %1</translation>
+    </message>
+    <message>
+        <source>the library object</source>
+        <translation>ライブラリのオブジェクト</translation>
+    </message>
+    <message>
+        <source>a list of books</source>
+        <translation>ブックのリスト</translation>
+    </message>
+    <message>
+        <source>a list of smart books</source>
+        <translation>スマートブックのリスト</translation>
+    </message>
+    <message>
+        <source>a list of records</source>
+        <translation>記録のリスト</translation>
+    </message>
+    <message>
+        <source>a record</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>a list of keywords</source>
+        <translation>キーワードのリスト</translation>
+    </message>
+    <message>
+        <source>a keyword</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>a list of sort descriptors</source>
+        <translation>並べ替えの指定のリスト</translation>
+    </message>
+    <message>
+        <source>a condition</source>
+        <translation>条件</translation>
+    </message>
+    <message>
+        <source>a list of conditions</source>
+        <translation>条件のリスト</translation>
     </message>
 </context>
 <context>
     <name>DataFileWriter</name>
     <message>
         <source>The data file is not open for writing.</source>
-        <translation type="unfinished"></translation>
+        <translation>データファイルが書き込み用に開かれていません。</translation>
     </message>
     <message>
         <source>Writing failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みに失敗しました: %1</translation>
     </message>
     <message>
         <source>Only part of the library could be written; the disk may be full.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリの一部しか書き込めませんでした。ディスクがいっぱいの可能性があります。</translation>
     </message>
     <message>
         <source>Could not create the folder “%1” for the library.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブラリのフォルダ「%1」を作成できませんでした。</translation>
     </message>
     <message>
-        <source>Could not write “%1”: %2</source>
-        <translation type="unfinished"></translation>
+        <source>It could not be opened for writing: %1</source>
+        <translation>書き込み用に開けませんでした: %1</translation>
     </message>
     <message>
-        <source>Could not write “%1”. %2 The previous library is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 The previous library is unchanged.</source>
+        <translation>%1 以前のライブラリは変更されていません。</translation>
     </message>
     <message>
-        <source>Only %1 of %2 bytes reached the disk; the disk may be full.</source>
-        <translation type="unfinished"></translation>
+        <source>Only %L1 of %L2 bytes reached the disk; the disk may be full.</source>
+        <translation>%L2 バイトのうち %L1 バイトしかディスクに書き込まれませんでした。ディスクがいっぱいの可能性があります。</translation>
     </message>
     <message>
-        <source>Could not write “%1”: %2 The previous library is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <source>It could not be put in place: %1 The previous library is unchanged.</source>
+        <translation>所定の場所に置けませんでした: %1 以前のライブラリは変更されていません。</translation>
+    </message>
+</context>
+<context>
+    <name>ForeignFileType</name>
+    <message>
+        <source>“%1” is a PNG image, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、PNG 画像です。</translation>
+    </message>
+    <message>
+        <source>“%1” is a JPEG image, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、JPEG 画像です。</translation>
+    </message>
+    <message>
+        <source>“%1” is a GIF image, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、GIF 画像です。</translation>
+    </message>
+    <message>
+        <source>“%1” is a PDF document, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、PDF 文書です。</translation>
+    </message>
+    <message>
+        <source>“%1” is a ZIP archive or an office document, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、ZIP アーカイブかオフィス文書です。</translation>
+    </message>
+    <message>
+        <source>“%1” is an office document, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、オフィス文書です。</translation>
+    </message>
+    <message>
+        <source>“%1” is a compressed file, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、圧縮ファイルです。</translation>
+    </message>
+    <message>
+        <source>“%1” is an archive, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、アーカイブです。</translation>
+    </message>
+    <message>
+        <source>“%1” is a program, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、プログラムです。</translation>
+    </message>
+    <message>
+        <source>“%1” is a database, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、データベースです。</translation>
+    </message>
+    <message>
+        <source>“%1” is a kesh library, not a legacy library: kesh opens it itself.</source>
+        <translation>「%1」は旧形式のライブラリではなく、kesh のライブラリです。kesh で直接開けます。</translation>
+    </message>
+    <message>
+        <source>“%1” is a text file, not a legacy library.</source>
+        <translation>「%1」は旧形式のライブラリではなく、テキストファイルです。</translation>
     </message>
 </context>
 <context>
     <name>IOListController</name>
     <message>
-        <source>The amount was not changed.</source>
-        <translation>金額は変更されませんでした。</translation>
+        <source>No records match the search.</source>
+        <translation>検索に一致する記録はありません。</translation>
+    </message>
+    <message>
+        <source>No records match “%1”.</source>
+        <translation>「%1」に一致する記録はありません。</translation>
+    </message>
+    <message>
+        <source>Your library has no records yet.
+
+New records come in through the Record Entry window; the records of a legacy library come in with File › Import Legacy Library…</source>
+        <translation>ライブラリにはまだ記録がありません。
+
+新しい記録は記録入力ウィンドウから入力します。旧形式のライブラリの記録は「ファイル › 旧形式のライブラリを取り込む…」で取り込めます。</translation>
+    </message>
+    <message>
+        <source>No record meets the conditions of this smart book.</source>
+        <translation>このスマートブックの条件に合う記録はありません。</translation>
+    </message>
+    <message>
+        <source>This book has no records yet. Drag records from the library onto it.</source>
+        <translation>このブックにはまだ記録がありません。ライブラリから記録をドラッグして追加してください。</translation>
+    </message>
+    <message>
+        <source>A smart book’s records follow its conditions: delete them in the library, or change the conditions.</source>
+        <translation>スマートブックの記録は条件によって決まります。ライブラリで削除するか、条件を変更してください。</translation>
+    </message>
+    <message>
+        <source>Select the records to delete.</source>
+        <translation>削除する記録を選択してください。</translation>
+    </message>
+    <message>
+        <source>Deletes the selected records from the library and from every book.</source>
+        <translation>選択した記録をライブラリとすべてのブックから削除します。</translation>
+    </message>
+    <message>
+        <source>Takes the selected records out of “%1”. They stay in the library.</source>
+        <translation>選択した記録を「%1」から取り除きます。記録はライブラリに残ります。</translation>
     </message>
 </context>
 <context>
@@ -442,18 +809,222 @@
     </message>
 </context>
 <context>
+    <name>LegacyLibraryImport</name>
+    <message>
+        <source>Import Legacy Library</source>
+        <translation>旧形式のライブラリを取り込む</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>「%1」を読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The legacy library cannot be imported.</source>
+        <translation>旧形式のライブラリを取り込めません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %Ln records from “%1”?</source>
+        <translation>
+            <numerusform>「%1」から %Ln 件の記録を取り込みますか？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The records are added to the main library. Edit › Undo takes them out again.</source>
+        <translation>記録はライブラリに追加されます。「編集 › 元に戻す」で取り消せます。</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>取り込む</translation>
+    </message>
+</context>
+<context>
+    <name>LegacyLibraryReader</name>
+    <message>
+        <source>There is no legacy library at “%1”.</source>
+        <translation>「%1」に旧形式のライブラリがありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” does not look like a legacy library: %2 of %Ln records have amounts no ledger holds.</source>
+        <translation>
+            <numerusform>「%1」は旧形式のライブラリではないようです。%Ln 件のうち %2 件の記録に、家計簿ではありえない金額があります。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” does not look like a legacy library: %2 of %Ln records have comments that are not text.</source>
+        <translation>
+            <numerusform>「%1」は旧形式のライブラリではないようです。%Ln 件のうち %2 件の記録に、テキストではないコメントがあります。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” does not look like a legacy library: %2 of %Ln records have amounts or comments no ledger holds.</source>
+        <translation>
+            <numerusform>「%1」は旧形式のライブラリではないようです。%Ln 件のうち %2 件の記録に、家計簿ではありえない金額かコメントがあります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>“%1” could not be read (status %2).</source>
+        <translation>「%1」を読み込めませんでした（状態 %2）。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read (status %2): %3</source>
+        <translation>「%1」を読み込めませんでした（状態 %2）: %3</translation>
+    </message>
+</context>
+<context>
+    <name>LegacyPreview</name>
+    <message>
+        <source>Dated %1.</source>
+        <translation>日付は %1 です。</translation>
+    </message>
+    <message>
+        <source>Dated from %1 to %2.</source>
+        <translation>日付は %1 から %2 までです。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with an amount that is not a number</source>
+        <translation>
+            <numerusform>金額が数値でないもの %Ln 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with an amount beyond any household&apos;s money</source>
+        <translation>
+            <numerusform>金額が家計の範囲を超えるもの %Ln 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with an amount of more decimals than money has</source>
+        <translation>
+            <numerusform>金額の小数点以下の桁数が多すぎるもの %Ln 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with a comment that is not text</source>
+        <translation>
+            <numerusform>コメントがテキストでないもの %Ln 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>取り込まないもの: %1。</translation>
+    </message>
+    <message>
+        <source>Imported as they are: %1.</source>
+        <translation>そのまま取り込むもの: %1。</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryDocument</name>
+    <message>
+        <source>Enter Record</source>
+        <translation>記録の入力</translation>
+    </message>
+    <message>
+        <source>Import Record</source>
+        <translation>記録の取り込み</translation>
+    </message>
+    <message>
+        <source>Import %1 Records</source>
+        <translation>%1 件の記録の取り込み</translation>
+    </message>
+    <message>
+        <source>Delete Record</source>
+        <translation>記録の削除</translation>
+    </message>
+    <message>
+        <source>Delete %1 Records</source>
+        <translation>%1 件の記録の削除</translation>
+    </message>
+    <message>
+        <source>Remove Record from “%1”</source>
+        <translation>「%1」からの記録の除外</translation>
+    </message>
+    <message>
+        <source>Remove %1 Records from “%2”</source>
+        <translation>「%2」からの %1 件の記録の除外</translation>
+    </message>
+    <message>
+        <source>Add Record to “%1”</source>
+        <translation>「%1」への記録の追加</translation>
+    </message>
+    <message>
+        <source>Add %1 Records to “%2”</source>
+        <translation>「%2」への %1 件の記録の追加</translation>
+    </message>
+    <message>
+        <source>Change Date</source>
+        <translation>日付の変更</translation>
+    </message>
+    <message>
+        <source>Change Amount</source>
+        <translation>金額の変更</translation>
+    </message>
+    <message>
+        <source>Change Comment</source>
+        <translation>コメントの変更</translation>
+    </message>
+    <message>
+        <source>Count in Totals</source>
+        <translation>集計への算入</translation>
+    </message>
+    <message>
+        <source>Leave out of Totals</source>
+        <translation>集計からの除外</translation>
+    </message>
+    <message>
+        <source>Add Keyword “%1”</source>
+        <translation>キーワード「%1」の追加</translation>
+    </message>
+    <message>
+        <source>Remove Keyword “%1”</source>
+        <translation>キーワード「%1」の除去</translation>
+    </message>
+    <message>
+        <source>New Book</source>
+        <translation>新規ブック</translation>
+    </message>
+    <message>
+        <source>New Smart Book</source>
+        <translation>新規スマートブック</translation>
+    </message>
+    <message>
+        <source>Rename Book</source>
+        <translation>ブック名の変更</translation>
+    </message>
+    <message>
+        <source>Delete Book “%1”</source>
+        <translation>ブック「%1」の削除</translation>
+    </message>
+    <message>
+        <source>Change Conditions</source>
+        <translation>条件の変更</translation>
+    </message>
+    <message>
+        <source>New Keyword</source>
+        <translation>新規キーワード</translation>
+    </message>
+    <message>
+        <source>Rename Keyword</source>
+        <translation>キーワード名の変更</translation>
+    </message>
+    <message>
+        <source>Delete Keyword “%1”</source>
+        <translation>キーワード「%1」の削除</translation>
+    </message>
+    <message>
+        <source>Delete %1 Keywords</source>
+        <translation>%1 個のキーワードの削除</translation>
+    </message>
+</context>
+<context>
     <name>LibraryFile</name>
     <message>
         <source>Your library is already open.</source>
         <translation>ライブラリはすでに開かれています。</translation>
-    </message>
-    <message>
-        <source>%1
-
-kesh quits without touching the library “%2”. Close the other program, then start kesh again.</source>
-        <translation>%1
-
-kesh はライブラリ「%2」に手を触れずに終了します。もう一方のプログラムを閉じてから、kesh をもう一度起動してください。</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -511,24 +1082,96 @@ If you quit without saving, every change made since kesh started at %3 is lost.<
         <source>Don’t Quit</source>
         <translation>終了しない</translation>
     </message>
-</context>
-<context>
-    <name>MainWindowController</name>
     <message>
-        <source>Record Entry</source>
-        <translation>記録の入力</translation>
+        <source>Close the other program, then start kesh again.</source>
+        <translation>別のプログラムを終了してから、kesh をもう一度起動してください。</translation>
     </message>
     <message>
-        <source>Shows or hides the record entry window</source>
-        <translation>記録の入力ウインドウを表示または隠します</translation>
+        <source>Quit %1, then start kesh again.</source>
+        <translation>%1 を終了してから、kesh をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>kesh may not write in the folder of your library.</source>
+        <translation>ライブラリのフォルダに書き込む権限がありません。</translation>
+    </message>
+    <message>
+        <source>Give yourself permission to write in “%1” (or move the disk out of read-only mode), then start kesh again.</source>
+        <translation>「%1」への書き込み権限を設定して（またはディスクの読み取り専用モードを解除して）から、kesh をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>The disk of your library is full.</source>
+        <translation>ライブラリのあるディスクがいっぱいです。</translation>
+    </message>
+    <message>
+        <source>Make room on the disk that holds “%1”, then start kesh again.</source>
+        <translation>「%1」のあるディスクの空き容量を増やしてから、kesh をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>kesh cannot make the folder for your library.</source>
+        <translation>ライブラリのフォルダを作成できません。</translation>
+    </message>
+    <message>
+        <source>Check that a file does not stand where the folder should be and that you may write there, then start kesh again.</source>
+        <translation>フォルダの場所にファイルが置かれていないこと、そこに書き込む権限があることを確認してから、kesh をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>kesh cannot mark your library as in use.</source>
+        <translation>ライブラリを使用中として示すことができません。</translation>
+    </message>
+    <message>
+        <source>Start kesh again; if this keeps happening, check the disk that holds “%1”.</source>
+        <translation>kesh をもう一度起動してください。何度も起こる場合は、「%1」のあるディスクを確認してください。</translation>
+    </message>
+    <message>
+        <source>%1
+
+kesh quits without touching the library “%2”. %3</source>
+        <translation>%1
+
+kesh はライブラリ「%2」に手を付けずに終了します。%3</translation>
+    </message>
+    <message>
+        <source>Your library was saved by a newer kesh.</source>
+        <translation>ライブラリは新しいバージョンの kesh で保存されています。</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be read: %2
+
+kesh quits and leaves the file as it is. Open it with the kesh that saved it.</source>
+        <translation>ファイル「%1」を読み込めませんでした: %2
+
+kesh はファイルをそのままにして終了します。保存したバージョンの kesh で開いてください。</translation>
+    </message>
+    <message>
+        <source>Give yourself permission to read the file, then start kesh again.</source>
+        <translation>ファイルの読み取り権限を設定してから、kesh をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>Put your library back in its place as a file, then start kesh again.</source>
+        <translation>ライブラリをファイルとして元の場所に戻してから、kesh をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>The disk may be failing: copy the file somewhere safe before anything else.</source>
+        <translation>ディスクが故障しかけている可能性があります。何よりも先に、ファイルを安全な場所にコピーしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Record Entry</source>
+        <translation>記録入力</translation>
+    </message>
+    <message>
+        <source>The record entry window is not available yet.</source>
+        <translation>記録入力ウィンドウはまだ利用できません。</translation>
     </message>
     <message>
         <source>Graph</source>
         <translation>グラフ</translation>
     </message>
     <message>
-        <source>Shows or hides the graph window</source>
-        <translation>グラフウインドウを表示または隠します</translation>
+        <source>The graph window is not available yet.</source>
+        <translation>グラフウィンドウはまだ利用できません。</translation>
     </message>
     <message>
         <source>Search comments</source>
@@ -555,6 +1198,10 @@ If you quit without saving, every change made since kesh started at %3 is lost.<
         <translation>新規ブック(&amp;N)</translation>
     </message>
     <message>
+        <source>&amp;Import Legacy Library…</source>
+        <translation>旧形式のライブラリを取り込む(&amp;I)…</translation>
+    </message>
+    <message>
         <source>&amp;Quit</source>
         <translation>終了(&amp;Q)</translation>
     </message>
@@ -568,11 +1215,85 @@ If you quit without saving, every change made since kesh started at %3 is lost.<
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>すべてを選択(&amp;A)</translation>
+        <translation>すべて選択(&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Find</source>
         <translation>検索(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About kesh</source>
+        <translation>kesh について(&amp;A)</translation>
+    </message>
+    <message>
+        <source>About kesh</source>
+        <translation>kesh について</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;kesh&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A personal ledger: your incomings and outgoings, filed into books, searched and summed.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;kesh&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;個人向けの家計簿です。収入と支出をブックに分類し、検索や集計ができます。&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RegularFile</name>
+    <message>
+        <source>It is a link to something that does not exist.</source>
+        <translation>存在しない場所へのリンクです。</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to read its %L1 bytes.</source>
+        <translation>%L1 バイトを読み込むためのメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>There is no such file.</source>
+        <translation>ファイルが存在しません。</translation>
+    </message>
+    <message>
+        <source>kesh has no permission to read it.</source>
+        <translation>読み取る権限がありません。</translation>
+    </message>
+    <message>
+        <source>It is a link that leads round in a circle.</source>
+        <translation>循環しているリンクです。</translation>
+    </message>
+    <message>
+        <source>The system reported an error while reading it: %1</source>
+        <translation>読み込み中にシステムがエラーを報告しました: %1</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>ファイルではなくフォルダです。</translation>
+    </message>
+    <message>
+        <source>It is a pipe, not a file.</source>
+        <translation>ファイルではなくパイプです。</translation>
+    </message>
+    <message>
+        <source>It is a socket, not a file.</source>
+        <translation>ファイルではなくソケットです。</translation>
+    </message>
+    <message>
+        <source>It is a device, not a file.</source>
+        <translation>ファイルではなくデバイスです。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>StatsBoxController</name>
+    <message>
+        <source>Beyond %1 a sum no longer holds every whole number: its last digits are rounded.</source>
+        <translation>合計が %1 を超えると、すべての整数を正確には表せないため、下位の桁が丸められます。</translation>
+    </message>
+    <message>
+        <source>These amounts are too large to add up.</source>
+        <translation>金額が大きすぎて合計できません。</translation>
     </message>
 </context>
 </TS>

@@ -122,8 +122,12 @@ void LibraryDocument::setKeyword(const KeywordPtr& keyword, const IOList& record
 
 BookPtr LibraryDocument::addPlainBook() {
     const BookPtr book = Book::create();
-    push(new BookPresenceCommand(*this, book, BookPresenceCommand::Action::Add, tr("New Book")));
+    addPlainBook(book);
     return book;
+}
+
+void LibraryDocument::addPlainBook(const BookPtr& book) {
+    push(new BookPresenceCommand(*this, book, BookPresenceCommand::Action::Add, tr("New Book")));
 }
 
 void LibraryDocument::addSmartBook(const SmartBookPtr& book) {

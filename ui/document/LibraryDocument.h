@@ -60,6 +60,7 @@ public:
 
     // A plain book named "Untitled".
     BookPtr addPlainBook();
+    void addPlainBook(const BookPtr& book);
     void addSmartBook(const SmartBookPtr& book);
     // An empty name changes nothing (false).
     bool renameBook(const BookPtr& book, const QString& name);

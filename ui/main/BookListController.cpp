@@ -75,6 +75,14 @@ void BookListController::restoreSelection(const BookPtr& before) {
     selectRow(qMin(m_selectedRow, m_model->rowCount() - 1));
 }
 
+void BookListController::followLibrary() {
+    if (m_view->isEditing()) {
+        return;
+    }
+    restoreSelection(m_selectedBook);
+    announceDeleteState();
+}
+
 void BookListController::reloadData() {
     const BookPtr before = m_selectedBook;
     m_model->reload();

@@ -1,13 +1,34 @@
 #include "BookListModel.h"
 
+#include "LibraryDocument.h"
+
 #include "RecordDrag.h"
 #include "SmartBook.h"
 
 #include <QMimeData>
 
-BookListModel::BookListModel(DataRootPtr root, QObject* parent)
+BookListModel::BookListModel(LibraryDocument* document, QObject* parent)
     : QAbstractListModel(parent)
-    , m_root(std::move(root)) {}
+    , m_document(document)
+    , m_root(document->root()) {
+    connect(m_document, &LibraryDocument::aboutToChange, this, &BookListModel::libraryAboutToChange);
+    connect(m_document, &LibraryDocument::changed, this, &BookListModel::libraryChanged);
+}
+
+void BookListModel::libraryAboutToChange(const LibraryDocument::Change& change) {
+    // A rename from the name editor keeps its row until the editor has closed.
+    m_resetting = change.kind == LibraryDocument::Change::Books && !m_renaming;
+    if (m_resetting) {
+        beginResetModel();
+    }
+}
+
+void BookListModel::libraryChanged() {
+    if (m_resetting) {
+        m_resetting = false;
+        endResetModel();
+    }
+}
 
 BookPtr BookListModel::bookAtRow(int row) const {
     return row < 0 ? nullptr : m_root->bookAtIndex(std::size_t(row));
@@ -23,18 +44,14 @@ void BookListModel::reload() {
 }
 
 void BookListModel::addDumbBook(const BookPtr& book) {
-    beginResetModel();
-    m_root->addDumbBook(book);
-    endResetModel();
+    m_document->addPlainBook(book);
 }
 
 void BookListModel::deleteBook(const BookPtr& book) {
     if (!book || book == m_root->mainLibrary()) {
         return;
     }
-    beginResetModel();
-    m_root->deleteBook(book.get());
-    endResetModel();
+    m_document->deleteBook(book);
 }
 
 void BookListModel::sortBooks() {
@@ -82,7 +99,9 @@ bool BookListModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!book || name.isEmpty()) {
         return false;
     }
-    book->setBookName(name);
+    m_renaming = true;
+    m_document->renameBook(book, name);
+    m_renaming = false;
     emit dataChanged(index, index);
     emit bookRenamed(book);
     return true;
@@ -132,7 +151,7 @@ bool BookListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, i
     }
     const std::optional<QList<IORegistry::Id>> ids = RecordDrag::recordIds(data);
     const BookPtr book = bookAtRow(parent.row());
-    book->addObjectsFromArrayOfPointers(*ids);
+    m_document->addRecordsToBook(book, RecordDrag::records(*ids));
     emit recordsDropped(book);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DataRoot.h"
+#include "LibraryDocument.h"
 
 #include <QAbstractListModel>
 #include <QHash>
@@ -9,14 +10,15 @@
 // The library's books as rows: the main library, then the smart books, then
 // the plain books, the root's own index space. Names are edited in place
 // (not the main library's), a book's records are dragged out, and records
-// dropped onto a plain book are added to it.
+// dropped onto a plain book are added to it; each a change of the library
+// document.
 class BookListModel : public QAbstractListModel {
     Q_OBJECT
 
 public:
     static constexpr std::size_t notFound = DataRoot::notFound;
 
-    explicit BookListModel(DataRootPtr root, QObject* parent = nullptr);
+    explicit BookListModel(LibraryDocument* document, QObject* parent = nullptr);
 
     BookPtr bookAtRow(int row) const;
     // By identity; notFound for a book the library does not list.
@@ -51,8 +53,13 @@ signals:
     void recordsDropped(const BookPtr& book);
 
 private:
+    void libraryAboutToChange(const LibraryDocument::Change& change);
+    void libraryChanged();
     QIcon imageNamed(const QString& name) const;
 
+    LibraryDocument* m_document;
+    bool m_resetting = false;
+    bool m_renaming = false;
     DataRootPtr m_root;
     mutable QHash<QString, QIcon> m_images;
 };

@@ -1,5 +1,6 @@
 #include "IOTableModel.h"
 
+#include "LibraryDocument.h"
 #include "RecordDrag.h"
 #include "RecordRevision.h"
 
@@ -35,11 +36,35 @@ int IOTableModel::columnOfKey(const QString& key) {
     return -1;
 }
 
-IOTableModel::IOTableModel(DataRootPtr root, QObject* parent)
+IOTableModel::IOTableModel(LibraryDocument* document, QObject* parent)
     : QAbstractTableModel(parent)
-    , m_root(std::move(root))
+    , m_document(document)
+    , m_root(document->root())
     , m_book(m_root->mainLibrary())
-    , m_amountDecimals(m_format.columnDecimals(0)) {}
+    , m_amountDecimals(m_format.columnDecimals(0)) {
+    connect(m_document, &LibraryDocument::aboutToChange, this, &IOTableModel::libraryAboutToChange);
+    connect(m_document, &LibraryDocument::changed, this, &IOTableModel::libraryChanged);
+}
+
+void IOTableModel::libraryAboutToChange(const LibraryDocument::Change& change) {
+    // Fields change in place: the rows stay, their cells are read again. Any
+    // other change may move rows, so the views let go of every row first.
+    m_resetting = change.kind != LibraryDocument::Change::Fields;
+    if (m_resetting) {
+        beginResetModel();
+    }
+}
+
+void IOTableModel::libraryChanged() {
+    if (m_resetting) {
+        m_resetting = false;
+        updateAmountDecimals();
+        endResetModel();
+    } else if (rowCount() > 0) {
+        updateAmountDecimals();
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    }
+}
 
 void IOTableModel::setBook(const BookPtr& book) {
     beginResetModel();
@@ -58,18 +83,7 @@ void IOTableModel::deleteRecords(const IOList& records) {
     if (!m_book || m_book->isSmart() || records.empty()) {
         return;
     }
-    QSet<const IO*> doomed;
-    doomed.reserve(qsizetype(records.size()));
-    for (const IOPtr& record : records) {
-        doomed.insert(record.get());
-    }
-    beginResetModel();
-    if (m_book == m_root->mainLibrary()) {
-        m_root->deleteIOs(doomed);
-    } else {
-        m_book->removeObjects(doomed);
-    }
-    endResetModel();
+    m_document->deleteRecords(m_book, records);
 }
 
 void IOTableModel::updateAmountDecimals() {
@@ -175,7 +189,7 @@ bool IOTableModel::setData(const QModelIndex& index, const QVariant& value, int 
         if (role != Qt::EditRole || !day.isValid()) {
             return false;
         }
-        record->setDate(day);
+        m_document->setDate(record, day);
         break;
     }
     case AmountColumn: {
@@ -185,20 +199,20 @@ bool IOTableModel::setData(const QModelIndex& index, const QVariant& value, int 
         if (!amount) {
             return false;
         }
-        record->setAmount(amount);
+        m_document->setAmount(record, amount);
         break;
     }
     case CommentColumn:
         if (role != Qt::EditRole) {
             return false;
         }
-        record->setComment(value.toString());
+        m_document->setComment(record, value.toString());
         break;
     case IncludeInStatsColumn:
         if (role != Qt::CheckStateRole) {
             return false;
         }
-        record->setIncludeInStats(value.value<Qt::CheckState>() == Qt::Checked ? 1 : 0);
+        m_document->setIncludeInStats(record, value.value<Qt::CheckState>() == Qt::Checked ? 1 : 0);
         break;
     default:
         return false;
@@ -270,10 +284,8 @@ bool IOTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, in
     if (!canDropMimeData(data, action, row, column, parent)) {
         return false;
     }
-    const QList<IORegistry::Id> ids = *RecordDrag::recordIds(data);
-    beginResetModel();
-    m_book->addObjectsFromArrayOfPointers(ids);
-    endResetModel();
+    const IOList records = RecordDrag::records(*RecordDrag::recordIds(data));
+    m_document->addRecordsToBook(m_book, records);
     emit recordsDropped();
     return true;
 }

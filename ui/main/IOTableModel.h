@@ -2,6 +2,7 @@
 
 #include "DataRoot.h"
 #include "LedgerFormat.h"
+#include "LibraryDocument.h"
 
 #include <QAbstractTableModel>
 #include <QHash>
@@ -9,9 +10,9 @@
 #include <cstdint>
 
 // The records of one book as rows: the book's filtered list in the book's
-// order. Cells edit the record in place; the header sorts the book; records
-// are dragged out by id and dropped into any book but the main library.
-// Every change of the shown book's lists goes through one method here.
+// order. Cell edits, deletes and drops are changes of the library document;
+// the header sorts the book; records are dragged out by id and dropped into
+// any book but the main library.
 class IOTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -22,7 +23,7 @@ public:
     static QString keyOfColumn(int column);
     static int columnOfKey(const QString& key);
 
-    explicit IOTableModel(DataRootPtr root, QObject* parent = nullptr);
+    explicit IOTableModel(LibraryDocument* document, QObject* parent = nullptr);
 
     const BookPtr& book() const { return m_book; }
     void setBook(const BookPtr& book);
@@ -61,6 +62,8 @@ signals:
     void recordsDropped();
 
 private:
+    void libraryAboutToChange(const LibraryDocument::Change& change);
+    void libraryChanged();
     // One pass over the book's records, and only when they changed since the last one.
     void updateAmountDecimals();
 
@@ -72,6 +75,8 @@ private:
         int decimals = 0;
     };
 
+    LibraryDocument* m_document;
+    bool m_resetting = false;
     DataRootPtr m_root;
     BookPtr m_book;
     LedgerFormat m_format;

@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include <QUndoStack>
+
 #include "AmountDelegate.h"
 #include "BookListModel.h"
 #include "CheckBoxDelegate.h"
@@ -62,7 +64,8 @@ QToolButton* toggleButton(const QString& name, const QString& text, const QStrin
 MainWindow::MainWindow(BookListModel* books, IOTableModel* records, QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QApplication::applicationDisplayName());
+    // "[*]" shows where the desktop marks unsaved changes.
+    setWindowTitle(QApplication::applicationDisplayName() + QStringLiteral("[*]"));
 
     buildBookList(books);
     m_splitter = new QSplitter(Qt::Horizontal);
@@ -273,6 +276,7 @@ void MainWindow::buildMenus() {
     quit->setMenuRole(QAction::QuitRole);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    m_editMenu = edit;
     // A disabled Delete says why in its tooltip.
     edit->setToolTipsVisible(true);
     m_deleteAction = edit->addAction(tr("&Delete"), this, &MainWindow::deleteSelection);
@@ -387,4 +391,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing the last window ends kesh: that goes through the same save as the quit command.
     event->ignore();
     emit quitRequested();
+}
+
+void MainWindow::setUndoStack(QUndoStack* stack) {
+    QAction* first = m_editMenu->actions().value(0);
+    QAction* undo = stack->createUndoAction(this, tr("Undo"));
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = stack->createRedoAction(this, tr("Redo"));
+    redo->setObjectName(QStringLiteral("redoAction"));
+    redo->setShortcut(QKeySequence::Redo);
+    m_editMenu->insertAction(first, undo);
+    m_editMenu->insertAction(first, redo);
+    m_editMenu->insertSeparator(first);
+    // The title marks changes not yet written to the data file.
+    connect(stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
 }

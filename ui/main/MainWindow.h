@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class QUndoStack;
 class BookListModel;
 class CustomTableView;
 class IOTableModel;
@@ -41,6 +42,8 @@ public:
     // The window's place and the split between its parts, to restore at the next start.
     QByteArray frame() const;
     void setFrame(const QByteArray& frame);
+    // Edit › Undo and Redo, named after the change they take back or make again.
+    void setUndoStack(QUndoStack* stack);
     // Widths and order of the record table's columns.
     QByteArray columnState() const;
     void setColumnState(const QByteArray& state);
@@ -88,6 +91,7 @@ private:
     QToolButton* m_ioToggleButton = nullptr;
     QToolButton* m_graphToggleButton = nullptr;
     QAction* m_deleteAction = nullptr;
+    QMenu* m_editMenu = nullptr;
     QAction* m_importAction = nullptr;
     QAction* m_editConditionsAction = nullptr;
 

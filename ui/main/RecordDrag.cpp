@@ -69,3 +69,14 @@ std::optional<QList<IORegistry::Id>> RecordDrag::recordIds(const QMimeData* data
     }
     return decode(data->data(mimeType()));
 }
+
+IOList RecordDrag::records(const QList<IORegistry::Id>& ids) {
+    IOList found;
+    found.reserve(std::size_t(ids.size()));
+    for (const IORegistry::Id id : ids) {
+        if (IOPtr record = IO::find(id)) {
+            found.push_back(std::move(record));
+        }
+    }
+    return found;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IO.h"
 #include "IORegistry.h"
 
 #include <QByteArray>
@@ -22,6 +23,8 @@ public:
     // The ids, or nothing when the data is not a record drag of this process.
     static std::optional<QList<IORegistry::Id>> recordIds(const QMimeData* data);
     static bool isRecordDrag(const QMimeData* data) { return recordIds(data).has_value(); }
+    // The records the ids name that still exist, in the order given.
+    static IOList records(const QList<IORegistry::Id>& ids);
 
     static QByteArray encode(const QList<IORegistry::Id>& ids);
     static std::optional<QList<IORegistry::Id>> decode(const QByteArray& bytes);

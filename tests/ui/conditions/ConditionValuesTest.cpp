@@ -217,7 +217,8 @@ TEST_F(ConditionValues, CodesTheEditorDoesNotOfferOpenOnTheFirstItemAndSaySo) {
     const SmartBookPtr book = storedBook(group);
     AlertAnswers answers({QStringLiteral("OK")});
     edit(book, [&](ConditionEditWindow& window) {
-        QTest::qWait(50);
+        // The alert comes once the sheet shows.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !answers.alerts().isEmpty(); }));
         ASSERT_EQ(answers.alerts().size(), 1);
         EXPECT_EQ(answers.alerts()[0].objectName, QStringLiteral("conditionCodeAlert"));
         EXPECT_TRUE(answers.alerts()[0].informativeText.contains(QStringLiteral("1, 2")));

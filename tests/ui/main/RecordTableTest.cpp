@@ -391,7 +391,8 @@ TEST(RecordTableDecimals, oneColumnWritesEveryAmountWithTheSameDecimals) {
     QLocale::setDefault(QLocale(QStringLiteral("ja_JP")));
     const DataRootPtr root = DataRoot::create();
     root->mainLibrary()->addObject(sampleRecord("250000", QDate(2024, 1, 2), QStringLiteral("salary")));
-    IOTableModel model(root);
+    LibraryDocument document(root);
+    IOTableModel model(&document);
     QLocale::setDefault(QLocale::c());
     model.reload();
     EXPECT_EQ(model.index(0, IOTableModel::AmountColumn).data().toString(), QStringLiteral("250,000"));

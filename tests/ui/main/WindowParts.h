@@ -4,6 +4,7 @@
 #include "BookListModel.h"
 #include "IOListController.h"
 #include "IOTableModel.h"
+#include "LibraryDocument.h"
 #include "MainWindow.h"
 #include "RecordTableView.h"
 #include "SampleRecords.h"
@@ -40,8 +41,9 @@ struct WindowParts : private UsLocale {
 
     DataRootPtr root = DataRoot::create();
     TextSuggestion suggestions;
-    BookListModel bookModel{root};
-    IOTableModel recordModel{root};
+    LibraryDocument document{root};
+    BookListModel bookModel{&document};
+    IOTableModel recordModel{&document};
     QAbstractItemModelTester bookTester{&bookModel, QAbstractItemModelTester::FailureReportingMode::Fatal};
     QAbstractItemModelTester recordTester{&recordModel, QAbstractItemModelTester::FailureReportingMode::Fatal};
     MainWindow window{&bookModel, &recordModel};

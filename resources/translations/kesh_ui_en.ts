@@ -1,0 +1,123 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>Converter</name>
+    <message numerus="yes">
+        <source>%Ln records imported</source>
+        <translation>
+            <numerusform>%Ln record imported</numerusform>
+            <numerusform>%Ln records imported</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Import %Ln records from “%1”?</source>
+        <translation>
+            <numerusform>Import %Ln record from “%1”?</numerusform>
+            <numerusform>Import %Ln records from “%1”?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ConverterWindow</name>
+    <message numerus="yes">
+        <source>%1, room for %Ln records</source>
+        <translation>
+            <numerusform>%1, room for %Ln record</numerusform>
+            <numerusform>%1, room for %Ln records</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %Ln records.</source>
+        <translation>
+            <numerusform>Imported %Ln record.</numerusform>
+            <numerusform>Imported %Ln records.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DataFileDecoder</name>
+    <message numerus="yes">
+        <source>%n byte(s) follow the end of the library</source>
+        <translation>
+            <numerusform>%n byte follows the end of the library</numerusform>
+            <numerusform>%n bytes follow the end of the library</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DataFileReader</name>
+    <message numerus="yes">
+        <source>The file is cut off: it holds only %n byte(s).</source>
+        <translation>
+            <numerusform>The file is cut off: it holds only %n byte.</numerusform>
+            <numerusform>The file is cut off: it holds only %n bytes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LegacyLibraryImport</name>
+    <message numerus="yes">
+        <source>Import %Ln records from “%1”?</source>
+        <translation>
+            <numerusform>Import %Ln record from “%1”?</numerusform>
+            <numerusform>Import %Ln records from “%1”?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LegacyLibraryReader</name>
+    <message numerus="yes">
+        <source>“%1” does not look like a legacy library: %2 of %Ln records have amounts no ledger holds.</source>
+        <translation>
+            <numerusform>“%1” does not look like a legacy library: %2 of %Ln record has an amount no ledger holds.</numerusform>
+            <numerusform>“%1” does not look like a legacy library: %2 of %Ln records have amounts no ledger holds.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” does not look like a legacy library: %2 of %Ln records have comments that are not text.</source>
+        <translation>
+            <numerusform>“%1” does not look like a legacy library: %2 of %Ln record has a comment that is not text.</numerusform>
+            <numerusform>“%1” does not look like a legacy library: %2 of %Ln records have comments that are not text.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1” does not look like a legacy library: %2 of %Ln records have amounts or comments no ledger holds.</source>
+        <translation>
+            <numerusform>“%1” does not look like a legacy library: %2 of %Ln record has an amount or a comment no ledger holds.</numerusform>
+            <numerusform>“%1” does not look like a legacy library: %2 of %Ln records have amounts or comments no ledger holds.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LegacyPreview</name>
+    <message numerus="yes">
+        <source>%Ln with an amount that is not a number</source>
+        <translation>
+            <numerusform>%Ln with an amount that is not a number</numerusform>
+            <numerusform>%Ln with an amount that is not a number</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with an amount beyond any household&apos;s money</source>
+        <translation>
+            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
+            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with an amount of more decimals than money has</source>
+        <translation>
+            <numerusform>%Ln with an amount of more decimals than money has</numerusform>
+            <numerusform>%Ln with an amount of more decimals than money has</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln with a comment that is not text</source>
+        <translation>
+            <numerusform>%Ln with a comment that is not text</numerusform>
+            <numerusform>%Ln with a comment that is not text</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
