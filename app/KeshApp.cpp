@@ -159,6 +159,12 @@ void KeshApp::connectControllers() {
     connect(m_mainWindow.get(), &MainWindow::editConditionsRequested, this, &KeshApp::editSmartBookConditions);
     connect(m_bookListController.get(), &BookListController::smartBookConditionsRequested, this,
             &KeshApp::editConditionsOf);
+    // Edit › Edit Conditions… is for a smart book only.
+    const auto offerConditions = [this] {
+        m_mainWindow->editConditionsAction()->setEnabled(m_bookListController->selectedBook()->isSmart());
+    };
+    connect(m_bookListController.get(), &BookListController::selectionChanged, this, offerConditions);
+    offerConditions();
     // What the controllers announced while they were made reached nobody yet.
     m_bookListController->announceDeleteState();
     m_ioListController->setBook(m_bookListController->selectedBook());
@@ -354,8 +360,9 @@ void KeshApp::editConditionsOf(const SmartBookPtr& book) {
 void KeshApp::addNewSmartBook() {
     const SmartBookPtr book = SmartBook::create();
     m_conditionEditor->editSmartPlaylist(book);
-    // The book list has followed the document by now: the new book has its row.
+    // The book list has followed the document by now: the new book has its row,
+    // selected with its name open for typing.
     if (m_conditionEditor->openWindowAsSheetOf(m_mainWindow.get())) {
-        m_bookListController->selectBook(book);
+        m_bookListController->editBook(book);
     }
 }

@@ -154,10 +154,10 @@ void BookListController::bookDoubleClicked(const QModelIndex& index) {
         return;
     }
     // After the click is over: the name editor the double-click opened gives way to the sheet.
-    QTimer::singleShot(0, this, [this, book] {
-        if (m_view->isEditing()) {
+    QTimer::singleShot(0, this, [this, book, row = QPersistentModelIndex(index)] {
+        if (QWidget* nameEditor = row.isValid() ? m_view->indexWidget(row) : nullptr) {
             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::sendEvent(QApplication::focusWidget(), &escape);
+            QApplication::sendEvent(nameEditor, &escape);
         }
         emit smartBookConditionsRequested(book);
     });
