@@ -96,14 +96,15 @@ SmartBookPtr bookWith(ConditionPtr tree) {
     return book;
 }
 
-ConditionView* deepestRow(ConditionView* view) {
+// The innermost group of the tree: down through each group's last child.
+GroupConditionView* deepestGroup(ConditionView* view) {
     auto* group = qobject_cast<GroupConditionView*>(view);
     while (group && !group->children().isEmpty()) {
-        auto* last = qobject_cast<GroupConditionView*>(group->children().back());
-        if (!last) {
-            return group->children().front();
+        auto* inner = qobject_cast<GroupConditionView*>(group->children().back());
+        if (!inner) {
+            break;
         }
-        group = last;
+        group = inner;
     }
     return group;
 }
@@ -134,13 +135,17 @@ void BM_ConditionEdit(benchmark::State& state) {
     const SmartBookPtr book = bookWith(deepTree());
     launch.inSheet(book, [&](ConditionEditWindow& window) {
         for (auto _ : state) {
-            ConditionView* row = deepestRow(launch.editor()->rootView());
+            GroupConditionView* group = deepestGroup(launch.editor()->rootView());
+            ConditionView* row = group->children().back();
             QElapsedTimer timer;
             timer.start();
             // " & " nests the row with a new one in an AND group (its group is an OR).
             row->controlBox()->andButton()->click();
             window.repaint();
             state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
+            // " - " on the new row dissolves that group again: the next round starts alike.
+            auto* nested = static_cast<GroupConditionView*>(group->children().back());
+            nested->children().back()->controlBox()->deleteButton()->click();
         }
     });
 }
