@@ -11,6 +11,8 @@ ChoiceConditionView::ChoiceConditionView(int kind, const QString& objectName)
     : SingleConditionView(kind)
     , m_selector(new QComboBox) {
     m_selector->setObjectName(objectName);
+    // A missing choice is put in front later: the width must follow it.
+    m_selector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 }
 
 void ChoiceConditionView::fill(const QStringList& names, const QString& none) {

@@ -18,8 +18,9 @@ ConditionControlBox::ConditionControlBox(ConditionView* parent)
 void ConditionControlBox::refreshButtons() {
     const GroupConditionView* holder = m_parent->superConditionView();
     const bool onlyChildOfRoot = holder && holder->isRoot() && holder->children().size() == 1;
-    // The titles are symbols, the same in every language.
-    ensureButton(m_andButton, !qobject_cast<AndConditionView*>(m_parent), QStringLiteral(" & "),
+    // The titles are symbols, the same in every language; "&&" shows one
+    // ampersand, where a single one would only mark a shortcut.
+    ensureButton(m_andButton, !qobject_cast<AndConditionView*>(m_parent), QStringLiteral(" && "),
                  QStringLiteral("andButton"), &ConditionView::addAnd);
     ensureButton(m_orButton, !qobject_cast<OrConditionView*>(m_parent), QStringLiteral(" / "),
                  QStringLiteral("orButton"), &ConditionView::addOr);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <utility>
 
 ConditionEditWindow::ConditionEditWindow(ConditionEditWindowController* controller, QWidget* parent)
     : QDialog(parent)
@@ -70,17 +71,55 @@ QList<QWidget*> ConditionEditWindow::keyChain() const {
     return chain;
 }
 
+namespace {
+// Where a widget stands in the reading order of the sheet: its view's top, then its left.
+std::pair<int, int> readingPlace(const QWidget* widget, const QWidget* window) {
+    const QWidget* view = widget;
+    while (view && !qobject_cast<const ConditionView*>(view)) {
+        view = view->parentWidget();
+    }
+    return {(view ? view : widget)->mapTo(window, QPoint()).y(), widget->mapTo(window, QPoint()).x()};
+}
+} // namespace
+
 bool ConditionEditWindow::focusNextPrevChild(bool next) {
     const QList<QWidget*> chain = keyChain();
     QWidget* focused = focusWidget();
-    for (qsizetype i = 0; focused && i < chain.size(); ++i) {
+    if (!focused || chain.isEmpty()) {
+        return QDialog::focusNextPrevChild(next);
+    }
+    for (qsizetype i = 0; i < chain.size(); ++i) {
         if (chain[i] == focused || chain[i]->isAncestorOf(focused)) {
             const qsizetype to = (i + (next ? 1 : chain.size() - 1)) % chain.size();
             chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
     }
-    return QDialog::focusNextPrevChild(next);
+    if (!m_controller->rootView() || !m_controller->rootView()->isAncestorOf(focused)) {
+        // OK and Cancel.
+        return QDialog::focusNextPrevChild(next);
+    }
+    // A pop-up or button of a row, clicked into: on to the field after it, or back to the one before.
+    const auto from = readingPlace(focused, this);
+    QWidget* to = next ? chain.front() : chain.back();
+    for (qsizetype i = 0; i < chain.size(); ++i) {
+        QWidget* candidate = chain[next ? i : chain.size() - 1 - i];
+        const auto place = readingPlace(candidate, this);
+        if (next ? place > from : place < from) {
+            to = candidate;
+            break;
+        }
+    }
+    to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void ConditionEditWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const QList<QWidget*> chain = keyChain();
+    if (!chain.isEmpty()) {
+        chain.front()->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void ConditionEditWindow::keyPressEvent(QKeyEvent* event) {

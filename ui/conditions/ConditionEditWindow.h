@@ -32,6 +32,8 @@ protected:
     // Tab walks the rows' fields and closes into a loop at the root.
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Typing starts in the first field.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QList<QWidget*> keyChain() const;

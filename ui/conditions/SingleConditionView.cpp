@@ -39,6 +39,8 @@ SingleConditionView::SingleConditionView(int kind)
     connect(m_parameterSelector, &QComboBox::activated, this, &SingleConditionView::parameterChanged);
     appendToRow(m_parameterSelector);
     m_whatSelector->setObjectName(QStringLiteral("whatSelector"));
+    // Its size follows the items it is given after it first joined the row.
+    m_whatSelector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(m_whatSelector, &QComboBox::activated, this, &SingleConditionView::whatChanged);
     appendToRow(m_whatSelector);
 }

@@ -7,6 +7,7 @@
 #include "OrConditions.h"
 #include "TreeText.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -155,7 +156,11 @@ QStringList buttonsOf(const ConditionView* view) {
             // Left to right, touching.
             EXPECT_TRUE(x < 0 || button->x() == x);
             x = button->x() + button->width();
-            titles.append(button->text());
+            // As shown: "&&" is one ampersand, and no other "&" may hide as a shortcut mark.
+            titles.append(QString(button->text())
+                              .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                              .remove(QLatin1Char('&'))
+                              .replace(QStringLiteral("\x01"), QStringLiteral("&")));
         }
     }
     return titles;
@@ -220,13 +225,25 @@ TEST_F(EditorFixture, TabWalksTheFieldsAndLoopsAtTheRoot) {
         QLineEdit* a = static_cast<CommentConditionView*>(rowNamed(window, QStringLiteral("a")))->commentField();
         QLineEdit* b = static_cast<CommentConditionView*>(rowNamed(window, QStringLiteral("b")))->commentField();
         QLineEdit* c = static_cast<CommentConditionView*>(rowNamed(window, QStringLiteral("c")))->commentField();
-        a->setFocus();
+        // The sheet opens with the first field ready for typing.
+        EXPECT_EQ(QApplication::focusWidget(), a);
         for (QLineEdit* next : {b, c, a}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), next);
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         EXPECT_EQ(QApplication::focusWidget(), c);
+        // From a row's pop-up or button, clicked into, Tab goes on to the next field on screen.
+        auto* rowB = static_cast<SingleConditionView*>(rowNamed(window, QStringLiteral("b")));
+        rowB->whatSelector()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), b);
+        rowB->controlBox()->orButton()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), c);
+        rowB->whatSelector()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), a);
         cancel(window);
     });
 }
