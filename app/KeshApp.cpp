@@ -7,6 +7,7 @@
 #include "DailyBackups.h"
 #include "CsvExport.h"
 #include "CsvImport.h"
+#include "ConditionEditWindowController.h"
 #include "DataFile.h"
 #include "GraphWindow.h"
 #include "EntryForm.h"
@@ -137,6 +138,8 @@ void KeshApp::loadInterface() {
         std::make_unique<StatsBoxController>(m_mainWindow->incomingsLabel(), m_mainWindow->outgoingsLabel(),
                                              m_mainWindow->balanceLabel(), m_mainWindow->recordCountLabel());
     makeEntryControllers();
+    m_conditionEditor = std::make_unique<ConditionEditWindowController>(m_document.get());
+    m_conditionEditor->setFrame(m_preferencesManager->frameForName(ConditionEditWindowController::autosaveName()));
     connectControllers();
     restoreInterface();
 
@@ -189,6 +192,16 @@ void KeshApp::connectControllers() {
         m_booksChanged = m_booksChanged || change.kind == LibraryDocument::Change::Books;
     });
     connect(m_document.get(), &LibraryDocument::changed, this, &KeshApp::libraryChanged);
+    connect(m_mainWindow.get(), &MainWindow::newSmartBookRequested, this, &KeshApp::addNewSmartBook);
+    connect(m_mainWindow.get(), &MainWindow::editConditionsRequested, this, &KeshApp::editSmartBookConditions);
+    connect(m_bookListController.get(), &BookListController::smartBookConditionsRequested, this,
+            &KeshApp::editConditionsOf);
+    // Edit › Edit Conditions… is for a smart book only.
+    const auto offerConditions = [this] {
+        m_mainWindow->editConditionsAction()->setEnabled(m_bookListController->selectedBook()->isSmart());
+    };
+    connect(m_bookListController.get(), &BookListController::selectionChanged, this, offerConditions);
+    offerConditions();
     // What the controllers announced while they were made reached nobody yet.
     m_bookListController->announceDeleteState();
     m_ioListController->setBook(m_bookListController->selectedBook());
@@ -407,6 +420,9 @@ void KeshApp::saveInterface() {
     if (m_graphWindow) {
         m_preferencesManager->setFrame(m_graphWindow->frame(), GraphWindow::autosaveName());
     }
+    if (m_conditionEditor && !m_conditionEditor->frame().isEmpty()) {
+        m_preferencesManager->setFrame(m_conditionEditor->frame(), ConditionEditWindowController::autosaveName());
+    }
     m_preferencesManager->setRecordColumns(m_mainWindow->columnState());
     const BookPtr selected = m_bookListController->selectedBook();
     m_preferencesManager->setSelectedBook(m_bookListController->rowOfBook(selected.get()), selected->bookName());
@@ -474,5 +490,28 @@ void KeshApp::lastChanceSave() {
     if (m_dataRoot && !m_finished) {
         m_finished = true;
         save(LibraryFile::OnFailure::AskRetryOrQuit);
+    }
+}
+
+void KeshApp::editSmartBookConditions() {
+    const BookPtr selected = m_bookListController ? m_bookListController->selectedBook() : nullptr;
+    if (selected && selected->isSmart()) {
+        editConditionsOf(std::static_pointer_cast<SmartBook>(selected));
+    }
+}
+
+void KeshApp::editConditionsOf(const SmartBookPtr& book) {
+    m_conditionEditor->editSmartPlaylist(book);
+    // A stored tree is a change of the document, whose reload refreshes the book.
+    m_conditionEditor->openWindowAsSheetOf(m_mainWindow.get());
+}
+
+void KeshApp::addNewSmartBook() {
+    const SmartBookPtr book = SmartBook::create();
+    m_conditionEditor->editSmartPlaylist(book);
+    // The book list has followed the document by now: the new book has its row,
+    // selected with its name open for typing.
+    if (m_conditionEditor->openWindowAsSheetOf(m_mainWindow.get())) {
+        m_bookListController->editBook(book);
     }
 }

@@ -3,6 +3,7 @@
 #include "DataRoot.h"
 #include "LibraryFile.h"
 #include "LocalizedStrings.h"
+#include "SmartBook.h"
 #include "TextSuggestion.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ class BookListController;
 class IODrawerController;
 class IOWindowController;
 class KeywordWindowController;
+class ConditionEditWindowController;
 class BookListModel;
 class GraphWindow;
 class IOListController;
@@ -106,6 +108,13 @@ public:
     // File › Import CSV… and File › Export… (the records the table shows, or the selected ones).
     void importCsv();
     void exportCsv();
+    // The condition editor on the selected smart book; nothing for another book.
+    void editSmartBookConditions();
+    // The condition editor on that smart book; the refreshed book follows OK.
+    void editConditionsOf(const SmartBookPtr& book);
+    // The condition editor on a new smart book, which joins the library on OK.
+    void addNewSmartBook();
+    ConditionEditWindowController* conditionEditWindowController() const { return m_conditionEditor.get(); }
 
 private:
     void libraryChanged();
@@ -146,6 +155,7 @@ private:
     std::unique_ptr<IOWindowController> m_ioWindowController;
     std::unique_ptr<IODrawerController> m_ioDrawerController;
     std::unique_ptr<KeywordWindowController> m_keywordWindowController;
+    std::unique_ptr<ConditionEditWindowController> m_conditionEditor;
     std::unique_ptr<RunningInstance> m_runningInstance;
     std::unique_ptr<UnixSignalWatcher> m_signalWatcher;
 

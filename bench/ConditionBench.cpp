@@ -25,12 +25,12 @@ std::shared_ptr<AndConditions> typicalTree(const DataRoot& root) {
 
     auto outgoing = AmountCondition::create();
     outgoing->setConditionTypeCode(Condition::LessThan);
-    outgoing->setObject(0.0f);
+    outgoing->setObject(Amount());
     tree->addCondition(outgoing);
 
     auto recent = DateCondition::create();
     recent->setConditionTypeCode(Condition::WithinLast);
-    recent->setObject(12.0f);
+    recent->setObject(Amount::fromInt(12));
     recent->setPeriodID(DateCondition::Months);
     tree->addCondition(recent);
 

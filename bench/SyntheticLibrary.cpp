@@ -199,14 +199,14 @@ DataRootPtr SyntheticLibrary::build(std::size_t records, std::uint32_t seed) {
         auto tree = AndConditions::create();
         auto amount = AmountCondition::create();
         amount->setConditionTypeCode(s == 0 ? Condition::LessThan : Condition::Between);
-        amount->setObject(s == 0 ? 0.0f : 10.0f * float(s));
+        amount->setObject(Amount::fromInt(10 * s));
         if (s != 0) {
-            amount->setObject2(100.0f * float(s));
+            amount->setObject2(Amount::fromInt(100 * s));
         }
         tree->addCondition(amount);
         auto recent = DateCondition::create();
         recent->setConditionTypeCode(Condition::WithinLast);
-        recent->setObject(float(12 * (s + 1)));
+        recent->setObject(Amount::fromInt(12 * (s + 1)));
         recent->setPeriodID(DateCondition::Months);
         tree->addCondition(recent);
         auto keyword = KeywordCondition::create();

@@ -24,12 +24,19 @@ int digitCount(std::uint64_t value) {
     return n;
 }
 
-__int128 timesPowerOfTen(std::int64_t value, int power) {
-    __int128 result = value;
-    for (int i = 0; i < power; ++i) {
-        result *= 10;
+constexpr std::array<std::int64_t, 19> powersOfTen = [] {
+    std::array<std::int64_t, 19> powers{};
+    std::int64_t power = 1;
+    for (std::int64_t& entry : powers) {
+        entry = power;
+        power *= power < 1'000'000'000'000'000'000 ? 10 : 1;
     }
-    return result;
+    return powers;
+}();
+
+// `power` from 0 to 18.
+__int128 timesPowerOfTen(std::int64_t value, int power) {
+    return __int128(value) * powersOfTen[std::size_t(power)];
 }
 
 } // namespace
@@ -226,6 +233,14 @@ double Amount::toDouble() const {
 }
 
 std::strong_ordering Amount::operator<=>(const Amount& other) const {
+    // Amounts of a ledger have exponents close together: scaled to the smaller
+    // one, both fit 128 bits (|mantissa| < 2^63, 10^18 < 2^60) and compare at once.
+    if (const int gap = m_exponent - other.m_exponent; gap >= -18 && gap <= 18) {
+        const __int128 a = gap > 0 ? timesPowerOfTen(m_mantissa, gap) : __int128(m_mantissa);
+        const __int128 b = gap < 0 ? timesPowerOfTen(other.m_mantissa, -gap) : __int128(other.m_mantissa);
+        return a < b ? std::strong_ordering::less
+                     : (a > b ? std::strong_ordering::greater : std::strong_ordering::equal);
+    }
     if (sign() != other.sign()) {
         return sign() <=> other.sign();
     }

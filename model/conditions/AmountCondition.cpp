@@ -2,8 +2,6 @@
 
 #include "IO.h"
 
-#include <cmath>
-
 std::shared_ptr<AmountCondition> AmountCondition::create() {
     return std::make_shared<AmountCondition>();
 }
@@ -15,26 +13,14 @@ ConditionPtr AmountCondition::copy() const {
 }
 
 int AmountCondition::compareBound(const ConditionOperand& operand, const IO& record) {
-    const float* bound = std::get_if<float>(&operand);
-    if (!bound || std::isnan(*bound)) {
+    const Amount* bound = std::get_if<Amount>(&operand);
+    if (!bound) {
         // A missing bound equals every amount.
         return 0;
     }
-    // The record's nearest double decides unless it is the bound itself: rounding
-    // keeps order, so a differing double lies on the same side as the exact amount.
-    // A record without an amount counts as 0, which is also its double.
-    const double bound64 = static_cast<double>(*bound);
-    const double amount = record.amountAsDouble();
-    if (amount != bound64) {
-        return amount < bound64 ? 1 : -1;
-    }
-    const std::optional<Amount> exact = record.amount();
-    if (!exact) {
-        return 0;
-    }
-    // The bound is the left operand; the float's exact value is compared.
-    const auto order = exact->compareWithDouble(bound64);
-    return order < 0 ? 1 : (order > 0 ? -1 : 0);
+    // The bound is the left operand. A record without an amount counts as 0.
+    const std::strong_ordering order = *bound <=> record.amount().value_or(Amount());
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
 bool AmountCondition::ioMatchesCondition(const IO& record) const {

@@ -2,7 +2,7 @@
 
 #include "Condition.h"
 
-// Tests a record's amount against a number bound (codes Is to NotBetween).
+// Tests a record's amount against exact decimal bounds (codes Is to NotBetween).
 class AmountCondition : public Condition {
 public:
     static std::shared_ptr<AmountCondition> create();
@@ -13,6 +13,6 @@ public:
     bool ioMatchesCondition(const IO& record) const override;
 
 private:
-    // Three-way order of a number operand against the record's amount.
+    // Three-way order of a decimal operand against the record's amount.
     static int compareBound(const ConditionOperand& operand, const IO& record);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Amount.h"
 #include "Book.h"
 #include "CalendarDate.h"
 #include "Keyword.h"
@@ -8,7 +9,7 @@
 
 #include <variant>
 
-// What a condition compares with: nothing, a number (single precision, as the
-// editor keeps bounds and periods), a day date, a text, or a keyword or book
-// of the library, shared by identity.
-using ConditionOperand = std::variant<std::monostate, float, CalendarDate, QString, KeywordPtr, BookPtr>;
+// What a condition compares with: nothing, an exact decimal (an amount bound
+// or a count of periods), a day date, a text, or a keyword or book of the
+// library, shared by identity.
+using ConditionOperand = std::variant<std::monostate, Amount, CalendarDate, QString, KeywordPtr, BookPtr>;

@@ -7,7 +7,7 @@
 
 namespace {
 // Far beyond any calendar in either direction; keeps the arithmetic in range.
-constexpr float periodLimit = 1e7f;
+constexpr double periodLimit = 1e7;
 } // namespace
 
 std::shared_ptr<DateCondition> DateCondition::create() {
@@ -50,8 +50,8 @@ int DateCondition::compareDay(const std::optional<DayPoint>& point, QDate record
 
 std::optional<QDateTime> DateCondition::criticalDateAt(const QDateTime& now) const {
     // N is the operand truncated toward zero; without a number it is 0.
-    const float* number = std::get_if<float>(&object());
-    const float value = number && !std::isnan(*number) ? std::trunc(*number) : 0.0f;
+    const Amount* number = std::get_if<Amount>(&object());
+    const double value = number ? std::trunc(number->toDouble()) : 0.0;
     const auto n = static_cast<qint64>(std::fmax(-periodLimit, std::fmin(periodLimit, value)));
     // Calendar arithmetic on the local wall clock: the time of day stays.
     const QDateTime local = now.toLocalTime();

@@ -8,6 +8,10 @@
 #include "KeywordCondition.h"
 #include "OrConditions.h"
 
+#include <array>
+#include <charconv>
+#include <cmath>
+
 #include <QTimeZone>
 
 #include <algorithm>
@@ -477,7 +481,9 @@ ConditionOperand DataFileDecoder::readOperand() {
     case Tag::Nil:
         return std::monostate();
     case Tag::Float:
-        return m_values.readFloat();
+        return decimalOfFloat(m_values.readFloat());
+    case Tag::Decimal:
+        return m_values.readDecimal(tag);
     case Tag::Date:
         return m_values.readDate();
     case Tag::Day: {
@@ -506,6 +512,25 @@ ConditionOperand DataFileDecoder::readOperand() {
     default:
         fail(tr("a condition cannot compare with %1").arg(DataFileValueReader::tagName(quint8(tag))));
     }
+}
+
+ConditionOperand DataFileDecoder::decimalOfFloat(float number) {
+    // Files of data format 1 kept bounds and counts in single precision. The
+    // shortest decimal that reads back as the same float is what was typed
+    // (0.1f gives 0.1, not 0.100000001490116); what has no decimal is no operand.
+    if (!std::isfinite(number)) {
+        return std::monostate();
+    }
+    std::array<char, 64> digits{};
+    const auto [end, error] = std::to_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc()) {
+        return std::monostate();
+    }
+    const QString text = QString::fromLatin1(digits.data(), end - digits.data());
+    if (const std::optional<Amount> decimal = Amount::fromString(text)) {
+        return *decimal;
+    }
+    return std::monostate();
 }
 
 // Messages ----------------------------------------------------------------

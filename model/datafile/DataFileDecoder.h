@@ -55,6 +55,7 @@ private:
     ConditionPtr readCondition(Tag tag);
     ConditionPtr readNewCondition(ClassId id);
     ConditionOperand readOperand();
+    static ConditionOperand decimalOfFloat(float number);
 
     quint32 addEntry(ClassId id, quint32 index);
     void enterNesting();

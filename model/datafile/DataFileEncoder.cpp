@@ -348,11 +348,8 @@ quint32 DataFileEncoder::writeConditionBody(const Condition& condition) {
 }
 
 void DataFileEncoder::writeOperand(const ConditionOperand& operand) {
-    if (const auto* number = std::get_if<float>(&operand)) {
-        putTag(Tag::Float);
-        ensure(4);
-        DataFileFormat::putLittleEndian32(m_data + m_size, std::bit_cast<quint32>(*number));
-        m_size += 4;
+    if (const auto* number = std::get_if<Amount>(&operand)) {
+        writeDecimal(*number);
     } else if (const auto* date = std::get_if<CalendarDate>(&operand)) {
         writeDate(*date);
     } else if (const auto* text = std::get_if<QString>(&operand)) {

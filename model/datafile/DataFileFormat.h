@@ -32,7 +32,9 @@ public:
     DataFileFormat() = delete;
 
     static constexpr std::array<char, 8> magic = {'\x89', 'K', 'D', 'F', '\r', '\n', '\x1a', '\n'};
-    static constexpr quint32 version = 1;
+    // Format 2 keeps condition bounds and period counts as exact decimals where
+    // format 1 had single-precision floats; both are read, only 2 is written.
+    static constexpr quint32 version = 2;
     static constexpr int headerSize = 32;
     static constexpr int versionOffset = 8;
     static constexpr int flagsOffset = 12;
@@ -48,7 +50,7 @@ public:
         StringUtf16 = 4,     // varint unit count, UTF-16LE: text UTF-8 cannot carry (lone surrogates)
         StringRef = 5,       // varint string number
         Decimal = 6,         // zigzag mantissa, zigzag exponent
-        Float = 7,           // 4 bytes, IEEE single precision, little-endian
+        Float = 7,           // 4 bytes, IEEE single precision, little-endian; format 1 only
         Date = 8,            // zone, zigzag milliseconds since the epoch
         Day = 9,             // zone, zigzag days since 2000-01-01: midnight of that day in that zone
         List = 10,           // varint count, then the items

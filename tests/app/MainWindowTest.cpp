@@ -38,7 +38,7 @@ protected:
             {main->objectAtIndex(0), main->objectAtIndex(2), main->objectAtIndex(3)});
         auto below = AmountCondition::create();
         below->setConditionTypeCode(4);
-        below->setObject(50.0f);
+        below->setObject(Amount::fromInt(50));
         auto all = AndConditions::create();
         all->setChildren({below});
         const SmartBookPtr small = SmartBook::create();

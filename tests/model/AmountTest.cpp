@@ -54,6 +54,11 @@ TEST(Amount, equalValuesCompareEqualWhateverTheirSpelling) {
     EXPECT_GT(*Amount::fromString(u"100000000000000000000"), *Amount::fromString(u"99999999999999999.9"));
     EXPECT_LT(*Amount::fromString(u"-100000000000000000000"), *Amount::fromString(u"-99999999999999999.9"));
     EXPECT_LT(Amount(), *Amount::fromString(u"1e-300"));
+    // Eighteen places apart, the widest mantissas still compare exactly.
+    EXPECT_LT(*Amount::fromString(u"999999999999999999e-18"), *Amount::fromString(u"1"));
+    EXPECT_GT(*Amount::fromString(u"-999999999999999999e-18"), *Amount::fromString(u"-1"));
+    EXPECT_LT(*Amount::fromString(u"999999999999999999"), *Amount::fromString(u"1e18"));
+    EXPECT_EQ(*Amount::fromString(u"5e17"), *Amount::fromString(u"5000000000000000000e-1"));
 }
 
 TEST(Amount, fromDoubleTakesTheShortestTextThatReadsBack) {

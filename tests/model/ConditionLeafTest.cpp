@@ -9,6 +9,11 @@
 
 namespace {
 
+// An exact decimal from its text.
+Amount dec(const char* text) {
+    return *Amount::fromString(QString::fromLatin1(text));
+}
+
 std::shared_ptr<DateCondition> dateCondition(std::int32_t code, ConditionOperand object, ConditionOperand object2 = {},
                                              std::int32_t period = 0) {
     auto condition = DateCondition::create();
@@ -76,7 +81,7 @@ TEST_F(DateConditionTest, dayDatesCompareChronologicallyWithTheStartOfTheRecords
 
 struct PeriodCase {
     QDateTime now;
-    float n;
+    const char* n;
     std::int32_t period;
     QDate firstWithin; // the first day WithinLast admits; NotWithinLast admits the days before
     bool criticalDayMatchesNeither;
@@ -87,8 +92,8 @@ class DatePeriod : public BerlinTime, public ::testing::WithParamInterface<Perio
 TEST_P(DatePeriod, splitsTheDaysAtTheCriticalMoment) {
     const PeriodCase& c = GetParam();
     Clock::setFixed(c.now);
-    const auto within = dateCondition(Condition::WithinLast, c.n, {}, c.period);
-    const auto outside = dateCondition(Condition::NotWithinLast, c.n, {}, c.period);
+    const auto within = dateCondition(Condition::WithinLast, dec(c.n), {}, c.period);
+    const auto outside = dateCondition(Condition::NotWithinLast, dec(c.n), {}, c.period);
     for (int offset = -3; offset <= 3; ++offset) {
         const QDate day = c.firstWithin.addDays(offset);
         const bool neither = offset == -1 && c.criticalDayMatchesNeither;
@@ -99,21 +104,22 @@ TEST_P(DatePeriod, splitsTheDaysAtTheCriticalMoment) {
 
 INSTANTIATE_TEST_SUITE_P(
     DateCondition, DatePeriod,
-    ::testing::Values(
-        PeriodCase{QDateTime(march(15), QTime(15, 0)), 1.0f, DateCondition::Days, march(15), false},
-        PeriodCase{QDateTime(march(15), QTime(15, 0)), 1.9f, DateCondition::Days, march(15), false},
-        PeriodCase{QDateTime(march(15), QTime(15, 0)), 0.0f, DateCondition::Days, march(16), false},
-        PeriodCase{QDateTime(march(15), QTime(15, 0)), -1.0f, DateCondition::Days, march(17), false},
-        PeriodCase{QDateTime(march(15), QTime(0, 0)), 1.0f, DateCondition::Days, march(15), true},
-        PeriodCase{QDateTime(march(15), QTime(15, 0)), 2.0f, DateCondition::Weeks, march(2), false},
-        // 31 March less a month is the last day of February.
-        PeriodCase{QDateTime(march(31), QTime(15, 0)), 1.0f, DateCondition::Months, march(1), false},
-        PeriodCase{QDateTime(QDate(2024, 1, 10), QTime(9, 0)), 1.0f, DateCondition::Months, QDate(2023, 12, 11), false},
-        // Across the change to summer time the wall clock is kept.
-        PeriodCase{QDateTime(QDate(2024, 4, 1), QTime(0, 0)), 2.0f, DateCondition::Days, march(31), true}));
+    ::testing::Values(PeriodCase{QDateTime(march(15), QTime(15, 0)), "1.0", DateCondition::Days, march(15), false},
+                      PeriodCase{QDateTime(march(15), QTime(15, 0)), "1.9", DateCondition::Days, march(15), false},
+                      PeriodCase{QDateTime(march(15), QTime(15, 0)), "0.0", DateCondition::Days, march(16), false},
+                      PeriodCase{QDateTime(march(15), QTime(15, 0)), "-1.0", DateCondition::Days, march(17), false},
+                      PeriodCase{QDateTime(march(15), QTime(0, 0)), "1.0", DateCondition::Days, march(15), true},
+                      PeriodCase{QDateTime(march(15), QTime(15, 0)), "2.0", DateCondition::Weeks, march(2), false},
+                      // 31 March less a month is the last day of February.
+                      PeriodCase{QDateTime(march(31), QTime(15, 0)), "1.0", DateCondition::Months, march(1), false},
+                      PeriodCase{QDateTime(QDate(2024, 1, 10), QTime(9, 0)), "1.0", DateCondition::Months,
+                                 QDate(2023, 12, 11), false},
+                      // Across the change to summer time the wall clock is kept.
+                      PeriodCase{QDateTime(QDate(2024, 4, 1), QTime(0, 0)), "2.0", DateCondition::Days, march(31),
+                                 true}));
 
 TEST_F(DateConditionTest, theCriticalDateFollowsTheClockAndNeedsAUnit) {
-    const auto within = dateCondition(Condition::WithinLast, 1.0f, {}, DateCondition::Days);
+    const auto within = dateCondition(Condition::WithinLast, dec("1.0"), {}, DateCondition::Days);
     Clock::setFixed(QDateTime(march(15), QTime(15, 0)));
     EXPECT_EQ(within->criticalDate(), QDateTime(march(14), QTime(15, 0)));
     Clock::setFixed(QDateTime(march(16), QTime(9, 30)));
@@ -122,11 +128,12 @@ TEST_F(DateConditionTest, theCriticalDateFollowsTheClockAndNeedsAUnit) {
     // No number is N = 0; absurd numbers stay inside the calendar.
     EXPECT_EQ(dateCondition(Condition::WithinLast, {}, {}, DateCondition::Days)->criticalDate(),
               QDateTime(march(16), QTime(9, 30)));
-    EXPECT_TRUE(dateCondition(Condition::WithinLast, 3e38f, {}, DateCondition::Months)->criticalDate()->isValid());
+    EXPECT_TRUE(
+        dateCondition(Condition::WithinLast, dec("3e38"), {}, DateCondition::Months)->criticalDate()->isValid());
     for (int period : {0, 4}) {
-        EXPECT_FALSE(dateCondition(Condition::WithinLast, 5.0f, {}, period)->criticalDate());
-        EXPECT_EQ(admittedDays(*dateCondition(Condition::WithinLast, 5.0f, {}, period)), std::vector<int>{});
-        EXPECT_EQ(admittedDays(*dateCondition(Condition::NotWithinLast, 5.0f, {}, period)), std::vector<int>{});
+        EXPECT_FALSE(dateCondition(Condition::WithinLast, dec("5.0"), {}, period)->criticalDate());
+        EXPECT_EQ(admittedDays(*dateCondition(Condition::WithinLast, dec("5.0"), {}, period)), std::vector<int>{});
+        EXPECT_EQ(admittedDays(*dateCondition(Condition::NotWithinLast, dec("5.0"), {}, period)), std::vector<int>{});
     }
 }
 

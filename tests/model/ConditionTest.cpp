@@ -8,6 +8,11 @@
 
 namespace {
 
+// An exact decimal from its text.
+Amount dec(const char* text) {
+    return *Amount::fromString(QString::fromLatin1(text));
+}
+
 // Answers as told and counts how often it is asked.
 class Probe : public Condition {
 public:
@@ -62,32 +67,35 @@ const ConditionOperand none;
 INSTANTIATE_TEST_SUITE_P(Condition, AmountComparison,
                          ::testing::Values(
                              // Ranges include both bounds; reversed bounds hold nothing.
-                             AmountCase{Condition::Between, 10.0f, 20.0f, "10", true},
-                             AmountCase{Condition::Between, 10.0f, 20.0f, "20", true},
-                             AmountCase{Condition::Between, 10.0f, 20.0f, "20.01", false},
-                             AmountCase{Condition::NotBetween, 10.0f, 20.0f, "9.99", true},
-                             AmountCase{Condition::NotBetween, 10.0f, 20.0f, "20", false},
-                             AmountCase{Condition::Between, 20.0f, 10.0f, "15", false},
-                             AmountCase{Condition::NotBetween, 20.0f, 10.0f, "10", true},
-                             AmountCase{Condition::GreaterThan, 10.0f, none, "10", false},
-                             AmountCase{Condition::LessThan, 0.0f, none, "-0.01", true},
-                             AmountCase{Condition::IsNot, 10.0f, none, "10", false},
-                             // Quarters are exact in both types; 0.1 is not a float.
-                             AmountCase{Condition::Is, -12.25f, none, "-12.25", true},
-                             AmountCase{Condition::LessThan, 0.1f, none, "0.1", true},
-                             // The same double as the float, yet a larger decimal.
-                             AmountCase{Condition::Is, 12345.6787109375f, none, "12345.6787109375", true},
-                             AmountCase{Condition::Is, 12345.6787109375f, none, "12345.6787109375001", false},
-                             AmountCase{Condition::GreaterThan, 12345.6787109375f, none, "12345.6787109375001", true},
+                             AmountCase{Condition::Between, dec("10.0"), dec("20.0"), "10", true},
+                             AmountCase{Condition::Between, dec("10.0"), dec("20.0"), "20", true},
+                             AmountCase{Condition::Between, dec("10.0"), dec("20.0"), "20.01", false},
+                             AmountCase{Condition::NotBetween, dec("10.0"), dec("20.0"), "9.99", true},
+                             AmountCase{Condition::NotBetween, dec("10.0"), dec("20.0"), "20", false},
+                             AmountCase{Condition::Between, dec("20.0"), dec("10.0"), "15", false},
+                             AmountCase{Condition::NotBetween, dec("20.0"), dec("10.0"), "10", true},
+                             AmountCase{Condition::GreaterThan, dec("10.0"), none, "10", false},
+                             AmountCase{Condition::LessThan, dec("0.0"), none, "-0.01", true},
+                             AmountCase{Condition::IsNot, dec("10.0"), none, "10", false},
+                             // Bounds are exact decimals: no binary rounding on either side.
+                             AmountCase{Condition::Is, dec("-12.25"), none, "-12.25", true},
+                             AmountCase{Condition::Is, dec("0.1"), none, "0.10", true},
+                             AmountCase{Condition::LessThan, dec("0.1"), none, "0.1", false},
+                             AmountCase{Condition::Is, dec("-0.01"), none, "-0.01", true},
+                             AmountCase{Condition::Is, dec("1234567.89"), none, "1234567.89", true},
+                             AmountCase{Condition::GreaterThan, dec("1234567.89"), none, "1234567.88", false},
+                             AmountCase{Condition::LessThan, dec("1234567.89"), none, "1234567.88", true},
+                             AmountCase{Condition::Between, dec("0.1"), dec("1234567.89"), "1234567.89", true},
+                             AmountCase{Condition::Between, dec("0.1"), dec("1234567.89"), "1234567.891", false},
                              // A missing operand equals every amount.
                              AmountCase{Condition::Is, none, none, "42", true},
                              AmountCase{Condition::GreaterThan, none, none, "42", false},
-                             AmountCase{Condition::Between, 10.0f, none, "1e9", true},
-                             AmountCase{Condition::NotBetween, 10.0f, none, "9.99", true},
-                             AmountCase{Condition::NotBetween, 10.0f, none, "10", false},
+                             AmountCase{Condition::Between, dec("10.0"), none, "1e9", true},
+                             AmountCase{Condition::NotBetween, dec("10.0"), none, "9.99", true},
+                             AmountCase{Condition::NotBetween, dec("10.0"), none, "10", false},
                              // Codes an amount does not use.
-                             AmountCase{0, 10.0f, none, "3", true},
-                             AmountCase{Condition::Includes, 10.0f, none, "3", true}));
+                             AmountCase{0, dec("10.0"), none, "3", true},
+                             AmountCase{Condition::Includes, dec("10.0"), none, "3", true}));
 
 TEST(Condition, plainAndEmptyGroupsAnswerWithoutAsking) {
     const IOPtr record = IO::create();
@@ -140,14 +148,14 @@ TEST(Condition, theBookSearchTakesTheFirstBookOfCodeIsInPreOrder) {
     const BookPtr y = Book::create();
     // The first child of an Or names X, whatever the other branch admits.
     auto any = OrConditions::create();
-    any->setChildren({bookCondition(Condition::Is, x), amountCondition(Condition::LessThan, 0.0f)});
+    any->setChildren({bookCondition(Condition::Is, x), amountCondition(Condition::LessThan, dec("0.0"))});
     EXPECT_EQ(any->getBook(), x);
 
     // And(Or(amount, And(book IsNot Y, book Is X)), book Is Y): X, deeper but earlier.
     auto inner = AndConditions::create();
     inner->setChildren({bookCondition(Condition::IsNot, y), bookCondition(Condition::Is, x)});
     auto middle = OrConditions::create();
-    middle->setChildren({amountCondition(Condition::GreaterThan, 5.0f), inner});
+    middle->setChildren({amountCondition(Condition::GreaterThan, dec("5.0")), inner});
     auto root = AndConditions::create();
     root->setChildren({middle, bookCondition(Condition::Is, y)});
     EXPECT_EQ(root->getBook(), x);

@@ -1,3 +1,4 @@
+#include "ConditionGroup.h"
 #include "Crc32.h"
 #include "DataFileFormat.h"
 #include "DataFileReader.h"
@@ -12,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -245,6 +248,52 @@ TEST(DataFileDamage, HandMadePayloadsReadWhenSound) {
     // A condition shared within limits is read, and stays one object.
     const QByteArray shared = file(chainOfShared(10) + list(0), 14);
     ASSERT_TRUE(reader.read(QByteArrayView(shared))) << reader.errorString().toStdString();
+}
+
+QByteArray float32(float value) {
+    char bytes[4];
+    DataFileFormat::putLittleEndian32(bytes, std::bit_cast<quint32>(value));
+    return tag(Tag::Float) + QByteArray(bytes, 4);
+}
+// The same file as data format 1 wrote it.
+QByteArray asFormatOne(QByteArray bytes) {
+    DataFileFormat::putLittleEndian32(bytes.data() + DataFileFormat::versionOffset, 1);
+    DataFileFormat::putLittleEndian32(bytes.data() + DataFileFormat::headerCrcOffset,
+                                      Crc32::of(QByteArrayView(bytes.constData(), DataFileFormat::headerCrcOffset)));
+    return bytes;
+}
+
+TEST(DataFileFormatOne, SinglePrecisionOperandsReadAsTheDecimalsTyped) {
+    const QByteArray tree = andGroup(3) + object(ClassId::AmountCondition) + decimal(5, 0) + float32(0.1f) +
+                            float32(1234567.89f) + object(ClassId::AmountCondition) + decimal(1, 0) + float32(-0.01f) +
+                            float32(std::numeric_limits<float>::quiet_NaN()) + object(ClassId::DateCondition) +
+                            decimal(13, 0) + float32(2.9f) + nil + decimal(3, 0);
+    DataFileReader reader;
+    ASSERT_TRUE(reader.read(QByteArrayView(asFormatOne(file(smartBookTree + tree + list(0), 7)))))
+        << reader.errorString().toStdString();
+    const auto& group = static_cast<const ConditionGroup&>(*reader.root()->smartBooks()[0]->conditions());
+    const auto decimalOf = [](const ConditionOperand& operand) {
+        return std::get<Amount>(operand).toString();
+    };
+    EXPECT_EQ(decimalOf(group.children()[0]->object()), QStringLiteral("0.1"));
+    // The float nearest 1,234,567.89 is 1,234,567.875; its shortest text is what comes back.
+    EXPECT_EQ(decimalOf(group.children()[0]->object2()), QStringLiteral("1234567.9"));
+    EXPECT_EQ(decimalOf(group.children()[1]->object()), QStringLiteral("-0.01"));
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(group.children()[1]->object2()));
+    EXPECT_EQ(decimalOf(group.children()[2]->object()), QStringLiteral("2.9"));
+
+    // Written again, the file is format 2 with decimals, and reads back the same.
+    QByteArray again;
+    QBuffer buffer(&again);
+    buffer.open(QIODevice::WriteOnly);
+    DataFileWriter writer;
+    ASSERT_TRUE(writer.write(*reader.root(), &buffer));
+    EXPECT_EQ(DataFileFormat::littleEndian32(again.constData() + DataFileFormat::versionOffset), 2u);
+    DataFileReader second;
+    ASSERT_TRUE(second.read(QByteArrayView(again))) << second.errorString().toStdString();
+    const auto& read = static_cast<const ConditionGroup&>(*second.root()->smartBooks()[0]->conditions());
+    EXPECT_EQ(decimalOf(read.children()[0]->object2()), QStringLiteral("1234567.9"));
+    EXPECT_EQ(decimalOf(read.children()[2]->object()), QStringLiteral("2.9"));
 }
 
 // Every input the fuzzer was seeded with or found: read cleanly or refused cleanly.

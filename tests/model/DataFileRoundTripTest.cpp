@@ -17,6 +17,11 @@
 
 namespace {
 
+// An exact decimal from its text.
+Amount dec(const char* text) {
+    return *Amount::fromString(QString::fromLatin1(text));
+}
+
 // Saves and loads again through a real file.
 DataRootPtr roundTrip(const DataRoot& root) {
     QTemporaryDir dir;
@@ -363,11 +368,11 @@ ConditionPtr leaf(ConditionPtr condition, std::int32_t code, ConditionOperand ob
 const ConditionCase conditionCases[] = {
     {"AmountBetween",
      [](const DataRootPtr&) {
-         return leaf(AmountCondition::create(), Condition::Between, 10.0f, 20.5f);
+         return leaf(AmountCondition::create(), Condition::Between, dec("10"), dec("20.5"));
      }},
-    {"AmountNotBetweenNegativeZero",
+    {"AmountNotBetweenCents",
      [](const DataRootPtr&) {
-         return leaf(AmountCondition::create(), Condition::NotBetween, -0.0f, 1e30f);
+         return leaf(AmountCondition::create(), Condition::NotBetween, dec("-0.01"), dec("1234567.89"));
      }},
     {"DateBetween",
      [](const DataRootPtr&) {
@@ -378,7 +383,7 @@ const ConditionCase conditionCases[] = {
      [](const DataRootPtr&) {
          auto condition = DateCondition::create();
          condition->setPeriodID(DateCondition::Weeks);
-         return leaf(condition, Condition::WithinLast, 3.0f);
+         return leaf(condition, Condition::WithinLast, dec("3"));
      }},
     {"CommentStartsWith",
      [](const DataRootPtr&) {
@@ -407,7 +412,7 @@ const ConditionCase conditionCases[] = {
          inner->addCondition(leaf(KeywordCondition::create(), Condition::Is, root->keywords()[0]));
          auto outer = AndConditions::create();
          outer->addCondition(inner);
-         outer->addCondition(leaf(AmountCondition::create(), Condition::GreaterThan, 0.25f));
+         outer->addCondition(leaf(AmountCondition::create(), Condition::GreaterThan, dec("0.25")));
          return outer;
      }},
 };
@@ -423,8 +428,6 @@ void expectSameOperand(const ConditionOperand& original, const ConditionOperand&
         EXPECT_EQ(std::get<KeywordPtr>(read), to.keywords()[std::size_t(position - from.keywords().begin())]);
     } else if (const auto* book = std::get_if<BookPtr>(&original)) {
         EXPECT_EQ(std::get<BookPtr>(read), to.bookAtIndex(from.indexOfBook(book->get())));
-    } else if (const auto* number = std::get_if<float>(&original)) {
-        EXPECT_EQ(std::bit_cast<quint32>(*number), std::bit_cast<quint32>(std::get<float>(read)));
     } else {
         EXPECT_EQ(original, read);
     }

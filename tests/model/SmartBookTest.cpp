@@ -35,10 +35,10 @@ ConditionPtr inBook(std::int32_t code, const BookPtr& book) {
     return condition;
 }
 
-ConditionPtr amountBelow(float bound) {
+ConditionPtr amountBelow(std::int64_t bound) {
     auto condition = AmountCondition::create();
     condition->setConditionTypeCode(Condition::LessThan);
-    condition->setObject(bound);
+    condition->setObject(Amount::fromInt(bound));
     return condition;
 }
 
@@ -112,7 +112,7 @@ TEST_F(SmartBookTest, aBookOfCodeIsIsTheOnlyBookWalkedInItsOwnOrder) {
 }
 
 TEST_F(SmartBookTest, otherSmartBooksAndItselfAreSeenAsOfTheirLastRefresh) {
-    const SmartBookPtr small = smartBook(allOf({amountBelow(4.0f)}));
+    const SmartBookPtr small = smartBook(allOf({amountBelow(4)}));
     small->reload(root->mainLibrary());
     small->setConditions(AndConditions::create());
     const SmartBookPtr book = smartBook(allOf({inBook(Condition::Is, small)}));
@@ -121,7 +121,7 @@ TEST_F(SmartBookTest, otherSmartBooksAndItselfAreSeenAsOfTheirLastRefresh) {
     EXPECT_EQ(small->count(), 3u);
 
     // Naming itself, a book walks its own list: it can only lose records.
-    book->setConditions(allOf({inBook(Condition::Is, book), amountBelow(3.0f)}));
+    book->setConditions(allOf({inBook(Condition::Is, book), amountBelow(3)}));
     const IOList lower = mainOrder({1, 2});
     root->mainLibrary()->addObject(IO::create(Amount::fromInt(1), {}, {}, {}, 1));
     book->reload(root->mainLibrary());
@@ -187,7 +187,7 @@ TEST(SmartBookRefresh, admitsWhatTheConditionsAdmitOneByOne) {
             date->setConditionTypeCode(code);
             date->setPeriodID(period);
             date->setObject(code >= Condition::WithinLast
-                                ? ConditionOperand(float(period * 5))
+                                ? ConditionOperand(Amount::fromInt(period * 5))
                                 : ConditionOperand(CalendarDate::startOfDay(QDate(2024, 2, 10 * period))));
             date->setObject2(CalendarDate::fromDateTime(QDateTime(QDate(2024, 3, 1), QTime(9, 0))));
             leaves.push_back(date);

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMetaObject>
+#include <QTimer>
 
 BookListController::BookListController(DataRootPtr root, BookListModel* model, CustomTableView* bookListView,
                                        QObject* parent)
@@ -17,6 +20,9 @@ BookListController::BookListController(DataRootPtr root, BookListModel* model, C
     connect(m_view, &CustomTableView::deleteRowsRequested, this, &BookListController::deleteSelectedBook);
     connect(m_model, &BookListModel::bookRenamed, this, &BookListController::sortAfterRename);
     connect(m_model, &BookListModel::recordsDropped, this, &BookListController::recordsDropped);
+    connect(m_view, &QAbstractItemView::doubleClicked, this, &BookListController::bookDoubleClicked);
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &BookListController::showBookMenu);
 
     m_selectedBook = m_root->mainLibrary();
     selectRow(0);
@@ -135,4 +141,37 @@ void BookListController::recordsDropped(const BookPtr& book) {
     if (book == m_selectedBook) {
         emit dataNeedsReloading();
     }
+}
+
+SmartBookPtr BookListController::smartBookAt(const QModelIndex& index) const {
+    const BookPtr book = index.isValid() ? m_model->bookAtRow(index.row()) : nullptr;
+    return book && book->isSmart() ? std::static_pointer_cast<SmartBook>(book) : nullptr;
+}
+
+void BookListController::bookDoubleClicked(const QModelIndex& index) {
+    const SmartBookPtr book = smartBookAt(index);
+    if (!book) {
+        return;
+    }
+    // After the click is over: the name editor the double-click opened gives way to the sheet.
+    QTimer::singleShot(0, this, [this, book, row = QPersistentModelIndex(index)] {
+        if (QWidget* nameEditor = row.isValid() ? m_view->indexWidget(row) : nullptr) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(nameEditor, &escape);
+        }
+        emit smartBookConditionsRequested(book);
+    });
+}
+
+void BookListController::showBookMenu(const QPoint& at) {
+    const SmartBookPtr book = smartBookAt(m_view->indexAt(at));
+    if (!book) {
+        return;
+    }
+    QMenu menu(m_view);
+    menu.setObjectName(QStringLiteral("bookContextMenu"));
+    QAction* edit = menu.addAction(tr("Edit Conditions…"));
+    edit->setObjectName(QStringLiteral("editConditionsMenuAction"));
+    connect(edit, &QAction::triggered, this, [this, book] { emit smartBookConditionsRequested(book); });
+    menu.exec(m_view->viewport()->mapToGlobal(at));
 }

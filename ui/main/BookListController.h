@@ -2,6 +2,7 @@
 
 #include "BookListModel.h"
 #include "DataRoot.h"
+#include "SmartBook.h"
 
 #include <QObject>
 
@@ -42,6 +43,8 @@ signals:
     void dataNeedsReloading();
     // Whether the selected book can be deleted, and what Delete would do or why it cannot.
     void deleteStateChanged(bool enabled, const QString& toolTip);
+    // A double-click or the context menu asked for a smart book's conditions.
+    void smartBookConditionsRequested(const SmartBookPtr& book);
 
 private:
     void selectRow(int row);
@@ -50,6 +53,9 @@ private:
     void restoreSelection(const BookPtr& before);
     void sortAfterRename();
     void recordsDropped(const BookPtr& book);
+    void bookDoubleClicked(const QModelIndex& index);
+    void showBookMenu(const QPoint& at);
+    SmartBookPtr smartBookAt(const QModelIndex& index) const;
 
     DataRootPtr m_root;
     BookListModel* m_model;

@@ -216,6 +216,11 @@ QWidget* MainWindow::buildRecordSide(IOTableModel* records) {
     auto* topRow = new QHBoxLayout;
     topRow->addWidget(m_ioToggleButton);
     topRow->addWidget(m_graphToggleButton);
+    auto* newSmartBook = new QToolButton;
+    newSmartBook->setObjectName(QStringLiteral("newSmartBookButton"));
+    newSmartBook->setText(tr("New Smart Book…"));
+    connect(newSmartBook, &QToolButton::clicked, this, &MainWindow::newSmartBookRequested);
+    topRow->addWidget(newSmartBook);
     topRow->addStretch(1);
     topRow->addWidget(m_searchField);
 
@@ -264,6 +269,8 @@ void MainWindow::buildMenus() {
     QAction* newBook = file->addAction(tr("&New Book"), this, &MainWindow::newBookRequested);
     newBook->setObjectName(QStringLiteral("newBookAction"));
     newBook->setShortcut(QKeySequence::New);
+    QAction* newSmartBook = file->addAction(tr("New &Smart Book…"), this, &MainWindow::newSmartBookRequested);
+    newSmartBook->setObjectName(QStringLiteral("newSmartBookAction"));
     m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
     m_importAction->setObjectName(QStringLiteral("importLegacyLibraryAction"));
     QAction* importCsv = file->addAction(tr("Import &CSV…"), this, &MainWindow::importCsvRequested);
@@ -294,6 +301,8 @@ void MainWindow::buildMenus() {
     });
     selectAll->setObjectName(QStringLiteral("selectAllAction"));
     selectAll->setShortcut(QKeySequence::SelectAll);
+    m_editConditionsAction = edit->addAction(tr("Edit &Conditions…"), this, &MainWindow::editConditionsRequested);
+    m_editConditionsAction->setObjectName(QStringLiteral("editConditionsAction"));
     edit->addSeparator();
     QAction* find = edit->addAction(tr("&Find"), this, [this] {
         m_searchField->setFocus(Qt::ShortcutFocusReason);

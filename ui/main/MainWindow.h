@@ -43,6 +43,7 @@ public:
 
     // The names of the keywords a keyword search asks for; none hides the notice.
     void setKeywordSearch(const QStringList& keywordNames);
+    QAction* editConditionsAction() const { return m_editConditionsAction; }
 
     // Shows the window, in front, with the keyboard, also when it was minimised.
     void bringToFront();
@@ -80,6 +81,9 @@ signals:
     // File › Import CSV… and File › Export…
     void importCsvRequested();
     void exportRequested();
+    void newSmartBookRequested();
+    // Edit › Edit Conditions…: the selected smart book's conditions.
+    void editConditionsRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -115,6 +119,7 @@ private:
     QAction* m_ioDrawerAction = nullptr;
     QWidget* m_keywordSearchBar = nullptr;
     QLabel* m_keywordSearchLabel = nullptr;
+    QAction* m_editConditionsAction = nullptr;
 
     struct DeleteState {
         bool enabled = false;

@@ -94,7 +94,7 @@ public:
         small->setBookName(QStringLiteral("Small"));
         auto below = AmountCondition::create();
         below->setConditionTypeCode(4);
-        below->setObject(0.0f);
+        below->setObject(Amount());
         auto all = AndConditions::create();
         all->setChildren({below});
         small->setConditions(all);

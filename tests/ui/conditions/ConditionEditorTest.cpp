@@ -1,0 +1,294 @@
+#include "AndConditions.h"
+#include "CommentCondition.h"
+#include "CommentConditionView.h"
+#include "ConditionControlBox.h"
+#include "EditorFixture.h"
+#include "GroupConditionView.h"
+#include "OrConditions.h"
+#include "TreeText.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// Stored trees written compactly: "a" is a comment row with that text,
+// "&(…)" and "|(…)" are groups.
+ConditionPtr parseTree(const QString& text, qsizetype& at) {
+    const QChar c = text[at];
+    if (c == QLatin1Char('&') || c == QLatin1Char('|')) {
+        std::shared_ptr<ConditionGroup> group;
+        if (c == QLatin1Char('&')) {
+            group = AndConditions::create();
+        } else {
+            group = OrConditions::create();
+        }
+        at += 2; // the connective and "("
+        while (text[at] != QLatin1Char(')')) {
+            group->addCondition(parseTree(text, at));
+            if (text[at] == QLatin1Char(',')) {
+                ++at;
+            }
+        }
+        ++at;
+        return group;
+    }
+    auto leaf = CommentCondition::create();
+    leaf->setConditionTypeCode(Condition::Includes);
+    leaf->setObject(QString(c));
+    ++at;
+    return leaf;
+}
+ConditionPtr tree(const char* text) {
+    qsizetype at = 0;
+    return parseTree(QString::fromLatin1(text), at);
+}
+
+// The view tree as text: comment rows by their text, new rows as "new".
+QString shape(const ConditionView& view) {
+    if (const auto* group = qobject_cast<const GroupConditionView*>(&view)) {
+        QStringList children;
+        for (const ConditionView* child : group->children()) {
+            children.append(shape(*child));
+        }
+        return group->groupIdentifier() + QLatin1Char('(') + children.join(QLatin1Char(',')) + QLatin1Char(')');
+    }
+    if (const auto* comment = qobject_cast<const CommentConditionView*>(&view)) {
+        return comment->commentField()->text();
+    }
+    return QStringLiteral("new");
+}
+
+ConditionView* rowNamed(ConditionEditWindow& window, const QString& name) {
+    for (auto* row : window.findChildren<CommentConditionView*>()) {
+        if (row->commentField()->text() == name) {
+            return row;
+        }
+    }
+    return nullptr;
+}
+
+// A nested group, found by its connective ("AND" or "OR").
+ConditionView* nestedGroup(ConditionEditWindow& window, const QString& connective) {
+    for (auto* group : window.findChildren<GroupConditionView*>()) {
+        if (!group->isRoot() && group->groupIdentifier() == connective) {
+            return group;
+        }
+    }
+    return nullptr;
+}
+
+struct ButtonCase {
+    const char* name;
+    const char* stored;
+    const char* target; // a row's text, or "AND"/"OR" for a nested group
+    const char* button; // "andButton", "orButton" or "deleteButton"
+    const char* shown;
+};
+
+class ConditionButtons : public EditorFixture, public ::testing::WithParamInterface<ButtonCase> {};
+
+TEST_P(ConditionButtons, giveTheShapeShownAndStored) {
+    const ButtonCase& c = GetParam();
+    const SmartBookPtr book = storedBook(tree(c.stored));
+    QString shown;
+    const bool stored = edit(book, [&](ConditionEditWindow& window) {
+        const QString target = QString::fromLatin1(c.target);
+        ConditionView* view = target.size() == 1 ? rowNamed(window, target) : nestedGroup(window, target);
+        ASSERT_TRUE(view);
+        auto* button = view->controlBox()->findChild<QToolButton*>(QString::fromLatin1(c.button));
+        ASSERT_TRUE(button) << c.button;
+        button->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        shown = shape(*controller.rootView());
+        ok(window);
+    });
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(shown, QString::fromLatin1(c.shown));
+    // What is stored has exactly the shape shown, new rows included.
+    QString expected = QString::fromLatin1(c.shown);
+    expected.replace(QStringLiteral("new"), QStringLiteral("amount1 0"));
+    for (const char name : {'a', 'b', 'c', 'd'}) {
+        expected.replace(QRegularExpression(QStringLiteral("(?<=[(,])%1(?=[,)])").arg(name)),
+                         QStringLiteral("comment7 ") + QLatin1Char(name));
+    }
+    EXPECT_EQ(treeText(*book->conditions()), expected);
+}
+
+const ButtonCase buttonCases[] = {
+    // " & " and " / " on a row of the root.
+    {"AndOnOnlyChildOfAndRoot", "&(a)", "a", "andButton", "AND(a,new)"},
+    {"OrOnOnlyChildOfAndRootReplacesTheRoot", "&(a)", "a", "orButton", "OR(a,new)"},
+    {"AndOnOnlyChildOfOrRootReplacesTheRoot", "|(a)", "a", "andButton", "AND(a,new)"},
+    {"OrOnOnlyChildOfOrRoot", "|(a)", "a", "orButton", "OR(a,new)"},
+    {"OrNestsInPlace", "&(a,b)", "a", "orButton", "AND(OR(a,new),b)"},
+    {"AndNestsInPlace", "|(a,b)", "b", "andButton", "OR(a,AND(b,new))"},
+    {"SameConnectiveAppendsAtTheEnd", "&(a,b,d)", "b", "andButton", "AND(a,b,d,new)"},
+    // Nested groups.
+    {"NestedSameConnectiveAppends", "&(a,|(b,c))", "b", "orButton", "AND(a,OR(b,c,new))"},
+    {"NestedOtherConnectiveNests", "&(a,|(b,c))", "c", "andButton", "AND(a,OR(b,AND(c,new)))"},
+    {"GroupAddsToItsParent", "&(a,|(b,c))", "OR", "andButton", "AND(a,OR(b,c),new)"},
+    {"OnlyGroupOfRootReplacesTheRoot", "&(|(b,c))", "OR", "orButton", "OR(OR(b,c),new)"},
+    // Deleting.
+    {"DeleteLeavesTheOthersInOrder", "&(a,b,c)", "b", "deleteButton", "AND(a,c)"},
+    {"GroupLeftWithOneDissolves", "&(a,|(b,c))", "b", "deleteButton", "AND(a,c)"},
+    {"DissolvedGroupKeepsItsPlace", "|(&(a,b),c)", "a", "deleteButton", "OR(b,c)"},
+    {"EmptiedGroupRemovesItself", "&(a,|(b))", "b", "deleteButton", "AND(a)"},
+    {"EmptiedChainEmptiesTheRoot", "&(|(&(b)))", "b", "deleteButton", "AND()"},
+    {"DeleteAGroup", "&(a,|(b,c))", "OR", "deleteButton", "AND(a)"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Editor, ConditionButtons, ::testing::ValuesIn(buttonCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+QStringList buttonsOf(const ConditionView* view) {
+    QStringList titles;
+    if (!view->controlBox()) {
+        return titles;
+    }
+    int x = -1;
+    for (QToolButton* button :
+         {view->controlBox()->andButton(), view->controlBox()->orButton(), view->controlBox()->deleteButton()}) {
+        if (button) {
+            // Left to right, touching.
+            EXPECT_TRUE(x < 0 || button->x() == x);
+            x = button->x() + button->width();
+            // As shown: "&&" is one ampersand, and no other "&" may hide as a shortcut mark.
+            titles.append(QString(button->text())
+                              .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                              .remove(QLatin1Char('&'))
+                              .replace(QStringLiteral("\x01"), QStringLiteral("&")));
+        }
+    }
+    return titles;
+}
+
+TEST_F(EditorFixture, ButtonsFollowThePlaceInTheTree) {
+    const SmartBookPtr book = storedBook(tree("&(a,|(b,c))"));
+    edit(book, [&](ConditionEditWindow& window) {
+        EXPECT_EQ(controller.rootView()->controlBox(), nullptr);
+        EXPECT_EQ(buttonsOf(rowNamed(window, QStringLiteral("a"))),
+                  (QStringList{QStringLiteral(" & "), QStringLiteral(" / "), QStringLiteral(" - ")}));
+        EXPECT_EQ(buttonsOf(nestedGroup(window, QStringLiteral("OR"))),
+                  (QStringList{QStringLiteral(" & "), QStringLiteral(" - ")}));
+        // Down to one row under the root: it loses " - "; a second row brings it back.
+        nestedGroup(window, QStringLiteral("OR"))->controlBox()->deleteButton()->click();
+        ConditionView* a = rowNamed(window, QStringLiteral("a"));
+        EXPECT_EQ(buttonsOf(a), (QStringList{QStringLiteral(" & "), QStringLiteral(" / ")}));
+        a->controlBox()->andButton()->click();
+        EXPECT_EQ(buttonsOf(a).size(), 3);
+        // An AND group shows " / " and " - " only.
+        a->controlBox()->orButton()->click();
+        EXPECT_EQ(buttonsOf(nestedGroup(window, QStringLiteral("OR"))).size(), 2);
+        cancel(window);
+    });
+}
+
+TEST_F(EditorFixture, LabelsStandInEveryGapOfTheirGroup) {
+    const SmartBookPtr book = storedBook(tree("&(a,|(b,c,d))"));
+    edit(book, [&](ConditionEditWindow& window) {
+        const auto* root = static_cast<GroupConditionView*>(controller.rootView());
+        const auto* nested = static_cast<GroupConditionView*>(nestedGroup(window, QStringLiteral("OR")));
+        EXPECT_EQ(root->labelPoints().size(), 1);
+        const QList<QPoint> points = nested->labelPoints();
+        ASSERT_EQ(points.size(), 2);
+        const int height = QFontMetrics([&] {
+                               QFont bold = nested->font();
+                               bold.setBold(true);
+                               bold.setPointSize(11);
+                               return bold;
+                           }())
+                               .height();
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            const ConditionView* above = nested->children()[i];
+            const ConditionView* below = nested->children()[i + 1];
+            const int gapMiddle =
+                (above->mapTo(nested, QPoint()).y() + above->height() + below->mapTo(nested, QPoint()).y()) / 2;
+            EXPECT_EQ(points[i], QPoint(25, gapMiddle - height / 2));
+        }
+        cancel(window);
+    });
+    const SmartBookPtr single = storedBook(tree("|(a)"));
+    edit(single, [&](ConditionEditWindow& window) {
+        EXPECT_TRUE(static_cast<GroupConditionView*>(controller.rootView())->labelPoints().isEmpty());
+        cancel(window);
+    });
+}
+
+TEST_F(EditorFixture, TabWalksTheFieldsAndLoopsAtTheRoot) {
+    const SmartBookPtr book = storedBook(tree("&(a,|(b,c))"));
+    edit(book, [&](ConditionEditWindow& window) {
+        QApplication::setActiveWindow(&window);
+        QLineEdit* a = static_cast<CommentConditionView*>(rowNamed(window, QStringLiteral("a")))->commentField();
+        QLineEdit* b = static_cast<CommentConditionView*>(rowNamed(window, QStringLiteral("b")))->commentField();
+        QLineEdit* c = static_cast<CommentConditionView*>(rowNamed(window, QStringLiteral("c")))->commentField();
+        // The sheet opens with the first field ready for typing.
+        EXPECT_EQ(QApplication::focusWidget(), a);
+        for (QLineEdit* next : {b, c, a}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), next);
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), c);
+        // From a row's pop-up or button, clicked into, Tab goes on to the next field on screen.
+        auto* rowB = static_cast<SingleConditionView*>(rowNamed(window, QStringLiteral("b")));
+        rowB->whatSelector()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), b);
+        rowB->controlBox()->orButton()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), c);
+        rowB->whatSelector()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), a);
+        cancel(window);
+    });
+}
+
+TEST_F(EditorFixture, CancelAndSecondOpenChangeNothing) {
+    const ConditionPtr before = tree("&(a,b)");
+    const SmartBookPtr book = storedBook(before);
+    const bool stored = edit(book, [&](ConditionEditWindow& window) {
+        rowNamed(window, QStringLiteral("a"))->controlBox()->deleteButton()->click();
+        // A second request while the sheet shows returns at once.
+        EXPECT_FALSE(controller.openWindowAsSheetOf(&parent));
+        EXPECT_EQ(controller.window(), &window);
+        cancel(window);
+    });
+    EXPECT_FALSE(stored);
+    EXPECT_EQ(book->conditions(), before);
+    EXPECT_EQ(document.undoStack()->count(), 0);
+}
+
+TEST_F(EditorFixture, OkStoresANewTreeAsOneUndoableChange) {
+    const ConditionPtr before = tree("&(a,b)");
+    const SmartBookPtr book = storedBook(before);
+    EXPECT_TRUE(edit(book, [](ConditionEditWindow& window) { ok(window); }));
+    ASSERT_NE(book->conditions(), before);
+    EXPECT_EQ(treeText(*book->conditions()), treeText(*before));
+    document.undoStack()->undo();
+    EXPECT_EQ(book->conditions(), before);
+}
+
+TEST_F(EditorFixture, NewSmartBookJoinsTheLibraryOnlyOnOk) {
+    const SmartBookPtr dropped = SmartBook::create();
+    EXPECT_FALSE(edit(dropped, [&](ConditionEditWindow& window) {
+        // A book without conditions opens as an AND group with one amount row.
+        EXPECT_EQ(shape(*controller.rootView()), QStringLiteral("AND(new)"));
+        cancel(window);
+    }));
+    EXPECT_TRUE(root->smartBooks().empty());
+    EXPECT_EQ(dropped->conditions(), nullptr);
+
+    const SmartBookPtr added = SmartBook::create();
+    EXPECT_TRUE(edit(added, [](ConditionEditWindow& window) { ok(window); }));
+    ASSERT_EQ(root->smartBooks().size(), 1u);
+    EXPECT_EQ(treeText(*added->conditions()), QStringLiteral("AND(amount1 0)"));
+    document.undoStack()->undo();
+    EXPECT_TRUE(root->smartBooks().empty());
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "BookCondition.h"
+#include "ChoiceConditionView.h"
+
+// A row that tests whether the record stands in a book: the main library,
+// then the smart books, then the plain books, as the library numbers them.
+class BookConditionView : public ChoiceConditionView {
+    Q_OBJECT
+
+public:
+    explicit BookConditionView(DataRootPtr library);
+
+    int kind() const override { return Book; }
+    const std::vector<int>& whatIds() const override;
+    QComboBox* bookSelector() const { return choiceSelector(); }
+    void setBook(const BookPtr& book);
+
+    void showCondition(const BookCondition& condition);
+    ConditionPtr condition() const override;
+    // The pop-ups, as for every row without fields.
+    QWidget* topKeyView() const override { return SingleConditionView::topKeyView(); }
+    QWidget* bottomKeyView() const override { return SingleConditionView::bottomKeyView(); }
+
+protected:
+    QString missingProblem() const override;
+
+private:
+    DataRootPtr m_library;
+};

@@ -1,0 +1,40 @@
+#include "CommentConditionView.h"
+
+#include <QLineEdit>
+
+CommentConditionView::CommentConditionView()
+    : SingleConditionView(Comment)
+    , m_commentField(new QLineEdit) {
+    finishPopUps();
+    m_commentField->setObjectName(QStringLiteral("commentField"));
+    m_commentField->resize(125, std::max(22, m_commentField->sizeHint().height()));
+    appendToRow(m_commentField);
+    sizeToFit();
+}
+
+const std::vector<int>& CommentConditionView::whatIds() const {
+    static const std::vector<int> ids{7, 8, 1, 2, 9, 10, 11, 12};
+    return ids;
+}
+
+void CommentConditionView::showCondition(const CommentCondition& condition) {
+    setWhatToID(condition.conditionTypeCode());
+    if (const auto* text = std::get_if<QString>(&condition.object())) {
+        m_commentField->setText(*text);
+    }
+    sizeToFit();
+}
+
+ConditionPtr CommentConditionView::condition() const {
+    auto leaf = newLeaf<CommentCondition>();
+    leaf->setObject(m_commentField->text());
+    return leaf;
+}
+
+QWidget* CommentConditionView::topKeyView() const {
+    return m_commentField;
+}
+
+QWidget* CommentConditionView::bottomKeyView() const {
+    return m_commentField;
+}
