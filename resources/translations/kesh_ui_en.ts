@@ -36,6 +36,37 @@
     </message>
 </context>
 <context>
+    <name>CsvImportDialog</name>
+    <message numerus="yes">
+        <source>… and %Ln more.</source>
+        <translation>
+            <numerusform>… and %Ln more.</numerusform>
+            <numerusform>… and %Ln more.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records to import.</source>
+        <translation>
+            <numerusform>%Ln record to import.</numerusform>
+            <numerusform>%Ln records to import.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows already in the library (same day, amount and comment): left out unless ticked.</source>
+        <translation>
+            <numerusform>%Ln row already in the library (same day, amount and comment): left out unless ticked.</numerusform>
+            <numerusform>%Ln rows already in the library (same day, amount and comment): left out unless ticked.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows cannot be read. Choose other settings or mend the file: nothing is imported while any row cannot be read.</source>
+        <translation>
+            <numerusform>%Ln row cannot be read. Choose other settings or mend the file: nothing is imported while any row cannot be read.</numerusform>
+            <numerusform>%Ln rows cannot be read. Choose other settings or mend the file: nothing is imported while any row cannot be read.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DataFileDecoder</name>
     <message numerus="yes">
         <source>%n byte(s) follow the end of the library</source>
@@ -52,6 +83,26 @@
         <translation>
             <numerusform>The file is cut off: it holds only %n byte.</numerusform>
             <numerusform>The file is cut off: it holds only %n bytes.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeywordWindowController</name>
+    <message numerus="yes">
+        <source>A tick gives the keyword to the %n selected record(s).</source>
+        <translation>
+            <numerusform>A tick gives the keyword to the %n selected record.</numerusform>
+            <numerusform>A tick gives the keyword to the %n selected records.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LedgerChartView</name>
+    <message numerus="yes">
+        <source>%Ln record(s)</source>
+        <translation>
+            <numerusform>%Ln record</numerusform>
+            <numerusform>%Ln records</numerusform>
         </translation>
     </message>
 </context>

@@ -21,10 +21,40 @@
     </message>
 </context>
 <context>
+    <name>AmountConditionView</name>
+    <message>
+        <source>The amount “%1” is not a number: %2</source>
+        <translation>金額「%1」は数値ではありません: %2</translation>
+    </message>
+    <message>
+        <source>The upper amount “%1” is not a number: %2</source>
+        <translation>上限の金額「%1」は数値ではありません: %2</translation>
+    </message>
+</context>
+<context>
     <name>AmountDelegate</name>
     <message>
         <source>The amount was not changed.</source>
         <translation>金額は変更されませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>BookConditionView</name>
+    <message>
+        <source>(no books)</source>
+        <translation>（ブックがありません）</translation>
+    </message>
+    <message>
+        <source>“%1” (deleted)</source>
+        <translation>「%1」（削除済み）</translation>
+    </message>
+    <message>
+        <source>(no book)</source>
+        <translation>（ブックなし）</translation>
+    </message>
+    <message>
+        <source>Its book is no longer in the library; choose another.</source>
+        <translation>このブックはもうライブラリにありません。別のブックを選択してください。</translation>
     </message>
 </context>
 <context>
@@ -36,6 +66,32 @@
     <message>
         <source>Deletes the book “%1”. Its records stay in the library.</source>
         <translation>ブック「%1」を削除します。記録はライブラリに残ります。</translation>
+    </message>
+    <message>
+        <source>Edit Conditions…</source>
+        <translation>条件を編集…</translation>
+    </message>
+</context>
+<context>
+    <name>ConditionEditWindow</name>
+    <message>
+        <source>Smart Book Conditions</source>
+        <translation>スマートブックの条件</translation>
+    </message>
+</context>
+<context>
+    <name>ConditionEditWindowController</name>
+    <message>
+        <source>Row %1 (%2) cannot be stored.</source>
+        <translation>%1 行目（%2）を保存できません。</translation>
+    </message>
+    <message>
+        <source>Some conditions use a test this editor does not offer.</source>
+        <translation>一部の条件で、このエディタにない比較方法が使われています。</translation>
+    </message>
+    <message>
+        <source>Row %1 shows its first test instead. OK stores what is shown; Cancel keeps the book as it was.</source>
+        <translation>%1 行目には、代わりに最初の比較方法を表示しています。「OK」を押すと表示どおりに保存し、「キャンセル」を押すとブックは元のままです。</translation>
     </message>
 </context>
 <context>
@@ -222,6 +278,415 @@
     <message>
         <source>Nothing was imported.</source>
         <translation>何も取り込まれませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvAmountReader</name>
+    <message>
+        <source>“%1” is not an amount.</source>
+        <translation>「%1」は金額ではありません。</translation>
+    </message>
+    <message>
+        <source>“%1” has more digits than an amount can hold (%2).</source>
+        <translation>「%1」は金額として扱える桁数（%2）を超えています。</translation>
+    </message>
+    <message>
+        <source>“%1” is too large or too small for an amount.</source>
+        <translation>「%1」は金額として大きすぎるか小さすぎます。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvDateReader</name>
+    <message>
+        <source>The date is missing.</source>
+        <translation>日付がありません。</translation>
+    </message>
+    <message>
+        <source>“%1” is not a day in the form %2.</source>
+        <translation>「%1」は %2 の形式の日付ではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvEncoding</name>
+    <message>
+        <source>Unicode (UTF-8)</source>
+        <translation>Unicode (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Japanese (Shift_JIS, CP932)</source>
+        <translation>日本語 (Shift_JIS, CP932)</translation>
+    </message>
+    <message>
+        <source>Western (Windows-1252)</source>
+        <translation>西欧 (Windows-1252)</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>Export the selected records or all the records shown?</source>
+        <translation>選択した記録と、表示中のすべての記録のどちらを書き出しますか？</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 records shown are selected.</source>
+        <translation>表示中の %2 件の記録のうち、%1 件が選択されています。</translation>
+    </message>
+    <message>
+        <source>Selected Records</source>
+        <translation>選択した記録</translation>
+    </message>
+    <message>
+        <source>All Records Shown</source>
+        <translation>表示中のすべての記録</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出す</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>The records could not be exported.</source>
+        <translation>記録を書き出せませんでした。</translation>
+    </message>
+    <message>
+        <source>Writing “%1” failed: %2</source>
+        <translation>「%1」の書き込みに失敗しました: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvFileModel</name>
+    <message>
+        <source>Column %1</source>
+        <translation>列 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImport</name>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV を取り込む</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv *.txt *.tsv);;All files (*)</source>
+        <translation>CSV ファイル (*.csv *.txt *.tsv);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be imported.</source>
+        <translation>「%1」を取り込めません。</translation>
+    </message>
+    <message>
+        <source>The file is %1; kesh reads CSV files of up to %2.</source>
+        <translation>ファイルのサイズは %1 です。kesh が読み込める CSV ファイルは %2 までです。</translation>
+    </message>
+    <message>
+        <source>The file grew past the size kesh reads.</source>
+        <translation>読み込み中にファイルが大きくなり、kesh が読み込めるサイズを超えました。</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no rows.</source>
+        <translation>ファイルが空です。行が 1 つもありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Import “%1”</source>
+        <translation>「%1」の取り込み</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>カンマ</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>セミコロン</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>タブ</translation>
+    </message>
+    <message>
+        <source>The first row names the columns</source>
+        <translation>1 行目を列名として扱う</translation>
+    </message>
+    <message>
+        <source>yyyy year, M or MM month, d or dd day; other characters as they are.</source>
+        <translation>yyyy は年、M または MM は月、d または dd は日を表します。その他の文字はそのまま扱います。</translation>
+    </message>
+    <message>
+        <source>One column, outgoings negative</source>
+        <translation>1 列（支出はマイナス）</translation>
+    </message>
+    <message>
+        <source>Debits and credits in two columns</source>
+        <translation>出金と入金の 2 列</translation>
+    </message>
+    <message>
+        <source>Point: 1,234.56</source>
+        <translation>ピリオド: 1,234.56</translation>
+    </message>
+    <message>
+        <source>Comma: 1.234,56</source>
+        <translation>カンマ: 1.234,56</translation>
+    </message>
+    <message>
+        <source>&amp;Encoding:</source>
+        <translation>文字コード(&amp;E):</translation>
+    </message>
+    <message>
+        <source>&amp;Separator:</source>
+        <translation>区切り文字(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Date:</source>
+        <translation>日付(&amp;D):</translation>
+    </message>
+    <message>
+        <source>&amp;Format:</source>
+        <translation>形式(&amp;F):</translation>
+    </message>
+    <message>
+        <source>A&amp;mounts:</source>
+        <translation>金額(&amp;M):</translation>
+    </message>
+    <message>
+        <source>&amp;Column:</source>
+        <translation>列(&amp;C):</translation>
+    </message>
+    <message>
+        <source>De&amp;bits:</source>
+        <translation>出金(&amp;B):</translation>
+    </message>
+    <message>
+        <source>C&amp;redits:</source>
+        <translation>入金(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Decimal &amp;mark:</source>
+        <translation>小数点(&amp;M):</translation>
+    </message>
+    <message>
+        <source>C&amp;omment:</source>
+        <translation>コメント(&amp;O):</translation>
+    </message>
+    <message>
+        <source>&amp;Keywords:</source>
+        <translation>キーワード(&amp;K):</translation>
+    </message>
+    <message>
+        <source>Co&amp;unted:</source>
+        <translation>集計(&amp;U):</translation>
+    </message>
+    <message>
+        <source>In the file:</source>
+        <translation>ファイルの内容:</translation>
+    </message>
+    <message>
+        <source>As imported:</source>
+        <translation>取り込み結果:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>取り込む</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>The file cannot be read as chosen; nothing can be imported.</source>
+        <translation>選択した設定ではファイルを読み込めないため、何も取り込めません。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>… and %Ln more.</source>
+        <translation>
+            <numerusform>…ほか %Ln 件。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records to import.</source>
+        <translation>
+            <numerusform>取り込む記録は %Ln 件です。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows already in the library (same day, amount and comment): left out unless ticked.</source>
+        <translation>
+            <numerusform>%Ln 行はすでにライブラリにあります（日付・金額・コメントが同じ）。チェックを入れない限り取り込みません。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln rows cannot be read. Choose other settings or mend the file: nothing is imported while any row cannot be read.</source>
+        <translation>
+            <numerusform>%Ln 行を読み込めません。別の設定を選ぶか、ファイルを修正してください。読み込めない行があるうちは何も取り込みません。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>They go into the main library; Edit › Undo takes them out again.</source>
+        <translation>記録はライブラリに追加されます。「編集 › 元に戻す」で取り消せます。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportPlan</name>
+    <message>
+        <source>“%1” is neither true nor false.</source>
+        <translation>「%1」は true でも false でもありません。</translation>
+    </message>
+    <message>
+        <source>The amount is missing.</source>
+        <translation>金額がありません。</translation>
+    </message>
+    <message>
+        <source>The amount is missing: both the debit and the credit are empty.</source>
+        <translation>金額がありません。出金と入金がどちらも空です。</translation>
+    </message>
+    <message>
+        <source>The row has both a debit (%1) and a credit (%2).</source>
+        <translation>この行には出金（%1）と入金（%2）の両方があります。</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the dates.</source>
+        <translation>日付の列を選択してください。</translation>
+    </message>
+    <message>
+        <source>Choose the column that holds the amounts.</source>
+        <translation>金額の列を選択してください。</translation>
+    </message>
+    <message>
+        <source>Choose the columns that hold the debits and the credits.</source>
+        <translation>出金と入金の列を選択してください。</translation>
+    </message>
+    <message>
+        <source>The file holds no rows below its header.</source>
+        <translation>ファイルには見出し行より下の行がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvPlanModel</name>
+    <message>
+        <source>Import</source>
+        <translation>取り込む</translation>
+    </message>
+    <message>
+        <source>Already in the library</source>
+        <translation>ライブラリに登録済み</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>集計</translation>
+    </message>
+</context>
+<context>
+    <name>CsvReader</name>
+    <message>
+        <source>The file is %1; kesh reads CSV files of up to %2.</source>
+        <translation>ファイルのサイズは %1 です。kesh が読み込める CSV ファイルは %2 までです。</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened: %1</source>
+        <translation>ファイルを開けません: %1</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>ファイルを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>Line %1 is not %2 text. Choose the encoding the file was written in.</source>
+        <translation>%1 行目は %2 のテキストではありません。ファイルが書かれた文字コードを選択してください。</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a null character: this is not a text file, or not in this encoding.</source>
+        <translation>%1 行目にヌル文字があります。テキストファイルではないか、この文字コードではありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: field %2 has text after its closing quote. A quote inside a quoted field must be doubled.</source>
+        <translation>%1 行目: フィールド %2 の閉じ引用符の後に文字があります。引用符で囲んだフィールド内の引用符は 2 つ重ねてください。</translation>
+    </message>
+    <message>
+        <source>Line %1: the quote that opens field %2 is not closed within %3 characters.</source>
+        <translation>%1 行目: フィールド %2 の開き引用符が %3 文字以内に閉じられていません。</translation>
+    </message>
+    <message>
+        <source>Line %1: field %2 is longer than %3 characters.</source>
+        <translation>%1 行目: フィールド %2 が %3 文字を超えています。</translation>
+    </message>
+    <message>
+        <source>Line %1 has more than %2 columns.</source>
+        <translation>%1 行目の列数が %2 を超えています。</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 fields.</source>
+        <translation>ファイルのフィールド数が %1 を超えています。</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows.</source>
+        <translation>ファイルの行数が %1 を超えています。</translation>
+    </message>
+    <message>
+        <source>Line %1: the quote that opens field %2 is never closed.</source>
+        <translation>%1 行目: フィールド %2 の開き引用符が閉じられていません。</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no rows.</source>
+        <translation>ファイルが空です。行が 1 つもありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvWriter</name>
+    <message>
+        <source>Not every byte could be written.</source>
+        <translation>一部のデータを書き込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -681,6 +1146,37 @@
     </message>
 </context>
 <context>
+    <name>EntryForm</name>
+    <message>
+        <source>No keywords yet. &lt;a href=&quot;keywords&quot;&gt;Make keywords…&lt;/a&gt;</source>
+        <translation>キーワードはまだありません。&lt;a href=&quot;keywords&quot;&gt;キーワードを作成…&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Count in totals</source>
+        <translation>集計に含める</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日付:</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>金額:</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>コメント:</translation>
+    </message>
+</context>
+<context>
     <name>ForeignFileType</name>
     <message>
         <source>“%1” is a PNG image, not a legacy library.</source>
@@ -729,6 +1225,72 @@
     <message>
         <source>“%1” is a text file, not a legacy library.</source>
         <translation>「%1」は旧形式のライブラリではなく、テキストファイルです。</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Graph</source>
+        <translation>グラフ</translation>
+    </message>
+    <message>
+        <source>Week</source>
+        <translation>週</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>&amp;Sum by:</source>
+        <translation>集計単位(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Graph of %1</source>
+        <translation>「%1」のグラフ</translation>
+    </message>
+    <message>
+        <source>No records in this book</source>
+        <translation>このブックには記録がありません</translation>
+    </message>
+    <message>
+        <source>Enter records or import a library, and their incomings and outgoings show here.</source>
+        <translation>記録を入力するかライブラリを取り込むと、収入と支出がここに表示されます。</translation>
+    </message>
+    <message>
+        <source>No record meets this smart book&apos;s conditions. Edit the conditions to choose records.</source>
+        <translation>このスマートブックの条件に合う記録はありません。条件を編集して記録を選んでください。</translation>
+    </message>
+    <message>
+        <source>Drag records from the library onto this book in the book list to file them here.</source>
+        <translation>ライブラリの記録をブックリストのこのブックへドラッグすると、ここに分類されます。</translation>
+    </message>
+    <message>
+        <source>No records match the search</source>
+        <translation>検索に一致する記録はありません</translation>
+    </message>
+    <message>
+        <source>Clear the search field to see the whole book.</source>
+        <translation>検索フィールドを空にすると、ブック全体が表示されます。</translation>
+    </message>
+    <message>
+        <source>None of these records count in the statistics</source>
+        <translation>集計に含まれる記録がありません</translation>
+    </message>
+    <message>
+        <source>Tick “Counted” for a record in the list to add it to the totals and to the graph.</source>
+        <translation>リストで記録の「集計」にチェックを入れると、合計とグラフに加わります。</translation>
+    </message>
+</context>
+<context>
+    <name>IODrawerController</name>
+    <message>
+        <source>Record Entry</source>
+        <translation>記録入力</translation>
     </message>
 </context>
 <context>
@@ -799,6 +1361,148 @@ New records come in through the Record Entry window; the records of a legacy lib
     <message>
         <source>Whether the record counts in the totals below</source>
         <translation>この記録を下の集計に含めるかどうか</translation>
+    </message>
+</context>
+<context>
+    <name>IOWindowController</name>
+    <message>
+        <source>Record Entry</source>
+        <translation>記録入力</translation>
+    </message>
+</context>
+<context>
+    <name>KeshApp</name>
+    <message>
+        <source>Your changes are not saved yet: kesh tries again.</source>
+        <translation>変更はまだ保存されていません。もう一度保存を試みます。</translation>
+    </message>
+    <message>
+        <source>kesh could not save your library.</source>
+        <translation>ライブラリを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Writing “%1” failed: %2
+
+Your changes stay in kesh. It tries again after the next change or in a minute, and once more when you quit.</source>
+        <translation>「%1」の書き込みに失敗しました: %2
+
+変更内容は kesh 内に残っています。次に変更したときか 1 分後にもう一度保存を試み、終了時にも再度試みます。</translation>
+    </message>
+    <message>
+        <source>There are no backups yet.</source>
+        <translation>バックアップはまだありません。</translation>
+    </message>
+    <message>
+        <source>kesh keeps a copy of your library in “%1” the first time it saves on each day.</source>
+        <translation>kesh は毎日最初に保存するときに、ライブラリのコピーを「%1」に残します。</translation>
+    </message>
+    <message>
+        <source>kesh could not open the backups folder.</source>
+        <translation>バックアップフォルダを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Your backups are in “%1”.</source>
+        <translation>バックアップは「%1」にあります。</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordConditionView</name>
+    <message>
+        <source>(no keywords)</source>
+        <translation>（キーワードがありません）</translation>
+    </message>
+    <message>
+        <source>“%1” (deleted)</source>
+        <translation>「%1」（削除済み）</translation>
+    </message>
+    <message>
+        <source>(no keyword)</source>
+        <translation>（キーワードなし）</translation>
+    </message>
+    <message>
+        <source>Its keyword is no longer in the library; choose another.</source>
+        <translation>このキーワードはもうライブラリにありません。別のキーワードを選択してください。</translation>
+    </message>
+    <message>
+        <source>The library has no keywords to choose from.</source>
+        <translation>ライブラリに選択できるキーワードがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordListModel</name>
+    <message>
+        <source>Keyword</source>
+        <translation>キーワード</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordWindowController</name>
+    <message>
+        <source>Keywords</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>すべて表示</translation>
+    </message>
+    <message>
+        <source>No keywords yet: New makes one.</source>
+        <translation>キーワードはまだありません。「新規」で作成できます。</translation>
+    </message>
+    <message>
+        <source>Select records in the main window to tick their keywords here.</source>
+        <translation>メインウィンドウで記録を選択すると、ここでキーワードにチェックを入れられます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>A tick gives the keyword to the %n selected record(s).</source>
+        <translation>
+            <numerusform>チェックを入れると、選択中の %n 件の記録にそのキーワードが付きます。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LedgerChartView</name>
+    <message>
+        <source>Incomings</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Outgoings</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>残高</translation>
+    </message>
+    <message>
+        <source>Incomings: %1</source>
+        <translation>収入: %1</translation>
+    </message>
+    <message>
+        <source>Outgoings: %1</source>
+        <translation>支出: %1</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>残高: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln record(s)</source>
+        <translation>
+            <numerusform>記録 %Ln 件</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1063,14 +1767,6 @@ New records come in through the Record Entry window; the records of a legacy lib
         <translation>ライブラリを保存できませんでした。</translation>
     </message>
     <message>
-        <source>Writing “%1” failed: %2
-
-If you quit without saving, every change made since kesh started at %3 is lost.</source>
-        <translation>「%1」の書き込みに失敗しました: %2
-
-保存せずに終了すると、%3 に kesh を起動してから行ったすべての変更が失われます。</translation>
-    </message>
-    <message>
         <source>Try Again</source>
         <translation>再試行</translation>
     </message>
@@ -1154,6 +1850,14 @@ kesh はファイルをそのままにして終了します。保存したバー
         <source>The disk may be failing: copy the file somewhere safe before anything else.</source>
         <translation>ディスクが故障しかけている可能性があります。何よりも先に、ファイルを安全な場所にコピーしてください。</translation>
     </message>
+    <message>
+        <source>Writing “%1” failed: %2
+
+If you quit without saving, every change made since %3 is lost.</source>
+        <translation>「%1」の書き込みに失敗しました: %2
+
+保存せずに終了すると、%3 以降の変更はすべて失われます。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1162,16 +1866,8 @@ kesh はファイルをそのままにして終了します。保存したバー
         <translation>記録入力</translation>
     </message>
     <message>
-        <source>The record entry window is not available yet.</source>
-        <translation>記録入力ウィンドウはまだ利用できません。</translation>
-    </message>
-    <message>
         <source>Graph</source>
         <translation>グラフ</translation>
-    </message>
-    <message>
-        <source>The graph window is not available yet.</source>
-        <translation>グラフウィンドウはまだ利用できません。</translation>
     </message>
     <message>
         <source>Search comments</source>
@@ -1236,6 +1932,104 @@ kesh はファイルをそのままにして終了します。保存したバー
     <message>
         <source>&lt;p&gt;&lt;b&gt;kesh&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;A personal ledger: your incomings and outgoings, filed into books, searched and summed.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;kesh&lt;/b&gt; %1&lt;/p&gt;&lt;p&gt;個人向けの家計簿です。収入と支出をブックに分類し、検索や集計ができます。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Shows or hides the record entry window.</source>
+        <translation>記録入力ウィンドウを表示または非表示にします。</translation>
+    </message>
+    <message>
+        <source>Shows or hides the graph of what the list shows.</source>
+        <translation>リストに表示中の記録のグラフを表示または非表示にします。</translation>
+    </message>
+    <message>
+        <source>New Smart Book…</source>
+        <translation>新規スマートブック…</translation>
+    </message>
+    <message>
+        <source>New &amp;Smart Book…</source>
+        <translation>新規スマートブック(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Import &amp;CSV…</source>
+        <translation>CSV を取り込む(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>書き出す(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Show &amp;Backups</source>
+        <translation>バックアップを表示(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Opens the folder where kesh keeps a copy of your library from each of the last days</source>
+        <translation>kesh が直近の数日分のライブラリのコピーを保管しているフォルダを開きます</translation>
+    </message>
+    <message>
+        <source>Edit &amp;Conditions…</source>
+        <translation>条件を編集(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>ウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Record Entry</source>
+        <translation>記録入力(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Record Entry &amp;Panel</source>
+        <translation>記録入力パネル(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Keywords</source>
+        <translation>キーワード(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Graph</source>
+        <translation>グラフ(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Show All</source>
+        <translation>すべて表示</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <translation>「%1」</translation>
+    </message>
+    <message>
+        <source>Keyword search: %1</source>
+        <translation>キーワード検索: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直す</translation>
+    </message>
+</context>
+<context>
+    <name>PeriodFormat</name>
+    <message>
+        <source>Week of %1</source>
+        <translation>%1 の週</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <extracomment>A month in full, as a QDate format: MMMM the month&apos;s name, yyyy the year (e.g. yyyy年M月)</extracomment>
+        <translation>yyyy年M月</translation>
+    </message>
+    <message>
+        <source>yyyy</source>
+        <extracomment>A year, as a QDate format (e.g. yyyy年)</extracomment>
+        <translation>yyyy年</translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <extracomment>A month along the graph&apos;s axis, as a QDate format: MMM the short month name, yyyy the year (e.g. yyyy/M)</extracomment>
+        <translation>yyyy/M</translation>
     </message>
 </context>
 <context>
