@@ -244,7 +244,11 @@ QString LedgerFormat::formatWhole(double value) const {
     if (std::isinf(value)) {
         return value < 0 ? m_locale.negativeSign() + QStringLiteral("∞") : QStringLiteral("∞");
     }
-    const double whole = std::trunc(value);
+    // Sums of decimal amounts carry binary noise: 0.70 + 0.10 + 0.20 adds up to
+    // 0.99999999999999989, which is 1 and must not be cut to 0.
+    const double nearest = std::round(value);
+    const bool noise = std::fabs(value - nearest) <= 1e-9 * std::max(1.0, std::fabs(value));
+    const double whole = noise ? nearest : std::trunc(value);
     // The digits that tell this double from its neighbours, then zeros: the rest would be noise.
     const QString digits = QString::number(std::fabs(whole), 'f', QLocale::FloatingPointShortest);
     const QString text = groupedDigits(digits);

@@ -103,6 +103,10 @@ TEST(LedgerFormat, sumsAreWholeNumbersOfAnySizeAndSayWhenTheyAreNoLongerExact) {
     EXPECT_EQ(us.formatWhole(12.99), QStringLiteral("12"));
     EXPECT_EQ(us.formatWhole(-12.99), QStringLiteral("-12"));
     EXPECT_EQ(us.formatWhole(-0.5), QStringLiteral("0"));
+    // Amounts that add up to a whole number show it, whatever noise the binary sum carries.
+    EXPECT_EQ(us.formatWhole(0.70 + 0.10 + 0.20), QStringLiteral("1"));
+    EXPECT_EQ(us.formatWhole(-0.70 - 0.10 - 0.20), QStringLiteral("-1"));
+    EXPECT_EQ(us.formatWhole(0.1 + 0.2 + 99.7), QStringLiteral("100"));
     // A lifetime of yen passes 2^31 easily, and 2^63 is no limit either.
     EXPECT_EQ(us.formatWhole(-1.5e19), QStringLiteral("-15,000,000,000,000,000,000"));
     EXPECT_EQ(us.formatWhole(1e300).size(), 301 + 100);
