@@ -140,6 +140,36 @@ IOTableModel* recordModel(const Launch& launch) {
     return qobject_cast<IOTableModel*>(launch.app->mainWindow()->ioListView()->model());
 }
 
+// Where start-up spends its time: the application object, reading the
+// library (with the comment suggestions), the windows and their first
+// reload, the first paint. Reported as counters of the last round.
+void BM_StartupPhases(benchmark::State& state) {
+    writeLibrary(std::size_t(state.range(0)));
+    for (auto _ : state) {
+        Launch launch;
+        QElapsedTimer clock;
+        clock.start();
+        launch.app = std::make_unique<KeshApp>(launch.argc, launch.argv);
+        const double made = double(clock.nsecsElapsed()) / 1e6;
+        if (!launch.app->init()) {
+            state.SkipWithError("kesh did not start");
+            break;
+        }
+        const double read = double(clock.nsecsElapsed()) / 1e6;
+        launch.app->loadInterface();
+        const double windows = double(clock.nsecsElapsed()) / 1e6;
+        launch.paint();
+        const double painted = double(clock.nsecsElapsed()) / 1e6;
+        state.counters["app_ms"] = made;
+        state.counters["read_ms"] = read - made;
+        state.counters["windows_ms"] = windows - read;
+        state.counters["paint_ms"] = painted - windows;
+        state.PauseTiming();
+        launch.app.reset();
+        state.ResumeTiming();
+    }
+}
+
 // One amount of the main library edited in its cell: the row and the totals follow.
 void BM_CellEdit(benchmark::State& state) {
     writeLibrary(std::size_t(state.range(0)));
@@ -261,6 +291,7 @@ BENCHMARK(BM_UndoCellEdit)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoDeleteRecords)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_AutosavePause)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 BENCHMARK(BM_SearchKeystroke)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartupPhases)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_StartupToWindow)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_StartupToWindow)->Arg(100'000)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_SearchKeystroke)->Arg(100'000)->Unit(benchmark::kMillisecond);
