@@ -52,6 +52,14 @@ void Book::setRecords(IOList records) {
     recordsChanged();
 }
 
+void Book::setRecordsPickedFrom(IOList records, const Book& source) {
+    setRecords(std::move(records));
+    if (source.m_sortDescriptors == m_sortDescriptors && source.isSortedNow()) {
+        m_sorted = true;
+        m_sortedAt = RecordRevision::counts();
+    }
+}
+
 void Book::setSortDescriptors(const SortDescriptorList& descriptors) {
     if (descriptors.isEmpty()) {
         return;

@@ -34,6 +34,9 @@ public:
     const IOList& records() const { return m_records; }
     // Takes the list as it is; the filtered list catches up at the next reload.
     void setRecords(IOList records);
+    // The same for records picked, in order, from `source`: when that book is
+    // sorted now in this book's order, so are they, and no sort is needed.
+    void setRecordsPickedFrom(IOList records, const Book& source);
 
     const SortDescriptorList& sortDescriptors() const { return m_sortDescriptors; }
     // A first key of "date" keeps only that key and adds "timeOfEntry" in the same

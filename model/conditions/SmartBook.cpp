@@ -112,7 +112,11 @@ void SmartBook::reload(const BookPtr& mainLibrary) {
             }
         }
     }
-    setRecords(std::move(found));
+    if (source) {
+        setRecordsPickedFrom(std::move(found), *source);
+    } else {
+        setRecords(std::move(found));
+    }
 }
 
 void SmartBook::reloadIO(const IO&) {

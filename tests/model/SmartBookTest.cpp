@@ -89,6 +89,26 @@ TEST_F(SmartBookTest, noTreeOrAnEmptyOrFindNothingAndAnEmptyAndFindsTheWholeLibr
     EXPECT_EQ(book->records(), root->mainLibrary()->records());
 }
 
+TEST_F(SmartBookTest, whatItPicksFromALibrarySortedItsWayNeedsNoSortButAnotherOrderDoes) {
+    const SmartBookPtr book = smartBook(amountBelow(5));
+    book->reload(root->mainLibrary());
+    EXPECT_TRUE(book->isSortedNow());
+    EXPECT_EQ(book->records(), mainOrder({1, 2, 3, 4}));
+
+    // Sorted by amount, the book's order is not the library's.
+    book->setSortDescriptors({SortDescriptor{QStringLiteral("amount"), true}});
+    book->reload(root->mainLibrary());
+    EXPECT_FALSE(book->isSortedNow());
+    book->resort();
+    EXPECT_EQ(book->records(), (IOList{records[0], records[1], records[2], records[3]}));
+
+    // A library edited out of its order hands over no promise either.
+    book->setSortDescriptors(Book::defaultSortDescriptors());
+    records[5]->setDate(QDateTime(QDate(2024, 4, 1), QTime()));
+    book->reload(root->mainLibrary());
+    EXPECT_FALSE(book->isSortedNow());
+}
+
 TEST_F(SmartBookTest, aBookOfCodeIsIsTheOnlyBookWalkedInItsOwnOrder) {
     const BookPtr plain = Book::create();
     plain->addObjectsFromArray({records[0], records[2], records[4]});
