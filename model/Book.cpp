@@ -54,7 +54,13 @@ void Book::setRecords(IOList records) {
 
 void Book::setRecordsPickedFrom(IOList records, const Book& source) {
     setRecords(std::move(records));
-    if (source.m_sortDescriptors == m_sortDescriptors && source.isSortedNow()) {
+    // The selector a stored order carries names no other order.
+    const auto sameOrder = [](const SortDescriptor& a, const SortDescriptor& b) {
+        return a.key == b.key && a.ascending == b.ascending;
+    };
+    if (std::equal(m_sortDescriptors.begin(), m_sortDescriptors.end(), source.m_sortDescriptors.begin(),
+                   source.m_sortDescriptors.end(), sameOrder) &&
+        source.isSortedNow()) {
         m_sorted = true;
         m_sortedAt = RecordRevision::counts();
     }
