@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 // Beyond this the axes could not work out their ticks; the figures still show the real sums.
@@ -83,6 +84,8 @@ LedgerChartView::LedgerChartView(QWidget* parent)
     m_chart->addSeries(m_bars);
     m_chart->addSeries(m_balanceLine);
     buildAxes();
+    // The view starts with a chart of its own, and setChart() lets go of it without deleting it.
+    std::unique_ptr<QChart> placeholder(chart());
     setChart(m_chart);
 
     connect(m_bars, &QBarSeries::hovered, this,
