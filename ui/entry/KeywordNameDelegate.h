@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QPointer>
-#include <QStyledItemDelegate>
+#include "HeldEditorDelegate.h"
 
 #include <functional>
 
@@ -10,7 +9,7 @@ class QLineEdit;
 // Edits a keyword's name. A name that may not be given is never committed:
 // the user hears why (through `complain`) and the editor stays open with
 // what was typed, to correct or to cancel with Escape.
-class KeywordNameDelegate : public QStyledItemDelegate {
+class KeywordNameDelegate : public HeldEditorDelegate {
     Q_OBJECT
 
 public:
@@ -24,13 +23,12 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
 
 protected:
-    bool eventFilter(QObject* object, QEvent* event) override;
+    bool accepts(const QLineEdit* editor) const override;
+    std::function<void()> refusalOf(QLineEdit* editor) const override;
 
 private:
     int errorOf(const QLineEdit* editor) const;
-    void refuse(const QPointer<QLineEdit>& editor, int errorNumber);
 
     Validator m_validator;
     Complainer m_complain;
-    bool m_refusing = false;
 };

@@ -4,9 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QFocusEvent>
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
@@ -21,7 +19,7 @@ QStyle* styleOf(const QStyleOptionViewItem& option) {
 } // namespace
 
 AmountDelegate::AmountDelegate(QObject* parent)
-    : QStyledItemDelegate(parent) {}
+    : HeldEditorDelegate(parent) {}
 
 QWidget* AmountDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
     auto* editor = new QLineEdit(parent);
@@ -45,58 +43,18 @@ void AmountDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, co
     }
 }
 
-bool AmountDelegate::isAcceptable(const QLineEdit* editor) const {
+bool AmountDelegate::accepts(const QLineEdit* editor) const {
     return editor->text() == editor->property(originalTextProperty).toString() ||
            m_format.parseAmount(editor->text(), nullptr).has_value();
 }
 
-void AmountDelegate::refuse(const QPointer<QLineEdit>& editor, QWidget* window, const QString& text) {
-    QString why;
-    m_format.parseAmount(text, &why);
-    m_refusing = true;
-    Alert::inform(window, QStringLiteral("amountRefusedAlert"), Alert::Icon::Warning, tr("The amount was not changed."),
-                  why);
-    m_refusing = false;
-    if (editor) {
-        editor->setFocus(Qt::OtherFocusReason);
-    }
-}
-
-bool AmountDelegate::eventFilter(QObject* object, QEvent* event) {
-    auto* editor = qobject_cast<QLineEdit*>(object);
-    if (!editor) {
-        return QStyledItemDelegate::eventFilter(object, event);
-    }
-    if (event->type() == QEvent::KeyPress) {
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            if (!isAcceptable(editor)) {
-                refuse(editor, editor->window(), editor->text());
-                return true;
-            }
-            break;
-        default:
-            break;
-        }
-    } else if (event->type() == QEvent::FocusOut && (m_refusing || !isAcceptable(editor))) {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // The alert itself, another window or a menu took the keyboard: the editor waits as it is.
-        if (!m_refusing && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            // After the click that moved the focus has been handled, never inside it.
-            // Said even when the editor is gone by then, so a typed amount never vanishes unnoticed.
-            QPointer<QLineEdit> later(editor);
-            QPointer<QWidget> window(editor->window());
-            const QString text = editor->text();
-            QMetaObject::invokeMethod(
-                this, [this, later, window, text] { refuse(later, window, text); }, Qt::QueuedConnection);
-        }
-        // The editor still hears of it; only the commit and the closing are held back.
-        return false;
-    }
-    return QStyledItemDelegate::eventFilter(object, event);
+std::function<void()> AmountDelegate::refusalOf(QLineEdit* editor) const {
+    return [this, window = QPointer<QWidget>(editor->window()), text = editor->text()] {
+        QString why;
+        m_format.parseAmount(text, &why);
+        Alert::inform(window, QStringLiteral("amountRefusedAlert"), Alert::Icon::Warning,
+                      tr("The amount was not changed."), why);
+    };
 }
 
 QStyleOptionViewItem AmountDelegate::cellOption(const QStyleOptionViewItem& option, const QModelIndex& index) const {

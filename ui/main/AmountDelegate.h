@@ -1,9 +1,7 @@
 #pragma once
 
+#include "HeldEditorDelegate.h"
 #include "LedgerFormat.h"
-
-#include <QPointer>
-#include <QStyledItemDelegate>
 
 class QLineEdit;
 
@@ -11,7 +9,7 @@ class QLineEdit;
 // is never committed: the user is told why and the editor stays open with
 // what was typed. Right-aligned figures keep a gap to the next column; an
 // amount too wide for its cell shows its size, and the whole of it in a tooltip.
-class AmountDelegate : public QStyledItemDelegate {
+class AmountDelegate : public HeldEditorDelegate {
     Q_OBJECT
 
 public:
@@ -28,16 +26,14 @@ public:
     QString shownText(const QStyleOptionViewItem& option, const QModelIndex& index) const;
 
 protected:
-    bool eventFilter(QObject* object, QEvent* event) override;
+    bool accepts(const QLineEdit* editor) const override;
+    // Why the text is no amount, in an alert over the editor's window.
+    std::function<void()> refusalOf(QLineEdit* editor) const override;
 
 private:
     QStyleOptionViewItem cellOption(const QStyleOptionViewItem& option, const QModelIndex& index) const;
     bool fits(const QString& text, const QStyleOptionViewItem& cell) const;
     QString fittedText(const QStyleOptionViewItem& cell, const QModelIndex& index) const;
-    bool isAcceptable(const QLineEdit* editor) const;
-    // Tells the user why the text is no amount, then gives the editor back.
-    void refuse(const QPointer<QLineEdit>& editor, QWidget* window, const QString& text);
 
     LedgerFormat m_format;
-    bool m_refusing = false;
 };
