@@ -18,7 +18,15 @@ int AmountCondition::compareBound(const ConditionOperand& operand, const IO& rec
         // A missing bound equals every amount.
         return 0;
     }
-    // The bound is the left operand. A record without an amount counts as 0.
+    // The bound is the left operand. A record without an amount counts as 0
+    // (whose double is 0). Rounding to the nearest double never swaps two
+    // amounts, so doubles that differ already give the exact order; only equal
+    // doubles need the decimals.
+    const double boundValue = bound->toDouble();
+    const double recordValue = record.amountAsDouble();
+    if (boundValue != recordValue) {
+        return boundValue < recordValue ? -1 : 1;
+    }
     const std::strong_ordering order = *bound <=> record.amount().value_or(Amount());
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }

@@ -87,6 +87,13 @@ INSTANTIATE_TEST_SUITE_P(Condition, AmountComparison,
                              AmountCase{Condition::LessThan, dec("1234567.89"), none, "1234567.88", true},
                              AmountCase{Condition::Between, dec("0.1"), dec("1234567.89"), "1234567.89", true},
                              AmountCase{Condition::Between, dec("0.1"), dec("1234567.89"), "1234567.891", false},
+                             // Amounts one double cannot tell apart are still told apart.
+                             AmountCase{Condition::Is, dec("0.1"), none, "0.10000000000000001", false},
+                             AmountCase{Condition::GreaterThan, dec("0.1"), none, "0.10000000000000001", true},
+                             AmountCase{Condition::LessThan, dec("-0.1"), none, "-0.10000000000000001", true},
+                             AmountCase{Condition::Is, dec("123456789012345678"), none, "123456789012345679", false},
+                             AmountCase{Condition::Between, dec("123456789012345678"), dec("123456789012345678"),
+                                        "123456789012345678", true},
                              // A missing operand equals every amount.
                              AmountCase{Condition::Is, none, none, "42", true},
                              AmountCase{Condition::GreaterThan, none, none, "42", false},
