@@ -148,6 +148,32 @@ void sortGeneral(IOList& records, const std::vector<Column>& columns) {
     applyOrder(records, order);
 }
 
+// Whether the list already stands in this order. A library read back, or a
+// list sorted before and changed only at its end, usually does; the sort is
+// stable, so such a list would come out exactly as it is. Keyword texts are
+// left to the sort: building two per pair would cost as much.
+bool isInOrder(const IOList& records, const std::vector<Column>& columns) {
+    if (std::any_of(columns.begin(), columns.end(),
+                    [](const Column& c) { return c.key == RecordSorter::Key::KeywordsAsString; })) {
+        return false;
+    }
+    const auto before = [&columns](const IO& a, const IO& b) {
+        for (const Column& column : columns) {
+            const int c = compareByKey(a, b, column.key);
+            if (c != 0) {
+                return column.ascending ? c < 0 : c > 0;
+            }
+        }
+        return false;
+    };
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        if (before(*records[i], *records[i - 1])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 RecordSorter::Key RecordSorter::keyOf(const QString& name) {
@@ -177,7 +203,7 @@ void RecordSorter::sort(IOList& records, const SortDescriptorList& descriptors) 
         return;
     }
     const std::vector<Column> columns = columnsOf(descriptors);
-    if (columns.empty()) {
+    if (columns.empty() || isInOrder(records, columns)) {
         return;
     }
     const bool integersOnly = columns.size() <= 2 && std::all_of(columns.begin(), columns.end(),

@@ -107,6 +107,16 @@ TEST(Book, sortsByEveryRecordKeyAndKeepsEqualRecordsInTheirOrder) {
     book->setSortDescriptors({{QStringLiteral("comment"), false}, {QStringLiteral("amount"), true}});
     book->resort();
     EXPECT_EQ(orderOf(book->records(), records), (std::vector<int>{3, 0, 2, 1}));
+
+    // In order but for the last pair: still sorted. In order with equal
+    // amounts: kept exactly as it stands.
+    book->setSortDescriptors({{QStringLiteral("amount"), true}});
+    book->setRecords({records[1], records[0], records[2], records[3]});
+    book->resort();
+    EXPECT_EQ(orderOf(book->records(), records), (std::vector<int>{1, 3, 0, 2}));
+    book->setRecords({records[1], records[3], records[2], records[0]});
+    book->resort();
+    EXPECT_EQ(orderOf(book->records(), records), (std::vector<int>{1, 3, 2, 0}));
 }
 
 TEST(Book, theCountedFlagSortsAsYesOrNoAndKeepsItsByte) {
