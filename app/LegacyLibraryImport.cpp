@@ -3,6 +3,7 @@
 #include "Alert.h"
 #include "LegacyLibraryReader.h"
 #include "LibraryDocument.h"
+#include "StartFolder.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,8 +19,7 @@ qint64 LegacyLibraryImport::run() {
 }
 
 QString LegacyLibraryImport::chooseFile() const {
-    const QString usual = LegacyLibraryReader::defaultFilePath();
-    const QString start = QFileInfo::exists(usual) ? usual : QFileInfo(usual).absolutePath();
+    const QString start = StartFolder::nearestExisting(LegacyLibraryReader::defaultFilePath());
     return QFileDialog::getOpenFileName(m_parent, tr("Import Legacy Library"), start);
 }
 

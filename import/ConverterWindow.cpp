@@ -4,6 +4,7 @@
 #include "LegacyPreview.h"
 #include "LegacySlot.h"
 #include "ShownPath.h"
+#include "StartFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -177,7 +178,7 @@ void ConverterWindow::createActions() {
 }
 
 void ConverterWindow::chooseLegacyFile() {
-    const QString start = QFileInfo(m_converter->effectiveLegacyFilePath()).absolutePath();
+    const QString start = StartFolder::nearestExisting(m_converter->effectiveLegacyFilePath());
     const QString path = QFileDialog::getOpenFileName(this, tr("Choose a Legacy Library"), start, QString());
     if (!path.isEmpty()) {
         m_converter->setLegacyFilePath(path);

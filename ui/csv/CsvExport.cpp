@@ -2,12 +2,12 @@
 
 #include "Alert.h"
 #include "CsvRecordWriter.h"
+#include "StartFolder.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStandardPaths>
 
 CsvExport::CsvExport(IOList shown, IOList selected, QString bookName, QWidget* parent)
     : m_shown(std::move(shown))
@@ -50,8 +50,8 @@ QString CsvExport::chooseFile() const {
     QString name = m_bookName;
     // A book name may hold what a file name cannot.
     name.replace(u'/', u'-');
-    const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                              .filePath((name.isEmpty() ? tr("Records") : name) + QStringLiteral(".csv"));
+    const QString start =
+        QDir(StartFolder::documents()).filePath((name.isEmpty() ? tr("Records") : name) + QStringLiteral(".csv"));
     return QFileDialog::getSaveFileName(m_parent, tr("Export"), start, tr("CSV files (*.csv)"));
 }
 

@@ -4,12 +4,12 @@
 #include "CsvImportDialog.h"
 #include "CsvReader.h"
 #include "LibraryDocument.h"
+#include "StartFolder.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
-#include <QStandardPaths>
 
 CsvImport::CsvImport(LibraryDocument* document, QWidget* parent)
     : m_document(document)
@@ -21,8 +21,7 @@ qint64 CsvImport::run() {
 }
 
 QString CsvImport::chooseFile() const {
-    return QFileDialog::getOpenFileName(m_parent, tr("Import CSV"),
-                                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+    return QFileDialog::getOpenFileName(m_parent, tr("Import CSV"), StartFolder::documents(),
                                         tr("CSV files (*.csv *.txt *.tsv);;All files (*)"));
 }
 
