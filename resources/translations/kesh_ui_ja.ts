@@ -477,8 +477,8 @@
         <translation>入金(&amp;R):</translation>
     </message>
     <message>
-        <source>Decimal &amp;mark:</source>
-        <translation>小数点(&amp;M):</translation>
+        <source>Decimal m&amp;ark:</source>
+        <translation>小数点(&amp;A):</translation>
     </message>
     <message>
         <source>C&amp;omment:</source>

@@ -161,7 +161,7 @@ QWidget* CsvImportDialog::buildSettings() {
     m_creditColumnLabel = label(tr("C&redits:"), m_creditColumnComboBox);
     grid->addWidget(m_creditColumnLabel, 2, 4, Qt::AlignRight);
     grid->addWidget(m_creditColumnComboBox, 2, 5);
-    grid->addWidget(label(tr("Decimal &mark:"), m_decimalMarkComboBox), 3, 2, Qt::AlignRight);
+    grid->addWidget(label(tr("Decimal m&ark:"), m_decimalMarkComboBox), 3, 2, Qt::AlignRight);
     grid->addWidget(m_decimalMarkComboBox, 3, 3);
 
     grid->addWidget(label(tr("C&omment:"), m_commentColumnComboBox), 4, 0, Qt::AlignRight);
@@ -171,6 +171,8 @@ QWidget* CsvImportDialog::buildSettings() {
     grid->addWidget(label(tr("Co&unted:"), m_countedColumnComboBox), 4, 4, Qt::AlignRight);
     grid->addWidget(m_countedColumnComboBox, 4, 5);
     grid->setColumnStretch(6, 1);
+    // One set of amount columns at a time, even before a file could be read.
+    showAmountColumns();
     return settings;
 }
 
@@ -271,6 +273,11 @@ void CsvImportDialog::showMapping() {
     selectData(m_commentColumnComboBox, m_mapping.commentColumn);
     selectData(m_keywordsColumnComboBox, m_mapping.keywordsColumn);
     selectData(m_countedColumnComboBox, m_mapping.countedColumn);
+    showAmountColumns();
+    m_showing = false;
+}
+
+void CsvImportDialog::showAmountColumns() {
     const bool oneColumn = m_mapping.amountStyle == CsvRecordMapping::AmountStyle::OneColumn;
     m_amountColumnLabel->setVisible(oneColumn);
     m_amountColumnComboBox->setVisible(oneColumn);
@@ -279,7 +286,6 @@ void CsvImportDialog::showMapping() {
           static_cast<QWidget*>(m_creditColumnLabel), static_cast<QWidget*>(m_creditColumnComboBox)}) {
         widget->setVisible(!oneColumn);
     }
-    m_showing = false;
 }
 
 void CsvImportDialog::mappingEdited() {

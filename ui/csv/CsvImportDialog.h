@@ -45,6 +45,7 @@ private:
     QComboBox* columnComboBox(const QString& name);
     void reread();
     void showMapping();
+    void showAmountColumns();
     void fillColumnChoices();
     void mappingEdited();
     void replan();

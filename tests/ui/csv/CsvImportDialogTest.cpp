@@ -106,6 +106,21 @@ TEST_F(CsvDialog, aWrongEncodingIsToldWithItsLineUntilTheRightOneIsChosen) {
     EXPECT_TRUE(canImport());
 }
 
+TEST_F(CsvDialog, aFileThatIsNotTextIsToldAndShowsOneSetOfAmountColumns) {
+    open("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0"_ba);
+    EXPECT_EQ(problems(),
+              QStringList{u"Line 3 holds a null character: this is not a text file, or not in this encoding."_s});
+    EXPECT_FALSE(canImport());
+    // One column for amounts is the choice shown, so its label alone is in the grid's cell.
+    EXPECT_TRUE(find<QComboBox>("amountColumnComboBox")->isVisible());
+    EXPECT_FALSE(find<QComboBox>("debitColumnComboBox")->isVisible());
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+        if (label->buddy() == find<QComboBox>("debitColumnComboBox")) {
+            EXPECT_FALSE(label->isVisible());
+        }
+    }
+}
+
 TEST_F(CsvDialog, unreadableRowsAreListedAndNothingCanBeImported) {
     open("date;amount;comment\n01/02/2026;5;ok\n31/02/2026;6;no such day\n03/02/2026;1,234.5.6;odd\n"_ba);
     // Read with the separator of the first line; the day format from the rows.
