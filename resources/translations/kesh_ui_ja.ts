@@ -23,12 +23,8 @@
 <context>
     <name>AmountConditionView</name>
     <message>
-        <source>The amount “%1” is not a number: %2</source>
-        <translation>金額「%1」は数値ではありません: %2</translation>
-    </message>
-    <message>
-        <source>The upper amount “%1” is not a number: %2</source>
-        <translation>上限の金額「%1」は数値ではありません: %2</translation>
+        <source>Upper limit: %1</source>
+        <translation>上限: %1</translation>
     </message>
 </context>
 <context>

@@ -82,10 +82,11 @@ ConditionPtr AmountConditionView::condition() const {
 QString AmountConditionView::problem() const {
     QString error;
     if (!amountOf(m_amountField, &error)) {
-        return tr("The amount “%1” is not a number: %2").arg(m_amountField->text(), error);
+        // The error quotes the text and says what would do.
+        return error;
     }
     if (isRange(currentWhatID()) && !amountOf(m_amountFieldUpperLimit, &error)) {
-        return tr("The upper amount “%1” is not a number: %2").arg(m_amountFieldUpperLimit->text(), error);
+        return tr("Upper limit: %1").arg(error);
     }
     return QString();
 }

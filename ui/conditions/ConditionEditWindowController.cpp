@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <algorithm>
@@ -121,6 +122,10 @@ bool ConditionEditWindowController::setConditionUsingRoot() {
                           tr("Row %1 (%2) cannot be stored.").arg(row).arg(kind), problem);
             if (QWidget* field = single->topKeyView()) {
                 field->setFocus();
+                // What is typed next replaces the refused text.
+                if (auto* line = qobject_cast<QLineEdit*>(field)) {
+                    line->selectAll();
+                }
             }
             return false;
         }

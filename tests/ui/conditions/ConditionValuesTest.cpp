@@ -169,6 +169,24 @@ TEST_F(ConditionValues, ChangingTheKindReplacesTheRowInPlace) {
     EXPECT_EQ(treeText(*book->conditions()), QStringLiteral("AND(keyword7 Food,comment7 b)"));
 }
 
+TEST_F(ConditionValues, ARefusedAmountIsToldOnceAndLeftSelectedForRetyping) {
+    const SmartBookPtr book = SmartBook::create();
+    AlertAnswers answers({QStringLiteral("OK")});
+    ASSERT_TRUE(edit(book, [&](ConditionEditWindow& window) {
+        auto* row = static_cast<AmountConditionView*>(rootGroup()->children().front());
+        row->amountField()->setText(QStringLiteral("abc"));
+        ok(window);
+        ASSERT_EQ(answers.alerts().size(), 1);
+        EXPECT_EQ(answers.alerts()[0].informativeText.count(QStringLiteral("abc")), 1)
+            << answers.alerts()[0].informativeText.toStdString();
+        EXPECT_EQ(row->amountField()->selectedText(), QStringLiteral("abc"));
+        QTest::keyClicks(row->amountField(), QStringLiteral("-40"));
+        ok(window);
+        EXPECT_EQ(answers.alerts().size(), 1);
+    }));
+    EXPECT_EQ(treeText(*book->conditions()), QStringLiteral("AND(amount1 -40)"));
+}
+
 TEST_F(ConditionValues, MissingKeywordOrBookIsShownAndRefusedByRow) {
     const KeywordPtr gone = Keyword::create(QStringLiteral("Gone"));
     auto group = AndConditions::create();
