@@ -221,6 +221,10 @@ void KeshApp::restoreInterface() {
 void KeshApp::makeEntryControllers() {
     m_keywordWindowController = std::make_unique<KeywordWindowController>(m_document.get());
     m_keywordWindowController->setParentWindow(m_mainWindow.get());
+    // The keyword window closes with its own control too: the menu asks when it opens.
+    connect(m_mainWindow.get(), &MainWindow::windowMenuAboutToShow, this, [this] {
+        m_mainWindow->keywordWindowAction()->setChecked(m_keywordWindowController->window()->isVisible());
+    });
     m_ioDrawerController = std::make_unique<IODrawerController>(m_document.get(), &m_commentSuggestion);
     m_ioDrawerController->setParentWindow(m_mainWindow.get());
 }

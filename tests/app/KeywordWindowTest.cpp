@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -58,6 +59,17 @@ TEST_F(KeywordWindow, startsHiddenAndToggles) {
     EXPECT_TRUE(keywords()->window()->isVisible());
     EXPECT_FALSE(keywords()->toggleWindow());
     EXPECT_TRUE(keywords()->toggleWindow());
+
+    // Closed with its own control, the Window menu no longer ticks it.
+    QAction* action = find<QAction>("keywordWindowAction");
+    auto* menu = qobject_cast<QMenu*>(action->parent());
+    ASSERT_TRUE(menu);
+    keywords()->window()->close();
+    emit menu->aboutToShow();
+    EXPECT_FALSE(action->isChecked());
+    action->trigger();
+    emit menu->aboutToShow();
+    EXPECT_TRUE(action->isChecked());
 }
 
 TEST_F(KeywordWindow, theBoxesShowWhatEverySelectedRecordCarriesAndTickThemAll) {

@@ -321,6 +321,7 @@ void MainWindow::buildMenus() {
 
 void MainWindow::buildWindowMenu() {
     QMenu* window = menuBar()->addMenu(tr("&Window"));
+    connect(window, &QMenu::aboutToShow, this, &MainWindow::windowMenuAboutToShow);
     const auto add = [this, window](const QString& name, const QString& text, QKeyCombination keys) {
         QAction* action = window->addAction(text);
         action->setObjectName(name);
@@ -339,7 +340,6 @@ void MainWindow::buildWindowMenu() {
     connect(m_ioDrawerAction, &QAction::triggered, this, &MainWindow::ioDrawerToggled);
     m_keywordWindowAction =
         add(QStringLiteral("keywordWindowAction"), tr("&Keywords"), Qt::CTRL | Qt::SHIFT | Qt::Key_K);
-    m_keywordWindowAction->setCheckable(false);
     connect(m_keywordWindowAction, &QAction::triggered, this, &MainWindow::keywordWindowToggled);
     m_graphWindowAction = window->addAction(tr("&Graph"), this, &MainWindow::graphWindowToggled);
     m_graphWindowAction->setObjectName(QStringLiteral("graphWindowAction"));

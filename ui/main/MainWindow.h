@@ -84,6 +84,8 @@ signals:
     void newSmartBookRequested();
     // Edit › Edit Conditions…: the selected smart book's conditions.
     void editConditionsRequested();
+    // The Window menu is about to open: its check marks can be brought up to date.
+    void windowMenuAboutToShow();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
