@@ -123,6 +123,9 @@ void KeshApp::loadInterface() {
     m_bookListModel = std::make_unique<BookListModel>(m_document.get());
     m_ioTableModel = std::make_unique<IOTableModel>(m_document.get());
     m_mainWindow = std::make_unique<MainWindow>(m_bookListModel.get(), m_ioTableModel.get());
+    // Titled like any document window: the library's file, then the program.
+    m_mainWindow->setWindowTitle(QString());
+    m_mainWindow->setWindowFilePath(m_dataFilePath);
     // Widths and order first: the controllers then give the header each book's own sort order.
     m_mainWindow->setFrame(m_preferencesManager->frameForName(mainWindowAutosaveName()));
     m_mainWindow->setColumnState(m_preferencesManager->recordColumns());

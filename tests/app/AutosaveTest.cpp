@@ -20,6 +20,8 @@ using Autosave = AppFixture;
 TEST_F(Autosave, aPauseAfterAChangeWritesTheLibraryWhileKeshRunsAndKeepsTodaysCopy) {
     ASSERT_TRUE(launch());
     EXPECT_FALSE(app->mainWindow()->isWindowModified());
+    // The window is named after the library's file; the desktop adds the program's name.
+    EXPECT_EQ(app->mainWindow()->windowTitle(), QStringLiteral("Kesh Data[*]"));
     find<QAction>("newBookAction")->trigger();
     EXPECT_TRUE(app->mainWindow()->isWindowModified());
     EXPECT_FALSE(QFileInfo::exists(dataPath()));

@@ -65,6 +65,7 @@ QToolButton* toggleButton(const QString& name, const QString& text, const QStrin
 MainWindow::MainWindow(BookListModel* books, IOTableModel* records, QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("mainWindow"));
+    // Until the library's file is named (setWindowFilePath), the program's name;
     // "[*]" shows where the desktop marks unsaved changes.
     setWindowTitle(QApplication::applicationDisplayName() + QStringLiteral("[*]"));
 
