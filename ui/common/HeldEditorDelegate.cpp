@@ -11,6 +11,8 @@ void HeldEditorDelegate::refuse(const QPointer<QLineEdit>& editor, const std::fu
     m_refusing = false;
     if (editor) {
         editor->setFocus(Qt::OtherFocusReason);
+        // What is typed next replaces the refused text; it stays until then.
+        editor->selectAll();
     }
 }
 

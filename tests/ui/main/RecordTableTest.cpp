@@ -210,6 +210,7 @@ TEST_F(RecordTableTest, aRefusedAmountKeepsItsEditorOpenWithTheTypedText) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(table->isEditing());
     EXPECT_EQ(editor->text(), QStringLiteral("12,5"));
+    EXPECT_EQ(editor->selectedText(), QStringLiteral("12,5"));
     EXPECT_EQ(QApplication::focusWidget(), editor);
     EXPECT_EQ(lunch->amount(), Amount::fromInt(-12));
 
