@@ -4,9 +4,13 @@
 #include "GroupConditionView.h"
 #include "SingleConditionView.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <utility>
@@ -14,7 +18,10 @@
 ConditionEditWindow::ConditionEditWindow(ConditionEditWindowController* controller, QWidget* parent)
     : QDialog(parent)
     , m_controller(controller)
-    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+    , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+    , m_scrollBar(new QScrollBar(Qt::Vertical, this))
+    , m_topStrip(new QWidget(this))
+    , m_bottomStrip(new QWidget(this)) {
     setObjectName(QStringLiteral("conditionEditWindow"));
     setWindowTitle(tr("Smart Book Conditions"));
     setWindowModality(Qt::WindowModal);
@@ -23,6 +30,65 @@ ConditionEditWindow::ConditionEditWindow(ConditionEditWindowController* controll
     m_buttons->resize(m_buttons->sizeHint());
     connect(m_buttons, &QDialogButtonBox::accepted, controller, &ConditionEditWindowController::okClicked);
     connect(m_buttons, &QDialogButtonBox::rejected, controller, &ConditionEditWindowController::cancelClicked);
+    m_scrollBar->setObjectName(QStringLiteral("conditionScrollBar"));
+    m_scrollBar->hide();
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, &ConditionEditWindow::placeRoot);
+    for (QWidget* strip : {m_topStrip, m_bottomStrip}) {
+        strip->setAutoFillBackground(true);
+        strip->hide();
+    }
+    // Wherever the keyboard goes in the tree (Tab, a refused row), it is in sight.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && isAncestorOf(now)) {
+            bringIntoSight(now);
+        }
+    });
+}
+
+int ConditionEditWindow::roomOnScreen() const {
+    const QWidget* host = parentWidget() ? parentWidget() : this;
+    const QScreen* shown = host->screen();
+    if (!shown) {
+        return QWIDGETSIZE_MAX;
+    }
+    const QRect available = shown->availableGeometry();
+    if (!isVisible()) {
+        // Not placed yet: the whole height less a guess at the frame and title bar.
+        constexpr int frameAllowance = 48;
+        return std::max(available.height() - frameAllowance, extraHeight + 100);
+    }
+    // The top edge stays where it is: the room is what lies below it.
+    const int frameBelow = frameGeometry().bottom() - geometry().bottom();
+    const int top = std::max(geometry().top(), available.top());
+    return std::max(available.bottom() + 1 - top - frameBelow, extraHeight + 100);
+}
+
+void ConditionEditWindow::placeRoot() {
+    if (ConditionView* root = m_controller->rootView()) {
+        root->move(rootLeft, rootTop - (m_scrollBar->isVisible() ? m_scrollBar->value() : 0));
+    }
+}
+
+void ConditionEditWindow::bringIntoSight(const QWidget* widget) {
+    ConditionView* root = m_controller->rootView();
+    if (!m_scrollBar->isVisible() || !root || !root->isAncestorOf(widget)) {
+        return;
+    }
+    const int top = widget->mapTo(root, QPoint()).y();
+    const int shown = m_scrollBar->pageStep();
+    if (top < m_scrollBar->value()) {
+        m_scrollBar->setValue(top);
+    } else if (top + widget->height() > m_scrollBar->value() + shown) {
+        m_scrollBar->setValue(top + widget->height() - shown);
+    }
+}
+
+void ConditionEditWindow::wheelEvent(QWheelEvent* event) {
+    if (m_scrollBar->isVisible()) {
+        QCoreApplication::sendEvent(m_scrollBar, event);
+        return;
+    }
+    QDialog::wheelEvent(event);
 }
 
 void ConditionEditWindow::sizeToFit() {
@@ -32,8 +98,11 @@ void ConditionEditWindow::sizeToFit() {
     }
     // OK and Cancel need their own width when the tree is narrower.
     const QSize buttons = m_buttons->sizeHint();
-    const QSize wanted(std::max(root->width() + extraWidth, buttons.width() + extraWidth),
-                       root->height() + extraHeight);
+    const int treeRoom = roomOnScreen() - extraHeight;
+    const bool scrolls = root->height() > treeRoom;
+    const int scrollWidth = scrolls ? m_scrollBar->sizeHint().width() : 0;
+    const QSize wanted(std::max(root->width() + extraWidth + scrollWidth, buttons.width() + extraWidth),
+                       (scrolls ? treeRoom : root->height()) + extraHeight);
     const QRect before = geometry();
     QRect after(QPoint(before.x() + before.width() / 2 - wanted.width() / 2, before.y()), wanted);
     setFixedSize(wanted);
@@ -42,10 +111,34 @@ void ConditionEditWindow::sizeToFit() {
     } else {
         resize(wanted);
     }
-    root->move(rootLeft, rootTop);
     const int strip = extraHeight - rootTop;
+    showScrolling(scrolls, wanted, strip);
+    placeRoot();
     m_buttons->setGeometry(rootLeft, wanted.height() - strip + (strip - buttons.height()) / 2,
                            wanted.width() - extraWidth, buttons.height());
+}
+
+void ConditionEditWindow::showScrolling(bool scrolls, QSize window, int strip) {
+    ConditionView* root = m_controller->rootView();
+    m_scrollBar->setVisible(scrolls);
+    m_topStrip->setVisible(scrolls);
+    m_bottomStrip->setVisible(scrolls);
+    if (!scrolls) {
+        return;
+    }
+    const int shown = window.height() - extraHeight;
+    m_scrollBar->setGeometry(window.width() - rootLeft - m_scrollBar->sizeHint().width(), rootTop,
+                             m_scrollBar->sizeHint().width(), shown);
+    m_scrollBar->setRange(0, root->height() - shown);
+    m_scrollBar->setPageStep(shown);
+    m_scrollBar->setSingleStep(24);
+    m_topStrip->setGeometry(0, 0, window.width(), rootTop);
+    m_bottomStrip->setGeometry(0, window.height() - strip, window.width(), strip);
+    // Over the rows scrolled out of sight, the buttons over their strip.
+    m_topStrip->raise();
+    m_bottomStrip->raise();
+    m_buttons->raise();
+    m_scrollBar->raise();
 }
 
 QList<QWidget*> ConditionEditWindow::keyChain() const {

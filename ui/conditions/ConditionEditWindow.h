@@ -4,11 +4,13 @@
 
 class ConditionEditWindowController;
 class QDialogButtonBox;
+class QScrollBar;
 
 // The sheet over the main window. It is as large as the view tree plus 20
 // on each side, 45 above and 60 below, where OK and Cancel stand; every
 // change of the tree resizes it at once, keeping its top edge and its
-// horizontal centre.
+// horizontal centre. A tree taller than the screen scrolls between the
+// strips above and below it, so OK and Cancel stay in reach.
 class ConditionEditWindow : public QDialog {
     Q_OBJECT
 
@@ -22,6 +24,8 @@ public:
 
     ConditionEditWindowController* controller() const { return m_controller; }
     QDialogButtonBox* buttonBox() const { return m_buttons; }
+    // Shown only while the tree is taller than the room the screen leaves.
+    QScrollBar* scrollBar() const { return m_scrollBar; }
 
     // Resizes the window to the root view and places the root.
     void sizeToFit();
@@ -34,10 +38,21 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Typing starts in the first field.
     void showEvent(QShowEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QList<QWidget*> keyChain() const;
+    // The most height the screen leaves for the window's contents.
+    int roomOnScreen() const;
+    void placeRoot();
+    void showScrolling(bool scrolls, QSize window, int strip);
+    // Scrolls so that `widget`, a field of the tree, is in sight.
+    void bringIntoSight(const QWidget* widget);
 
     ConditionEditWindowController* m_controller;
     QDialogButtonBox* m_buttons;
+    QScrollBar* m_scrollBar;
+    // Cover the rows scrolled out above and below while the tree scrolls.
+    QWidget* m_topStrip;
+    QWidget* m_bottomStrip;
 };

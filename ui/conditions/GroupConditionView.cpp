@@ -143,7 +143,9 @@ namespace {
 QFont labelFont(const QWidget& widget) {
     QFont font = widget.font();
     font.setBold(true);
-    font.setPointSize(11);
+    // 11 in the units the whole sheet is laid out in, pixels; 11 points would
+    // be half as high again and spill over the rows on either side.
+    font.setPixelSize(11);
     return font;
 }
 } // namespace

@@ -198,7 +198,7 @@ TEST_F(EditorFixture, LabelsStandInEveryGapOfTheirGroup) {
         const int height = QFontMetrics([&] {
                                QFont bold = nested->font();
                                bold.setBold(true);
-                               bold.setPointSize(11);
+                               bold.setPixelSize(11);
                                return bold;
                            }())
                                .height();

@@ -1,12 +1,20 @@
 #include "ConditionLayout.h"
+#include "AmountCondition.h"
 #include "AmountConditionView.h"
+#include "AndConditions.h"
 #include "ConditionBox.h"
 #include "ConditionControlBox.h"
 #include "EditorFixture.h"
 #include "GroupConditionView.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
 
 #include <memory>
@@ -110,6 +118,43 @@ TEST_F(EditorFixture, ChangingTheComparisonShowsAndHidesFieldsKeepingThem) {
         EXPECT_FALSE(row->amountFieldUpperLimit()->isVisible());
         choose(5);
         EXPECT_EQ(row->amountFieldUpperLimit()->text(), QStringLiteral("20"));
+        cancel(window);
+    });
+}
+
+TEST_F(EditorFixture, ATreeTallerThanTheScreenScrollsAndKeepsOkInReach) {
+    auto all = AndConditions::create();
+    for (int i = 0; i < 60; ++i) {
+        auto leaf = AmountCondition::create();
+        leaf->setConditionTypeCode(Condition::Is);
+        leaf->setObject(Amount::fromInt(i));
+        all->addCondition(leaf);
+    }
+    const SmartBookPtr book = storedBook(all);
+    edit(book, [&](ConditionEditWindow& window) {
+        const QRect screen = window.screen()->availableGeometry();
+        ConditionView* rootView = controller.rootView();
+        ASSERT_GT(rootView->height() + ConditionEditWindow::extraHeight, screen.height());
+        EXPECT_LE(window.height(), screen.height());
+        ASSERT_TRUE(window.scrollBar()->isVisible());
+        QWidget* okButton = window.buttonBox()->button(QDialogButtonBox::Ok);
+        EXPECT_LE(okButton->mapTo(&window, QPoint()).y() + okButton->height(), window.height());
+
+        // Tab to the last row's field: the tree scrolls it into sight, below the strip above.
+        auto* group = static_cast<GroupConditionView*>(rootView);
+        auto* last = static_cast<AmountConditionView*>(group->children().back());
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        static_cast<AmountConditionView*>(group->children().front())->amountField()->setFocus();
+        for (int i = 0; i < 59; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        ASSERT_EQ(QApplication::focusWidget(), last->amountField());
+        const int top = last->amountField()->mapTo(&window, QPoint()).y();
+        EXPECT_GE(top, ConditionEditWindow::rootTop);
+        EXPECT_LE(top + last->amountField()->height(),
+                  window.height() - (ConditionEditWindow::extraHeight - ConditionEditWindow::rootTop));
+        EXPECT_GT(window.scrollBar()->value(), 0);
         cancel(window);
     });
 }
