@@ -4,7 +4,9 @@
 #include "GroupConditionView.h"
 #include "SingleConditionView.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -37,6 +39,7 @@ ConditionEditWindow::ConditionEditWindow(ConditionEditWindowController* controll
         strip->setAutoFillBackground(true);
         strip->hide();
     }
+    qApp->installEventFilter(this);
     // Wherever the keyboard goes in the tree (Tab, a refused row), it is in sight.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now && isAncestorOf(now)) {
@@ -81,6 +84,19 @@ void ConditionEditWindow::bringIntoSight(const QWidget* widget) {
     } else if (top + widget->height() > m_scrollBar->value() + shown) {
         m_scrollBar->setValue(top + widget->height() - shown);
     }
+}
+
+bool ConditionEditWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::Wheel || !m_scrollBar->isVisible()) {
+        return QDialog::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool changesValue = qobject_cast<QComboBox*>(widget) || qobject_cast<QAbstractSpinBox*>(widget);
+    if (changesValue && !widget->hasFocus() && isAncestorOf(widget)) {
+        QCoreApplication::sendEvent(m_scrollBar, event);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ConditionEditWindow::wheelEvent(QWheelEvent* event) {

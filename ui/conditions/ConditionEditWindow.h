@@ -39,6 +39,9 @@ protected:
     // Typing starts in the first field.
     void showEvent(QShowEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // While the tree scrolls, the wheel over a pop-up or spin box that is not
+    // being worked with scrolls the tree rather than change the condition.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QList<QWidget*> keyChain() const;

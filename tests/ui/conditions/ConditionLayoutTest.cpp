@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <memory>
 #include <vector>
@@ -155,6 +156,17 @@ TEST_F(EditorFixture, ATreeTallerThanTheScreenScrollsAndKeepsOkInReach) {
         EXPECT_LE(top + last->amountField()->height(),
                   window.height() - (ConditionEditWindow::extraHeight - ConditionEditWindow::rootTop));
         EXPECT_GT(window.scrollBar()->value(), 0);
+
+        // The wheel over a row's pop-up scrolls the tree and leaves the condition as it was.
+        QComboBox* kind = static_cast<AmountConditionView*>(group->children()[30])->whatSelector();
+        kind->setCurrentIndex(2);
+        const int chosen = kind->currentIndex();
+        const int scrolled = window.scrollBar()->value();
+        QWheelEvent up(QPointF(5, 5), kind->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                       Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(kind, &up);
+        EXPECT_EQ(kind->currentIndex(), chosen);
+        EXPECT_LT(window.scrollBar()->value(), scrolled);
         cancel(window);
     });
 }
