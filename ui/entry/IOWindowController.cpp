@@ -2,6 +2,7 @@
 
 #include "EntryForm.h"
 #include "LibraryDocument.h"
+#include "RestoredFrame.h"
 #include "ToolWindow.h"
 
 #include <QEvent>
@@ -57,6 +58,6 @@ QByteArray IOWindowController::frame() const {
 
 void IOWindowController::setFrame(const QByteArray& frame) {
     if (!frame.isEmpty()) {
-        m_window->restoreGeometry(frame);
+        RestoredFrame::restore(m_window.get(), frame);
     }
 }

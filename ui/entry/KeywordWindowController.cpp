@@ -2,6 +2,7 @@
 
 #include "KeywordViewController.h"
 #include "LibraryDocument.h"
+#include "RestoredFrame.h"
 #include "ToolWindow.h"
 
 #include <QHBoxLayout>
@@ -140,6 +141,6 @@ QByteArray KeywordWindowController::frame() const {
 
 void KeywordWindowController::setFrame(const QByteArray& frame) {
     if (!frame.isEmpty()) {
-        m_window->restoreGeometry(frame);
+        RestoredFrame::restore(m_window.get(), frame);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "LedgerChartView.h"
 #include "RecordRevision.h"
+#include "RestoredFrame.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -163,7 +164,7 @@ void GraphWindow::setFrame(const QByteArray& frame) {
     if (in.status() != QDataStream::Ok || version != frameVersion) {
         return;
     }
-    restoreGeometry(geometry);
+    RestoredFrame::restore(this, geometry);
     if (m_periodBox->findData(shownPeriod) >= 0) {
         setPeriod(PeriodTotals::Period(shownPeriod));
     }

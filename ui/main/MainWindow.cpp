@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "RestoredFrame.h"
 
 #include <QUndoStack>
 
@@ -405,7 +406,7 @@ void MainWindow::setFrame(const QByteArray& frame) {
     if (in.status() != QDataStream::Ok || version != frameVersion) {
         return;
     }
-    restoreGeometry(geometry);
+    RestoredFrame::restore(this, geometry);
     m_splitter->restoreState(split);
 }
 
