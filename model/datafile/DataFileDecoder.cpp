@@ -247,9 +247,8 @@ IOList DataFileDecoder::readRecordList() {
             if (entry.classId != ClassId::IO) {
                 fail(tr("expected a record, found %1").arg(itemName(entry.classId)));
             }
-            // Later places of a record are few (plain books); the registry
-            // hands out another owner of it.
-            records.push_back(IO::find(m_records[entry.index]->recordId()));
+            // A later place of a record (a plain book) shares the record read first.
+            records.push_back(m_records[entry.index]);
             continue;
         }
         m_values.expect(tag, Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a record"));
@@ -274,7 +273,7 @@ IOPtr DataFileDecoder::readRecord() {
     }
     IOPtr made = IO::createWithTimeOfEntry(entered);
     IO& record = *made;
-    m_records.push_back(made.get());
+    m_records.push_back(made);
 
     m_in.item("date");
     tag = m_values.readTag();

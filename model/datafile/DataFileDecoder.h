@@ -69,7 +69,7 @@ private:
     std::vector<ClassId> m_classes;
     std::vector<Entry> m_entries;
     // Each record's first owner is the list it first stands in.
-    std::vector<IO*> m_records;
+    std::vector<IOPtr> m_records;
     std::vector<KeywordPtr> m_keywords;
     std::vector<BookPtr> m_books;
     std::vector<SmartBookPtr> m_smartBooks;
