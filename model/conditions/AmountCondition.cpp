@@ -12,7 +12,20 @@ ConditionPtr AmountCondition::copy() const {
     return condition;
 }
 
-int AmountCondition::compareBound(const ConditionOperand& operand, const IO& record) {
+double AmountCondition::valueOf(const ConditionOperand& operand) {
+    const Amount* bound = std::get_if<Amount>(&operand);
+    return bound ? bound->toDouble() : 0.0;
+}
+
+void AmountCondition::beginPass(const QDateTime&) {
+    m_pass = Pass{valueOf(object()), valueOf(object2())};
+}
+
+void AmountCondition::endPass() {
+    m_pass.reset();
+}
+
+int AmountCondition::compareBound(const ConditionOperand& operand, double boundValue, const IO& record) {
     const Amount* bound = std::get_if<Amount>(&operand);
     if (!bound) {
         // A missing bound equals every amount.
@@ -22,7 +35,6 @@ int AmountCondition::compareBound(const ConditionOperand& operand, const IO& rec
     // (whose double is 0). Rounding to the nearest double never swaps two
     // amounts, so doubles that differ already give the exact order; only equal
     // doubles need the decimals.
-    const double boundValue = bound->toDouble();
     const double recordValue = record.amountAsDouble();
     if (boundValue != recordValue) {
         return boundValue < recordValue ? -1 : 1;
@@ -36,5 +48,9 @@ bool AmountCondition::ioMatchesCondition(const IO& record) const {
     if (code < Is || code > NotBetween) {
         return true;
     }
-    return standardComparison([&record](const ConditionOperand& operand) { return compareBound(operand, record); });
+    return standardComparison([this, &record](const ConditionOperand& operand) {
+        // Inside a pass the bounds' doubles are ready; the comparison hands back one of the two bounds.
+        const double value = m_pass ? (&operand == &object() ? m_pass->object : m_pass->object2) : valueOf(operand);
+        return compareBound(operand, value, record);
+    });
 }

@@ -2,6 +2,8 @@
 
 #include "Condition.h"
 
+#include <optional>
+
 // Tests a record's amount against exact decimal bounds (codes Is to NotBetween).
 class AmountCondition : public Condition {
 public:
@@ -12,7 +14,19 @@ public:
     ConditionPtr copy() const override;
     bool ioMatchesCondition(const IO& record) const override;
 
+    void beginPass(const QDateTime& now) override;
+    void endPass() override;
+
 private:
-    // Three-way order of a decimal operand against the record's amount.
-    static int compareBound(const ConditionOperand& operand, const IO& record);
+    // Three-way order of a decimal operand against the record's amount;
+    // `boundValue` is the operand's nearest double.
+    static int compareBound(const ConditionOperand& operand, double boundValue, const IO& record);
+    static double valueOf(const ConditionOperand& operand);
+
+    // The bounds' doubles, worked out once for a refresh pass.
+    struct Pass {
+        double object = 0.0;
+        double object2 = 0.0;
+    };
+    std::optional<Pass> m_pass;
 };

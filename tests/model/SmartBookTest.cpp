@@ -223,6 +223,16 @@ TEST(SmartBookRefresh, admitsWhatTheConditionsAdmitOneByOne) {
             leaves.push_back(comment);
         }
     }
+    for (const std::int32_t code : {Condition::Is, Condition::IsNot, Condition::GreaterThan, Condition::LessThan,
+                                    Condition::Between, Condition::NotBetween}) {
+        for (const std::int64_t bound : {-105, 0, 37}) {
+            auto amount = AmountCondition::create();
+            amount->setConditionTypeCode(code);
+            amount->setObject(*Amount::fromParts(bound, -1));
+            amount->setObject2(*Amount::fromParts(bound + 150, -1));
+            leaves.push_back(amount);
+        }
+    }
     for (const ConditionPtr& leaf : leaves) {
         IOList expected;
         for (const IOPtr& record : root->mainLibrary()->records()) {
