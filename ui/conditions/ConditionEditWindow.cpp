@@ -140,6 +140,7 @@ void ConditionEditWindow::showScrolling(bool scrolls, QSize window, int strip) {
     m_topStrip->setVisible(scrolls);
     m_bottomStrip->setVisible(scrolls);
     if (!scrolls) {
+        m_coveredRoot = nullptr;
         return;
     }
     const int shown = window.height() - extraHeight;
@@ -150,11 +151,15 @@ void ConditionEditWindow::showScrolling(bool scrolls, QSize window, int strip) {
     m_scrollBar->setSingleStep(24);
     m_topStrip->setGeometry(0, 0, window.width(), rootTop);
     m_bottomStrip->setGeometry(0, window.height() - strip, window.width(), strip);
-    // Over the rows scrolled out of sight, the buttons over their strip.
-    m_topStrip->raise();
-    m_bottomStrip->raise();
-    m_buttons->raise();
-    m_scrollBar->raise();
+    // Over the rows scrolled out of sight, the buttons over their strip; once
+    // for each root, as rows are added inside it, not beside it.
+    if (m_coveredRoot != root) {
+        m_topStrip->raise();
+        m_bottomStrip->raise();
+        m_buttons->raise();
+        m_scrollBar->raise();
+        m_coveredRoot = root;
+    }
 }
 
 QList<QWidget*> ConditionEditWindow::keyChain() const {

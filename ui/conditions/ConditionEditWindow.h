@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 
 class ConditionEditWindowController;
 class QDialogButtonBox;
@@ -58,4 +59,6 @@ private:
     // Cover the rows scrolled out above and below while the tree scrolls.
     QWidget* m_topStrip;
     QWidget* m_bottomStrip;
+    // The root the strips were last raised over.
+    QPointer<QWidget> m_coveredRoot;
 };
