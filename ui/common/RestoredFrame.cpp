@@ -1,6 +1,7 @@
 #include "RestoredFrame.h"
 
 #include <QByteArray>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -21,7 +22,12 @@ bool RestoredFrame::restore(QWidget* window, const QByteArray& frame) {
 }
 
 void RestoredFrame::fitToScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
+    // The screen the frame lies on (another monitor, perhaps); one it lies
+    // on no longer (a monitor since unplugged) is fitted to the window's own.
+    const QScreen* screen = QGuiApplication::screenAt(window->geometry().center());
+    if (!screen) {
+        screen = window->screen();
+    }
     if (!screen || window->isMaximized() || window->isFullScreen()) {
         return;
     }
