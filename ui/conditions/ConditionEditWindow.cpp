@@ -164,18 +164,7 @@ void ConditionEditWindow::showScrolling(bool scrolls, QSize window, int strip) {
 
 QList<QWidget*> ConditionEditWindow::keyChain() const {
     QList<QWidget*> chain;
-    QList<const ConditionView*> pending;
-    if (const ConditionView* root = m_controller->rootView()) {
-        pending.append(root);
-    }
-    while (!pending.isEmpty()) {
-        const ConditionView* view = pending.takeFirst();
-        if (const auto* group = qobject_cast<const GroupConditionView*>(view)) {
-            for (qsizetype i = group->children().size(); i > 0; --i) {
-                pending.prepend(group->children()[i - 1]);
-            }
-            continue;
-        }
+    for (const ConditionView* view : GroupConditionView::rowsOf(m_controller->rootView())) {
         for (QWidget* key : {view->topKeyView(), view->bottomKeyView()}) {
             if (key && !chain.contains(key)) {
                 chain.append(key);

@@ -103,16 +103,8 @@ bool ConditionEditWindowController::setConditionUsingRoot() {
         return false;
     }
     // Every row must be a condition before anything is stored.
-    QList<const ConditionView*> pending{m_rootView};
     int row = 0;
-    while (!pending.isEmpty()) {
-        const ConditionView* view = pending.takeFirst();
-        if (const auto* group = qobject_cast<const GroupConditionView*>(view)) {
-            for (qsizetype i = group->children().size(); i > 0; --i) {
-                pending.prepend(group->children()[i - 1]);
-            }
-            continue;
-        }
+    for (const ConditionView* view : GroupConditionView::rowsOf(m_rootView)) {
         ++row;
         const auto* single = qobject_cast<const SingleConditionView*>(view);
         const QString problem = single ? single->problem() : QString();

@@ -176,3 +176,22 @@ void GroupConditionView::paintEvent(QPaintEvent*) {
         painter.drawText(point + QPoint(0, ascent), label);
     }
 }
+
+QList<const ConditionView*> GroupConditionView::rowsOf(const ConditionView* view) {
+    QList<const ConditionView*> rows;
+    QList<const ConditionView*> pending;
+    if (view) {
+        pending.append(view);
+    }
+    while (!pending.isEmpty()) {
+        const ConditionView* next = pending.takeFirst();
+        if (const auto* group = qobject_cast<const GroupConditionView*>(next)) {
+            for (qsizetype i = group->children().size(); i > 0; --i) {
+                pending.prepend(group->children()[i - 1]);
+            }
+        } else {
+            rows.append(next);
+        }
+    }
+    return rows;
+}

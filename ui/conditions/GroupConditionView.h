@@ -20,6 +20,8 @@ public:
     virtual QString groupIdentifier() const = 0;
     ConditionBox* box() const { return m_box; }
     const QList<ConditionView*>& children() const { return m_children; }
+    // The rows under `view`, top to bottom: the view itself when it is no group.
+    static QList<const ConditionView*> rowsOf(const ConditionView* view);
     ConditionView* onlyOneCondition() override;
     // The root of the tree this group stands in.
     GroupConditionView* rootGroup();
