@@ -68,13 +68,13 @@ int ConditionEditWindow::roomOnScreen() const {
 
 void ConditionEditWindow::placeRoot() {
     if (ConditionView* root = m_controller->rootView()) {
-        root->move(rootLeft, rootTop - (m_scrollBar->isVisible() ? m_scrollBar->value() : 0));
+        root->move(rootLeft, rootTop - (m_scrollBar->isHidden() ? 0 : m_scrollBar->value()));
     }
 }
 
 void ConditionEditWindow::bringIntoSight(const QWidget* widget) {
     ConditionView* root = m_controller->rootView();
-    if (!m_scrollBar->isVisible() || !root || !root->isAncestorOf(widget)) {
+    if (m_scrollBar->isHidden() || !root || !root->isAncestorOf(widget)) {
         return;
     }
     const int top = widget->mapTo(root, QPoint()).y();
@@ -87,7 +87,7 @@ void ConditionEditWindow::bringIntoSight(const QWidget* widget) {
 }
 
 bool ConditionEditWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel || !m_scrollBar->isVisible()) {
+    if (event->type() != QEvent::Wheel || m_scrollBar->isHidden()) {
         return QDialog::eventFilter(watched, event);
     }
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -100,7 +100,7 @@ bool ConditionEditWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ConditionEditWindow::wheelEvent(QWheelEvent* event) {
-    if (m_scrollBar->isVisible()) {
+    if (!m_scrollBar->isHidden()) {
         QCoreApplication::sendEvent(m_scrollBar, event);
         return;
     }
