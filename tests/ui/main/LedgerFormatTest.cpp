@@ -30,7 +30,8 @@ TEST_P(AmountParsing, readsAmountsAsTheLocaleWritesThemAndSaysWhyOthersAreNone) 
         EXPECT_EQ(amount->toString(), QString::fromLatin1(c.amount));
     } else {
         EXPECT_FALSE(amount.has_value()) << amount->toString().toStdString();
-        EXPECT_TRUE(error.contains(QStringLiteral("“%1”").arg(QString::fromUtf8(c.text).trimmed())))
+        const QString typed = QString::fromUtf8(c.text).trimmed();
+        EXPECT_TRUE(typed.isEmpty() || error.startsWith(QStringLiteral("“%1” is not an amount: ").arg(typed)))
             << error.toStdString();
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.why))) << error.toStdString();
     }
