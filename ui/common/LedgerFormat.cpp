@@ -251,9 +251,10 @@ QString LedgerFormat::flawOf(const QString& text, QString* plain) const {
     }
     // Separators stand only between whole groups: "1,5" and "1234,567" are no amounts. The
     // groups before the last may hold two digits, as in India.
-    for (qsizetype g = 0; g < groups.size() && groups.size() > 1; ++g) {
+    const qsizetype last = groups.size() - 1;
+    for (qsizetype g = 0; g < groups.size() && last > 0; ++g) {
         const int size = groups.at(g);
-        const bool fits = g == 0 ? size >= 1 && size <= 3 : g == groups.size() - 1 ? size == 3 : size == 2 || size == 3;
+        const bool fits = g == 0 ? size <= 3 : g == last ? size == 3 : size == 2 || size == 3;
         if (!fits) {
             return groupingFlaw();
         }
