@@ -319,7 +319,7 @@ void KeshApp::ioDataNeedsReloading() {
     const BookPtr book = m_bookListController->selectedBook();
     m_document->refreshBook(book, m_searchFieldController->searchKey(), searchKeywords());
     m_ioListController->reloadData();
-    m_statsBoxController->reloadStats(*book);
+    m_statsBoxController->reloadStats(*book, m_ioTableModel->amountDecimals());
     if (m_graphWindow) {
         m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary());
     }

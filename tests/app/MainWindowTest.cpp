@@ -111,18 +111,20 @@ protected:
     std::unique_ptr<QAbstractItemModelTester> recordTester;
 };
 
-TEST_F(MainWindow, statisticsSumTheListedRecordsAndCountTheWholeBook) {
-    EXPECT_EQ(stats(), (QStringList{QStringLiteral("100"), QStringLiteral("1,230"), QStringLiteral("-1,129"),
+TEST_F(MainWindow, statisticsSumTheListedRecordsToTheCentAndCountWhatIsListedOfTheBook) {
+    EXPECT_EQ(stats(), (QStringList{QStringLiteral("100.50"), QStringLiteral("1,230.25"), QStringLiteral("-1,129.75"),
                                     QStringLiteral("4 records")}));
     select("Car");
     EXPECT_EQ(comments(),
               (QStringList{QStringLiteral("groceries"), QStringLiteral("refund"), QStringLiteral("salary")}));
-    // The refund does not count; 70.25 shows as 70.
-    EXPECT_EQ(stats(), (QStringList{QStringLiteral("100"), QStringLiteral("30"), QStringLiteral("70"),
+    // The refund does not count.
+    EXPECT_EQ(stats(), (QStringList{QStringLiteral("100.50"), QStringLiteral("30.25"), QStringLiteral("70.25"),
                                     QStringLiteral("3 records")}));
     QTest::keyClicks(search, QStringLiteral("sal"));
-    EXPECT_EQ(stats(), (QStringList{QStringLiteral("100"), QStringLiteral("0"), QStringLiteral("100"),
-                                    QStringLiteral("3 records")}));
+    EXPECT_EQ(stats(), (QStringList{QStringLiteral("100.50"), QStringLiteral("0.00"), QStringLiteral("100.50"),
+                                    QStringLiteral("1 of 3 records")}));
+    QTest::keyClick(search, Qt::Key_Escape);
+    EXPECT_EQ(stats().last(), QStringLiteral("3 records"));
 }
 
 TEST_F(MainWindow, theSearchNarrowsOnEveryKeystrokeAndANewBookStartsUnfiltered) {
@@ -191,14 +193,14 @@ TEST_F(MainWindow, erasedRecordsLeaveTheTableAndTheStatisticsAtOnce) {
     selectRecords({rowOf("groceries")});
     QTest::keyClick(records, Qt::Key_Backspace);
     EXPECT_EQ(comments(), (QStringList{QStringLiteral("refund"), QStringLiteral("salary")}));
-    EXPECT_EQ(stats(), (QStringList{QStringLiteral("100"), QStringLiteral("0"), QStringLiteral("100"),
+    EXPECT_EQ(stats(), (QStringList{QStringLiteral("100.50"), QStringLiteral("0.00"), QStringLiteral("100.50"),
                                     QStringLiteral("2 records")}));
     // The menu's Delete does the same for the table that has the keyboard.
     selectRecords({rowOf("salary")});
     records->setFocus();
     deleteAction()->trigger();
     EXPECT_EQ(comments(), QStringList{QStringLiteral("refund")});
-    EXPECT_EQ(stats().last(), QStringLiteral("1 records"));
+    EXPECT_TRUE(stats().last().startsWith(QStringLiteral("1 record")));
     EXPECT_TRUE(records->selectedRows().isEmpty());
 }
 
@@ -228,7 +230,7 @@ TEST_F(MainWindow, anEditedCommentIsSuggestedAndLeavesAListItNoLongerMatches) {
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([this] { return comments().isEmpty(); }));
     EXPECT_TRUE(app->commentSuggestion().array().contains(QStringLiteral("market")));
-    EXPECT_EQ(stats().at(1), QStringLiteral("0"));
+    EXPECT_EQ(stats().at(1), QStringLiteral("0.00"));
 }
 
 TEST_F(MainWindow, anEditedAmountIsSummedAtOnce) {
@@ -236,7 +238,7 @@ TEST_F(MainWindow, anEditedAmountIsSummedAtOnce) {
     QWidget* editor = typeInto(rowOf("lunch"), IOTableModel::AmountColumn, QStringLiteral("-1,250.75"));
     ASSERT_TRUE(editor);
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return stats().at(1) == QStringLiteral("1,281"); }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return stats().at(1) == QStringLiteral("1,281.00"); }));
     EXPECT_EQ(lunch->amount(), Amount::fromString(u"-1250.75"));
 }
 

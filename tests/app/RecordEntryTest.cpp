@@ -71,8 +71,10 @@ TEST_F(RecordEntry, anAmountOfZeroOrNoNumberIsRefusedAndTheFormStays) {
         EXPECT_EQ(entryForm()->commentField()->text(), QStringLiteral("kept"));
     }
     ASSERT_EQ(answers.alerts().size(), 4);
-    EXPECT_EQ(answers.alerts().front().objectName, QStringLiteral("complainAlert"));
-    EXPECT_EQ(answers.alerts().front().text, app->getLocalizedStringWithKey(QStringLiteral("ErrorTitle1")));
+    EXPECT_EQ(answers.alerts().front().objectName, QStringLiteral("amountRefusedAlert"));
+    EXPECT_TRUE(answers.alerts().front().informativeText.contains(QStringLiteral("0 is neither")));
+    EXPECT_TRUE(answers.alerts().at(1).informativeText.startsWith(QStringLiteral("No amount was typed.")));
+    EXPECT_TRUE(answers.alerts().at(3).informativeText.startsWith(QStringLiteral("“twelve” is not an amount: “t”")));
     EXPECT_EQ(root().mainLibrary()->count(), before);
 }
 
@@ -106,7 +108,7 @@ TEST_F(RecordEntry, aRecordGoesIntoTheMainLibraryOnlyAndTheTableAndTotalsFollow)
     EXPECT_TRUE(shownComments().contains(QStringLiteral("Coffee")));
     EXPECT_TRUE(find<QLabel>("recordCountLabel")->text().contains(QStringLiteral("4")));
     // Counted records only: the new one is left out of the totals.
-    EXPECT_EQ(find<QLabel>("outgoingsLabel")->text(), QStringLiteral("952"));
+    EXPECT_EQ(find<QLabel>("outgoingsLabel")->text(), QStringLiteral("952.00"));
 
     app->document()->undoStack()->undo();
     EXPECT_FALSE(root().mainLibrary()->includesObject(composed));

@@ -161,80 +161,192 @@ QString LedgerFormat::amountForEditing(const std::optional<Amount>& amount) cons
     return amount ? formatDecimal(amount->toString(), false, -1) : QString();
 }
 
+QString LedgerFormat::refusal(const QString& typed, const QString& why) const {
+    const QString hint = tr("Type a number such as %1 for money coming in or %2 for money going out.")
+                             .arg(formatAmount(Amount::fromParts(123450, -2)), formatAmount(Amount::fromInt(-20)));
+    if (typed.isEmpty()) {
+        return tr("No amount was typed.") + QLatin1Char(' ') + hint;
+    }
+    // A whole paragraph pasted by mistake need not fill the alert.
+    constexpr qsizetype longest = 40;
+    const QString shown = typed.size() > longest ? typed.left(longest - 1) + QStringLiteral("…") : typed;
+    return tr("“%1” is not an amount: %2.").arg(shown, why) + QLatin1Char(' ') + hint;
+}
+
+qsizetype LedgerFormat::signAt(QStringView text, bool* negative) const {
+    for (const QString& minus : {m_locale.negativeSign(), QStringLiteral("-"), QStringLiteral("\u2212")}) {
+        if (!minus.isEmpty() && text.startsWith(minus)) {
+            *negative = true;
+            return minus.size();
+        }
+    }
+    for (const QString& plus : {m_locale.positiveSign(), QStringLiteral("+")}) {
+        if (!plus.isEmpty() && text.startsWith(plus)) {
+            *negative = false;
+            return plus.size();
+        }
+    }
+    return 0;
+}
+
+QString LedgerFormat::flawOf(const QString& text, QString* plain) const {
+    const QString point = m_locale.decimalPoint();
+    const QString group = m_locale.groupSeparator();
+    // Where the locale groups with a space, any kind of space will do.
+    const bool spaceGroups = group.size() == 1 && isSpace(group.at(0));
+    const auto groupingFlaw = [&] {
+        const QString example = formatAmount(Amount::fromParts(12345675, -1));
+        return spaceGroups ? tr("spaces only group the digits of thousands, as in %1").arg(example)
+                           : tr("“%1” only groups the digits of thousands, as in %2").arg(group, example);
+    };
+
+    // Digits of each group before the decimal point.
+    QList<int> groups{0};
+    bool signSeen = false;
+    bool digitSeen = false;
+    bool pointSeen = false;
+    for (qsizetype i = 0; i < text.size();) {
+        const QStringView rest = QStringView(text).mid(i);
+        const QChar c = text.at(i);
+        bool negative = false;
+        if (const qsizetype sign = signAt(rest, &negative)) {
+            if (signSeen || digitSeen || pointSeen) {
+                return tr("the sign goes before the first digit");
+            }
+            signSeen = true;
+            if (negative) {
+                plain->append(QLatin1Char('-'));
+            }
+            i += sign;
+        } else if (c.isDigit()) {
+            digitSeen = true;
+            plain->append(QChar(u'0' + c.digitValue()));
+            groups.last() += pointSeen ? 0 : 1;
+            ++i;
+        } else if (!point.isEmpty() && rest.startsWith(point)) {
+            if (pointSeen) {
+                return tr("it has more than one decimal point “%1”").arg(point);
+            }
+            pointSeen = true;
+            plain->append(QLatin1Char('.'));
+            i += point.size();
+        } else if (isSpace(c) && !digitSeen && !pointSeen) {
+            ++i; // "- 20"
+        } else if (spaceGroups ? isSpace(c) : (!group.isEmpty() && rest.startsWith(group))) {
+            if (pointSeen || groups.last() == 0) {
+                return groupingFlaw();
+            }
+            groups.append(0);
+            i += spaceGroups ? 1 : group.size();
+        } else if (isSpace(c)) {
+            return tr("spaces do not belong between its digits");
+        } else if (c == u'.' || c == u',') {
+            return tr("its decimals follow “%1”, as in %2").arg(point, formatAmount(Amount::fromParts(125, -1)));
+        } else {
+            return tr("“%1” is not a digit").arg(c);
+        }
+    }
+    if (!digitSeen) {
+        return tr("it has no digits");
+    }
+    // Separators stand only between whole groups: "1,5" and "1234,567" are no amounts. The
+    // groups before the last may hold two digits, as in India.
+    const qsizetype last = groups.size() - 1;
+    for (qsizetype g = 0; g < groups.size() && last > 0; ++g) {
+        const int size = groups.at(g);
+        const bool fits = g == 0 ? size <= 3 : g == last ? size == 3 : size == 2 || size == 3;
+        if (!fits) {
+            return groupingFlaw();
+        }
+    }
+    return QString();
+}
+
 std::optional<Amount> LedgerFormat::parseAmount(const QString& text, QString* error) const {
     const QString typed = text.trimmed();
-    const auto refuse = [&](const QString& detail = QString()) -> std::optional<Amount> {
+    const auto refuse = [&](const QString& why) -> std::optional<Amount> {
         if (error) {
-            *error = tr("“%1” is not an amount. Type a number such as %2 for money coming in or %3 for money "
-                        "going out.")
-                         .arg(typed, formatAmount(Amount::fromParts(123450, -2)), formatAmount(Amount::fromInt(-20)));
-            if (!detail.isEmpty()) {
-                *error += QLatin1Char(' ') + detail;
-            }
+            *error = refusal(typed, why);
         }
         return std::nullopt;
     };
-
-    const QString zero = m_locale.zeroDigit();
-    const QString point = m_locale.decimalPoint();
-    QString group = m_locale.groupSeparator();
-    // Where the locale groups with a space, any kind of space will do.
-    const bool spaceGroups = group.size() == 1 && isSpace(group.at(0));
-
+    if (typed.isEmpty()) {
+        return refuse(QString());
+    }
+    // Input methods type full-width digits, signs and points; they mean the plain ones.
     QString plain;
-    QStringList groups{QString()};
-    bool seenPoint = false;
-    for (qsizetype i = 0; i < typed.size(); ++i) {
-        const QStringView rest = QStringView(typed).mid(i);
-        const QChar c = typed.at(i);
-        const bool signAllowed = plain.isEmpty();
-        if (signAllowed && (rest.startsWith(m_locale.negativeSign()) || c == QChar(0x2212) || c == u'-')) {
-            plain += QLatin1Char('-');
-            i += (rest.startsWith(m_locale.negativeSign()) ? m_locale.negativeSign().size() : 1) - 1;
-        } else if (signAllowed && (rest.startsWith(m_locale.positiveSign()) || c == u'+')) {
-            i += (rest.startsWith(m_locale.positiveSign()) ? m_locale.positiveSign().size() : 1) - 1;
-        } else if (isSpace(c) && (plain.isEmpty() || plain == u"-")) {
-            continue; // "- 20"
-        } else if (!point.isEmpty() && rest.startsWith(point) && !seenPoint) {
-            seenPoint = true;
-            plain += QLatin1Char('.');
-            i += point.size() - 1;
-        } else if (!seenPoint && !groups.last().isEmpty() &&
-                   ((spaceGroups && isSpace(c)) || (!group.isEmpty() && rest.startsWith(group)))) {
-            groups.append(QString());
-            i += (spaceGroups ? 1 : group.size()) - 1;
-        } else if (c >= u'0' && c <= u'9') {
-            plain += c;
-            if (!seenPoint) {
-                groups.last() += c;
-            }
-        } else if (zero.size() == 1 && c.unicode() >= zero.at(0).unicode() && c.unicode() <= zero.at(0).unicode() + 9) {
-            const QChar digit(u'0' + (c.unicode() - zero.at(0).unicode()));
-            plain += digit;
-            if (!seenPoint) {
-                groups.last() += digit;
-            }
-        } else {
-            return refuse();
-        }
+    const QString flaw = flawOf(typed.normalized(QString::NormalizationForm_KC), &plain);
+    if (!flaw.isEmpty()) {
+        return refuse(flaw);
     }
-
-    // Group separators stand only between whole groups: "1,5" is no amount.
-    for (qsizetype g = 1; g < groups.size(); ++g) {
-        const qsizetype size = groups.at(g).size();
-        if (g == groups.size() - 1 ? size != 3 : (size != 2 && size != 3)) {
-            return refuse();
-        }
-    }
-    if (!std::any_of(plain.cbegin(), plain.cend(), [](QChar c) { return c.isDigit(); })) {
-        return refuse();
-    }
-    QString detail;
-    std::optional<Amount> amount = Amount::fromString(plain, &detail);
+    // Only what cannot be held is left to refuse.
+    const std::optional<Amount> amount = Amount::fromString(plain);
     if (!amount) {
-        return refuse(detail);
+        return refuse(tr("it has more digits than an amount can hold"));
     }
     return amount;
+}
+
+std::optional<Amount> LedgerFormat::parseRecordAmount(const QString& text, QString* error) const {
+    std::optional<Amount> amount = parseAmount(text, error);
+    if (amount && amount->isZero()) {
+        if (error) {
+            *error = refusal(text.trimmed(), tr("0 is neither money coming in nor money going out"));
+        }
+        return std::nullopt;
+    }
+    return amount;
+}
+
+namespace {
+// `plain` is a number in plain notation without sign, "1234.5678"; the result
+// has exactly `decimals` decimals, the last one rounded half up.
+QString roundedTo(const QString& plain, int decimals) {
+    const qsizetype point = plain.indexOf(QLatin1Char('.'));
+    const QString whole = point < 0 ? plain : plain.left(point);
+    QString fraction = point < 0 ? QString() : plain.mid(point + 1);
+    QString digits = whole + fraction.left(decimals);
+    if (fraction.size() > decimals && fraction.at(decimals) >= u'5') {
+        qsizetype i = digits.size() - 1;
+        for (; i >= 0 && digits.at(i) == u'9'; --i) {
+            digits[i] = u'0';
+        }
+        if (i < 0) {
+            digits.prepend(QLatin1Char('1'));
+        } else {
+            digits[i] = QChar(digits.at(i).unicode() + 1);
+        }
+    }
+    digits.append(QString(qMax<qsizetype>(0, decimals - fraction.size()), QLatin1Char('0')));
+    return decimals > 0 ? digits.left(digits.size() - decimals) + QLatin1Char('.') + digits.right(decimals) : digits;
+}
+} // namespace
+
+QString LedgerFormat::formatSum(double value, int decimals) const {
+    if (std::isnan(value)) {
+        return QStringLiteral("—");
+    }
+    if (std::isinf(value)) {
+        return value < 0 ? m_locale.negativeSign() + QStringLiteral("∞") : QStringLiteral("∞");
+    }
+    decimals = qMax(0, decimals);
+    // Only the digits that tell this double from its neighbours: 0.1 + 0.2 is 0.3 to any decimals.
+    const QString rounded = roundedTo(QString::number(std::fabs(value), 'f', QLocale::FloatingPointShortest), decimals);
+    const bool zero = std::all_of(rounded.cbegin(), rounded.cend(), [](QChar c) { return c == u'0' || c == u'.'; });
+    return formatDecimal(value < 0 && !zero ? QLatin1Char('-') + rounded : rounded, true, decimals);
+}
+
+double LedgerFormat::largestExactSum(int decimals) {
+    if (decimals <= 0) {
+        return largestExactWhole;
+    }
+    // Decimals are never held exactly: the double must tell the last decimal apart with
+    // room for its own rounding, so a step between doubles stays below one unit of it.
+    return largestExactWhole / 2 / std::pow(10.0, decimals);
+}
+
+bool LedgerFormat::isExactSum(double value, int decimals) {
+    return std::isfinite(value) && std::fabs(value) <= largestExactSum(decimals);
 }
 
 QString LedgerFormat::formatWhole(double value) const {
@@ -253,8 +365,4 @@ QString LedgerFormat::formatWhole(double value) const {
     const QString digits = QString::number(std::fabs(whole), 'f', QLocale::FloatingPointShortest);
     const QString text = groupedDigits(digits);
     return whole < 0 ? m_locale.negativeSign() + text : text;
-}
-
-bool LedgerFormat::isExactWhole(double value) {
-    return std::isfinite(value) && std::fabs(value) <= largestExactWhole;
 }

@@ -39,18 +39,37 @@ public:
     QString formatAmountShort(const Amount& amount) const;
     // Ungrouped, as the amount editor starts: "-1234.5".
     QString amountForEditing(const std::optional<Amount>& amount) const;
-    // Reads what the user typed in the locale's notation ("1,234.50", "-20",
-    // "+3.5"). Refuses anything that is not plainly one amount, with a message.
+    // The one reader of every amount the user types, in the locale's notation
+    // ("1,234.50", "-20", "+3.5", full-width digits too). Refuses anything that
+    // is not plainly one amount, with a message that quotes what was typed and
+    // says why it is no amount.
     std::optional<Amount> parseAmount(const QString& text, QString* error) const;
+    // The same for a record's amount, which is money coming in or going out:
+    // 0 is refused too.
+    std::optional<Amount> parseRecordAmount(const QString& text, QString* error) const;
+
+    // A sum rounded to `decimals` decimals and grouped however large: 103696.5
+    // with 2 gives "103,696.50". Binary noise of the sum does not show.
+    QString formatSum(double value, int decimals) const;
+    // Whether the sum still holds every figure down to `decimals` decimals.
+    static bool isExactSum(double value, int decimals);
+    // The largest sum that does.
+    static double largestExactSum(int decimals);
 
     // A sum as a whole number, truncated toward zero and grouped however
     // large: 12.99 gives "12".
     QString formatWhole(double value) const;
     // Whether the sum still holds every whole number: beyond 2^53 it does not.
-    static bool isExactWhole(double value);
+    static bool isExactWhole(double value) { return isExactSum(value, 0); }
     QString formatCount(qint64 count) const { return m_locale.toString(count); }
 
 private:
+    // What the reader says of a text it refuses: what was typed, why it is no amount, and what would do.
+    QString refusal(const QString& typed, const QString& why) const;
+    // Why the text, with its digits and signs made plain, is no amount; empty when it is one.
+    QString flawOf(const QString& text, QString* plain) const;
+    // The length of a sign at the start of `text`, 0 for none.
+    qsizetype signAt(QStringView text, bool* negative) const;
     QString localDigits(QStringView asciiDigits) const;
     // Groups a run of ASCII digits the locale's way, in local digits.
     QString groupedDigits(QStringView asciiDigits) const;

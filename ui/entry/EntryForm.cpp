@@ -1,5 +1,6 @@
 #include "EntryForm.h"
 
+#include "Alert.h"
 #include "KeywordViewController.h"
 #include "LibraryDocument.h"
 #include "TextSuggestion.h"
@@ -114,16 +115,18 @@ void EntryForm::showEvent(QShowEvent* event) {
     }
 }
 
-void EntryForm::refuseAmount() {
-    emit complaintRaised(1);
+void EntryForm::refuseAmount(const QString& why) {
+    Alert::inform(window(), QStringLiteral("amountRefusedAlert"), Alert::Icon::Warning,
+                  tr("The record was not entered."), why);
     m_amountField->setFocus(Qt::OtherFocusReason);
     m_amountField->selectAll();
 }
 
 bool EntryForm::enter() {
-    const std::optional<Amount> amount = m_format.parseAmount(m_amountField->text(), nullptr);
-    if (!amount || amount->toDouble() == 0.0) {
-        refuseAmount();
+    QString why;
+    const std::optional<Amount> amount = m_format.parseRecordAmount(m_amountField->text(), &why);
+    if (!amount) {
+        refuseAmount(why);
         return false;
     }
     const QString comment = m_commentField->text();

@@ -36,11 +36,11 @@ public:
     // the amount selected for typing. What was being composed is dropped.
     void blank();
     // Adds the composed record to the main library and starts a fresh one. An
-    // amount that is 0, empty or no number is refused with alert 1 and the form stays.
+    // amount that is 0, empty or no number is refused, saying why, and the form stays.
     bool enter();
 
 signals:
-    // Alert 1 for a refused amount, 2 and 3 for refused keyword names.
+    // Alerts 2 and 3 for refused keyword names.
     void complaintRaised(int errorNumber);
     // The user follows the hint to the window in which keywords are made.
     void keywordWindowRequested();
@@ -51,7 +51,7 @@ protected:
 
 private:
     void buildLayout();
-    void refuseAmount();
+    void refuseAmount(const QString& why);
     void fieldChanged(const QObject* field, const QString& text);
     void dropKeywords(const KeywordList& keywords);
     void showKeywordHint();

@@ -45,13 +45,13 @@ void AmountDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, co
 
 bool AmountDelegate::accepts(const QLineEdit* editor) const {
     return editor->text() == editor->property(originalTextProperty).toString() ||
-           m_format.parseAmount(editor->text(), nullptr).has_value();
+           m_format.parseRecordAmount(editor->text(), nullptr).has_value();
 }
 
 std::function<void()> AmountDelegate::refusalOf(QLineEdit* editor) const {
     return [this, window = QPointer<QWidget>(editor->window()), text = editor->text()] {
         QString why;
-        m_format.parseAmount(text, &why);
+        m_format.parseRecordAmount(text, &why);
         Alert::inform(window, QStringLiteral("amountRefusedAlert"), Alert::Icon::Warning,
                       tr("The amount was not changed."), why);
     };

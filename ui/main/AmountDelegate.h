@@ -5,8 +5,8 @@
 
 class QLineEdit;
 
-// Edits an amount as text in the user's notation. A text that is no amount
-// is never committed: the user is told why and the editor stays open with
+// Edits an amount as text in the user's notation. A text that is no amount,
+// or 0, is never committed: the user is told why and the editor stays open with
 // what was typed. Right-aligned figures keep a gap to the next column; an
 // amount too wide for its cell shows its size, and the whole of it in a tooltip.
 class AmountDelegate : public HeldEditorDelegate {

@@ -350,7 +350,7 @@ bool IOTableModel::setData(const QModelIndex& index, const QVariant& value, int 
     case AmountColumn: {
         // The editor has checked the text already; this is the last guard.
         const std::optional<Amount> amount =
-            role == Qt::EditRole ? m_format.parseAmount(value.toString(), nullptr) : std::nullopt;
+            role == Qt::EditRole ? m_format.parseRecordAmount(value.toString(), nullptr) : std::nullopt;
         if (!amount) {
             return false;
         }
