@@ -80,13 +80,13 @@ std::size_t DataRoot::deleteBook(const Book* book) {
 }
 
 namespace {
-// Inserting at the old place and sorting stably keeps books of the same name
-// in the order they had; a list renamed since still ends up in name order.
 template <typename List, typename Item> void insertAt(List& list, std::size_t index, const Item& item) {
     list.insert(list.begin() + std::ptrdiff_t(std::min(index, list.size())), item);
 }
 } // namespace
 
+// Inserted at its old place, then sorted stably: books of the same name keep
+// the order they had, and a list renamed since still ends up in name order.
 void DataRoot::insertDumbBook(std::size_t index, const BookPtr& book) {
     insertAt(m_dumbBooks, index, book);
     sortLists();
