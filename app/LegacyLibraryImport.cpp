@@ -50,16 +50,18 @@ qint64 LegacyLibraryImport::runWithFile(const QString& filePath) {
 }
 
 bool LegacyLibraryImport::confirm(const LegacyPreview& preview, const QString& filePath) const {
+    // Mostly odd amounts: the user says whether this is a ledger, not Return.
+    const bool odd = preview.amountsMostlyOdd();
     const QString fileName = QFileInfo(filePath).fileName();
     Alert alert(
-        m_parent, QStringLiteral("importConfirmAlert"), Alert::Icon::Information,
+        m_parent, QStringLiteral("importConfirmAlert"), odd ? Alert::Icon::Warning : Alert::Icon::Information,
         tr("Import %Ln records from “%1”?", nullptr, LegacyPreview::trCount(preview.recordCount())).arg(fileName));
     QStringList paragraphs = preview.paragraphs(true);
     paragraphs << tr("The records are added to the main library. Edit › Undo takes them out again.");
     alert.setInformativeText(paragraphs.join(QStringLiteral("\n\n")));
-    const int importButton = alert.addButton(tr("Import"), QMessageBox::AcceptRole);
+    const int importButton = alert.addButton(odd ? tr("Import Anyway") : tr("Import"), QMessageBox::AcceptRole);
     const int cancelButton = alert.addButton(tr("Cancel"), QMessageBox::RejectRole);
-    alert.setDefaultButton(importButton);
+    alert.setDefaultButton(odd ? cancelButton : importButton);
     alert.setEscapeButton(cancelButton);
     return alert.exec() == importButton;
 }

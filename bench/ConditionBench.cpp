@@ -49,7 +49,7 @@ std::shared_ptr<AndConditions> typicalTree(const DataRoot& root) {
 
 void runReload(benchmark::State& state, SmartBook& book, const DataRoot& root, std::size_t sourceCount) {
     for (auto _ : state) {
-        book.reload(root.mainLibrary());
+        root.reloadSmartBook(book);
         benchmark::DoNotOptimize(book.count());
     }
     state.counters["scanned"] = double(sourceCount);

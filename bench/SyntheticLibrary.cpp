@@ -216,7 +216,7 @@ DataRootPtr SyntheticLibrary::build(std::size_t records, std::uint32_t seed) {
         SmartBookPtr book = SmartBook::create();
         book->setBookName(QStringLiteral("Smart %1").arg(s + 1));
         book->setConditions(tree);
-        book->reload(root->mainLibrary());
+        root->reloadSmartBook(*book);
         book->resort();
         root->addSmartBook(book);
     }

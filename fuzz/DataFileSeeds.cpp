@@ -83,7 +83,7 @@ DataRootPtr conditions() {
     const SmartBookPtr self = SmartBook::create();
     self->setConditions(leaf(BookCondition::create(), Condition::Is, BookPtr(self)));
     root->addSmartBook(self);
-    smart->reload(root->mainLibrary());
+    root->reloadSmartBook(*smart);
     return root;
 }
 

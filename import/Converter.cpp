@@ -129,9 +129,11 @@ LegacyImportResult Converter::runWithProgress() {
 
 bool Converter::confirm(const LegacyPreview& preview, const QString& legacyFilePath) {
     const bool again = wasImported(legacyFilePath);
+    // Mostly odd amounts: the user says whether this is a ledger, not Return.
+    const bool odd = preview.amountsMostlyOdd();
     const QString fileName = QFileInfo(legacyFilePath).fileName();
     Alert alert(
-        m_window, QStringLiteral("importConfirmAlert"), again ? Alert::Icon::Warning : Alert::Icon::Information,
+        m_window, QStringLiteral("importConfirmAlert"), again || odd ? Alert::Icon::Warning : Alert::Icon::Information,
         tr("Import %Ln records from “%1”?", nullptr, LegacyPreview::trCount(preview.recordCount())).arg(fileName));
     QStringList paragraphs = preview.paragraphs(true);
     if (again) {
@@ -139,9 +141,10 @@ bool Converter::confirm(const LegacyPreview& preview, const QString& legacyFileP
     }
     paragraphs << tr("The records are added to the main library of “%1”.").arg(ShownPath::of(m_dataFilePath));
     alert.setInformativeText(paragraphs.join(QStringLiteral("\n\n")));
-    const int importButton = alert.addButton(again ? tr("Import Again") : tr("Import"), QMessageBox::AcceptRole);
+    const QString importText = again ? tr("Import Again") : (odd ? tr("Import Anyway") : tr("Import"));
+    const int importButton = alert.addButton(importText, QMessageBox::AcceptRole);
     const int cancelButton = alert.addButton(tr("Cancel"), QMessageBox::RejectRole);
-    alert.setDefaultButton(again ? cancelButton : importButton);
+    alert.setDefaultButton(again || odd ? cancelButton : importButton);
     alert.setEscapeButton(cancelButton);
     return alert.exec() == importButton;
 }

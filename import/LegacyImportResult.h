@@ -18,7 +18,7 @@ struct LegacyImportResult {
         DataFileUnreadable,
         // The legacy file was not found, or could not be opened or read.
         LegacyFileFailed,
-        // The chosen file is of another kind, or its slots hold what no ledger does.
+        // The chosen file is of another kind, or its slots are not laid out as a ledger's.
         NotALegacyLibrary,
         DataFileNotWritten,
     };

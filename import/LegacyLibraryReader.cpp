@@ -35,6 +35,9 @@ bool LegacyLibraryReader::read() {
     m_status = LegacyStatus::noError;
     m_preview = LegacyPreview();
     m_records.clear();
+    m_slotsNotLaidOut = 0;
+    m_commentsNotText = 0;
+    m_amountsNoMoney = 0;
 
     LegacyFork fork;
     return open(fork) && readSlots(fork);
@@ -94,21 +97,23 @@ bool LegacyLibraryReader::readSlots(LegacyFork& fork) {
             continue;
         }
         IOPtr record;
-        const LegacySlot::Oddity oddity = slot.toRecord(decoder, readingMoment, &record);
+        LegacySlot::Layout layout;
+        const LegacySlot::Oddity oddity = slot.toRecord(decoder, readingMoment, &record, &layout);
+        noteLayout(layout);
         if (!record) {
             m_preview.addLeftOut(oddity);
             continue;
         }
-        m_preview.addRecord(record->date(), oddity);
+        m_preview.addRecord(record->date(), oddity, record->amount().value_or(Amount()));
         m_records.push_back(std::move(record));
     }
     if (status != LegacyStatus::endOfFile) {
         m_records.clear();
         return fail(Failure::Unreadable, unreadableText(status, fork.errorString()), status);
     }
-    if (mostSlotsAreOdd()) {
+    if (mostSlotsAreNotLaidOut()) {
         m_records.clear();
-        return fail(Failure::NotALegacyLibrary, oddSlotsRefusal());
+        return fail(Failure::NotALegacyLibrary, notLaidOutRefusal());
     }
     if (m_progress) {
         m_progress(total, total);
@@ -135,12 +140,20 @@ bool LegacyLibraryReader::headIsLegacy(QByteArrayView head, LegacyTextDecoder& d
     return fail(Failure::NotALegacyLibrary, ForeignFileType::refusal(*kind, QFileInfo(m_filePath).fileName()));
 }
 
-// A ledger that was damaged here and there still imports, its odd records
-// as they are and reported. Past half of them, there is more noise than ledger: random bytes
-// make an odd slot almost every time, so a file of another kind lands far
-// above this line and a real ledger far below it.
-bool LegacyLibraryReader::mostSlotsAreOdd() const {
-    return 2 * m_preview.oddSlotCount() > m_preview.slotsInUse();
+void LegacyLibraryReader::noteLayout(const LegacySlot::Layout& layout) {
+    m_slotsNotLaidOut += layout.isSound() ? 0 : 1;
+    m_commentsNotText += layout.commentIsText ? 0 : 1;
+    m_amountsNoMoney += layout.amountIsMoneySized ? 0 : 1;
+}
+
+// A ledger that was damaged here and there still imports, its odd records as
+// they are and reported, and so does one whose amounts are odd throughout
+// (the user is asked). Past half of its slots not laid out as a ledger's,
+// there is more noise than ledger: random bytes and text fail the layout
+// almost every time, so a file of another kind lands far above this line and
+// a real ledger far below it.
+bool LegacyLibraryReader::mostSlotsAreNotLaidOut() const {
+    return 2 * m_slotsNotLaidOut > m_preview.slotsInUse();
 }
 
 bool LegacyLibraryReader::fail(Failure failure, const QString& error, LegacyStatus::Code status) {
@@ -150,18 +163,16 @@ bool LegacyLibraryReader::fail(Failure failure, const QString& error, LegacyStat
     return false;
 }
 
-QString LegacyLibraryReader::oddSlotsRefusal() const {
-    const qint64 odd = m_preview.oddSlotCount();
-    const qint64 oddComments = m_preview.oddRecordCount(LegacySlot::Oddity::CommentNotText);
+QString LegacyLibraryReader::notLaidOutRefusal() const {
     const QString name = QFileInfo(m_filePath).fileName();
-    const QString oddCount = QLocale().toString(odd);
+    const QString oddCount = QLocale().toString(m_slotsNotLaidOut);
     const int inUse = LegacyPreview::trCount(m_preview.slotsInUse());
-    if (oddComments == 0) {
+    if (m_commentsNotText == 0) {
         return tr("“%1” does not look like a legacy library: %2 of %Ln records have amounts no ledger holds.", nullptr,
                   inUse)
             .arg(name, oddCount);
     }
-    if (oddComments == odd) {
+    if (m_amountsNoMoney == 0) {
         return tr("“%1” does not look like a legacy library: %2 of %Ln records have comments that are not text.",
                   nullptr, inUse)
             .arg(name, oddCount);

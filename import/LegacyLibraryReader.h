@@ -13,10 +13,11 @@ class LegacyFork;
 class LegacyTextDecoder;
 
 // Reads a legacy library file into records and judges it as a whole first:
-// a file of another kind, or one whose slots mostly hold what no ledger
-// could, is refused with the reason. A sound file gives its records and a
-// preview of them; nothing else is touched, so kesh and kesh-import both
-// show the preview and add the records to a library their own way.
+// a file of another kind, or one whose slots are mostly not laid out as a
+// ledger's, is refused with the reason. A file laid out as a ledger gives its
+// records and a preview of them, odd amounts and all; nothing else is
+// touched, so kesh and kesh-import both show the preview and add the records
+// to a library their own way.
 class LegacyLibraryReader {
     Q_DECLARE_TR_FUNCTIONS(LegacyLibraryReader)
 
@@ -27,7 +28,7 @@ public:
         NotFound,
         // It could not be opened or read to its end.
         Unreadable,
-        // Another kind of file, or slots that no ledger holds.
+        // Another kind of file, or slots not laid out as a ledger's.
         NotALegacyLibrary,
         // The progress handler said stop.
         Cancelled,
@@ -66,9 +67,10 @@ private:
     bool open(LegacyFork& fork);
     bool readSlots(LegacyFork& fork);
     bool headIsLegacy(QByteArrayView head, LegacyTextDecoder& decoder);
-    bool mostSlotsAreOdd() const;
+    void noteLayout(const LegacySlot::Layout& layout);
+    bool mostSlotsAreNotLaidOut() const;
     bool fail(Failure failure, const QString& error, LegacyStatus::Code status = LegacyStatus::noError);
-    QString oddSlotsRefusal() const;
+    QString notLaidOutRefusal() const;
     QString unreadableText(LegacyStatus::Code status, const QString& detail) const;
 
     QString m_requestedPath;
@@ -79,4 +81,8 @@ private:
     LegacyStatus::Code m_status = LegacyStatus::noError;
     LegacyPreview m_preview;
     IOList m_records;
+    // Slots in use not laid out as a ledger's, in all and by field.
+    qint64 m_slotsNotLaidOut = 0;
+    qint64 m_commentsNotText = 0;
+    qint64 m_amountsNoMoney = 0;
 };

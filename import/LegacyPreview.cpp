@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <numeric>
 
@@ -14,9 +15,21 @@ qint64 LegacyPreview::oddRecordCount() const {
     return std::accumulate(m_oddRecords.begin(), m_oddRecords.end(), qint64(0));
 }
 
-void LegacyPreview::addRecord(QDate day, LegacySlot::Oddity oddity) {
+qint64 LegacyPreview::oddAmountCount() const {
+    using Oddity = LegacySlot::Oddity;
+    return m_oddRecords[std::size_t(Oddity::AmountTooLarge)] + m_oddRecords[std::size_t(Oddity::AmountTooPrecise)] +
+           m_leftOut[std::size_t(Oddity::AmountNotANumber)] + m_leftOut[std::size_t(Oddity::AmountTooLarge)] +
+           m_leftOut[std::size_t(Oddity::AmountTooPrecise)];
+}
+
+void LegacyPreview::addRecord(QDate day, LegacySlot::Oddity oddity, const Amount& amount) {
     if (oddity != LegacySlot::Oddity::None) {
         ++m_oddRecords[std::size_t(oddity)];
+    }
+    const bool oddAmount =
+        oddity == LegacySlot::Oddity::AmountTooLarge || oddity == LegacySlot::Oddity::AmountTooPrecise;
+    if (oddAmount && m_oddAmounts.size() < oddAmountExamples) {
+        m_oddAmounts.push_back({day, amount});
     }
     if (m_recordCount == 0 || day < m_firstDay) {
         m_firstDay = day;
@@ -70,9 +83,45 @@ QString LegacyPreview::oddRecordsText() const {
     return why.isEmpty() ? QString() : tr("Imported as they are: %1.").arg(QLocale().createSeparatedList(why));
 }
 
-QStringList LegacyPreview::paragraphs(bool withDays) const {
+QString LegacyPreview::amountText(const Amount& amount, const QLocale& locale) {
+    const double value = amount.toDouble();
+    const int decimals = std::max(0, -amount.exponent());
+    // Up to here the decimals the file holds are the digits a double shows.
+    if (decimals <= 9 && std::abs(value) < 1e15) {
+        return locale.toString(value, 'f', decimals);
+    }
+    return locale.toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString LegacyPreview::oddAmountsText(const QLocale& locale) const {
+    if (m_oddAmounts.empty()) {
+        return QString();
+    }
+    QStringList examples;
+    for (const OddAmount& odd : m_oddAmounts) {
+        examples << tr("%1 on %2").arg(amountText(odd.amount, locale), locale.toString(odd.day, QLocale::ShortFormat));
+    }
+    const QString list = locale.createSeparatedList(examples);
+    return oddRecordCount(LegacySlot::Oddity::AmountTooLarge) + oddRecordCount(LegacySlot::Oddity::AmountTooPrecise) >
+                   qint64(m_oddAmounts.size())
+               ? tr("Some of the odd amounts, as the file holds them: %1.").arg(list)
+               : tr("The odd amounts, as the file holds them: %1.").arg(list);
+}
+
+QString LegacyPreview::oddAmountsWarning() const {
+    if (!amountsMostlyOdd()) {
+        return QString();
+    }
+    return tr("Most of its amounts are odd for money, so this may be no ledger. If it is your ledger all the same, "
+              "import it anyway: every amount is kept as the file holds it.");
+}
+
+QStringList LegacyPreview::paragraphs(bool beforeImport) const {
     QStringList shown;
-    for (const QString& paragraph : {withDays ? daysText() : QString(), oddRecordsText(), leftOutText()}) {
+    const QStringList all =
+        beforeImport ? QStringList{daysText(), oddAmountsWarning(), oddRecordsText(), oddAmountsText(), leftOutText()}
+                     : QStringList{oddRecordsText(), leftOutText()};
+    for (const QString& paragraph : all) {
         if (!paragraph.isEmpty()) {
             shown << paragraph;
         }

@@ -54,25 +54,39 @@ LegacySlot::Oddity LegacySlot::judgeAmount(double amount) {
     return std::abs(cents - std::round(cents)) <= tolerance ? Oddity::None : Oddity::AmountTooPrecise;
 }
 
-LegacySlot::Oddity LegacySlot::toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry,
-                                        IOPtr* record) const {
-    const double value = amount();
-    Oddity oddity = judgeAmount(value);
-    const std::optional<Amount> kept = Amount::fromDouble(value);
-    if (!kept) {
-        return Oddity::AmountNotANumber;
-    }
+bool LegacySlot::isMoneySized(double amount) {
+    const double magnitude = std::abs(amount);
+    return magnitude == 0.0 || (magnitude >= smallestMoney && magnitude <= largestMoney);
+}
+
+std::optional<QString> LegacySlot::commentAsText(LegacyTextDecoder& decoder) const {
     const QByteArrayView bytes = commentBytes();
+    if (holdsControlCharacters(bytes)) {
+        return std::nullopt;
+    }
     // A comment of the most bytes there is room for may end in half a
     // character: the limit cut it there.
     const auto cutEnd =
         bytes.size() == maxCommentBytes ? LegacyTextDecoder::CutEnd::Dropped : LegacyTextDecoder::CutEnd::Refused;
-    std::optional<QString> comment;
-    if (!holdsControlCharacters(bytes)) {
-        comment = decoder.decodeStrictly(bytes, cutEnd);
+    return decoder.decodeStrictly(bytes, cutEnd);
+}
+
+LegacySlot::Oddity LegacySlot::toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry, IOPtr* record,
+                                        Layout* layout) const {
+    const double value = amount();
+    Oddity oddity = judgeAmount(value);
+    const std::optional<Amount> kept = Amount::fromDouble(value);
+    // The comment is read even without a record: the layout needs it.
+    std::optional<QString> comment = (kept || layout) ? commentAsText(decoder) : std::nullopt;
+    if (layout) {
+        layout->commentIsText = comment.has_value();
+        layout->amountIsMoneySized = isMoneySized(value);
+    }
+    if (!kept) {
+        return Oddity::AmountNotANumber;
     }
     if (!comment) {
-        comment = decoder.decodeLeniently(bytes);
+        comment = decoder.decodeLeniently(commentBytes());
         if (oddity == Oddity::None) {
             oddity = Oddity::CommentNotText;
         }

@@ -6,6 +6,7 @@
 #include <QDate>
 
 #include <cstdint>
+#include <optional>
 
 class LegacyTextDecoder;
 
@@ -42,6 +43,21 @@ public:
     // keeps the cent test meaningful: up to here a double is within 1/64 of
     // its value in cents.
     static constexpr double largestAmount = 1e12;
+    // Odd amounts within these bounds can still be what a ledger program
+    // wrote (three decimals, a great sum); beyond them no program kept money.
+    // The bytes of other kinds of file, text included, read as doubles land
+    // beyond them nearly always.
+    static constexpr double smallestMoney = 1e-6;
+    static constexpr double largestMoney = 1e18;
+
+    // Whether the fields are laid out as a ledger program writes them, odd
+    // values or not: a comment that is text and an amount of a size money
+    // can have. A file of another kind fails this in most of its slots.
+    struct Layout {
+        bool commentIsText = true;
+        bool amountIsMoneySized = true;
+        bool isSound() const { return commentIsText && amountIsMoneySized; }
+    };
 
     // `bytes` holds at least `size` bytes and outlives the slot.
     explicit LegacySlot(const char* bytes)
@@ -58,13 +74,20 @@ public:
     static QDate dayOfSeconds(std::uint32_t seconds);
     // Whether a double can be an amount of money someone entered.
     static Oddity judgeAmount(double amount);
+    // Whether a double is 0 or of a size between smallestMoney and largestMoney.
+    static bool isMoneySized(double amount);
 
     // The record this slot holds, entered at `timeOfEntry` with no keywords,
     // and what is odd about it. An odd slot still gives its record, its
     // comment decoded as far as it goes, unless its amount is no number at
-    // all (`record` is then left alone).
-    Oddity toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry, IOPtr* record) const;
+    // all (`record` is then left alone). `layout`, when given, is told how
+    // the fields are laid out, whatever the oddity reported.
+    Oddity toRecord(LegacyTextDecoder& decoder, const CalendarDate& timeOfEntry, IOPtr* record,
+                    Layout* layout = nullptr) const;
 
 private:
+    // The comment decoded, when it is text as someone typed it.
+    std::optional<QString> commentAsText(LegacyTextDecoder& decoder) const;
+
     const char* m_bytes;
 };

@@ -54,24 +54,47 @@ std::size_t DataRoot::removeKeyword(const Keyword* keyword) {
     return index;
 }
 
-void DataRoot::deleteBook(const Book* book) {
+std::size_t DataRoot::deleteBook(const Book* book) {
     if (book && book->isSmart()) {
         const auto found = std::find_if(m_smartBooks.begin(), m_smartBooks.end(),
                                         [book](const SmartBookPtr& b) { return b.get() == book; });
-        if (found != m_smartBooks.end()) {
-            // A deleted smart book is never refreshed again; dropping its tree
-            // frees a tree that names the book itself. Its records stay for
-            // conditions that still name it.
-            (*found)->setConditions(nullptr);
-            m_smartBooks.erase(found);
+        if (found == m_smartBooks.end()) {
+            return notFound;
         }
-        return;
+        // A deleted smart book is never refreshed again; dropping its tree
+        // frees a tree that names the book itself. Its records stay for
+        // conditions that still name it.
+        (*found)->setConditions(nullptr);
+        const auto index = std::size_t(found - m_smartBooks.begin());
+        m_smartBooks.erase(found);
+        return index;
     }
     const auto found =
         std::find_if(m_dumbBooks.begin(), m_dumbBooks.end(), [book](const BookPtr& b) { return b.get() == book; });
-    if (found != m_dumbBooks.end()) {
-        m_dumbBooks.erase(found);
+    if (found == m_dumbBooks.end()) {
+        return notFound;
     }
+    const auto index = std::size_t(found - m_dumbBooks.begin());
+    m_dumbBooks.erase(found);
+    return index;
+}
+
+namespace {
+template <typename List, typename Item> void insertAt(List& list, std::size_t index, const Item& item) {
+    list.insert(list.begin() + std::ptrdiff_t(std::min(index, list.size())), item);
+}
+} // namespace
+
+// Inserted at its old place, then sorted stably: books of the same name keep
+// the order they had, and a list renamed since still ends up in name order.
+void DataRoot::insertDumbBook(std::size_t index, const BookPtr& book) {
+    insertAt(m_dumbBooks, index, book);
+    sortLists();
+}
+
+void DataRoot::insertSmartBook(std::size_t index, const SmartBookPtr& book) {
+    insertAt(m_smartBooks, index, book);
+    sortLists();
 }
 
 void DataRoot::deleteIO(const IO* record) {
@@ -120,6 +143,14 @@ std::size_t DataRoot::indexOfBook(const Book* book) const {
         return 0;
     }
     return notFound;
+}
+
+bool DataRoot::holdsBook(const Book* book) const {
+    return book && (book == m_mainLibrary.get() || indexOfBook(book) != notFound);
+}
+
+void DataRoot::reloadSmartBook(SmartBook& book) const {
+    book.reload(m_mainLibrary, [this](const Book* held) { return holdsBook(held); });
 }
 
 bool DataRoot::keywordWithNameExistsOtherThan(const QString& name, const Keyword* other) const {

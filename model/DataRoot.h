@@ -52,7 +52,12 @@ public:
     // Takes the keyword out of the list; where it stood, or notFound. Records keep it.
     std::size_t removeKeyword(const Keyword* keyword);
     // Removes a smart or plain book; its records stay everywhere else. The main library stays.
-    void deleteBook(const Book* book);
+    // Where the book stood in its list, or notFound.
+    std::size_t deleteBook(const Book* book);
+    // Puts a deleted book back where it stood in its list (at the end when
+    // beyond it), before any book of the same name that stood after it.
+    void insertDumbBook(std::size_t index, const BookPtr& book);
+    void insertSmartBook(std::size_t index, const SmartBookPtr& book);
     // Removes the record from every book of the library.
     void deleteIO(const IO* record);
     // The same for many records, one pass per book.
@@ -61,6 +66,10 @@ public:
     std::size_t bookCount() const { return 1 + m_smartBooks.size() + m_dumbBooks.size(); }
     BookPtr bookAtIndex(std::size_t index) const;
     std::size_t indexOfBook(const Book* book) const;
+    // The main library, or a smart or plain book of the library.
+    bool holdsBook(const Book* book) const;
+    // Recomputes a smart book from this library's records.
+    void reloadSmartBook(SmartBook& book) const;
     bool keywordWithNameExistsOtherThan(const QString& name, const Keyword* other) const;
     // Sorts the plain and the smart books by name.
     void sortLists();

@@ -17,7 +17,7 @@ double AmountCondition::valueOf(const ConditionOperand& operand) {
     return bound ? bound->toDouble() : 0.0;
 }
 
-void AmountCondition::beginPass(const QDateTime&) {
+void AmountCondition::beginPass(const ConditionPass&) {
     m_pass = Pass{valueOf(object()), valueOf(object2())};
 }
 

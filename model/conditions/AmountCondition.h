@@ -14,7 +14,7 @@ public:
     ConditionPtr copy() const override;
     bool ioMatchesCondition(const IO& record) const override;
 
-    void beginPass(const QDateTime& now) override;
+    void beginPass(const ConditionPass& pass) override;
     void endPass() override;
 
 private:

@@ -17,6 +17,9 @@ bool BookCondition::ioMatchesCondition(const IO& record) const {
     if (code != Is && code != IsNot) {
         return true;
     }
+    if (m_bookGone) {
+        return false;
+    }
     const BookPtr* book = std::get_if<BookPtr>(&object());
     // A missing book holds no record.
     const bool inBook = book && *book && (*book)->includesObject(&record);
@@ -29,4 +32,13 @@ BookPtr BookCondition::getBook() const {
     }
     const BookPtr* book = std::get_if<BookPtr>(&object());
     return book ? *book : nullptr;
+}
+
+void BookCondition::beginPass(const ConditionPass& pass) {
+    const BookPtr* book = std::get_if<BookPtr>(&object());
+    m_bookGone = pass.holdsBook && book && *book && !pass.holdsBook(book->get());
+}
+
+void BookCondition::endPass() {
+    m_bookGone = false;
 }

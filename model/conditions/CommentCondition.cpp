@@ -17,7 +17,7 @@ QString CommentCondition::text() const {
     return text ? *text : QString();
 }
 
-void CommentCondition::beginPass(const QDateTime&) {
+void CommentCondition::beginPass(const ConditionPass&) {
     m_passKey.emplace(text());
 }
 

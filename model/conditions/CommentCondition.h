@@ -22,7 +22,7 @@ public:
     bool checkStartsWith(const IO& record) const;
     bool checkEndsWith(const IO& record) const;
 
-    void beginPass(const QDateTime& now) override;
+    void beginPass(const ConditionPass& pass) override;
     void endPass() override;
 
 private:

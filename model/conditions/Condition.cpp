@@ -22,7 +22,12 @@ bool Condition::ioMatchesCondition(const IO&) const {
     return true;
 }
 
-void Condition::beginPass(const QDateTime&) {}
+bool Condition::sameAs(const Condition& other) const {
+    return kind() == other.kind() && m_conditionTypeCode == other.m_conditionTypeCode && m_object == other.m_object &&
+           m_object2 == other.m_object2;
+}
+
+void Condition::beginPass(const ConditionPass&) {}
 
 void Condition::endPass() {}
 

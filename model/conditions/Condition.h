@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConditionOperand.h"
+#include "ConditionPass.h"
 
 #include <QDateTime>
 #include <QString>
@@ -65,11 +66,15 @@ public:
     // A new condition of the same class with the same code and operands (shared).
     virtual ConditionPtr copy() const;
     virtual bool ioMatchesCondition(const IO& record) const;
+    // The same test as `other`: the same kind, code and operands (keywords and
+    // books by identity) and, for groups, the same children in the same order.
+    virtual bool sameAs(const Condition& other) const;
 
     // A smart book's refresh brackets its walk with these, so that leaves work out
     // once what does not depend on the record: from beginPass to endPass relative
-    // dates are taken from `now` instead of from the clock, and texts are prepared.
-    virtual void beginPass(const QDateTime& now);
+    // dates are taken from the pass's moment instead of from the clock, texts are
+    // prepared, and book conditions know whether their book is still there.
+    virtual void beginPass(const ConditionPass& pass);
     virtual void endPass();
 
 protected:

@@ -38,9 +38,18 @@ BookPtr ConditionGroup::getBook() const {
     return nullptr;
 }
 
-void ConditionGroup::beginPass(const QDateTime& now) {
+bool ConditionGroup::sameAs(const Condition& other) const {
+    if (!Condition::sameAs(other)) {
+        return false;
+    }
+    const ConditionList& theirs = static_cast<const ConditionGroup&>(other).m_conditions;
+    return std::equal(m_conditions.begin(), m_conditions.end(), theirs.begin(), theirs.end(),
+                      [](const ConditionPtr& a, const ConditionPtr& b) { return a->sameAs(*b); });
+}
+
+void ConditionGroup::beginPass(const ConditionPass& pass) {
     for (const ConditionPtr& child : m_conditions) {
-        child->beginPass(now);
+        child->beginPass(pass);
     }
 }
 

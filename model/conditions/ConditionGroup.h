@@ -14,7 +14,8 @@ public:
     void addCondition(ConditionPtr condition);
 
     BookPtr getBook() const override;
-    void beginPass(const QDateTime& now) override;
+    bool sameAs(const Condition& other) const override;
+    void beginPass(const ConditionPass& pass) override;
     void endPass() override;
 
 private:

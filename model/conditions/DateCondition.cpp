@@ -3,11 +3,26 @@
 #include "Clock.h"
 #include "IO.h"
 
-#include <cmath>
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 // Far beyond any calendar in either direction; keeps the arithmetic in range.
-constexpr double periodLimit = 1e7;
+constexpr qint64 periodLimit = 10'000'000;
+
+// The whole part of the exact decimal, toward zero and within the limit: a
+// double would round 2.99999999999999999 up to 3.
+qint64 wholePeriods(const Amount& number) {
+    qint64 whole = number.mantissa();
+    int exponent = number.exponent();
+    for (; exponent < 0 && whole != 0; ++exponent) {
+        whole /= 10;
+    }
+    for (; exponent > 0 && whole != 0 && std::abs(whole) <= periodLimit; --exponent) {
+        whole *= 10;
+    }
+    return std::clamp(whole, -periodLimit, periodLimit);
+}
 } // namespace
 
 std::shared_ptr<DateCondition> DateCondition::create() {
@@ -19,6 +34,10 @@ ConditionPtr DateCondition::copy() const {
     condition->takeValuesOf(*this);
     condition->setPeriodID(m_periodID);
     return condition;
+}
+
+bool DateCondition::sameAs(const Condition& other) const {
+    return Condition::sameAs(other) && m_periodID == static_cast<const DateCondition&>(other).m_periodID;
 }
 
 DateCondition::DayPoint DateCondition::dayPointOf(const QDateTime& moment) {
@@ -51,8 +70,7 @@ int DateCondition::compareDay(const std::optional<DayPoint>& point, QDate record
 std::optional<QDateTime> DateCondition::criticalDateAt(const QDateTime& now) const {
     // N is the operand truncated toward zero; without a number it is 0.
     const Amount* number = std::get_if<Amount>(&object());
-    const double value = number ? std::trunc(number->toDouble()) : 0.0;
-    const auto n = static_cast<qint64>(std::fmax(-periodLimit, std::fmin(periodLimit, value)));
+    const qint64 n = number ? wholePeriods(*number) : 0;
     // Calendar arithmetic on the local wall clock: the time of day stays.
     const QDateTime local = now.toLocalTime();
     switch (m_periodID) {
@@ -71,10 +89,10 @@ std::optional<QDateTime> DateCondition::criticalDate() const {
     return criticalDateAt(m_pass ? m_pass->now : Clock::now());
 }
 
-void DateCondition::beginPass(const QDateTime& now) {
+void DateCondition::beginPass(const ConditionPass& refresh) {
     Pass pass;
-    pass.now = now;
-    if (const std::optional<QDateTime> critical = criticalDateAt(now)) {
+    pass.now = refresh.now;
+    if (const std::optional<QDateTime> critical = criticalDateAt(refresh.now)) {
         pass.critical = dayPointOf(*critical);
     }
     pass.object = dayPointOf(object());

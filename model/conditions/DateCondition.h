@@ -16,6 +16,7 @@ public:
     Kind kind() const override { return Kind::Date; }
     QString className() const override { return QStringLiteral("DateCondition"); }
     ConditionPtr copy() const override;
+    bool sameAs(const Condition& other) const override;
     bool ioMatchesCondition(const IO& record) const override;
 
     // The unit of N for WithinLast and NotWithinLast, by the numbers the data
@@ -28,7 +29,7 @@ public:
     // without a unit. Inside a refresh pass "now" is the pass's moment.
     std::optional<QDateTime> criticalDate() const;
 
-    void beginPass(const QDateTime& now) override;
+    void beginPass(const ConditionPass& pass) override;
     void endPass() override;
 
 private:

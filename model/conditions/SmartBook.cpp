@@ -27,9 +27,9 @@ inline void prefetchAhead(const IOPtr* records, std::size_t count, std::size_t i
 // Ends the tree's pass however the refresh leaves.
 class PassScope {
 public:
-    PassScope(Condition& tree, const QDateTime& now)
+    PassScope(Condition& tree, const ConditionPass& pass)
         : m_tree(tree) {
-        m_tree.beginPass(now);
+        m_tree.beginPass(pass);
     }
     ~PassScope() { m_tree.endPass(); }
     PassScope(const PassScope&) = delete;
@@ -92,22 +92,27 @@ void SmartBook::releaseTrees(const std::vector<SmartBookPtr>& books) {
     }
 }
 
-void SmartBook::reload(const BookPtr& mainLibrary) {
+void SmartBook::reload(const BookPtr& mainLibrary, const std::function<bool(const Book*)>& holdsBook) {
     IOList found;
     BookPtr source = m_conditions ? m_conditions->getBook() : nullptr;
     if (!source) {
         source = mainLibrary;
     }
-    if (m_conditions && source) {
+    // A deleted book keeps the records it had, and may keep records deleted
+    // from the library after it: it is no source of records.
+    const bool sourceHeld = source && (source == mainLibrary || !holdsBook || holdsBook(source.get()));
+    if (m_conditions && sourceHeld) {
         // Read before replacing: the tree may name this very book.
         const IOList& candidates = source->records();
         const IOPtr* records = candidates.data();
         const std::size_t count = candidates.size();
+        const Book* library = source == mainLibrary ? nullptr : mainLibrary.get();
         // One "now" for the whole refresh.
-        const PassScope pass(*m_conditions, Clock::now());
+        const PassScope pass(*m_conditions, ConditionPass{Clock::now(), holdsBook});
         for (std::size_t i = 0; i < count; ++i) {
             prefetchAhead(records, count, i);
-            if (m_conditions->ioMatchesCondition(*records[i])) {
+            if ((!library || library->includesObject(records[i].get())) &&
+                m_conditions->ioMatchesCondition(*records[i])) {
                 found.push_back(records[i]);
             }
         }

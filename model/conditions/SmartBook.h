@@ -5,6 +5,7 @@
 
 #include <QSet>
 
+#include <functional>
 #include <vector>
 
 class SmartBook;
@@ -28,8 +29,9 @@ public:
     static void releaseTrees(const std::vector<SmartBookPtr>& books);
 
     // Rebuilds the records from the tree's book (or the main library when
-    // the tree names none), keeping that book's order.
-    void reload(const BookPtr& mainLibrary);
+    // the tree names none), keeping that book's order. Only records of the
+    // main library are found; a tree whose book `holdsBook` denies finds none.
+    void reload(const BookPtr& mainLibrary, const std::function<bool(const Book*)>& holdsBook);
     // Refreshing by single records is not used; these only log.
     void reloadIO(const IO& record);
     void reloadIOSet(const QSet<const IO*>& records);

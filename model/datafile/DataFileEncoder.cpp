@@ -80,6 +80,7 @@ bool DataFileEncoder::encode(const DataRoot& root, const Sink& sink, qsizetype p
     m_zoneNumbers.clear();
     m_zoneCount = 0;
     m_dayZone = TimeZoneTable::current();
+    m_libraryBooks.clear();
     m_nesting = 0;
     m_treeSizes.clear();
     m_totalTreeNodes = 0;
@@ -103,6 +104,7 @@ bool DataFileEncoder::encode(const DataRoot& root, const Sink& sink, qsizetype p
     m_size = 0;
     m_sink = nullptr;
     m_stringsByAddress.clear();
+    m_libraryBooks.clear();
     return ok;
 }
 
@@ -172,6 +174,13 @@ void DataFileEncoder::writeRoot(const DataRoot& root) {
     if (!root.mainLibrary()) {
         fail(tr("The library has no main library."));
     }
+    m_libraryBooks.insert(root.mainLibrary().get());
+    for (const BookPtr& book : root.dumbBooks()) {
+        m_libraryBooks.insert(book.get());
+    }
+    for (const SmartBookPtr& book : root.smartBooks()) {
+        m_libraryBooks.insert(book.get());
+    }
     beginObject(&root, ClassId::DataRoot);
     writeDecimal(root.keshVersion());
     writeBook(root.mainLibrary(), true);
@@ -216,7 +225,10 @@ void DataFileEncoder::writeBook(const BookPtr& book, bool plainOnly) {
 }
 
 void DataFileEncoder::writeBookBody(const Book& book) {
-    writeRecordList(book.records());
+    // A deleted book stays for the conditions that name it, so the editor can
+    // say which book is gone, but not its records: it still holds records
+    // deleted from the library after it, and nothing shows them any more.
+    writeRecordList(m_libraryBooks.contains(&book) ? book.records() : IOList());
     writeString(book.bookName());
     const SortDescriptorList& descriptors = book.sortDescriptors();
     putTag(Tag::List);

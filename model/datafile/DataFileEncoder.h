@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPair>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -114,6 +115,8 @@ private:
     quint32 m_zoneCount = 0;
     TimeZoneTable::Index m_dayZone = 0;
 
+    // The books the library holds; others are only named by conditions.
+    QSet<const Book*> m_libraryBooks;
     int m_nesting = 0;
     QHash<const Condition*, quint32> m_treeSizes;
     quint64 m_totalTreeNodes = 0;

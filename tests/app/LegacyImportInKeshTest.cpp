@@ -60,6 +60,29 @@ TEST_F(LegacyImportInKesh, addsTheRecordsAsOneChangeThatUndoesAndAsksFirst) {
     QFile::remove(path);
 }
 
+TEST_F(LegacyImportInKesh, aLedgerOfOddAmountsIsAskedAboutAsKeshImportDoes) {
+    ASSERT_TRUE(launch());
+    const qsizetype before = recordCount();
+    const QString path = QDir::homePath() + QStringLiteral("/three decimals.lib");
+    ASSERT_TRUE(writeFile(path, legacyFileBytes(std::vector<LegacyEntry>(12, LegacyEntry{0, 1.234, "Fuel"}))));
+
+    QList<Alert::Shown> alerts = importFile(path, {QStringLiteral("Cancel")});
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_EQ(alerts[0].objectName, QStringLiteral("importConfirmAlert"));
+    EXPECT_EQ(alerts[0].icon, Alert::Icon::Warning);
+    EXPECT_EQ(alerts[0].buttons, (QStringList{QStringLiteral("Import Anyway"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(alerts[0].defaultButton, QStringLiteral("Cancel"));
+    EXPECT_TRUE(alerts[0].informativeText.contains(QStringLiteral("import it anyway")))
+        << alerts[0].informativeText.toStdString();
+    EXPECT_EQ(recordCount(), before);
+
+    alerts = importFile(path, {QStringLiteral("Import Anyway")});
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_EQ(recordCount(), before + 12);
+    EXPECT_EQ(app->dataRoot()->mainLibrary()->records().back()->amount()->toString(), QStringLiteral("1.234"));
+    QFile::remove(path);
+}
+
 TEST_F(LegacyImportInKesh, aFileOfAnotherKindIsRefusedAndChangesNothing) {
     ASSERT_TRUE(launch());
     const qsizetype before = recordCount();

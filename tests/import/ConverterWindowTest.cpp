@@ -174,6 +174,38 @@ TEST_F(ConverterWindowTest, importAsksWithTheCountAndTheDaysThenSaysWhatCameAndW
     EXPECT_FALSE(find<QLabel>("dataInfoLabel")->text().contains(QStringLiteral("creates")));
 }
 
+// Three decimals throughout: a ledger all the same, if the user says so.
+TEST_F(ConverterWindowTest, aLedgerOfOddAmountsIsShownWithThemAndImportedWhenTheUserSaysSo) {
+    std::vector<LegacyEntry> entries;
+    for (int i = 0; i < 12; ++i) {
+        entries.push_back({86'400u * 36'600, i % 2 ? 12.345 : -3.125, "Fuel"});
+    }
+    ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes(entries)));
+
+    QList<Alert::Shown> alerts = clickImport({QStringLiteral("Cancel")});
+    ASSERT_EQ(alerts.size(), 1);
+    const Alert::Shown& question = alerts[0];
+    EXPECT_EQ(question.objectName, QStringLiteral("importConfirmAlert"));
+    EXPECT_EQ(question.icon, Alert::Icon::Warning);
+    EXPECT_EQ(question.text, QStringLiteral("Import 12 records from “Kesh Library”?"));
+    EXPECT_EQ(question.buttons, (QStringList{QStringLiteral("Import Anyway"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(question.defaultButton, QStringLiteral("Cancel"));
+    for (const char* words : {"12 with an amount of more decimals than money has", "import it anyway",
+                              "-3.125 on 3/16/04, 12.345 on 3/16/04, and -3.125 on 3/16/04"}) {
+        EXPECT_TRUE(question.informativeText.contains(QString::fromUtf8(words)))
+            << words << " in " << question.informativeText.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(m_dataPath));
+
+    alerts = clickImport({QStringLiteral("Import Anyway"), QStringLiteral("OK")});
+    ASSERT_EQ(alerts.size(), 2);
+    EXPECT_EQ(alerts[1].text, QStringLiteral("Import Successful"));
+    const DataRootPtr root = libraryAt(m_dataPath);
+    ASSERT_TRUE(root);
+    ASSERT_EQ(root->mainLibrary()->count(), 12u);
+    EXPECT_EQ(root->mainLibrary()->objectAtIndex(1)->amount()->toString(), QStringLiteral("12.345"));
+}
+
 TEST_F(ConverterWindowTest, aSecondReturnDoesNotImportAgainAndASecondClickAsksFirst) {
     ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes({{0, 1.0, "a"}, {0, 2.0, "b"}})));
     auto* button = find<QPushButton>("convertButton");

@@ -127,14 +127,65 @@ TEST_P(OddSlots, areImportedAndReportedUnlessTheyAreMost) {
 }
 
 const LegacyEntry tooLarge{0, 3e15, "x"};
+const LegacyEntry threeDecimals{0, 12.345, "Fuel"};
+// No program that keeps money writes these.
+const LegacyEntry noMoney{0, 1e300, "x"};
 const LegacyEntry notText{0, 1.0, QByteArray("\x01\x02\x03")};
 
 INSTANTIATE_TEST_SUITE_P(
     Shares, OddSlots,
     ::testing::Values(OddCase{9, {tooLarge}, false, ""}, OddCase{5, std::vector<LegacyEntry>(5, tooLarge), false, ""},
-                      OddCase{5, std::vector<LegacyEntry>(6, tooLarge), true, "6 of 11 records have amounts"},
+                      // Odd amounts in a ledger's layout are the user's call, however many.
+                      OddCase{5, std::vector<LegacyEntry>(6, tooLarge), false, ""},
+                      OddCase{0, std::vector<LegacyEntry>(12, threeDecimals), false, ""},
+                      OddCase{5, std::vector<LegacyEntry>(6, noMoney), true, "6 of 11 records have amounts"},
                       OddCase{1, {notText, notText}, true, "2 of 3 records have comments that are not text"},
-                      OddCase{1, {notText, tooLarge}, true, "2 of 3 records have amounts or comments"},
-                      OddCase{0, {tooLarge}, true, "1 of 1 records"}));
+                      OddCase{1, {notText, noMoney}, true, "2 of 3 records have amounts or comments"},
+                      // Counted once, though both its fields fail.
+                      OddCase{2, {LegacyEntry{0, 1e300, QByteArray("\x01")}, noMoney}, false, ""},
+                      OddCase{0, {noMoney}, true, "1 of 1 records"}));
+
+TEST_F(Reader, aLedgerOfMostlyOddAmountsKeepsThemExactlyAndSaysSoBeforeImporting) {
+    std::vector<LegacyEntry> entries;
+    for (const double amount : {12.345, -0.125, 3e15, 1250.005}) {
+        entries.push_back({86'400u * 36'600, amount, "Fuel"});
+    }
+    entries.push_back({86'400u * 36'600, 4.5, "Bread"});
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    LegacyLibraryReader reader(write(QStringLiteral("Kesh Library"), legacyFileBytes(entries)));
+    ASSERT_TRUE(reader.read()) << reader.errorString().toStdString();
+    const LegacyPreview& preview = reader.preview();
+    EXPECT_TRUE(preview.amountsMostlyOdd());
+    EXPECT_EQ(preview.oddAmountCount(), 4);
+    ASSERT_EQ(reader.records().size(), 5u);
+    EXPECT_EQ(reader.records()[0]->amount()->toString(), QStringLiteral("12.345"));
+    EXPECT_EQ(reader.records()[3]->amount()->toString(), QStringLiteral("1250.005"));
+
+    const QString shown = preview.paragraphs(true).join(u'\n');
+    EXPECT_TRUE(shown.contains(QStringLiteral("import it anyway"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Some of the odd amounts, as the file holds them: 12.345 on 3/16/04, "
+                                              "-0.125 on 3/16/04, and 3E+15 on 3/16/04.")))
+        << shown.toStdString();
+    // After the import only what happened is told.
+    EXPECT_FALSE(preview.paragraphs(false).join(u'\n').contains(QStringLiteral("12.345")));
+    QLocale::setDefault(QLocale::system());
+}
+
+TEST_F(Reader, noiseAndTextOfNoKnownKindAreRefusedByTheirSlots) {
+    for (const quint32 seed : {1u, 2u, 3u}) {
+        LegacyLibraryReader reader(write(QStringLiteral("noise.bin"), noise(40 * 540, seed)));
+        EXPECT_FALSE(reader.read()) << seed;
+        EXPECT_EQ(reader.failure(), Failure::NotALegacyLibrary);
+        EXPECT_TRUE(reader.errorString().contains(QStringLiteral("does not look like a legacy library")));
+    }
+    // Latin-1 text is no UTF-8, so its head does not tell; its slots do.
+    QByteArray latin1;
+    while (latin1.size() < 20 * 540) {
+        latin1 += "Caf\xe9 cr\xe8me, 12,50 \x80 le 3 mars 2003; \xe0 Besan\xe7on\r\n";
+    }
+    LegacyLibraryReader reader(write(QStringLiteral("notes.txt"), latin1));
+    EXPECT_FALSE(reader.read());
+    EXPECT_EQ(reader.failure(), Failure::NotALegacyLibrary);
+}
 
 } // namespace

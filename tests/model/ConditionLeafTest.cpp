@@ -104,19 +104,23 @@ TEST_P(DatePeriod, splitsTheDaysAtTheCriticalMoment) {
 
 INSTANTIATE_TEST_SUITE_P(
     DateCondition, DatePeriod,
-    ::testing::Values(PeriodCase{QDateTime(march(15), QTime(15, 0)), "1.0", DateCondition::Days, march(15), false},
-                      PeriodCase{QDateTime(march(15), QTime(15, 0)), "1.9", DateCondition::Days, march(15), false},
-                      PeriodCase{QDateTime(march(15), QTime(15, 0)), "0.0", DateCondition::Days, march(16), false},
-                      PeriodCase{QDateTime(march(15), QTime(15, 0)), "-1.0", DateCondition::Days, march(17), false},
-                      PeriodCase{QDateTime(march(15), QTime(0, 0)), "1.0", DateCondition::Days, march(15), true},
-                      PeriodCase{QDateTime(march(15), QTime(15, 0)), "2.0", DateCondition::Weeks, march(2), false},
-                      // 31 March less a month is the last day of February.
-                      PeriodCase{QDateTime(march(31), QTime(15, 0)), "1.0", DateCondition::Months, march(1), false},
-                      PeriodCase{QDateTime(QDate(2024, 1, 10), QTime(9, 0)), "1.0", DateCondition::Months,
-                                 QDate(2023, 12, 11), false},
-                      // Across the change to summer time the wall clock is kept.
-                      PeriodCase{QDateTime(QDate(2024, 4, 1), QTime(0, 0)), "2.0", DateCondition::Days, march(31),
-                                 true}));
+    ::testing::Values(
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), "1.0", DateCondition::Days, march(15), false},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), "1.9", DateCondition::Days, march(15), false},
+        // The exact decimal is truncated, not its nearest double (2.0 and -1.0).
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), "1.99999999999999999", DateCondition::Days, march(15), false},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), "-0.99999999999999999", DateCondition::Days, march(16), false},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), "2e-400", DateCondition::Weeks, march(16), false},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), "0.0", DateCondition::Days, march(16), false},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), "-1.0", DateCondition::Days, march(17), false},
+        PeriodCase{QDateTime(march(15), QTime(0, 0)), "1.0", DateCondition::Days, march(15), true},
+        PeriodCase{QDateTime(march(15), QTime(15, 0)), "2.0", DateCondition::Weeks, march(2), false},
+        // 31 March less a month is the last day of February.
+        PeriodCase{QDateTime(march(31), QTime(15, 0)), "1.0", DateCondition::Months, march(1), false},
+        PeriodCase{QDateTime(QDate(2024, 1, 10), QTime(9, 0)), "1.0", DateCondition::Months, QDate(2023, 12, 11),
+                   false},
+        // Across the change to summer time the wall clock is kept.
+        PeriodCase{QDateTime(QDate(2024, 4, 1), QTime(0, 0)), "2.0", DateCondition::Days, march(31), true}));
 
 TEST_F(DateConditionTest, theCriticalDateFollowsTheClockAndNeedsAUnit) {
     const auto within = dateCondition(Condition::WithinLast, dec("1.0"), {}, DateCondition::Days);

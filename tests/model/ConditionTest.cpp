@@ -193,3 +193,44 @@ TEST(Condition, copiesAreNewConditionsSharingOperandsAndChildren) {
 }
 
 } // namespace
+
+// A tree the editor could build twice from the same rows: equal, whatever
+// the objects; any one difference makes another tree.
+TEST(Condition, treesAreTheSameTestWhenEveryPartIs) {
+    const BookPtr trip = Book::create();
+    const auto tree = [&trip](std::int32_t dateCode, std::int32_t period, const char* bound, bool swapped) {
+        auto date = DateCondition::create();
+        date->setConditionTypeCode(dateCode);
+        date->setObject(dec("3"));
+        date->setPeriodID(period);
+        auto either = OrConditions::create();
+        ConditionList children{amountCondition(Condition::LessThan, dec(bound)), date};
+        if (swapped) {
+            std::swap(children[0], children[1]);
+        }
+        either->setChildren(children);
+        auto all = AndConditions::create();
+        all->setChildren({bookCondition(Condition::Is, trip), either});
+        return all;
+    };
+    const ConditionPtr original = tree(Condition::WithinLast, DateCondition::Days, "10.5", false);
+    EXPECT_TRUE(original->sameAs(*tree(Condition::WithinLast, DateCondition::Days, "10.50", false)));
+    EXPECT_FALSE(original->sameAs(*tree(Condition::NotWithinLast, DateCondition::Days, "10.5", false)));
+    EXPECT_FALSE(original->sameAs(*tree(Condition::WithinLast, DateCondition::Weeks, "10.5", false)));
+    EXPECT_FALSE(original->sameAs(*tree(Condition::WithinLast, DateCondition::Days, "10.51", false)));
+    EXPECT_FALSE(original->sameAs(*tree(Condition::WithinLast, DateCondition::Days, "10.5", true)));
+
+    // Books by identity, group kinds, and a child more.
+    const auto named = [](const BookPtr& book) {
+        return bookCondition(Condition::Is, book);
+    };
+    const BookPtr twin = Book::create();
+    EXPECT_TRUE(named(trip)->sameAs(*named(trip)));
+    EXPECT_FALSE(named(trip)->sameAs(*named(twin)));
+    auto all = AndConditions::create();
+    auto any = OrConditions::create();
+    EXPECT_FALSE(all->sameAs(*any));
+    all->addCondition(named(trip));
+    EXPECT_FALSE(all->sameAs(*AndConditions::create()));
+    EXPECT_FALSE(AndConditions::create()->sameAs(*all));
+}

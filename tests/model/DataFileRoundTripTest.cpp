@@ -200,6 +200,41 @@ TEST(DataFileRoundTrip, BookConditionsNameTheVeryBooks) {
     EXPECT_EQ(std::get<BookPtr>(loaded->smartBooks()[1]->conditions()->object()), loaded->dumbBooks()[0]);
 }
 
+TEST(DataFileRoundTrip, ADeletedBookKeepsNoDeletedRecordAlive) {
+    const DataRootPtr root = DataRoot::create();
+    const IOPtr kept = makeRecord(root, QStringLiteral("Kept"));
+    const IOPtr deleted = makeRecord(root, QStringLiteral("Deleted"));
+    const BookPtr trip = addPlainBook(root, QStringLiteral("Trip"));
+    trip->addObjectsFromArray({kept, deleted});
+    auto names = BookCondition::create();
+    names->setConditionTypeCode(Condition::Is);
+    names->setObject(trip);
+    addSmartBook(root, QStringLiteral("On the trip"), names);
+    // A smart book deleted with the plain one, still holding its last list.
+    const SmartBookPtr gone = addSmartBook(root, QStringLiteral("Gone"), nullptr);
+    gone->setRecords({kept, deleted});
+    auto namesGone = BookCondition::create();
+    namesGone->setConditionTypeCode(Condition::IsNot);
+    namesGone->setObject(BookPtr(gone));
+    addSmartBook(root, QStringLiteral("Not gone"), namesGone);
+    root->deleteBook(trip.get());
+    root->deleteBook(gone.get());
+    root->deleteIO(deleted.get());
+
+    const DataRootPtr loaded = roundTrip(*root);
+    ASSERT_TRUE(loaded);
+    ASSERT_EQ(loaded->smartBooks().size(), 2u);
+    const BookPtr loadedTrip = std::get<BookPtr>(loaded->smartBooks()[1]->conditions()->object());
+    const BookPtr loadedGone = std::get<BookPtr>(loaded->smartBooks()[0]->conditions()->object());
+    // The books are still named, so the editor can say which is gone; their records are not kept.
+    EXPECT_EQ(loadedTrip->bookName(), QStringLiteral("Trip"));
+    EXPECT_EQ(loadedGone->bookName(), QStringLiteral("Gone"));
+    EXPECT_EQ(loadedTrip->count(), 0u);
+    EXPECT_EQ(loadedGone->count(), 0u);
+    ASSERT_EQ(loaded->mainLibrary()->count(), 1u);
+    EXPECT_EQ(loaded->mainLibrary()->objectAtIndex(0)->comment(), QStringLiteral("Kept"));
+}
+
 TEST(DataFileRoundTrip, LongChainOfSmartBooksNamingEachOther) {
     // Each book is first met inside the tree of the one before it, so the
     // reader goes down the whole chain before it comes back.

@@ -76,28 +76,28 @@ protected:
 TEST_F(SmartBookTest, noTreeOrAnEmptyOrFindNothingAndAnEmptyAndFindsTheWholeLibrary) {
     const SmartBookPtr book = SmartBook::create();
     book->setRecords({records[0]});
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_EQ(book->count(), 0u);
     book->setConditions(OrConditions::create());
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_EQ(book->count(), 0u);
 
     // The main library's search does not narrow what a smart book finds.
     root->mainLibrary()->reloadFilteredListWithSearchKey(QStringLiteral("odd"), {});
     book->setConditions(AndConditions::create());
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_EQ(book->records(), root->mainLibrary()->records());
 }
 
 TEST_F(SmartBookTest, whatItPicksFromALibrarySortedItsWayNeedsNoSortButAnotherOrderDoes) {
     const SmartBookPtr book = smartBook(amountBelow(5));
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_TRUE(book->isSortedNow());
     EXPECT_EQ(book->records(), mainOrder({1, 2, 3, 4}));
 
     // Sorted by amount, the book's order is not the library's.
     book->setSortDescriptors({SortDescriptor{QStringLiteral("amount"), true}});
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_FALSE(book->isSortedNow());
     book->resort();
     EXPECT_EQ(book->records(), (IOList{records[0], records[1], records[2], records[3]}));
@@ -105,7 +105,7 @@ TEST_F(SmartBookTest, whatItPicksFromALibrarySortedItsWayNeedsNoSortButAnotherOr
     // A library edited out of its order hands over no promise either.
     book->setSortDescriptors(Book::defaultSortDescriptors());
     records[5]->setDate(QDateTime(QDate(2024, 4, 1), QTime()));
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_FALSE(book->isSortedNow());
 }
 
@@ -121,22 +121,22 @@ TEST_F(SmartBookTest, aBookOfCodeIsIsTheOnlyBookWalkedInItsOwnOrder) {
     auto any = OrConditions::create();
     any->setChildren({inBook(Condition::Is, plain), Condition::create()});
     const SmartBookPtr book = smartBook(allOf({counter, any}));
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_EQ(counter->asked, 3u);
     EXPECT_EQ(book->records(), (IOList{records[0], records[2], records[4]}));
 
     // Code 2 walks the main library and leaves exactly the book's records out.
     book->setConditions(allOf({inBook(Condition::IsNot, plain)}));
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_EQ(book->records(), mainOrder({2, 4, 6}));
 }
 
 TEST_F(SmartBookTest, otherSmartBooksAndItselfAreSeenAsOfTheirLastRefresh) {
     const SmartBookPtr small = smartBook(allOf({amountBelow(4)}));
-    small->reload(root->mainLibrary());
+    root->reloadSmartBook(*small);
     small->setConditions(AndConditions::create());
     const SmartBookPtr book = smartBook(allOf({inBook(Condition::Is, small)}));
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_EQ(book->records(), mainOrder({1, 2, 3}));
     EXPECT_EQ(small->count(), 3u);
 
@@ -144,12 +144,58 @@ TEST_F(SmartBookTest, otherSmartBooksAndItselfAreSeenAsOfTheirLastRefresh) {
     book->setConditions(allOf({inBook(Condition::Is, book), amountBelow(3)}));
     const IOList lower = mainOrder({1, 2});
     root->mainLibrary()->addObject(IO::create(Amount::fromInt(1), {}, {}, {}, 1));
-    book->reload(root->mainLibrary());
+    root->reloadSmartBook(*book);
     EXPECT_EQ(book->records(), lower);
     const SmartBookPtr fresh = smartBook(nullptr);
     fresh->setConditions(allOf({inBook(Condition::Is, fresh)}));
-    fresh->reload(root->mainLibrary());
+    root->reloadSmartBook(*fresh);
     EXPECT_EQ(fresh->count(), 0u);
+}
+
+TEST_F(SmartBookTest, aBookTheLibraryNoLongerHoldsFindsNothingAndNoDeletedRecordShows) {
+    const BookPtr plain = Book::create();
+    plain->addObjectsFromArray({records[0], records[1], records[2]});
+    root->addDumbBook(plain);
+    const SmartBookPtr holder = smartBook(allOf({amountBelow(3)}));
+    root->reloadSmartBook(*holder);
+    const SmartBookPtr in = smartBook(allOf({inBook(Condition::Is, plain)}));
+    const SmartBookPtr notIn = smartBook(allOf({inBook(Condition::IsNot, plain)}));
+    const SmartBookPtr inHolder = smartBook(allOf({inBook(Condition::Is, holder)}));
+    const SmartBookPtr both =
+        smartBook(allOf({inBook(Condition::Is, root->mainLibrary()), inBook(Condition::Is, plain)}));
+    // In an Or, a gone book leaves the other branch to decide.
+    auto either = OrConditions::create();
+    either->setChildren({inBook(Condition::Is, root->mainLibrary()), inBook(Condition::Is, plain)});
+    const SmartBookPtr eitherBook = smartBook(allOf({either}));
+    root->reloadSmartBook(*in);
+    EXPECT_EQ(in->records(), mainOrder({1, 2, 3}));
+
+    // The books go, then a record they hold goes from the library.
+    root->deleteBook(plain.get());
+    root->deleteBook(holder.get());
+    root->deleteIO(records[0].get());
+    for (const SmartBookPtr& book : {in, notIn, inHolder, both}) {
+        root->reloadSmartBook(*book);
+        EXPECT_EQ(book->count(), 0u);
+        EXPECT_EQ(book->total(), 0.0);
+    }
+    root->reloadSmartBook(*eitherBook);
+    EXPECT_EQ(eitherBook->records(), mainOrder({2, 3, 4, 5, 6}));
+
+    // Put back, the books are sources again.
+    root->addDumbBook(plain);
+    root->reloadSmartBook(*in);
+    EXPECT_EQ(in->records(), mainOrder({2, 3}));
+}
+
+TEST_F(SmartBookTest, findsOnlyRecordsOfTheMainLibrary) {
+    // A list that holds a record the library does not, as an older file may.
+    const BookPtr plain = Book::create();
+    plain->addObjectsFromArray({records[0], IO::create(Amount::fromInt(1), {}, {}, {}, 1)});
+    root->addDumbBook(plain);
+    const SmartBookPtr book = smartBook(allOf({inBook(Condition::Is, plain)}));
+    root->reloadSmartBook(*book);
+    EXPECT_EQ(book->records(), IOList{records[0]});
 }
 
 TEST(SmartBookLifetime, booksThatNameEachOtherAreFreedWithTheLibrary) {
@@ -242,7 +288,7 @@ TEST(SmartBookRefresh, admitsWhatTheConditionsAdmitOneByOne) {
         }
         SmartBook book;
         book.setConditions(allOf({Condition::create(), leaf}));
-        book.reload(root->mainLibrary());
+        root->reloadSmartBook(book);
         EXPECT_EQ(book.records(), expected) << leaf->className().toStdString() << " " << leaf->conditionTypeCode();
     }
     Clock::reset();

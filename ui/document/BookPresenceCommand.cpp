@@ -14,9 +14,15 @@ void BookPresenceCommand::add() {
         if (m_book->isSmart()) {
             const auto smart = std::static_pointer_cast<SmartBook>(m_book);
             smart->setConditions(m_conditions);
-            root().addSmartBook(smart);
-        } else {
+            if (m_index == DataRoot::notFound) {
+                root().addSmartBook(smart);
+            } else {
+                root().insertSmartBook(m_index, smart);
+            }
+        } else if (m_index == DataRoot::notFound) {
             root().addDumbBook(m_book);
+        } else {
+            root().insertDumbBook(m_index, m_book);
         }
         emit document().bookAdded(m_book);
     });
@@ -27,7 +33,7 @@ void BookPresenceCommand::remove() {
         if (m_book->isSmart()) {
             m_conditions = std::static_pointer_cast<SmartBook>(m_book)->conditions();
         }
-        root().deleteBook(m_book.get());
+        m_index = root().deleteBook(m_book.get());
         emit document().bookRemoved(m_book);
     });
 }

@@ -21,4 +21,7 @@ private:
     Action m_action;
     // The library drops a deleted smart book's tree; it comes back with the book.
     ConditionPtr m_conditions;
+    // Where the book stood in its list when it was taken out; a book of the
+    // same name keeps its place beside it.
+    std::size_t m_index = DataRoot::notFound;
 };

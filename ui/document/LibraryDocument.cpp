@@ -13,6 +13,9 @@
 #include "SetKeywordCommand.h"
 
 #include <QLocale>
+#include <QSet>
+
+#include <algorithm>
 
 LibraryDocument::LibraryDocument(DataRootPtr root, QObject* parent)
     : QObject(parent)
@@ -27,33 +30,74 @@ void LibraryDocument::push(DocumentCommand* command) {
     m_undoStack.push(command);
 }
 
+namespace {
+// Each record once, in the given order, and only those `keep` accepts: a
+// change names exactly what it changes, so that undoing it takes out or
+// puts back nothing that was there before.
+template <typename Keep> IOList distinctRecords(const IOList& records, Keep keep) {
+    IOList kept;
+    QSet<const IO*> seen;
+    for (const IOPtr& record : records) {
+        if (record && keep(record) && !seen.contains(record.get())) {
+            seen.insert(record.get());
+            kept.push_back(record);
+        }
+    }
+    return kept;
+}
+} // namespace
+
 void LibraryDocument::enterRecord(const IOPtr& record) {
+    if (!record || m_root->mainLibrary()->includesObject(record)) {
+        return;
+    }
     push(new AddRecordsCommand(*this, m_root->mainLibrary(), {record}, tr("Enter Record")));
 }
 
+IOList LibraryDocument::newToLibrary(const IOList& records) const {
+    const BookPtr& library = m_root->mainLibrary();
+    return distinctRecords(records, [&library](const IOPtr& record) { return !library->includesObject(record); });
+}
+
+QString LibraryDocument::importText(std::size_t count) {
+    return count == 1 ? tr("Import Record") : tr("Import %1 Records").arg(QLocale().toString(count));
+}
+
 void LibraryDocument::importRecords(const IOList& records) {
-    if (records.empty()) {
+    IOList added = newToLibrary(records);
+    if (added.empty()) {
         return;
     }
-    const QString text =
-        records.size() == 1 ? tr("Import Record") : tr("Import %1 Records").arg(QLocale().toString(records.size()));
-    push(new AddRecordsCommand(*this, m_root->mainLibrary(), records, text));
+    const QString text = importText(added.size());
+    push(new AddRecordsCommand(*this, m_root->mainLibrary(), std::move(added), text));
 }
 
 void LibraryDocument::importRecords(const IOList& records, const KeywordList& newKeywords) {
-    if (records.empty()) {
+    IOList added = newToLibrary(records);
+    if (added.empty()) {
         return;
     }
-    const QString text =
-        records.size() == 1 ? tr("Import Record") : tr("Import %1 Records").arg(QLocale().toString(records.size()));
-    push(new ImportRecordsCommand(*this, records, newKeywords, text));
+    // A keyword the library has already must not leave it when the import is undone.
+    KeywordList keywords;
+    for (const KeywordPtr& keyword : newKeywords) {
+        const auto listed = [&keyword](const KeywordPtr& k) {
+            return k == keyword;
+        };
+        if (keyword && std::none_of(m_root->keywords().begin(), m_root->keywords().end(), listed) &&
+            std::none_of(keywords.begin(), keywords.end(), listed)) {
+            keywords.push_back(keyword);
+        }
+    }
+    const QString text = importText(added.size());
+    push(new ImportRecordsCommand(*this, std::move(added), std::move(keywords), text));
 }
 
 bool LibraryDocument::deleteRecords(const BookPtr& book, const IOList& records) {
     if (!book || book->isSmart()) {
         return false;
     }
-    if (records.empty()) {
+    const IOList held = distinctRecords(records, [&book](const IOPtr& record) { return book->includesObject(record); });
+    if (held.empty()) {
         return true;
     }
     std::vector<BookPtr> books{book};
@@ -62,8 +106,8 @@ bool LibraryDocument::deleteRecords(const BookPtr& book, const IOList& records) 
         books.insert(books.end(), m_root->smartBooks().begin(), m_root->smartBooks().end());
         books.insert(books.end(), m_root->dumbBooks().begin(), m_root->dumbBooks().end());
     }
-    const bool one = records.size() == 1;
-    const QString count = QLocale().toString(records.size());
+    const bool one = held.size() == 1;
+    const QString count = QLocale().toString(held.size());
     QString text;
     if (book == m_root->mainLibrary()) {
         text = one ? tr("Delete Record") : tr("Delete %1 Records").arg(count);
@@ -71,7 +115,7 @@ bool LibraryDocument::deleteRecords(const BookPtr& book, const IOList& records) 
         text = one ? tr("Remove Record from “%1”").arg(book->bookName())
                    : tr("Remove %1 Records from “%2”").arg(count, book->bookName());
     }
-    push(new RemoveRecordsCommand(*this, std::move(books), records, text));
+    push(new RemoveRecordsCommand(*this, std::move(books), held, text));
     return true;
 }
 
@@ -79,12 +123,7 @@ bool LibraryDocument::addRecordsToBook(const BookPtr& book, const IOList& record
     if (!book || book == m_root->mainLibrary()) {
         return false;
     }
-    IOList added;
-    for (const IOPtr& record : records) {
-        if (record && !book->includesObject(record)) {
-            added.push_back(record);
-        }
-    }
+    IOList added = distinctRecords(records, [&book](const IOPtr& record) { return !book->includesObject(record); });
     if (added.empty()) {
         return true;
     }
@@ -137,10 +176,16 @@ BookPtr LibraryDocument::addPlainBook() {
 }
 
 void LibraryDocument::addPlainBook(const BookPtr& book) {
+    if (!book || book->isSmart() || m_root->holdsBook(book.get())) {
+        return;
+    }
     push(new BookPresenceCommand(*this, book, BookPresenceCommand::Action::Add, tr("New Book")));
 }
 
 void LibraryDocument::addSmartBook(const SmartBookPtr& book) {
+    if (!book || m_root->holdsBook(book.get())) {
+        return;
+    }
     push(new BookPresenceCommand(*this, book, BookPresenceCommand::Action::Add, tr("New Smart Book")));
 }
 
@@ -163,7 +208,10 @@ void LibraryDocument::deleteBook(const BookPtr& book) {
 }
 
 void LibraryDocument::setConditions(const SmartBookPtr& book, ConditionPtr conditions) {
-    if (conditions != book->conditions()) {
+    const ConditionPtr& old = book->conditions();
+    // The editor builds a new tree on every OK, also when nothing was edited.
+    const bool same = conditions == old || (conditions && old && conditions->sameAs(*old));
+    if (!same) {
         push(new SetConditionsCommand(*this, book, std::move(conditions), tr("Change Conditions")));
     }
 }
@@ -177,7 +225,7 @@ void LibraryDocument::sortBook(const BookPtr& book, const SortDescriptorList& de
 void LibraryDocument::refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords) {
     emit aboutToTouch();
     if (book->isSmart()) {
-        static_cast<SmartBook&>(*book).reload(m_root->mainLibrary());
+        m_root->reloadSmartBook(static_cast<SmartBook&>(*book));
     }
     book->resort();
     book->reloadFilteredListWithSearchKey(searchKey, keywords);
@@ -200,7 +248,23 @@ void LibraryDocument::renameKeyword(const KeywordPtr& keyword, const QString& na
     }
 }
 
-void LibraryDocument::deleteKeywords(const KeywordList& keywords) {
+void LibraryDocument::deleteKeywords(const KeywordList& requested) {
+    // Only keywords the library lists or a record carries: the others would be no change.
+    KeywordList keywords;
+    const IOList& records = m_root->mainLibrary()->records();
+    for (const KeywordPtr& keyword : requested) {
+        const auto same = [&keyword](const KeywordPtr& k) {
+            return k == keyword;
+        };
+        if (!keyword || std::any_of(keywords.begin(), keywords.end(), same)) {
+            continue;
+        }
+        if (std::any_of(m_root->keywords().begin(), m_root->keywords().end(), same) ||
+            std::any_of(records.begin(), records.end(),
+                        [&keyword](const IOPtr& r) { return r->includesKeyword(keyword.get()); })) {
+            keywords.push_back(keyword);
+        }
+    }
     if (keywords.empty()) {
         return;
     }

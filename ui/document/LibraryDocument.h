@@ -17,7 +17,8 @@ class DocumentCommand;
 // a command on the undo stack; doing, undoing and redoing it are framed by
 // aboutToChange() and changed(), with the typed signals in between saying
 // what changed. Windows call these operations and never change the library's
-// books, records or keywords themselves.
+// books, records or keywords themselves. A call that would change nothing
+// (records a book does not hold, a name or tree as it is) makes no step.
 class LibraryDocument : public QObject {
     Q_OBJECT
 
@@ -108,6 +109,9 @@ signals:
 
 private:
     void push(DocumentCommand* command);
+    // The records not in the main library yet, each once.
+    IOList newToLibrary(const IOList& records) const;
+    static QString importText(std::size_t count);
 
     DataRootPtr m_root;
     QUndoStack m_undoStack;

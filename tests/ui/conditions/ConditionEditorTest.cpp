@@ -263,12 +263,22 @@ TEST_F(EditorFixture, CancelAndSecondOpenChangeNothing) {
     EXPECT_EQ(document.undoStack()->count(), 0);
 }
 
-TEST_F(EditorFixture, OkStoresANewTreeAsOneUndoableChange) {
+TEST_F(EditorFixture, OkStoresAnEditedTreeAsOneUndoableChangeAndAnUneditedOneAsNone) {
     const ConditionPtr before = tree("&(a,b)");
     const SmartBookPtr book = storedBook(before);
+    // The rows as they were: the book keeps its tree and there is nothing to undo.
     EXPECT_TRUE(edit(book, [](ConditionEditWindow& window) { ok(window); }));
+    EXPECT_EQ(book->conditions(), before);
+    EXPECT_EQ(document.undoStack()->count(), 0);
+
+    EXPECT_TRUE(edit(book, [](ConditionEditWindow& window) {
+        rowNamed(window, QStringLiteral("b"))->controlBox()->deleteButton()->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ok(window);
+    }));
     ASSERT_NE(book->conditions(), before);
-    EXPECT_EQ(treeText(*book->conditions()), treeText(*before));
+    EXPECT_EQ(treeText(*book->conditions()), QStringLiteral("AND(comment7 a)"));
+    EXPECT_EQ(document.undoStack()->count(), 1);
     document.undoStack()->undo();
     EXPECT_EQ(book->conditions(), before);
 }

@@ -99,7 +99,7 @@ public:
         all->setChildren({below});
         small->setConditions(all);
         root->addSmartBook(small);
-        small->reload(main);
+        root->reloadSmartBook(*small);
         document = std::make_unique<LibraryDocument>(root);
     }
 
@@ -254,6 +254,67 @@ TEST_F(Document, changesThatChangeNothingAreNotUndoSteps) {
     document->deleteBook(root->mainLibrary());
     EXPECT_EQ(document->undoStack()->count(), 0);
     EXPECT_EQ(root->mainLibrary()->count(), 4u);
+}
+
+TEST_F(Document, whatIsAlreadySoMakesNoStepAndIsNotUndoneWithTheRest) {
+    const IOPtr stranger = record("1", 9, "not in the library");
+    document->deleteRecords(trip, {coffee});
+    document->deleteRecords(trip, {});
+    document->deleteRecords(root->mainLibrary(), {stranger});
+    document->enterRecord(lunch);
+    document->importRecords({lunch, fuel});
+    document->importRecords({coffee}, {Keyword::create(QStringLiteral("Other"))});
+    document->addPlainBook(trip);
+    document->addSmartBook(small);
+    document->deleteKeywords({Keyword::create(QStringLiteral("Food"))});
+    document->renameKeyword(food, food->name());
+    // The editor's OK builds a new tree, equal to the old one.
+    auto below = AmountCondition::create();
+    below->setConditionTypeCode(4);
+    below->setObject(Amount());
+    auto all = AndConditions::create();
+    all->setChildren({below});
+    document->setConditions(small, all);
+    EXPECT_EQ(document->undoStack()->count(), 0);
+
+    // Part of a change already so: undoing takes back only what it did.
+    const QString before = picture(*root);
+    document->deleteRecords(trip, {lunch, coffee, lunch});
+    EXPECT_EQ(document->undoStack()->undoText(), QStringLiteral("Remove Record from “Trip”"));
+    const IOPtr tea = record("-3", 5, "tea");
+    document->importRecords({tea, lunch, tea}, {food});
+    document->undoStack()->undo();
+    document->undoStack()->undo();
+    EXPECT_EQ(picture(*root), before);
+    EXPECT_EQ(root->keywords().front(), food);
+}
+
+TEST_F(Document, booksOfOneNameKeepTheirPlacesThroughDeleteAndUndo) {
+    const BookPtr secondTrip = Book::create();
+    secondTrip->setBookName(QStringLiteral("Trip"));
+    document->addPlainBook(secondTrip);
+    const SmartBookPtr secondSmall = SmartBook::create();
+    secondSmall->setBookName(QStringLiteral("Small"));
+    secondSmall->setConditions(AndConditions::create());
+    document->addSmartBook(secondSmall);
+    const std::vector<BookPtr> order{root->mainLibrary(), small, secondSmall, trip, secondTrip};
+    const auto listed = [this] {
+        std::vector<BookPtr> books;
+        for (std::size_t i = 0; i < root->bookCount(); ++i) {
+            books.push_back(root->bookAtIndex(i));
+        }
+        return books;
+    };
+    ASSERT_EQ(listed(), order);
+
+    for (const BookPtr& book : {trip, secondTrip, BookPtr(small), BookPtr(secondSmall)}) {
+        document->deleteBook(book);
+        document->undoStack()->undo();
+        EXPECT_EQ(listed(), order) << book->bookName().toStdString();
+        document->undoStack()->redo();
+        document->undoStack()->undo();
+        EXPECT_EQ(listed(), order) << book->bookName().toStdString();
+    }
 }
 
 TEST_F(Document, undoNamesTheChange) {
