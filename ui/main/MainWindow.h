@@ -100,6 +100,8 @@ private:
     void buildWindowMenu();
     QWidget* buildKeywordSearchBar();
     void deleteSelection();
+    // The action's keys work only while the keyboard is in this window.
+    void keepKeysHere(QAction* action);
     void updateDeleteAction();
 
     QSplitter* m_splitter = nullptr;
