@@ -233,7 +233,7 @@ void KeshApp::makeEntryControllers() {
     });
     connect(m_keywordWindowController.get(), &KeywordWindowController::openChanged, this,
             [this](bool open) { m_preferencesManager->setBool(open, PreferencesManager::keywordWindowOpenKey()); });
-    // One form, shown in the entry window or in the panel; it starts in the panel, which shows it first.
+    // One form, in the entry window or in the panel, whichever shows it; it waits in the panel until then.
     m_entryForm = new EntryForm(m_document.get(), &m_commentSuggestion);
     m_ioDrawerController = std::make_unique<IODrawerController>(m_entryForm);
     m_ioDrawerController->setParentWindow(m_mainWindow.get());

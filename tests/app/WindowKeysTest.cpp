@@ -1,11 +1,13 @@
 #include "ConditionEditWindow.h"
 #include "ConditionEditWindowController.h"
 #include "EntryFixture.h"
+#include "GraphWindow.h"
 #include "IODrawerController.h"
 #include "PreferencesManager.h"
 #include "WhenModal.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -141,6 +143,20 @@ TEST_F(WindowKeys, theMainWindowKeepsItsOwnKeys) {
     EXPECT_EQ(bookCount(), books + 1);
 }
 
+TEST_F(WindowKeys, theGraphWindowTakesBackTheLibrarysChangesToo) {
+    find<QAction>("graphWindowAction")->trigger();
+    GraphWindow* graph = app->graphWindow();
+    ASSERT_TRUE(graph);
+    app->document()->addKeyword();
+    auto* period = graph->findChild<QComboBox*>();
+    ASSERT_TRUE(period);
+    activate(graph, period);
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(keywordNames().size(), 3);
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    EXPECT_EQ(keywordNames().size(), 4);
+}
+
 TEST_F(WindowKeys, theEntryWindowUndoesTypingFirstAndThenTheLibrary) {
     QWidget* window = app->ioWindowController()->window();
     QLineEdit* amount = entryForm()->amountField();
@@ -252,6 +268,8 @@ TEST_F(WindowKeys, theEntryWindowAndThePanelShowOneFormThatKeepsWhatWasTyped) {
     EXPECT_TRUE(window->isAncestorOf(form));
     EXPECT_EQ(form->commentField()->text(), QStringLiteral("half typed"));
     EXPECT_EQ(form->currentIO()->keywords(), KeywordList{keyword(1)});
+    waitFor([&] { return QApplication::focusWidget() == form->commentField(); },
+            "the comment field, back in the entry window, to have the keyboard");
 
     // The panel it was left in comes back with the next start, the window stays closed.
     find<QAction>("ioDrawerAction")->trigger();

@@ -37,10 +37,11 @@ bool IOWindowController::toggleWindow() {
         m_window->installEventFilter(this);
         return false;
     }
+    m_window->show();
+    // Once shown, so the form keeps the field it was typed in rather than start again at the amount.
     if (m_form) {
         m_form->moveInto(m_layout);
     }
-    m_window->show();
     m_window->raise();
     m_window->activateWindow();
     return true;
