@@ -143,6 +143,23 @@ TEST_F(WindowKeys, theMainWindowKeepsItsOwnKeys) {
     EXPECT_EQ(bookCount(), books + 1);
 }
 
+TEST_F(WindowKeys, inTheEntryPanelDeleteAndSelectAllStayInThePanel) {
+    find<QAction>("ioDrawerAction")->trigger();
+    QTableView* checklist = entryForm()->keywordView()->keywordView();
+    ASSERT_TRUE(app->ioDrawerController()->drawer()->isAncestorOf(checklist));
+    selectRecords({QStringLiteral("lunch")});
+    activate(app->mainWindow(), checklist);
+    press(Qt::Key_Delete);
+    EXPECT_TRUE(record(QStringLiteral("lunch")));
+    press(Qt::CTRL | Qt::Key_A);
+    EXPECT_EQ(checklist->selectionModel()->selectedRows().size(), 3);
+    EXPECT_EQ(table->selectionModel()->selectedRows().size(), 1);
+    // Undo is the whole window's.
+    app->document()->addKeyword();
+    press(Qt::CTRL | Qt::Key_Z);
+    EXPECT_EQ(keywordNames().size(), 3);
+}
+
 TEST_F(WindowKeys, theGraphWindowTakesBackTheLibrarysChangesToo) {
     find<QAction>("graphWindowAction")->trigger();
     GraphWindow* graph = app->graphWindow();

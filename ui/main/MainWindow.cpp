@@ -272,7 +272,7 @@ void MainWindow::buildMenus() {
     QAction* newBook = file->addAction(tr("&New Book"), this, &MainWindow::newBookRequested);
     newBook->setObjectName(QStringLiteral("newBookAction"));
     newBook->setShortcut(QKeySequence::New);
-    keepKeysHere(newBook);
+    keepKeysIn(newBook, this);
     QAction* newSmartBook = file->addAction(tr("New &Smart Book…"), this, &MainWindow::newSmartBookRequested);
     newSmartBook->setObjectName(QStringLiteral("newSmartBookAction"));
     m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
@@ -300,7 +300,8 @@ void MainWindow::buildMenus() {
     m_deleteAction = edit->addAction(tr("&Delete"), this, &MainWindow::deleteSelection);
     m_deleteAction->setObjectName(QStringLiteral("deleteAction"));
     m_deleteAction->setShortcut(QKeySequence::Delete);
-    keepKeysHere(m_deleteAction);
+    // Only in the lists' part of the window: Delete in the entry panel never deletes records.
+    keepKeysIn(m_deleteAction, m_splitter);
     m_deleteAction->setEnabled(false);
     QAction* selectAll = edit->addAction(tr("Select &All"), this, [this] {
         m_ioListView->setFocus();
@@ -308,7 +309,7 @@ void MainWindow::buildMenus() {
     });
     selectAll->setObjectName(QStringLiteral("selectAllAction"));
     selectAll->setShortcut(QKeySequence::SelectAll);
-    keepKeysHere(selectAll);
+    keepKeysIn(selectAll, m_splitter);
     m_editConditionsAction = edit->addAction(tr("Edit &Conditions…"), this, &MainWindow::editConditionsRequested);
     m_editConditionsAction->setObjectName(QStringLiteral("editConditionsAction"));
     edit->addSeparator();
@@ -318,7 +319,7 @@ void MainWindow::buildMenus() {
     });
     find->setObjectName(QStringLiteral("findAction"));
     find->setShortcut(QKeySequence::Find);
-    keepKeysHere(find);
+    keepKeysIn(find, this);
 
     buildWindowMenu();
 
@@ -471,18 +472,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     emit quitRequested();
 }
 
-void MainWindow::keepKeysHere(QAction* action) {
+void MainWindow::keepKeysIn(QAction* action, QWidget* area) {
     // Qt lends a window's keys to the tool windows kept above it; these act
     // on what this window shows, so they stay here.
     action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(action);
+    area->addAction(action);
 }
 
 void MainWindow::setUndoStack(QUndoStack* stack) {
     QAction* first = m_editMenu->actions().value(0);
     const UndoActions::Pair actions = UndoActions::create(stack, this, tr("Undo"), tr("Redo"));
-    keepKeysHere(actions.undo);
-    keepKeysHere(actions.redo);
+    keepKeysIn(actions.undo, this);
+    keepKeysIn(actions.redo, this);
     m_editMenu->insertAction(first, actions.undo);
     m_editMenu->insertAction(first, actions.redo);
     m_editMenu->insertSeparator(first);
