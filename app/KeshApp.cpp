@@ -10,6 +10,7 @@
 #include "DailyBackups.h"
 #include "DataFile.h"
 #include "EntryForm.h"
+#include "FieldUndoFilter.h"
 #include "GraphWindow.h"
 #include "IODrawerController.h"
 #include "IOListController.h"
@@ -28,6 +29,7 @@
 #include "SmartBook.h"
 #include "StatsBoxController.h"
 #include "Translations.h"
+#include "UndoActions.h"
 #include "UnixSignalWatcher.h"
 
 #include <QDesktopServices>
@@ -130,6 +132,7 @@ void KeshApp::loadInterface() {
     m_mainWindow->setFrame(m_preferencesManager->frameForName(mainWindowAutosaveName()));
     m_mainWindow->setColumnState(m_preferencesManager->recordColumns());
     m_mainWindow->setUndoStack(m_document->undoStack());
+    installEventFilter(new FieldUndoFilter(this));
 
     m_mainWindowController = std::make_unique<MainWindowController>(m_mainWindow.get());
     m_bookListController =
@@ -183,8 +186,8 @@ void KeshApp::connectControllers() {
     connect(m_keywordWindowController.get(), &KeywordWindowController::searchKeywordsChanged, this,
             &KeshApp::showKeywordSearch);
     connect(m_keywordWindowController.get(), &KeywordWindowController::complaintRaised, this, &KeshApp::complain);
-    connect(m_ioDrawerController.get(), &IODrawerController::complaintRaised, this, &KeshApp::complain);
-    connect(m_ioDrawerController.get(), &IODrawerController::keywordWindowRequested, m_keywordWindowController.get(),
+    connect(m_entryForm, &EntryForm::complaintRaised, this, &KeshApp::complain);
+    connect(m_entryForm, &EntryForm::keywordWindowRequested, m_keywordWindowController.get(),
             &KeywordWindowController::showWindow);
     connect(m_ioDrawerController->drawer(), &QDockWidget::visibilityChanged, m_mainWindow->ioDrawerAction(),
             &QAction::setChecked);
@@ -228,18 +231,19 @@ void KeshApp::makeEntryControllers() {
     connect(m_mainWindow.get(), &MainWindow::windowMenuAboutToShow, this, [this] {
         m_mainWindow->keywordWindowAction()->setChecked(m_keywordWindowController->window()->isVisible());
     });
-    m_ioDrawerController = std::make_unique<IODrawerController>(m_document.get(), &m_commentSuggestion);
+    connect(m_keywordWindowController.get(), &KeywordWindowController::openChanged, this,
+            [this](bool open) { m_preferencesManager->setBool(open, PreferencesManager::keywordWindowOpenKey()); });
+    // One form, in the entry window or in the panel, whichever shows it; it waits in the panel until then.
+    m_entryForm = new EntryForm(m_document.get(), &m_commentSuggestion);
+    m_ioDrawerController = std::make_unique<IODrawerController>(m_entryForm);
     m_ioDrawerController->setParentWindow(m_mainWindow.get());
 }
 
 IOWindowController* KeshApp::ioWindowController() {
     if (!m_ioWindowController && m_mainWindow) {
-        m_ioWindowController = std::make_unique<IOWindowController>(m_document.get(), &m_commentSuggestion);
+        m_ioWindowController = std::make_unique<IOWindowController>(m_document.get(), m_entryForm);
         m_ioWindowController->setParentWindow(m_mainWindow.get());
         m_ioWindowController->setFrame(m_preferencesManager->frameForName(IOWindowController::autosaveName()));
-        connect(m_ioWindowController.get(), &IOWindowController::complaintRaised, this, &KeshApp::complain);
-        connect(m_ioWindowController.get(), &IOWindowController::keywordWindowRequested,
-                m_keywordWindowController.get(), &KeywordWindowController::showWindow);
         // Closed by its own close control: the button and the preference follow.
         connect(m_ioWindowController.get(), &IOWindowController::windowClosed, this, [this] {
             m_mainWindowController->setIOToggleButtonState(false);
@@ -249,12 +253,19 @@ IOWindowController* KeshApp::ioWindowController() {
     return m_ioWindowController.get();
 }
 
+EntryForm* KeshApp::entryForm() const {
+    return m_entryForm;
+}
+
 void KeshApp::showInterface() {
     if (m_preferencesManager->boolForKey(PreferencesManager::ioWindowOpenKey())) {
         toggleIOWindow();
     }
     if (m_preferencesManager->boolForKey(PreferencesManager::graphWindowOpenKey())) {
         toggleGraphWindow();
+    }
+    if (m_preferencesManager->boolForKey(PreferencesManager::keywordWindowOpenKey())) {
+        m_keywordWindowController->showWindow();
     }
     m_mainWindowController->bringToFront();
     ioDataNeedsReloading();
@@ -326,7 +337,12 @@ void KeshApp::ioDataNeedsReloading() {
 }
 
 void KeshApp::toggleIOWindow() {
-    const bool shown = ioWindowController()->toggleWindow();
+    IOWindowController* window = ioWindowController();
+    if (!window->window()->isVisible()) {
+        // One form at a time: the window takes it from the panel as it was typed.
+        m_ioDrawerController->drawer()->close();
+    }
+    const bool shown = window->toggleWindow();
     m_mainWindowController->setIOToggleButtonState(shown);
     m_preferencesManager->setBool(shown, PreferencesManager::ioWindowOpenKey());
 }
@@ -337,6 +353,10 @@ void KeshApp::toggleKeywordWindow() {
 
 void KeshApp::toggleIODrawer(bool open) {
     if (open) {
+        // One form at a time: the panel takes it from the window as it was typed.
+        if (m_ioWindowController && m_ioWindowController->window()->isVisible()) {
+            toggleIOWindow();
+        }
         m_ioDrawerController->toggleDrawer();
     } else {
         m_ioDrawerController->drawer()->close();
@@ -348,6 +368,7 @@ void KeshApp::toggleGraphWindow() {
         m_graphWindow = std::make_unique<GraphWindow>();
         m_graphWindow->setFrame(m_preferencesManager->frameForName(GraphWindow::autosaveName()));
         connect(m_graphWindow.get(), &GraphWindow::closed, this, &KeshApp::graphWindowClosed);
+        UndoActions::addTo(m_graphWindow.get(), m_document->undoStack());
     }
     const bool shown = !m_graphWindow->isVisible();
     if (shown) {

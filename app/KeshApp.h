@@ -7,6 +7,7 @@
 #include "TextSuggestion.h"
 
 #include <QApplication>
+#include <QPointer>
 
 #include <memory>
 
@@ -17,6 +18,7 @@ class IOWindowController;
 class KeywordWindowController;
 class ConditionEditWindowController;
 class BookListModel;
+class EntryForm;
 class GraphWindow;
 class IOListController;
 class IOTableModel;
@@ -76,6 +78,8 @@ public:
     // The record entry window, made when it is first opened; none without the main window.
     IOWindowController* ioWindowController();
     IODrawerController* ioDrawerController() const { return m_ioDrawerController.get(); }
+    // The one record entry form, in the entry window or the panel, whichever shows it.
+    EntryForm* entryForm() const;
     KeywordWindowController* keywordWindowController() const { return m_keywordWindowController.get(); }
 
     // Beeps and shows alert n, titled "ErrorTitle<n>" with the text "ErrorContent<n>".
@@ -155,6 +159,8 @@ private:
     std::unique_ptr<IOWindowController> m_ioWindowController;
     std::unique_ptr<IODrawerController> m_ioDrawerController;
     std::unique_ptr<KeywordWindowController> m_keywordWindowController;
+    // Owned by the window or panel that shows it.
+    QPointer<EntryForm> m_entryForm;
     std::unique_ptr<ConditionEditWindowController> m_conditionEditor;
     std::unique_ptr<RunningInstance> m_runningInstance;
     std::unique_ptr<UnixSignalWatcher> m_signalWatcher;

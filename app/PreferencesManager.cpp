@@ -21,6 +21,7 @@ PreferencesManager::PreferencesManager() {
         m_pref.setValue(dateOfFirstLaunchKey(), Clock::now());
         m_pref.setValue(ioWindowOpenKey(), true);
         m_pref.setValue(graphWindowOpenKey(), false);
+        m_pref.setValue(keywordWindowOpenKey(), false);
     }
 }
 

@@ -16,6 +16,7 @@ public:
     static QString dateOfFirstLaunchKey() { return QStringLiteral("DateOfFirstLaunch"); }
     static QString ioWindowOpenKey() { return QStringLiteral("IOWindowOpen"); }
     static QString graphWindowOpenKey() { return QStringLiteral("GraphWindowOpen"); }
+    static QString keywordWindowOpenKey() { return QStringLiteral("KeywordWindowOpen"); }
 
     QVariant objectForKey(const QString& key) const;
     void setObject(const QVariant& value, const QString& key);

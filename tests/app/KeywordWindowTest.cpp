@@ -1,4 +1,5 @@
 #include "EntryFixture.h"
+#include "PreferencesManager.h"
 
 #include <QAction>
 #include <QLabel>
@@ -70,6 +71,31 @@ TEST_F(KeywordWindow, startsHiddenAndToggles) {
     action->trigger();
     emit menu->aboutToShow();
     EXPECT_TRUE(action->isChecked());
+}
+
+TEST_F(KeywordWindow, comesBackAtStartUpWhenItWasOpenAtQuit) {
+    const auto openInPreferences = [this] {
+        return app->preferencesManager()->objectForKey(PreferencesManager::keywordWindowOpenKey());
+    };
+    EXPECT_EQ(openInPreferences(), false) << "written at the first launch";
+    find<QAction>("keywordWindowAction")->trigger();
+    ASSERT_TRUE(quit());
+    ASSERT_TRUE(launch());
+    EXPECT_TRUE(keywords()->window()->isVisible());
+    EXPECT_EQ(openInPreferences(), true);
+
+    // Closed with its own control, it stays closed.
+    keywords()->window()->close();
+    ASSERT_TRUE(quit());
+    ASSERT_TRUE(launch());
+    EXPECT_FALSE(keywords()->window()->isVisible());
+
+    // Opened from an entry form's hint, it is open all the same.
+    auto* noKeywords = entryForm()->findChild<QLabel*>(QStringLiteral("noKeywordsLabel"));
+    emit noKeywords->linkActivated(QStringLiteral("keywords"));
+    ASSERT_TRUE(quit());
+    ASSERT_TRUE(launch());
+    EXPECT_TRUE(keywords()->window()->isVisible());
 }
 
 TEST_F(KeywordWindow, theBoxesShowWhatEverySelectedRecordCarriesAndTickThemAll) {

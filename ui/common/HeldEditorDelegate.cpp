@@ -10,6 +10,8 @@ void HeldEditorDelegate::refuse(const QPointer<QLineEdit>& editor, const std::fu
     tell();
     m_refusing = false;
     if (editor) {
+        // Whichever window the desktop chose once the alert closed, the typing goes on here.
+        editor->window()->activateWindow();
         editor->setFocus(Qt::OtherFocusReason);
         // What is typed next replaces the refused text; it stays until then.
         editor->selectAll();

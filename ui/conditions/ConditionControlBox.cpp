@@ -20,21 +20,27 @@ void ConditionControlBox::refreshButtons() {
     const bool onlyChildOfRoot = holder && holder->isRoot() && holder->children().size() == 1;
     // The titles are symbols, the same in every language; "&&" shows one
     // ampersand, where a single one would only mark a shortcut.
-    ensureButton(m_andButton, !qobject_cast<AndConditionView*>(m_parent), QStringLiteral(" && "),
-                 QStringLiteral("andButton"), &ConditionView::addAnd);
-    ensureButton(m_orButton, !qobject_cast<OrConditionView*>(m_parent), QStringLiteral(" / "),
-                 QStringLiteral("orButton"), &ConditionView::addOr);
-    ensureButton(m_deleteButton, !onlyChildOfRoot, QStringLiteral(" - "), QStringLiteral("deleteButton"),
+    // The symbols say little to a screen reader or a newcomer: each button also says what it does.
+    ensureButton(m_andButton, !qobject_cast<AndConditionView*>(m_parent),
+                 {QStringLiteral(" && "), tr("Add a condition joined by AND"), QStringLiteral("andButton")},
+                 &ConditionView::addAnd);
+    ensureButton(m_orButton, !qobject_cast<OrConditionView*>(m_parent),
+                 {QStringLiteral(" / "), tr("Add a condition joined by OR"), QStringLiteral("orButton")},
+                 &ConditionView::addOr);
+    ensureButton(m_deleteButton, !onlyChildOfRoot,
+                 {QStringLiteral(" - "), tr("Remove this condition"), QStringLiteral("deleteButton")},
                  &ConditionView::deleteParent);
     sizeToFit();
 }
 
-QToolButton* ConditionControlBox::ensureButton(QToolButton*& button, bool wanted, const QString& title,
-                                               const QString& name, void (ConditionView::*action)()) {
+QToolButton* ConditionControlBox::ensureButton(QToolButton*& button, bool wanted, const Look& look,
+                                               void (ConditionView::*action)()) {
     if (wanted && !button) {
         button = new QToolButton(this);
-        button->setObjectName(name);
-        button->setText(title);
+        button->setObjectName(look.name);
+        button->setText(look.title);
+        button->setToolTip(look.description);
+        button->setAccessibleName(look.description);
         button->resize(button->sizeHint());
         button->show();
         connect(button, &QToolButton::clicked, m_parent, action);

@@ -25,8 +25,13 @@ public:
     void sizeToFit();
 
 private:
-    QToolButton* ensureButton(QToolButton*& button, bool wanted, const QString& title, const QString& name,
-                              void (ConditionView::*action)());
+    struct Look {
+        QString title;
+        // Its tooltip and its name for screen readers.
+        QString description;
+        QString name;
+    };
+    QToolButton* ensureButton(QToolButton*& button, bool wanted, const Look& look, void (ConditionView::*action)());
 
     ConditionView* m_parent;
     QToolButton* m_andButton = nullptr;

@@ -28,7 +28,9 @@ ConditionEditWindow::ConditionEditWindow(ConditionEditWindowController* controll
     setWindowTitle(tr("Smart Book Conditions"));
     setWindowModality(Qt::WindowModal);
     m_buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    m_buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
     m_buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     m_buttons->resize(m_buttons->sizeHint());
     connect(m_buttons, &QDialogButtonBox::accepted, controller, &ConditionEditWindowController::okClicked);
     connect(m_buttons, &QDialogButtonBox::rejected, controller, &ConditionEditWindowController::cancelClicked);

@@ -37,6 +37,8 @@ bool ConditionEditWindowController::openWindowAsSheetOf(QWidget* parent) {
     }
     ConditionEditWindow window(this, parent);
     m_window = &window;
+    window.setWindowTitle(isNewBook() ? tr("Conditions of a New Smart Book")
+                                      : tr("Conditions of “%1”").arg(m_currentBook->bookName()));
     if (!m_frame.isEmpty()) {
         window.restoreGeometry(m_frame);
     } else if (parent) {
@@ -126,8 +128,7 @@ bool ConditionEditWindowController::setConditionUsingRoot() {
     if (!tree) {
         return false;
     }
-    const auto& smartBooks = dataRoot()->smartBooks();
-    if (std::find(smartBooks.begin(), smartBooks.end(), m_currentBook) == smartBooks.end()) {
+    if (isNewBook()) {
         // A new book is not in the library yet: it goes in with its tree, as one change.
         m_currentBook->setConditions(std::move(tree));
         m_document->addSmartBook(m_currentBook);
@@ -135,6 +136,11 @@ bool ConditionEditWindowController::setConditionUsingRoot() {
         m_document->setConditions(m_currentBook, std::move(tree));
     }
     return true;
+}
+
+bool ConditionEditWindowController::isNewBook() const {
+    const auto& smartBooks = dataRoot()->smartBooks();
+    return std::find(smartBooks.begin(), smartBooks.end(), m_currentBook) == smartBooks.end();
 }
 
 void ConditionEditWindowController::okClicked() {

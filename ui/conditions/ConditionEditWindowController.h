@@ -53,6 +53,8 @@ private:
     void replaceRoot(ConditionView* root, ConditionView* child);
     void installRoot(ConditionView* root);
     void tellRowsNotOffered(const QList<int>& rows);
+    // The book is not in the library yet: OK adds it.
+    bool isNewBook() const;
 
     LibraryDocument* m_document;
     SmartBookPtr m_currentBook;

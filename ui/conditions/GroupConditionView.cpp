@@ -170,7 +170,7 @@ void GroupConditionView::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.setFont(labelFont(*this));
-    const QString label = groupIdentifier();
+    const QString label = connectiveText();
     const int ascent = painter.fontMetrics().ascent();
     for (const QPoint& point : points) {
         painter.drawText(point + QPoint(0, ascent), label);

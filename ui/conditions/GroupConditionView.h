@@ -16,8 +16,10 @@ class GroupConditionView : public ConditionView {
 public:
     explicit GroupConditionView(bool draw = true, QWidget* parent = nullptr);
 
-    // "AND" or "OR", the word drawn between the rows.
+    // "AND" or "OR", whatever the language.
     virtual QString groupIdentifier() const = 0;
+    // The connective in the user's language, drawn between the rows.
+    virtual QString connectiveText() const = 0;
     ConditionBox* box() const { return m_box; }
     const QList<ConditionView*>& children() const { return m_children; }
     // The rows under `view`, top to bottom: the view itself when it is no group.

@@ -12,7 +12,9 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTableView>
@@ -118,6 +120,8 @@ void EntryForm::showEvent(QShowEvent* event) {
 void EntryForm::refuseAmount(const QString& why) {
     Alert::inform(window(), QStringLiteral("amountRefusedAlert"), Alert::Icon::Warning,
                   tr("The record was not entered."), why);
+    // Whichever window the desktop chose once the alert closed, the typing goes on here.
+    window()->activateWindow();
     m_amountField->setFocus(Qt::OtherFocusReason);
     m_amountField->selectAll();
 }
@@ -172,6 +176,18 @@ void EntryForm::dropKeywords(const KeywordList& keywords) {
 
 void EntryForm::showKeywordHint() {
     m_noKeywordsLabel->setVisible(m_keywordView->keywordView()->model()->rowCount() == 0);
+}
+
+void EntryForm::moveInto(QLayout* layout) {
+    if (parentWidget() == layout->parentWidget()) {
+        return;
+    }
+    const QPointer<QWidget> typing = focusWidget();
+    layout->addWidget(this);
+    show();
+    if (typing && isAncestorOf(typing)) {
+        typing->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void EntryForm::keyPressEvent(QKeyEvent* event) {

@@ -10,6 +10,7 @@ class LibraryDocument;
 class QCheckBox;
 class QDateEdit;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class TextSuggestion;
@@ -38,6 +39,9 @@ public:
     // Adds the composed record to the main library and starts a fresh one. An
     // amount that is 0, empty or no number is refused, saying why, and the form stays.
     bool enter();
+    // Shows the form in `layout`'s widget, taken from wherever it was shown
+    // with what was typed, the keyboard in the field it was in.
+    void moveInto(QLayout* layout);
 
 signals:
     // Alerts 2 and 3 for refused keyword names.

@@ -4,18 +4,22 @@
 
 #include <QDockWidget>
 #include <QMainWindow>
+#include <QVBoxLayout>
 
-IODrawerController::IODrawerController(LibraryDocument* document, TextSuggestion* suggestion, QObject* parent)
+IODrawerController::IODrawerController(EntryForm* form, QObject* parent)
     : QObject(parent)
     , m_drawer(new QDockWidget(tr("Record Entry")))
-    , m_form(new EntryForm(document, suggestion)) {
+    , m_contents(new QWidget)
+    , m_layout(new QVBoxLayout(m_contents))
+    , m_form(form) {
     m_drawer->setObjectName(QStringLiteral("ioDrawer"));
     m_drawer->setAllowedAreas(Qt::RightDockWidgetArea);
     m_drawer->setFeatures(QDockWidget::DockWidgetClosable);
-    m_drawer->setWidget(m_form);
+    m_contents->setObjectName(QStringLiteral("ioDrawerContents"));
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->addWidget(form);
+    m_drawer->setWidget(m_contents);
     m_drawer->hide();
-    connect(m_form, &EntryForm::complaintRaised, this, &IODrawerController::complaintRaised);
-    connect(m_form, &EntryForm::keywordWindowRequested, this, &IODrawerController::keywordWindowRequested);
 }
 
 IODrawerController::~IODrawerController() {
@@ -34,11 +38,19 @@ QMainWindow* IODrawerController::parentWindow() const {
 }
 
 bool IODrawerController::toggleDrawer() {
-    m_form->setMinimumSize(minimumWidth, minimumHeight);
-    if (QMainWindow* host = parentWindow(); host && host->dockWidgetArea(m_drawer) != Qt::RightDockWidgetArea) {
+    m_contents->setMinimumSize(minimumWidth, minimumHeight);
+    QMainWindow* host = parentWindow();
+    if (host && host->dockWidgetArea(m_drawer) != Qt::RightDockWidgetArea) {
         host->addDockWidget(Qt::RightDockWidgetArea, m_drawer);
     }
     m_drawer->show();
     m_drawer->raise();
+    if (m_form) {
+        m_form->moveInto(m_layout);
+    }
+    if (host) {
+        // The keyboard goes with the form, also when the panel opened from the entry window.
+        host->activateWindow();
+    }
     return true;
 }

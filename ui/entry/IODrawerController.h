@@ -6,12 +6,12 @@
 #include <QString>
 
 class EntryForm;
-class LibraryDocument;
 class QMainWindow;
-class TextSuggestion;
+class QVBoxLayout;
 
-// The record entry form as a panel on the right edge of a host window, with
-// its own record and its own completion, apart from the entry window's.
+// The record entry form as a panel on the right edge of a host window. The
+// form is the one the entry window shows too, one place at a time: opening
+// the panel takes it, with what was typed, from wherever it was.
 class IODrawerController : public QObject {
     Q_OBJECT
 
@@ -20,7 +20,7 @@ public:
     static constexpr int minimumWidth = 207;
     static constexpr int minimumHeight = 408;
 
-    IODrawerController(LibraryDocument* document, TextSuggestion* suggestion, QObject* parent = nullptr);
+    explicit IODrawerController(EntryForm* form, QObject* parent = nullptr);
     ~IODrawerController() override;
 
     // Its place in the host window's state, in the preferences.
@@ -32,16 +32,15 @@ public:
     // Attaches the panel to the host's right edge, hidden until opened.
     void setParentWindow(QMainWindow* window);
     QMainWindow* parentWindow() const;
-    // Opens the panel on the right edge of the host, at least 207 × 408; an
-    // open panel stays open. Always true.
+    // Opens the panel with the form on the right edge of the host, at least
+    // 207 × 408; an open panel stays open. Always true.
     bool toggleDrawer();
-
-signals:
-    void complaintRaised(int errorNumber);
-    void keywordWindowRequested();
 
 private:
     // The host window owns the panel once it is attached.
     QPointer<QDockWidget> m_drawer;
-    EntryForm* m_form;
+    QWidget* m_contents;
+    QVBoxLayout* m_layout;
+    // Also shown in the entry window; whichever shows it owns it.
+    QPointer<EntryForm> m_form;
 };

@@ -4,26 +4,24 @@
 #include "LibraryDocument.h"
 #include "RestoredFrame.h"
 #include "ToolWindow.h"
+#include "UndoActions.h"
 
 #include <QEvent>
 #include <QVBoxLayout>
 #include <QWidget>
 
-IOWindowController::IOWindowController(LibraryDocument* document, TextSuggestion* suggestion, QObject* parent)
+IOWindowController::IOWindowController(LibraryDocument* document, EntryForm* form, QObject* parent)
     : QObject(parent)
     , m_window(std::make_unique<QWidget>(nullptr, Qt::Window))
-    , m_form(new EntryForm(document, suggestion)) {
+    , m_layout(new QVBoxLayout(m_window.get()))
+    , m_form(form) {
     m_window->setObjectName(QStringLiteral("ioWindow"));
     m_window->setWindowTitle(tr("Record Entry"));
-    auto* layout = new QVBoxLayout(m_window.get());
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_form);
-    const int line = m_form->fontMetrics().height();
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    const int line = m_window->fontMetrics().height();
     m_window->resize(line * 22, line * 30);
     m_window->installEventFilter(this);
-    ToolWindow::addUndoActions(m_window.get(), document->undoStack());
-    connect(m_form, &EntryForm::complaintRaised, this, &IOWindowController::complaintRaised);
-    connect(m_form, &EntryForm::keywordWindowRequested, this, &IOWindowController::keywordWindowRequested);
+    UndoActions::addTo(m_window.get(), document->undoStack());
 }
 
 void IOWindowController::setParentWindow(QWidget* host) {
@@ -40,6 +38,10 @@ bool IOWindowController::toggleWindow() {
         return false;
     }
     m_window->show();
+    // Once shown, so the form keeps the field it was typed in rather than start again at the amount.
+    if (m_form) {
+        m_form->moveInto(m_layout);
+    }
     m_window->raise();
     m_window->activateWindow();
     return true;

@@ -2,22 +2,24 @@
 
 #include <QByteArray>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
 
 class EntryForm;
 class LibraryDocument;
-class TextSuggestion;
+class QVBoxLayout;
 class QWidget;
 
-// The record entry window: a small window of its own around an entry form.
-// Closing it keeps the form as it was, so it reopens with the unfinished record.
+// The record entry window: a small window of its own that shows the entry
+// form while it is open. Closing it keeps the form as it was, so it reopens
+// with the unfinished record.
 class IOWindowController : public QObject {
     Q_OBJECT
 
 public:
-    IOWindowController(LibraryDocument* document, TextSuggestion* suggestion, QObject* parent = nullptr);
+    IOWindowController(LibraryDocument* document, EntryForm* form, QObject* parent = nullptr);
     ~IOWindowController() override;
 
     // Its frame in the preferences.
@@ -28,22 +30,22 @@ public:
 
     // Keeps the window above `host`, in the top right corner of its screen until placed.
     void setParentWindow(QWidget* host);
-    // Closes a visible window (false); otherwise shows it in front (true).
+    // Closes a visible window (false); otherwise takes the form, as it was
+    // left wherever it was shown, and shows it in front (true).
     bool toggleWindow();
     QByteArray frame() const;
     void setFrame(const QByteArray& frame);
 
 signals:
-    void complaintRaised(int errorNumber);
     // The user closed the window with its close control.
     void windowClosed();
-    // The form asks for the window in which keywords are made.
-    void keywordWindowRequested();
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     std::unique_ptr<QWidget> m_window;
-    EntryForm* m_form;
+    QVBoxLayout* m_layout;
+    // Also shown in the panel; whichever shows it owns it.
+    QPointer<EntryForm> m_form;
 };

@@ -4,7 +4,9 @@
 #include "LibraryDocument.h"
 #include "RestoredFrame.h"
 #include "ToolWindow.h"
+#include "UndoActions.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -31,11 +33,13 @@ KeywordWindowController::KeywordWindowController(LibraryDocument* document, QObj
     });
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(addButton(QStringLiteral("newKeywordButton"), tr("New"), &KeywordWindowController::newKeyword));
+    QPushButton* add = addButton(QStringLiteral("newKeywordButton"), tr("New"), &KeywordWindowController::newKeyword);
+    setKey(add, QKeySequence::New, tr("Makes a keyword and opens its name for typing (%1)"));
+    buttons->addWidget(add);
     QPushButton* remove =
         addButton(QStringLiteral("deleteKeywordsButton"), tr("Delete"), &KeywordWindowController::deleteKeywords);
     // The key a list's rows are deleted with; a name being typed keeps it for itself.
-    remove->setShortcut(QKeySequence::Delete);
+    setKey(remove, QKeySequence::Delete, tr("Takes the selected keywords off every record and out of the list (%1)"));
     buttons->addWidget(remove);
     buttons->addStretch(1);
     buttons->addWidget(addButton(QStringLiteral("searchKeywordsButton"), tr("Search"),
@@ -49,7 +53,8 @@ KeywordWindowController::KeywordWindowController(LibraryDocument* document, QObj
     connect(keywords, &QAbstractItemModel::rowsRemoved, this, &KeywordWindowController::showHint);
     connect(m_keywordView, &KeywordViewController::recordsChanged, this, &KeywordWindowController::showHint);
     showHint();
-    ToolWindow::addUndoActions(m_window.get(), document->undoStack());
+    UndoActions::addTo(m_window.get(), document->undoStack());
+    m_window->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(m_window.get());
     layout->addWidget(m_hintLabel);
@@ -59,7 +64,10 @@ KeywordWindowController::KeywordWindowController(LibraryDocument* document, QObj
     m_window->resize(line * 22, line * 24);
 }
 
-KeywordWindowController::~KeywordWindowController() = default;
+KeywordWindowController::~KeywordWindowController() {
+    // A window torn down with kesh was not closed by the user.
+    m_window->removeEventFilter(this);
+}
 
 QPushButton* KeywordWindowController::addButton(const QString& name, const QString& text,
                                                 void (KeywordWindowController::*command)()) {
@@ -68,6 +76,11 @@ QPushButton* KeywordWindowController::addButton(const QString& name, const QStri
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, command);
     return button;
+}
+
+void KeywordWindowController::setKey(QPushButton* button, QKeySequence::StandardKey key, const QString& toolTip) {
+    button->setShortcut(key);
+    button->setToolTip(toolTip.arg(button->shortcut().toString(QKeySequence::NativeText)));
 }
 
 void KeywordWindowController::setParentWindow(QWidget* host) {
@@ -87,6 +100,15 @@ void KeywordWindowController::showWindow() {
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+    emit openChanged(true);
+}
+
+bool KeywordWindowController::eventFilter(QObject* object, QEvent* event) {
+    // Its own close control and toggleWindow() alike.
+    if (object == m_window.get() && event->type() == QEvent::Close) {
+        emit openChanged(false);
+    }
+    return QObject::eventFilter(object, event);
 }
 
 // Says what the boxes work on, which the window alone does not show.

@@ -3,6 +3,7 @@
 #include "Keyword.h"
 
 #include <QByteArray>
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 
@@ -58,9 +59,16 @@ signals:
     void dataNeedsReloading();
     void searchKeywordsChanged();
     void complaintRaised(int errorNumber);
+    // The window was shown (true) or closed (false), by a command or its close control.
+    void openChanged(bool open);
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     void showHint();
+    // The button's key, and a tooltip that names it in place of "%1".
+    static void setKey(QPushButton* button, QKeySequence::StandardKey key, const QString& toolTip);
     QPushButton* addButton(const QString& name, const QString& text, void (KeywordWindowController::*command)());
 
     LibraryDocument* m_document;

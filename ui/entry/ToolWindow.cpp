@@ -1,8 +1,6 @@
 #include "ToolWindow.h"
 
-#include <QAction>
 #include <QScreen>
-#include <QUndoStack>
 #include <QWidget>
 
 void ToolWindow::attach(QWidget* window, QWidget* host, Qt::Corner corner) {
@@ -20,14 +18,4 @@ void ToolWindow::attach(QWidget* window, QWidget* host, Qt::Corner corner) {
     const QSize size = window->size().expandedTo(window->minimumSizeHint());
     window->move(right ? room.right() - size.width() : room.left(),
                  bottom ? room.bottom() - size.height() : room.top());
-}
-
-void ToolWindow::addUndoActions(QWidget* window, QUndoStack* stack) {
-    QAction* undo = stack->createUndoAction(window);
-    undo->setObjectName(QStringLiteral("undoAction"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = stack->createRedoAction(window);
-    redo->setObjectName(QStringLiteral("redoAction"));
-    redo->setShortcut(QKeySequence::Redo);
-    window->addActions({undo, redo});
 }

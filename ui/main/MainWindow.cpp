@@ -11,6 +11,7 @@
 #include "IOTableModel.h"
 #include "RecordTableView.h"
 #include "SearchField.h"
+#include "UndoActions.h"
 
 #include <QAction>
 #include <QApplication>
@@ -271,6 +272,7 @@ void MainWindow::buildMenus() {
     QAction* newBook = file->addAction(tr("&New Book"), this, &MainWindow::newBookRequested);
     newBook->setObjectName(QStringLiteral("newBookAction"));
     newBook->setShortcut(QKeySequence::New);
+    keepKeysIn(newBook, this);
     QAction* newSmartBook = file->addAction(tr("New &Smart Book…"), this, &MainWindow::newSmartBookRequested);
     newSmartBook->setObjectName(QStringLiteral("newSmartBookAction"));
     m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
@@ -287,6 +289,8 @@ void MainWindow::buildMenus() {
     QAction* quit = file->addAction(tr("&Quit"), this, &MainWindow::quitRequested);
     quit->setObjectName(QStringLiteral("quitAction"));
     quit->setShortcut(QKeySequence::Quit);
+    // From every kesh window, the graph window too.
+    quit->setShortcutContext(Qt::ApplicationShortcut);
     quit->setMenuRole(QAction::QuitRole);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
@@ -296,6 +300,8 @@ void MainWindow::buildMenus() {
     m_deleteAction = edit->addAction(tr("&Delete"), this, &MainWindow::deleteSelection);
     m_deleteAction->setObjectName(QStringLiteral("deleteAction"));
     m_deleteAction->setShortcut(QKeySequence::Delete);
+    // Only in the lists' part of the window: Delete in the entry panel never deletes records.
+    keepKeysIn(m_deleteAction, m_splitter);
     m_deleteAction->setEnabled(false);
     QAction* selectAll = edit->addAction(tr("Select &All"), this, [this] {
         m_ioListView->setFocus();
@@ -303,6 +309,7 @@ void MainWindow::buildMenus() {
     });
     selectAll->setObjectName(QStringLiteral("selectAllAction"));
     selectAll->setShortcut(QKeySequence::SelectAll);
+    keepKeysIn(selectAll, m_splitter);
     m_editConditionsAction = edit->addAction(tr("Edit &Conditions…"), this, &MainWindow::editConditionsRequested);
     m_editConditionsAction->setObjectName(QStringLiteral("editConditionsAction"));
     edit->addSeparator();
@@ -312,6 +319,7 @@ void MainWindow::buildMenus() {
     });
     find->setObjectName(QStringLiteral("findAction"));
     find->setShortcut(QKeySequence::Find);
+    keepKeysIn(find, this);
 
     buildWindowMenu();
 
@@ -464,16 +472,20 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     emit quitRequested();
 }
 
+void MainWindow::keepKeysIn(QAction* action, QWidget* area) {
+    // Qt lends a window's keys to the tool windows kept above it; these act
+    // on what this window shows, so they stay here.
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    area->addAction(action);
+}
+
 void MainWindow::setUndoStack(QUndoStack* stack) {
     QAction* first = m_editMenu->actions().value(0);
-    QAction* undo = stack->createUndoAction(this, tr("Undo"));
-    undo->setObjectName(QStringLiteral("undoAction"));
-    undo->setShortcut(QKeySequence::Undo);
-    QAction* redo = stack->createRedoAction(this, tr("Redo"));
-    redo->setObjectName(QStringLiteral("redoAction"));
-    redo->setShortcut(QKeySequence::Redo);
-    m_editMenu->insertAction(first, undo);
-    m_editMenu->insertAction(first, redo);
+    const UndoActions::Pair actions = UndoActions::create(stack, this, tr("Undo"), tr("Redo"));
+    keepKeysIn(actions.undo, this);
+    keepKeysIn(actions.redo, this);
+    m_editMenu->insertAction(first, actions.undo);
+    m_editMenu->insertAction(first, actions.redo);
     m_editMenu->insertSeparator(first);
     // The title marks changes not yet written to the data file.
     connect(stack, &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });

@@ -100,6 +100,8 @@ private:
     void buildWindowMenu();
     QWidget* buildKeywordSearchBar();
     void deleteSelection();
+    // The action's keys work only while the keyboard is in `area`, this window or a part of it.
+    void keepKeysIn(QAction* action, QWidget* area);
     void updateDeleteAction();
 
     QSplitter* m_splitter = nullptr;

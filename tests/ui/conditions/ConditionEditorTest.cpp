@@ -12,6 +12,9 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
+
+#include <utility>
 
 namespace {
 
@@ -299,6 +302,52 @@ TEST_F(EditorFixture, NewSmartBookJoinsTheLibraryOnlyOnOk) {
     EXPECT_EQ(treeText(*added->conditions()), QStringLiteral("AND(amount1 0)"));
     document.undoStack()->undo();
     EXPECT_TRUE(root->smartBooks().empty());
+}
+
+// Every word the sheet shows in the user's language goes through tr(): a
+// translator that marks what it translates finds each of them.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QStringLiteral("«%1»").arg(QString::fromUtf8(source));
+    }
+};
+
+TEST_F(EditorFixture, TheSheetNamesItsBookAndItsWordsAreTranslatedAndSayWhatTheButtonsDo) {
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    const SmartBookPtr book = storedBook(tree("&(a,|(b,c))"));
+    book->setBookName(QStringLiteral("昼食"));
+    edit(book, [&](ConditionEditWindow& window) {
+        EXPECT_TRUE(window.windowTitle().contains(QStringLiteral("昼食")));
+        EXPECT_EQ(window.findChild<QAbstractButton*>(QStringLiteral("okButton"))->text(), QStringLiteral("«OK»"));
+        EXPECT_EQ(window.findChild<QAbstractButton*>(QStringLiteral("cancelButton"))->text(),
+                  QStringLiteral("«Cancel»"));
+        EXPECT_EQ(static_cast<GroupConditionView*>(controller.rootView())->connectiveText(), QStringLiteral("«AND»"));
+        EXPECT_EQ(static_cast<GroupConditionView*>(nestedGroup(window, QStringLiteral("OR")))->connectiveText(),
+                  QStringLiteral("«OR»"));
+        const ConditionControlBox* box = rowNamed(window, QStringLiteral("b"))->controlBox();
+        for (const auto& [button, says] : {std::pair{box->andButton(), "«Add a condition joined by AND»"},
+                                           std::pair{box->orButton(), "«Add a condition joined by OR»"},
+                                           std::pair{box->deleteButton(), "«Remove this condition»"}}) {
+            ASSERT_TRUE(button);
+            EXPECT_EQ(button->toolTip(), QString::fromUtf8(says));
+            EXPECT_EQ(button->accessibleName(), QString::fromUtf8(says));
+        }
+        // The symbols themselves stay as they are in every language.
+        EXPECT_EQ(buttonsOf(rowNamed(window, QStringLiteral("b"))),
+                  (QStringList{QStringLiteral(" & "), QStringLiteral(" / "), QStringLiteral(" - ")}));
+        cancel(window);
+    });
+    QCoreApplication::removeTranslator(&marking);
+
+    // A new book has no name of its own yet; the title says what it is.
+    edit(SmartBook::create(), [&](ConditionEditWindow& window) {
+        EXPECT_FALSE(window.windowTitle().isEmpty());
+        EXPECT_FALSE(window.windowTitle().contains(QStringLiteral("Untitled")));
+        cancel(window);
+    });
 }
 
 } // namespace
