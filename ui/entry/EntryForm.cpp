@@ -1,19 +1,19 @@
 #include "EntryForm.h"
 
+#include "Clock.h"
+#include "DateField.h"
 #include "KeywordViewController.h"
 #include "LibraryDocument.h"
 #include "TextSuggestion.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -21,7 +21,8 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
     : QWidget(parent)
     , m_document(document)
     , m_suggestion(suggestion)
-    , m_dateField(new QDateEdit)
+    , m_dateField(new DateField)
+    , m_dateNoteLabel(new QLabel)
     , m_amountField(new QLineEdit)
     , m_keywordView(new KeywordViewController(document, this))
     , m_noKeywordsLabel(new QLabel(tr("No keywords yet. <a href=\"keywords\">Make keywords…</a>")))
@@ -30,9 +31,11 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
     , m_enterButton(new QPushButton(tr("Enter")))
     , m_blankButton(new QPushButton(tr("Clear"))) {
     setObjectName(QStringLiteral("entryForm"));
-    m_dateField->setObjectName(QStringLiteral("dateField"));
-    m_dateField->setCalendarPopup(true);
-    m_dateField->setDisplayFormat(m_format.dateFormat());
+    // The form has a line for the date's note.
+    m_dateField->setNoteBubbleShown(false);
+    m_dateNoteLabel->setObjectName(QStringLiteral("dateNoteLabel"));
+    m_dateNoteLabel->setWordWrap(true);
+    m_dateNoteLabel->hide();
     m_amountField->setObjectName(QStringLiteral("amountField"));
     m_amountField->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_commentField->setObjectName(QStringLiteral("commentField"));
@@ -54,7 +57,10 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
             [this](const QString& text) { fieldChanged(m_amountField, text); });
     connect(m_commentField, &QLineEdit::textEdited, this,
             [this](const QString& text) { fieldChanged(m_commentField, text); });
-    connect(m_dateField, &QDateEdit::dateChanged, this, [this] { fieldChanged(m_dateField, m_dateField->text()); });
+    connect(m_dateField, &QLineEdit::textEdited, this,
+            [this](const QString& text) { fieldChanged(m_dateField, text); });
+    connect(m_dateField, &DateField::dateEdited, this, [this] { fieldChanged(m_dateField, m_dateField->text()); });
+    connect(m_dateField, &DateField::noteChanged, this, &EntryForm::showDateNote);
     connect(document, &LibraryDocument::keywordsRemoved, this, &EntryForm::dropKeywords);
     connect(m_noKeywordsLabel, &QLabel::linkActivated, this, &EntryForm::keywordWindowRequested);
     // Told only while the list is empty: where the keywords to tick come from.
@@ -68,6 +74,7 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
 void EntryForm::buildLayout() {
     auto* fields = new QFormLayout;
     fields->addRow(tr("Date:"), m_dateField);
+    fields->addRow(QString(), m_dateNoteLabel);
     fields->addRow(tr("Amount:"), m_amountField);
     fields->addRow(tr("Comment:"), m_commentField);
     fields->addRow(QString(), m_inclButton);
@@ -90,11 +97,8 @@ void EntryForm::buildLayout() {
 }
 
 void EntryForm::blank() {
-    {
-        // Filling the form is no typing: the completion state stays as the user left it.
-        const QSignalBlocker blocker(m_dateField);
-        m_dateField->setDate(QDate::currentDate());
-    }
+    // Filling the form is no typing: the completion state stays as the user left it.
+    m_dateField->setDate(Clock::today());
     m_amountField->setText(m_format.amountForEditing(Amount::fromInt(0)));
     m_commentField->clear();
     m_inclButton->setChecked(true);
@@ -126,6 +130,13 @@ bool EntryForm::enter() {
         refuseAmount();
         return false;
     }
+    if (!m_dateField->commit()) {
+        // The field says why under it and keeps the text selected.
+        m_dateField->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    // Which far day the record took stays in sight until the next record.
+    const QString dateNote = m_dateField->note();
     const QString comment = m_commentField->text();
     m_currentIO->setAmount(amount);
     m_currentIO->setDate(m_dateField->date());
@@ -135,6 +146,7 @@ bool EntryForm::enter() {
     m_document->enterRecord(m_currentIO);
     m_suggestion->addWord(comment);
     blank();
+    showDateNote(dateNote);
     return true;
 }
 
@@ -169,6 +181,11 @@ void EntryForm::dropKeywords(const KeywordList& keywords) {
 
 void EntryForm::showKeywordHint() {
     m_noKeywordsLabel->setVisible(m_keywordView->keywordView()->model()->rowCount() == 0);
+}
+
+void EntryForm::showDateNote(const QString& note) {
+    m_dateNoteLabel->setText(note);
+    m_dateNoteLabel->setVisible(!note.isEmpty());
 }
 
 void EntryForm::keyPressEvent(QKeyEvent* event) {
