@@ -360,8 +360,11 @@ bool DayReader::placeNumbers(Parts* parts) const {
     if (wanted.size() < unplaced) {
         return false;
     }
+    // A year written first is followed by the month and the day, in every locale: "2026-11-20".
+    const bool yearFirst = numbers.front().field == Field::Year && numbers.front().digits > 2;
+    const std::array<Field, 3> order = yearFirst ? std::array{Field::Year, Field::Month, Field::Day} : m_order;
     auto next = numbers.begin();
-    for (const Field field : m_order) {
+    for (const Field field : order) {
         if (std::find(wanted.begin(), wanted.end(), field) == wanted.end()) {
             continue;
         }

@@ -14,8 +14,9 @@
 // Reads a day as people type one: "11/20/2026", "20.11.26", "11/20",
 // "2026-11-20", "20 Nov 2026", "2026年11月20日", "11202026", "today". The
 // whole text is read at once. Numbers stand in the locale's order of day,
-// month and year, except that a number of three or more digits is the year;
-// 年/月/日 mark their number, and month names are read in the locale's
+// month and year, except that a number of three or more digits is the year
+// and a year written first is followed by the month and the day; 年/月/日
+// mark their number, and month names are read in the locale's
 // language and in English. What is left out (the year, or the month and the
 // year) is filled so that the day is the nearest one to today, and a
 // two-digit year is the nearest such year. Anything else is no day.
