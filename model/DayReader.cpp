@@ -287,6 +287,7 @@ bool DayReader::split(const QString& text, Parts* parts) const {
         }
         // Names of several words first, the longest that fits: "تشرين الثاني", "e premte".
         std::size_t words = 0;
+        std::optional<int> wordsMonth;
         QString joined = phrase(token.word);
         for (std::size_t n = 2; n <= std::size_t(m_longestPhrase) && i + n <= tokens.size(); ++n) {
             if (tokens[i + n - 1].isNumber) {
@@ -294,12 +295,18 @@ bool DayReader::split(const QString& text, Parts* parts) const {
             }
             joined += QLatin1Char(' ') + phrase(tokens[i + n - 1].word);
             const std::optional<int> month = exactMonth(joined);
-            if ((month && !parts->monthByName) || m_literalWords.contains(joined)) {
+            if (month || m_literalWords.contains(joined)) {
                 words = n;
-                parts->monthByName = month ? month : parts->monthByName;
+                wordsMonth = month;
             }
         }
         if (words > 0) {
+            if (wordsMonth) {
+                if (parts->monthByName) {
+                    return false;
+                }
+                parts->monthByName = wordsMonth;
+            }
             i += words - 1;
             continue;
         }

@@ -28,9 +28,6 @@ public:
 
     explicit DayReader(const QLocale& locale = QLocale());
 
-    const QLocale& locale() const { return m_locale; }
-    // The locale's order of the three fields, as its short date format writes them.
-    const std::array<Field, 3>& order() const { return m_order; }
     // The locale's short date format with a four-digit year, as days are shown.
     const QString& dateFormat() const { return m_dateFormat; }
 

@@ -107,17 +107,6 @@ INSTANTIATE_TEST_SUITE_P(Locales, LongDays,
                          ::testing::Values("en_US", "en_GB", "de_DE", "ja_JP", "fr_FR", "es_ES", "pt_BR", "ru_RU",
                                            "ar_IQ", "zh_CN", "sq_AL", "ko_KR", "hu_HU", "hy_AM"));
 
-TEST(DayReader, takesTheLocalesOrderFromItsShortFormat) {
-    using F = DayReader::Field;
-    EXPECT_EQ(DayReader(locale("en_US")).order(), (std::array{F::Month, F::Day, F::Year}));
-    EXPECT_EQ(DayReader(locale("de_DE")).order(), (std::array{F::Day, F::Month, F::Year}));
-    EXPECT_EQ(DayReader(locale("ja_JP")).order(), (std::array{F::Year, F::Month, F::Day}));
-    // "yyyy. MM. dd.", "d‏/M‏/yyyy" with direction marks.
-    EXPECT_EQ(DayReader(locale("hu_HU")).order(), (std::array{F::Year, F::Month, F::Day}));
-    EXPECT_EQ(DayReader(locale("ar_EG")).read(QStringLiteral("٢٠‏/١١‏/٢٠٢٦"), TypedDays::today(), nullptr),
-              QDate(2026, 11, 20));
-}
-
 TEST(DayReader, saysWhatIsNoDayAndShowsOneInTheLocalesFormat) {
     QString error;
     EXPECT_FALSE(DayReader(locale("en_US")).read(QStringLiteral(" 11/31/2026 "), TypedDays::today(), &error).isValid());
