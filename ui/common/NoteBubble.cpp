@@ -75,6 +75,12 @@ bool NoteBubble::eventFilter(QObject* watched, QEvent* event) {
             hide();
         }
         break;
+    case QEvent::WindowDeactivate:
+        // Drawn over every window: it must not stay over another program's.
+        if (watched == m_anchor->window()) {
+            hide();
+        }
+        break;
     case QEvent::Move:
     case QEvent::Resize:
         if (isVisible()) {
