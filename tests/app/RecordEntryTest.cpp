@@ -1,9 +1,10 @@
+#include "Clock.h"
+#include "DateField.h"
 #include "EntryFixture.h"
 #include "IODrawerController.h"
 #include "PreferencesManager.h"
 
 #include <QAction>
-#include <QDateEdit>
 #include <QDockWidget>
 #include <QLabel>
 #include <QPushButton>
@@ -76,6 +77,47 @@ TEST_F(RecordEntry, anAmountOfZeroOrNoNumberIsRefusedAndTheFormStays) {
     EXPECT_TRUE(answers.alerts().at(1).informativeText.startsWith(QStringLiteral("No amount was typed.")));
     EXPECT_TRUE(answers.alerts().at(3).informativeText.startsWith(QStringLiteral("“twelve” is not an amount: “t”")));
     EXPECT_EQ(root().mainLibrary()->count(), before);
+}
+
+// Today is December 9, 2026.
+TEST_F(RecordEntry, theDateIsReadWholeAndAFarDayIsToldUntilTheNextRecord) {
+    Clock::setFixed(QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
+    EntryForm* form = entryForm();
+    DateField* date = form->dateField();
+    QLabel* note = form->dateNoteLabel();
+    const std::size_t before = root().mainLibrary()->count();
+
+    // Text that is no day: Return in the date field or elsewhere enters nothing, and the form says why.
+    fill(form, QStringLiteral("-5"), QStringLiteral("far"));
+    date->selectAll();
+    type(date, QStringLiteral("11/31/2026"));
+    press(date, Qt::Key_Return);
+    press(form->commentField(), Qt::Key_Return);
+    EXPECT_EQ(root().mainLibrary()->count(), before);
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_EQ(note->text(), QStringLiteral("“11/31/2026” is not a day. Type one such as 12/9/2026."));
+    EXPECT_EQ(date->selectedText(), QStringLiteral("11/31/2026"));
+    EXPECT_EQ(form->amountField()->text(), QStringLiteral("-5"));
+
+    // A slip of the year is stored, and the form tells which day the record took after it is entered.
+    date->selectAll();
+    type(date, QStringLiteral("11/20/27"));
+    EXPECT_TRUE(note->isHidden());
+    press(date, Qt::Key_Return);
+    ASSERT_EQ(root().mainLibrary()->count(), before + 1);
+    ASSERT_NE(record(QStringLiteral("far")), nullptr);
+    EXPECT_EQ(record(QStringLiteral("far"))->date(), QDate(2027, 11, 20));
+    EXPECT_EQ(date->date(), QDate(2026, 12, 9));
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_EQ(note->text(), QStringLiteral("Saturday, November 20, 2027 — next year"));
+
+    // The next record, of today, takes the note away.
+    fill(form, QStringLiteral("-3"), QStringLiteral("near"));
+    press(form->commentField(), Qt::Key_Return);
+    ASSERT_NE(record(QStringLiteral("near")), nullptr);
+    EXPECT_EQ(record(QStringLiteral("near"))->date(), QDate(2026, 12, 9));
+    EXPECT_TRUE(note->isHidden());
+    Clock::reset();
 }
 
 TEST_F(RecordEntry, aRecordGoesIntoTheMainLibraryOnlyAndTheTableAndTotalsFollow) {

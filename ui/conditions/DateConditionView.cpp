@@ -1,11 +1,10 @@
 #include "DateConditionView.h"
 
 #include "Clock.h"
-#include "LedgerFormat.h"
+#include "DateField.h"
 #include "LocalizedText.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -46,11 +45,12 @@ DateConditionView::DateConditionView()
     sizeToFit();
 }
 
-QDateEdit* DateConditionView::newDateField(const QString& name) {
-    auto* field = new QDateEdit(Clock::today());
+DateField* DateConditionView::newDateField(const QString& name) {
+    auto* field = new DateField;
     field->setObjectName(name);
-    field->setDisplayFormat(LedgerFormat().dateFormat());
-    field->setCalendarPopup(true);
+    field->setDate(Clock::today());
+    // Bounds lie years back as a rule: no note of far days.
+    field->setFarDaysNoted(false);
     field->resize(std::max(84, field->sizeHint().width()), std::max(22, field->sizeHint().height()));
     return field;
 }
@@ -86,7 +86,7 @@ void DateConditionView::arrangeControls(int previous, int now) {
     }
 }
 
-void DateConditionView::showDay(QDateEdit* field, const ConditionOperand& operand) {
+void DateConditionView::showDay(DateField* field, const ConditionOperand& operand) {
     if (const auto* date = std::get_if<CalendarDate>(&operand); date && date->day().isValid()) {
         field->setDate(date->day());
     }
@@ -119,12 +119,32 @@ ConditionPtr DateConditionView::condition() const {
         leaf->setObject(::Amount::fromInt(m_periodField->value()));
         leaf->setPeriodID(m_periodSelector->currentIndex() + 1);
     } else {
-        leaf->setObject(CalendarDate::startOfDay(m_dateField->date()));
+        leaf->setObject(dayOf(m_dateField));
         if (isRange(code)) {
-            leaf->setObject2(CalendarDate::startOfDay(m_dateUpperLimitField->date()));
+            leaf->setObject2(dayOf(m_dateUpperLimitField));
         }
     }
     return leaf;
+}
+
+CalendarDate DateConditionView::dayOf(const DateField* field) {
+    const QDate typed = field->typedDate();
+    return CalendarDate::startOfDay(typed.isValid() ? typed : field->date());
+}
+
+QString DateConditionView::problem() const {
+    const int code = currentWhatID();
+    if (isPeriod(code)) {
+        return QString();
+    }
+    QString error;
+    if (!m_dateField->typedDate(&error).isValid()) {
+        return error;
+    }
+    if (isRange(code) && !m_dateUpperLimitField->typedDate(&error).isValid()) {
+        return tr("Upper limit: %1").arg(error);
+    }
+    return QString();
 }
 
 QWidget* DateConditionView::topKeyView() const {

@@ -3,13 +3,14 @@
 #include "DateCondition.h"
 #include "SingleConditionView.h"
 
+class DateField;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QSpinBox;
 
-// A row that compares the record's day with days typed in the user's locale
-// (four-digit years), or with the last N days, weeks or months.
+// A row that compares the record's day with days typed in date fields (shown
+// in the user's locale with four-digit years), or with the last N days, weeks
+// or months.
 class DateConditionView : public SingleConditionView {
     Q_OBJECT
 
@@ -19,14 +20,15 @@ public:
     int kind() const override { return Date; }
     const std::vector<int>& whatIds() const override;
     QString whatNameOfID(int id) const;
-    QDateEdit* dateField() const { return m_dateField; }
-    QDateEdit* dateUpperLimitField() const { return m_dateUpperLimitField; }
+    DateField* dateField() const { return m_dateField; }
+    DateField* dateUpperLimitField() const { return m_dateUpperLimitField; }
     QSpinBox* periodField() const { return m_periodField; }
     QComboBox* periodSelector() const { return m_periodSelector; }
 
     void showCondition(const DateCondition& condition);
     bool storedPeriodNotOffered() const { return m_periodNotOffered; }
     ConditionPtr condition() const override;
+    QString problem() const override;
     QWidget* topKeyView() const override;
     QWidget* bottomKeyView() const override;
 
@@ -36,13 +38,15 @@ protected:
 private:
     static bool isRange(int code) { return code == Condition::Between || code == Condition::NotBetween; }
     static bool isPeriod(int code) { return code == Condition::WithinLast || code == Condition::NotWithinLast; }
-    QDateEdit* newDateField(const QString& name);
-    void showDay(QDateEdit* field, const ConditionOperand& operand);
+    DateField* newDateField(const QString& name);
+    void showDay(DateField* field, const ConditionOperand& operand);
+    // The day typed, or the one last shown when the text is no day (problem() tells).
+    static CalendarDate dayOf(const DateField* field);
 
-    QDateEdit* m_dateField;
+    DateField* m_dateField;
     QSpinBox* m_periodField;
     QComboBox* m_periodSelector;
     QLabel* m_labelBetween;
-    QDateEdit* m_dateUpperLimitField;
+    DateField* m_dateUpperLimitField;
     bool m_periodNotOffered = false;
 };

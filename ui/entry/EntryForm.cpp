@@ -1,13 +1,14 @@
 #include "EntryForm.h"
 
 #include "Alert.h"
+#include "Clock.h"
+#include "DateField.h"
 #include "KeywordViewController.h"
 #include "LibraryDocument.h"
 #include "TextSuggestion.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -24,7 +24,8 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
     : QWidget(parent)
     , m_document(document)
     , m_suggestion(suggestion)
-    , m_dateField(new QDateEdit)
+    , m_dateField(new DateField)
+    , m_dateNoteLabel(new QLabel)
     , m_amountField(new QLineEdit)
     , m_keywordView(new KeywordViewController(document, this))
     , m_noKeywordsLabel(new QLabel(tr("No keywords yet. <a href=\"keywords\">Make keywords…</a>")))
@@ -33,9 +34,11 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
     , m_enterButton(new QPushButton(tr("Enter")))
     , m_blankButton(new QPushButton(tr("Clear"))) {
     setObjectName(QStringLiteral("entryForm"));
-    m_dateField->setObjectName(QStringLiteral("dateField"));
-    m_dateField->setCalendarPopup(true);
-    m_dateField->setDisplayFormat(m_format.dateFormat());
+    // The form has a line for the date's note.
+    m_dateField->setNoteBubbleShown(false);
+    m_dateNoteLabel->setObjectName(QStringLiteral("dateNoteLabel"));
+    m_dateNoteLabel->setWordWrap(true);
+    m_dateNoteLabel->hide();
     m_amountField->setObjectName(QStringLiteral("amountField"));
     m_amountField->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_commentField->setObjectName(QStringLiteral("commentField"));
@@ -57,7 +60,10 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
             [this](const QString& text) { fieldChanged(m_amountField, text); });
     connect(m_commentField, &QLineEdit::textEdited, this,
             [this](const QString& text) { fieldChanged(m_commentField, text); });
-    connect(m_dateField, &QDateEdit::dateChanged, this, [this] { fieldChanged(m_dateField, m_dateField->text()); });
+    connect(m_dateField, &QLineEdit::textEdited, this,
+            [this](const QString& text) { fieldChanged(m_dateField, text); });
+    connect(m_dateField, &DateField::dateEdited, this, [this] { fieldChanged(m_dateField, m_dateField->text()); });
+    connect(m_dateField, &DateField::noteChanged, this, &EntryForm::showDateNote);
     connect(document, &LibraryDocument::keywordsRemoved, this, &EntryForm::dropKeywords);
     connect(m_noKeywordsLabel, &QLabel::linkActivated, this, &EntryForm::keywordWindowRequested);
     // Told only while the list is empty: where the keywords to tick come from.
@@ -71,6 +77,7 @@ EntryForm::EntryForm(LibraryDocument* document, TextSuggestion* suggestion, QWid
 void EntryForm::buildLayout() {
     auto* fields = new QFormLayout;
     fields->addRow(tr("Date:"), m_dateField);
+    fields->addRow(QString(), m_dateNoteLabel);
     fields->addRow(tr("Amount:"), m_amountField);
     fields->addRow(tr("Comment:"), m_commentField);
     fields->addRow(QString(), m_inclButton);
@@ -93,11 +100,8 @@ void EntryForm::buildLayout() {
 }
 
 void EntryForm::blank() {
-    {
-        // Filling the form is no typing: the completion state stays as the user left it.
-        const QSignalBlocker blocker(m_dateField);
-        m_dateField->setDate(QDate::currentDate());
-    }
+    // Filling the form is no typing: the completion state stays as the user left it.
+    m_dateField->setDate(Clock::today());
     m_amountField->setText(m_format.amountForEditing(Amount::fromInt(0)));
     m_commentField->clear();
     m_inclButton->setChecked(true);
@@ -133,6 +137,13 @@ bool EntryForm::enter() {
         refuseAmount(why);
         return false;
     }
+    if (!m_dateField->commit()) {
+        // The field says why under it and keeps the text selected.
+        m_dateField->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    // Which far day the record took stays in sight until the next record.
+    const QString dateNote = m_dateField->note();
     const QString comment = m_commentField->text();
     m_currentIO->setAmount(amount);
     m_currentIO->setDate(m_dateField->date());
@@ -142,6 +153,7 @@ bool EntryForm::enter() {
     m_document->enterRecord(m_currentIO);
     m_suggestion->addWord(comment);
     blank();
+    showDateNote(dateNote);
     return true;
 }
 
@@ -188,6 +200,11 @@ void EntryForm::moveInto(QLayout* layout) {
     if (typing && isAncestorOf(typing)) {
         typing->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void EntryForm::showDateNote(const QString& note) {
+    m_dateNoteLabel->setText(note);
+    m_dateNoteLabel->setVisible(!note.isEmpty());
 }
 
 void EntryForm::keyPressEvent(QKeyEvent* event) {

@@ -5,10 +5,10 @@
 
 #include <QWidget>
 
+class DateField;
 class KeywordViewController;
 class LibraryDocument;
 class QCheckBox;
-class QDateEdit;
 class QLabel;
 class QLayout;
 class QLineEdit;
@@ -28,7 +28,9 @@ public:
 
     const IOPtr& currentIO() const { return m_currentIO; }
     KeywordViewController* keywordView() const { return m_keywordView; }
-    QDateEdit* dateField() const { return m_dateField; }
+    DateField* dateField() const { return m_dateField; }
+    // Under the date field: why its text is no day, or which far day the last record took.
+    QLabel* dateNoteLabel() const { return m_dateNoteLabel; }
     QLineEdit* amountField() const { return m_amountField; }
     QLineEdit* commentField() const { return m_commentField; }
     QCheckBox* inclButton() const { return m_inclButton; }
@@ -37,7 +39,8 @@ public:
     // the amount selected for typing. What was being composed is dropped.
     void blank();
     // Adds the composed record to the main library and starts a fresh one. An
-    // amount that is 0, empty or no number is refused, saying why, and the form stays.
+    // amount that is 0, empty or no number is refused, saying why, a date
+    // that is no day under the date field, and the form stays.
     bool enter();
     // Shows the form in `layout`'s widget, taken from wherever it was shown
     // with what was typed, the keyboard in the field it was in.
@@ -59,13 +62,15 @@ private:
     void fieldChanged(const QObject* field, const QString& text);
     void dropKeywords(const KeywordList& keywords);
     void showKeywordHint();
+    void showDateNote(const QString& note);
 
     LibraryDocument* m_document;
     TextSuggestion* m_suggestion;
     LedgerFormat m_format;
     IOPtr m_currentIO;
 
-    QDateEdit* m_dateField;
+    DateField* m_dateField;
+    QLabel* m_dateNoteLabel;
     QLineEdit* m_amountField;
     KeywordViewController* m_keywordView;
     QLabel* m_noKeywordsLabel;

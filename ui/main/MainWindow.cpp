@@ -158,9 +158,7 @@ void MainWindow::buildRecordTable(IOTableModel* records) {
     m_ioListView->setDefaultDropAction(Qt::CopyAction);
     m_ioListView->setDragDropOverwriteMode(true);
 
-    const LedgerFormat& format = records->format();
-    m_ioListView->setItemDelegateForColumn(IOTableModel::DateColumn,
-                                           new DateDelegate(format.dateFormat(), m_ioListView));
+    m_ioListView->setItemDelegateForColumn(IOTableModel::DateColumn, new DateDelegate(m_ioListView));
     m_ioListView->setItemDelegateForColumn(IOTableModel::AmountColumn, new AmountDelegate(m_ioListView));
     m_ioListView->setItemDelegateForColumn(IOTableModel::IncludeInStatsColumn, new CheckBoxDelegate(m_ioListView));
 

@@ -2,11 +2,13 @@
 #include "AmountConditionView.h"
 #include "AndConditions.h"
 #include "BookCondition.h"
+#include "Clock.h"
 #include "CommentCondition.h"
 #include "ConditionControlBox.h"
 #include "DataFile.h"
 #include "DateCondition.h"
 #include "DateConditionView.h"
+#include "DateField.h"
 #include "EditorFixture.h"
 #include "GroupConditionView.h"
 #include "KeywordCondition.h"
@@ -15,7 +17,6 @@
 #include "TreeText.h"
 
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -137,14 +138,44 @@ TEST_F(ConditionValues, DatesShowFourDigitYearsAndPeriodsCountFromZero) {
         EXPECT_EQ(row->periodSelector()->currentIndex(), 1);
         EXPECT_EQ(row->periodField()->value(), 3);
         EXPECT_EQ(row->periodField()->minimum(), 0);
-        EXPECT_TRUE(row->dateField()->displayFormat().contains(QStringLiteral("yyyy")));
         row->whatSelector()->setCurrentIndex(0);
         emit row->whatSelector()->activated(0);
         row->dateField()->setDate(QDate(1999, 12, 31));
-        EXPECT_TRUE(row->dateField()->text().contains(QStringLiteral("1999")));
+        EXPECT_EQ(row->dateField()->text(), QStringLiteral("12/31/1999"));
         ok(window);
     });
     EXPECT_EQ(treeText(*book->conditions()), QStringLiteral("AND(date1 1999-12-31 00:00)"));
+}
+
+TEST_F(ConditionValues, DaysAreTypedWholeAndTextThatIsNoDayIsNotStored) {
+    Clock::setFixed(QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
+    AlertAnswers answers({QStringLiteral("OK")});
+    const SmartBookPtr book = storedBook(leaf<DateCondition>(Condition::Between, CalendarDate()));
+    edit(book, [&](ConditionEditWindow& window) {
+        auto* row = static_cast<DateConditionView*>(rootGroup()->children().front());
+        DateField* from = row->dateField();
+        DateField* to = row->dateUpperLimitField();
+        from->setFocus();
+        from->selectAll();
+        QTest::keyClicks(from, QStringLiteral("11/20/2026"));
+        to->selectAll();
+        QTest::keyClicks(to, QStringLiteral("11/31/2026"));
+        ok(window);
+        // Nothing stored: the alert names the row and the bound, and the sheet stays.
+        ASSERT_EQ(answers.alerts().size(), 1);
+        EXPECT_EQ(answers.alerts()[0].objectName, QStringLiteral("conditionRowAlert"));
+        EXPECT_EQ(answers.alerts()[0].informativeText,
+                  QStringLiteral("Upper limit: “11/31/2026” is not a day. Type one such as 12/9/2026."));
+        EXPECT_EQ(controller.window(), &window);
+        // A day without its year is the nearest one; no note of a far day on a bound.
+        to->selectAll();
+        QTest::keyClicks(to, QStringLiteral("12/31"));
+        ok(window);
+        EXPECT_TRUE(from->note().isEmpty());
+    });
+    Clock::reset();
+    EXPECT_EQ(answers.alerts().size(), 1);
+    EXPECT_EQ(treeText(*book->conditions()), QStringLiteral("AND(date5 2026-11-20 00:00~2026-12-31 00:00)"));
 }
 
 TEST_F(ConditionValues, ChangingTheKindReplacesTheRowInPlace) {

@@ -1,12 +1,14 @@
 #include "AlertAnswers.h"
 #include "AmountDelegate.h"
+#include "Clock.h"
+#include "DateDelegate.h"
+#include "DateField.h"
 #include "RecordDrag.h"
 #include "SmartBook.h"
 #include "WindowParts.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMimeData>
@@ -254,7 +256,7 @@ TEST_F(RecordTableTest, editsReachTheRecordAndOnlyCommentsTheSuggestions) {
 TEST_F(RecordTableTest, theDateEditorShowsTheWholeDateInTheColumnItStartsWith) {
     showWindow();
     table->edit(cell(0, IOTableModel::DateColumn));
-    auto* editor = qobject_cast<QDateEdit*>(table->indexWidget(cell(0, IOTableModel::DateColumn)));
+    auto* editor = qobject_cast<DateField*>(table->indexWidget(cell(0, IOTableModel::DateColumn)));
     ASSERT_NE(editor, nullptr);
     EXPECT_GE(table->columnWidth(IOTableModel::DateColumn), editor->sizeHint().width());
     EXPECT_GE(editor->width(), editor->sizeHint().width());
@@ -262,9 +264,109 @@ TEST_F(RecordTableTest, theDateEditorShowsTheWholeDateInTheColumnItStartsWith) {
     QTest::keyClick(editor, Qt::Key_Escape);
     table->setColumnWidth(IOTableModel::DateColumn, 40);
     table->edit(cell(0, IOTableModel::DateColumn));
-    editor = qobject_cast<QDateEdit*>(table->indexWidget(cell(0, IOTableModel::DateColumn)));
+    editor = qobject_cast<DateField*>(table->indexWidget(cell(0, IOTableModel::DateColumn)));
     ASSERT_NE(editor, nullptr);
     EXPECT_GE(editor->width(), editor->sizeHint().width());
+}
+
+// Today is December 9, 2026; the newest record is of December 5.
+class DateEditing : public RecordTableTest {
+protected:
+    DateEditing() {
+        Clock::setFixed(QDateTime(QDate(2026, 12, 9), QTime(12, 0)));
+        root->mainLibrary()->addObject(sampleRecord("-8", QDate(2026, 12, 5), QStringLiteral("books")));
+        reload();
+    }
+    ~DateEditing() override { Clock::reset(); }
+
+    // F2 on the record's day: the editor opens with the whole day selected.
+    DateField* openDateEditor(int row) {
+        table->setCurrentIndex(cell(row, IOTableModel::DateColumn));
+        press(Qt::Key_F2);
+        auto* editor = qobject_cast<DateField*>(QApplication::focusWidget());
+        EXPECT_NE(editor, nullptr) << "no date editor has the keyboard";
+        if (editor) {
+            EXPECT_EQ(editor->selectedText(), editor->text());
+        }
+        return editor;
+    }
+    bool waitForEditorClosed() {
+        return QTest::qWaitFor([this] { return !table->isEditing(); });
+    }
+    const DateDelegate* dates() const {
+        return static_cast<DateDelegate*>(table->itemDelegateForColumn(IOTableModel::DateColumn));
+    }
+};
+
+TEST_F(DateEditing, theWholeTypedDayIsStored) {
+    showWindow();
+    const IOPtr books = recordModel.recordAtRow(0);
+    ASSERT_EQ(books->comment(), QStringLiteral("books"));
+    DateField* editor = openDateEditor(0);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("11/20/2026"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(waitForEditorClosed()) << "the editor never closed";
+    EXPECT_EQ(books->date(), QDate(2026, 11, 20));
+    EXPECT_FALSE(dates()->farDayNote() && dates()->farDayNote()->isVisible());
+
+    // Keys step the day in the editor as in every date field.
+    editor = openDateEditor(table->currentIndex().row());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Down);
+    QTest::keyClick(editor, Qt::Key_PageUp);
+    // Tab takes the day and goes on to the amount.
+    QTest::keyClick(editor, Qt::Key_Tab);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return table->currentIndex().column() == IOTableModel::AmountColumn; }))
+        << "Tab never reached the amount";
+    EXPECT_EQ(books->date(), QDate(2026, 12, 19));
+}
+
+TEST_F(DateEditing, textThatIsNoDayKeepsTheEditorOpenAndStoresNothing) {
+    showWindow();
+    const IOPtr books = recordModel.recordAtRow(0);
+    DateField* editor = openDateEditor(0);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("11/31/2026"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(table->isEditing());
+    EXPECT_EQ(QApplication::focusWidget(), editor);
+    EXPECT_EQ(editor->selectedText(), QStringLiteral("11/31/2026"));
+    EXPECT_TRUE(editor->noteBubble()->isVisible());
+    EXPECT_EQ(editor->noteBubble()->text(), QStringLiteral("“11/31/2026” is not a day. Type one such as 12/9/2026."));
+    // Tab too, and a click elsewhere once it is done.
+    QTest::keyClick(editor, Qt::Key_Tab);
+    ASSERT_TRUE(table->isEditing());
+    window.searchField()->setFocus(Qt::MouseFocusReason);
+    EXPECT_TRUE(QTest::qWaitFor([editor] { return QApplication::focusWidget() == editor; }))
+        << "the editor never took the keyboard back";
+    EXPECT_EQ(books->date(), QDate(2026, 12, 5));
+
+    QTest::keyClick(editor, Qt::Key_Escape);
+    ASSERT_TRUE(waitForEditorClosed()) << "the editor never closed";
+    EXPECT_EQ(books->date(), QDate(2026, 12, 5));
+}
+
+TEST_F(DateEditing, aDayFarFromTodayIsStoredAndToldUnderItsCellUntilTheUserMovesOn) {
+    showWindow();
+    const IOPtr books = recordModel.recordAtRow(0);
+    DateField* editor = openDateEditor(0);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("11/20/2027"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    ASSERT_TRUE(waitForEditorClosed()) << "the editor never closed";
+    EXPECT_EQ(books->date(), QDate(2027, 11, 20));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dates()->farDayNote() && dates()->farDayNote()->isVisible(); }))
+        << "no note of the far day";
+    NoteBubble* note = dates()->farDayNote();
+    EXPECT_EQ(note->text(), QStringLiteral("Saturday, November 20, 2027 — next year"));
+    // Under the record, which the table followed to its new place.
+    const QRect cellRect = table->visualRect(table->currentIndex());
+    EXPECT_EQ(recordModel.recordAtRow(table->currentIndex().row()), books);
+    EXPECT_EQ(note->y(), table->viewport()->mapToGlobal(cellRect.bottomLeft()).y() + 2);
+    press(Qt::Key_Down);
+    EXPECT_FALSE(note->isVisible());
 }
 
 TEST_F(RecordTableTest, anAmountTooWideForItsCellShowsItsSizeAndAllOfItInATooltip) {
