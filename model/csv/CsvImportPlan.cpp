@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace {
@@ -42,6 +43,10 @@ std::optional<bool> readCounted(QStringView input) {
 
 Amount negated(const Amount& amount) {
     return *Amount::fromParts(-amount.mantissa(), amount.exponent());
+}
+
+Amount magnitude(const Amount& amount) {
+    return amount.sign() < 0 ? negated(amount) : amount;
 }
 
 } // namespace
@@ -85,6 +90,9 @@ private:
             if (!amount && reason->isEmpty()) {
                 *reason = tr("The amount is missing.");
             }
+            if (amount && m_mapping.amountSign == CsvRecordMapping::AmountSign::OutgoingsPositive) {
+                return negated(*amount);
+            }
             return amount;
         }
         const QStringView debitText = m_table.field(tableRow, m_mapping.debitColumn);
@@ -106,11 +114,12 @@ private:
                           .arg(debitText.trimmed().toString(), creditText.trimmed().toString());
             return std::nullopt;
         }
+        // The column says the direction, whatever sign the file writes:
+        // card statements write payments as negative credits.
         if (credit && (!credit->isZero() || !debit)) {
-            return credit;
+            return magnitude(*credit);
         }
-        // Debits are outgoings, whether or not the file writes them with a minus.
-        return debit->sign() > 0 ? negated(*debit) : *debit;
+        return negated(magnitude(*debit));
     }
 
     const CsvTable& m_table;
@@ -127,7 +136,7 @@ CsvImportPlan::CsvImportPlan(std::shared_ptr<const CsvTable> table, const CsvRec
     if (!m_mappingProblem.isEmpty()) {
         return;
     }
-    const std::size_t first = m_mapping.hasHeader ? 1 : 0;
+    const std::size_t first = m_mapping.firstRecordRow();
     if (m_table->rowCount() > first) {
         m_rows.reserve(m_table->rowCount() - first);
     }
@@ -158,8 +167,9 @@ QString CsvImportPlan::checkMapping() const {
                m_mapping.creditColumn == CsvRecordMapping::noColumn) {
         return tr("Choose the columns that hold the debits and the credits.");
     }
-    if (m_table->rowCount() <= (m_mapping.hasHeader ? 1u : 0u)) {
-        return tr("The file holds no rows below its header.");
+    if (m_table->rowCount() <= m_mapping.firstRecordRow()) {
+        return m_mapping.hasHeader ? tr("The file holds no rows below its header.")
+                                   : tr("The file holds no rows from the chosen line on.");
     }
     return QString();
 }
@@ -239,6 +249,19 @@ void CsvImportPlan::setDuplicateTicked(std::size_t row, bool ticked) {
 
 std::size_t CsvImportPlan::importedCount() const {
     return m_rows.size() - m_problems.size() - m_duplicates + m_tickedDuplicates;
+}
+
+CsvImportPlan::Totals CsvImportPlan::totals() const {
+    Totals totals;
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (!isImported(row)) {
+            continue;
+        }
+        const Amount& amount = m_rows[row].amount;
+        (amount.sign() < 0 ? totals.outgoings : totals.incomings) += amount.toDouble();
+        totals.decimals = std::max(totals.decimals, -amount.exponent());
+    }
+    return totals;
 }
 
 CsvImportPlan::Batch CsvImportPlan::makeRecords(const DataRoot& root) const {
