@@ -57,7 +57,8 @@ CsvDateGuess::CsvDateGuess(const CsvTable& table, int column, std::size_t firstR
     std::vector<std::pair<std::size_t, Reading>> found;
     for (const std::size_t f : order) {
         std::size_t missing = 0;
-        std::vector<std::int64_t> days = daysIn(table, column, firstRow, formats[qsizetype(f)], fewestMissing, &missing);
+        std::vector<std::int64_t> days =
+            daysIn(table, column, firstRow, formats[qsizetype(f)], fewestMissing, &missing);
         if (missing > fewestMissing || missing == rows) {
             continue;
         }

@@ -30,7 +30,21 @@ public:
     QDate read(QStringView text, QString* error) const;
 
 private:
-    enum class Part { Year4, Year2, Month, MonthName, Day, Hour24, Hour12, Minute, Second, Fraction, AmPm, Zone, Literal };
+    enum class Part {
+        Year4,
+        Year2,
+        Month,
+        MonthName,
+        Day,
+        Hour24,
+        Hour12,
+        Minute,
+        Second,
+        Fraction,
+        AmPm,
+        Zone,
+        Literal
+    };
     struct Token {
         Part part;
         // Fixed width (MM, dd, HH) or one or two digits (M, d, H).

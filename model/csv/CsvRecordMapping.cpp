@@ -60,9 +60,9 @@ bool mostlyReads(std::size_t count, Sample sample) {
 bool readsAsDays(const CsvTable& table, Sample sample, int column) {
     for (const QString& format : CsvRecordMapping::dateFormats()) {
         const CsvDateReader reader(format);
-        if (mostlyReads(readable(table, sample, column,
-                                 [&](QStringView text) { return reader.read(text, nullptr).isValid(); }),
-                        sample)) {
+        if (mostlyReads(
+                readable(table, sample, column, [&](QStringView text) { return reader.read(text, nullptr).isValid(); }),
+                sample)) {
             return true;
         }
     }
@@ -198,8 +198,7 @@ void guessFromContents(const CsvTable& table, std::size_t first, CsvRecordMappin
     }
 }
 
-CsvAmountReader::DecimalMark decimalMarkOf(const CsvTable& table, std::size_t first,
-                                           const CsvRecordMapping& mapping) {
+CsvAmountReader::DecimalMark decimalMarkOf(const CsvTable& table, std::size_t first, const CsvRecordMapping& mapping) {
     const Sample sample = sampleOf(table, first, sampleRows);
     std::size_t point = 0;
     std::size_t comma = 0;
@@ -218,8 +217,8 @@ CsvAmountReader::DecimalMark decimalMarkOf(const CsvTable& table, std::size_t fi
 
 bool mentionsPayment(QStringView comment) {
     const QString folded = CsvColumnNames::fold(comment);
-    for (const char16_t* word : {u"payment", u"thank you", u"autopay", u"paiement", u"pago", u"pagamento",
-                                 u"betaling", u"zahlung", u"入金", u"お支払", u"ご返済"}) {
+    for (const char16_t* word : {u"payment", u"thank you", u"autopay", u"paiement", u"pago", u"pagamento", u"betaling",
+                                 u"zahlung", u"入金", u"お支払", u"ご返済"}) {
         if (folded.contains(QStringView(word))) {
             return true;
         }
@@ -262,11 +261,11 @@ CsvRecordMapping::AmountSign signOf(const CsvTable& table, std::size_t first, co
 } // namespace
 
 QStringList CsvRecordMapping::dateFormats() {
-    return {QStringLiteral("yyyy-MM-dd"),  QStringLiteral("yyyy/M/d"),     QStringLiteral("d/M/yyyy"),
-            QStringLiteral("M/d/yyyy"),    QStringLiteral("d.M.yyyy"),     QStringLiteral("d-M-yyyy"),
-            QStringLiteral("M-d-yyyy"),    QStringLiteral("d/M/yy"),       QStringLiteral("M/d/yy"),
-            QStringLiteral("d.M.yy"),      QStringLiteral("yyyyMMdd"),     QStringLiteral("yyyy年M月d日"),
-            QStringLiteral("yyyy.M.d"),    QStringLiteral("d MMM yyyy"),   QStringLiteral("MMM d, yyyy"),
+    return {QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy/M/d"),   QStringLiteral("d/M/yyyy"),
+            QStringLiteral("M/d/yyyy"),   QStringLiteral("d.M.yyyy"),   QStringLiteral("d-M-yyyy"),
+            QStringLiteral("M-d-yyyy"),   QStringLiteral("d/M/yy"),     QStringLiteral("M/d/yy"),
+            QStringLiteral("d.M.yy"),     QStringLiteral("yyyyMMdd"),   QStringLiteral("yyyy年M月d日"),
+            QStringLiteral("yyyy.M.d"),   QStringLiteral("d MMM yyyy"), QStringLiteral("MMM d, yyyy"),
             QStringLiteral("d-MMM-yyyy")};
 }
 

@@ -72,7 +72,7 @@ TEST_F(CsvDialog, showsAStatementAsItWillBeReadAndLeavesOutWhatTheLibraryHas) {
 
     QAbstractItemModel* rows = records();
     ASSERT_EQ(rows->rowCount(), 3);
-    EXPECT_EQ(rows->index(1, 2).data().toString(), u"3/2/2026"_s);
+    EXPECT_EQ(rows->index(1, 2).data().toString(), u"Mar 2, 2026"_s);
     EXPECT_EQ(rows->index(1, 3).data().toString(), u"-4,500"_s);
     EXPECT_EQ(rows->index(2, 3).data().toString(), u"250,000"_s);
     // The row the library holds already is left out until ticked.
@@ -121,16 +121,29 @@ TEST_F(CsvDialog, aFileThatIsNotTextIsToldAndShowsOneSetOfAmountColumns) {
     }
 }
 
-TEST_F(CsvDialog, unreadableRowsAreListedAndNothingCanBeImported) {
-    open("date;amount;comment\n01/02/2026;5;ok\n31/02/2026;6;no such day\n03/02/2026;1,234.5.6;odd\n"_ba);
+TEST_F(CsvDialog, unreadableRowsAreListedAndLeftOut) {
+    open("date;amount;comment\n13/02/2026;5;ok\n31/02/2026;6;no such day\n14/02/2026;1,234.5.6;odd\n"
+         "15/02/2026;7;fine\n"_ba);
     // Read with the separator of the first line; the day format from the rows.
     EXPECT_EQ(find<QComboBox>("separatorComboBox")->currentData().toChar(), QChar(u';'));
     EXPECT_EQ(find<QComboBox>("dateFormatComboBox")->currentText(), u"d/M/yyyy"_s);
     EXPECT_EQ(problems(), (QStringList{u"Line 3: “31/02/2026” is not a day in the form d/M/yyyy."_s,
                                        u"Line 4: “1,234.5.6” is not an amount."_s}));
     EXPECT_EQ(records()->index(1, 2).data().toString(), u"“31/02/2026” is not a day in the form d/M/yyyy."_s);
-    EXPECT_FALSE(canImport());
+    EXPECT_TRUE(find<QLabel>("summaryLabel")
+                    ->text()
+                    .startsWith(u"2 records to import, 2 lines left out (line 3: “31/02/2026” is not a day in the "
+                                "form d/M/yyyy.; line 4: “1,234.5.6” is not an amount.). Incomings 12.00, outgoings "
+                                "0.00, balance 12.00."_s))
+        << find<QLabel>("summaryLabel")->text().toStdString();
+    ASSERT_TRUE(canImport());
+    QTest::mouseClick(find<QPushButton>("importButton"), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->plan()->makeRecords(*root).records.size(), 2u);
+}
 
+TEST_F(CsvDialog, aFileReadWithTheWrongSeparatorAsksForTheColumns) {
+    open("date;amount;comment\n13/02/2026;5;ok\n"_ba);
     // Read as commas, the file has one column, which holds no dates.
     choose("separatorComboBox", QChar(u','));
     EXPECT_EQ(problems(), QStringList{u"Choose the column that holds the dates."_s});
