@@ -119,6 +119,12 @@ CsvHeaderFinder::Start CsvHeaderFinder::find(const CsvTable& table) {
     if (first == rows) {
         return {};
     }
+    // Some banks end every record with a separator but not the header: it
+    // stands just above, one column short.
+    if (first > 0 && table.fieldCount(first - 1) == width - 1 && looksLikeRecord(table, first) &&
+        looksLikeNames(table, first - 1)) {
+        return {first - 1, true};
+    }
     // A title line may have the table's width too: the start is the first
     // row of that width that reads as a record or as names.
     for (std::size_t row = first; row < rows && row < first + searchedRows; ++row) {
