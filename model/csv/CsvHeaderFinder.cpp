@@ -5,6 +5,7 @@
 #include "CsvRecordMapping.h"
 #include "CsvTable.h"
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -18,6 +19,8 @@ std::size_t allowedStrays(std::size_t rows) {
 
 // How far down the table may start: title blocks are short.
 constexpr std::size_t searchedRows = 50;
+// Rows below a header in which a record is looked for: an opening balance may come first.
+constexpr std::size_t recordsLookedFor = 3;
 
 // The number of columns most rows have; of two equally common, the larger.
 int commonWidth(const CsvTable& table) {
@@ -62,6 +65,20 @@ bool readsAsAmount(QStringView text) {
 }
 
 } // namespace
+
+bool CsvHeaderFinder::recordFollows(const CsvTable& table, std::size_t row) {
+    // A title line of words, such as "Period,December", has more words below it.
+    const std::size_t end = std::min(table.rowCount(), row + 1 + recordsLookedFor);
+    for (std::size_t next = row + 1; next < end; ++next) {
+        if (looksLikeRecord(table, next)) {
+            return true;
+        }
+        if (looksLikeNames(table, next)) {
+            return false;
+        }
+    }
+    return row + 1 == table.rowCount();
+}
 
 bool CsvHeaderFinder::looksLikeRecord(const CsvTable& table, std::size_t row) {
     const DayReaders days;
@@ -134,7 +151,7 @@ CsvHeaderFinder::Start CsvHeaderFinder::find(const CsvTable& table) {
         if (looksLikeRecord(table, row)) {
             return {row, false};
         }
-        if (looksLikeNames(table, row)) {
+        if (looksLikeNames(table, row) && recordFollows(table, row)) {
             return {row, true};
         }
     }

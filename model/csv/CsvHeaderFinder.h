@@ -22,4 +22,8 @@ public:
     static bool looksLikeNames(const CsvTable& table, std::size_t row);
     // Whether some cell of the row reads as a day.
     static bool looksLikeRecord(const CsvTable& table, std::size_t row);
+
+private:
+    // Whether one of the next few rows is a record, as below a header.
+    static bool recordFollows(const CsvTable& table, std::size_t row);
 };

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -42,6 +43,8 @@ struct Expected {
     QDate first;
     QDate last;
     int leftOut = 0;
+    // The comment of the first record of the file.
+    QString comment;
     // "objectName = value": a combo box's item text, a spin box's number or
     // the format of a reading of the days.
     QList<std::pair<QString, QString>> changes;
@@ -70,6 +73,8 @@ Expected readNotes(const QString& path) {
             expected.first = QDate::fromString(value, Qt::ISODate);
         } else if (key == u"last") {
             expected.last = QDate::fromString(value, Qt::ISODate);
+        } else if (key == u"comment") {
+            expected.comment = value;
         } else if (key == u"left out") {
             expected.leftOut = value.toInt();
         } else if (key == u"change" && value != u"none") {
@@ -138,6 +143,9 @@ TEST_P(Statement, importsExactlyWithTheListedChanges) {
 
     const IOList& records = document.root()->mainLibrary()->records();
     EXPECT_EQ(qint64(records.size()), expected.records) << summary.toStdString();
+    EXPECT_TRUE(std::any_of(records.begin(), records.end(), [&](const IOPtr& record) {
+        return record->comment() == expected.comment;
+    })) << expected.comment.toStdString();
     double sum = 0;
     double incomings = 0;
     QDate first;
