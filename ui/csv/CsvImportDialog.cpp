@@ -425,7 +425,7 @@ QString CsvImportDialog::outcomeOfRows() const {
     }
     if (m_mapping.startRow > 0 && m_mapping.startRow < m_table->rowCount()) {
         const qint64 line = m_table->line(m_mapping.startRow);
-        parts << tr("The %Ln lines above line %1 are not read.", nullptr, int(line - 1)).arg(line);
+        parts << tr("What stands above line %1 is not read.").arg(line);
     }
     const CsvImportPlan::Totals totals = m_plan->totals();
     const LedgerFormat format;

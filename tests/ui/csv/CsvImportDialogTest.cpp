@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStringEncoder>
 #include <QTableView>
 #include <QTest>
@@ -51,6 +53,10 @@ protected:
         return texts;
     }
     bool canImport() const { return find<QPushButton>("importButton")->isEnabled(); }
+    QString summary() const { return find<QLabel>("summaryLabel")->text(); }
+    QList<QRadioButton*> readings() const {
+        return dialog->findChildren<QRadioButton*>(QStringLiteral("dateReadingRadioButton"));
+    }
 
     DataRootPtr root = DataRoot::create();
     std::unique_ptr<CsvImportDialog> dialog;
@@ -172,6 +178,88 @@ TEST_F(CsvDialog, theColumnsAndTheHeaderAreTheUsersToChoose) {
     EXPECT_EQ(records()->index(0, 3).data().toString(), QString());
     EXPECT_TRUE(problems().value(0).contains(u"“food; treats” is not an amount."_s))
         << problems().value(0).toStdString();
+}
+
+TEST_F(CsvDialog, daysThatReadTwoWaysAreShownBothWaysAndTheChoiceIsTheUsers) {
+    // A British user opens an American export of December's first twelve days.
+    QLocale::setDefault(QLocale(u"en_GB"_s));
+    QByteArray bytes;
+    for (int day = 1; day <= 12; ++day) {
+        bytes += "\"12/" + QByteArray::number(day).rightJustified(2, '0') + "/2026\",\"-1.00\",\"*\",\"\",\"SHOP\"\r\n";
+    }
+    open(bytes);
+    EXPECT_TRUE(find<QWidget>("dateReadingBox")->isVisible());
+    EXPECT_EQ(find<QLabel>("dateReadingLabel")->text(),
+              u"Every day in the file reads more than one way. Is “12/01/2026”"_s);
+    ASSERT_EQ(readings().size(), 2);
+    EXPECT_EQ(readings()[0]->text(), u"12 Jan 2026 (d/M/yyyy)"_s);
+    EXPECT_EQ(readings()[1]->text(), u"1 Dec 2026 (M/d/yyyy)"_s);
+    // The locale's order is taken, and said on the button.
+    EXPECT_TRUE(readings()[0]->isChecked());
+    EXPECT_EQ(find<QPushButton>("importButton")->text(), u"Import with 12/01/2026 as 12 Jan 2026"_s);
+    EXPECT_EQ(records()->index(11, 2).data().toString(), u"12 Dec 2026"_s);
+
+    QTest::mouseClick(readings()[1], Qt::LeftButton);
+    EXPECT_EQ(find<QComboBox>("dateFormatComboBox")->currentText(), u"M/d/yyyy"_s);
+    EXPECT_EQ(find<QPushButton>("importButton")->text(), u"Import with 12/01/2026 as 1 Dec 2026"_s);
+    EXPECT_EQ(records()->index(11, 2).data().toString(), u"12 Dec 2026"_s);
+    EXPECT_EQ(records()->index(0, 2).data().toString(), u"1 Dec 2026"_s);
+    ASSERT_EQ(readings().size(), 2);
+    EXPECT_TRUE(readings()[1]->isChecked());
+    EXPECT_FALSE(find<QLabel>("dateOrderLabel")->isVisible());
+}
+
+TEST_F(CsvDialog, daysOutOfOrderAsReadAreFlaggedWhenAnotherReadingHasThemInOrder) {
+    open("date,amount\n03/01/2026,-1\n04/01/2026,-2\n05/01/2026,-3\n01/02/2026,-4\n"_ba);
+    // Month first, as the locale reads: March, April, May, then January.
+    EXPECT_EQ(find<QComboBox>("dateFormatComboBox")->currentText(), u"M/d/yyyy"_s);
+    EXPECT_TRUE(find<QLabel>("dateOrderLabel")->isVisible());
+    EXPECT_EQ(find<QLabel>("dateOrderLabel")->text(),
+              u"Read as M/d/yyyy the days are not in order; read as d/M/yyyy they are."_s);
+    QTest::mouseClick(readings()[0], Qt::LeftButton);
+    EXPECT_FALSE(find<QLabel>("dateOrderLabel")->isVisible());
+}
+
+TEST_F(CsvDialog, theStartLineAndTheDateColumnAreLookedAtAfreshWhenChosen) {
+    open("Account,Everyday\nDate,Posted,Text,Amount\n2026-12-01,01.12.2026,Shop,-1\n2026-12-13,14.12.2026,Pay,2\n"_ba);
+    QSpinBox* start = find<QSpinBox>("startLineSpinBox");
+    EXPECT_EQ(start->value(), 2);
+    EXPECT_TRUE(find<QCheckBox>("headerCheckBox")->isChecked());
+    EXPECT_TRUE(summary().contains(u"What stands above line 2 is not read."_s)) << summary().toStdString();
+    ASSERT_EQ(records()->rowCount(), 2);
+
+    // Another column of days brings its own format.
+    choose("dateColumnComboBox", 1);
+    EXPECT_EQ(find<QComboBox>("dateFormatComboBox")->currentText(), u"d.M.yyyy"_s);
+    EXPECT_EQ(records()->index(1, 2).data().toString(), u"Dec 14, 2026"_s);
+
+    // From the first line, the title line is the header and every row is left out.
+    start->setValue(1);
+    EXPECT_TRUE(find<QCheckBox>("headerCheckBox")->isChecked());
+    EXPECT_EQ(find<QComboBox>("amountColumnComboBox")->currentText(), u"None"_s);
+    start->setValue(2);
+    EXPECT_EQ(find<QComboBox>("amountColumnComboBox")->currentText(), u"4: Amount"_s);
+    EXPECT_TRUE(canImport());
+}
+
+TEST_F(CsvDialog, theEncodingShowsALineAsItReadsAndCardSignsFlipTheSums) {
+    open(QStringEncoder("windows-1252")
+             .encode(u"Date,Description,Amount\n12/01/2026,CAFÉ £ SHOP,4.50\n"
+                     "12/02/2026,STORE,25.00\n12/09/2026,PAYMENT - THANK YOU,-100.00\n"_s));
+    EXPECT_EQ(find<QLabel>("encodingSampleLabel")->text(), u"12/01/2026,CAFÉ £ SHOP,4.50"_s);
+    choose("encodingComboBox", int(CsvEncoding::ShiftJis));
+    EXPECT_EQ(find<QLabel>("encodingSampleLabel")->text(), u"12/01/2026,CAFﾉ ｣ SHOP,4.50"_s);
+    choose("encodingComboBox", int(CsvEncoding::Windows1252));
+
+    QComboBox* sign = find<QComboBox>("amountSignComboBox");
+    EXPECT_TRUE(sign->isVisible());
+    EXPECT_EQ(sign->currentData().toInt(), int(CsvRecordMapping::AmountSign::OutgoingsPositive));
+    EXPECT_TRUE(summary().contains(u"Incomings 100.00, outgoings -29.50, balance 70.50."_s)) << summary().toStdString();
+    choose("amountSignComboBox", int(CsvRecordMapping::AmountSign::OutgoingsNegative));
+    EXPECT_TRUE(summary().contains(u"Incomings 29.50, outgoings -100.00, balance -70.50."_s))
+        << summary().toStdString();
+    choose("amountStyleComboBox", int(CsvRecordMapping::AmountStyle::DebitAndCredit));
+    EXPECT_FALSE(sign->isVisible());
 }
 
 } // namespace

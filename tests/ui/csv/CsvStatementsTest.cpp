@@ -172,4 +172,28 @@ INSTANTIATE_TEST_SUITE_P(Layouts, Statement, ::testing::ValuesIn(statementNames(
                              return name;
                          });
 
+// Years of an account's history in one download: the comment is the
+// column of descriptions, not the one of DEBIT and CREDIT before it, and
+// every row reads.
+TEST(BigStatement, aHundredThousandRowsAreGuessedFromAllOfThem) {
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    QByteArray bytes = "Details,Posting Date,Description,Amount,Type,Balance,Check or Slip #\r\n";
+    const QDate last(2026, 12, 31);
+    constexpr int rows = 100'000;
+    for (int row = 0; row < rows; ++row) {
+        const QDate day = last.addDays(-row / 30);
+        const bool credit = row % 30 == 0;
+        bytes += (credit ? "CREDIT," : "DEBIT,") + day.toString(QStringLiteral("MM/dd/yyyy")).toLatin1() + ",\"SHOP " +
+                 QByteArray::number(row % 977) + "\"," + (credit ? "2500.00" : "-12.34") + ",ACH,100.00,,\r\n";
+    }
+    const DataRootPtr root = DataRoot::create();
+    CsvImportDialog dialog(bytes, QStringLiteral("download.csv"), root);
+    EXPECT_EQ(dialog.mapping().commentColumn, 2);
+    EXPECT_EQ(dialog.mapping().dateFormat, QStringLiteral("M/d/yyyy"));
+    ASSERT_TRUE(dialog.plan());
+    EXPECT_EQ(dialog.plan()->importedCount(), std::size_t(rows));
+    EXPECT_TRUE(dialog.plan()->problems().empty());
+    QLocale::setDefault(QLocale::c());
+}
+
 } // namespace
