@@ -23,6 +23,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Enough of the file to tell its encoding, cut after a line so no character is split.
@@ -413,7 +415,12 @@ QString CsvImportDialog::outcomeOfRows() const {
     if (!problems.empty()) {
         QStringList named;
         for (std::size_t i = 0; i < problems.size() && i < namedProblems; ++i) {
-            named << tr("line %1: %2").arg(problems[i].line).arg(problems[i].reason);
+            // The reason's full stop would stand before the bracket's.
+            QString reason = problems[i].reason;
+            if (reason.endsWith(u'.')) {
+                reason.chop(1);
+            }
+            named << tr("line %1: %2").arg(problems[i].line).arg(reason);
         }
         if (problems.size() > namedProblems) {
             named << QStringLiteral("…");
@@ -548,7 +555,13 @@ void CsvImportDialog::showDateReadings() {
 }
 
 void CsvImportDialog::showEncodingSample() {
-    const QString line = CsvEncoding::sampleLine(head(m_bytes), m_reader.encoding());
+    QString line = CsvEncoding::sampleLine(head(m_bytes), m_reader.encoding());
+    // From a little before the first letter beyond ASCII, which tells the encodings apart.
+    constexpr qsizetype lead = 20;
+    const auto beyond = std::find_if(line.cbegin(), line.cend(), [](QChar c) { return c.unicode() >= 0x80; });
+    if (beyond - line.cbegin() > lead) {
+        line = QStringLiteral("…") + line.sliced(beyond - line.cbegin() - lead);
+    }
     m_encodingSampleLabel->setText(
         fontMetrics().elidedText(line, Qt::ElideRight, fontMetrics().averageCharWidth() * 60));
 }

@@ -1,4 +1,5 @@
 #include "CsvImportDialog.h"
+#include "CsvPlanModel.h"
 #include "SampleRecords.h"
 
 #include <QAbstractItemModelTester>
@@ -139,7 +140,7 @@ TEST_F(CsvDialog, unreadableRowsAreListedAndLeftOut) {
     EXPECT_TRUE(find<QLabel>("summaryLabel")
                     ->text()
                     .startsWith(u"2 records to import, 2 lines left out (line 3: “31/02/2026” is not a day in the "
-                                "form d/M/yyyy.; line 4: “1,234.5.6” is not an amount.). Incomings 12.00, outgoings "
+                                "form d/M/yyyy; line 4: “1,234.5.6” is not an amount). Incomings 12.00, outgoings "
                                 "0.00, balance 12.00."_s))
         << find<QLabel>("summaryLabel")->text().toStdString();
     ASSERT_TRUE(canImport());
@@ -260,6 +261,19 @@ TEST_F(CsvDialog, theEncodingShowsALineAsItReadsAndCardSignsFlipTheSums) {
         << summary().toStdString();
     choose("amountStyleComboBox", int(CsvRecordMapping::AmountStyle::DebitAndCredit));
     EXPECT_FALSE(sign->isVisible());
+}
+
+TEST(CsvPlanModel, showsDaysInAFormNoReaderTakesTwoWays) {
+    const QDate day(2026, 12, 1);
+    const auto shown = [&](const char16_t* locale) {
+        const QLocale l(QString::fromUtf16(locale));
+        return l.toString(day, CsvPlanModel::dayFormat(l));
+    };
+    EXPECT_EQ(shown(u"en_US"), u"Dec 1, 2026"_s);
+    EXPECT_EQ(shown(u"en_GB"), u"1 Dec 2026"_s);
+    EXPECT_EQ(shown(u"de_DE"), u"1. Dez. 2026"_s);
+    EXPECT_EQ(shown(u"fr_FR"), u"1 déc. 2026"_s);
+    EXPECT_EQ(shown(u"ja_JP"), u"2026年12月1日"_s);
 }
 
 } // namespace
