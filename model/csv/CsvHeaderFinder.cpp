@@ -133,12 +133,24 @@ CsvHeaderFinder::Start CsvHeaderFinder::find(const CsvTable& table) {
             break;
         }
     }
+    // Rows of many widths, as where texts hold the separator unquoted: the
+    // first row of the common width.
+    for (std::size_t row = 0; first == rows && row < rows && row < searchedRows; ++row) {
+        if (table.fieldCount(row) == width) {
+            first = row;
+        }
+    }
     if (first == rows) {
         return {};
     }
-    // Some banks end every record with a separator but not the header: it
-    // stands just above, one column short.
-    if (first > 0 && table.fieldCount(first - 1) == width - 1 && looksLikeRecord(table, first) &&
+    // Records above, wider for a separator in a text, belong to the table:
+    // none is passed over unlisted.
+    while (first > 0 && table.fieldCount(first - 1) >= width && looksLikeRecord(table, first - 1)) {
+        --first;
+    }
+    // The header stands just above the records; one column short where
+    // banks end every record with a separator but not the header.
+    if (first > 0 && table.fieldCount(first - 1) >= width - 1 && looksLikeRecord(table, first) &&
         looksLikeNames(table, first - 1)) {
         return {first - 1, true};
     }

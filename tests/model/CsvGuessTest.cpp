@@ -78,6 +78,11 @@ TEST(CsvHeaderFinder, findsTheTableBelowTitleLinesAndAboveTotals) {
         {u"Statement December,,\nDate,Description,Amount\n2026-12-01,Shop,-1\n2026-12-02,Shop,-2\n"_s, 1, true},
         // No header: the first record starts the table.
         {u"12/01/2026,-45.00,Shop\n12/02/2026,-5.00,Shop\n"_s, 0, false},
+        // Texts with the separator unquoted: many widths, the header still found.
+        {u"Title\nDate,Text,Amount\n2026-12-01,Shop,-1\n2026-12-02,Shop, London,-2\n2026-12-03,Cafe, Paris,-3\n"
+         "2026-12-04,Bar,-4\n2026-12-05,Inn, Rome,-5\n2026-12-06,Inn, Oslo,-6\n2026-12-07,Bus,-7\n"
+         "2026-12-08,Bus,-8\n2026-12-09,Bus,-9\n2026-12-10,Bus,-10\n2026-12-11,Bus,-11\n"_s,
+         1, true},
         // Records end with a separator the header lacks.
         {u"Details,Posting Date,Amount\nDEBIT,12/01/2026,-1.00,\nDEBIT,12/02/2026,-2.00,\n"_s, 0, true},
     };
