@@ -6,6 +6,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <map>
 #include <unordered_map>
 
 namespace {
@@ -58,9 +59,22 @@ public:
         : m_table(table)
         , m_mapping(mapping)
         , m_dates(mapping.dateFormat)
-        , m_amounts(mapping.decimalMark) {}
+        , m_amounts(mapping.decimalMark)
+        , m_width(widthOf(table, mapping)) {}
 
     bool read(std::size_t tableRow, Row& row, QString* reason) const {
+        // A text with the separator unquoted moves the fields after it: such a
+        // row might read, but as other columns.
+        const int fields = m_table.fieldCount(tableRow);
+        for (int column = m_width; column < fields; ++column) {
+            if (!m_table.field(tableRow, column).trimmed().isEmpty()) {
+                *reason = tr("The row has %1 fields where the table has %2: a text may hold the separator "
+                             "without quotes.")
+                              .arg(fields)
+                              .arg(m_width);
+                return false;
+            }
+        }
         const QDate day = m_dates.read(m_table.field(tableRow, m_mapping.dateColumn), reason);
         if (!day.isValid()) {
             return false;
@@ -83,6 +97,21 @@ public:
     }
 
 private:
+    // The number of columns: the header's, or that of most records. A record
+    // may end with one more, empty.
+    static int widthOf(const CsvTable& table, const CsvRecordMapping& mapping) {
+        if (mapping.hasHeader) {
+            return table.fieldCount(mapping.startRow);
+        }
+        std::map<int, std::size_t> counts;
+        for (std::size_t row = mapping.firstRecordRow(); row < table.rowCount(); ++row) {
+            ++counts[table.fieldCount(row)];
+        }
+        const auto most = std::max_element(counts.begin(), counts.end(),
+                                           [](const auto& a, const auto& b) { return a.second < b.second; });
+        return most == counts.end() ? table.columnCount() : most->first;
+    }
+
     std::optional<Amount> readAmount(std::size_t tableRow, QString* reason) const {
         if (m_mapping.amountStyle == CsvRecordMapping::AmountStyle::OneColumn) {
             const std::optional<Amount> amount =
@@ -126,6 +155,7 @@ private:
     const CsvRecordMapping& m_mapping;
     CsvDateReader m_dates;
     CsvAmountReader m_amounts;
+    int m_width;
 };
 
 CsvImportPlan::CsvImportPlan(std::shared_ptr<const CsvTable> table, const CsvRecordMapping& mapping,

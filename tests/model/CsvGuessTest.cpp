@@ -264,6 +264,15 @@ TEST(CsvImportPlan, readsOnlyFromTheStartOfTheTable) {
     ASSERT_EQ(plan.rowCount(), 2u);
     EXPECT_EQ(plan.line(0), 4);
     EXPECT_TRUE(plan.problems().empty());
+
+    // A text with the separator unquoted moves the amount: the row is left out, not read as "24".
+    const auto wide = tableOf(u"Date,Text,Amount\n2026-12-01,Shop, 24,-1\n2026-12-02,Shop,-2,\n"_s);
+    const CsvImportPlan widePlan(wide, CsvRecordMapping::guess(*wide), *root);
+    ASSERT_EQ(widePlan.problems().size(), 1u);
+    EXPECT_EQ(widePlan.problems()[0].line, 2);
+    EXPECT_EQ(widePlan.problems()[0].reason,
+              u"The row has 4 fields where the table has 3: a text may hold the separator without quotes."_s);
+    EXPECT_EQ(widePlan.amount(1).toString(), u"-2"_s);
 }
 
 } // namespace
