@@ -80,15 +80,24 @@ CsvDateGuess::CsvDateGuess(const CsvTable& table, int column, std::size_t firstR
         }
     }
     if (m_found.size() > 1) {
+        // The first day that every reading reads, but not as the same day.
         for (std::size_t i = 0; i < rows; ++i) {
             const std::int64_t day = m_found[0].days[i];
+            const bool allRead = std::all_of(m_found.begin(), m_found.end(),
+                                             [&](const Reading& reading) { return reading.days[i] != noDay; });
             const bool differs = std::any_of(m_found.begin() + 1, m_found.end(),
                                              [&](const Reading& other) { return other.days[i] != day; });
-            if (differs) {
+            if (allRead && differs) {
                 m_sampleRow = firstRow + i;
                 m_sampleText = table.field(m_sampleRow, column).trimmed().toString();
                 break;
             }
+        }
+        // Readings that agree on every day they both read differ only in the
+        // rows they miss: no day reads two ways, the first is the reading.
+        if (m_sampleText.isEmpty()) {
+            m_found.resize(1);
+            m_readings = QStringList{m_found[0].format};
         }
     }
 }

@@ -22,10 +22,6 @@ constexpr std::size_t sampleRows = 200;
 // Rows looked at for the variety of text and the signs of amounts.
 constexpr std::size_t wideSample = 2000;
 
-// Share of the sampled rows a column must read in to be taken by its contents:
-// totals and notes below a table do not read.
-constexpr double mostRows = 0.8;
-
 struct Sample {
     std::size_t first;
     std::size_t end;
@@ -53,8 +49,10 @@ template <typename Reads> std::size_t readable(const CsvTable& table, Sample sam
     return count;
 }
 
+// Whether a column is taken by its contents: all its rows read but a few,
+// such as totals and notes below a table.
 bool mostlyReads(std::size_t count, Sample sample) {
-    return sample.size() > 0 && double(count) >= mostRows * double(sample.size());
+    return count * 2 > sample.size() && sample.size() - count <= std::max<std::size_t>(2, sample.size() / 5);
 }
 
 bool readsAsDays(const CsvTable& table, Sample sample, int column) {

@@ -234,10 +234,12 @@ TEST_F(CsvDialog, theStartLineAndTheDateColumnAreLookedAtAfreshWhenChosen) {
     EXPECT_EQ(find<QComboBox>("dateFormatComboBox")->currentText(), u"d.M.yyyy"_s);
     EXPECT_EQ(records()->index(1, 2).data().toString(), u"Dec 14, 2026"_s);
 
-    // From the first line, the title line is the header and every row is left out.
+    // From the first line, the title line is the header and the real one a row that does not read.
     start->setValue(1);
     EXPECT_TRUE(find<QCheckBox>("headerCheckBox")->isChecked());
-    EXPECT_EQ(find<QComboBox>("amountColumnComboBox")->currentText(), u"None"_s);
+    EXPECT_EQ(find<QComboBox>("amountColumnComboBox")->currentText(), u"Column 4"_s);
+    EXPECT_EQ(problems().size(), 1);
+    EXPECT_TRUE(problems().value(0).startsWith(u"Line 2: "_s)) << problems().value(0).toStdString();
     start->setValue(2);
     EXPECT_EQ(find<QComboBox>("amountColumnComboBox")->currentText(), u"4: Amount"_s);
     EXPECT_TRUE(canImport());
