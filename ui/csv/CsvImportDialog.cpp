@@ -525,27 +525,41 @@ void CsvImportDialog::guessDates(bool chooseFormat) {
 }
 
 void CsvImportDialog::showDateReadings() {
-    for (QAbstractButton* button : m_dateReadingGroup->buttons()) {
-        m_dateReadingGroup->removeButton(button);
-        delete button;
-    }
     const bool ambiguous = m_dateGuess && m_dateGuess->isAmbiguous();
-    m_dateReadingBox->setVisible(ambiguous);
-    if (ambiguous) {
-        const QString& sample = m_dateGuess->sampleText();
+    const QStringList readings = ambiguous ? m_dateGuess->readings() : QStringList();
+    const QString sample = ambiguous ? m_dateGuess->sampleText() : QString();
+    QStringList shown;
+    for (const QAbstractButton* button : m_dateReadingGroup->buttons()) {
+        shown << button->property("format").toString();
+    }
+    // Made afresh only for other readings: a click on one comes here too.
+    if (shown != readings || m_dateReadingBox->property("sample").toString() != sample) {
+        for (QAbstractButton* button : m_dateReadingGroup->buttons()) {
+            m_dateReadingGroup->removeButton(button);
+            button->setParent(nullptr);
+            button->deleteLater();
+        }
+        m_dateReadingBox->setProperty("sample", sample);
         m_dateReadingLabel->setText(tr("Every day in the file reads more than one way. Is “%1”").arg(sample));
         auto* row = static_cast<QHBoxLayout*>(m_dateReadingBox->layout());
         int at = 1;
-        for (const QString& format : m_dateGuess->readings()) {
+        for (const QString& format : readings) {
             auto* button =
                 new QRadioButton(tr("%1 (%2)").arg(dayText(CsvDateReader(format).read(sample, nullptr)), format));
             button->setObjectName(QStringLiteral("dateReadingRadioButton"));
             button->setProperty("format", format);
-            button->setChecked(format == m_mapping.dateFormat);
             m_dateReadingGroup->addButton(button);
             row->insertWidget(at++, button);
         }
     }
+    // A format typed by hand may be none of them.
+    m_dateReadingGroup->setExclusive(false);
+    for (QAbstractButton* button : m_dateReadingGroup->buttons()) {
+        button->setChecked(button->property("format").toString() == m_mapping.dateFormat);
+    }
+    m_dateReadingGroup->setExclusive(true);
+    m_dateReadingBox->setVisible(ambiguous);
+
     const QString ordered = m_dateGuess ? m_dateGuess->orderedInstead(m_mapping.dateFormat) : QString();
     m_dateOrderLabel->setVisible(!ordered.isEmpty());
     m_dateOrderLabel->setText(

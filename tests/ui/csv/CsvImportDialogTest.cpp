@@ -208,6 +208,10 @@ TEST_F(CsvDialog, daysThatReadTwoWaysAreShownBothWaysAndTheChoiceIsTheUsers) {
     ASSERT_EQ(readings().size(), 2);
     EXPECT_TRUE(readings()[1]->isChecked());
     EXPECT_FALSE(find<QLabel>("dateOrderLabel")->isVisible());
+    // A format of the user's own is neither reading.
+    find<QComboBox>("dateFormatComboBox")->setCurrentText(u"M/d/yy"_s);
+    EXPECT_FALSE(readings()[0]->isChecked() || readings()[1]->isChecked());
+    EXPECT_EQ(find<QPushButton>("importButton")->text(), u"Import"_s);
 }
 
 TEST_F(CsvDialog, daysOutOfOrderAsReadAreFlaggedWhenAnotherReadingHasThemInOrder) {
