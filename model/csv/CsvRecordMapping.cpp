@@ -297,7 +297,9 @@ CsvRecordMapping CsvRecordMapping::guessColumns(const CsvTable& table, std::size
         }
     }
     mapping.decimalMark = decimalMarkOf(table, first, mapping);
-    if (mapping.amountStyle == AmountStyle::OneColumn && mapping.amountColumn != noColumn) {
+    // kesh's own files, the only ones with a counted column, are signed as the library is.
+    if (mapping.amountStyle == AmountStyle::OneColumn && mapping.amountColumn != noColumn &&
+        mapping.countedColumn == noColumn) {
         mapping.amountSign = signOf(table, first, mapping);
     }
     return mapping;

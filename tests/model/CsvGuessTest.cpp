@@ -218,6 +218,12 @@ TEST(CsvAmountSigns, followTheColumnOrTheCardStatement) {
                                 &sign),
                      970.50);
     EXPECT_EQ(sign, Sign::OutgoingsNegative);
+    // kesh's own export is signed as the library was, whatever its rows.
+    EXPECT_DOUBLE_EQ(guessedSum(u"date,amount,comment,keywords,counted\n2026-12-01,5,a,,true\n2026-12-02,6,b,,true\n"
+                                "2026-12-03,-90,c,,true\n"_s,
+                                &sign),
+                     -79);
+    EXPECT_EQ(sign, Sign::OutgoingsNegative);
     // Savings that only come in stay incomings.
     EXPECT_DOUBLE_EQ(
         guessedSum(u"Date,Description,Amount\n12/01/2026,Deposit,25.00\n12/02/2026,Interest,0.50\n"_s, &sign), 25.50);
