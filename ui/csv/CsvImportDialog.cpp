@@ -180,7 +180,7 @@ QWidget* CsvImportDialog::buildSettings() {
     m_creditColumnLabel = label(tr("C&redits:"), m_creditColumnComboBox);
     grid->addWidget(m_creditColumnLabel, 4, 4, Qt::AlignRight);
     grid->addWidget(m_creditColumnComboBox, 4, 5);
-    m_amountSignLabel = label(tr("Amounts &are:"), m_amountSignComboBox);
+    m_amountSignLabel = label(tr("Amounts a&re:"), m_amountSignComboBox);
     grid->addWidget(m_amountSignLabel, 5, 0, Qt::AlignRight);
     grid->addWidget(m_amountSignComboBox, 5, 1);
     grid->addWidget(label(tr("Decimal m&ark:"), m_decimalMarkComboBox), 5, 2, Qt::AlignRight);
