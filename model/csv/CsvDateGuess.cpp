@@ -1,7 +1,6 @@
 #include "CsvDateGuess.h"
 
 #include "CsvDateReader.h"
-#include "CsvRecordMapping.h"
 #include "CsvTable.h"
 
 #include <algorithm>
@@ -31,7 +30,7 @@ bool dayBeforeMonth(const QString& order) {
 } // namespace
 
 CsvDateGuess::CsvDateGuess(const CsvTable& table, int column, std::size_t firstRow)
-    : CsvDateGuess(table, column, firstRow, CsvRecordMapping::dateFormats()) {}
+    : CsvDateGuess(table, column, firstRow, CsvDateReader::commonFormats()) {}
 
 CsvDateGuess::CsvDateGuess(const CsvTable& table, int column, std::size_t firstRow, const QStringList& formats) {
     if (firstRow >= table.rowCount()) {

@@ -324,3 +324,12 @@ QDate CsvDateReader::read(QStringView input, QString* error) const {
     }
     return date;
 }
+
+QStringList CsvDateReader::commonFormats() {
+    return {QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy/M/d"),   QStringLiteral("d/M/yyyy"),
+            QStringLiteral("M/d/yyyy"),   QStringLiteral("d.M.yyyy"),   QStringLiteral("d-M-yyyy"),
+            QStringLiteral("M-d-yyyy"),   QStringLiteral("d/M/yy"),     QStringLiteral("M/d/yy"),
+            QStringLiteral("d.M.yy"),     QStringLiteral("yyyyMMdd"),   QStringLiteral("yyyy年M月d日"),
+            QStringLiteral("yyyy.M.d"),   QStringLiteral("d MMM yyyy"), QStringLiteral("MMM d, yyyy"),
+            QStringLiteral("d-MMM-yyyy")};
+}

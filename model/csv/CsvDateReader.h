@@ -25,6 +25,9 @@ class CsvDateReader {
 public:
     explicit CsvDateReader(const QString& format);
 
+    // The formats statements write days in, most common first.
+    static QStringList commonFormats();
+
     const QString& format() const { return m_format; }
     // An invalid date, with the reason in `error`, when the text is not a day in the format.
     QDate read(QStringView text, QString* error) const;

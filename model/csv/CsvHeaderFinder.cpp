@@ -2,7 +2,6 @@
 
 #include "CsvAmountReader.h"
 #include "CsvDateReader.h"
-#include "CsvRecordMapping.h"
 #include "CsvTable.h"
 
 #include <algorithm>
@@ -42,7 +41,7 @@ int commonWidth(const CsvTable& table) {
 class DayReaders {
 public:
     DayReaders() {
-        for (const QString& format : CsvRecordMapping::dateFormats()) {
+        for (const QString& format : CsvDateReader::commonFormats()) {
             m_readers.emplace_back(format);
         }
     }

@@ -259,12 +259,7 @@ CsvRecordMapping::AmountSign signOf(const CsvTable& table, std::size_t first, co
 } // namespace
 
 QStringList CsvRecordMapping::dateFormats() {
-    return {QStringLiteral("yyyy-MM-dd"), QStringLiteral("yyyy/M/d"),   QStringLiteral("d/M/yyyy"),
-            QStringLiteral("M/d/yyyy"),   QStringLiteral("d.M.yyyy"),   QStringLiteral("d-M-yyyy"),
-            QStringLiteral("M-d-yyyy"),   QStringLiteral("d/M/yy"),     QStringLiteral("M/d/yy"),
-            QStringLiteral("d.M.yy"),     QStringLiteral("yyyyMMdd"),   QStringLiteral("yyyy年M月d日"),
-            QStringLiteral("yyyy.M.d"),   QStringLiteral("d MMM yyyy"), QStringLiteral("MMM d, yyyy"),
-            QStringLiteral("d-MMM-yyyy")};
+    return CsvDateReader::commonFormats();
 }
 
 CsvRecordMapping CsvRecordMapping::guess(const CsvTable& table, const QLocale& locale) {
