@@ -69,7 +69,8 @@ CsvDateGuess::CsvDateGuess(const CsvTable& table, int column, std::size_t firstR
     }
     // In the order offered; a format that gives the same days as one before it adds nothing.
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto& [index, reading] : found) {
+    for (auto& entry : found) {
+        Reading& reading = entry.second;
         const bool same = std::any_of(m_found.begin(), m_found.end(),
                                       [&](const Reading& other) { return other.days == reading.days; });
         if (!same) {
