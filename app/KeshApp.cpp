@@ -332,7 +332,7 @@ void KeshApp::ioDataNeedsReloading() {
     m_ioListController->reloadData();
     m_statsBoxController->reloadStats(*book, m_ioTableModel->amountDecimals());
     if (m_graphWindow) {
-        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary());
+        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary(), m_ioTableModel->amountDecimals());
     }
 }
 
@@ -373,7 +373,7 @@ void KeshApp::toggleGraphWindow() {
     const bool shown = !m_graphWindow->isVisible();
     if (shown) {
         const BookPtr book = m_bookListController->selectedBook();
-        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary());
+        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary(), m_ioTableModel->amountDecimals());
         m_graphWindow->show();
         m_graphWindow->raise();
     } else {
