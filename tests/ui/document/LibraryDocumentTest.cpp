@@ -221,6 +221,14 @@ const ChangeCase changes[] = {
          d.document->deleteKeywords({d.food, d.car});
      },
      "coffee 2024-03-02 -8 1 []"},
+    {"replaceLibrary",
+     [](Document& d) {
+         const DataRootPtr backup = DataRoot::create();
+         backup->mainLibrary()->setBookName(QStringLiteral("Restored"));
+         backup->mainLibrary()->addObject(record("7", 6, "from the backup"));
+         d.document->replaceLibrary(*backup, QStringLiteral("Restore"));
+     },
+     "Restored: from the backup\nfrom the backup 2024-03-06 7 1 []\nkeywords: "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Document, EveryChange, ::testing::ValuesIn(changes));
@@ -305,5 +313,81 @@ TEST_F(Document, anImportWithNewKeywordsIsOneChangeThatUndoesExactly) {
     EXPECT_TRUE(root->mainLibrary()->includesObject(hotel));
     EXPECT_EQ(savedAndRead(*root), after);
 }
+
+TEST_F(Document, aRestoredLibraryTakesThePlaceOfEveryBookRecordAndKeywordInTheSameRoot) {
+    const DataRootPtr backup = DataRoot::create();
+    const KeywordPtr travel = Keyword::create(QStringLiteral("Travel"));
+    const IOPtr train = record("-120", 5, "train");
+    train->addKeyword(travel);
+    backup->mainLibrary()->addObject(train);
+    backup->setKeywords({travel});
+    const BookPtr holidays = Book::create();
+    holidays->setBookName(QStringLiteral("Trip"));
+    backup->addDumbBook(holidays);
+    holidays->addObject(train);
+    QSignalSpy removed(document.get(), &LibraryDocument::keywordsRemoved);
+    QSignalSpy about(document.get(), &LibraryDocument::aboutToChange);
+    const BookPtr main = root->mainLibrary();
+
+    document->replaceLibrary(*backup, QStringLiteral("Restore"));
+    // Whoever holds the root holds the restored library.
+    EXPECT_EQ(document->root(), root);
+    EXPECT_EQ(root->mainLibrary(), backup->mainLibrary());
+    EXPECT_EQ(root->dumbBooks().front(), holidays);
+    EXPECT_TRUE(root->smartBooks().empty());
+    EXPECT_EQ(root->keywords(), KeywordList{travel});
+    EXPECT_FALSE(root->mainLibrary()->includesObject(lunch));
+    ASSERT_EQ(about.size(), 1);
+    EXPECT_EQ(about.front().front().value<LibraryDocument::Change>().kind, LibraryDocument::Change::Library);
+    // What lists keywords lets go of the old ones.
+    ASSERT_EQ(removed.size(), 1);
+    EXPECT_EQ(removed.front().front().value<KeywordList>(), (KeywordList{food, car}));
+    EXPECT_EQ(document->undoStack()->undoText(), QStringLiteral("Restore"));
+
+    document->undoStack()->undo();
+    EXPECT_EQ(root->mainLibrary(), main);
+    EXPECT_EQ(root->dumbBooks().front(), trip);
+    EXPECT_EQ(removed.size(), 2);
+    EXPECT_EQ(removed.back().front().value<KeywordList>(), KeywordList{travel});
+}
+
+TEST_F(Document, anotherSortOrderIsUnsavedWithoutAnUndoStepAndTheSameOrderIsNot) {
+    QSignalSpy orders(document.get(), &LibraryDocument::orderChanged);
+    EXPECT_FALSE(document->isModified());
+    document->sortBook(trip, trip->sortDescriptors());
+    EXPECT_FALSE(document->isModified());
+    document->sortBook(trip, {SortDescriptor{QStringLiteral("amount"), false}});
+    EXPECT_TRUE(document->isModified());
+    EXPECT_EQ(orders.size(), 1);
+    EXPECT_EQ(document->undoStack()->count(), 0);
+    document->setSaved();
+    EXPECT_FALSE(document->isModified());
+
+    document->renameBook(trip, QStringLiteral("Journey"));
+    EXPECT_TRUE(document->isModified());
+    document->setSaved();
+    EXPECT_FALSE(document->isModified());
+    document->undoStack()->undo();
+    EXPECT_TRUE(document->isModified());
+}
+
+struct RemovalCase {
+    std::size_t removed;
+    std::size_t library;
+    bool asks;
+};
+
+class LargeRemoval : public ::testing::TestWithParam<RemovalCase> {};
+
+TEST_P(LargeRemoval, asksForMoreThanATenthOrMoreThanAThousandButNeverForOne) {
+    EXPECT_EQ(LibraryDocument::isLargeRemoval(GetParam().removed, GetParam().library), GetParam().asks)
+        << GetParam().removed << " of " << GetParam().library;
+}
+
+INSTANTIATE_TEST_SUITE_P(Document, LargeRemoval,
+                         ::testing::Values(RemovalCase{1, 1, false}, RemovalCase{1, 5, false},
+                                           RemovalCase{2, 20, false}, RemovalCase{3, 20, true}, RemovalCase{2, 2, true},
+                                           RemovalCase{1000, 100000, false}, RemovalCase{1001, 100000, true},
+                                           RemovalCase{0, 0, false}));
 
 } // namespace

@@ -1,0 +1,26 @@
+#include "ReplaceLibraryCommand.h"
+
+#include "SmartBook.h"
+
+ReplaceLibraryCommand::ReplaceLibraryCommand(LibraryDocument& document, const DataRoot& other, const QString& text)
+    : DocumentCommand(document, text)
+    , m_other{other.keshVersion(), other.mainLibrary(), other.dumbBooks(), other.smartBooks(), other.keywords()} {}
+
+void ReplaceLibraryCommand::trade() {
+    framed({LibraryDocument::Change::Library}, [this] {
+        DataRoot& library = root();
+        Contents leaving{library.keshVersion(), library.mainLibrary(), library.dumbBooks(), library.smartBooks(),
+                         library.keywords()};
+        library.setKeshVersion(m_other.version);
+        library.setMainLibrary(m_other.mainLibrary);
+        library.setDumbBooks(m_other.dumbBooks);
+        library.setSmartBooks(m_other.smartBooks);
+        library.setKeywords(m_other.keywords);
+        m_other = std::move(leaving);
+        // A record being composed lets go of the old keywords; lists of
+        // keywords read the new ones again at the end of the change.
+        if (!m_other.keywords.empty()) {
+            emit document().keywordsRemoved(m_other.keywords);
+        }
+    });
+}
