@@ -47,8 +47,7 @@ QString DataFileWriter::openFailure(const QFileInfo& file, const QString& system
     }
     const QFileInfo folder(file.absolutePath());
     if (!folder.isWritable()) {
-        return tr("kesh may not write in the folder “%1”. The previous library is unchanged.")
-            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+        return tr("kesh may not write in the file’s folder. The previous library is unchanged.");
     }
     return tr("It could not be opened for writing: %1").arg(systemError);
 }

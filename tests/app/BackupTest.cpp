@@ -100,12 +100,6 @@ TEST_F(Backup, quittingWithNothingUnsavedWritesNothingAndTheBackupKeepsWhatWasDe
     EXPECT_EQ(recordsIn(DailyBackups(dataPath()).pathFor(Clock::today())), 1u);
 }
 
-TEST_F(Backup, aFreshLibraryIsWrittenAtQuitEvenUnchanged) {
-    ASSERT_TRUE(launch());
-    ASSERT_TRUE(quit());
-    EXPECT_TRUE(readLibrary());
-}
-
 TEST_F(Backup, aLibraryOfAnOlderFormatIsKeptAsItWasWhenItIsFirstSavedAnew) {
     writeLibrary(*libraryOf(2, QStringLiteral("old")));
     QByteArray bytes = readBytes();

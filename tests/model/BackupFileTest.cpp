@@ -56,28 +56,6 @@ TEST_F(BackupFiles, listedPreviousVersionFirstThenCopiesNewestFirstThenOlderForm
     EXPECT_EQ(listed[4].kind(), BackupFile::Kind::OlderFormat);
 }
 
-TEST_F(BackupFiles, readingTellsTheRecordsAndTheirFirstAndLastDayAndLeavesTheFileAsItWas) {
-    const QString copy = backups.pathFor(QDate(2026, 5, 1));
-    write(*libraryWithDays({QDate(2025, 3, 9), QDate(2024, 1, 2), QDate(2025, 12, 31)}), copy);
-    QFile before(copy);
-    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
-    const QByteArray bytes = before.readAll();
-    const QDateTime modified = QFileInfo(copy).lastModified();
-
-    BackupFile backup(copy, BackupFile::Kind::Day, QDateTime(QDate(2026, 5, 1), QTime(0, 0)));
-    const DataRootPtr root = backup.load();
-    ASSERT_TRUE(root);
-    EXPECT_TRUE(backup.isRead());
-    EXPECT_EQ(backup.recordCount(), 3u);
-    EXPECT_EQ(backup.firstDay(), QDate(2024, 1, 2));
-    EXPECT_EQ(backup.lastDay(), QDate(2025, 12, 31));
-
-    QFile after(copy);
-    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
-    EXPECT_EQ(after.readAll(), bytes);
-    EXPECT_EQ(QFileInfo(copy).lastModified(), modified);
-}
-
 TEST_F(BackupFiles, anUnreadableOrEmptyBackupSaysSo) {
     const QString damaged = backups.pathFor(QDate(2026, 5, 1));
     QDir().mkpath(backups.folder());

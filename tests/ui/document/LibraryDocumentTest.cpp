@@ -314,43 +314,6 @@ TEST_F(Document, anImportWithNewKeywordsIsOneChangeThatUndoesExactly) {
     EXPECT_EQ(savedAndRead(*root), after);
 }
 
-TEST_F(Document, aRestoredLibraryTakesThePlaceOfEveryBookRecordAndKeywordInTheSameRoot) {
-    const DataRootPtr backup = DataRoot::create();
-    const KeywordPtr travel = Keyword::create(QStringLiteral("Travel"));
-    const IOPtr train = record("-120", 5, "train");
-    train->addKeyword(travel);
-    backup->mainLibrary()->addObject(train);
-    backup->setKeywords({travel});
-    const BookPtr holidays = Book::create();
-    holidays->setBookName(QStringLiteral("Trip"));
-    backup->addDumbBook(holidays);
-    holidays->addObject(train);
-    QSignalSpy removed(document.get(), &LibraryDocument::keywordsRemoved);
-    QSignalSpy about(document.get(), &LibraryDocument::aboutToChange);
-    const BookPtr main = root->mainLibrary();
-
-    document->replaceLibrary(*backup, QStringLiteral("Restore"));
-    // Whoever holds the root holds the restored library.
-    EXPECT_EQ(document->root(), root);
-    EXPECT_EQ(root->mainLibrary(), backup->mainLibrary());
-    EXPECT_EQ(root->dumbBooks().front(), holidays);
-    EXPECT_TRUE(root->smartBooks().empty());
-    EXPECT_EQ(root->keywords(), KeywordList{travel});
-    EXPECT_FALSE(root->mainLibrary()->includesObject(lunch));
-    ASSERT_EQ(about.size(), 1);
-    EXPECT_EQ(about.front().front().value<LibraryDocument::Change>().kind, LibraryDocument::Change::Library);
-    // What lists keywords lets go of the old ones.
-    ASSERT_EQ(removed.size(), 1);
-    EXPECT_EQ(removed.front().front().value<KeywordList>(), (KeywordList{food, car}));
-    EXPECT_EQ(document->undoStack()->undoText(), QStringLiteral("Restore"));
-
-    document->undoStack()->undo();
-    EXPECT_EQ(root->mainLibrary(), main);
-    EXPECT_EQ(root->dumbBooks().front(), trip);
-    EXPECT_EQ(removed.size(), 2);
-    EXPECT_EQ(removed.back().front().value<KeywordList>(), KeywordList{travel});
-}
-
 TEST_F(Document, anotherSortOrderIsUnsavedWithoutAnUndoStepAndTheSameOrderIsNot) {
     QSignalSpy orders(document.get(), &LibraryDocument::orderChanged);
     EXPECT_FALSE(document->isModified());
