@@ -1,3 +1,5 @@
+#include "AmountCondition.h"
+#include "AndConditions.h"
 #include "AppFixture.h"
 #include "Autosaver.h"
 #include "BookListController.h"
@@ -13,6 +15,7 @@
 #include "LibraryDocument.h"
 #include "RecordTableView.h"
 #include "RestoreBackupDialog.h"
+#include "SmartBook.h"
 
 #include <QAbstractItemModelTester>
 #include <QPushButton>
@@ -185,6 +188,15 @@ protected:
         trip->setBookName(QStringLiteral("Trip"));
         yesterday->addDumbBook(trip);
         trip->addObject(yesterday->mainLibrary()->objectAtIndex(0));
+        auto below = AmountCondition::create();
+        below->setConditionTypeCode(4);
+        below->setObject(Amount::fromInt(0));
+        auto all = AndConditions::create();
+        all->setChildren({below});
+        const SmartBookPtr spending = SmartBook::create();
+        spending->setBookName(QStringLiteral("Spending"));
+        spending->setConditions(all);
+        yesterday->addSmartBook(spending);
         writeLibrary(*yesterday, yesterdaysCopy);
         copyBytes = readBytes(yesterdaysCopy);
 
@@ -255,13 +267,18 @@ TEST_F(Restore, restoringReplacesTheLibraryKeepsItAsACopyAndUndoesAsOneChange) {
     EXPECT_EQ(shownComments().first(), QStringLiteral("yesterday"));
     EXPECT_EQ(app->bookListController()->selectedBook(), app->dataRoot()->mainLibrary());
     ASSERT_EQ(app->dataRoot()->dumbBooks().size(), 1u);
-    EXPECT_EQ(find<CustomTableView>("bookListView")->model()->index(1, 0).data().toString(), QStringLiteral("Trip"));
+    EXPECT_EQ(find<CustomTableView>("bookListView")->model()->index(2, 0).data().toString(), QStringLiteral("Trip"));
     ASSERT_EQ(keywordList()->rowCount(), 1);
     EXPECT_EQ(keywordList()->index(0, KeywordListModel::NameColumn).data().toString(), QStringLiteral("Travel"));
     // The library before is a backup now, and the backup read is as it was.
     EXPECT_EQ(recordsIn(backups.pathFor(Clock::today())), 3u);
     EXPECT_EQ(readBytes(yesterdaysCopy), copyBytes);
     EXPECT_TRUE(app->document()->isModified());
+    // The restored smart book keeps its conditions once the library it was read with is gone.
+    ASSERT_EQ(app->dataRoot()->smartBooks().size(), 1u);
+    app->bookListController()->selectBook(app->dataRoot()->smartBooks().front());
+    waitForTable(5);
+    app->bookListController()->selectBook(app->dataRoot()->mainLibrary());
 
     find<QAction>("undoAction")->trigger();
     waitForTable(3);

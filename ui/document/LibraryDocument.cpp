@@ -185,7 +185,7 @@ void LibraryDocument::setSaved() {
     m_orderChanged = false;
 }
 
-void LibraryDocument::replaceLibrary(const DataRoot& other, const QString& text) {
+void LibraryDocument::replaceLibrary(DataRoot& other, const QString& text) {
     push(new ReplaceLibraryCommand(*this, other, text));
 }
 

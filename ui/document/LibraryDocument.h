@@ -56,10 +56,9 @@ public:
     void setSaved();
 
     // The books, records and keywords of `other` take the place of the
-    // library's own, in one change that undo takes back; `other` is not used
-    // afterwards. Its records are new objects: nothing of the library before
-    // is in it.
-    void replaceLibrary(const DataRoot& other, const QString& text);
+    // library's own, in one change that undo takes back; `other` is left
+    // empty. Its records are new objects: nothing of the library before is in it.
+    void replaceLibrary(DataRoot& other, const QString& text);
 
     // Into the main library.
     void enterRecord(const IOPtr& record);

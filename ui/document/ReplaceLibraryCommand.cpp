@@ -2,9 +2,20 @@
 
 #include "SmartBook.h"
 
-ReplaceLibraryCommand::ReplaceLibraryCommand(LibraryDocument& document, const DataRoot& other, const QString& text)
+ReplaceLibraryCommand::ReplaceLibraryCommand(LibraryDocument& document, DataRoot& other, const QString& text)
     : DocumentCommand(document, text)
-    , m_other{other.keshVersion(), other.mainLibrary(), other.dumbBooks(), other.smartBooks(), other.keywords()} {}
+    , m_other{other.keshVersion(), other.mainLibrary(), other.dumbBooks(), other.smartBooks(), other.keywords()} {
+    other.setMainLibrary(Book::create());
+    other.setDumbBooks({});
+    other.setSmartBooks({});
+    other.setKeywords({});
+}
+
+ReplaceLibraryCommand::~ReplaceLibraryCommand() {
+    // The library the root does not hold goes with the command; condition
+    // trees that name their own books would keep it alive.
+    SmartBook::releaseTrees(m_other.smartBooks);
+}
 
 void ReplaceLibraryCommand::trade() {
     framed({LibraryDocument::Change::Library}, [this] {

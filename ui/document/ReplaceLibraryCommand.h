@@ -8,7 +8,10 @@
 // of objects back and forth: each is one library's own, never mixed.
 class ReplaceLibraryCommand : public DocumentCommand {
 public:
-    ReplaceLibraryCommand(LibraryDocument& document, const DataRoot& other, const QString& text);
+    // Takes the books and keywords out of `other`, which is left empty: its
+    // end must not touch what now belongs to this library.
+    ReplaceLibraryCommand(LibraryDocument& document, DataRoot& other, const QString& text);
+    ~ReplaceLibraryCommand() override;
 
     void redo() override { trade(); }
     void undo() override { trade(); }
