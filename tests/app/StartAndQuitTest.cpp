@@ -199,6 +199,9 @@ TEST_F(StartAndQuit, aLibraryThatIsNoFileOffersTheBackupButSuggestsQuitting) {
               (QStringList{QStringLiteral("Start From Backup"), QStringLiteral("Quit")}));
     EXPECT_EQ(user.alerts().first().defaultButton, QStringLiteral("Quit"));
     EXPECT_TRUE(user.alerts().first().informativeText.contains(QStringLiteral("back in its place")));
+    // What could not be read is not called damaged.
+    EXPECT_FALSE(user.alerts().first().informativeText.contains(QStringLiteral("damaged")))
+        << user.alerts().first().informativeText.toStdString();
     app.reset();
     EXPECT_TRUE(QFileInfo(dataPath()).isDir());
 }

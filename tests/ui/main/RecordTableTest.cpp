@@ -420,7 +420,12 @@ TEST_F(RecordTableTest, deletingRemovesFromTheLibraryOrFromTheBookButNeverFromAS
     const IOPtr lunch = recordModel.recordAtRow(1);
     selectRows({1, 3});
     table->setFocus();
-    QTest::keyClick(table, Qt::Key_Backspace);
+    {
+        // Half the library: the user is asked first.
+        const AlertAnswers user({QStringLiteral("Delete")});
+        QTest::keyClick(table, Qt::Key_Backspace);
+        EXPECT_EQ(user.alerts().size(), 1);
+    }
     EXPECT_EQ(amountsOf(main->records()), (QList<double>{-30.25, 7}));
     // Gone from every book that held it.
     EXPECT_FALSE(plain->includesObject(salary));
