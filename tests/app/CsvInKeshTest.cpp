@@ -52,8 +52,9 @@ TEST_F(CsvInKesh, exportedRecordsComeBackIntoAnEmptyLibraryAsOneChangeThatUndoes
     ASSERT_EQ(library()->count(), 3u);
     ASSERT_EQ(app->dataRoot()->keywords().size(), 2u);
     EXPECT_EQ(app->document()->undoStack()->count(), 1);
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return find<QLabel>("recordCountLabel")->text() == QStringLiteral("3 records"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return find<QLabel>("recordCountLabel")->text() == QStringLiteral("3 records");
+    })) << "the count did not become 3 records within 5 s";
 
     // All the table shows, in its order: the same bytes as were read.
     EXPECT_TRUE(exportTo(home("out.csv"), {}).isEmpty());

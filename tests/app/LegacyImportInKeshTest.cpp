@@ -55,8 +55,9 @@ TEST_F(LegacyImportInKesh, addsTheRecordsAsOneChangeThatUndoesAndAsksFirst) {
 
     find<QAction>("undoAction")->trigger();
     EXPECT_EQ(recordCount(), before);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return find<QLabel>("recordCountLabel")->text() == QStringLiteral("%1 records").arg(before); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return find<QLabel>("recordCountLabel")->text() == QStringLiteral("%1 records").arg(before);
+    })) << "the count did not go back within 5 s";
     QFile::remove(path);
 }
 
