@@ -97,7 +97,6 @@ bool RegularFile::open(const QString& path, QFile* file) {
     if (descriptor < 0) {
         return false;
     }
-    file->setFileName(path);
     if (!file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
         return fail(Status::ReadFailed, file->errorString());

@@ -30,7 +30,8 @@ public:
     // Whether `path` is a regular file that may be opened, without opening it.
     bool check(const QString& path);
     // Opens `path` read-only into `file`, which is closed first; the checks
-    // hold for what was opened, not only for what the path named before.
+    // hold for what was opened, not only for what the path named before. The
+    // file is opened on the checked descriptor, so it has no name of its own.
     bool open(const QString& path, QFile* file);
     // Reads the whole file.
     bool read(const QString& path);

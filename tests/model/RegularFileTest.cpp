@@ -29,7 +29,6 @@ TEST(RegularFile, opensOnlyARegularFileAndRefusesAnythingElseUnopened) {
     for (const QString& path : {plain, link}) {
         EXPECT_TRUE(regular.check(path));
         ASSERT_TRUE(regular.open(path, &file)) << regular.errorString().toStdString();
-        EXPECT_EQ(file.fileName(), path);
         EXPECT_EQ(file.size(), 4);
         EXPECT_EQ(file.readAll(), QByteArray("a,b\n"));
     }
