@@ -96,8 +96,15 @@ bool KeshApp::init() {
         return false;
     }
     m_libraryFile = std::make_unique<LibraryFile>(m_dataFilePath);
+    if (!m_libraryFile->lock()) {
+        m_libraryFile.reset();
+        return false;
+    }
+    // Before the library is read: a large one takes a while, and a launch meanwhile is this kesh's too.
+    listenForLaunches();
     m_dataRoot = m_libraryFile->open();
     if (!m_dataRoot) {
+        m_runningInstance.reset();
         m_libraryFile.reset();
         return false;
     }
@@ -150,15 +157,28 @@ void KeshApp::loadInterface() {
     m_conditionEditor->setFrame(m_preferencesManager->frameForName(ConditionEditWindowController::autosaveName()));
     connectControllers();
     restoreInterface();
+    showInterface();
+}
 
+void KeshApp::listenForLaunches() {
     m_runningInstance = std::make_unique<RunningInstance>(m_dataFilePath);
-    connect(m_runningInstance.get(), &RunningInstance::showRequested, m_mainWindowController.get(),
-            &MainWindowController::bringToFront);
+    connect(m_runningInstance.get(), &RunningInstance::showRequested, this, &KeshApp::showForLaunch);
     if (!m_runningInstance->listen()) {
         qWarning("kesh: a second launch cannot reach this one: %s",
                  qUtf8Printable(m_runningInstance->serverName(m_dataFilePath)));
     }
-    showInterface();
+}
+
+void KeshApp::showForLaunch() {
+    if (m_mainWindowController) {
+        m_mainWindowController->bringToFront();
+        return;
+    }
+    // Still starting: what asks the user now comes forward; the main window does when it is shown.
+    if (QWidget* modal = activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void KeshApp::connectControllers() {

@@ -48,8 +48,9 @@ public:
     static QString mainWindowAutosaveName() { return QStringLiteral("MainWindow"); }
 
     // Start-up before any window: hands over to a kesh already running on the
-    // library, or takes the library's lock, reads the library (or makes a
-    // fresh one; nothing is written yet) and fills the comment suggestions.
+    // library, or takes the library's lock, answers later launches from then
+    // on, reads the library (or makes a fresh one; nothing is written yet) and
+    // fills the comment suggestions.
     // False when this kesh must not run: the user has been told why, or the
     // running kesh has come to the front (handedOver()).
     bool init();
@@ -123,6 +124,10 @@ public:
     ConditionEditWindowController* conditionEditWindowController() const { return m_conditionEditor.get(); }
 
 private:
+    // Answers later launches of kesh on this library from now on.
+    void listenForLaunches();
+    // A later launch asked for this kesh's window.
+    void showForLaunch();
     void libraryChanged();
     void autosaveFailed(const QString& error);
     // A copy of the library that a save should have kept could not be made.

@@ -28,9 +28,19 @@ LibraryFile::LibraryFile(const QString& path)
     : m_path(path)
     , m_lock(path) {}
 
-DataRootPtr LibraryFile::open() {
+bool LibraryFile::lock() {
+    if (m_lock.isLocked()) {
+        return true;
+    }
     if (!m_lock.tryLock()) {
         reportLocked();
+        return false;
+    }
+    return true;
+}
+
+DataRootPtr LibraryFile::open() {
+    if (!lock()) {
         return nullptr;
     }
     m_savedAt = QDateTime::currentDateTime();

@@ -30,6 +30,9 @@ public:
 
     const QString& path() const { return m_path; }
 
+    // Takes the lock, or tells the user why it cannot be had. open() takes it
+    // when this was not called first.
+    bool lock();
     // Takes the lock and reads the library, or makes a fresh one when there is
     // no file. Null when kesh must not go on: the library is in use, or the
     // file cannot be read and the user did not start from the backup. A

@@ -1,5 +1,7 @@
 #include "CsvReader.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QLocale>
 #include <QStringDecoder>
@@ -55,10 +57,11 @@ bool CsvReader::fileTooLarge(qint64 size) {
 }
 
 bool CsvReader::readFile(const QString& filePath) {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    RegularFile regular;
+    if (!regular.open(filePath, &file)) {
         start();
-        return fail(tr("The file cannot be opened: %1").arg(file.errorString()), 0);
+        return fail(tr("The file cannot be opened: %1").arg(regular.errorString()), 0);
     }
     return read(&file);
 }

@@ -1,6 +1,7 @@
 #include "CsvRecordWriter.h"
 
 #include "CsvWriter.h"
+#include "RegularFile.h"
 
 #include <QSaveFile>
 
@@ -95,6 +96,12 @@ bool CsvRecordWriter::write(const IOList& records, QIODevice* device) {
 }
 
 bool CsvRecordWriter::write(const IOList& records, const QString& filePath) {
+    // Only a regular file is replaced: a device or a FIFO there stays what it is.
+    RegularFile target;
+    if (!target.check(filePath) && target.status() == RegularFile::Status::NotAFile) {
+        m_error = target.errorString();
+        return false;
+    }
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly)) {
         m_error = file.errorString();

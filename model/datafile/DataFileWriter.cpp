@@ -24,7 +24,8 @@ namespace {
 // the save: the new file matters more than the old one.
 void keepBackup(const QString& path, const QString& backup) {
     const QFileInfo current(path);
-    if (!current.exists() || current.isDir()) {
+    // Copying a FIFO or a device would wait or never end.
+    if (!current.isFile()) {
         return;
     }
     const QString source = current.isSymLink() ? current.canonicalFilePath() : path;

@@ -1,29 +1,23 @@
 #include "AppFixture.h"
 #include "CsvImportDialog.h"
+#include "FileDialogAnswer.h"
 #include "IOListController.h"
 #include "LibraryDocument.h"
 #include "RecordTableView.h"
+#include "WatchedFifo.h"
 #include "WhenModal.h"
 
-#include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <tuple>
 
 namespace {
 
 class CsvInKesh : public AppFixture {
 protected:
-    // Names `path` in the next file dialog, as a user types it.
-    static void chooseInFileDialog(const QString& path) {
-        whenModal<QFileDialog>([path](QFileDialog* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-            QMetaObject::invokeMethod(
-                dialog, [dialog] { static_cast<QDialog*>(dialog)->done(QDialog::Accepted); }, Qt::QueuedConnection);
-        });
-    }
     void importFile(const QString& path) {
         chooseInFileDialog(path);
         whenModal<CsvImportDialog>([](CsvImportDialog* dialog) {
@@ -52,8 +46,9 @@ TEST_F(CsvInKesh, exportedRecordsComeBackIntoAnEmptyLibraryAsOneChangeThatUndoes
     ASSERT_EQ(library()->count(), 3u);
     ASSERT_EQ(app->dataRoot()->keywords().size(), 2u);
     EXPECT_EQ(app->document()->undoStack()->count(), 1);
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return find<QLabel>("recordCountLabel")->text() == QStringLiteral("3 records"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return find<QLabel>("recordCountLabel")->text() == QStringLiteral("3 records");
+    })) << "the count did not become 3 records within 5 s";
 
     // All the table shows, in its order: the same bytes as were read.
     EXPECT_TRUE(exportTo(home("out.csv"), {}).isEmpty());
@@ -88,6 +83,34 @@ TEST_F(CsvInKesh, aFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(user.alerts()[0].objectName, QStringLiteral("csvImportFailedAlert"));
     EXPECT_EQ(user.alerts()[0].informativeText, QStringLiteral("The file is empty: it holds no rows."));
     EXPECT_EQ(app->document()->undoStack()->count(), 0);
+}
+
+// A FIFO would block kesh for good, /dev/zero would fill its memory: neither
+// is opened, nor replaced by an export.
+TEST_F(CsvInKesh, aPipeOrADeviceIsRefusedForWhatItIsWithoutBeingOpened) {
+    ASSERT_TRUE(launch());
+    const WatchedFifo fifo(home("pipe.csv"));
+    ASSERT_TRUE(fifo.made());
+    for (const auto& [path, name, said] :
+         {std::tuple{fifo.path(), "pipe.csv", "It is a pipe, not a file."},
+          std::tuple{QStringLiteral("/dev/zero"), "zero", "It is a device, not a file."}}) {
+        chooseInFileDialog(path);
+        const AlertAnswers user({QStringLiteral("OK")});
+        find<QAction>("importCsvAction")->trigger();
+        ASSERT_EQ(user.alerts().size(), 1) << name;
+        EXPECT_EQ(user.alerts()[0].objectName, QStringLiteral("csvImportFailedAlert"));
+        EXPECT_EQ(user.alerts()[0].text, QStringLiteral("“%1” cannot be imported.").arg(QString::fromUtf8(name)));
+        EXPECT_EQ(user.alerts()[0].informativeText, QString::fromUtf8(said));
+    }
+    EXPECT_EQ(app->document()->undoStack()->count(), 0);
+
+    const QList<Alert::Shown> alerts = exportTo(fifo.path(), {QStringLiteral("OK")});
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_EQ(alerts[0].objectName, QStringLiteral("exportFailedAlert"));
+    EXPECT_TRUE(alerts[0].informativeText.endsWith(QStringLiteral("pipe.csv” failed: It is a pipe, not a file.")))
+        << alerts[0].informativeText.toStdString();
+    EXPECT_FALSE(fifo.wasOpened());
+    EXPECT_FALSE(QFileInfo(fifo.path()).isFile());
 }
 
 } // namespace

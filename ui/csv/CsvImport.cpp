@@ -4,6 +4,7 @@
 #include "CsvImportDialog.h"
 #include "CsvReader.h"
 #include "LibraryDocument.h"
+#include "RegularFile.h"
 #include "StartFolder.h"
 
 #include <QFile>
@@ -31,9 +32,10 @@ void CsvImport::refuse(const QString& filePath, const QString& reason) const {
 }
 
 qint64 CsvImport::runWithFile(const QString& filePath) {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuse(filePath, file.errorString());
+    QFile file;
+    RegularFile regular;
+    if (!regular.open(filePath, &file)) {
+        refuse(filePath, regular.errorString());
         return 0;
     }
     // Refused by its size before a byte is read: a file past the limit would only fill the memory.
