@@ -1,6 +1,7 @@
 #include "RestoreBackupDialog.h"
 
 #include "Alert.h"
+#include "LedgerFormat.h"
 #include "LibraryDocument.h"
 
 #include <QDialogButtonBox>
@@ -88,16 +89,19 @@ void RestoreBackupDialog::buildLayout() {
 }
 
 QString RestoreBackupDialog::nameOf(const BackupFile& backup) const {
-    const QLocale locale;
+    // Days as the record table writes them, with the year in full.
+    const LedgerFormat format;
+    const QString moment = format.formatDate(backup.when().date()) + QLatin1Char(' ') +
+                           format.locale().toString(backup.when().time(), QLocale::ShortFormat);
     switch (backup.kind()) {
     case BackupFile::Kind::Previous:
-        return tr("Before the last save, %1").arg(locale.toString(backup.when(), QLocale::ShortFormat));
+        return tr("Before the last save, %1").arg(moment);
     case BackupFile::Kind::Day:
-        return tr("Before the first change of %1").arg(locale.toString(backup.when().date(), QLocale::LongFormat));
+        return tr("Before the first change of %1").arg(format.formatDate(backup.when().date()));
     case BackupFile::Kind::Moment:
-        return tr("Kept %1").arg(locale.toString(backup.when(), QLocale::ShortFormat));
+        return tr("Kept %1").arg(moment);
     case BackupFile::Kind::OlderFormat:
-        return tr("Older format, last saved %1").arg(locale.toString(backup.when(), QLocale::ShortFormat));
+        return tr("Older format, last saved %1").arg(moment);
     }
     return {};
 }
@@ -130,9 +134,10 @@ void RestoreBackupDialog::showRead(std::size_t index) {
         item->setText(RecordsColumn, tr("Cannot be read"));
         item->setToolTip(RecordsColumn, backup.errorString());
     } else {
-        const QLocale locale;
-        const auto dayText = [&locale](QDate day) {
-            return day.isValid() ? locale.toString(day, QLocale::ShortFormat) : QStringLiteral("—");
+        const LedgerFormat format;
+        const QLocale& locale = format.locale();
+        const auto dayText = [&format](QDate day) {
+            return day.isValid() ? format.formatDate(day) : QStringLiteral("—");
         };
         item->setText(RecordsColumn, locale.toString(qulonglong(backup.recordCount())));
         item->setText(FirstColumn, dayText(backup.firstDay()));
