@@ -12,6 +12,7 @@
 #include "KeywordListModel.h"
 #include "KeywordViewController.h"
 #include "KeywordWindowController.h"
+#include "LedgerFormat.h"
 #include "LibraryDocument.h"
 #include "RecordTableView.h"
 #include "RestoreBackupDialog.h"
@@ -245,11 +246,11 @@ TEST_F(Restore, theWindowListsEachBackupWithItsDayRecordsAndDifference) {
     ASSERT_TRUE(dialog);
     QTreeWidgetItem* row = rowNamed(dialog, yesterdaysCopy);
     ASSERT_TRUE(row);
-    EXPECT_TRUE(row->text(RestoreBackupDialog::BackupColumn)
-                    .contains(QLocale().toString(Clock::today().addDays(-1), QLocale::LongFormat)));
+    EXPECT_TRUE(
+        row->text(RestoreBackupDialog::BackupColumn).contains(LedgerFormat().formatDate(Clock::today().addDays(-1))));
     EXPECT_EQ(row->text(RestoreBackupDialog::RecordsColumn), QStringLiteral("5"));
-    EXPECT_EQ(row->text(RestoreBackupDialog::FirstColumn), QStringLiteral("1/1/24"));
-    EXPECT_EQ(row->text(RestoreBackupDialog::LastColumn), QStringLiteral("1/5/24"));
+    EXPECT_EQ(row->text(RestoreBackupDialog::FirstColumn), QStringLiteral("1/1/2024"));
+    EXPECT_EQ(row->text(RestoreBackupDialog::LastColumn), QStringLiteral("1/5/2024"));
     EXPECT_EQ(row->text(RestoreBackupDialog::DifferenceColumn), QStringLiteral("+2"));
     find<QPushButton>("closeButton")->click();
     EXPECT_EQ(readBytes(yesterdaysCopy), copyBytes);
