@@ -1,4 +1,5 @@
 #include "CsvImportDialog.h"
+#include "CsvMappingStore.h"
 #include "SampleRecords.h"
 
 #include <QAbstractItemModelTester>
@@ -24,6 +25,12 @@ const QString statement = u"年月日,お取引内容,お引出し,お預入れ\
 
 class CsvDialog : public ::testing::Test, private UsLocale {
 protected:
+    void SetUp() override {
+        CsvMappingStore store;
+        for (const CsvSavedMapping& kept : store.mappings()) {
+            store.forget(kept.shape);
+        }
+    }
     void open(const QByteArray& bytes) {
         dialog = std::make_unique<CsvImportDialog>(bytes, u"statement.csv"_s, root);
         for (const char* name : {"fileTableView", "recordTableView"}) {
@@ -31,6 +38,11 @@ protected:
                 find<QTableView>(name)->model(), QAbstractItemModelTester::FailureReportingMode::Fatal));
         }
         dialog->show();
+    }
+    // Every row read and checked in the background.
+    void planned() const {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->isPlanning(); }, 10'000))
+            << "the plan of every row was not ready";
     }
     template <typename T> T* find(const char* name) const {
         T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
@@ -41,8 +53,12 @@ protected:
         QComboBox* box = find<QComboBox>(comboBox);
         box->setCurrentIndex(box->findData(data));
     }
-    QAbstractItemModel* records() const { return find<QTableView>("recordTableView")->model(); }
+    QAbstractItemModel* records() const {
+        planned();
+        return find<QTableView>("recordTableView")->model();
+    }
     QStringList problems() const {
+        planned();
         QStringList texts;
         const QListWidget* list = find<QListWidget>("problemsList");
         for (int i = 0; i < list->count(); ++i) {
@@ -50,7 +66,14 @@ protected:
         }
         return texts;
     }
-    bool canImport() const { return find<QPushButton>("importButton")->isEnabled(); }
+    bool canImport() const {
+        planned();
+        return find<QPushButton>("importButton")->isEnabled();
+    }
+    QString summary() const {
+        planned();
+        return find<QLabel>("summaryLabel")->text();
+    }
 
     DataRootPtr root = DataRoot::create();
     std::unique_ptr<CsvImportDialog> dialog;
@@ -78,11 +101,10 @@ TEST_F(CsvDialog, showsAStatementAsItWillBeReadAndLeavesOutWhatTheLibraryHas) {
     // The row the library holds already is left out until ticked.
     const QModelIndex duplicate = rows->index(0, 1);
     EXPECT_EQ(duplicate.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
-    EXPECT_TRUE(find<QLabel>("summaryLabel")->text().startsWith(u"2 records to import."_s) &&
-                find<QLabel>("summaryLabel")->text().contains(u"already in the library"_s))
-        << find<QLabel>("summaryLabel")->text().toStdString();
+    EXPECT_TRUE(summary().startsWith(u"2 records to import."_s) && summary().contains(u"already in the library"_s))
+        << summary().toStdString();
     EXPECT_TRUE(rows->setData(duplicate, Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(find<QLabel>("summaryLabel")->text().startsWith(u"3 records to import."_s));
+    EXPECT_TRUE(summary().startsWith(u"3 records to import."_s));
     // Rows that are no duplicates have nothing to tick.
     EXPECT_FALSE(rows->setData(rows->index(1, 1), Qt::Unchecked, Qt::CheckStateRole));
 
