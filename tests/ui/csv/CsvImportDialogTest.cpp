@@ -2,11 +2,15 @@
 #include "CsvMappingStore.h"
 #include "SampleRecords.h"
 
+#include "WhenModal.h"
+
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStringEncoder>
 #include <QTableView>
@@ -181,6 +185,156 @@ TEST_F(CsvDialog, theColumnsAndTheHeaderAreTheUsersToChoose) {
     EXPECT_EQ(records()->index(0, 3).data().toString(), QString());
     EXPECT_TRUE(problems().value(0).contains(u"“food; treats” is not an amount."_s))
         << problems().value(0).toStdString();
+}
+
+// A statement big enough that reading and checking it takes a while.
+QByteArray bigStatement(int rows) {
+    QByteArray bytes = "Datum;Betrag;Verwendungszweck\r\n";
+    for (int row = 0; row < rows; ++row) {
+        bytes += QByteArray::number(row % 28 + 1) + ".03.2026;-" + QByteArray::number(row % 500 + 1) + ",50;Kauf " +
+                 QByteArray::number(row) + "\r\n";
+    }
+    return bytes;
+}
+
+TEST_F(CsvDialog, showsTheFirstRowsAtOnceAndImportWaitsForEveryRowToBeChecked) {
+    root->mainLibrary()->addObject(sampleRecord("-1.5", QDate(2026, 3, 1), u"Kauf 0"_s));
+    open(bigStatement(50'000));
+    // Before the event loop ran: the first rows are there, the plan is not.
+    EXPECT_EQ(find<QTableView>("fileTableView")->model()->rowCount(), 200);
+    EXPECT_EQ(find<QTableView>("recordTableView")->model()->rowCount(), 0);
+    EXPECT_TRUE(dialog->isPlanning());
+    EXPECT_TRUE(find<QProgressBar>("planProgressBar")->isVisible());
+
+    QTest::mouseClick(find<QPushButton>("importButton"), Qt::LeftButton);
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(find<QPushButton>("importButton")->isEnabled());
+    EXPECT_TRUE(find<QLabel>("summaryLabel")->text().contains(u"imported once every row"_s));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->result() == QDialog::Accepted; }, 10'000))
+        << "the import did not follow the plan";
+    ASSERT_TRUE(dialog->plan());
+    EXPECT_EQ(dialog->plan()->rowCount(), 50'000u);
+    EXPECT_EQ(dialog->plan()->duplicateCount(), 1u);
+    EXPECT_EQ(dialog->plan()->importedCount(), 49'999u);
+    EXPECT_FALSE(find<QProgressBar>("planProgressBar")->isVisible());
+}
+
+TEST_F(CsvDialog, cancelWhileEveryRowIsCheckedStopsTheWorkAndLeavesNoPlan) {
+    open(bigStatement(50'000));
+    ASSERT_TRUE(dialog->isPlanning());
+    QTest::mouseClick(find<QPushButton>("cancelButton"), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isPlanning());
+    // What the worker still sends is dropped.
+    QTest::qWait(50);
+    EXPECT_EQ(dialog->plan(), nullptr);
+    EXPECT_EQ(root->mainLibrary()->count(), 0u);
+}
+
+TEST_F(CsvDialog, aFaultPastTheFirstRowsIsToldOnceEveryRowIsRead) {
+    QByteArray bytes = bigStatement(20'000);
+    bytes += "31.03.2026;-1,00;\"never closed\r\n";
+    open(bytes);
+    EXPECT_EQ(find<QTableView>("fileTableView")->model()->rowCount(), 200);
+    EXPECT_EQ(problems(), QStringList{u"Line 20002: the quote that opens field 3 is never closed."_s});
+    EXPECT_FALSE(canImport());
+    // The rows read so far stay in view.
+    EXPECT_EQ(find<QTableView>("fileTableView")->model()->rowCount(), 200);
+}
+
+// A kept mapping for the German statements of one bank.
+CsvSavedMapping sparkasse() {
+    CsvSavedMapping saved;
+    saved.name = u"Sparkasse"_s;
+    saved.shape = {u';', 3, {u"Datum"_s, u"Betrag"_s, u"Verwendungszweck"_s}};
+    saved.mapping.hasHeader = true;
+    saved.mapping.dateColumn = 0;
+    saved.mapping.dateFormat = u"d.M.yyyy"_s;
+    saved.mapping.amountColumn = 1;
+    saved.mapping.decimalMark = CsvAmountReader::DecimalMark::Comma;
+    // The purpose goes unread: the user keeps comments short.
+    saved.mapping.commentColumn = CsvRecordMapping::noColumn;
+    saved.mapping.keywordsToAdd = {u"Giro"_s};
+    return saved;
+}
+
+TEST_F(CsvDialog, aKeptMappingIsAppliedToTheNextFileOfItsShapeAndSaysSo) {
+    CsvMappingStore().remember(sparkasse());
+    open(bigStatement(3));
+    EXPECT_EQ(find<QLabel>("mappingLabel")->text(), u"Using your mapping “Sparkasse”."_s);
+    EXPECT_EQ(find<QLineEdit>("mappingNameField")->text(), u"Sparkasse"_s);
+    EXPECT_EQ(find<QComboBox>("commentColumnComboBox")->currentData().toInt(), CsvRecordMapping::noColumn);
+    EXPECT_EQ(find<QLineEdit>("keywordsToAddField")->text(), u"Giro"_s);
+    EXPECT_EQ(dialog->mapping(), sparkasse().mapping);
+    EXPECT_EQ(records()->index(0, 4).data().toString(), QString());
+    EXPECT_EQ(records()->index(0, 5).data().toString(), u"Giro"_s);
+
+    // What the user changes is what is kept on import, under the name in the field.
+    find<QLineEdit>("keywordsToAddField")->setText(u"Giro; Bank"_s);
+    emit find<QLineEdit>("keywordsToAddField")->editingFinished();
+    find<QLineEdit>("mappingNameField")->setText(u"Sparkasse Giro"_s);
+    EXPECT_EQ(records()->index(0, 5).data().toString(), u"Giro, Bank"_s);
+    const CsvSavedMapping kept = dialog->mappingToRemember();
+    EXPECT_EQ(kept.name, u"Sparkasse Giro"_s);
+    EXPECT_EQ(kept.shape, sparkasse().shape);
+    EXPECT_EQ(kept.mapping.keywordsToAdd, (QStringList{u"Giro"_s, u"Bank"_s}));
+
+    // Another shape: one more column, or the same names apart by commas.
+    for (const QByteArray& other : {"Datum;Betrag;Verwendungszweck;Saldo\r\n1.3.2026;-1,50;x;9\r\n"_ba,
+                                    "Datum,Betrag,Verwendungszweck\r\n1.3.2026,\"-1,50\",x\r\n"_ba}) {
+        open(other);
+        EXPECT_EQ(find<QLabel>("mappingLabel")->text(),
+                  u"No mapping of yours fits this file: the settings are guessed."_s);
+        EXPECT_EQ(find<QLineEdit>("mappingNameField")->text(), u"statement"_s);
+        EXPECT_EQ(find<QComboBox>("commentColumnComboBox")->currentData().toInt(), 2);
+    }
+}
+
+TEST_F(CsvDialog, keptMappingsAreRenamedAndDeletedInTheirList) {
+    CsvMappingStore store;
+    CsvSavedMapping other = sparkasse();
+    other.name = u"Other bank"_s;
+    other.shape.columnCount = 4;
+    other.shape.headerNames.append(u"Saldo"_s);
+    store.remember(other);
+    store.remember(sparkasse());
+    open(bigStatement(3));
+
+    const auto editMappings = [&](const std::function<void(QListWidget*)>& edit) {
+        whenModal<QDialog>([edit](QDialog* mappings) {
+            edit(mappings->findChild<QListWidget*>(u"mappingList"_s));
+            mappings->reject();
+        });
+        QTest::mouseClick(find<QPushButton>("mappingsButton"), Qt::LeftButton);
+    };
+    editMappings([](QListWidget* list) {
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(0)->text(), u"Sparkasse"_s);
+        list->item(0)->setText(u"Sparkasse Köln"_s);
+        // No name is no rename.
+        list->item(1)->setText(u"  "_s);
+        EXPECT_EQ(list->item(1)->text(), u"Other bank"_s);
+        list->setCurrentRow(1);
+        list->window()->findChild<QPushButton*>(u"deleteMappingButton"_s)->click();
+        EXPECT_EQ(list->count(), 1);
+    });
+    EXPECT_EQ(find<QLabel>("mappingLabel")->text(), u"Using your mapping “Sparkasse Köln”."_s);
+    EXPECT_EQ(find<QLineEdit>("mappingNameField")->text(), u"Sparkasse Köln"_s);
+    ASSERT_EQ(store.mappings().size(), 1u);
+    EXPECT_EQ(store.mappings()[0].name, u"Sparkasse Köln"_s);
+
+    // The mapping in use deleted: the settings stay, and are kept anew on import.
+    editMappings([](QListWidget* list) {
+        list->setCurrentRow(0);
+        list->window()->findChild<QPushButton*>(u"deleteMappingButton"_s)->click();
+        EXPECT_EQ(list->count(), 0);
+    });
+    EXPECT_EQ(find<QLabel>("mappingLabel")->text(), u"No mapping of yours fits this file: the settings are guessed."_s);
+    EXPECT_EQ(find<QLineEdit>("mappingNameField")->text(), u"statement"_s);
+    EXPECT_TRUE(store.mappings().empty());
+    EXPECT_EQ(dialog->mapping(), sparkasse().mapping);
 }
 
 } // namespace
