@@ -1,31 +1,13 @@
 #include "CsvImportPlan.h"
 
 #include "CsvDateReader.h"
+#include "CsvDayAmountIndex.h"
 #include "CsvFormulaGuard.h"
 
 #include <QHash>
 #include <QSet>
 
-#include <unordered_map>
-
 namespace {
-
-// A record's day and exact amount: rows and records that differ here cannot be duplicates.
-struct DayAndAmount {
-    std::int32_t julianDay;
-    std::int16_t exponent;
-    std::int64_t mantissa;
-    bool operator==(const DayAndAmount& other) const = default;
-};
-
-struct DayAndAmountHash {
-    std::size_t operator()(const DayAndAmount& key) const {
-        const std::uint64_t mixed = std::uint64_t(key.mantissa) * 0x9E3779B97F4A7C15ull ^
-                                    (std::uint64_t(std::uint32_t(key.julianDay)) << 16) ^
-                                    std::uint64_t(std::uint16_t(key.exponent));
-        return std::size_t(mixed ^ (mixed >> 29));
-    }
-};
 
 std::optional<bool> readCounted(QStringView input) {
     if (input.trimmed().isEmpty()) {
@@ -204,22 +186,16 @@ QString CsvImportPlan::checkMapping() const {
 
 void CsvImportPlan::markDuplicates(const CsvKnownRecords& library, CsvProgress* progress) {
     // The rows by day and amount; the library's records are looked up in them
-    // and only on a match are the comments compared.
-    std::unordered_map<DayAndAmount, std::uint32_t, DayAndAmountHash> firstRow;
-    std::vector<std::uint32_t> nextRow(m_rows.size(), std::uint32_t(-1));
-    firstRow.reserve(m_rows.size());
+    // and only on a match are the comments compared. Rows differing in day or
+    // amount from a record cannot be its duplicates.
+    CsvDayAmountIndex rows(m_rows.size());
     for (std::size_t i = m_rows.size(); i-- > 0;) {
         const Row& row = m_rows[i];
         if (row.status != Status::Unreadable) {
-            const DayAndAmount key{row.julianDay, std::int16_t(row.amount.exponent()), row.amount.mantissa()};
-            const auto [at, inserted] = firstRow.try_emplace(key, std::uint32_t(i));
-            if (!inserted) {
-                nextRow[i] = at->second;
-                at->second = std::uint32_t(i);
-            }
+            rows.add({row.julianDay, std::int16_t(row.amount.exponent()), row.amount.mantissa()}, std::uint32_t(i));
         }
     }
-    if (firstRow.empty()) {
+    if (rows.isEmpty()) {
         return;
     }
     const std::vector<CsvKnownRecords::Record>& records = library.records();
@@ -228,11 +204,8 @@ void CsvImportPlan::markDuplicates(const CsvKnownRecords& library, CsvProgress* 
             return;
         }
         const CsvKnownRecords::Record& record = records[r];
-        const auto found = firstRow.find(DayAndAmount{record.julianDay, record.exponent, record.mantissa});
-        if (found == firstRow.end()) {
-            continue;
-        }
-        for (std::uint32_t i = found->second; i != std::uint32_t(-1); i = nextRow[i]) {
+        for (std::uint32_t i = rows.find({record.julianDay, record.exponent, record.mantissa});
+             i != CsvDayAmountIndex::none; i = rows.next(i)) {
             if (m_rows[i].status == Status::Ready && comment(i) == record.comment) {
                 m_rows[i].status = Status::Duplicate;
                 ++m_duplicates;

@@ -1,5 +1,6 @@
 #include "CsvAmountReader.h"
 #include "CsvDateReader.h"
+#include "CsvDayAmountIndex.h"
 #include "CsvFormulaGuard.h"
 #include "CsvImportPlan.h"
 #include "CsvReader.h"
@@ -443,6 +444,36 @@ TEST(CsvImportPlan, madeFromACopyOfTheLibraryStopsWhenCancelled) {
     EXPECT_TRUE(stopped.wasCancelled());
     EXPECT_FALSE(stopped.canImport());
     EXPECT_TRUE(stopped.makeRecords(*library).records.empty());
+}
+
+TEST(CsvDayAmountIndex, findsEveryRowOfAKeyInFileOrderAndNothingForOtherKeys) {
+    // Many rows to each day and amount: chains of twenty rows.
+    constexpr std::uint32_t rows = 20'000;
+    const auto keyOf = [](std::uint32_t row) {
+        const std::uint32_t key = row % 997;
+        return CsvDayAmountIndex::Key{std::int32_t(2'460'000 + key % 37), std::int16_t(-(key % 3)),
+                                      std::int64_t(key) - 500};
+    };
+    CsvDayAmountIndex index(rows);
+    EXPECT_TRUE(index.isEmpty());
+    for (std::uint32_t row = rows; row-- > 0;) {
+        index.add(keyOf(row), row);
+    }
+    for (const std::uint32_t row : {0u, 1u, 36u, 3'737u, 19'999u}) {
+        std::vector<std::uint32_t> found;
+        for (std::uint32_t i = index.find(keyOf(row)); i != CsvDayAmountIndex::none; i = index.next(i)) {
+            found.push_back(i);
+        }
+        std::vector<std::uint32_t> expected;
+        for (std::uint32_t other = 0; other < rows; ++other) {
+            if (keyOf(other) == keyOf(row)) {
+                expected.push_back(other);
+            }
+        }
+        EXPECT_EQ(found, expected) << row;
+    }
+    EXPECT_EQ(index.find({2'460'000, 0, 497}), CsvDayAmountIndex::none);
+    EXPECT_EQ(index.find({2'459'999, 0, 0}), CsvDayAmountIndex::none);
 }
 
 } // namespace
