@@ -2,6 +2,7 @@
 
 #include "CsvMappingStore.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
@@ -34,6 +35,11 @@ CsvMappingsDialog::CsvMappingsDialog(QWidget* parent)
     m_deleteButton = buttons->addButton(tr("&Delete"), QDialogButtonBox::ActionRole);
     m_deleteButton->setObjectName(QStringLiteral("deleteMappingButton"));
     connect(m_deleteButton, &QPushButton::clicked, this, &CsvMappingsDialog::deleteSelected);
+    auto* deleteAction = new QAction(m_list);
+    deleteAction->setShortcut(QKeySequence::Delete);
+    deleteAction->setShortcutContext(Qt::WidgetShortcut);
+    connect(deleteAction, &QAction::triggered, this, &CsvMappingsDialog::deleteSelected);
+    m_list->addAction(deleteAction);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
