@@ -70,10 +70,11 @@ CsvImportDialog::CsvImportDialog(QByteArray bytes, const QString& fileName, Data
     m_planner = new CsvPlanner(std::make_shared<const CsvKnownRecords>(*m_root->mainLibrary()), this);
     connect(m_planner, &CsvPlanner::finished, this, &CsvImportDialog::planReady);
     m_mappingBar = new CsvMappingBar(QFileInfo(fileName).completeBaseName());
-    m_reader.setEncoding(CsvEncoding::guess(head(*m_bytes)));
-    m_reader.setSeparator(CsvReader::guessSeparator(head(*m_bytes)));
-    const std::optional<CsvSavedMapping> saved =
-        CsvMappingStore().findFor(head(*m_bytes), head(*m_bytes).size() < m_bytes->size());
+    const QByteArrayView first = head(*m_bytes);
+    m_reader.setEncoding(CsvEncoding::guess(first));
+    m_reader.setSeparator(CsvReader::guessSeparator(first));
+    // A mapping the user kept for files of this shape says how to read it.
+    const std::optional<CsvSavedMapping> saved = CsvMappingStore().findFor(first, first.size() < m_bytes->size());
     if (saved) {
         m_reader.setEncoding(saved->encoding);
         m_reader.setSeparator(saved->shape.separator);
