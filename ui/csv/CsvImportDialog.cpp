@@ -203,7 +203,7 @@ QWidget* CsvImportDialog::buildSettings() {
             mappingEdited();
         }
     });
-    grid->addWidget(label(tr("&Add keywords:"), m_keywordsToAddField), 5, 0, Qt::AlignRight);
+    grid->addWidget(label(tr("Add ke&ywords:"), m_keywordsToAddField), 5, 0, Qt::AlignRight);
     grid->addWidget(m_keywordsToAddField, 5, 1, 1, 3);
     grid->setColumnStretch(6, 1);
     // One set of amount columns at a time, even before a file could be read.

@@ -20,7 +20,7 @@ CsvMappingBar::CsvMappingBar(const QString& newName, QWidget* parent)
     m_nameField->setToolTip(tr("Importing keeps these settings under this name, for the next file of this kind."));
     auto* nameLabel = new QLabel(tr("Kee&p as:"));
     nameLabel->setBuddy(m_nameField);
-    m_mappingsButton = new QPushButton(tr("Ma&ppings…"));
+    m_mappingsButton = new QPushButton(tr("Mapp&ings…"));
     m_mappingsButton->setObjectName(QStringLiteral("mappingsButton"));
     m_mappingsButton->setAutoDefault(false);
     connect(m_mappingsButton, &QPushButton::clicked, this, &CsvMappingBar::editMappings);
