@@ -1,6 +1,7 @@
 #include "CsvRecordMapping.h"
 
 #include "CsvDateReader.h"
+#include "CsvRecordWriter.h"
 #include "CsvTable.h"
 
 #include <algorithm>
@@ -120,12 +121,28 @@ QStringList CsvRecordMapping::dateFormats() {
             QStringLiteral("yyyyMMdd"),   QStringLiteral("yyyy年M月d日"), QStringLiteral("yyyy.M.d")};
 }
 
-CsvRecordMapping CsvRecordMapping::guess(const CsvTable& table) {
+bool CsvRecordMapping::isKeshHeader(const CsvTable& table) {
+    const QString names[] = {CsvRecordWriter::dateColumnName(), CsvRecordWriter::amountColumnName(),
+                             CsvRecordWriter::commentColumnName(), CsvRecordWriter::keywordsColumnName(),
+                             CsvRecordWriter::countedColumnName()};
+    if (table.rowCount() == 0 || table.fieldCount(0) != int(std::size(names))) {
+        return false;
+    }
+    for (int column = 0; column < table.fieldCount(0); ++column) {
+        if (table.field(0, column) != names[column]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+CsvRecordMapping CsvRecordMapping::guess(const CsvTable& table, QChar separator) {
     CsvRecordMapping mapping;
     if (table.rowCount() == 0) {
         return mapping;
     }
     guessFromNames(table, mapping);
+    mapping.textGuarded = isKeshHeader(table);
     const bool named = mapping.dateColumn != noColumn || mapping.amountColumn != noColumn ||
                        mapping.debitColumn != noColumn || mapping.commentColumn != noColumn;
     mapping.hasHeader = named;
@@ -166,6 +183,7 @@ CsvRecordMapping CsvRecordMapping::guess(const CsvTable& table) {
             });
         }
     }
-    mapping.decimalMark = comma > point ? CsvAmountReader::DecimalMark::Comma : CsvAmountReader::DecimalMark::Point;
+    const bool commaFirst = comma > point || (comma == point && separator == u';');
+    mapping.decimalMark = commaFirst ? CsvAmountReader::DecimalMark::Comma : CsvAmountReader::DecimalMark::Point;
     return mapping;
 }

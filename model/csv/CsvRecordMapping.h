@@ -29,6 +29,11 @@ struct CsvRecordMapping {
     int commentColumn = noColumn;
     int keywordsColumn = noColumn;
     int countedColumn = noColumn;
+    // The file is kesh's own export: text cells may carry the apostrophe
+    // that keeps spreadsheets from taking them as formulas, and lose it here.
+    bool textGuarded = false;
+    // Keywords every imported record carries, besides those of its row.
+    QStringList keywordsToAdd;
 
     bool operator==(const CsvRecordMapping& other) const = default;
 
@@ -37,6 +42,10 @@ struct CsvRecordMapping {
     // What the table most likely holds: a header row is recognised by its
     // names (kesh's own, and the usual ones of statements) or by a first row
     // that does not read as the rows below it; the day format and the
-    // decimal mark are the ones the rows read in.
-    static CsvRecordMapping guess(const CsvTable& table);
+    // decimal mark are the ones the rows read in. Where the rows read alike
+    // with either mark, fields apart by semicolons make it the comma, as
+    // spreadsheets write them where the comma is the decimal mark.
+    static CsvRecordMapping guess(const CsvTable& table, QChar separator = u',');
+    // Whether the first row is the header kesh writes in its exports.
+    static bool isKeshHeader(const CsvTable& table);
 };

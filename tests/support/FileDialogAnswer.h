@@ -12,8 +12,16 @@
 // once the dialog is on screen with the focus in its name field, selectFile()
 // leaves that field as it is, and Open then finds no file and keeps the
 // dialog open. When the dialog gets the focus is the window system's timing.
-inline void chooseInFileDialog(const QString& path) {
-    whenModal<QFileDialog>([path](QFileDialog* dialog) {
+// With `filter`, that file type is chosen first; `offered` receives the type
+// the dialog came up with.
+inline void chooseInFileDialog(const QString& path, const QString& filter = {}, QString* offered = nullptr) {
+    whenModal<QFileDialog>([path, filter, offered](QFileDialog* dialog) {
+        if (offered) {
+            *offered = dialog->selectedNameFilter();
+        }
+        if (!filter.isEmpty()) {
+            dialog->selectNameFilter(filter);
+        }
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_TRUE(name) << "the file dialog has no name field";
         name->setText(path);

@@ -2,6 +2,7 @@
 
 #include "Alert.h"
 #include "CsvImportDialog.h"
+#include "CsvMappingStore.h"
 #include "CsvReader.h"
 #include "LibraryDocument.h"
 #include "RegularFile.h"
@@ -62,5 +63,7 @@ qint64 CsvImport::runWithFile(const QString& filePath) {
     }
     const CsvImportPlan::Batch batch = dialog.plan()->makeRecords(*m_document->root());
     m_document->importRecords(batch.records, batch.newKeywords);
+    // Confirmed by the import: the next file of this kind opens with it.
+    CsvMappingStore().remember(dialog.mappingToRemember());
     return qint64(batch.records.size());
 }
