@@ -9,7 +9,11 @@ Autosaver::Autosaver(LibraryDocument* document, Save save, QObject* parent)
     m_idle.setSingleShot(true);
     m_idle.setInterval(idleMilliseconds);
     connect(&m_idle, &QTimer::timeout, this, &Autosaver::startSave);
+    m_longest.setSingleShot(true);
+    m_longest.setInterval(longestMilliseconds);
+    connect(&m_longest, &QTimer::timeout, this, &Autosaver::startSave);
     connect(m_document, &LibraryDocument::changed, this, &Autosaver::libraryChanged);
+    connect(m_document, &LibraryDocument::orderChanged, this, &Autosaver::libraryChanged);
     // A change waits for the save that reads the library; an alert about it
     // must not open in the middle of that change.
     connect(m_document, &LibraryDocument::aboutToTouch, this, &Autosaver::waitForSave);
@@ -22,18 +26,34 @@ Autosaver::~Autosaver() {
     }
 }
 
+void Autosaver::setIntervals(int idle, int longest) {
+    m_idleInterval = idle;
+    m_longest.setInterval(longest);
+}
+
 void Autosaver::libraryChanged() {
-    // Every change starts the wait again: kesh saves when the user pauses.
-    m_idle.start(idleMilliseconds);
+    // Every change starts the wait again: kesh saves when the user pauses,
+    // but the first change unsaved does not wait for a pause for ever.
+    m_idle.start(m_idleInterval);
+    if (!m_longest.isActive()) {
+        m_longest.start();
+    }
 }
 
 bool Autosaver::needsSaving() const {
-    return !m_document->undoStack()->isClean() || m_failing;
+    return m_document->isModified() || m_failing;
 }
 
 void Autosaver::startSave() {
     m_idle.stop();
-    if (isSaving() || !needsSaving()) {
+    if (isSaving()) {
+        // Changes made since that save started wait for it; the next save is
+        // due once it ends, within the longest wait again.
+        m_longest.start();
+        return;
+    }
+    m_longest.stop();
+    if (!needsSaving()) {
         return;
     }
     m_running = std::async(std::launch::async, [this, save = m_save] {
@@ -51,6 +71,7 @@ void Autosaver::waitForSave() {
 
 bool Autosaver::saveNow() {
     m_idle.stop();
+    m_longest.stop();
     finishSave(Report::Now);
     if (!needsSaving()) {
         return true;
@@ -71,11 +92,12 @@ void Autosaver::takeOutcome(const Outcome& outcome, Report report) {
     if (outcome.saved) {
         // Nothing changed while the save ran: changes wait for it. The stack
         // is where it was when the save started, even inside a change that waited.
-        m_document->undoStack()->setClean();
+        m_document->setSaved();
         if (m_failing) {
             m_failing = false;
             emit recovered();
         }
+        QMetaObject::invokeMethod(this, &Autosaver::saved, Qt::QueuedConnection);
         return;
     }
     if (!m_failing) {

@@ -10,7 +10,9 @@
 class LibraryDocument;
 
 // Writes the library a few seconds after the last change, once the user is
-// idle, so a crash or a lost display costs at most those seconds. The save
+// idle, and at the latest a little later after the first unsaved change, so
+// that steady work is saved too; a crash or a lost display costs at most
+// those seconds. A book sorted in another order is saved the same way. The save
 // runs on a worker thread: the window keeps painting and scrolling, and
 // anything that would change the library meanwhile waits for the save to end
 // (the document's aboutToTouch()). A failed save is told once (failed()); the
@@ -24,10 +26,15 @@ public:
     using Save = std::function<bool(QString* error)>;
 
     static constexpr int idleMilliseconds = 3000;
+    // From the first unsaved change, however many follow.
+    static constexpr int longestMilliseconds = 10000;
     static constexpr int retryMilliseconds = 60000;
 
     Autosaver(LibraryDocument* document, Save save, QObject* parent = nullptr);
     ~Autosaver() override;
+
+    // Other waits than the user's, for tests.
+    void setIntervals(int idle, int longest);
 
     // Starts writing on the worker when there are unsaved changes.
     void startSave();
@@ -44,6 +51,8 @@ signals:
     void failed(const QString& error);
     // A save succeeded after failures.
     void recovered();
+    // A save succeeded; told once the change that may have waited for it is over.
+    void saved();
 
 private:
     struct Outcome {
@@ -60,7 +69,10 @@ private:
 
     LibraryDocument* m_document;
     Save m_save;
+    int m_idleInterval = idleMilliseconds;
     QTimer m_idle;
+    // Runs from the first unsaved change to the save that takes it in.
+    QTimer m_longest;
     std::future<Outcome> m_running;
     bool m_failing = false;
 };

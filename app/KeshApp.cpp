@@ -24,6 +24,7 @@
 #include "MainWindow.h"
 #include "MainWindowController.h"
 #include "PreferencesManager.h"
+#include "RestoreBackupDialog.h"
 #include "RunningInstance.h"
 #include "SearchFieldController.h"
 #include "SmartBook.h"
@@ -95,8 +96,15 @@ bool KeshApp::init() {
         return false;
     }
     m_libraryFile = std::make_unique<LibraryFile>(m_dataFilePath);
+    if (!m_libraryFile->lock()) {
+        m_libraryFile.reset();
+        return false;
+    }
+    // Before the library is read: a large one takes a while, and a launch meanwhile is this kesh's too.
+    listenForLaunches();
     m_dataRoot = m_libraryFile->open();
     if (!m_dataRoot) {
+        m_runningInstance.reset();
         m_libraryFile.reset();
         return false;
     }
@@ -108,6 +116,7 @@ bool KeshApp::init() {
         return saved;
     });
     connect(m_autosaver.get(), &Autosaver::failed, this, &KeshApp::autosaveFailed);
+    connect(m_autosaver.get(), &Autosaver::saved, this, &KeshApp::tellBackupProblem);
     connect(m_autosaver.get(), &Autosaver::recovered, this, [this] {
         if (m_mainWindow) {
             m_mainWindow->statusBar()->clearMessage();
@@ -148,15 +157,28 @@ void KeshApp::loadInterface() {
     m_conditionEditor->setFrame(m_preferencesManager->frameForName(ConditionEditWindowController::autosaveName()));
     connectControllers();
     restoreInterface();
+    showInterface();
+}
 
+void KeshApp::listenForLaunches() {
     m_runningInstance = std::make_unique<RunningInstance>(m_dataFilePath);
-    connect(m_runningInstance.get(), &RunningInstance::showRequested, m_mainWindowController.get(),
-            &MainWindowController::bringToFront);
+    connect(m_runningInstance.get(), &RunningInstance::showRequested, this, &KeshApp::showForLaunch);
     if (!m_runningInstance->listen()) {
         qWarning("kesh: a second launch cannot reach this one: %s",
                  qUtf8Printable(m_runningInstance->serverName(m_dataFilePath)));
     }
-    showInterface();
+}
+
+void KeshApp::showForLaunch() {
+    if (m_mainWindowController) {
+        m_mainWindowController->bringToFront();
+        return;
+    }
+    // Still starting: what asks the user now comes forward; the main window does when it is shown.
+    if (QWidget* modal = activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void KeshApp::connectControllers() {
@@ -192,10 +214,12 @@ void KeshApp::connectControllers() {
     connect(m_ioDrawerController->drawer(), &QDockWidget::visibilityChanged, m_mainWindow->ioDrawerAction(),
             &QAction::setChecked);
     connect(m_mainWindow.get(), &MainWindow::showBackupsRequested, this, &KeshApp::showBackups);
+    connect(m_mainWindow.get(), &MainWindow::restoreBackupRequested, this, &KeshApp::restoreFromBackup);
     connect(m_mainWindow.get(), &MainWindow::importCsvRequested, this, &KeshApp::importCsv);
     connect(m_mainWindow.get(), &MainWindow::exportRequested, this, &KeshApp::exportCsv);
     connect(m_document.get(), &LibraryDocument::aboutToChange, this, [this](const LibraryDocument::Change& change) {
-        m_booksChanged = m_booksChanged || change.kind == LibraryDocument::Change::Books;
+        m_booksChanged = m_booksChanged || change.kind == LibraryDocument::Change::Books ||
+                         change.kind == LibraryDocument::Change::Library;
     });
     connect(m_document.get(), &LibraryDocument::changed, this, &KeshApp::libraryChanged);
     connect(m_mainWindow.get(), &MainWindow::newSmartBookRequested, this, &KeshApp::addNewSmartBook);
@@ -332,7 +356,7 @@ void KeshApp::ioDataNeedsReloading() {
     m_ioListController->reloadData();
     m_statsBoxController->reloadStats(*book, m_ioTableModel->amountDecimals());
     if (m_graphWindow) {
-        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary());
+        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary(), m_ioTableModel->amountDecimals());
     }
 }
 
@@ -373,7 +397,7 @@ void KeshApp::toggleGraphWindow() {
     const bool shown = !m_graphWindow->isVisible();
     if (shown) {
         const BookPtr book = m_bookListController->selectedBook();
-        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary());
+        m_graphWindow->reloadGraph(book, book == m_dataRoot->mainLibrary(), m_ioTableModel->amountDecimals());
         m_graphWindow->show();
         m_graphWindow->raise();
     } else {
@@ -401,7 +425,7 @@ void KeshApp::showBackups() {
     if (!QFileInfo(folder).isDir()) {
         Alert::inform(m_mainWindow.get(), QStringLiteral("noBackupsAlert"), Alert::Icon::Information,
                       tr("There are no backups yet."),
-                      tr("kesh keeps a copy of your library in “%1” the first time it saves on each day.")
+                      tr("Before the first change of each day is saved, kesh keeps a copy of your library in “%1”.")
                           .arg(QDir::toNativeSeparators(folder)));
         return;
     }
@@ -410,6 +434,43 @@ void KeshApp::showBackups() {
                       tr("kesh could not open the backups folder."),
                       tr("Your backups are in “%1”.").arg(QDir::toNativeSeparators(folder)));
     }
+}
+
+void KeshApp::restoreFromBackup() {
+    auto* dialog = new RestoreBackupDialog(m_dataFilePath, m_dataRoot, m_mainWindow.get());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Nothing else may change the library while a backup is chosen for it.
+    dialog->setWindowModality(Qt::ApplicationModal);
+    connect(dialog, &RestoreBackupDialog::restoreChosen, this, &KeshApp::restoreLibrary);
+    dialog->show();
+}
+
+void KeshApp::restoreLibrary(const DataRootPtr& backup, const QString& backupName) {
+    // The library as it is now, unsaved changes and all, becomes a backup too.
+    m_autosaver->waitForSave();
+    if (!m_libraryFile->keepCopyOf(*m_dataRoot)) {
+        Alert::inform(m_mainWindow.get(), QStringLiteral("restoreNotKeptAlert"), Alert::Icon::Warning,
+                      tr("kesh could not keep your library as it is now, so nothing was restored."),
+                      m_libraryFile->lastError());
+        return;
+    }
+    m_document->replaceLibrary(*backup, tr("Restore “%1”").arg(backupName));
+}
+
+void KeshApp::tellBackupProblem() {
+    const QString& problem = m_libraryFile->backupProblem();
+    if (problem.isEmpty()) {
+        m_backupFailing = false;
+        return;
+    }
+    // Once until copies can be made again, as a failing save is told.
+    if (m_backupFailing) {
+        return;
+    }
+    m_backupFailing = true;
+    Alert::inform(m_mainWindow.get(), QStringLiteral("backupFailedAlert"), Alert::Icon::Warning,
+                  tr("kesh could not keep a backup of your library."),
+                  tr("%1\n\nYour library itself is saved. kesh tries again at its next save.").arg(problem));
 }
 
 void KeshApp::importCsv() {
@@ -473,9 +534,16 @@ LibraryFile::SaveResult KeshApp::save(LibraryFile::OnFailure onFailure) {
     saveInterface();
     // One writer at a time: an autosave on its way ends first.
     m_autosaver->waitForSave();
+    // Nothing unsaved: the file, its backup and the day's copy stay as they are.
+    if (m_libraryFile->isOnDisk() && !m_document->isModified() && !m_autosaver->isFailing()) {
+        return LibraryFile::SaveResult::Saved;
+    }
     const LibraryFile::SaveResult result = m_libraryFile->save(*m_dataRoot, m_mainWindow.get(), onFailure);
     if (result == LibraryFile::SaveResult::Saved) {
-        m_document->undoStack()->setClean();
+        m_document->setSaved();
+        if (onFailure != LibraryFile::OnFailure::Report) {
+            tellBackupProblem();
+        }
     }
     return result;
 }

@@ -48,8 +48,9 @@ public:
     static QString mainWindowAutosaveName() { return QStringLiteral("MainWindow"); }
 
     // Start-up before any window: hands over to a kesh already running on the
-    // library, or takes the library's lock, reads the library (or makes a
-    // fresh one; nothing is written yet) and fills the comment suggestions.
+    // library, or takes the library's lock, answers later launches from then
+    // on, reads the library (or makes a fresh one; nothing is written yet) and
+    // fills the comment suggestions.
     // False when this kesh must not run: the user has been told why, or the
     // running kesh has come to the front (handedOver()).
     bool init();
@@ -109,6 +110,8 @@ public:
     void importLegacyLibrary();
     // File › Show Backups: opens the folder of the daily copies in the file manager.
     void showBackups();
+    // File › Restore from Backup…: the window that lists the backups.
+    void restoreFromBackup();
     // File › Import CSV… and File › Export… (the records the table shows, or the selected ones).
     void importCsv();
     void exportCsv();
@@ -121,8 +124,16 @@ public:
     ConditionEditWindowController* conditionEditWindowController() const { return m_conditionEditor.get(); }
 
 private:
+    // Answers later launches of kesh on this library from now on.
+    void listenForLaunches();
+    // A later launch asked for this kesh's window.
+    void showForLaunch();
     void libraryChanged();
     void autosaveFailed(const QString& error);
+    // A copy of the library that a save should have kept could not be made.
+    void tellBackupProblem();
+    // The backup's library takes the place of the library, which is kept as a backup first.
+    void restoreLibrary(const DataRootPtr& backup, const QString& backupName);
     void connectControllers();
     void makeEntryControllers();
     void showKeywordSearch();
@@ -172,6 +183,8 @@ private:
     bool m_reloadQueued = false;
     // A change of the library's books waits for the book list to follow.
     bool m_booksChanged = false;
+    // The user was told that copies of the library cannot be made.
+    bool m_backupFailing = false;
     // A quit is asking the user about a failed save.
     bool m_terminating = false;
     // The library was written for the end of the run (or the user let it go).

@@ -3,6 +3,8 @@
 #include "Alert.h"
 #include "DailyBackups.h"
 #include "DataFile.h"
+#include "DataFileFormat.h"
+#include "DataFileWriter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,14 +28,27 @@ LibraryFile::LibraryFile(const QString& path)
     : m_path(path)
     , m_lock(path) {}
 
-DataRootPtr LibraryFile::open() {
+bool LibraryFile::lock() {
+    if (m_lock.isLocked()) {
+        return true;
+    }
     if (!m_lock.tryLock()) {
         reportLocked();
+        return false;
+    }
+    return true;
+}
+
+DataRootPtr LibraryFile::open() {
+    if (!lock()) {
         return nullptr;
     }
     m_savedAt = QDateTime::currentDateTime();
     DataFile file(m_path);
     if (file.load()) {
+        m_onDisk = file.status() == DataFile::Status::Read;
+        m_openedFrom = m_path;
+        m_openedFormat = file.formatVersion();
         return file.root();
     }
     DataRootPtr root;
@@ -95,11 +110,13 @@ void LibraryFile::reportNewer(const QString& error) {
                       .arg(shownPath(m_path), error));
 }
 
-QString LibraryFile::damagedPath(const QString& path, const QDateTime& when) {
+QString LibraryFile::asidePath(const QString& path, const QDateTime& when, bool damaged) {
     const QString stamp = when.toString(QStringLiteral("yyyy-MM-dd hh.mm.ss"));
-    QString candidate = QStringLiteral("%1 (damaged %2)").arg(path, stamp);
+    // A file kesh could not open for another reason may be whole: it is not called damaged.
+    const QString why = damaged ? QStringLiteral("damaged") : QStringLiteral("not read");
+    QString candidate = QStringLiteral("%1 (%2 %3)").arg(path, why, stamp);
     for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n) {
-        candidate = QStringLiteral("%1 (damaged %2, %3)").arg(path, stamp).arg(n);
+        candidate = QStringLiteral("%1 (%2 %3, %4)").arg(path, why, stamp).arg(n);
     }
     return candidate;
 }
@@ -134,10 +151,10 @@ DataRootPtr LibraryFile::recover(DataFile::Status status, const QString& error) 
     int useBackup = -1;
     if (backupReads) {
         const QDateTime saved = QFileInfo(backupPath).lastModified();
-        details += QStringLiteral("\n\n") +
-                   tr("The backup “%1”, saved %2, can be read. kesh can start from it; the damaged file is then "
-                      "kept beside it under a new name.")
-                       .arg(shownPath(backupPath), timeText(saved));
+        const QString aside = damaged ? tr("the damaged file is then kept beside it under a new name.")
+                                      : tr("your library’s file is then kept beside it, unchanged, under a new name.");
+        details += QStringLiteral("\n\n") + tr("The backup “%1”, saved %2, can be read. kesh can start from it; %3")
+                                                .arg(shownPath(backupPath), timeText(saved), aside);
         useBackup = alert.addButton(tr("Start From Backup"), QMessageBox::AcceptRole);
     } else {
         details += QStringLiteral("\n\n") + tr("There is no backup that can be read. kesh quits and leaves the file "
@@ -152,32 +169,69 @@ DataRootPtr LibraryFile::recover(DataFile::Status status, const QString& error) 
         return nullptr;
     }
 
-    const QString aside = damagedPath(m_path, QDateTime::currentDateTime());
+    const QString aside = asidePath(m_path, QDateTime::currentDateTime(), damaged);
     if (!QFile::rename(m_path, aside)) {
         Alert::inform(nullptr, QStringLiteral("damagedNotMovedAlert"), Alert::Icon::Critical,
-                      tr("kesh cannot put the damaged library aside."),
+                      damaged ? tr("kesh cannot put the damaged library aside.")
+                              : tr("kesh cannot put your library’s file aside."),
                       tr("“%1” could not be renamed to “%2”. kesh quits and leaves both files as they are.")
                           .arg(shownPath(m_path), shownPath(aside)));
         return nullptr;
     }
+    // The library is not at its path any more: the first save writes it there.
+    m_onDisk = false;
+    m_openedFrom = backupPath;
+    m_openedFormat = backup.formatVersion();
     return backup.root();
 }
 
-void LibraryFile::keepDailyCopy() {
-    // A missing copy costs nothing of the library itself: it is only logged.
+void LibraryFile::keepCopies() {
+    // A missing copy costs nothing of the library itself: the save goes on and
+    // the user hears of it afterwards.
+    QStringList problems;
     DailyBackups backups(m_path);
+    // An older kesh cannot read what this one writes: the file it can read stays.
+    if (m_openedFormat != 0 && m_openedFormat < DataFileFormat::version && QFileInfo::exists(m_openedFrom)) {
+        if (backups.keepFormatCopy(m_openedFrom, m_openedFormat)) {
+            m_openedFormat = DataFileFormat::version;
+        } else {
+            problems << backups.errorString();
+        }
+    }
     if (!backups.keep()) {
-        qWarning("kesh: no daily copy of %s: %s", qUtf8Printable(m_path), qUtf8Printable(backups.errorString()));
+        problems << backups.errorString();
+    }
+    m_backupProblem = problems.join(QLatin1Char(' '));
+    if (!m_backupProblem.isEmpty()) {
+        qWarning("kesh: no copy of %s kept: %s", qUtf8Printable(m_path), qUtf8Printable(m_backupProblem));
     }
 }
 
+bool LibraryFile::keepCopyOf(const DataRoot& root) {
+    DailyBackups backups(m_path);
+    const QString copy = backups.newCopyPath();
+    if (copy.isEmpty()) {
+        m_lastError = backups.errorString();
+        return false;
+    }
+    DataFileWriter writer;
+    if (!writer.writeFile(root, copy)) {
+        m_lastError = tr("Writing “%1” failed: %2").arg(shownPath(copy), writer.errorString());
+        return false;
+    }
+    backups.prune();
+    return true;
+}
+
 LibraryFile::SaveResult LibraryFile::save(const DataRoot& root, QWidget* parent, OnFailure onFailure) {
+    // Before the write: the day's copy is the library as it was before the day's first change.
+    keepCopies();
     for (;;) {
         DataFile file(m_path);
         if (file.save(root)) {
             m_lastError.clear();
             m_savedAt = QDateTime::currentDateTime();
-            keepDailyCopy();
+            m_onDisk = true;
             return SaveResult::Saved;
         }
         const QString error = file.errorString();

@@ -30,6 +30,9 @@ public:
 
     const QString& path() const { return m_path; }
 
+    // Takes the lock, or tells the user why it cannot be had. open() takes it
+    // when this was not called first.
+    bool lock();
     // Takes the lock and reads the library, or makes a fresh one when there is
     // no file. Null when kesh must not go on: the library is in use, or the
     // file cannot be read and the user did not start from the backup. A
@@ -41,14 +44,24 @@ public:
     // allows: try again, end without saving, or keep kesh open (Cancelled).
     SaveResult save(const DataRoot& root, QWidget* parent, OnFailure onFailure);
 
+    // Writes the library to a new copy in the backups folder (today's, or
+    // one of this moment); false with lastError() when it could not.
+    bool keepCopyOf(const DataRoot& root);
+
     // Why the last save failed, ready to show.
     const QString& lastError() const { return m_lastError; }
+    // Why the last save could not keep a copy of the library before it (the
+    // day's copy, or the file of an older format); empty when it could.
+    const QString& backupProblem() const { return m_backupProblem; }
+    // The file holds the library as it was opened or last saved; false for a
+    // fresh library and for one started from the backup.
+    bool isOnDisk() const { return m_onDisk; }
 
-    // The name a damaged data file is kept under.
-    static QString damagedPath(const QString& path, const QDateTime& when);
+    // The name a data file that could not be read is kept under.
+    static QString asidePath(const QString& path, const QDateTime& when, bool damaged);
 
 private:
-    void keepDailyCopy();
+    void keepCopies();
     void reportLocked();
     void reportNewer(const QString& error);
     QString readAdvice(DataFile::Status status) const;
@@ -59,4 +72,10 @@ private:
     // When the file last held everything: opened, or saved since.
     QDateTime m_savedAt;
     QString m_lastError;
+    QString m_backupProblem;
+    bool m_onDisk = false;
+    // The file the library was read from and its format, until a copy of an
+    // older format has been kept.
+    QString m_openedFrom;
+    quint32 m_openedFormat = 0;
 };

@@ -1,21 +1,22 @@
 #include "RunningInstance.h"
 
+#include "InstanceListener.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
-namespace {
-const QByteArray showRequest = "show\n";
-const QByteArray shownAnswer = "shown\n";
-} // namespace
-
 RunningInstance::RunningInstance(const QString& dataFilePath, QObject* parent)
     : QObject(parent)
     , m_name(serverName(dataFilePath)) {
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, &RunningInstance::onNewConnection);
+    m_thread.setObjectName(QStringLiteral("RunningInstance"));
+}
+
+RunningInstance::~RunningInstance() {
+    m_thread.quit();
+    m_thread.wait();
 }
 
 QString RunningInstance::serverName(const QString& dataFilePath) {
@@ -36,7 +37,7 @@ bool RunningInstance::askToShow(const QString& dataFilePath, int timeoutMs) {
     if (!socket.waitForConnected(timeoutMs)) {
         return false;
     }
-    socket.write(showRequest);
+    socket.write(InstanceListener::showRequest);
     if (!socket.waitForBytesWritten(timeoutMs)) {
         return false;
     }
@@ -45,36 +46,22 @@ bool RunningInstance::askToShow(const QString& dataFilePath, int timeoutMs) {
             return false;
         }
     }
-    return socket.readLine() == shownAnswer;
+    return socket.readLine() == InstanceListener::shownAnswer;
 }
 
 bool RunningInstance::listen() {
-    QLocalServer::removeServer(m_name);
-    return m_server.listen(m_name);
-}
-
-void RunningInstance::onNewConnection() {
-    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { answer(socket); });
-        answer(socket);
+    if (m_listening) {
+        return true;
     }
-}
-
-void RunningInstance::answer(QLocalSocket* socket) {
-    if (!socket->canReadLine()) {
-        // Whatever else a stranger sends is not listened to for long.
-        if (socket->bytesAvailable() > showRequest.size()) {
-            socket->abort();
-        }
-        return;
+    if (!m_listener) {
+        m_listener = new InstanceListener(m_name);
+        m_listener->moveToThread(&m_thread);
+        connect(&m_thread, &QThread::finished, m_listener, &QObject::deleteLater);
+        connect(m_listener, &InstanceListener::showRequested, this, &RunningInstance::showRequested);
+        m_thread.start();
     }
-    if (socket->readLine() != showRequest) {
-        socket->abort();
-        return;
-    }
-    emit showRequested();
-    socket->write(shownAnswer);
-    socket->flush();
-    socket->disconnectFromServer();
+    // The server is made to listen on the thread that answers it.
+    QMetaObject::invokeMethod(
+        m_listener, [this] { m_listening = m_listener->listen(); }, Qt::BlockingQueuedConnection);
+    return m_listening;
 }

@@ -1,10 +1,13 @@
 // Writes small, valid data files into the folder given, as the fuzzer's
-// starting points: one library of each shape the reader must handle.
+// starting points: one library of each shape the reader must handle, in the
+// format this kesh writes. Each name starts with that format ("v2-books"), so
+// the seeds of earlier formats stay beside them in the corpus.
 
 #include "AmountCondition.h"
 #include "AndConditions.h"
 #include "BookCondition.h"
 #include "CommentCondition.h"
+#include "DataFileFormat.h"
 #include "DataFileWriter.h"
 #include "DateCondition.h"
 #include "KeywordCondition.h"
@@ -63,15 +66,17 @@ DataRootPtr conditions() {
     DataRootPtr root = books();
     const KeywordPtr food = root->keywords()[0];
     auto any = OrConditions::create();
-    any->addCondition(leaf(AmountCondition::create(), Condition::Between, 10.0f, 20.0f));
+    any->addCondition(leaf(AmountCondition::create(), Condition::Between, *Amount::fromParts(1050, -2),
+                           *Amount::fromParts(123456789, -2)));
     any->addCondition(leaf(CommentCondition::create(), Condition::StartsWith, QStringLiteral("Ba")));
+    any->addCondition(leaf(AmountCondition::create(), Condition::Is, *Amount::fromParts(-1250, -2)));
     any->addCondition(leaf(KeywordCondition::create(), Condition::Includes, food));
     any->addCondition(leaf(BookCondition::create(), Condition::Is, root->dumbBooks()[0]));
     auto all = AndConditions::create();
     all->addCondition(any);
     auto recent = DateCondition::create();
     recent->setPeriodID(DateCondition::Months);
-    all->addCondition(leaf(recent, Condition::WithinLast, 2.0f));
+    all->addCondition(leaf(recent, Condition::WithinLast, Amount::fromInt(2)));
     all->addCondition(leaf(DateCondition::create(), Condition::Between, CalendarDate::startOfDay(QDate(2023, 1, 1)),
                            CalendarDate::startOfDay(QDate(2023, 12, 31))));
     all->addCondition(leaf(Condition::create(), 0, {}));
@@ -132,7 +137,7 @@ int main(int argc, char** argv) {
                                                                           {"chain", chain}, {"texts", texts}};
     for (const auto& [name, make] : seeds) {
         DataFileWriter writer;
-        QFile file(folder.filePath(QString::fromLatin1(name)));
+        QFile file(folder.filePath(QStringLiteral("v%1-%2").arg(DataFileFormat::version).arg(QLatin1String(name))));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || !writer.write(*make(), &file)) {
             std::fprintf(stderr, "%s: %s\n", name, qPrintable(writer.errorString()));
             return 1;

@@ -3,6 +3,7 @@
 #include "Converter.h"
 #include "LegacyPreview.h"
 #include "LegacySlot.h"
+#include "RegularFile.h"
 #include "ShownPath.h"
 #include "StartFolder.h"
 
@@ -29,13 +30,13 @@ namespace {
 constexpr int headerIconSize = 48;
 
 QString legacyFileInfo(const QString& path) {
+    RegularFile file;
+    if (!file.check(path)) {
+        return file.status() == RegularFile::Status::NoFile
+                   ? ConverterWindow::tr("Not found. Choose the file, or put it there.")
+                   : file.errorString();
+    }
     const QFileInfo info(path);
-    if (!info.exists()) {
-        return ConverterWindow::tr("Not found. Choose the file, or put it there.");
-    }
-    if (!info.isFile()) {
-        return ConverterWindow::tr("This is a folder, not a legacy library.");
-    }
     return ConverterWindow::tr("%1, room for %Ln records", nullptr,
                                LegacyPreview::trCount(info.size() / LegacySlot::size))
         .arg(QLocale().formattedDataSize(info.size()));

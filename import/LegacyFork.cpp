@@ -1,17 +1,27 @@
 #include "LegacyFork.h"
 
-#include <QFileInfo>
+#include "RegularFile.h"
 
 LegacyStatus::Code LegacyFork::open(const LegacyFileRef& file) {
     close();
-    m_file.setFileName(file.path);
-    if (m_file.open(QIODevice::ReadOnly)) {
+    m_error.clear();
+    RegularFile regular;
+    if (regular.open(file.path, &m_file)) {
         return LegacyStatus::noError;
     }
-    if (!QFileInfo::exists(file.path)) {
+    m_error = regular.errorString();
+    switch (regular.status()) {
+    case RegularFile::Status::NoFile:
         return LegacyStatus::fileNotFound;
+    case RegularFile::Status::PermissionDenied:
+        return LegacyStatus::permissionDenied;
+    case RegularFile::Status::NotAFile:
+        return LegacyStatus::notAFile;
+    case RegularFile::Status::Read:
+    case RegularFile::Status::ReadFailed:
+        break;
     }
-    return m_file.error() == QFileDevice::PermissionsError ? LegacyStatus::permissionDenied : LegacyStatus::ioError;
+    return LegacyStatus::ioError;
 }
 
 LegacyStatus::Code LegacyFork::read(char* buffer, qint64 count, qint64* actualCount) {

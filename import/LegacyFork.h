@@ -12,6 +12,8 @@ public:
     LegacyFork(const LegacyFork&) = delete;
     LegacyFork& operator=(const LegacyFork&) = delete;
 
+    // Only a regular file is opened: notAFile for anything else, which is
+    // never opened (a FIFO would wait for a writer, /dev/zero never ends).
     LegacyStatus::Code open(const LegacyFileRef& file);
     // Reads `count` bytes at the mark and moves the mark past them. Fewer
     // bytes than asked because the file ends gives endOfFile, with
@@ -21,8 +23,10 @@ public:
 
     qint64 size() const { return m_file.size(); }
     qint64 position() const { return m_file.pos(); }
-    QString errorString() const { return m_file.errorString(); }
+    // Why opening or reading failed, without the path.
+    QString errorString() const { return m_error.isEmpty() ? m_file.errorString() : m_error; }
 
 private:
     QFile m_file;
+    QString m_error;
 };

@@ -62,6 +62,9 @@ bool LegacyLibraryReader::open(LegacyFork& fork) {
         return fail(Failure::NotFound, tr("There is no legacy library at “%1”.").arg(ShownPath::of(m_filePath)),
                     status);
     }
+    if (status == LegacyStatus::notAFile) {
+        return fail(Failure::Unreadable, tr("“%1” cannot be read: %2").arg(ShownPath::of(m_filePath), detail), status);
+    }
     if (status != LegacyStatus::noError) {
         return fail(Failure::Unreadable, unreadableText(status, detail), status);
     }

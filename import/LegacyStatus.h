@@ -18,6 +18,8 @@ public:
     static constexpr Code badParameter = -50;
     static constexpr Code permissionDenied = -54;
     static constexpr Code folderNotFound = -120;
+    // A folder, device, FIFO or socket where a file was expected.
+    static constexpr Code notAFile = -1302;
     static constexpr Code malformedText = -8739;
     static constexpr Code textBufferFull = -8785;
 };

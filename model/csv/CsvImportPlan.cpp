@@ -1,32 +1,16 @@
 #include "CsvImportPlan.h"
 
 #include "CsvDateReader.h"
+#include "CsvDayAmountIndex.h"
+#include "CsvFormulaGuard.h"
 
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <map>
-#include <unordered_map>
 
 namespace {
-
-// A record's day and exact amount: rows and records that differ here cannot be duplicates.
-struct DayAndAmount {
-    std::int32_t julianDay;
-    std::int16_t exponent;
-    std::int64_t mantissa;
-    bool operator==(const DayAndAmount& other) const = default;
-};
-
-struct DayAndAmountHash {
-    std::size_t operator()(const DayAndAmount& key) const {
-        const std::uint64_t mixed = std::uint64_t(key.mantissa) * 0x9E3779B97F4A7C15ull ^
-                                    (std::uint64_t(std::uint32_t(key.julianDay)) << 16) ^
-                                    std::uint64_t(std::uint16_t(key.exponent));
-        return std::size_t(mixed ^ (mixed >> 29));
-    }
-};
 
 std::optional<bool> readCounted(QStringView input) {
     if (input.trimmed().isEmpty()) {
@@ -158,14 +142,49 @@ private:
     int m_width;
 };
 
+namespace {
+// Rows between two looks at the progress.
+constexpr std::size_t progressStep = 1 << 16;
+} // namespace
+
 CsvImportPlan::CsvImportPlan(std::shared_ptr<const CsvTable> table, const CsvRecordMapping& mapping,
-                             const DataRoot& root)
+                             const CsvKnownRecords& library, CsvProgress* progress)
     : m_table(std::move(table))
     , m_mapping(mapping) {
     m_mappingProblem = checkMapping();
     if (!m_mappingProblem.isEmpty()) {
         return;
     }
+    // The plan is the rest of the work: reading its rows the first half, marking duplicates the second.
+    if (progress) {
+        progress->beginPart(progress->done(), (progress->done() + CsvProgress::whole) / 2);
+    }
+    readRows(progress);
+    if (m_cancelled) {
+        return;
+    }
+    if (progress) {
+        progress->beginPart(progress->done(), CsvProgress::whole);
+    }
+    markDuplicates(library, progress);
+    if (progress && !m_cancelled) {
+        progress->beginPart(CsvProgress::whole, CsvProgress::whole);
+    }
+}
+
+CsvImportPlan::CsvImportPlan(std::shared_ptr<const CsvTable> table, const CsvRecordMapping& mapping,
+                             const DataRoot& root)
+    : CsvImportPlan(std::move(table), mapping, CsvKnownRecords(*root.mainLibrary())) {}
+
+bool CsvImportPlan::cancelledAt(std::size_t done, std::size_t total, CsvProgress* progress) {
+    if (progress && done % progressStep == 0) {
+        progress->report(done, total);
+        m_cancelled = progress->isCancelled();
+    }
+    return m_cancelled;
+}
+
+void CsvImportPlan::readRows(CsvProgress* progress) {
     const std::size_t first = m_mapping.firstRecordRow();
     if (m_table->rowCount() > first) {
         m_rows.reserve(m_table->rowCount() - first);
@@ -173,6 +192,9 @@ CsvImportPlan::CsvImportPlan(std::shared_ptr<const CsvTable> table, const CsvRec
     const RowReader reader(*m_table, m_mapping);
     QString reason;
     for (std::size_t tableRow = first; tableRow < m_table->rowCount(); ++tableRow) {
+        if (cancelledAt(tableRow - first, m_table->rowCount() - first, progress)) {
+            return;
+        }
         Row row;
         reason.clear();
         if (!reader.read(tableRow, row, &reason)) {
@@ -182,7 +204,6 @@ CsvImportPlan::CsvImportPlan(std::shared_ptr<const CsvTable> table, const CsvRec
         }
         m_rows.push_back(row);
     }
-    markDuplicates(*root.mainLibrary());
 }
 
 QString CsvImportPlan::checkMapping() const {
@@ -204,39 +225,29 @@ QString CsvImportPlan::checkMapping() const {
     return QString();
 }
 
-void CsvImportPlan::markDuplicates(const Book& library) {
+void CsvImportPlan::markDuplicates(const CsvKnownRecords& library, CsvProgress* progress) {
     // The rows by day and amount; the library's records are looked up in them
-    // and only on a match are the comments compared.
-    std::unordered_map<DayAndAmount, std::uint32_t, DayAndAmountHash> firstRow;
-    std::vector<std::uint32_t> nextRow(m_rows.size(), std::uint32_t(-1));
-    firstRow.reserve(m_rows.size());
+    // and only on a match are the comments compared. Rows differing in day or
+    // amount from a record cannot be its duplicates.
+    CsvDayAmountIndex rows(m_rows.size());
     for (std::size_t i = m_rows.size(); i-- > 0;) {
         const Row& row = m_rows[i];
         if (row.status != Status::Unreadable) {
-            const DayAndAmount key{row.julianDay, std::int16_t(row.amount.exponent()), row.amount.mantissa()};
-            const auto [at, inserted] = firstRow.try_emplace(key, std::uint32_t(i));
-            if (!inserted) {
-                nextRow[i] = at->second;
-                at->second = std::uint32_t(i);
-            }
+            rows.add({row.julianDay, std::int16_t(row.amount.exponent()), row.amount.mantissa()}, std::uint32_t(i));
         }
     }
-    if (firstRow.empty()) {
+    if (rows.isEmpty()) {
         return;
     }
-    for (const IOPtr& record : library.records()) {
-        const std::optional<Amount> amount = record->amount();
-        if (!amount || !record->date().isValid()) {
-            continue;
+    const std::vector<CsvKnownRecords::Record>& records = library.records();
+    for (std::size_t r = 0; r < records.size(); ++r) {
+        if (cancelledAt(r, records.size(), progress)) {
+            return;
         }
-        const DayAndAmount key{std::int32_t(record->date().toJulianDay()), std::int16_t(amount->exponent()),
-                               amount->mantissa()};
-        const auto found = firstRow.find(key);
-        if (found == firstRow.end()) {
-            continue;
-        }
-        for (std::uint32_t i = found->second; i != std::uint32_t(-1); i = nextRow[i]) {
-            if (m_rows[i].status == Status::Ready && comment(i) == record->comment()) {
+        const CsvKnownRecords::Record& record = records[r];
+        for (std::uint32_t i = rows.find({record.julianDay, record.exponent, record.mantissa});
+             i != CsvDayAmountIndex::none; i = rows.next(i)) {
+            if (m_rows[i].status == Status::Ready && comment(i) == record.comment) {
                 m_rows[i].status = Status::Duplicate;
                 ++m_duplicates;
             }
@@ -245,20 +256,29 @@ void CsvImportPlan::markDuplicates(const Book& library) {
 }
 
 QStringView CsvImportPlan::comment(std::size_t row) const {
-    return m_table->field(m_rows[row].tableRow, m_mapping.commentColumn);
+    const QStringView field = m_table->field(m_rows[row].tableRow, m_mapping.commentColumn);
+    return m_mapping.textGuarded ? CsvFormulaGuard::unguarded(field) : field;
 }
 
 QStringList CsvImportPlan::keywordNames(std::size_t row) const {
     QStringList names;
-    const QStringView field = m_table->field(m_rows[row].tableRow, m_mapping.keywordsColumn);
-    if (field.isEmpty()) {
-        return names;
-    }
-    for (const QStringView part : field.tokenize(u';')) {
-        const QString name = part.trimmed().toString();
-        if (!name.isEmpty() && !names.contains(name)) {
-            names.append(name);
+    const auto add = [&names](QStringView name) {
+        const QString trimmed = name.trimmed().toString();
+        if (!trimmed.isEmpty() && !names.contains(trimmed)) {
+            names.append(trimmed);
         }
+    };
+    QStringView field = m_table->field(m_rows[row].tableRow, m_mapping.keywordsColumn);
+    if (m_mapping.textGuarded) {
+        field = CsvFormulaGuard::unguarded(field);
+    }
+    if (!field.isEmpty()) {
+        for (const QStringView part : field.tokenize(u';')) {
+            add(part);
+        }
+    }
+    for (const QString& name : m_mapping.keywordsToAdd) {
+        add(name);
     }
     return names;
 }
@@ -313,15 +333,13 @@ CsvImportPlan::Batch CsvImportPlan::makeRecords(const DataRoot& root) const {
             continue;
         }
         KeywordList carried;
-        if (m_mapping.keywordsColumn != CsvRecordMapping::noColumn) {
-            for (const QString& name : keywordNames(row)) {
-                KeywordPtr& keyword = keywords[name];
-                if (!keyword) {
-                    keyword = Keyword::create(name);
-                    batch.newKeywords.push_back(keyword);
-                }
-                carried.push_back(keyword);
+        for (const QString& name : keywordNames(row)) {
+            KeywordPtr& keyword = keywords[name];
+            if (!keyword) {
+                keyword = Keyword::create(name);
+                batch.newKeywords.push_back(keyword);
             }
+            carried.push_back(keyword);
         }
         IOPtr record = IO::createWithTimeOfEntry(now);
         record->setAmount(m_rows[row].amount);

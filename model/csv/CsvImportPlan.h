@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Amount.h"
+#include "CsvKnownRecords.h"
+#include "CsvProgress.h"
 #include "CsvRecordMapping.h"
 #include "CsvTable.h"
 #include "DataRoot.h"
@@ -19,7 +21,8 @@
 // keywords and counted flag, or left out with its line and the reason; rows
 // with the day, amount and comment of a record already in the main library
 // marked as duplicates and left out unless ticked. Nothing is made until
-// makeRecords().
+// makeRecords(). A plan can be made on another thread: it reads only the
+// table, the mapping and the library's known records, all its own.
 class CsvImportPlan {
     Q_DECLARE_TR_FUNCTIONS(CsvImportPlan)
 
@@ -38,6 +41,10 @@ public:
         KeywordList newKeywords;
     };
 
+    // Reports to `progress`, and stops early when it is cancelled.
+    CsvImportPlan(std::shared_ptr<const CsvTable> table, const CsvRecordMapping& mapping,
+                  const CsvKnownRecords& library, CsvProgress* progress = nullptr);
+    // Against the main library as it stands, on its thread.
     CsvImportPlan(std::shared_ptr<const CsvTable> table, const CsvRecordMapping& mapping, const DataRoot& root);
 
     const CsvRecordMapping& mapping() const { return m_mapping; }
@@ -58,6 +65,7 @@ public:
     QDate day(std::size_t row) const { return QDate::fromJulianDay(m_rows[row].julianDay); }
     const Amount& amount(std::size_t row) const { return m_rows[row].amount; }
     QStringView comment(std::size_t row) const;
+    // The row's keywords, then those the mapping adds to every record.
     QStringList keywordNames(std::size_t row) const;
     bool counted(std::size_t row) const { return m_rows[row].counted; }
     // Whether the row is imported: ready rows are, duplicates when ticked.
@@ -71,8 +79,10 @@ public:
     std::size_t duplicateCount() const { return m_duplicates; }
     std::size_t importedCount() const;
     Totals totals() const;
-    // The columns are chosen and at least one row is to be imported.
-    bool canImport() const { return m_mappingProblem.isEmpty() && importedCount() > 0; }
+    // Stopped by a cancel before every row was planned.
+    bool wasCancelled() const { return m_cancelled; }
+    // The columns are chosen, every row was planned and at least one is to be imported.
+    bool canImport() const { return !m_cancelled && m_mappingProblem.isEmpty() && importedCount() > 0; }
 
     // The records of the imported rows, in file order, all entered at this
     // moment; keywords by name, the library's first of each name, new ones
@@ -91,7 +101,9 @@ private:
 
     class RowReader;
     QString checkMapping() const;
-    void markDuplicates(const Book& library);
+    void readRows(CsvProgress* progress);
+    void markDuplicates(const CsvKnownRecords& library, CsvProgress* progress);
+    bool cancelledAt(std::size_t done, std::size_t total, CsvProgress* progress);
 
     std::shared_ptr<const CsvTable> m_table;
     CsvRecordMapping m_mapping;
@@ -100,4 +112,5 @@ private:
     std::vector<Problem> m_problems;
     std::size_t m_duplicates = 0;
     std::size_t m_tickedDuplicates = 0;
+    bool m_cancelled = false;
 };

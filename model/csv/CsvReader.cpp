@@ -1,5 +1,7 @@
 #include "CsvReader.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QLocale>
 #include <QStringDecoder>
@@ -45,6 +47,8 @@ void CsvReader::start() {
     m_afterCR = false;
     m_rowHasText = false;
     m_anyText = false;
+    m_enoughRows = false;
+    m_rowsWanted = 0;
 }
 
 bool CsvReader::fileTooLarge(qint64 size) {
@@ -54,11 +58,20 @@ bool CsvReader::fileTooLarge(qint64 size) {
                 0);
 }
 
+bool CsvReader::cancelled() {
+    if (!m_progress || !m_progress->isCancelled()) {
+        return false;
+    }
+    fail(tr("Reading the file was cancelled."), 0);
+    return true;
+}
+
 bool CsvReader::readFile(const QString& filePath) {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    RegularFile regular;
+    if (!regular.open(filePath, &file)) {
         start();
-        return fail(tr("The file cannot be opened: %1").arg(file.errorString()), 0);
+        return fail(tr("The file cannot be opened: %1").arg(regular.errorString()), 0);
     }
     return read(&file);
 }
@@ -69,6 +82,7 @@ bool CsvReader::read(QIODevice* device) {
     if (!device->isSequential() && device->size() > m_limits.fileBytes) {
         return fileTooLarge(device->size());
     }
+    const qint64 size = device->isSequential() ? 0 : device->size();
     QByteArray block(blockSize, Qt::Uninitialized);
     for (;;) {
         const qint64 n = device->read(block.data(), blockSize);
@@ -78,8 +92,11 @@ bool CsvReader::read(QIODevice* device) {
         if (n == 0) {
             break;
         }
-        if (!feed(QByteArrayView(block.constData(), n), false)) {
+        if (!feed(QByteArrayView(block.constData(), n), false) || cancelled()) {
             return false;
+        }
+        if (m_progress) {
+            m_progress->report(std::size_t(m_bytesRead), std::size_t(qMax(size, m_bytesRead)));
         }
     }
     return feed({}, true) && finish();
@@ -90,10 +107,38 @@ bool CsvReader::read(QByteArrayView bytes) {
     if (bytes.size() > m_limits.fileBytes) {
         return fileTooLarge(bytes.size());
     }
-    return feed(bytes, true) && finish();
+    // In blocks, so a cancel is seen and the progress told.
+    for (qsizetype at = 0; at < bytes.size(); at += blockSize) {
+        if (!feed(bytes.sliced(at, qMin(blockSize, bytes.size() - at)), false) || cancelled()) {
+            return false;
+        }
+        if (m_progress) {
+            m_progress->report(std::size_t(qMin(at + blockSize, bytes.size())), std::size_t(bytes.size()));
+        }
+    }
+    return feed({}, true) && finish();
+}
+
+bool CsvReader::readHead(QByteArrayView bytes, std::size_t rows, bool more) {
+    start();
+    m_rowsWanted = rows;
+    if (!feed(bytes, !more)) {
+        return false;
+    }
+    if (m_enoughRows) {
+        return true;
+    }
+    if (!more) {
+        return finish();
+    }
+    m_table.dropUnfinishedRow();
+    return true;
 }
 
 bool CsvReader::feed(QByteArrayView bytes, bool last) {
+    if (m_enoughRows) {
+        return true;
+    }
     m_bytesRead += bytes.size();
     if (m_bytesRead > m_limits.fileBytes) {
         return fileTooLarge(m_bytesRead);
@@ -242,6 +287,9 @@ bool CsvReader::parse(QStringView text) {
             ++m_line;
             m_afterCR = c == u'\r';
         }
+        if (m_enoughRows) {
+            return true;
+        }
     }
     return true;
 }
@@ -274,6 +322,7 @@ bool CsvReader::endRow() {
     m_anyText = true;
     m_rowHasText = false;
     m_rowLine = nextRowLine;
+    m_enoughRows = m_rowsWanted > 0 && m_table.rowCount() >= m_rowsWanted;
     if (m_table.rowCount() > m_limits.rows) {
         return fail(tr("The file has more than %1 rows.").arg(QLocale().toString(qulonglong(m_limits.rows))),
                     m_rowLine - 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CsvEncoding.h"
+#include "CsvProgress.h"
 #include "CsvTable.h"
 
 #include <QByteArrayView>
@@ -37,11 +38,17 @@ public:
     QChar separator() const { return m_separator; }
     void setLimits(const Limits& limits) { m_limits = limits; }
     const Limits& limits() const { return m_limits; }
+    // Reading reports to it and stops, failing, when it is cancelled.
+    void setProgress(CsvProgress* progress) { m_progress = progress; }
 
     // False with errorString() and errorLine() set.
     bool read(QIODevice* device);
     bool readFile(const QString& filePath);
     bool read(QByteArrayView bytes);
+    // The first rows only, at most `rows`. With `more`, the file goes on
+    // past `bytes`, and a row they cut off is left out. Fails only for a
+    // fault within those rows.
+    bool readHead(QByteArrayView bytes, std::size_t rows, bool more);
 
     const CsvTable& table() const { return m_table; }
     CsvTable takeTable() { return std::move(m_table); }
@@ -65,10 +72,14 @@ private:
     bool endRow();
     bool fail(const QString& error, qint64 line);
     bool fileTooLarge(qint64 size);
+    bool cancelled();
 
     CsvEncoding::Encoding m_encoding = CsvEncoding::Utf8;
     QChar m_separator = u',';
     Limits m_limits;
+    CsvProgress* m_progress = nullptr;
+    // Reading stops once the table has this many rows.
+    std::size_t m_rowsWanted = 0;
 
     CsvTable m_table;
     QString m_error;
@@ -85,4 +96,5 @@ private:
     bool m_afterCR = false;
     bool m_rowHasText = false;
     bool m_anyText = false;
+    bool m_enoughRows = false;
 };

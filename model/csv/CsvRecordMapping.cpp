@@ -4,6 +4,7 @@
 #include "CsvDateGuess.h"
 #include "CsvDateReader.h"
 #include "CsvHeaderFinder.h"
+#include "CsvRecordWriter.h"
 #include "CsvTable.h"
 
 #include <QSet>
@@ -196,7 +197,10 @@ void guessFromContents(const CsvTable& table, std::size_t first, CsvRecordMappin
     }
 }
 
-CsvAmountReader::DecimalMark decimalMarkOf(const CsvTable& table, std::size_t first, const CsvRecordMapping& mapping) {
+// Where the rows read alike with either mark, fields apart by semicolons make
+// it the comma, as spreadsheets write them where the comma is the decimal mark.
+CsvAmountReader::DecimalMark decimalMarkOf(const CsvTable& table, std::size_t first, const CsvRecordMapping& mapping,
+                                           QChar separator) {
     const Sample sample = sampleOf(table, first, sampleRows);
     std::size_t point = 0;
     std::size_t comma = 0;
@@ -210,7 +214,8 @@ CsvAmountReader::DecimalMark decimalMarkOf(const CsvTable& table, std::size_t fi
             });
         }
     }
-    return comma > point ? CsvAmountReader::DecimalMark::Comma : CsvAmountReader::DecimalMark::Point;
+    const bool commaFirst = comma > point || (comma == point && separator == u';');
+    return commaFirst ? CsvAmountReader::DecimalMark::Comma : CsvAmountReader::DecimalMark::Point;
 }
 
 bool mentionsPayment(QStringView comment) {
@@ -262,19 +267,35 @@ QStringList CsvRecordMapping::dateFormats() {
     return CsvDateReader::commonFormats();
 }
 
-CsvRecordMapping CsvRecordMapping::guess(const CsvTable& table, const QLocale& locale) {
+bool CsvRecordMapping::isKeshHeader(const CsvTable& table, std::size_t row) {
+    const QString names[] = {CsvRecordWriter::dateColumnName(), CsvRecordWriter::amountColumnName(),
+                             CsvRecordWriter::commentColumnName(), CsvRecordWriter::keywordsColumnName(),
+                             CsvRecordWriter::countedColumnName()};
+    if (row >= table.rowCount() || table.fieldCount(row) != int(std::size(names))) {
+        return false;
+    }
+    for (int column = 0; column < table.fieldCount(row); ++column) {
+        if (table.field(row, column) != names[column]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+CsvRecordMapping CsvRecordMapping::guess(const CsvTable& table, QChar separator, const QLocale& locale) {
     if (table.rowCount() == 0) {
         return CsvRecordMapping();
     }
     const CsvHeaderFinder::Start start = CsvHeaderFinder::find(table);
-    return guessColumns(table, start.row, start.hasHeader, locale);
+    return guessColumns(table, start.row, start.hasHeader, separator, locale);
 }
 
 CsvRecordMapping CsvRecordMapping::guessColumns(const CsvTable& table, std::size_t startRow, bool hasHeader,
-                                                const QLocale& locale) {
+                                                QChar separator, const QLocale& locale) {
     CsvRecordMapping mapping;
     mapping.startRow = startRow;
     mapping.hasHeader = hasHeader;
+    mapping.textGuarded = hasHeader && isKeshHeader(table, startRow);
     const std::size_t first = mapping.firstRecordRow();
     if (first >= table.rowCount()) {
         return mapping;
@@ -291,7 +312,7 @@ CsvRecordMapping CsvRecordMapping::guessColumns(const CsvTable& table, std::size
             mapping.dateFormat = format;
         }
     }
-    mapping.decimalMark = decimalMarkOf(table, first, mapping);
+    mapping.decimalMark = decimalMarkOf(table, first, mapping, separator);
     // kesh's own files, the only ones with a counted column, are signed as the library is.
     if (mapping.amountStyle == AmountStyle::OneColumn && mapping.amountColumn != noColumn &&
         mapping.countedColumn == noColumn) {

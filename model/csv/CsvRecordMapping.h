@@ -44,6 +44,11 @@ struct CsvRecordMapping {
     int commentColumn = noColumn;
     int keywordsColumn = noColumn;
     int countedColumn = noColumn;
+    // The file is kesh's own export: text cells may carry the apostrophe
+    // that keeps spreadsheets from taking them as formulas, and lose it here.
+    bool textGuarded = false;
+    // Keywords every imported record carries, besides those of its row.
+    QStringList keywordsToAdd;
 
     bool operator==(const CsvRecordMapping& other) const = default;
 
@@ -54,15 +59,19 @@ struct CsvRecordMapping {
     static QStringList dateFormats();
     // What the table most likely holds: where it starts and whether it has a
     // header (CsvHeaderFinder), then the columns as guessColumns() says.
-    static CsvRecordMapping guess(const CsvTable& table, const QLocale& locale = QLocale());
+    static CsvRecordMapping guess(const CsvTable& table, QChar separator = u',', const QLocale& locale = QLocale());
     // The columns of a table that starts at `startRow`: by the names of the
     // header (kesh's own, and the usual ones of statements), else by what
     // the rows hold. The day format is the one that reads the most rows; of
     // several that read them all, the one in the locale's order. The
-    // decimal mark is the one more amounts read with; the comment is the
-    // column of the most varied text; one column of amounts is taken as
-    // written by a card when named so or when most rows are positive and the
-    // large ones are payments.
+    // decimal mark is the one more amounts read with; where they read alike
+    // with either, fields apart by semicolons make it the comma, as
+    // spreadsheets write them where the comma is the decimal mark. The
+    // comment is the column of the most varied text; one column of amounts
+    // is taken as written by a card when named so or when most rows are
+    // positive and the large ones are payments.
     static CsvRecordMapping guessColumns(const CsvTable& table, std::size_t startRow, bool hasHeader,
-                                         const QLocale& locale = QLocale());
+                                         QChar separator = u',', const QLocale& locale = QLocale());
+    // Whether `row` is the header kesh writes in its exports.
+    static bool isKeshHeader(const CsvTable& table, std::size_t row = 0);
 };

@@ -1,6 +1,7 @@
 #include "CsvRecordWriter.h"
 
 #include "CsvWriter.h"
+#include "RegularFile.h"
 
 #include <QSaveFile>
 
@@ -60,9 +61,43 @@ QLatin1StringView plainDecimal(const Amount& amount, std::array<char, 448>& out)
 
 } // namespace
 
+CsvRecordWriter::Options CsvRecordWriter::forSpreadsheets(QChar decimalMark, int decimals) {
+    Options options;
+    options.decimalMark = decimalMark == u',' ? u',' : u'.';
+    options.separator = options.decimalMark == u',' ? u';' : u',';
+    options.decimals = decimals;
+    options.byteOrderMark = true;
+    return options;
+}
+
+QLatin1StringView CsvRecordWriter::amountText(const Amount& amount, std::array<char, 448>& out) const {
+    const QLatin1StringView plain = plainDecimal(amount, out);
+    if (m_options.decimals <= 0 && m_options.decimalMark == u'.') {
+        return plain;
+    }
+    char* const begin = out.data();
+    char* end = begin + plain.size();
+    char* point = std::find(begin, end, '.');
+    int decimals = point == end ? 0 : int(end - point - 1);
+    if (point == end && m_options.decimals > 0) {
+        *end++ = '.';
+    }
+    // Amounts have at most 400 digits: the padding fits.
+    for (; decimals < m_options.decimals && end < begin + out.size(); ++decimals) {
+        *end++ = '0';
+    }
+    if (point != end) {
+        *point = m_options.decimalMark.toLatin1();
+    }
+    return QLatin1StringView(begin, end - begin);
+}
+
 bool CsvRecordWriter::write(const IOList& records, QIODevice* device) {
     m_error.clear();
-    CsvWriter csv(device);
+    CsvWriter csv(device, m_options.separator);
+    if (m_options.byteOrderMark) {
+        csv.writeByteOrderMark();
+    }
     csv.writeRow(
         {dateColumnName(), amountColumnName(), commentColumnName(), keywordsColumnName(), countedColumnName()});
     std::array<char, 16> day{};
@@ -71,8 +106,8 @@ bool CsvRecordWriter::write(const IOList& records, QIODevice* device) {
     for (const IOPtr& record : records) {
         csv.addPlainField(isoDay(record->date(), day));
         const std::optional<Amount> value = record->amount();
-        csv.addPlainField(value ? plainDecimal(*value, amount) : QLatin1StringView());
-        csv.addField(record->comment());
+        csv.addPlainField(value ? amountText(*value, amount) : QLatin1StringView());
+        csv.addTextField(record->comment());
         keywords.clear();
         for (const KeywordPtr& keyword : record->keywords()) {
             if (!keywords.isEmpty()) {
@@ -80,7 +115,7 @@ bool CsvRecordWriter::write(const IOList& records, QIODevice* device) {
             }
             keywords += keyword->name();
         }
-        csv.addField(keywords);
+        csv.addTextField(keywords);
         csv.addPlainField(record->includeInStats() ? QLatin1StringView("true") : QLatin1StringView("false"));
         csv.endRow();
         if (csv.hasFailed()) {
@@ -95,6 +130,12 @@ bool CsvRecordWriter::write(const IOList& records, QIODevice* device) {
 }
 
 bool CsvRecordWriter::write(const IOList& records, const QString& filePath) {
+    // Only a regular file is replaced: a device or a FIFO there stays what it is.
+    RegularFile target;
+    if (!target.check(filePath) && target.status() == RegularFile::Status::NotAFile) {
+        m_error = target.errorString();
+        return false;
+    }
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly)) {
         m_error = file.errorString();

@@ -22,6 +22,11 @@ void CsvTable::endRow(qint64 line) {
     m_rowStart = m_fieldEnds.size();
 }
 
+void CsvTable::dropUnfinishedRow() {
+    m_fieldEnds.resize(m_rowStart);
+    m_text.truncate(m_fieldEnds.empty() ? 0 : m_fieldEnds.back());
+}
+
 void CsvTable::clear() {
     *this = CsvTable();
 }

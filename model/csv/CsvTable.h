@@ -27,6 +27,8 @@ public:
     void appendToField(QChar c) { m_text.append(c); }
     void endField() { m_fieldEnds.push_back(std::uint32_t(m_text.size())); }
     void endRow(qint64 line);
+    // Takes back the fields of a row that was begun and not ended.
+    void dropUnfinishedRow();
     qsizetype fieldLength() const { return m_text.size() - (m_fieldEnds.empty() ? 0 : m_fieldEnds.back()); }
     int fieldsInRow() const { return int(m_fieldEnds.size() - m_rowStart); }
     void clear();

@@ -1,24 +1,27 @@
 #include "CsvWriter.h"
 
+#include "CsvFormulaGuard.h"
+
 #include <QIODevice>
 
 namespace {
 constexpr qsizetype flushSize = qsizetype(1) << 20;
 }
 
-CsvWriter::CsvWriter(QIODevice* device)
-    : m_device(device) {
+CsvWriter::CsvWriter(QIODevice* device, QChar separator)
+    : m_device(device)
+    , m_separator(separator.toLatin1()) {
     m_buffer.reserve(flushSize + 4096);
 }
 
 CsvWriter::~CsvWriter() = default;
 
-bool CsvWriter::needsQuotes(QStringView text) {
+bool CsvWriter::needsQuotes(QStringView text, QChar separator) {
     if (text.isEmpty()) {
         return false;
     }
     for (const QChar c : text) {
-        if (c == u',' || c == u'"' || c == u'\n' || c == u'\r') {
+        if (c == separator || c == u'"' || c == u'\n' || c == u'\r') {
             return true;
         }
     }
@@ -28,7 +31,7 @@ bool CsvWriter::needsQuotes(QStringView text) {
 
 void CsvWriter::separate() {
     if (m_fieldsInRow > 0) {
-        m_buffer.append(',');
+        m_buffer.append(m_separator);
     }
     ++m_fieldsInRow;
 }
@@ -44,7 +47,7 @@ void CsvWriter::appendUtf8(QStringView text) {
 void CsvWriter::addField(QStringView text) {
     separate();
     m_onlyFieldEmpty = m_fieldsInRow == 1 && text.isEmpty();
-    if (!needsQuotes(text)) {
+    if (!needsQuotes(text, QChar::fromLatin1(m_separator))) {
         appendUtf8(text);
         return;
     }
@@ -60,6 +63,18 @@ void CsvWriter::addField(QStringView text) {
         from = quote + 1;
     }
     m_buffer.append('"');
+}
+
+void CsvWriter::addTextField(QStringView text) {
+    if (!CsvFormulaGuard::needsGuard(text)) {
+        addField(text);
+        return;
+    }
+    addField(QString(CsvFormulaGuard::mark).append(text));
+}
+
+void CsvWriter::writeByteOrderMark() {
+    m_buffer.append("\xEF\xBB\xBF", 3);
 }
 
 void CsvWriter::addPlainField(QLatin1StringView text) {

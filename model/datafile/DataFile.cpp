@@ -11,6 +11,7 @@ bool DataFile::load() {
     DataFileReader reader;
     const bool read = reader.readFile(m_path);
     m_status = reader.status();
+    m_formatVersion = reader.formatVersion();
     if (read) {
         m_root = reader.root();
         return true;

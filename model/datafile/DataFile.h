@@ -27,6 +27,8 @@ public:
     // The library after a successful load.
     const DataRootPtr& root() const { return m_root; }
     Status status() const { return m_status; }
+    // The format the file was written in; 0 when none was read.
+    quint32 formatVersion() const { return m_formatVersion; }
 
     // Writes the whole library, keeping the previous file as the backup.
     // False with errorString() when the file was left as it was.
@@ -40,5 +42,6 @@ private:
     QString m_path;
     DataRootPtr m_root;
     Status m_status = Status::NoFile;
+    quint32 m_formatVersion = 0;
     QString m_error;
 };

@@ -30,6 +30,7 @@ DataFileReader::Status statusOf(RegularFile::Status status) {
 
 bool DataFileReader::fail(Status status, const QString& message) {
     m_root.reset();
+    m_formatVersion = 0;
     m_status = status;
     m_error = message;
     return false;
@@ -115,5 +116,6 @@ bool DataFileReader::readHeaderAndPayload(QByteArrayView file) {
     if (!m_root) {
         return fail(Status::Damaged, tr("The file is damaged: %1.").arg(decoder.errorString()));
     }
+    m_formatVersion = version;
     return true;
 }

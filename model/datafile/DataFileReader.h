@@ -37,6 +37,8 @@ public:
     // The library after a successful read.
     const DataRootPtr& root() const { return m_root; }
     Status status() const { return m_status; }
+    // The format version of the file read; 0 before a successful read.
+    quint32 formatVersion() const { return m_formatVersion; }
     // Why the read failed, ready to show; it never repeats the file's path.
     QString errorString() const { return m_error; }
 
@@ -46,5 +48,6 @@ private:
 
     DataRootPtr m_root;
     Status m_status = Status::NoFile;
+    quint32 m_formatVersion = 0;
     QString m_error;
 };

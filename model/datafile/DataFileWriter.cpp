@@ -24,7 +24,8 @@ namespace {
 // the save: the new file matters more than the old one.
 void keepBackup(const QString& path, const QString& backup) {
     const QFileInfo current(path);
-    if (!current.exists() || current.isDir()) {
+    // Copying a FIFO or a device would wait or never end.
+    if (!current.isFile()) {
         return;
     }
     const QString source = current.isSymLink() ? current.canonicalFilePath() : path;
@@ -39,6 +40,18 @@ void keepBackup(const QString& path, const QString& backup) {
 }
 
 } // namespace
+
+QString DataFileWriter::openFailure(const QFileInfo& file, const QString& systemError) {
+    // Qt's own words name the file again; the caller has named it already.
+    if (file.exists() && !file.isWritable()) {
+        return tr("The file is read-only, so kesh may not replace it. The previous library is unchanged.");
+    }
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isWritable()) {
+        return tr("kesh may not write in the file’s folder. The previous library is unchanged.");
+    }
+    return tr("It could not be opened for writing: %1").arg(systemError);
+}
 
 bool DataFileWriter::fail(const QString& message) {
     m_error = message;
@@ -126,7 +139,7 @@ bool DataFileWriter::writeFile(const DataRoot& root, const QString& path) {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
-        return fail(tr("It could not be opened for writing: %1").arg(file.errorString()));
+        return fail(openFailure(info, file.errorString()));
     }
     const auto refuse = [&](const QString& reason) {
         file.cancelWriting();

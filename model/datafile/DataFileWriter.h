@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+class QFileInfo;
 class QIODevice;
 
 // Writes a whole library as a data file. On a file, through a temporary file
@@ -29,6 +30,8 @@ public:
     static QByteArray header(quint64 payloadSize, quint32 payloadCrc);
 
 private:
+    // Why a file could not be opened for writing, in kesh's words.
+    static QString openFailure(const QFileInfo& file, const QString& systemError);
     bool writeAll(QIODevice* device, QByteArrayView bytes);
     bool fail(const QString& message);
 

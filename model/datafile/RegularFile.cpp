@@ -30,17 +30,19 @@ private:
 
 } // namespace
 
-bool RegularFile::read(const QString& path) {
+void RegularFile::start() {
     m_bytes.reset();
     m_size = 0;
     m_status = Status::Read;
     m_error.clear();
-    const QByteArray name = QFile::encodeName(path);
+}
+
+bool RegularFile::checkPath(const QByteArray& name) {
     struct stat info {};
     if (::stat(name.constData(), &info) != 0) {
         const int error = errno;
         struct stat link {};
-        // A link to nowhere is a library that went missing, not a fresh start.
+        // A link to nowhere is a file that went missing, not a fresh start.
         if ((error == ENOENT || error == ENOTDIR) && ::lstat(name.constData(), &link) == 0) {
             return fail(Status::NotAFile, tr("It is a link to something that does not exist."));
         }
@@ -50,12 +52,63 @@ bool RegularFile::read(const QString& path) {
     if (!S_ISREG(info.st_mode)) {
         return fail(Status::NotAFile, kindOf(info.st_mode));
     }
+    return true;
+}
+
+bool RegularFile::check(const QString& path) {
+    start();
+    return checkPath(QFile::encodeName(path));
+}
+
+int RegularFile::openDescriptor(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    if (!checkPath(name)) {
+        return -1;
+    }
     int descriptor = -1;
+    // Non-blocking, so that a FIFO put in its place since the check does not wait for a writer.
     do {
         descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     } while (descriptor < 0 && errno == EINTR);
     if (descriptor < 0) {
-        return failWithErrno(errno);
+        failWithErrno(errno);
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0) {
+        const int error = errno;
+        ::close(descriptor);
+        failWithErrno(error);
+        return -1;
+    }
+    // The path may have been given to something else since it was checked.
+    if (!S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        fail(Status::NotAFile, kindOf(info.st_mode));
+        return -1;
+    }
+    return descriptor;
+}
+
+bool RegularFile::open(const QString& path, QFile* file) {
+    file->close();
+    start();
+    const int descriptor = openDescriptor(path);
+    if (descriptor < 0) {
+        return false;
+    }
+    if (!file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return fail(Status::ReadFailed, file->errorString());
+    }
+    return true;
+}
+
+bool RegularFile::read(const QString& path) {
+    start();
+    const int descriptor = openDescriptor(path);
+    if (descriptor < 0) {
+        return false;
     }
     const Descriptor closer(descriptor);
     return readOpened(descriptor);
@@ -65,10 +118,6 @@ bool RegularFile::readOpened(int descriptor) {
     struct stat info {};
     if (::fstat(descriptor, &info) != 0) {
         return failWithErrno(errno);
-    }
-    // The path may have been given to something else since it was checked.
-    if (!S_ISREG(info.st_mode)) {
-        return fail(Status::NotAFile, kindOf(info.st_mode));
     }
     const auto size = qsizetype(info.st_size);
     m_bytes.reset(new (std::nothrow) char[std::size_t(std::max<qsizetype>(size, 1))]);

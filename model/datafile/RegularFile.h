@@ -6,11 +6,15 @@
 
 #include <memory>
 
-// The whole content of a file that must be a regular file, or a link to one.
-// Folders, devices, FIFOs and sockets are refused before they are opened:
-// opening a FIFO waits for a writer, opening some devices acts on them, and
-// reading others never ends. No more is read than the size the file had when
-// it was opened, so a file that grows meanwhile cannot make the read endless.
+class QFile;
+
+// The one way kesh and kesh-import open a file to read: the data file, its
+// backups, CSV files and legacy libraries. It must be a regular file, or a
+// link to one. Folders, devices, FIFOs and sockets are refused before they
+// are opened: opening a FIFO waits for a writer, opening some devices acts on
+// them, and reading others (/dev/zero) never ends. read() takes no more than
+// the size the file had when it was opened, so a file that grows meanwhile
+// cannot make the read endless.
 class RegularFile {
     Q_DECLARE_TR_FUNCTIONS(RegularFile)
 
@@ -23,15 +27,27 @@ public:
         ReadFailed,       // the system reported an error, or memory ran out
     };
 
+    // Whether `path` is a regular file that may be opened, without opening it.
+    bool check(const QString& path);
+    // Opens `path` read-only into `file`, which is closed first; the checks
+    // hold for what was opened, not only for what the path named before. The
+    // file is opened on the checked descriptor, so it has no name of its own.
+    bool open(const QString& path, QFile* file);
+    // Reads the whole file.
     bool read(const QString& path);
 
     // The bytes read; valid until the next read.
     QByteArrayView bytes() const { return QByteArrayView(m_bytes.get(), m_size); }
     Status status() const { return m_status; }
-    // Why the read failed, ready to show; it does not repeat the path.
+    // Why the check, open or read failed, ready to show, e.g. "It is a pipe,
+    // not a file."; it does not repeat the path.
     QString errorString() const { return m_error; }
 
 private:
+    void start();
+    // A descriptor open for reading on a regular file, or -1.
+    int openDescriptor(const QString& path);
+    bool checkPath(const QByteArray& name);
     bool readOpened(int descriptor);
     bool fail(Status status, const QString& message);
     bool failWithErrno(int error);

@@ -87,6 +87,33 @@
     </message>
 </context>
 <context>
+    <name>DateField</name>
+    <message numerus="yes">
+        <source>in %n year(s)</source>
+        <translation>
+            <numerusform>in %n year</numerusform>
+            <numerusform>in %n years</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n year(s) ago</source>
+        <translation>
+            <numerusform>%n year ago</numerusform>
+            <numerusform>%n years ago</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>IOListController</name>
+    <message numerus="yes">
+        <source>Delete %Ln record(s) from your library?</source>
+        <translation>
+            <numerusform>Delete %Ln record from your library?</numerusform>
+            <numerusform>Delete %Ln records from your library?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>KeywordWindowController</name>
     <message numerus="yes">
         <source>A tick gives the keyword to the %n selected record(s).</source>
@@ -168,6 +195,35 @@
         <translation>
             <numerusform>%Ln with a comment that is not text</numerusform>
             <numerusform>%Ln with a comment that is not text</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreBackupDialog</name>
+    <message numerus="yes">
+        <source>Restore a backup with %Ln record(s) fewer?</source>
+        <translation>
+            <numerusform>Restore a backup with %Ln record fewer?</numerusform>
+            <numerusform>Restore a backup with %Ln records fewer?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatsBoxController</name>
+    <message numerus="yes">
+        <source>%1 of %Ln records</source>
+        <comment>listed of all records of the book</comment>
+        <translation>
+            <numerusform>%1 of %Ln record</numerusform>
+            <numerusform>%1 of %Ln records</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records</source>
+        <comment>all records of the book</comment>
+        <translation>
+            <numerusform>%Ln record</numerusform>
+            <numerusform>%Ln records</numerusform>
         </translation>
     </message>
 </context>

@@ -35,6 +35,20 @@
     </message>
 </context>
 <context>
+    <name>AndConditionView</name>
+    <message>
+        <source>AND</source>
+        <translation>かつ</translation>
+    </message>
+</context>
+<context>
+    <name>BackupFile</name>
+    <message>
+        <source>The file is gone.</source>
+        <translation>ファイルがありません。</translation>
+    </message>
+</context>
+<context>
     <name>BookConditionView</name>
     <message>
         <source>(no books)</source>
@@ -69,10 +83,33 @@
     </message>
 </context>
 <context>
+    <name>ConditionControlBox</name>
+    <message>
+        <source>Add a condition joined by AND</source>
+        <translation>「かつ」でつなぐ条件を追加</translation>
+    </message>
+    <message>
+        <source>Add a condition joined by OR</source>
+        <translation>「または」でつなぐ条件を追加</translation>
+    </message>
+    <message>
+        <source>Remove this condition</source>
+        <translation>この条件を削除</translation>
+    </message>
+</context>
+<context>
     <name>ConditionEditWindow</name>
     <message>
         <source>Smart Book Conditions</source>
         <translation>スマートブックの条件</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -88,6 +125,14 @@
     <message>
         <source>Row %1 shows its first test instead. OK stores what is shown; Cancel keeps the book as it was.</source>
         <translation>%1 行目には、代わりに最初の比較方法を表示しています。「OK」を押すと表示どおりに保存し、「キャンセル」を押すとブックは元のままです。</translation>
+    </message>
+    <message>
+        <source>Conditions of a New Smart Book</source>
+        <translation>新しいスマートブックの条件</translation>
+    </message>
+    <message>
+        <source>Conditions of “%1”</source>
+        <translation>「%1」の条件</translation>
     </message>
 </context>
 <context>
@@ -172,16 +217,16 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Import Anyway</source>
+        <translation>それでも読み込む</translation>
+    </message>
 </context>
 <context>
     <name>ConverterWindow</name>
     <message>
         <source>Not found. Choose the file, or put it there.</source>
         <translation>見つかりません。ファイルを選択するか、この場所に置いてください。</translation>
-    </message>
-    <message>
-        <source>This is a folder, not a legacy library.</source>
-        <translation>旧形式のライブラリではなく、フォルダです。</translation>
     </message>
     <message numerus="yes">
         <source>%1, room for %Ln records</source>
@@ -688,12 +733,20 @@
 <context>
     <name>DailyBackups</name>
     <message>
-        <source>The folder “%1” could not be made.</source>
-        <translation>フォルダ「%1」を作成できませんでした。</translation>
+        <source>“%1” is in the way of the backups folder: it is not a folder.</source>
+        <translation>「%1」がバックアップフォルダの場所にありますが、フォルダではありません。</translation>
     </message>
     <message>
-        <source>The copy “%1” could not be made.</source>
-        <translation>コピー「%1」を作成できませんでした。</translation>
+        <source>The backups folder “%1” could not be made.</source>
+        <translation>バックアップフォルダ「%1」を作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>The copy “%1” could not be made: %2</source>
+        <translation>コピー「%1」を作成できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is a link to “%2”, which does not exist.</source>
+        <translation>「%1」は存在しない「%2」へのリンクです。</translation>
     </message>
 </context>
 <context>
@@ -1140,6 +1193,72 @@
         <source>It could not be put in place: %1 The previous library is unchanged.</source>
         <translation>所定の場所に置けませんでした: %1 以前のライブラリは変更されていません。</translation>
     </message>
+    <message>
+        <source>The file is read-only, so kesh may not replace it. The previous library is unchanged.</source>
+        <translation>ファイルが読み出し専用のため、kesh は置き換えられません。以前のライブラリはそのままです。</translation>
+    </message>
+    <message>
+        <source>kesh may not write in the file’s folder. The previous library is unchanged.</source>
+        <translation>kesh にはファイルのフォルダへの書き込み権限がありません。以前のライブラリはそのままです。</translation>
+    </message>
+</context>
+<context>
+    <name>DateConditionView</name>
+    <message>
+        <source>Upper limit: %1</source>
+        <translation>上限: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DateField</name>
+    <message>
+        <source>Choose the day on a calendar (Alt+Down)</source>
+        <translation>カレンダーで日付を選ぶ (Alt+↓)</translation>
+    </message>
+    <message>
+        <source>next year</source>
+        <translation>来年</translation>
+    </message>
+    <message>
+        <source>last year</source>
+        <translation>昨年</translation>
+    </message>
+    <message numerus="yes">
+        <source>in %n year(s)</source>
+        <translation>
+            <numerusform>%n 年後</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n year(s) ago</source>
+        <translation>
+            <numerusform>%n 年前</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A day the user typed, far from today, and how far: &quot;Friday, November 20, 2027 — next year&quot;</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>DayReader</name>
+    <message>
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>昨日</translation>
+    </message>
+    <message>
+        <source>Type a day, such as %1.</source>
+        <translation>%1 のように日付を入力してください。</translation>
+    </message>
+    <message>
+        <source>“%1” is not a day. Type one such as %2.</source>
+        <translation>「%1」は日付ではありません。%2 のように入力してください。</translation>
+    </message>
 </context>
 <context>
     <name>EntryForm</name>
@@ -1170,6 +1289,10 @@
     <message>
         <source>Comment:</source>
         <translation>コメント:</translation>
+    </message>
+    <message>
+        <source>The record was not entered.</source>
+        <translation>記録は入力されませんでした。</translation>
     </message>
 </context>
 <context>
@@ -1331,6 +1454,24 @@ New records come in through the Record Entry window; the records of a legacy lib
         <source>Takes the selected records out of “%1”. They stay in the library.</source>
         <translation>選択した記録を「%1」から取り除きます。記録はライブラリに残ります。</translation>
     </message>
+    <message numerus="yes">
+        <source>Delete %Ln record(s) from your library?</source>
+        <translation>
+            <numerusform>ライブラリから %Ln 件の記録を削除しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>That is %1 of its %2 records; they also leave every book. Edit › Undo brings them back.</source>
+        <translation>全 %2 件のうち %1 件です。これらはすべてのブックからも外れます。「編集 › 元に戻す」で元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
 </context>
 <context>
     <name>IOTableModel</name>
@@ -1389,16 +1530,36 @@ Your changes stay in kesh. It tries again after the next change or in a minute, 
         <translation>バックアップはまだありません。</translation>
     </message>
     <message>
-        <source>kesh keeps a copy of your library in “%1” the first time it saves on each day.</source>
-        <translation>kesh は毎日最初に保存するときに、ライブラリのコピーを「%1」に残します。</translation>
-    </message>
-    <message>
         <source>kesh could not open the backups folder.</source>
         <translation>バックアップフォルダを開けませんでした。</translation>
     </message>
     <message>
         <source>Your backups are in “%1”.</source>
         <translation>バックアップは「%1」にあります。</translation>
+    </message>
+    <message>
+        <source>Before the first change of each day is saved, kesh keeps a copy of your library in “%1”.</source>
+        <translation>kesh は毎日最初の変更を保存する前に、ライブラリのコピーを「%1」に保管します。</translation>
+    </message>
+    <message>
+        <source>kesh could not keep your library as it is now, so nothing was restored.</source>
+        <translation>現在のライブラリを保管できなかったため、何も復元されませんでした。</translation>
+    </message>
+    <message>
+        <source>Restore “%1”</source>
+        <translation>「%1」を復元</translation>
+    </message>
+    <message>
+        <source>kesh could not keep a backup of your library.</source>
+        <translation>ライブラリのバックアップを保管できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your library itself is saved. kesh tries again at its next save.</source>
+        <translation>%1
+
+ライブラリ自体は保存されています。次回の保存時にもう一度試します。</translation>
     </message>
 </context>
 <context>
@@ -1467,6 +1628,14 @@ Your changes stay in kesh. It tries again after the next change or in a minute, 
             <numerusform>チェックを入れると、選択中の %n 件の記録にそのキーワードが付きます。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Makes a keyword and opens its name for typing (%1)</source>
+        <translation>キーワードを作成し、名前を入力できるようにします (%1)</translation>
+    </message>
+    <message>
+        <source>Takes the selected keywords off every record and out of the list (%1)</source>
+        <translation>選択したキーワードをすべての記録と一覧から外します (%1)</translation>
+    </message>
 </context>
 <context>
     <name>LedgerChartView</name>
@@ -1504,8 +1673,56 @@ Your changes stay in kesh. It tries again after the next change or in a minute, 
 <context>
     <name>LedgerFormat</name>
     <message>
-        <source>“%1” is not an amount. Type a number such as %2 for money coming in or %3 for money going out.</source>
-        <translation>「%1」は金額ではありません。収入は %2、支出は %3 のように数字で入力してください。</translation>
+        <source>Type a number such as %1 for money coming in or %2 for money going out.</source>
+        <translation>収入は %1、支出は %2 のように数値を入力してください。</translation>
+    </message>
+    <message>
+        <source>No amount was typed.</source>
+        <translation>金額が入力されていません。</translation>
+    </message>
+    <message>
+        <source>“%1” is not an amount: %2.</source>
+        <translation>「%1」は金額ではありません: %2。</translation>
+    </message>
+    <message>
+        <source>spaces only group the digits of thousands, as in %1</source>
+        <translation>空白は %1 のように3桁ごとの区切りにだけ使えます</translation>
+    </message>
+    <message>
+        <source>“%1” only groups the digits of thousands, as in %2</source>
+        <translation>「%1」は %2 のように3桁ごとの区切りにだけ使えます</translation>
+    </message>
+    <message>
+        <source>the sign goes before the first digit</source>
+        <translation>符号は最初の数字の前に付けます</translation>
+    </message>
+    <message>
+        <source>it has more than one decimal point “%1”</source>
+        <translation>小数点「%1」が複数あります</translation>
+    </message>
+    <message>
+        <source>spaces do not belong between its digits</source>
+        <translation>数字の間に空白は入れられません</translation>
+    </message>
+    <message>
+        <source>its decimals follow “%1”, as in %2</source>
+        <translation>小数は %2 のように「%1」の後に書きます</translation>
+    </message>
+    <message>
+        <source>“%1” is not a digit</source>
+        <translation>「%1」は数字ではありません</translation>
+    </message>
+    <message>
+        <source>it has no digits</source>
+        <translation>数字がありません</translation>
+    </message>
+    <message>
+        <source>it has more digits than an amount can hold</source>
+        <translation>金額として扱える桁数を超えています</translation>
+    </message>
+    <message>
+        <source>0 is neither money coming in nor money going out</source>
+        <translation>0 は収入でも支出でもありません</translation>
     </message>
 </context>
 <context>
@@ -1540,6 +1757,10 @@ Your changes stay in kesh. It tries again after the next change or in a minute, 
         <source>Import</source>
         <translation>取り込む</translation>
     </message>
+    <message>
+        <source>Import Anyway</source>
+        <translation>それでも読み込む</translation>
+    </message>
 </context>
 <context>
     <name>LegacyLibraryReader</name>
@@ -1572,6 +1793,10 @@ Your changes stay in kesh. It tries again after the next change or in a minute, 
     <message>
         <source>“%1” could not be read (status %2): %3</source>
         <translation>「%1」を読み込めませんでした（状態 %2）: %3</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2</source>
+        <translation>「%1」を読み込めません: %2</translation>
     </message>
 </context>
 <context>
@@ -1615,6 +1840,22 @@ Your changes stay in kesh. It tries again after the next change or in a minute, 
     <message>
         <source>Imported as they are: %1.</source>
         <translation>そのまま取り込むもの: %1。</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%2 の %1</translation>
+    </message>
+    <message>
+        <source>Some of the odd amounts, as the file holds them: %1.</source>
+        <translation>ファイルにある不自然な金額の一部: %1。</translation>
+    </message>
+    <message>
+        <source>The odd amounts, as the file holds them: %1.</source>
+        <translation>ファイルにある不自然な金額: %1。</translation>
+    </message>
+    <message>
+        <source>Most of its amounts are odd for money, so this may be no ledger. If it is your ledger all the same, import it anyway: every amount is kept as the file holds it.</source>
+        <translation>金額のほとんどがお金として不自然なため、家計簿ではない可能性があります。それでもあなたの家計簿であれば、そのまま読み込んでください。金額はすべてファイルのとおりに保たれます。</translation>
     </message>
 </context>
 <context>
@@ -1739,10 +1980,6 @@ Your changes stay in kesh. It tries again after the next change or in a minute, 
         <translation>ファイル「%1」を読み込めませんでした: %2</translation>
     </message>
     <message>
-        <source>The backup “%1”, saved %2, can be read. kesh can start from it; the damaged file is then kept beside it under a new name.</source>
-        <translation>%2 に保存されたバックアップ「%1」は読み込めます。バックアップから始めることができます。その場合、壊れたファイルは別の名前で同じフォルダに残されます。</translation>
-    </message>
-    <message>
         <source>Start From Backup</source>
         <translation>バックアップから始める</translation>
     </message>
@@ -1853,6 +2090,26 @@ If you quit without saving, every change made since %3 is lost.</source>
         <translation>「%1」の書き込みに失敗しました: %2
 
 保存せずに終了すると、%3 以降の変更はすべて失われます。</translation>
+    </message>
+    <message>
+        <source>the damaged file is then kept beside it under a new name.</source>
+        <translation>その場合、壊れたファイルは別の名前でそばに保管されます。</translation>
+    </message>
+    <message>
+        <source>your library’s file is then kept beside it, unchanged, under a new name.</source>
+        <translation>その場合、ライブラリのファイルは変更せずに別の名前でそばに保管されます。</translation>
+    </message>
+    <message>
+        <source>The backup “%1”, saved %2, can be read. kesh can start from it; %3</source>
+        <translation>%2 に保存されたバックアップ「%1」は読み込めます。kesh はそこから始められます。%3</translation>
+    </message>
+    <message>
+        <source>kesh cannot put your library’s file aside.</source>
+        <translation>ライブラリのファイルを別の場所に移せません。</translation>
+    </message>
+    <message>
+        <source>Writing “%1” failed: %2</source>
+        <translation>「%1」の書き込みに失敗しました: %2</translation>
     </message>
 </context>
 <context>
@@ -2005,6 +2262,17 @@ If you quit without saving, every change made since %3 is lost.</source>
         <source>Redo</source>
         <translation>やり直す</translation>
     </message>
+    <message>
+        <source>&amp;Restore from Backup…</source>
+        <translation>バックアップから復元(&amp;R)…</translation>
+    </message>
+</context>
+<context>
+    <name>OrConditionView</name>
+    <message>
+        <source>OR</source>
+        <translation>または</translation>
+    </message>
 </context>
 <context>
     <name>PeriodFormat</name>
@@ -2076,14 +2344,113 @@ If you quit without saving, every change made since %3 is lost.</source>
     </message>
 </context>
 <context>
-    <name>StatsBoxController</name>
+    <name>RestoreBackupDialog</name>
     <message>
-        <source>Beyond %1 a sum no longer holds every whole number: its last digits are rounded.</source>
-        <translation>合計が %1 を超えると、すべての整数を正確には表せないため、下位の桁が丸められます。</translation>
+        <source>Restore from Backup</source>
+        <translation>バックアップから復元</translation>
     </message>
+    <message>
+        <source>Reading…</source>
+        <translation>読み込み中…</translation>
+    </message>
+    <message>
+        <source>There are no backups yet. kesh keeps the library as it was before each save and before the first change of each day.</source>
+        <translation>バックアップはまだありません。kesh は保存のたびに、また毎日最初の変更の前に、その時点のライブラリを保管します。</translation>
+    </message>
+    <message>
+        <source>Choose the backup to restore. Your library as it is now is kept as a backup first, and Edit › Undo takes the restore back.</source>
+        <translation>復元するバックアップを選んでください。現在のライブラリは先にバックアップとして保管され、「編集 › 元に戻す」で復元を元に戻せます。</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>バックアップ</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>記録</translation>
+    </message>
+    <message>
+        <source>First Record</source>
+        <translation>最初の記録</translation>
+    </message>
+    <message>
+        <source>Last Record</source>
+        <translation>最後の記録</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>差</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>Before the last save, %1</source>
+        <translation>前回の保存前 (%1)</translation>
+    </message>
+    <message>
+        <source>Before the first change of %1</source>
+        <translation>%1 の最初の変更前</translation>
+    </message>
+    <message>
+        <source>Kept %1</source>
+        <translation>%1 に保管</translation>
+    </message>
+    <message>
+        <source>Older format, last saved %1</source>
+        <translation>旧形式 (最終保存 %1)</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <translation>同じ</translation>
+    </message>
+    <message>
+        <source>Cannot be read</source>
+        <translation>読み込めません</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be read: %2</source>
+        <translation>「%1」を読み込めません: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restore a backup with %Ln record(s) fewer?</source>
+        <translation>
+            <numerusform>記録が %Ln 件少ないバックアップを復元しますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your library has %1 records now; the backup has %2. Edit › Undo brings the library as it is now back.</source>
+        <translation>現在のライブラリの記録は %1 件、バックアップは %2 件です。「編集 › 元に戻す」で現在のライブラリに戻せます。</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>StatsBoxController</name>
     <message>
         <source>These amounts are too large to add up.</source>
         <translation>金額が大きすぎて合計できません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln records</source>
+        <comment>listed of all records of the book</comment>
+        <translation>
+            <numerusform>%1 件 / 全 %Ln 件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records</source>
+        <comment>all records of the book</comment>
+        <translation>
+            <numerusform>%Ln 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Beyond %1 a sum no longer holds every figure it shows: its last digits are rounded.</source>
+        <translation>%1 を超えると合計は表示どおりの値を保てず、下の桁が丸められます。</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "DataFile.h"
 #include "KeshApp.h"
 #include "MainWindow.h"
+#include "ModalWatchdog.h"
 #include "SampleRecords.h"
 #include "TestEnvironment.h"
 
@@ -25,13 +26,18 @@ protected:
         QDir(TestEnvironment::home() + QStringLiteral("/Library")).removeRecursively();
         QDir(TestEnvironment::home() + QStringLiteral("/.config")).removeRecursively();
     }
-    ~AppFixture() override { app.reset(); }
+    ~AppFixture() override {
+        m_watchdog.reset();
+        app.reset();
+    }
 
     // Makes the application and runs its start-up; with `interface`, the main
     // window too.
     bool launch(bool interface = true) {
+        m_watchdog.reset();
         app.reset();
         app = std::make_unique<KeshApp>(argc, argv);
+        m_watchdog = std::make_unique<ModalWatchdog>();
         const bool started = app->init();
         if (started && interface) {
             app->loadInterface();
@@ -76,4 +82,7 @@ protected:
     char name[5] = "kesh";
     char* argv[2] = {name, nullptr};
     std::unique_ptr<KeshApp> app;
+
+private:
+    std::unique_ptr<ModalWatchdog> m_watchdog;
 };

@@ -1,11 +1,14 @@
 #include "AppFixture.h"
 #include "Autosaver.h"
 #include "DailyBackups.h"
+#include "IOTableModel.h"
 #include "LibraryDocument.h"
 
 #include <QDesktopServices>
+#include <QHeaderView>
 #include <QProcess>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QUrl>
 
@@ -18,13 +21,15 @@ namespace {
 using Autosave = AppFixture;
 
 TEST_F(Autosave, aPauseAfterAChangeWritesTheLibraryWhileKeshRunsAndKeepsTodaysCopy) {
+    writeLibrary(*library());
+    const QByteArray opened = readBytes();
     ASSERT_TRUE(launch());
     EXPECT_FALSE(app->mainWindow()->isWindowModified());
     // The window is named after the library's file; the desktop adds the program's name.
     EXPECT_EQ(app->mainWindow()->windowTitle(), QStringLiteral("Kesh Data[*]"));
     find<QAction>("newBookAction")->trigger();
     EXPECT_TRUE(app->mainWindow()->isWindowModified());
-    EXPECT_FALSE(QFileInfo::exists(dataPath()));
+    EXPECT_EQ(readBytes(), opened);
 
     // What a kill at this moment would leave on disk.
     ASSERT_TRUE(
@@ -32,7 +37,43 @@ TEST_F(Autosave, aPauseAfterAChangeWritesTheLibraryWhileKeshRunsAndKeepsTodaysCo
     const DataRootPtr onDisk = readLibrary();
     ASSERT_TRUE(onDisk);
     EXPECT_EQ(onDisk->bookCount(), app->dataRoot()->bookCount());
-    EXPECT_EQ(DailyBackups(dataPath()).copies().size(), 1);
+    // Today's copy is the library as it was before the day's first change.
+    ASSERT_EQ(DailyBackups(dataPath()).copies().size(), 1);
+    EXPECT_EQ(readBytes(DailyBackups(dataPath()).copies().first()), opened);
+}
+
+TEST_F(Autosave, steadyChangesAreSavedWithinTheLongestWaitOfTheFirst) {
+    ASSERT_TRUE(launch());
+    // A pause kesh would never see; the longest wait short enough to pass between two changes.
+    app->autosaver()->setIntervals(3600 * 1000, 300);
+    int changes = 0;
+    const bool saved = QTest::qWaitFor(
+        [&] {
+            app->document()->addPlainBook();
+            ++changes;
+            return readLibrary() && readLibrary()->dumbBooks().size() > 0;
+        },
+        10000);
+    ASSERT_TRUE(saved) << "nothing saved after " << changes << " changes";
+    EXPECT_GT(changes, 1);
+}
+
+TEST_F(Autosave, anotherSortOrderIsSavedThoughThereIsNothingToUndo) {
+    writeLibrary(*library());
+    ASSERT_TRUE(launch());
+    app->autosaver()->setIntervals(50, 1000);
+    auto* header = find<QTableView>("ioListView")->horizontalHeader();
+    header->setSortIndicator(IOTableModel::AmountColumn, Qt::DescendingOrder);
+    EXPECT_EQ(app->document()->undoStack()->count(), 0);
+    const auto amountFirst = [this] {
+        const DataRootPtr onDisk = readLibrary();
+        return onDisk && !onDisk->mainLibrary()->sortDescriptors().isEmpty() &&
+               onDisk->mainLibrary()->sortDescriptors().first().key == QStringLiteral("amount");
+    };
+    EXPECT_TRUE(QTest::qWaitFor(amountFirst, 5000)) << "the order was not saved";
+    // The file is whole before the worker's outcome reaches this thread.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !app->document()->isModified(); }, 5000))
+        << "the saved order still counted as unsaved";
 }
 
 TEST_F(Autosave, aFailingSaveIsToldOnceAndTriedAgainUntilItWorks) {
@@ -125,7 +166,10 @@ TEST_F(Autosave, showBackupsOpensTheFolderOfTheDailyCopiesOrSaysThereAreNoneYet)
     }
     EXPECT_TRUE(desktop.opened.isEmpty());
 
-    // Unsaved changes are saved first, and the first save of the day makes today's copy.
+    // Unsaved changes are saved first, and the first save of the day over a
+    // library on disk makes today's copy.
+    find<QAction>("newBookAction")->trigger();
+    EXPECT_TRUE(app->autosaver()->saveNow());
     find<QAction>("newBookAction")->trigger();
     find<QAction>("showBackupsAction")->trigger();
     ASSERT_EQ(desktop.opened.size(), 1);

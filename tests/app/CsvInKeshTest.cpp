@@ -1,29 +1,26 @@
 #include "AppFixture.h"
+#include "CsvExport.h"
 #include "CsvImportDialog.h"
+#include "CsvMappingStore.h"
+#include "FileDialogAnswer.h"
 #include "IOListController.h"
 #include "LibraryDocument.h"
 #include "RecordTableView.h"
+#include "WatchedFifo.h"
 #include "WhenModal.h"
 
-#include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QStringConverter>
 #include <QTest>
+
+#include <tuple>
 
 namespace {
 
 class CsvInKesh : public AppFixture {
 protected:
-    // Names `path` in the next file dialog, as a user types it.
-    static void chooseInFileDialog(const QString& path) {
-        whenModal<QFileDialog>([path](QFileDialog* dialog) {
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-            QMetaObject::invokeMethod(
-                dialog, [dialog] { static_cast<QDialog*>(dialog)->done(QDialog::Accepted); }, Qt::QueuedConnection);
-        });
-    }
     void importFile(const QString& path) {
         chooseInFileDialog(path);
         whenModal<CsvImportDialog>([](CsvImportDialog* dialog) {
@@ -31,8 +28,9 @@ protected:
         });
         find<QAction>("importCsvAction")->trigger();
     }
-    QList<Alert::Shown> exportTo(const QString& path, const QStringList& answers) {
-        chooseInFileDialog(path);
+    QList<Alert::Shown> exportTo(const QString& path, const QStringList& answers, const QString& filter = {},
+                                 QString* offered = nullptr) {
+        chooseInFileDialog(path, filter, offered);
         const AlertAnswers user(answers);
         find<QAction>("exportAction")->trigger();
         return user.alerts();
@@ -43,17 +41,21 @@ protected:
 
 TEST_F(CsvInKesh, exportedRecordsComeBackIntoAnEmptyLibraryAsOneChangeThatUndoes) {
     ASSERT_TRUE(launch());
+    // A comment a spreadsheet would take as a formula is written behind an apostrophe, which kesh takes off.
     const QByteArray original = "date,amount,comment,keywords,counted\r\n"
                                 "2026-03-09,-12.5,\"Lunch, \"\"Chez Nous\"\"\",Food; Out,true\r\n"
                                 "2026-03-01,2500,\"Salary\nMarch\",,false\r\n"
-                                "2026-02-28,-0.001,tiny,Food,true\r\n";
+                                "2026-02-28,-0.001,tiny,Food,true\r\n"
+                                "2026-02-27,-3,\"'=HYPERLINK(\"\"http://example.invalid\"\",\"\"x\"\")\",,true\r\n";
     writeBytes(original, home("in.csv"));
     importFile(home("in.csv"));
-    ASSERT_EQ(library()->count(), 3u);
+    ASSERT_EQ(library()->count(), 4u);
     ASSERT_EQ(app->dataRoot()->keywords().size(), 2u);
+    EXPECT_EQ(library()->records().back()->comment(), QStringLiteral("=HYPERLINK(\"http://example.invalid\",\"x\")"));
     EXPECT_EQ(app->document()->undoStack()->count(), 1);
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return find<QLabel>("recordCountLabel")->text() == QStringLiteral("3 records"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return find<QLabel>("recordCountLabel")->text() == QStringLiteral("4 records");
+    })) << "the count did not become 4 records within 5 s";
 
     // All the table shows, in its order: the same bytes as were read.
     EXPECT_TRUE(exportTo(home("out.csv"), {}).isEmpty());
@@ -88,6 +90,117 @@ TEST_F(CsvInKesh, aFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(user.alerts()[0].objectName, QStringLiteral("csvImportFailedAlert"));
     EXPECT_EQ(user.alerts()[0].informativeText, QStringLiteral("The file is empty: it holds no rows."));
     EXPECT_EQ(app->document()->undoStack()->count(), 0);
+}
+
+// A FIFO would block kesh for good, /dev/zero would fill its memory: neither
+// is opened, nor replaced by an export.
+TEST_F(CsvInKesh, aPipeOrADeviceIsRefusedForWhatItIsWithoutBeingOpened) {
+    ASSERT_TRUE(launch());
+    const WatchedFifo fifo(home("pipe.csv"));
+    ASSERT_TRUE(fifo.made());
+    for (const auto& [path, name, said] :
+         {std::tuple{fifo.path(), "pipe.csv", "It is a pipe, not a file."},
+          std::tuple{QStringLiteral("/dev/zero"), "zero", "It is a device, not a file."}}) {
+        chooseInFileDialog(path);
+        const AlertAnswers user({QStringLiteral("OK")});
+        find<QAction>("importCsvAction")->trigger();
+        ASSERT_EQ(user.alerts().size(), 1) << name;
+        EXPECT_EQ(user.alerts()[0].objectName, QStringLiteral("csvImportFailedAlert"));
+        EXPECT_EQ(user.alerts()[0].text, QStringLiteral("“%1” cannot be imported.").arg(QString::fromUtf8(name)));
+        EXPECT_EQ(user.alerts()[0].informativeText, QString::fromUtf8(said));
+    }
+    EXPECT_EQ(app->document()->undoStack()->count(), 0);
+
+    const QList<Alert::Shown> alerts = exportTo(fifo.path(), {QStringLiteral("OK")});
+    ASSERT_EQ(alerts.size(), 1);
+    EXPECT_EQ(alerts[0].objectName, QStringLiteral("exportFailedAlert"));
+    EXPECT_TRUE(alerts[0].informativeText.endsWith(QStringLiteral("pipe.csv” failed: It is a pipe, not a file.")))
+        << alerts[0].informativeText.toStdString();
+    EXPECT_FALSE(fifo.wasOpened());
+    EXPECT_FALSE(QFileInfo(fifo.path()).isFile());
+}
+
+TEST_F(CsvInKesh, exportForSpreadsheetsWritesWhatASpreadsheetOfTheLocaleReadsAndKeshReadsBack) {
+    ASSERT_TRUE(launch());
+    writeBytes("date,amount,comment,keywords,counted\r\n"
+               "2026-03-09,-12.5,=1+2,Food,true\r\n"
+               "2026-03-01,2500,Salary,,false\r\n",
+               home("in.csv"));
+    importFile(home("in.csv"));
+    ASSERT_EQ(library()->count(), 2u);
+
+    QLocale::setDefault(QLocale(QStringLiteral("de_DE")));
+    QString offered;
+    EXPECT_TRUE(exportTo(home("sheet.csv"), {}, CsvExport::spreadsheetFilter(), &offered).isEmpty());
+    EXPECT_EQ(offered, CsvExport::plainFilter());
+    EXPECT_EQ(readBytes(home("sheet.csv")), "\xEF\xBB\xBF"
+                                            "date;amount;comment;keywords;counted\r\n"
+                                            "2026-03-09;-12,50;'=1+2;Food;true\r\n"
+                                            "2026-03-01;2500,00;Salary;;false\r\n");
+    // The next export offers the same file type.
+    EXPECT_TRUE(exportTo(home("again.csv"), {}, {}, &offered).isEmpty());
+    EXPECT_EQ(offered, CsvExport::spreadsheetFilter());
+
+    // Read back into the emptied library: the same records.
+    find<QAction>("undoAction")->trigger();
+    ASSERT_EQ(library()->count(), 0u);
+    importFile(home("sheet.csv"));
+    ASSERT_EQ(library()->count(), 2u);
+    EXPECT_EQ(library()->records()[0]->amount(), Amount::fromString(QStringLiteral("-12.5")));
+    EXPECT_EQ(library()->records()[0]->comment(), QStringLiteral("=1+2"));
+    EXPECT_EQ(library()->records()[1]->amount(), Amount::fromString(QStringLiteral("2500")));
+    EXPECT_EQ(library()->records()[1]->includeInStats(), 0);
+}
+
+TEST_F(CsvInKesh, theMappingOfAnImportIsAppliedToTheNextStatementOfTheBankAndCancelKeepsNothing) {
+    ASSERT_TRUE(launch());
+    const QByteArray header = "Datum;Betrag;Verwendungszweck;Saldo\r\n";
+    writeBytes(header + "01.03.2026;-12,50;Bäcker;100,00\r\n", home("march.csv"));
+    writeBytes(header + "01.04.2026;-7,00;Kiosk;93,00\r\n", home("april.csv"));
+    writeBytes(header + "01.05.2026;-1,00;Post;92,00\r\n", home("may.csv"));
+
+    chooseInFileDialog(home("march.csv"));
+    whenModal<CsvImportDialog>([](CsvImportDialog* dialog) {
+        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("mappingLabel"))->text(),
+                  QStringLiteral("No mapping of yours fits this file: the settings are guessed."));
+        dialog->findChild<QLineEdit*>(QStringLiteral("mappingNameField"))->setText(QStringLiteral("Sparkasse"));
+        auto* keywords = dialog->findChild<QLineEdit*>(QStringLiteral("keywordsToAddField"));
+        keywords->setText(QStringLiteral("Giro"));
+        emit keywords->editingFinished();
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("importButton")), Qt::LeftButton);
+    });
+    find<QAction>("importCsvAction")->trigger();
+    ASSERT_EQ(library()->count(), 1u);
+
+    QString told;
+    chooseInFileDialog(home("april.csv"));
+    whenModal<CsvImportDialog>([&told](CsvImportDialog* dialog) {
+        told = dialog->findChild<QLabel*>(QStringLiteral("mappingLabel"))->text();
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("importButton")), Qt::LeftButton);
+    });
+    find<QAction>("importCsvAction")->trigger();
+    EXPECT_EQ(told, QStringLiteral("Using your mapping “Sparkasse”."));
+    ASSERT_EQ(library()->count(), 2u);
+    const IOPtr& april = library()->records()[0];
+    EXPECT_EQ(april->amount(), Amount::fromString(QStringLiteral("-7")));
+    // The keyword the mapping adds is the library's one Giro.
+    ASSERT_EQ(april->keywords().size(), 1u);
+    EXPECT_EQ(april->keywords()[0], library()->records()[1]->keywords().at(0));
+    EXPECT_EQ(app->dataRoot()->keywords().size(), 1u);
+
+    // Cancelled at once, while the rows are checked: nothing is imported or kept.
+    chooseInFileDialog(home("may.csv"));
+    whenModal<CsvImportDialog>([](CsvImportDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("mappingNameField"))->setText(QStringLiteral("Changed"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
+    });
+    find<QAction>("importCsvAction")->trigger();
+    EXPECT_EQ(library()->count(), 2u);
+    EXPECT_EQ(app->document()->undoStack()->count(), 2);
+    const std::vector<CsvSavedMapping> kept = CsvMappingStore().mappings();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].name, QStringLiteral("Sparkasse"));
+    EXPECT_EQ(kept[0].mapping.keywordsToAdd, QStringList{QStringLiteral("Giro")});
 }
 
 } // namespace

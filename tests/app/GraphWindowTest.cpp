@@ -141,10 +141,11 @@ TEST_F(GraphInKesh, theGraphFollowsBookSearchEditsAndUndo) {
     // Changes reach the graph with the reload that follows them.
     app->document()->setIncludeInStats(record("refund"), 1);
     app->document()->setDate(record("lunch"), QDate(2024, 1, 31));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return drawn().size() == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return drawn().size() == 1; })) << "the graph did not show 1 month within 5 s";
     EXPECT_EQ(drawn(), QStringList{QStringLiteral("2024-01-01 +107.5 -1200 =-1092.5")});
     find<QAction>("undoAction")->trigger();
-    EXPECT_TRUE(QTest::qWaitFor([this] { return drawn().size() == 3; }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return drawn().size() == 3; }))
+        << "the graph did not show 3 months within 5 s";
     EXPECT_EQ(drawn().last(), QStringLiteral("2024-03-01 +0 -1200 =-1092.5"));
 }
 

@@ -1,12 +1,11 @@
 #include "AppFixture.h"
+#include "FileDialogAnswer.h"
 #include "LegacyFileWriter.h"
 #include "LibraryDocument.h"
-#include "WhenModal.h"
+#include "WatchedFifo.h"
 
-#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 
 #include <limits>
@@ -17,13 +16,7 @@ class LegacyImportInKesh : public AppFixture {
 protected:
     // Chooses `path` in the file dialog that File › Import Legacy Library… opens.
     QList<Alert::Shown> importFile(const QString& path, const QStringList& answers) {
-        whenModal<QFileDialog>([path](QFileDialog* dialog) {
-            // Typed into the name field, as a user would.
-            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
-            // done(), not accept(): the dialog's own checks of a typed name have nothing to add here.
-            QMetaObject::invokeMethod(
-                dialog, [dialog] { static_cast<QDialog*>(dialog)->done(QDialog::Accepted); }, Qt::QueuedConnection);
-        });
+        chooseInFileDialog(path);
         const AlertAnswers user(answers);
         find<QAction>("importLegacyLibraryAction")->trigger();
         return user.alerts();
@@ -55,8 +48,9 @@ TEST_F(LegacyImportInKesh, addsTheRecordsAsOneChangeThatUndoesAndAsksFirst) {
 
     find<QAction>("undoAction")->trigger();
     EXPECT_EQ(recordCount(), before);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return find<QLabel>("recordCountLabel")->text() == QStringLiteral("%1 records").arg(before); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return find<QLabel>("recordCountLabel")->text() == QStringLiteral("%1 records").arg(before);
+    })) << "the count did not go back within 5 s";
     QFile::remove(path);
 }
 
@@ -99,6 +93,22 @@ TEST_F(LegacyImportInKesh, aFileOfAnotherKindIsRefusedAndChangesNothing) {
     EXPECT_EQ(recordCount(), before);
     EXPECT_EQ(app->document()->undoStack()->count(), 0);
     QFile::remove(path);
+}
+
+TEST_F(LegacyImportInKesh, aPipeOrADeviceIsRefusedForWhatItIsWithoutBeingOpened) {
+    ASSERT_TRUE(launch());
+    const WatchedFifo fifo(QDir::homePath() + QStringLiteral("/pipe.lib"));
+    ASSERT_TRUE(fifo.made());
+    for (const auto& [path, said] :
+         {std::pair{fifo.path(), "“~/pipe.lib” cannot be read: It is a pipe, not a file."},
+          std::pair{QStringLiteral("/dev/zero"), "“/dev/zero” cannot be read: It is a device, not a file."}}) {
+        const QList<Alert::Shown> alerts = importFile(path, {QStringLiteral("OK")});
+        ASSERT_EQ(alerts.size(), 1) << said;
+        EXPECT_EQ(alerts[0].objectName, QStringLiteral("importFailedAlert"));
+        EXPECT_EQ(alerts[0].informativeText, QString::fromUtf8(said));
+    }
+    EXPECT_FALSE(fifo.wasOpened());
+    EXPECT_EQ(app->document()->undoStack()->count(), 0);
 }
 
 } // namespace

@@ -228,7 +228,7 @@ TEST_F(MainWindow, anEditedCommentIsSuggestedAndLeavesAListItNoLongerMatches) {
     QWidget* editor = typeInto(0, IOTableModel::CommentColumn, QStringLiteral("market"));
     ASSERT_TRUE(editor);
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return comments().isEmpty(); }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return comments().isEmpty(); })) << "the table still showed records after 5 s";
     EXPECT_TRUE(app->commentSuggestion().array().contains(QStringLiteral("market")));
     EXPECT_EQ(stats().at(1), QStringLiteral("0.00"));
 }
@@ -238,7 +238,8 @@ TEST_F(MainWindow, anEditedAmountIsSummedAtOnce) {
     QWidget* editor = typeInto(rowOf("lunch"), IOTableModel::AmountColumn, QStringLiteral("-1,250.75"));
     ASSERT_TRUE(editor);
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return stats().at(1) == QStringLiteral("1,281.00"); }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return stats().at(1) == QStringLiteral("1,281.00"); }))
+        << "the outgoings did not become 1,281.00 within 5 s";
     EXPECT_EQ(lunch->amount(), Amount::fromString(u"-1250.75"));
 }
 
@@ -276,7 +277,8 @@ TEST_F(MainWindow, booksAreMadeRenamedAndDeletedFromTheList) {
     QTest::keyClicks(editor, QStringLiteral("Boat"));
     QTest::keyClick(editor, Qt::Key_Return);
     // Sorted in among the plain books, still the selected one.
-    EXPECT_TRUE(QTest::qWaitFor([this] { return books->selectedRows() == QList<int>{2}; }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return books->selectedRows() == QList<int>{2}; }))
+        << "the new book was not selected within 5 s";
     EXPECT_EQ(made->bookName(), QStringLiteral("Boat"));
     EXPECT_EQ(app->bookListController()->rowOfBook(made.get()), 2u);
     EXPECT_EQ(app->bookListController()->selectedBook(), made);

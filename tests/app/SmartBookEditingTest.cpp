@@ -83,7 +83,8 @@ protected:
         });
         poll.start();
         open();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return shown && !editor()->window(); }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shown && !editor()->window(); }, 2000))
+            << "the condition sheet was not shown and closed within 2 s";
         return shown;
     }
     static void choose(QComboBox* box, int index) {
@@ -118,7 +119,8 @@ protected:
         auto* editor = find<CustomTableView>("bookListView")->viewport()->findChild<QLineEdit*>();
         ASSERT_TRUE(editor);
         QTest::keyClick(editor, Qt::Key_Escape);
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !find<CustomTableView>("bookListView")->isEditing(); }));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !find<CustomTableView>("bookListView")->isEditing(); }))
+            << "the book name was still being edited after 5 s";
     }
     QString shownCount() const { return find<QLabel>("recordCountLabel")->text(); }
 
@@ -178,8 +180,10 @@ TEST_F(SmartBookEditing, aNewSmartBookIsBuiltNamedUndoneAndFoundAgainAfterAResta
     nameEditor->selectAll();
     QTest::keyClicks(nameEditor, QStringLiteral("Lunches away"));
     QTest::keyClick(nameEditor, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return made->bookName() == QStringLiteral("Lunches away"); }));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shownComments().size() == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return made->bookName() == QStringLiteral("Lunches away"); }))
+        << "the new book was not named within 5 s";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownComments().size() == 2; }))
+        << "the table did not show 2 records within 5 s";
     EXPECT_EQ(shownComments(), (QStringList{QStringLiteral("昼食 downtown"), QStringLiteral("昼食 on the road")}));
     EXPECT_EQ(shownCount(), QStringLiteral("2 records"));
 
@@ -189,7 +193,8 @@ TEST_F(SmartBookEditing, aNewSmartBookIsBuiltNamedUndoneAndFoundAgainAfterAResta
     EXPECT_EQ(made->bookName(), SmartBook::create()->bookName());
     find<QAction>("undoAction")->trigger();
     EXPECT_TRUE(app->dataRoot()->smartBooks().empty());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return app->bookListController()->selectedBook() != made; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return app->bookListController()->selectedBook() != made; }))
+        << "the undone book was still selected after 5 s";
     find<QAction>("redoAction")->trigger();
     find<QAction>("redoAction")->trigger();
     ASSERT_EQ(smartBook(QStringLiteral("Lunches away")), made);
@@ -216,7 +221,8 @@ TEST_F(SmartBookEditing, editedConditionsRefreshTheBookAtOnceAndUndoPutsBackTheO
     const SmartBookPtr book = app->dataRoot()->smartBooks().front();
     const ConditionPtr before = book->conditions();
     leaveName();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shownCount() == QStringLiteral("2 records"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownCount() == QStringLiteral("2 records"); }))
+        << "the count did not become 2 records within 5 s";
 
     // Cancel keeps the very tree.
     EXPECT_TRUE(inSheet(
@@ -233,12 +239,14 @@ TEST_F(SmartBookEditing, editedConditionsRefreshTheBookAtOnceAndUndoPutsBackTheO
                             editor()->okClicked();
                         }));
     EXPECT_NE(book->conditions(), before);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shownCount() == QStringLiteral("3 records"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownCount() == QStringLiteral("3 records"); }))
+        << "the count did not become 3 records within 5 s";
     EXPECT_TRUE(shownComments().contains(QStringLiteral("昼食 long ago")));
 
     find<QAction>("undoAction")->trigger();
     EXPECT_EQ(book->conditions(), before);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shownCount() == QStringLiteral("2 records"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownCount() == QStringLiteral("2 records"); }))
+        << "the count did not become 2 records within 5 s";
 }
 
 TEST_F(SmartBookEditing, onlyASmartBookOffersItsConditions) {

@@ -131,6 +131,31 @@ TEST_F(StartAndQuit, aSecondLaunchBringsTheRunningKeshToTheFrontAndEndsQuietly) 
     EXPECT_FALSE(QFileInfo::exists(dataPath()));
 }
 
+// As while a large library is read: kesh listens, but its own thread handles no event until the launch has ended.
+TEST_F(StartAndQuit, aLaunchWhileKeshIsStillStartingIsHandedOverAndTheWindowComesForwardOnceItExists) {
+    ASSERT_TRUE(launch(false));
+    QSignalSpy requests(app->runningInstance(), &RunningInstance::showRequested);
+
+    QProcess second;
+    second.start(QStringLiteral(KESH_BINARY), {});
+    const bool ended = second.waitForFinished(20000);
+    if (!ended) {
+        second.kill();
+        second.waitForFinished();
+    }
+    ASSERT_TRUE(ended) << "the second kesh did not end while the first was busy starting";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
+
+    // Heard once this thread is free again, before there is a window to show.
+    ASSERT_TRUE(QTest::qWaitFor([&requests] { return requests.count() == 1; }, 5000))
+        << "the running kesh did not hear of the second launch";
+    app->loadInterface();
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+    EXPECT_FALSE(app->mainWindow()->isMinimized());
+    EXPECT_FALSE(QFileInfo::exists(dataPath()));
+}
+
 TEST_F(StartAndQuit, aSocketLeftByAKeshThatCrashedDoesNotStopTheNextOne) {
     const QString name = RunningInstance::serverName(dataPath());
     {
@@ -199,6 +224,9 @@ TEST_F(StartAndQuit, aLibraryThatIsNoFileOffersTheBackupButSuggestsQuitting) {
               (QStringList{QStringLiteral("Start From Backup"), QStringLiteral("Quit")}));
     EXPECT_EQ(user.alerts().first().defaultButton, QStringLiteral("Quit"));
     EXPECT_TRUE(user.alerts().first().informativeText.contains(QStringLiteral("back in its place")));
+    // What could not be read is not called damaged.
+    EXPECT_FALSE(user.alerts().first().informativeText.contains(QStringLiteral("damaged")))
+        << user.alerts().first().informativeText.toStdString();
     app.reset();
     EXPECT_TRUE(QFileInfo(dataPath()).isDir());
 }
@@ -264,7 +292,7 @@ TEST_F(StartAndQuit, aTerminationSignalSavesOnTheEventLoop) {
     // The handler only notes the signal; the save happens when the loop comes round.
     std::raise(SIGTERM);
     EXPECT_FALSE(QFileInfo::exists(dataPath()));
-    EXPECT_TRUE(QTest::qWaitFor([] { return QFileInfo::exists(dataPath()); }));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QFileInfo::exists(dataPath()); })) << "no library was written within 5 s";
     ASSERT_TRUE(readLibrary());
     EXPECT_EQ(readLibrary()->mainLibrary()->count(), 1u);
 }

@@ -3,15 +3,15 @@
 #include "Converter.h"
 #include "Crc32.h"
 #include "DataFileLock.h"
+#include "FileDialogAnswer.h"
 #include "LegacyFileWriter.h"
 #include "LibraryOnDisk.h"
 #include "LocalizedStrings.h"
-#include "WhenModal.h"
+#include "WatchedFifo.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -301,6 +301,21 @@ TEST_F(ConverterWindowTest, aFailureGivesTheFailureAlertWithItsCauseAndWritesNot
     EXPECT_TRUE(alert.informativeText.contains(file.errorString())) << alert.informativeText.toStdString();
 }
 
+TEST_F(ConverterWindowTest, aPipeWhereTheLegacyLibraryShouldBeIsNamedForWhatItIsAndNeverOpened) {
+    const WatchedFifo fifo(m_legacyPath);
+    ASSERT_TRUE(fifo.made());
+    m_window->refresh();
+    EXPECT_EQ(find<QLabel>("legacyInfoLabel")->text(), QStringLiteral("It is a pipe, not a file."));
+
+    const Alert::Shown alert = importConfirmed();
+    EXPECT_EQ(alert.text, QStringLiteral("Error"));
+    EXPECT_TRUE(alert.informativeText.endsWith(
+        QStringLiteral("“~/Documents/Kesh Library” cannot be read: It is a pipe, not a file.")))
+        << alert.informativeText.toStdString();
+    EXPECT_FALSE(fifo.wasOpened());
+    EXPECT_FALSE(QFileInfo::exists(m_dataPath));
+}
+
 TEST_F(ConverterWindowTest, anotherLegacyFileIsChosenAndRead) {
     auto* field = find<QLineEdit>("legacyFileField");
     EXPECT_EQ(field->text(), QStringLiteral("~/Documents/Kesh Library"));
@@ -308,10 +323,7 @@ TEST_F(ConverterWindowTest, anotherLegacyFileIsChosenAndRead) {
 
     const QString other = QDir::homePath() + QStringLiteral("/old.lib");
     ASSERT_TRUE(writeFile(other, legacyFileBytes({{0, 1.0, "a"}, {0, 1.0, "b"}})));
-    whenModal<QFileDialog>([&other](QFileDialog* dialog) {
-        dialog->selectFile(other);
-        QMetaObject::invokeMethod(dialog, &QDialog::accept);
-    });
+    chooseInFileDialog(other);
     QTest::mouseClick(find<QPushButton>("chooseButton"), Qt::LeftButton);
     EXPECT_EQ(m_window->converter()->legacyFilePath(), other);
     EXPECT_EQ(field->text(), QStringLiteral("~/old.lib"));

@@ -4,10 +4,12 @@
 #include "LibraryOnDisk.h"
 #include "LocalizedStrings.h"
 #include "TestEnvironment.h"
+#include "WatchedFifo.h"
 
 #include "Keyword.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -16,6 +18,7 @@
 
 #include <csignal>
 #include <limits>
+#include <tuple>
 
 #include <sys/resource.h>
 
@@ -246,6 +249,34 @@ TEST_F(Import, aLegacyFileThatIsMissingOrFailsToReadChangesNothing) {
     EXPECT_EQ(result.outcome, Outcome::LegacyFileFailed);
     EXPECT_NE(result.legacyStatus, -39);
     EXPECT_EQ(contentOf(m_dataPath), before);
+}
+
+// A FIFO would block the import while it holds the library's lock, and
+// /dev/zero would never end: neither is opened.
+TEST_F(Import, aLegacyFileThatIsNoRegularFileIsRefusedForWhatItIsAndLeavesTheLibraryFree) {
+    writeExistingLibrary();
+    const QByteArray before = contentOf(m_dataPath);
+    const WatchedFifo fifo(m_legacyPath);
+    ASSERT_TRUE(fifo.made());
+
+    for (const auto& [path, shown, said] :
+         {std::tuple{QString(), "~/Documents/Kesh Library", "It is a pipe, not a file."},
+          std::tuple{QStringLiteral("/dev/zero"), "/dev/zero", "It is a device, not a file."}}) {
+        LegacyImport run(m_dataPath, path);
+        QElapsedTimer reading;
+        reading.start();
+        run.setProgressHandler([&reading](LegacyImport::Phase, qint64, qint64) { return !reading.hasExpired(5000); });
+        const LegacyImportResult result = run.run();
+        ASSERT_NE(result.outcome, Outcome::Cancelled) << shown << " was still being read after 5 s";
+        EXPECT_EQ(result.outcome, Outcome::LegacyFileFailed);
+        EXPECT_EQ(result.legacyStatus, LegacyStatus::notAFile);
+        EXPECT_EQ(result.detail,
+                  QStringLiteral("“%1” cannot be read: %2").arg(QString::fromUtf8(shown), QString::fromUtf8(said)));
+    }
+    EXPECT_FALSE(fifo.wasOpened());
+    EXPECT_EQ(contentOf(m_dataPath), before);
+    DataFileLock lock(m_dataPath);
+    EXPECT_TRUE(lock.tryLock());
 }
 
 TEST_F(Import, aCancelledImportChangesNothing) {

@@ -164,7 +164,7 @@ TEST(CsvDateGuess, keepsEveryReadingOfDaysThatReadTwoWays) {
     EXPECT_EQ(guess.preferred(QLocale(u"de_DE"_s)), u"d/M/yyyy"_s);
     // Both read the days in order: nothing to flag.
     EXPECT_EQ(guess.orderedInstead(u"d/M/yyyy"_s), QString());
-    EXPECT_EQ(CsvRecordMapping::guess(*table, QLocale(u"en_US"_s)).dateFormat, u"M/d/yyyy"_s);
+    EXPECT_EQ(CsvRecordMapping::guess(*table, u',', QLocale(u"en_US"_s)).dateFormat, u"M/d/yyyy"_s);
 
     // Read one way the days are in order, read the other they jump about.
     const auto jumbled = tableOf(u"03/01/2026,1\n04/01/2026,1\n05/01/2026,1\n01/02/2026,1\n"_s);
@@ -185,7 +185,7 @@ TEST(CsvDateGuess, looksAtEveryRowForTheDayThatSettlesIt) {
     const auto table = tableOf(text + u"12/13/2026,-1\n"_s);
     const CsvDateGuess guess(*table, 0, 0);
     EXPECT_EQ(guess.readings(), QStringList{u"M/d/yyyy"_s});
-    EXPECT_EQ(CsvRecordMapping::guess(*table, QLocale(u"en_GB"_s)).dateFormat, u"M/d/yyyy"_s);
+    EXPECT_EQ(CsvRecordMapping::guess(*table, u',', QLocale(u"en_GB"_s)).dateFormat, u"M/d/yyyy"_s);
 }
 
 // A one-column statement planned as guessed: the sum its records come to.

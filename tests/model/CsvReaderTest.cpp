@@ -184,4 +184,47 @@ TEST(CsvReader, stopsAtTheRowLimit) {
     EXPECT_EQ(reader.errorLine(), 4);
 }
 
+TEST(CsvReader, readsTheFirstRowsOfAFileItHasOnlyTheStartOf) {
+    const QByteArrayView head("date,comment\n2026-01-02,\"two\nlines\"\n2026-01-03,plain\n2026-01-04,\"cut in");
+    CsvReader reader = readerFor();
+    // The row the head cuts off inside its quotes is not one of them.
+    ASSERT_TRUE(reader.readHead(head, 10, true)) << reader.errorString().toStdString();
+    ASSERT_EQ(reader.table().rowCount(), 3u);
+    EXPECT_EQ(rowOf(reader.table(), 2), (QStringList{u"2026-01-03"_s, u"plain"_s}));
+    EXPECT_EQ(reader.table().totalFields(), 6u);
+
+    // A line cut off without quotes is left out too; enough rows stop the reading.
+    ASSERT_TRUE(reader.readHead("a,b\n1,2\n3,4", 10, true));
+    EXPECT_EQ(reader.table().rowCount(), 2u);
+    ASSERT_TRUE(reader.readHead(head, 2, true));
+    EXPECT_EQ(reader.table().rowCount(), 2u);
+    EXPECT_EQ(rowOf(reader.table(), 1), (QStringList{u"2026-01-02"_s, u"two\nlines"_s}));
+
+    // The whole file: its last row needs no line break, and a quote it never closes is a fault.
+    ASSERT_TRUE(reader.readHead("a,b\n1,2\n3,4", 10, false));
+    EXPECT_EQ(reader.table().rowCount(), 3u);
+    EXPECT_FALSE(reader.readHead(head, 10, false));
+    EXPECT_EQ(reader.errorLine(), 5);
+    // A fault within the rows asked for is told, wherever the head ends.
+    EXPECT_FALSE(reader.readHead("a\n\"x\"y\n2\n", 10, true));
+    EXPECT_EQ(reader.errorLine(), 2);
+}
+
+TEST(CsvReader, stopsWhenCancelledAndTellsHowFarItCame) {
+    QByteArray bytes;
+    while (bytes.size() < (3 << 20)) {
+        bytes += "2026-01-02,-12.50,Coffee at the station\r\n";
+    }
+    CsvProgress progress;
+    progress.beginPart(0, 400);
+    CsvReader reader = readerFor();
+    reader.setProgress(&progress);
+    ASSERT_TRUE(reader.read(QByteArrayView(bytes)));
+    EXPECT_EQ(progress.done(), 400);
+
+    progress.cancel();
+    EXPECT_FALSE(reader.read(QByteArrayView(bytes)));
+    EXPECT_EQ(reader.table().rowCount(), 0u);
+}
+
 } // namespace

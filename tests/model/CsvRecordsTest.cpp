@@ -1,5 +1,7 @@
 #include "CsvAmountReader.h"
 #include "CsvDateReader.h"
+#include "CsvDayAmountIndex.h"
+#include "CsvFormulaGuard.h"
 #include "CsvImportPlan.h"
 #include "CsvReader.h"
 #include "CsvRecordWriter.h"
@@ -128,16 +130,25 @@ CsvImportPlan planFor(const QByteArray& bytes, const DataRoot& into) {
     reader.setSeparator(CsvReader::guessSeparator(bytes));
     EXPECT_TRUE(reader.read(QByteArrayView(bytes))) << reader.errorString().toStdString();
     auto table = std::make_shared<const CsvTable>(reader.takeTable());
-    return CsvImportPlan(table, CsvRecordMapping::guess(*table), into);
+    return CsvImportPlan(table, CsvRecordMapping::guess(*table, reader.separator()), into);
 }
 
-QByteArray exported(const IOList& records) {
+QByteArray exported(const IOList& records, const CsvRecordWriter::Options& options = {}) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     CsvRecordWriter writer;
+    writer.setOptions(options);
     EXPECT_TRUE(writer.write(records, &buffer));
     return bytes;
+}
+
+// The records the plan makes of the bytes, into an empty library.
+IOList reimported(const QByteArray& bytes) {
+    const DataRootPtr empty = DataRoot::create();
+    const CsvImportPlan plan = planFor(bytes, *empty);
+    EXPECT_TRUE(plan.canImport()) << plan.mappingProblem().toStdString() << bytes.left(400).toStdString();
+    return plan.makeRecords(*empty).records;
 }
 
 TEST(CsvRoundTrip, anExportedLibraryImportsIntoAnEmptyOneAsTheSameRecords) {
@@ -288,6 +299,183 @@ TEST(CsvImportPlan, readsDebitsAsOutgoingsAndRefusesRowsWithBoth) {
     ASSERT_EQ(plan.problems().size(), 2u);
     EXPECT_EQ(plan.problems()[0].line, 5);
     EXPECT_EQ(plan.problems()[1].line, 6);
+}
+
+TEST(CsvExport, writesTextThatLooksLikeAFormulaAsTextAndReadsItBackExactly) {
+    const QStringList comments = {u"=HYPERLINK(\"http://example.invalid\",\"x\")"_s,
+                                  u"+1 555 0100"_s,
+                                  u"-5 refund"_s,
+                                  u"@SUM(A1)"_s,
+                                  u"\tTabbed"_s,
+                                  u"\rReturn"_s,
+                                  u"'=already marked"_s,
+                                  u"''@twice"_s,
+                                  u"'plain quote"_s,
+                                  u"'"_s,
+                                  u"a = b"_s};
+    const DataRootPtr root = DataRoot::create();
+    const KeywordPtr formula = Keyword::create(u"=cmd|' /C calc'!A0"_s);
+    root->setKeywords({formula});
+    IOList records;
+    for (const QString& comment : comments) {
+        records.push_back(IO::create(Amount::fromString(u"-12.5"_s), QDateTime(QDate(2026, 3, 9), QTime()),
+                                     KeywordList{formula}, comment, 1));
+    }
+    const QByteArray bytes = exported(records);
+    EXPECT_TRUE(bytes.contains("2026-03-09,-12.5,\"'=HYPERLINK(\"\"http://example.invalid\"\",\"\"x\"\")\","))
+        << bytes.data();
+
+    // No text cell a spreadsheet reads begins a formula; amounts stay numbers.
+    CsvReader reader;
+    ASSERT_TRUE(reader.read(QByteArrayView(bytes)));
+    const CsvTable& table = reader.table();
+    for (std::size_t row = 1; row < table.rowCount(); ++row) {
+        EXPECT_EQ(table.field(row, 1), u"-12.5");
+        for (const int column : {2, 3}) {
+            const QStringView text = table.field(row, column);
+            EXPECT_FALSE(!text.isEmpty() && QStringView(u"=+-@\t\r").contains(text.front()))
+                << text.toString().toStdString();
+        }
+    }
+    EXPECT_EQ(table.field(7, 2), u"''=already marked");
+    EXPECT_EQ(table.field(9, 2), u"'plain quote");
+
+    const IOList back = reimported(bytes);
+    ASSERT_EQ(back.size(), comments.size());
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        EXPECT_EQ(back[i]->comment(), comments[qsizetype(i)]) << i;
+        ASSERT_EQ(back[i]->keywords().size(), 1u);
+        EXPECT_EQ(back[i]->keywords()[0]->name(), formula->name());
+    }
+}
+
+TEST(CsvExport, onlyKeshsOwnExportLosesTheApostrophe) {
+    // A bank's file is read as it stands.
+    const IOList back = reimported("Date,Amount,Description\r\n2026-03-09,-12.5,'=SUM(A1)\r\n"_ba);
+    ASSERT_EQ(back.size(), 1u);
+    EXPECT_EQ(back[0]->comment(), u"'=SUM(A1)"_s);
+    EXPECT_EQ(CsvFormulaGuard::unguarded(u"'=x"), u"=x");
+    EXPECT_EQ(CsvFormulaGuard::unguarded(u"'x"), u"'x");
+}
+
+TEST(CsvExport, forSpreadsheetsWritesAByteOrderMarkTheLocalesSeparatorAndTheColumnsDecimals) {
+    const DataRootPtr source = awkwardLibrary();
+    const IOList& records = source->mainLibrary()->records();
+    const QByteArray comma = exported(records, CsvRecordWriter::forSpreadsheets(u',', 2));
+    EXPECT_TRUE(comma.startsWith("\xEF\xBB\xBF"
+                                 "date;amount;comment;keywords;counted\r\n"))
+        << comma.data();
+    EXPECT_TRUE(comma.contains("\r\n2026-03-09;-1234,50;\"Lunch, with \"\"Bob\"\"\";Food;true\r\n")) << comma.data();
+    // An amount with more decimals than the column keeps them all; a whole one gets the column's.
+    EXPECT_TRUE(comma.contains(";0,000000000000000001;")) << comma.data();
+    EXPECT_TRUE(comma.contains(";250000000000000000000,00;")) << comma.data();
+    EXPECT_TRUE(comma.contains(";\"Food; 旅行\";false\r\n")) << comma.data();
+
+    const QByteArray point = exported(records, CsvRecordWriter::forSpreadsheets(u'.', 2));
+    EXPECT_TRUE(point.startsWith("\xEF\xBB\xBF"
+                                 "date,amount,"));
+    EXPECT_TRUE(point.contains("\r\n2026-03-09,-1234.50,\"Lunch, with \"\"Bob\"\"\",Food,true\r\n")) << point.data();
+
+    // kesh reads both back as the records they were.
+    for (const QByteArray& bytes : {comma, point}) {
+        const IOList back = reimported(bytes);
+        ASSERT_EQ(back.size(), records.size());
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            EXPECT_EQ(back[i]->amount(), records[i]->amount()) << i;
+            EXPECT_EQ(back[i]->comment(), records[i]->comment()) << i;
+            EXPECT_EQ(back[i]->date(), records[i]->date()) << i;
+        }
+    }
+}
+
+TEST(CsvExport, amountsThatReadWithEitherMarkComeBackWithTheSpreadsheetsOne) {
+    // "-0,125" and "12,500" read with a point as thousands; the semicolons say the comma is the mark.
+    IOList records;
+    for (const char16_t* amount : {u"-0.125", u"12.5", u"-999.001"}) {
+        records.push_back(
+            IO::create(Amount::fromString(QStringView(amount)), QDateTime(QDate(2026, 1, 2), QTime()), {}, u"x"_s, 1));
+    }
+    const QByteArray bytes = exported(records, CsvRecordWriter::forSpreadsheets(u',', 3));
+    EXPECT_TRUE(bytes.contains(";-0,125;") && bytes.contains(";12,500;")) << bytes.data();
+    const IOList back = reimported(bytes);
+    ASSERT_EQ(back.size(), records.size());
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        EXPECT_EQ(back[i]->amount(), records[i]->amount()) << i;
+    }
+}
+
+TEST(CsvImportPlan, givesEveryRecordTheKeywordsTheMappingAdds) {
+    const DataRootPtr library = DataRoot::create();
+    const KeywordPtr food = Keyword::create(u"Food"_s);
+    library->setKeywords({food});
+    CsvReader reader;
+    ASSERT_TRUE(reader.read(QByteArrayView("date,amount,comment,keywords\n2026-01-01,-5,a,Food; Out\n"
+                                           "2026-01-02,-6,b,\n"_ba)));
+    auto table = std::make_shared<const CsvTable>(reader.takeTable());
+    CsvRecordMapping mapping = CsvRecordMapping::guess(*table);
+    mapping.keywordsToAdd = {u" Bank "_s, u"Food"_s, u""_s};
+    const CsvImportPlan plan(table, mapping, *library);
+    EXPECT_EQ(plan.keywordNames(0), (QStringList{u"Food"_s, u"Out"_s, u"Bank"_s}));
+    EXPECT_EQ(plan.keywordNames(1), (QStringList{u"Bank"_s, u"Food"_s}));
+    const CsvImportPlan::Batch batch = plan.makeRecords(*library);
+    ASSERT_EQ(batch.records.size(), 2u);
+    ASSERT_EQ(batch.newKeywords.size(), 2u);
+    const KeywordPtr& bank = batch.newKeywords[1];
+    EXPECT_EQ(bank->name(), u"Bank"_s);
+    EXPECT_EQ(batch.records[1]->keywords(), (KeywordList{bank, food}));
+}
+
+TEST(CsvImportPlan, madeFromACopyOfTheLibraryStopsWhenCancelled) {
+    const DataRootPtr library = awkwardLibrary();
+    const QByteArray bytes = exported(library->mainLibrary()->records());
+    CsvReader reader;
+    ASSERT_TRUE(reader.read(QByteArrayView(bytes)));
+    auto table = std::make_shared<const CsvTable>(reader.takeTable());
+    const CsvKnownRecords known(*library->mainLibrary());
+    // The library changes after the copy: the plan goes by the copy.
+    library->mainLibrary()->records()[0]->setComment(u"changed"_s);
+
+    CsvProgress progress;
+    const CsvImportPlan plan(table, CsvRecordMapping::guess(*table), known, &progress);
+    EXPECT_EQ(plan.duplicateCount(), 5u);
+    EXPECT_EQ(progress.done(), CsvProgress::whole);
+
+    CsvProgress cancelled;
+    cancelled.cancel();
+    const CsvImportPlan stopped(table, CsvRecordMapping::guess(*table), known, &cancelled);
+    EXPECT_TRUE(stopped.wasCancelled());
+    EXPECT_FALSE(stopped.canImport());
+    EXPECT_TRUE(stopped.makeRecords(*library).records.empty());
+}
+
+TEST(CsvDayAmountIndex, findsEveryRowOfAKeyInFileOrderAndNothingForOtherKeys) {
+    // Many rows to each day and amount: chains of twenty rows.
+    constexpr std::uint32_t rows = 20'000;
+    const auto keyOf = [](std::uint32_t row) {
+        const std::uint32_t key = row % 997;
+        return CsvDayAmountIndex::Key{std::int32_t(2'460'000 + key % 37), std::int16_t(-(key % 3)),
+                                      std::int64_t(key) - 500};
+    };
+    CsvDayAmountIndex index(rows);
+    EXPECT_TRUE(index.isEmpty());
+    for (std::uint32_t row = rows; row-- > 0;) {
+        index.add(keyOf(row), row);
+    }
+    for (const std::uint32_t row : {0u, 1u, 36u, 3'737u, 19'999u}) {
+        std::vector<std::uint32_t> found;
+        for (std::uint32_t i = index.find(keyOf(row)); i != CsvDayAmountIndex::none; i = index.next(i)) {
+            found.push_back(i);
+        }
+        std::vector<std::uint32_t> expected;
+        for (std::uint32_t other = 0; other < rows; ++other) {
+            if (keyOf(other) == keyOf(row)) {
+                expected.push_back(other);
+            }
+        }
+        EXPECT_EQ(found, expected) << row;
+    }
+    EXPECT_EQ(index.find({2'460'000, 0, 497}), CsvDayAmountIndex::none);
+    EXPECT_EQ(index.find({2'459'999, 0, 0}), CsvDayAmountIndex::none);
 }
 
 } // namespace

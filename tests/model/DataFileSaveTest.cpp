@@ -168,6 +168,27 @@ TEST(DataFileSave, ReadOnlyFolderIsReported) {
     EXPECT_EQ(contentsOf(dir.filePath(QStringLiteral("locked/Kesh Data"))), before);
 }
 
+TEST(DataFileSave, ReadOnlyFileOrFolderIsToldInKeshWords) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Kesh Data"));
+    ASSERT_TRUE(DataFile(path).save(*libraryOf(1)));
+    QFile::setPermissions(path, QFile::ReadOwner);
+    DataFile file(path);
+    EXPECT_FALSE(file.save(*libraryOf(2)));
+    EXPECT_TRUE(file.errorString().contains(QStringLiteral("read-only"))) << file.errorString().toStdString();
+    EXPECT_FALSE(file.errorString().contains(path)) << file.errorString().toStdString();
+
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_FALSE(file.save(*libraryOf(2)));
+    EXPECT_TRUE(file.errorString().contains(QStringLiteral("folder"))) << file.errorString().toStdString();
+    EXPECT_FALSE(file.errorString().contains(dir.path())) << file.errorString().toStdString();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 TEST(DataFileSave, KeepsThePreviousVersionAsBackup) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Kesh Data"));

@@ -1,3 +1,4 @@
+#include "ModalWatchdog.h"
 #include "TestEnvironment.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 int main(int argc, char** argv) {
     TestEnvironment::setUp();
     QApplication app(argc, argv);
+    const ModalWatchdog watchdog;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,13 +1,18 @@
 #include "CsvExport.h"
 
 #include "Alert.h"
-#include "CsvRecordWriter.h"
+#include "LedgerFormat.h"
 #include "StartFolder.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSettings>
+
+namespace {
+const QString forSpreadsheetsKey = QStringLiteral("CsvExport/ForSpreadsheets");
+}
 
 CsvExport::CsvExport(IOList shown, IOList selected, QString bookName, QWidget* parent)
     : m_shown(std::move(shown))
@@ -20,8 +25,17 @@ qint64 CsvExport::run() {
     if (!records) {
         return 0;
     }
-    const QString filePath = chooseFile();
-    return filePath.isEmpty() ? 0 : runWithFile(*records, filePath);
+    bool forSpreadsheets = false;
+    const QString filePath = chooseFile(&forSpreadsheets);
+    return filePath.isEmpty() ? 0 : runWithFile(*records, filePath, forSpreadsheets);
+}
+
+QString CsvExport::plainFilter() {
+    return tr("CSV for kesh and other programs (*.csv)");
+}
+
+QString CsvExport::spreadsheetFilter() {
+    return tr("CSV for spreadsheets in this language (*.csv)");
 }
 
 const IOList* CsvExport::chooseRecords() const {
@@ -46,17 +60,41 @@ const IOList* CsvExport::chooseRecords() const {
     return answer == all ? &m_shown : nullptr;
 }
 
-QString CsvExport::chooseFile() const {
+QString CsvExport::chooseFile(bool* forSpreadsheets) const {
     QString name = m_bookName;
     // A book name may hold what a file name cannot.
     name.replace(u'/', u'-');
     const QString start =
         QDir(StartFolder::documents()).filePath((name.isEmpty() ? tr("Records") : name) + QStringLiteral(".csv"));
-    return QFileDialog::getSaveFileName(m_parent, tr("Export"), start, tr("CSV files (*.csv)"));
+    QSettings settings;
+    QString filter = settings.value(forSpreadsheetsKey, false).toBool() ? spreadsheetFilter() : plainFilter();
+    const QString path = QFileDialog::getSaveFileName(
+        m_parent, tr("Export"), start, plainFilter() + QStringLiteral(";;") + spreadsheetFilter(), &filter);
+    *forSpreadsheets = filter == spreadsheetFilter();
+    if (!path.isEmpty()) {
+        settings.setValue(forSpreadsheetsKey, *forSpreadsheets);
+    }
+    return path;
 }
 
-qint64 CsvExport::runWithFile(const IOList& records, const QString& filePath) {
+CsvRecordWriter::Options CsvExport::spreadsheetOptions(const IOList& records) {
+    int needed = 0;
+    for (const IOPtr& record : records) {
+        if (const std::optional<Amount> amount = record->amount()) {
+            needed = qMax(needed, LedgerFormat::decimalsOf(*amount));
+        }
+    }
+    // The decimals the record table's amount column shows these records with.
+    const LedgerFormat format;
+    return CsvRecordWriter::forSpreadsheets(format.locale().decimalPoint() == u"," ? u',' : u'.',
+                                            format.columnDecimals(needed));
+}
+
+qint64 CsvExport::runWithFile(const IOList& records, const QString& filePath, bool forSpreadsheets) {
     CsvRecordWriter writer;
+    if (forSpreadsheets) {
+        writer.setOptions(spreadsheetOptions(records));
+    }
     if (!writer.write(records, filePath)) {
         Alert::inform(m_parent, QStringLiteral("exportFailedAlert"), Alert::Icon::Warning,
                       tr("The records could not be exported."),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CsvRecordWriter.h"
 #include "IO.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,11 @@ class QWidget;
 
 // File › Export…: the records the table shows, or the selected ones when
 // the user picks several and says so, written to a CSV file the user names.
+// The file type chosen in the file dialog says for whom: plain CSV that
+// kesh and other programs read, or CSV for spreadsheets of the user's
+// locale (a byte-order mark, the locale's separator and decimal mark, and
+// amounts with the decimals of the record table's column). The choice is
+// offered again the next time.
 class CsvExport {
     Q_DECLARE_TR_FUNCTIONS(CsvExport)
 
@@ -18,12 +24,18 @@ public:
 
     // Asks which records and where, then writes them. The number written.
     qint64 run();
-    qint64 runWithFile(const IOList& records, const QString& filePath);
+    qint64 runWithFile(const IOList& records, const QString& filePath, bool forSpreadsheets = false);
+
+    // The file types the file dialog offers.
+    static QString plainFilter();
+    static QString spreadsheetFilter();
 
 private:
     // The selected records, all shown ones, or none when the user cancels.
     const IOList* chooseRecords() const;
-    QString chooseFile() const;
+    // The path, and whether the user chose the file type for spreadsheets.
+    QString chooseFile(bool* forSpreadsheets) const;
+    static CsvRecordWriter::Options spreadsheetOptions(const IOList& records);
 
     IOList m_shown;
     IOList m_selected;

@@ -2,8 +2,10 @@
 
 #include "Alert.h"
 #include "CsvImportDialog.h"
+#include "CsvMappingStore.h"
 #include "CsvReader.h"
 #include "LibraryDocument.h"
+#include "RegularFile.h"
 #include "StartFolder.h"
 
 #include <QFile>
@@ -31,9 +33,10 @@ void CsvImport::refuse(const QString& filePath, const QString& reason) const {
 }
 
 qint64 CsvImport::runWithFile(const QString& filePath) {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly)) {
-        refuse(filePath, file.errorString());
+    QFile file;
+    RegularFile regular;
+    if (!regular.open(filePath, &file)) {
+        refuse(filePath, regular.errorString());
         return 0;
     }
     // Refused by its size before a byte is read: a file past the limit would only fill the memory.
@@ -60,5 +63,7 @@ qint64 CsvImport::runWithFile(const QString& filePath) {
     }
     const CsvImportPlan::Batch batch = dialog.plan()->makeRecords(*m_document->root());
     m_document->importRecords(batch.records, batch.newKeywords);
+    // Confirmed by the import: the next file of this kind opens with it.
+    CsvMappingStore().remember(dialog.mappingToRemember());
     return qint64(batch.records.size());
 }

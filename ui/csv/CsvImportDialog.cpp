@@ -3,31 +3,39 @@
 #include "CsvDateReader.h"
 #include "CsvFileModel.h"
 #include "CsvHeaderFinder.h"
+#include "CsvMappingBar.h"
+#include "CsvMappingStore.h"
 #include "CsvPlanModel.h"
+#include "CsvPlanner.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace {
 
-// Enough of the file to tell its encoding, cut after a line so no character is split.
+// Enough of the file to tell its encoding and show its first rows, cut
+// after a line so no character is split.
 QByteArrayView head(const QByteArray& bytes) {
     constexpr qsizetype size = 256 * 1024;
     if (bytes.size() <= size) {
@@ -64,13 +72,27 @@ void selectData(QComboBox* box, const QVariant& value) {
 
 CsvImportDialog::CsvImportDialog(QByteArray bytes, const QString& fileName, DataRootPtr root, QWidget* parent)
     : QDialog(parent)
-    , m_bytes(std::move(bytes))
+    , m_bytes(std::make_shared<const QByteArray>(std::move(bytes)))
     , m_root(std::move(root)) {
     setObjectName(QStringLiteral("csvImportDialog"));
     setWindowTitle(tr("Import “%1”").arg(fileName));
-    m_reader.setEncoding(CsvEncoding::guess(head(m_bytes)));
-    m_reader.setSeparator(CsvReader::guessSeparator(head(m_bytes)));
+    // The library cannot change while the dialog is open; the planner works from a copy all the same.
+    m_planner = new CsvPlanner(std::make_shared<const CsvKnownRecords>(*m_root->mainLibrary()), this);
+    connect(m_planner, &CsvPlanner::finished, this, &CsvImportDialog::planReady);
+    m_mappingBar = new CsvMappingBar(QFileInfo(fileName).completeBaseName());
+    const QByteArrayView first = head(*m_bytes);
+    m_reader.setEncoding(CsvEncoding::guess(first));
+    m_reader.setSeparator(CsvReader::guessSeparator(first));
+    // A mapping the user kept for files of this shape says how to read it.
+    const std::optional<CsvSavedMapping> saved = CsvMappingStore().findFor(first, first.size() < m_bytes->size());
+    if (saved) {
+        m_reader.setEncoding(saved->encoding);
+        m_reader.setSeparator(saved->shape.separator);
+    }
     buildControls();
+    if (saved) {
+        applySavedMapping(*saved);
+    }
     reread();
     const QFontMetrics metrics = fontMetrics();
     QSize size(metrics.height() * 60, metrics.height() * 42);
@@ -82,6 +104,7 @@ CsvImportDialog::CsvImportDialog(QByteArray bytes, const QString& fileName, Data
 }
 
 CsvImportDialog::~CsvImportDialog() {
+    m_planner->cancel();
     // The views let go of the plan before it goes.
     m_planModel->setPlan(nullptr);
 }
@@ -192,6 +215,18 @@ QWidget* CsvImportDialog::buildSettings() {
     grid->addWidget(m_keywordsColumnComboBox, 6, 3);
     grid->addWidget(label(tr("Co&unted:"), m_countedColumnComboBox), 6, 4, Qt::AlignRight);
     grid->addWidget(m_countedColumnComboBox, 6, 5);
+
+    m_keywordsToAddField = new QLineEdit;
+    m_keywordsToAddField->setObjectName(QStringLiteral("keywordsToAddField"));
+    m_keywordsToAddField->setPlaceholderText(tr("Keywords apart by semicolons"));
+    m_keywordsToAddField->setToolTip(tr("Every record imported carries these keywords, besides its own."));
+    connect(m_keywordsToAddField, &QLineEdit::editingFinished, this, [this] {
+        if (keywordsToAdd() != m_mapping.keywordsToAdd) {
+            mappingEdited();
+        }
+    });
+    grid->addWidget(label(tr("Add ke&ywords:"), m_keywordsToAddField), 7, 0, Qt::AlignRight);
+    grid->addWidget(m_keywordsToAddField, 7, 1, 1, 3);
     grid->setColumnStretch(6, 1);
     // One set of amount columns at a time, even before a file could be read.
     showAmountColumns();
@@ -229,6 +264,13 @@ void CsvImportDialog::buildControls() {
     m_summaryLabel = new QLabel;
     m_summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
     m_summaryLabel->setWordWrap(true);
+    m_progressBar = new QProgressBar;
+    m_progressBar->setObjectName(QStringLiteral("planProgressBar"));
+    m_progressBar->setRange(0, CsvProgress::whole);
+    m_progressBar->setTextVisible(false);
+    m_progressTimer = new QTimer(this);
+    m_progressTimer->setInterval(50);
+    connect(m_progressTimer, &QTimer::timeout, this, &CsvImportDialog::showProgress);
 
     auto* buttons = new QDialogButtonBox;
     m_importButton = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
@@ -236,13 +278,15 @@ void CsvImportDialog::buildControls() {
     m_importButton->setDefault(true);
     QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CsvImportDialog::requestImport);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_mappingBar);
     layout->addWidget(buildSettings());
     layout->addWidget(splitter, 1);
     layout->addWidget(m_problemsList);
+    layout->addWidget(m_progressBar);
     layout->addWidget(m_summaryLabel);
     layout->addWidget(buttons);
 }
@@ -250,12 +294,15 @@ void CsvImportDialog::buildControls() {
 void CsvImportDialog::reread() {
     m_reader.setEncoding(CsvEncoding::Encoding(m_encodingComboBox->currentData().toInt()));
     m_reader.setSeparator(m_separatorComboBox->currentData().toChar());
-    if (!m_reader.read(QByteArrayView(m_bytes))) {
+    m_importWhenPlanned = false;
+    if (!readHeadTable()) {
         m_readError = m_reader.errorString();
+        m_planner->cancel();
         m_planModel->setPlan(nullptr);
         m_plan.reset();
         m_fileModel->setTable(nullptr, CsvRecordMapping());
         m_table.reset();
+        m_wholeTable.reset();
         m_dateGuess.reset();
         showEncodingSample();
         showDateReadings();
@@ -263,16 +310,40 @@ void CsvImportDialog::reread() {
         return;
     }
     m_readError.clear();
-    m_table = std::make_shared<const CsvTable>(m_reader.takeTable());
     // Another separator makes other columns: look at them afresh.
-    if (m_table->columnCount() != m_guessedForColumns) {
-        m_guessedForColumns = m_table->columnCount();
-        m_mapping = CsvRecordMapping::guess(*m_table);
+    if (m_table->columnCount() != m_guessedForColumns && !m_keepMapping) {
+        m_mapping = CsvRecordMapping::guess(*m_table, m_reader.separator());
     }
+    m_guessedForColumns = m_table->columnCount();
+    m_keepMapping = false;
     guessDates(false);
     showEncodingSample();
     showMapping();
     replan();
+}
+
+bool CsvImportDialog::readHeadTable() {
+    const QByteArrayView first = head(*m_bytes);
+    const bool more = first.size() < m_bytes->size();
+    m_wholeTable.reset();
+    if (!m_reader.readHead(first, CsvFileModel::shownRows, more)) {
+        return false;
+    }
+    if (m_reader.table().rowCount() == 0 && more) {
+        // A first line longer than the head: the whole file it is.
+        if (!m_reader.read(QByteArrayView(*m_bytes))) {
+            return false;
+        }
+        m_wholeTable = std::make_shared<const CsvTable>(m_reader.takeTable());
+        m_table = m_wholeTable;
+        return true;
+    }
+    m_table = std::make_shared<const CsvTable>(m_reader.takeTable());
+    // A small file is read whole already.
+    if (!more && m_table->rowCount() < std::size_t(CsvFileModel::shownRows)) {
+        m_wholeTable = m_table;
+    }
+    return true;
 }
 
 void CsvImportDialog::fillColumnChoices() {
@@ -280,7 +351,9 @@ void CsvImportDialog::fillColumnChoices() {
                            m_commentColumnComboBox, m_keywordsColumnComboBox, m_countedColumnComboBox}) {
         box->clear();
         box->addItem(tr("None"), CsvRecordMapping::noColumn);
-        for (int column = 0; m_table && column < m_table->columnCount(); ++column) {
+        // Rows past the first may have more fields.
+        const std::shared_ptr<const CsvTable>& table = m_wholeTable ? m_wholeTable : m_table;
+        for (int column = 0; table && column < table->columnCount(); ++column) {
             box->addItem(CsvFileModel::columnTitle(m_table.get(), m_mapping, column), column);
         }
     }
@@ -307,6 +380,7 @@ void CsvImportDialog::showMapping() {
     selectData(m_commentColumnComboBox, m_mapping.commentColumn);
     selectData(m_keywordsColumnComboBox, m_mapping.keywordsColumn);
     selectData(m_countedColumnComboBox, m_mapping.countedColumn);
+    m_keywordsToAddField->setText(m_mapping.keywordsToAdd.join(QStringLiteral("; ")));
     showAmountColumns();
     showDateReadings();
     m_showing = false;
@@ -345,6 +419,8 @@ void CsvImportDialog::mappingEdited() {
     m_mapping.commentColumn = m_commentColumnComboBox->currentData().toInt();
     m_mapping.keywordsColumn = m_keywordsColumnComboBox->currentData().toInt();
     m_mapping.countedColumn = m_countedColumnComboBox->currentData().toInt();
+    m_mapping.keywordsToAdd = keywordsToAdd();
+    m_importWhenPlanned = false;
     if (headerChanged || dateColumnChanged) {
         // Other rows or another column of days: their format is looked for again.
         guessDates(dateColumnChanged);
@@ -359,19 +435,111 @@ void CsvImportDialog::mappingEdited() {
 }
 
 void CsvImportDialog::replan() {
-    auto plan = std::make_unique<CsvImportPlan>(m_table, m_mapping, *m_root);
-    m_planModel->setPlan(plan.get());
-    m_plan = std::move(plan);
+    m_readError.clear();
+    m_planModel->setPlan(nullptr);
+    m_plan.reset();
     m_fileModel->setTable(m_table, m_mapping);
+    if (m_wholeTable) {
+        m_planner->start(m_wholeTable, m_mapping);
+    } else {
+        m_planner->start(m_bytes, m_reader.encoding(), m_reader.separator(), m_mapping);
+    }
+    m_progressBar->setValue(0);
+    m_progressTimer->start();
+    showOutcome();
+}
+
+bool CsvImportDialog::isPlanning() const {
+    return m_planner->isRunning();
+}
+
+void CsvImportDialog::showProgress() {
+    m_progressBar->setValue(m_planner->progress());
+}
+
+void CsvImportDialog::planReady() {
+    m_progressTimer->stop();
+    const CsvPlanner::Result& result = m_planner->result();
+    if (!result.readError.isEmpty()) {
+        // A fault past the first rows: they stay in view, the fault is told.
+        m_readError = result.readError;
+        m_importWhenPlanned = false;
+        showOutcome();
+        emit planned();
+        return;
+    }
+    const bool moreColumns = !m_wholeTable && result.table->columnCount() != m_table->columnCount();
+    m_wholeTable = result.table;
+    if (moreColumns) {
+        showMapping();
+    }
+    m_plan = result.plan;
+    m_planModel->setPlan(m_plan.get());
     m_recordTableView->resizeColumnToContents(CsvPlanModel::LineColumn);
     m_recordTableView->resizeColumnToContents(CsvPlanModel::ImportColumn);
     showOutcome();
+    if (std::exchange(m_importWhenPlanned, false) && m_plan->canImport()) {
+        QDialog::accept();
+    }
+    emit planned();
+}
+
+void CsvImportDialog::requestImport() {
+    if (isPlanning()) {
+        m_importWhenPlanned = true;
+        showOutcome();
+        return;
+    }
+    if (m_plan && m_plan->canImport()) {
+        QDialog::accept();
+    }
+}
+
+void CsvImportDialog::done(int result) {
+    if (result != Accepted) {
+        m_planner->cancel();
+        m_importWhenPlanned = false;
+    }
+    QDialog::done(result);
+}
+
+void CsvImportDialog::applySavedMapping(const CsvSavedMapping& saved) {
+    m_mapping = saved.mapping;
+    m_keepMapping = true;
+    m_mappingBar->setApplied(saved);
+}
+
+QStringList CsvImportDialog::keywordsToAdd() const {
+    QStringList names;
+    for (const QStringView name : QStringView(m_keywordsToAddField->text()).tokenize(u';')) {
+        const QString trimmed = name.trimmed().toString();
+        if (!trimmed.isEmpty() && !names.contains(trimmed)) {
+            names.append(trimmed);
+        }
+    }
+    return names;
+}
+
+CsvSavedMapping CsvImportDialog::mappingToRemember() const {
+    CsvSavedMapping saved;
+    saved.name = m_mappingBar->name();
+    saved.encoding = m_reader.encoding();
+    saved.mapping = m_mapping;
+    if (m_table) {
+        saved.shape = CsvFileShape::of(*m_table, m_reader.separator(), m_mapping);
+    }
+    return saved;
 }
 
 void CsvImportDialog::showOutcome() {
     m_problemsList->clear();
     QStringList summary;
-    if (!m_readError.isEmpty()) {
+    const bool planning = isPlanning() && m_readError.isEmpty();
+    m_progressBar->setVisible(planning);
+    if (planning) {
+        summary << (m_importWhenPlanned ? tr("The records are imported once every row is read and checked.")
+                                        : tr("Reading and checking every row of the file…"));
+    } else if (!m_readError.isEmpty()) {
         m_problemsList->addItem(m_readError);
         summary << tr("The file cannot be read as chosen; nothing can be imported.");
     } else if (m_plan && !m_plan->mappingProblem().isEmpty()) {
@@ -397,10 +565,10 @@ void CsvImportDialog::showOutcome() {
     }
     m_problemsList->setVisible(m_problemsList->count() > 0);
     m_summaryLabel->setText(summary.join(u' '));
-    m_importButton->setEnabled(m_plan && m_plan->canImport());
+    m_importButton->setEnabled(planning ? !m_importWhenPlanned : m_plan && m_plan->canImport());
     // Where the days read two ways, the button says which it takes.
     const bool ambiguous =
-        m_plan && m_dateGuess && m_dateGuess->isAmbiguous() && m_dateGuess->readings().contains(m_mapping.dateFormat);
+        m_dateGuess && m_dateGuess->isAmbiguous() && m_dateGuess->readings().contains(m_mapping.dateFormat);
     m_importButton->setText(
         ambiguous ? tr("Import with %1 as %2")
                         .arg(m_dateGuess->sampleText(),
@@ -569,7 +737,7 @@ void CsvImportDialog::showDateReadings() {
 }
 
 void CsvImportDialog::showEncodingSample() {
-    QString line = CsvEncoding::sampleLine(head(m_bytes), m_reader.encoding());
+    QString line = CsvEncoding::sampleLine(head(*m_bytes), m_reader.encoding());
     // From a little before the first letter beyond ASCII, which tells the encodings apart.
     constexpr qsizetype lead = 20;
     const auto beyond = std::find_if(line.cbegin(), line.cend(), [](QChar c) { return c.unicode() >= 0x80; });

@@ -9,6 +9,7 @@
 #include "RemoveRecordsCommand.h"
 #include "RenameBookCommand.h"
 #include "RenameKeywordCommand.h"
+#include "ReplaceLibraryCommand.h"
 #include "SetConditionsCommand.h"
 #include "SetKeywordCommand.h"
 
@@ -218,8 +219,22 @@ void LibraryDocument::setConditions(const SmartBookPtr& book, ConditionPtr condi
 
 void LibraryDocument::sortBook(const BookPtr& book, const SortDescriptorList& descriptors) {
     emit aboutToTouch();
+    const SortDescriptorList before = book->sortDescriptors();
     book->setSortDescriptors(descriptors);
     book->resort();
+    if (book->sortDescriptors() != before) {
+        m_orderChanged = true;
+        emit orderChanged();
+    }
+}
+
+void LibraryDocument::setSaved() {
+    m_undoStack.setClean();
+    m_orderChanged = false;
+}
+
+void LibraryDocument::replaceLibrary(DataRoot& other, const QString& text) {
+    push(new ReplaceLibraryCommand(*this, other, text));
 }
 
 void LibraryDocument::refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords) {

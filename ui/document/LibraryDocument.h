@@ -30,6 +30,7 @@ public:
             Fields,   // fields of records: `field` says which
             Books,    // books added, removed, renamed or given new conditions
             Keywords, // keywords added, renamed or removed (records may show them)
+            Library,  // another library took the place of this one: every book, record and keyword is new
         };
         Kind kind = Records;
         RecordRevision::Field field = RecordRevision::Date;
@@ -40,6 +41,25 @@ public:
 
     const DataRootPtr& root() const { return m_root; }
     QUndoStack* undoStack() { return &m_undoStack; }
+
+    // A change that takes this many records out of a main library of
+    // `libraryCount` asks first: more than a tenth of it, or more than
+    // mostRecordsUnasked. A single record never asks; undo brings any back.
+    static constexpr std::size_t mostRecordsUnasked = 1000;
+    static bool isLargeRemoval(std::size_t removed, std::size_t libraryCount) {
+        return removed > 1 && (removed * 10 > libraryCount || removed > mostRecordsUnasked);
+    }
+
+    // Something the file does not hold yet: a change since the last save, or
+    // a book sorted in another order (no change to undo, but kept in the file).
+    bool isModified() const { return !m_undoStack.isClean() || m_orderChanged; }
+    // The library as it stands is what the file holds.
+    void setSaved();
+
+    // The books, records and keywords of `other` take the place of the
+    // library's own, in one change that undo takes back; `other` is left
+    // empty. Its records are new objects: nothing of the library before is in it.
+    void replaceLibrary(DataRoot& other, const QString& text);
 
     // Into the main library.
     void enterRecord(const IOPtr& record);
@@ -94,6 +114,8 @@ signals:
     void aboutToTouch();
     void aboutToChange(const LibraryDocument::Change& change);
     void changed();
+    // A book was given another order: no change to undo, but one to save.
+    void orderChanged();
 
     void recordsAdded(const BookPtr& book, const IOList& records);
     void recordsRemoved(const BookPtr& book, const IOList& records);
@@ -115,4 +137,5 @@ private:
 
     DataRootPtr m_root;
     QUndoStack m_undoStack;
+    bool m_orderChanged = false;
 };

@@ -9,6 +9,8 @@ KeywordListModel::KeywordListModel(LibraryDocument* document, QObject* parent)
     , m_document(document)
     , m_keywords(document->root()->keywords())
     , m_carried(m_keywords.size(), -1) {
+    connect(document, &LibraryDocument::aboutToChange, this, &KeywordListModel::onLibraryAboutToChange);
+    connect(document, &LibraryDocument::changed, this, &KeywordListModel::onLibraryChanged);
     connect(document, &LibraryDocument::keywordAdded, this, &KeywordListModel::onKeywordAdded);
     connect(document, &LibraryDocument::keywordsRemoved, this, &KeywordListModel::onKeywordsRemoved);
     connect(document, &LibraryDocument::keywordRenamed, this, &KeywordListModel::onKeywordRenamed);
@@ -144,8 +146,24 @@ void KeywordListModel::boxesChanged() {
     }
 }
 
+void KeywordListModel::onLibraryAboutToChange(const LibraryDocument::Change& change) {
+    if (change.kind == LibraryDocument::Change::Library) {
+        m_resetting = true;
+        beginResetModel();
+    }
+}
+
+void KeywordListModel::onLibraryChanged() {
+    if (m_resetting) {
+        m_keywords = m_document->root()->keywords();
+        m_carried.assign(m_keywords.size(), -1);
+        m_resetting = false;
+        endResetModel();
+    }
+}
+
 void KeywordListModel::onKeywordAdded(const KeywordPtr& keyword) {
-    if (rowOf(keyword.get()) >= 0) {
+    if (m_resetting || rowOf(keyword.get()) >= 0) {
         return;
     }
     const KeywordList& list = m_document->root()->keywords();
@@ -162,6 +180,9 @@ void KeywordListModel::onKeywordAdded(const KeywordPtr& keyword) {
 }
 
 void KeywordListModel::onKeywordsRemoved(const KeywordList& keywords) {
+    if (m_resetting) {
+        return;
+    }
     for (const KeywordPtr& keyword : keywords) {
         const int row = rowOf(keyword.get());
         if (row < 0) {

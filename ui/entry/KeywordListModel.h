@@ -1,13 +1,12 @@
 #pragma once
 
 #include "IO.h"
+#include "LibraryDocument.h"
 
 #include <QAbstractTableModel>
 
 #include <cstdint>
 #include <vector>
-
-class LibraryDocument;
 
 // The library's keywords in list order, each with a box that says whether
 // every given record carries it. Ticking a box adds the keyword to, or takes
@@ -45,6 +44,9 @@ signals:
     void keywordTicked();
 
 private:
+    // Another library took the place of this one: every row is read again.
+    void onLibraryAboutToChange(const LibraryDocument::Change& change);
+    void onLibraryChanged();
     void onKeywordAdded(const KeywordPtr& keyword);
     void onKeywordsRemoved(const KeywordList& keywords);
     void onKeywordRenamed(const KeywordPtr& keyword);
@@ -56,6 +58,7 @@ private:
     LibraryDocument* m_document;
     // The rows as the view knows them; follows the document's keyword signals.
     KeywordList m_keywords;
+    bool m_resetting = false;
     IOList m_records;
     // Per row: -1 not worked out yet, else whether every record carries the keyword.
     mutable std::vector<std::int8_t> m_carried;

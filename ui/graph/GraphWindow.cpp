@@ -91,7 +91,8 @@ const PeriodTotals& GraphWindow::totals() const {
     return m_chartView->totals();
 }
 
-void GraphWindow::reloadGraph(const BookPtr& book, bool isMainLibrary) {
+void GraphWindow::reloadGraph(const BookPtr& book, bool isMainLibrary, int amountDecimals) {
+    m_chartView->setAmountDecimals(amountDecimals);
     m_book = book;
     m_isMainLibrary = isMainLibrary;
     if (isVisible()) {

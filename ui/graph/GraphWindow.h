@@ -29,7 +29,8 @@ public:
     // Draws the book's listed records. While the window is hidden it only
     // remembers the book and draws when it is shown; nothing is summed again
     // while the book lists the same records with the same days, amounts and flags.
-    void reloadGraph(const BookPtr& book, bool isMainLibrary);
+    // Figures show `amountDecimals` decimals, the currency's when negative.
+    void reloadGraph(const BookPtr& book, bool isMainLibrary, int amountDecimals = -1);
 
     PeriodTotals::Period period() const;
     void setPeriod(PeriodTotals::Period period);

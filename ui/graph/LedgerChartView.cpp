@@ -191,8 +191,8 @@ void LedgerChartView::labelPeriods() {
 }
 
 QString LedgerChartView::amountText(double sum) const {
-    const QString whole = m_format.formatWhole(sum);
-    return LedgerFormat::isExactWhole(sum) || !std::isfinite(sum) ? whole : QStringLiteral("≈ ") + whole;
+    const QString text = m_format.formatSum(sum, m_amountDecimals);
+    return LedgerFormat::isExactSum(sum, m_amountDecimals) || !std::isfinite(sum) ? text : QStringLiteral("≈ ") + text;
 }
 
 QString LedgerChartView::figuresText(int index) const {

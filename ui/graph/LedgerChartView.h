@@ -26,6 +26,8 @@ public:
     const PeriodTotals& totals() const { return m_totals; }
     // What the pointer over the bars of period `index` shows, amounts as the statistics line writes them.
     QString figuresText(int index) const;
+    // Decimals of the figures: those of the record table's amount column, the currency's when negative.
+    void setAmountDecimals(int decimals) { m_amountDecimals = decimals < 0 ? m_format.columnDecimals(0) : decimals; }
 
     QBarSeries* barSeries() const { return m_bars; }
     QBarSet* incomingsBars() const { return m_incomings; }
@@ -55,6 +57,7 @@ private:
     QValueAxis* m_balanceAxis = nullptr;
     PeriodTotals m_totals;
     LedgerFormat m_format;
+    int m_amountDecimals = m_format.columnDecimals(0);
     // Labels along the axis as last placed; relabelled when the room changes.
     int m_labelStep = 0;
 };

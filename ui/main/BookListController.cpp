@@ -71,6 +71,17 @@ void BookListController::restoreSelection(const BookPtr& before) {
         m_selectedRow = int(row);
         return;
     }
+    // Another library took the place of this one (a restore, or its undo): the book of the same name there.
+    if (before && m_selectedRow > 0) {
+        for (int other = 1; other < m_model->rowCount(); ++other) {
+            const BookPtr book = bookAtRow(other);
+            if (book->bookName() == before->bookName() && book->isSmart() == before->isSmart()) {
+                selectRow(other);
+                m_selectedRow = other;
+                return;
+            }
+        }
+    }
     // The selected book is gone: the row that took its place (or the last one) is selected.
     selectRow(qMin(m_selectedRow, m_model->rowCount() - 1));
 }

@@ -20,7 +20,8 @@ public:
     // Reads every row again; the selected book stays selected where it still exists.
     void reloadData();
     // After a change of the books (an undo, a redo): the selected book stays
-    // selected, or the one in its place when it went. An open name editor is left alone.
+    // selected; when it went, a book of the same name and kind (from a
+    // restored library), or the one in its place. An open name editor is left alone.
     void followLibrary();
     BookPtr bookAtRow(int row) const { return m_model->bookAtRow(row); }
     std::size_t rowOfBook(const Book* book) const { return m_model->rowOfBook(book); }

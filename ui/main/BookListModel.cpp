@@ -17,7 +17,8 @@ BookListModel::BookListModel(LibraryDocument* document, QObject* parent)
 
 void BookListModel::libraryAboutToChange(const LibraryDocument::Change& change) {
     // A rename from the name editor keeps its row until the editor has closed.
-    m_resetting = change.kind == LibraryDocument::Change::Books && !m_renaming;
+    const bool books = change.kind == LibraryDocument::Change::Books || change.kind == LibraryDocument::Change::Library;
+    m_resetting = books && !m_renaming;
     if (m_resetting) {
         beginResetModel();
     }

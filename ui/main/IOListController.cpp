@@ -1,11 +1,14 @@
 #include "IOListController.h"
 
+#include "Alert.h"
+
 #include "RecordTableView.h"
 #include "TextSuggestion.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLocale>
 #include <QMetaObject>
 
 IOListController::IOListController(DataRootPtr root, IOTableModel* model, RecordTableView* ioListView,
@@ -142,6 +145,9 @@ void IOListController::deleteRows(const QList<int>& rows) {
             doomed.push_back(m_model->recordAtRow(row));
         }
     }
+    if (shown == m_root->mainLibrary() && !confirmLargeDeletion(doomed.size(), shown->count())) {
+        return;
+    }
     m_view->clearSelection();
     m_model->deleteRecords(doomed);
     emit dataNeedsReloading();
@@ -153,6 +159,23 @@ void IOListController::deleteRows(const QList<int>& rows) {
         m_view->selectionModel()->setCurrentIndex(place, QItemSelectionModel::NoUpdate);
         m_view->scrollTo(place);
     }
+}
+
+bool IOListController::confirmLargeDeletion(std::size_t removed, std::size_t libraryCount) const {
+    if (!LibraryDocument::isLargeRemoval(removed, libraryCount)) {
+        return true;
+    }
+    const QLocale locale;
+    Alert alert(m_view->window(), QStringLiteral("largeDeletionAlert"), Alert::Icon::Warning,
+                tr("Delete %Ln record(s) from your library?", nullptr, int(removed)),
+                tr("That is %1 of its %2 records; they also leave every book. Edit › Undo brings them back.")
+                    .arg(locale.toString(qulonglong(removed)), locale.toString(qulonglong(libraryCount))));
+    const int remove = alert.addButton(tr("Delete"), QMessageBox::DestructiveRole);
+    const int keep = alert.addButton(tr("Cancel"), QMessageBox::RejectRole);
+    // A reflex Return keeps the records.
+    alert.setDefaultButton(keep);
+    alert.setEscapeButton(keep);
+    return alert.exec() == remove;
 }
 
 void IOListController::onRecordEdited(const IOPtr& record, int column) {

@@ -48,6 +48,8 @@ private:
     void onSelectionChanged();
     void announceDeleteState();
     QString emptyTableText() const;
+    // Asks before many records leave the library at once; true to go on.
+    bool confirmLargeDeletion(std::size_t removed, std::size_t libraryCount) const;
 
     DataRootPtr m_root;
     IOTableModel* m_model;

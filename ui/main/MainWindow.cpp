@@ -280,6 +280,8 @@ void MainWindow::buildMenus() {
     QAction* exportCsv = file->addAction(tr("&Export…"), this, &MainWindow::exportRequested);
     exportCsv->setObjectName(QStringLiteral("exportAction"));
     file->addSeparator();
+    QAction* restore = file->addAction(tr("&Restore from Backup…"), this, &MainWindow::restoreBackupRequested);
+    restore->setObjectName(QStringLiteral("restoreBackupAction"));
     QAction* backups = file->addAction(tr("Show &Backups"), this, &MainWindow::showBackupsRequested);
     backups->setObjectName(QStringLiteral("showBackupsAction"));
     backups->setToolTip(tr("Opens the folder where kesh keeps a copy of your library from each of the last days"));

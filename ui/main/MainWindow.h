@@ -76,6 +76,8 @@ signals:
     void ioDrawerToggled(bool open);
     // The keyword search notice's Show All.
     void showAllRecordsRequested();
+    // File › Restore from Backup…
+    void restoreBackupRequested();
     // File › Show Backups: the folder of the daily copies.
     void showBackupsRequested();
     // File › Import CSV… and File › Export…

@@ -270,7 +270,7 @@ TEST_F(ConditionValues, CodesTheEditorDoesNotOfferOpenOnTheFirstItemAndSaySo) {
     AlertAnswers answers({QStringLiteral("OK")});
     edit(book, [&](ConditionEditWindow& window) {
         // The alert comes once the sheet shows.
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !answers.alerts().isEmpty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !answers.alerts().isEmpty(); })) << "no alert came within 5 s";
         ASSERT_EQ(answers.alerts().size(), 1);
         EXPECT_EQ(answers.alerts()[0].objectName, QStringLiteral("conditionCodeAlert"));
         EXPECT_TRUE(answers.alerts()[0].informativeText.contains(QStringLiteral("1, 2")));

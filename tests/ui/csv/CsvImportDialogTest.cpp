@@ -1,12 +1,17 @@
 #include "CsvImportDialog.h"
+#include "CsvMappingStore.h"
 #include "CsvPlanModel.h"
 #include "SampleRecords.h"
+
+#include "WhenModal.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -27,6 +32,12 @@ const QString statement = u"年月日,お取引内容,お引出し,お預入れ\
 
 class CsvDialog : public ::testing::Test, private UsLocale {
 protected:
+    void SetUp() override {
+        CsvMappingStore store;
+        for (const CsvSavedMapping& kept : store.mappings()) {
+            store.forget(kept.shape);
+        }
+    }
     void open(const QByteArray& bytes) {
         dialog = std::make_unique<CsvImportDialog>(bytes, u"statement.csv"_s, root);
         for (const char* name : {"fileTableView", "recordTableView"}) {
@@ -34,6 +45,11 @@ protected:
                 find<QTableView>(name)->model(), QAbstractItemModelTester::FailureReportingMode::Fatal));
         }
         dialog->show();
+    }
+    // Every row read and checked in the background.
+    void planned() const {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog->isPlanning(); }, 10'000))
+            << "the plan of every row was not ready";
     }
     template <typename T> T* find(const char* name) const {
         T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
@@ -44,8 +60,12 @@ protected:
         QComboBox* box = find<QComboBox>(comboBox);
         box->setCurrentIndex(box->findData(data));
     }
-    QAbstractItemModel* records() const { return find<QTableView>("recordTableView")->model(); }
+    QAbstractItemModel* records() const {
+        planned();
+        return find<QTableView>("recordTableView")->model();
+    }
     QStringList problems() const {
+        planned();
         QStringList texts;
         const QListWidget* list = find<QListWidget>("problemsList");
         for (int i = 0; i < list->count(); ++i) {
@@ -53,8 +73,14 @@ protected:
         }
         return texts;
     }
-    bool canImport() const { return find<QPushButton>("importButton")->isEnabled(); }
-    QString summary() const { return find<QLabel>("summaryLabel")->text(); }
+    bool canImport() const {
+        planned();
+        return find<QPushButton>("importButton")->isEnabled();
+    }
+    QString summary() const {
+        planned();
+        return find<QLabel>("summaryLabel")->text();
+    }
     QList<QRadioButton*> readings() const {
         return dialog->findChildren<QRadioButton*>(QStringLiteral("dateReadingRadioButton"));
     }
@@ -85,11 +111,10 @@ TEST_F(CsvDialog, showsAStatementAsItWillBeReadAndLeavesOutWhatTheLibraryHas) {
     // The row the library holds already is left out until ticked.
     const QModelIndex duplicate = rows->index(0, 1);
     EXPECT_EQ(duplicate.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
-    EXPECT_TRUE(find<QLabel>("summaryLabel")->text().startsWith(u"2 records to import."_s) &&
-                find<QLabel>("summaryLabel")->text().contains(u"already in the library"_s))
-        << find<QLabel>("summaryLabel")->text().toStdString();
+    EXPECT_TRUE(summary().startsWith(u"2 records to import."_s) && summary().contains(u"already in the library"_s))
+        << summary().toStdString();
     EXPECT_TRUE(rows->setData(duplicate, Qt::Checked, Qt::CheckStateRole));
-    EXPECT_TRUE(find<QLabel>("summaryLabel")->text().startsWith(u"3 records to import."_s));
+    EXPECT_TRUE(summary().startsWith(u"3 records to import."_s));
     // Rows that are no duplicates have nothing to tick.
     EXPECT_FALSE(rows->setData(rows->index(1, 1), Qt::Unchecked, Qt::CheckStateRole));
 
@@ -281,6 +306,159 @@ TEST(CsvPlanModel, showsDaysInAFormNoReaderTakesTwoWays) {
     EXPECT_EQ(shown(u"de_DE"), u"1. Dez. 2026"_s);
     EXPECT_EQ(shown(u"fr_FR"), u"1 déc. 2026"_s);
     EXPECT_EQ(shown(u"ja_JP"), u"2026年12月1日"_s);
+}
+
+// A statement big enough that reading and checking it takes a while.
+QByteArray bigStatement(int rows) {
+    QByteArray bytes = "Datum;Betrag;Verwendungszweck\r\n";
+    for (int row = 0; row < rows; ++row) {
+        bytes += QByteArray::number(row % 28 + 1) + ".03.2026;-" + QByteArray::number(row % 500 + 1) + ",50;Kauf " +
+                 QByteArray::number(row) + "\r\n";
+    }
+    return bytes;
+}
+
+TEST_F(CsvDialog, showsTheFirstRowsAtOnceAndImportWaitsForEveryRowToBeChecked) {
+    root->mainLibrary()->addObject(sampleRecord("-1.5", QDate(2026, 3, 1), u"Kauf 0"_s));
+    open(bigStatement(50'000));
+    // Before the event loop ran: the first rows are there, the plan is not.
+    EXPECT_EQ(find<QTableView>("fileTableView")->model()->rowCount(), 200);
+    EXPECT_EQ(find<QTableView>("recordTableView")->model()->rowCount(), 0);
+    EXPECT_TRUE(dialog->isPlanning());
+    EXPECT_TRUE(find<QProgressBar>("planProgressBar")->isVisible());
+
+    QTest::mouseClick(find<QPushButton>("importButton"), Qt::LeftButton);
+    EXPECT_NE(dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(find<QPushButton>("importButton")->isEnabled());
+    EXPECT_TRUE(find<QLabel>("summaryLabel")->text().contains(u"imported once every row"_s));
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->result() == QDialog::Accepted; }, 10'000))
+        << "the import did not follow the plan";
+    ASSERT_TRUE(dialog->plan());
+    EXPECT_EQ(dialog->plan()->rowCount(), 50'000u);
+    EXPECT_EQ(dialog->plan()->duplicateCount(), 1u);
+    EXPECT_EQ(dialog->plan()->importedCount(), 49'999u);
+    EXPECT_FALSE(find<QProgressBar>("planProgressBar")->isVisible());
+}
+
+TEST_F(CsvDialog, cancelWhileEveryRowIsCheckedStopsTheWorkAndLeavesNoPlan) {
+    open(bigStatement(50'000));
+    ASSERT_TRUE(dialog->isPlanning());
+    QTest::mouseClick(find<QPushButton>("cancelButton"), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isPlanning());
+    // What the worker still sends is dropped.
+    QTest::qWait(50);
+    EXPECT_EQ(dialog->plan(), nullptr);
+    EXPECT_EQ(root->mainLibrary()->count(), 0u);
+}
+
+TEST_F(CsvDialog, aFaultPastTheFirstRowsIsToldOnceEveryRowIsRead) {
+    QByteArray bytes = bigStatement(20'000);
+    bytes += "31.03.2026;-1,00;\"never closed\r\n";
+    open(bytes);
+    EXPECT_EQ(find<QTableView>("fileTableView")->model()->rowCount(), 200);
+    EXPECT_EQ(problems(), QStringList{u"Line 20002: the quote that opens field 3 is never closed."_s});
+    EXPECT_FALSE(canImport());
+    // The rows read so far stay in view.
+    EXPECT_EQ(find<QTableView>("fileTableView")->model()->rowCount(), 200);
+}
+
+// A kept mapping for the German statements of one bank.
+CsvSavedMapping sparkasse() {
+    CsvSavedMapping saved;
+    saved.name = u"Sparkasse"_s;
+    saved.shape = {u';', 3, {u"Datum"_s, u"Betrag"_s, u"Verwendungszweck"_s}};
+    saved.mapping.hasHeader = true;
+    saved.mapping.dateColumn = 0;
+    saved.mapping.dateFormat = u"d.M.yyyy"_s;
+    saved.mapping.amountColumn = 1;
+    saved.mapping.decimalMark = CsvAmountReader::DecimalMark::Comma;
+    // The purpose goes unread: the user keeps comments short.
+    saved.mapping.commentColumn = CsvRecordMapping::noColumn;
+    saved.mapping.keywordsToAdd = {u"Giro"_s};
+    return saved;
+}
+
+TEST_F(CsvDialog, aKeptMappingIsAppliedToTheNextFileOfItsShapeAndSaysSo) {
+    CsvMappingStore().remember(sparkasse());
+    open(bigStatement(3));
+    EXPECT_EQ(find<QLabel>("mappingLabel")->text(), u"Using your mapping “Sparkasse”."_s);
+    EXPECT_EQ(find<QLineEdit>("mappingNameField")->text(), u"Sparkasse"_s);
+    EXPECT_EQ(find<QComboBox>("commentColumnComboBox")->currentData().toInt(), CsvRecordMapping::noColumn);
+    EXPECT_EQ(find<QLineEdit>("keywordsToAddField")->text(), u"Giro"_s);
+    EXPECT_EQ(dialog->mapping(), sparkasse().mapping);
+    EXPECT_EQ(records()->index(0, 4).data().toString(), QString());
+    EXPECT_EQ(records()->index(0, 5).data().toString(), u"Giro"_s);
+
+    // What the user changes is what is kept on import, under the name in the field.
+    find<QLineEdit>("keywordsToAddField")->setText(u"Giro; Bank"_s);
+    emit find<QLineEdit>("keywordsToAddField")->editingFinished();
+    find<QLineEdit>("mappingNameField")->setText(u"Sparkasse Giro"_s);
+    EXPECT_EQ(records()->index(0, 5).data().toString(), u"Giro, Bank"_s);
+    const CsvSavedMapping kept = dialog->mappingToRemember();
+    EXPECT_EQ(kept.name, u"Sparkasse Giro"_s);
+    EXPECT_EQ(kept.shape, sparkasse().shape);
+    EXPECT_EQ(kept.mapping.keywordsToAdd, (QStringList{u"Giro"_s, u"Bank"_s}));
+
+    // Another shape: one more column, or the same names apart by commas.
+    for (const QByteArray& other : {"Datum;Betrag;Verwendungszweck;Saldo\r\n1.3.2026;-1,50;x;9\r\n"_ba,
+                                    "Datum,Betrag,Verwendungszweck\r\n1.3.2026,\"-1,50\",x\r\n"_ba}) {
+        open(other);
+        EXPECT_EQ(find<QLabel>("mappingLabel")->text(),
+                  u"No mapping of yours fits this file: the settings are guessed."_s);
+        EXPECT_EQ(find<QLineEdit>("mappingNameField")->text(), u"statement"_s);
+        EXPECT_EQ(find<QComboBox>("commentColumnComboBox")->currentData().toInt(), 2);
+    }
+}
+
+TEST_F(CsvDialog, keptMappingsAreRenamedAndDeletedInTheirList) {
+    CsvMappingStore store;
+    CsvSavedMapping other = sparkasse();
+    other.name = u"Other bank"_s;
+    other.shape.columnCount = 4;
+    other.shape.headerNames.append(u"Saldo"_s);
+    store.remember(other);
+    store.remember(sparkasse());
+    open(bigStatement(3));
+
+    const auto editMappings = [&](const std::function<void(QListWidget*)>& edit) {
+        whenModal<QDialog>([edit](QDialog* mappings) {
+            edit(mappings->findChild<QListWidget*>(u"mappingList"_s));
+            mappings->reject();
+        });
+        QTest::mouseClick(find<QPushButton>("mappingsButton"), Qt::LeftButton);
+    };
+    editMappings([](QListWidget* list) {
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->item(0)->text(), u"Sparkasse"_s);
+        list->item(0)->setText(u"Sparkasse Köln"_s);
+        // No name is no rename.
+        list->item(1)->setText(u"  "_s);
+        EXPECT_EQ(list->item(1)->text(), u"Other bank"_s);
+        list->setCurrentRow(1);
+        list->window()->findChild<QPushButton*>(u"deleteMappingButton"_s)->click();
+        EXPECT_EQ(list->count(), 1);
+    });
+    EXPECT_EQ(find<QLabel>("mappingLabel")->text(), u"Using your mapping “Sparkasse Köln”."_s);
+    EXPECT_EQ(find<QLineEdit>("mappingNameField")->text(), u"Sparkasse Köln"_s);
+    ASSERT_EQ(store.mappings().size(), 1u);
+    EXPECT_EQ(store.mappings()[0].name, u"Sparkasse Köln"_s);
+
+    // The mapping in use deleted, with the Delete key: the settings stay, and are kept anew on import.
+    editMappings([](QListWidget* list) {
+        list->setCurrentRow(0);
+        list->window()->activateWindow();
+        list->setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(list->window())) << "the list of mappings did not come to the front";
+        QTest::keyClick(list, Qt::Key_Delete);
+        EXPECT_EQ(list->count(), 0);
+    });
+    EXPECT_EQ(find<QLabel>("mappingLabel")->text(), u"No mapping of yours fits this file: the settings are guessed."_s);
+    EXPECT_EQ(find<QLineEdit>("mappingNameField")->text(), u"statement"_s);
+    EXPECT_TRUE(store.mappings().empty());
+    EXPECT_EQ(dialog->mapping(), sparkasse().mapping);
 }
 
 } // namespace

@@ -104,6 +104,11 @@ void change(CsvImportDialog* dialog, const QString& name, const QString& value) 
     }
 }
 
+// Every row read and checked in the background.
+void waitForPlan(const CsvImportDialog& dialog) {
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.isPlanning(); }, 20'000)) << "the plan of every row was not ready";
+}
+
 QString twoDecimals(double value) {
     return QString::number(std::round(value * 100) / 100, 'f', 2);
 }
@@ -127,6 +132,7 @@ TEST_P(Statement, importsExactlyWithTheListedChanges) {
         for (const auto& [name, value] : expected.changes) {
             change(dialog, name, value);
         }
+        waitForPlan(*dialog);
         summary = dialog->findChild<QLabel*>(QStringLiteral("summaryLabel"))->text();
         auto* importButton = dialog->findChild<QPushButton*>(QStringLiteral("importButton"));
         importable = importButton->isEnabled();
@@ -190,6 +196,7 @@ TEST(BigStatement, aHundredThousandRowsAreGuessedFromAllOfThem) {
     CsvImportDialog dialog(bytes, QStringLiteral("download.csv"), root);
     EXPECT_EQ(dialog.mapping().commentColumn, 2);
     EXPECT_EQ(dialog.mapping().dateFormat, QStringLiteral("M/d/yyyy"));
+    waitForPlan(dialog);
     ASSERT_TRUE(dialog.plan());
     EXPECT_EQ(dialog.plan()->importedCount(), std::size_t(rows));
     EXPECT_TRUE(dialog.plan()->problems().empty());

@@ -221,6 +221,14 @@ const ChangeCase changes[] = {
          d.document->deleteKeywords({d.food, d.car});
      },
      "coffee 2024-03-02 -8 1 []"},
+    {"replaceLibrary",
+     [](Document& d) {
+         const DataRootPtr backup = DataRoot::create();
+         backup->mainLibrary()->setBookName(QStringLiteral("Restored"));
+         backup->mainLibrary()->addObject(record("7", 6, "from the backup"));
+         d.document->replaceLibrary(*backup, QStringLiteral("Restore"));
+     },
+     "Restored: from the backup\nfrom the backup 2024-03-06 7 1 []\nkeywords: "},
 };
 
 INSTANTIATE_TEST_SUITE_P(Document, EveryChange, ::testing::ValuesIn(changes));
@@ -366,5 +374,44 @@ TEST_F(Document, anImportWithNewKeywordsIsOneChangeThatUndoesExactly) {
     EXPECT_TRUE(root->mainLibrary()->includesObject(hotel));
     EXPECT_EQ(savedAndRead(*root), after);
 }
+
+TEST_F(Document, anotherSortOrderIsUnsavedWithoutAnUndoStepAndTheSameOrderIsNot) {
+    QSignalSpy orders(document.get(), &LibraryDocument::orderChanged);
+    EXPECT_FALSE(document->isModified());
+    document->sortBook(trip, trip->sortDescriptors());
+    EXPECT_FALSE(document->isModified());
+    document->sortBook(trip, {SortDescriptor{QStringLiteral("amount"), false}});
+    EXPECT_TRUE(document->isModified());
+    EXPECT_EQ(orders.size(), 1);
+    EXPECT_EQ(document->undoStack()->count(), 0);
+    document->setSaved();
+    EXPECT_FALSE(document->isModified());
+
+    document->renameBook(trip, QStringLiteral("Journey"));
+    EXPECT_TRUE(document->isModified());
+    document->setSaved();
+    EXPECT_FALSE(document->isModified());
+    document->undoStack()->undo();
+    EXPECT_TRUE(document->isModified());
+}
+
+struct RemovalCase {
+    std::size_t removed;
+    std::size_t library;
+    bool asks;
+};
+
+class LargeRemoval : public ::testing::TestWithParam<RemovalCase> {};
+
+TEST_P(LargeRemoval, asksForMoreThanATenthOrMoreThanAThousandButNeverForOne) {
+    EXPECT_EQ(LibraryDocument::isLargeRemoval(GetParam().removed, GetParam().library), GetParam().asks)
+        << GetParam().removed << " of " << GetParam().library;
+}
+
+INSTANTIATE_TEST_SUITE_P(Document, LargeRemoval,
+                         ::testing::Values(RemovalCase{1, 1, false}, RemovalCase{1, 5, false},
+                                           RemovalCase{2, 20, false}, RemovalCase{3, 20, true}, RemovalCase{2, 2, true},
+                                           RemovalCase{1000, 100000, false}, RemovalCase{1001, 100000, true},
+                                           RemovalCase{0, 0, false}));
 
 } // namespace

@@ -74,12 +74,16 @@ TEST_F(GraphDrawing, hoveringABarShowsItsPeriodsFiguresAsTheStatisticsLineWrites
                                  sampleRecord("5", QDate(2024, 5, 1), QStringLiteral("d"))});
     showBook(book);
     ASSERT_EQ(window().totals().periods().size(), 3u);
-    // Whole numbers cut toward zero, grouped the German way.
+    // With the cents, grouped the German way.
     EXPECT_EQ(hover(0).mid(0, 4),
-              (QStringList{QStringLiteral("März 2024"), QStringLiteral("Incomings: 1.234"),
-                           QStringLiteral("Outgoings: 20.000"), QStringLiteral("Balance: -18.765")}));
-    EXPECT_EQ(hover(2).mid(0, 4), (QStringList{QStringLiteral("Mai 2024"), QStringLiteral("Incomings: 5"),
-                                               QStringLiteral("Outgoings: 0"), QStringLiteral("Balance: -18.760")}));
+              (QStringList{QStringLiteral("März 2024"), QStringLiteral("Incomings: 1.234,99"),
+                           QStringLiteral("Outgoings: 20.000,50"), QStringLiteral("Balance: -18.765,51")}));
+    EXPECT_EQ(hover(2).mid(0, 4),
+              (QStringList{QStringLiteral("Mai 2024"), QStringLiteral("Incomings: 5,00"),
+                           QStringLiteral("Outgoings: 0,00"), QStringLiteral("Balance: -18.760,51")}));
+    // As many decimals as the record table's amount column shows.
+    window().reloadGraph(book, false, 3);
+    EXPECT_EQ(hover(2).at(1), QStringLiteral("Incomings: 5,000"));
 
     window().setPeriod(PeriodTotals::Period::Week);
     // German weeks begin on Monday.
@@ -94,7 +98,7 @@ TEST_F(GraphDrawing, sumsTooLargeForExactWholeNumbersAreMarkedAndEndlessOnesStil
                      sampleRecord("1", QDate(2024, 1, 2), QStringLiteral("b")),
                      sampleRecord("1e308", QDate(2025, 1, 1), QStringLiteral("c")),
                      sampleRecord("1e308", QDate(2025, 1, 2), QStringLiteral("d"))}));
-    EXPECT_EQ(hover(0).at(1), QStringLiteral("Incomings: ≈ 100,000,000,000,000,000"));
+    EXPECT_EQ(hover(0).at(1), QStringLiteral("Incomings: ≈ 100,000,000,000,000,000.00"));
     EXPECT_EQ(hover(12).at(1), QStringLiteral("Incomings: ∞"));
     EXPECT_TRUE(window().grab().size().isValid());
 }

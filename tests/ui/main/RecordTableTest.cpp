@@ -218,14 +218,15 @@ TEST_F(RecordTableTest, aRefusedAmountKeepsItsEditorOpenWithTheTypedText) {
 
     // Leaving the cell for another widget is refused the same way, once the click is done.
     window.searchField()->setFocus(Qt::MouseFocusReason);
-    EXPECT_TRUE(QTest::qWaitFor([&user] { return user.alerts().size() == 2; }));
+    EXPECT_TRUE(QTest::qWaitFor([&user] { return user.alerts().size() == 2; }))
+        << "the second alert did not come within 5 s";
     ASSERT_TRUE(table->isEditing());
     EXPECT_EQ(QApplication::focusWidget(), editor);
     EXPECT_EQ(editor->text(), QStringLiteral("12,5"));
 
     editor->setText(QStringLiteral("12.5"));
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !table->isEditing(); }));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !table->isEditing(); })) << "the cell was still being edited after 5 s";
     EXPECT_EQ(lunch->amount(), Amount::fromString(u"12.5"));
     EXPECT_EQ(user.alerts().size(), 2);
 }
@@ -420,7 +421,12 @@ TEST_F(RecordTableTest, deletingRemovesFromTheLibraryOrFromTheBookButNeverFromAS
     const IOPtr lunch = recordModel.recordAtRow(1);
     selectRows({1, 3});
     table->setFocus();
-    QTest::keyClick(table, Qt::Key_Backspace);
+    {
+        // Half the library: the user is asked first.
+        const AlertAnswers user({QStringLiteral("Delete")});
+        QTest::keyClick(table, Qt::Key_Backspace);
+        EXPECT_EQ(user.alerts().size(), 1);
+    }
     EXPECT_EQ(amountsOf(main->records()), (QList<double>{-30.25, 7}));
     // Gone from every book that held it.
     EXPECT_FALSE(plain->includesObject(salary));
