@@ -413,6 +413,51 @@ TEST_F(CsvDialog, aKeptMappingIsAppliedToTheNextFileOfItsShapeAndSaysSo) {
     }
 }
 
+// A card statement below two title lines whose days all read two ways and whose purchases are positive.
+QByteArray cardStatement(const QByteArray& account, int month, int days) {
+    const QByteArray mm = QByteArray::number(month).rightJustified(2, '0');
+    QByteArray bytes = "Card account," + account + "\r\nStatement period,01/" + mm + "/2026 to " +
+                       QByteArray::number(days) + "/" + mm + "/2026\r\nDate,Description,Amount\r\n";
+    for (int day = 1; day <= days; ++day) {
+        bytes += QByteArray::number(day).rightJustified(2, '0') + "/" + mm + "/2026,SHOP " + QByteArray::number(day) +
+                 "," + QByteArray::number(day) + ".50\r\n";
+    }
+    return bytes;
+}
+
+TEST_F(CsvDialog, whatTheUserChoseIsKeptSoTheBanksNextStatementNeedsNoChange) {
+    // A British card's statement opened in an American locale: the guess cannot know.
+    open(cardStatement("****1234", 12, 12));
+    EXPECT_EQ(find<QSpinBox>("startLineSpinBox")->value(), 3);
+    choose("encodingComboBox", int(CsvEncoding::Windows1252));
+    choose("amountSignComboBox", int(CsvRecordMapping::AmountSign::OutgoingsPositive));
+    ASSERT_EQ(readings().size(), 2);
+    QRadioButton* dayFirst =
+        readings()[0]->property("format").toString() == u"d/M/yyyy"_s ? readings()[0] : readings()[1];
+    QTest::mouseClick(dayFirst, Qt::LeftButton);
+    ASSERT_TRUE(canImport());
+    const CsvSavedMapping kept = dialog->mappingToRemember();
+    EXPECT_EQ(kept.shape.startRow, 2u);
+    CsvMappingStore().remember(kept);
+
+    // November's statement, of another card of the account.
+    open(cardStatement("****5678", 11, 10));
+    EXPECT_EQ(find<QLabel>("mappingLabel")->text(), u"Using your mapping “statement”."_s);
+    EXPECT_EQ(dialog->mapping(), kept.mapping);
+    EXPECT_EQ(find<QComboBox>("encodingComboBox")->currentData().toInt(), int(CsvEncoding::Windows1252));
+    EXPECT_EQ(find<QSpinBox>("startLineSpinBox")->value(), 3);
+    EXPECT_EQ(find<QComboBox>("amountSignComboBox")->currentData().toInt(),
+              int(CsvRecordMapping::AmountSign::OutgoingsPositive));
+    ASSERT_EQ(readings().size(), 2);
+    for (const QRadioButton* reading : readings()) {
+        EXPECT_EQ(reading->isChecked(), reading->property("format").toString() == u"d/M/yyyy"_s);
+    }
+    ASSERT_TRUE(canImport());
+    EXPECT_EQ(dialog->plan()->importedCount(), 10u);
+    EXPECT_EQ(dialog->plan()->day(0), QDate(2026, 11, 1));
+    EXPECT_EQ(dialog->plan()->amount(0).toDouble(), -1.5);
+}
+
 TEST_F(CsvDialog, keptMappingsAreRenamedAndDeletedInTheirList) {
     CsvMappingStore store;
     CsvSavedMapping other = sparkasse();
