@@ -468,10 +468,14 @@ void CsvImportDialog::planReady() {
         emit planned();
         return;
     }
-    const bool moreColumns = !m_wholeTable && result.table->columnCount() != m_table->columnCount();
+    const bool wholeNew = !m_wholeTable;
+    const bool moreColumns = wholeNew && result.table->columnCount() != m_table->columnCount();
     m_wholeTable = result.table;
     if (moreColumns) {
         showMapping();
+    }
+    if (wholeNew && settleDays()) {
+        return;
     }
     m_plan = result.plan;
     m_planModel->setPlan(m_plan.get());
@@ -685,11 +689,30 @@ void CsvImportDialog::guessDates(bool chooseFormat) {
         m_dateGuess.reset();
         return;
     }
-    m_dateGuess = std::make_unique<CsvDateGuess>(*m_table, m_mapping.dateColumn, m_mapping.firstRecordRow());
+    // Every row once they are read; the first rows until then.
+    const CsvTable& table = m_wholeTable ? *m_wholeTable : *m_table;
+    m_dateGuess = std::make_unique<CsvDateGuess>(table, m_mapping.dateColumn, m_mapping.firstRecordRow());
     const QString preferred = m_dateGuess->preferred(QLocale());
     if (chooseFormat && !preferred.isEmpty()) {
         m_mapping.dateFormat = preferred;
     }
+}
+
+bool CsvImportDialog::settleDays() {
+    // Only a reading offered for the first rows gives way; a format typed by hand stays.
+    const bool offered = m_dateGuess && m_dateGuess->readings().contains(m_mapping.dateFormat);
+    guessDates(false);
+    if (!offered || !m_dateGuess || m_dateGuess->readings().isEmpty() ||
+        m_dateGuess->readings().contains(m_mapping.dateFormat)) {
+        showDateReadings();
+        return false;
+    }
+    m_mapping.dateFormat = m_dateGuess->preferred(QLocale());
+    // What Import was asked for has changed: the user sees it first.
+    m_importWhenPlanned = false;
+    showMapping();
+    replan();
+    return true;
 }
 
 void CsvImportDialog::showDateReadings() {

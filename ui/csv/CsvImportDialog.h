@@ -79,6 +79,9 @@ private:
     void startLineEdited(int line);
     QWidget* buildDateReadings();
     void guessDates(bool chooseFormat);
+    // Once every row is read, the days are looked at again: rows past the
+    // first may settle how they read. Whether it plans again.
+    bool settleDays();
     void showDateReadings();
     void showEncodingSample();
     QString outcomeOfRows() const;

@@ -308,6 +308,24 @@ TEST(CsvPlanModel, showsDaysInAFormNoReaderTakesTwoWays) {
     EXPECT_EQ(shown(u"ja_JP"), u"2026年12月1日"_s);
 }
 
+TEST_F(CsvDialog, daysThatReadTwoWaysInTheFirstRowsAreSettledByTheRowsAfterThem) {
+    // Day first, in an American locale: only past the rows shown at once does a day pass 12.
+    QByteArray bytes = "Date,Amount,Description\r\n";
+    for (int row = 0; row < 300; ++row) {
+        const int day = row < 240 ? row % 12 + 1 : row % 16 + 13;
+        bytes += QByteArray::number(day) + "/" + QByteArray::number(row / 25 + 1) + "/2026,-1.00,Shop\r\n";
+    }
+    open(bytes);
+    EXPECT_EQ(readings().size(), 2);
+    planned();
+    EXPECT_EQ(dialog->mapping().dateFormat, u"d/M/yyyy"_s);
+    EXPECT_FALSE(find<QWidget>("dateReadingBox")->isVisible());
+    ASSERT_TRUE(canImport());
+    EXPECT_EQ(dialog->plan()->importedCount(), 300u);
+    EXPECT_EQ(dialog->plan()->day(239), QDate(2026, 10, 12));
+    EXPECT_EQ(find<QPushButton>("importButton")->text(), u"Import"_s);
+}
+
 // A statement big enough that reading and checking it takes a while.
 QByteArray bigStatement(int rows) {
     QByteArray bytes = "Datum;Betrag;Verwendungszweck\r\n";
