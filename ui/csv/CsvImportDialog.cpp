@@ -651,7 +651,12 @@ void CsvImportDialog::startLineEdited(int line) {
     while (row + 1 < m_table->rowCount() && m_table->line(row) < line) {
         ++row;
     }
-    m_mapping = CsvRecordMapping::guessColumns(*m_table, row, CsvHeaderFinder::looksLikeNames(*m_table, row));
+    // The keywords the user adds to every record are no column's: they stay.
+    const QStringList keywords = m_mapping.keywordsToAdd;
+    m_mapping = CsvRecordMapping::guessColumns(*m_table, row, CsvHeaderFinder::looksLikeNames(*m_table, row),
+                                               m_reader.separator());
+    m_mapping.keywordsToAdd = keywords;
+    m_importWhenPlanned = false;
     guessDates(false);
     showMapping();
     replan();

@@ -257,6 +257,8 @@ TEST_F(CsvDialog, theStartLineAndTheDateColumnAreLookedAtAfreshWhenChosen) {
     EXPECT_TRUE(find<QCheckBox>("headerCheckBox")->isChecked());
     EXPECT_TRUE(summary().contains(u"What stands above line 2 is not read."_s)) << summary().toStdString();
     ASSERT_EQ(records()->rowCount(), 2);
+    find<QLineEdit>("keywordsToAddField")->setText(u"Everyday"_s);
+    emit find<QLineEdit>("keywordsToAddField")->editingFinished();
 
     // Another column of days brings its own format.
     choose("dateColumnComboBox", 1);
@@ -273,6 +275,8 @@ TEST_F(CsvDialog, theStartLineAndTheDateColumnAreLookedAtAfreshWhenChosen) {
     start->setValue(2);
     EXPECT_EQ(find<QComboBox>("amountColumnComboBox")->currentText(), u"4: Amount"_s);
     EXPECT_TRUE(canImport());
+    // The keywords added to every record are the user's, whatever the columns.
+    EXPECT_EQ(dialog->mapping().keywordsToAdd, QStringList{u"Everyday"_s});
 }
 
 TEST_F(CsvDialog, theEncodingShowsALineAsItReadsAndCardSignsFlipTheSums) {
