@@ -14,13 +14,17 @@ ConditionBox::ConditionBox(QWidget* parent)
 
 void ConditionBox::insertView(int index, QWidget* view) {
     m_stack->insertWidget(index, view, 0, Qt::AlignLeft);
-    view->show();
+    // A box not yet on screen shows its views with it; one on screen
+    // shows them now, not after the event.
+    if (isVisible()) {
+        view->show();
+    }
     fitMargins();
 }
 
 void ConditionBox::removeView(QWidget* view) {
     m_stack->removeWidget(view);
-    view->hide();
+    // Out of the window, not hidden: it shows again wherever it is put.
     view->setParent(nullptr);
     fitMargins();
 }

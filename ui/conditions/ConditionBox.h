@@ -12,9 +12,9 @@ class ConditionBox : public QFrame {
 public:
     explicit ConditionBox(QWidget* parent = nullptr);
 
-    // Puts the view into the stack at `index`, shown.
+    // Puts the view into the stack at `index`.
     void insertView(int index, QWidget* view);
-    // Takes the view out of the stack and out of the box, hidden.
+    // Takes the view out of the stack and out of the box.
     void removeView(QWidget* view);
 
 private:

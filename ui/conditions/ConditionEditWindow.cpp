@@ -58,7 +58,10 @@ void ConditionEditWindow::setRoot(QWidget* root) {
     }
     m_scrollArea->setWidget(root);
     root->installEventFilter(this);
-    ConditionLayout::settleAll(root);
+    if (isVisible()) {
+        // The tree takes the looks of the window.
+        ConditionLayout::settleAll(root);
+    }
     sizeToFit();
 }
 

@@ -31,7 +31,7 @@ public:
     ConditionView* onlyOneCondition() const;
     void insertChild(qsizetype index, ConditionView* view);
     void appendChild(ConditionView* view) { insertChild(m_children.size(), view); }
-    // Takes the child out of the group; it is hidden and has no parent.
+    // Takes the child out of the group and out of the window.
     void removeChild(ConditionView* view);
     // `view` takes the place of `old`, which leaves the group.
     void replaceChild(ConditionView* old, ConditionView* view);
