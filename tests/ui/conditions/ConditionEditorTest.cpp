@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QTranslator>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -232,6 +233,37 @@ TEST_F(EditorFixture, ButtonsFollowThePlaceInTheTree) {
         // An AND group shows " / " and " - " only.
         a->controlBox()->orButton()->click();
         EXPECT_EQ(buttonsOf(nestedGroup(window, QStringLiteral("OR"))).size(), 2);
+        cancel(window);
+    });
+}
+
+// Rows the editor moves out of a group and into another, a new root among
+// them, show in their new place at once, as do the rows it adds.
+TEST_F(EditorFixture, MovedAndAddedRowsShowAtOnce) {
+    const SmartBookPtr book = storedBook(tree("&(a)"));
+    edit(book, [&](ConditionEditWindow& window) {
+        const auto allShown = [&] {
+            const QList<CommentConditionView*> rows = window.findChildren<CommentConditionView*>();
+            return std::all_of(rows.begin(), rows.end(), [](const QWidget* row) { return row->isVisible(); });
+        };
+        // The root's only row with " / ": a new OR root takes it and a new row.
+        rowNamed(window, QStringLiteral("a"))->controlBox()->orButton()->click();
+        ASSERT_EQ(shape(*controller.rootView()), QStringLiteral("OR(a,new)"));
+        EXPECT_TRUE(window.root()->isVisible());
+        EXPECT_TRUE(allShown());
+        const QList<ConditionView*> rows = static_cast<GroupConditionView*>(controller.rootView())->children();
+        EXPECT_TRUE(rows.back()->isVisible());
+        // " & " nests "a" in a new group; " - " on the new row dissolves it again.
+        ConditionView* a = rowNamed(window, QStringLiteral("a"));
+        a->controlBox()->andButton()->click();
+        auto* nested = static_cast<GroupConditionView*>(nestedGroup(window, QStringLiteral("AND")));
+        ASSERT_TRUE(nested);
+        EXPECT_TRUE(nested->isVisible());
+        EXPECT_TRUE(allShown());
+        nested->children().back()->controlBox()->deleteButton()->click();
+        EXPECT_EQ(shape(*controller.rootView()), QStringLiteral("OR(a,new)"));
+        EXPECT_TRUE(a->isVisible());
+        EXPECT_GT(a->width(), 0);
         cancel(window);
     });
 }
