@@ -94,5 +94,8 @@ void SingleConditionView::parameterChanged(int index) {
 
 void SingleConditionView::whatChanged() {
     arrangeControls(currentWhatID());
-    ConditionLayout::settle(this);
+    // A row still being built is laid out once, when the sheet shows it.
+    if (isVisible()) {
+        ConditionLayout::settle(this);
+    }
 }
