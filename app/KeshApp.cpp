@@ -110,8 +110,7 @@ bool KeshApp::init() {
     }
     m_document = std::make_unique<LibraryDocument>(m_dataRoot);
     m_autosaver = std::make_unique<Autosaver>(m_document.get(), [this](QString* error) {
-        const bool saved =
-            m_libraryFile->save(*m_dataRoot, nullptr, LibraryFile::OnFailure::Report) == LibraryFile::SaveResult::Saved;
+        const bool saved = m_libraryFile->write(*m_dataRoot);
         *error = m_libraryFile->lastError();
         return saved;
     });
@@ -532,8 +531,9 @@ LibraryFile::SaveResult KeshApp::save(LibraryFile::OnFailure onFailure) {
         return LibraryFile::SaveResult::NotSaved;
     }
     saveInterface();
-    // One writer at a time: an autosave on its way ends first.
-    m_autosaver->waitForSave();
+    // One writer at a time: an autosave on its way ends first, and none
+    // starts while this one may wait for the user.
+    const Autosaver::Hold hold(*m_autosaver);
     // Nothing unsaved: the file, its backup and the day's copy stay as they are.
     if (m_libraryFile->isOnDisk() && !m_document->isModified() && !m_autosaver->isFailing()) {
         return LibraryFile::SaveResult::Saved;
