@@ -224,7 +224,7 @@ void LibraryDocument::sortBook(const BookPtr& book, const SortDescriptorList& de
     book->resort();
     if (book->sortDescriptors() != before) {
         m_orderChanged = true;
-        emit orderChanged();
+        emit orderChanged(book);
     }
 }
 
@@ -244,11 +244,6 @@ void LibraryDocument::refreshBook(const BookPtr& book, const QString& searchKey,
     }
     book->resort();
     book->reloadFilteredListWithSearchKey(searchKey, keywords);
-}
-
-void LibraryDocument::sortBookLists() {
-    emit aboutToTouch();
-    m_root->sortLists();
 }
 
 KeywordPtr LibraryDocument::addKeyword() {
