@@ -59,6 +59,7 @@ ShownBook::ShownBook(LibraryDocument* document, QObject* parent)
     // Records show the names of their keywords; a book may be sorted by them.
     connect(document, &LibraryDocument::keywordRenamed, this, [this] { recordsChanged(RecordRevision::Keywords); });
     connect(document, &LibraryDocument::orderChanged, this, &ShownBook::orderChanged);
+    connect(document, &LibraryDocument::changed, this, &ShownBook::changeDone);
 }
 
 bool ShownBook::isMainLibrary() const {
@@ -103,6 +104,14 @@ void ShownBook::note(Pending pending) {
     }
     m_updateQueued = true;
     QMetaObject::invokeMethod(this, &ShownBook::update, Qt::QueuedConnection);
+}
+
+void ShownBook::changeDone() {
+    // The sums follow at once; choosing the records again waits for the event loop.
+    if (m_pending == Pending::Figures) {
+        m_pending = Pending::Nothing;
+        emit figuresChanged();
+    }
 }
 
 void ShownBook::update() {

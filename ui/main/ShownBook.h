@@ -41,10 +41,12 @@ private:
     enum class Pending { Nothing, Figures, Refresh };
 
     void refresh();
-    // Once per change, after the command that made it has returned: an editor
-    // committing the value may still be closing.
+    // A refresh waits for the event loop, once for however many changes came:
+    // an editor committing the value may still be closing.
     void note(Pending pending);
     void update();
+    // The change is done: what it left for the sums is told now.
+    void changeDone();
 
     void recordsAdded(const BookPtr& book);
     void recordsRemoved(const BookPtr& book);
