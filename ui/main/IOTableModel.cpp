@@ -199,6 +199,12 @@ void IOTableModel::recordsChanged(const IOList& records, RecordRevision::Field f
         }
         return;
     }
+    // Many records at once (a keyword ticked on a selection): one signal over
+    // every row costs the views less than looking up each row's record.
+    if (records.size() > maxRuns) {
+        rowsChanged([](const IO*) { return true; }, 0, ColumnCount - 1);
+        return;
+    }
     const RecordSet changed(records);
     rowsChanged([&changed](const IO* record) { return changed.contains(record); }, 0, ColumnCount - 1);
 }
