@@ -225,7 +225,7 @@ void LibraryDocument::sortBook(const BookPtr& book, const SortDescriptorList& de
     if (book->sortDescriptors() != before) {
         m_orderChanged = true;
         noteChange();
-        emit orderChanged();
+        emit orderChanged(book);
     }
 }
 
@@ -280,11 +280,6 @@ void LibraryDocument::refreshBook(const BookPtr& book, const QString& searchKey,
     }
     book->resort();
     book->reloadFilteredListWithSearchKey(searchKey, keywords);
-}
-
-void LibraryDocument::sortBookLists() {
-    touch(QStringLiteral("sortBookLists"));
-    m_root->sortLists();
 }
 
 KeywordPtr LibraryDocument::addKeyword() {

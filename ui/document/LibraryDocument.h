@@ -130,8 +130,6 @@ public:
     // The book made ready to show: a smart book recomputed from the main
     // library, the book sorted, its filtered list made for the search.
     void refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords);
-    // The plain and the smart books in name order.
-    void sortBookLists();
 
     // A keyword named "Untitled", at the end of the list.
     KeywordPtr addKeyword();
@@ -147,7 +145,7 @@ signals:
     void aboutToChange(const LibraryDocument::Change& change);
     void changed();
     // A book was given another order: no change to undo, but one to save.
-    void orderChanged();
+    void orderChanged(const BookPtr& book);
 
     void recordsAdded(const BookPtr& book, const IOList& records);
     void recordsRemoved(const BookPtr& book, const IOList& records);

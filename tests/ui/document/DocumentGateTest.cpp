@@ -20,7 +20,6 @@ TEST_F(DocumentGateDeathTest, aChangeMadeWhileTheLibraryIsStillReadStopsKesh) {
     EXPECT_DEATH(document->undoStack()->undo(), stopped);
     EXPECT_DEATH(document->sortBook(trip, {SortDescriptor{QStringLiteral("amount"), true}}), stopped);
     EXPECT_DEATH(document->refreshBook(small, QStringLiteral("fuel"), {}), stopped);
-    EXPECT_DEATH(document->sortBookLists(), stopped);
 }
 
 TEST_F(Document, aReaderThatHasEndedLetsChangesThrough) {
