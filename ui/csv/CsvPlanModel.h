@@ -49,6 +49,7 @@ private:
     QString statusText(std::size_t row) const;
 
     CsvImportPlan* m_plan = nullptr;
+    int m_amountDecimals = 0;
     LedgerFormat m_format;
     QString m_dayFormat = dayFormat(QLocale());
 };
