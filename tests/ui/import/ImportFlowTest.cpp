@@ -3,11 +3,9 @@
 #include "DataRoot.h"
 #include "LibraryDocument.h"
 #include "WatchedFifo.h"
-#include "WhenModal.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLocale>
 #include <QProgressDialog>
 #include <QUndoStack>
@@ -116,16 +114,6 @@ TEST_F(ImportFlowTest, appendsAsOneChangeAndCountsOnlyTheRecordsAdded) {
     document.undoStack()->undo();
     EXPECT_EQ(document.root()->mainLibrary()->records(), (IOList{known}));
     EXPECT_EQ(document.root()->keywords(), (KeywordList{food}));
-}
-
-TEST_F(ImportFlowTest, theFileDialogOpensOnTheNearestFolderThatExists) {
-    QString shown;
-    whenModal<QFileDialog>([&shown](QFileDialog* dialog) {
-        shown = dialog->directory().absolutePath();
-        dialog->reject();
-    });
-    EXPECT_EQ(flow.chooseFile(QStringLiteral("Import"), home("gone/deeper/old.lib")), QString());
-    EXPECT_EQ(shown, QDir::homePath());
 }
 
 } // namespace
