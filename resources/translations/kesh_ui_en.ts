@@ -54,12 +54,16 @@
     <message numerus="yes">
         <source>%Ln records to import</source>
         <translation>
-            <numerusform>%Ln record to import</numerusform><numerusform>%Ln records to import</numerusform></translation>
+            <numerusform>%Ln record to import</numerusform>
+            <numerusform>%Ln records to import</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%Ln lines left out</source>
         <translation>
-            <numerusform>%Ln line left out</numerusform><numerusform>%Ln lines left out</numerusform></translation>
+            <numerusform>%Ln line left out</numerusform>
+            <numerusform>%Ln lines left out</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -67,7 +71,9 @@
     <message numerus="yes">
         <source>Files of %n columns without names</source>
         <translation>
-            <numerusform>Files of %n column without a name</numerusform><numerusform>Files of %n columns without names</numerusform></translation>
+            <numerusform>Files of %n column without a name</numerusform>
+            <numerusform>Files of %n columns without names</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -181,10 +187,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln with an amount beyond any household's money</source>
+        <source>%Ln with an amount beyond any household&apos;s money</source>
         <translation>
-            <numerusform>%Ln with an amount beyond any household's money</numerusform>
-            <numerusform>%Ln with an amount beyond any household's money</numerusform>
+            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
+            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
         </translation>
     </message>
     <message numerus="yes">

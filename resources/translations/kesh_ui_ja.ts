@@ -420,16 +420,8 @@
         <translation>CSV ファイル (*.csv *.txt *.tsv);;すべてのファイル (*)</translation>
     </message>
     <message>
-        <source>“%1” cannot be imported.</source>
-        <translation>「%1」を取り込めません。</translation>
-    </message>
-    <message>
         <source>The file is %1; kesh reads CSV files of up to %2.</source>
         <translation>ファイルのサイズは %1 です。kesh が読み込める CSV ファイルは %2 までです。</translation>
-    </message>
-    <message>
-        <source>The file grew past the size kesh reads.</source>
-        <translation>読み込み中にファイルが大きくなり、kesh が読み込めるサイズを超えました。</translation>
     </message>
     <message>
         <source>The file is empty: it holds no rows.</source>
@@ -605,7 +597,8 @@
     <message numerus="yes">
         <source>%Ln records to import</source>
         <translation>
-            <numerusform>取り込む記録 %Ln 件</numerusform></translation>
+            <numerusform>取り込む記録 %Ln 件</numerusform>
+        </translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -618,7 +611,8 @@
     <message numerus="yes">
         <source>%Ln lines left out</source>
         <translation>
-            <numerusform>%Ln 行は取り込みません</numerusform></translation>
+            <numerusform>%Ln 行は取り込みません</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1.</source>
@@ -748,7 +742,8 @@
     <message numerus="yes">
         <source>Files of %n columns without names</source>
         <translation>
-            <numerusform>列の名前がない %n 列のファイル</numerusform></translation>
+            <numerusform>列の名前がない %n 列のファイル</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1653,6 +1648,25 @@ New records come in through the Record Entry window; the records of a legacy lib
     </message>
 </context>
 <context>
+    <name>ImportFlow</name>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>「%1」を読み込んでいます…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The file grew past the size kesh reads.</source>
+        <translation>読み込み中にファイルが大きくなり、kesh が読み込めるサイズを超えました。</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be imported.</source>
+        <translation>「%1」を取り込めません。</translation>
+    </message>
+</context>
+<context>
     <name>KeywordConditionView</name>
     <message>
         <source>(no keywords)</source>
@@ -1820,10 +1834,6 @@ New records come in through the Record Entry window; the records of a legacy lib
     <message>
         <source>Import Legacy Library</source>
         <translation>旧形式のライブラリを取り込む</translation>
-    </message>
-    <message>
-        <source>Reading “%1”…</source>
-        <translation>「%1」を読み込んでいます…</translation>
     </message>
     <message>
         <source>Cancel</source>
