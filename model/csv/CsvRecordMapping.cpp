@@ -73,6 +73,7 @@ void guessFromNames(const CsvTable& table, CsvRecordMapping& mapping) {
                             u"ご利用店名", u"備考", u"メモ"});
     mapping.keywordsColumn = columnNamed(table, {u"keywords", u"tags", u"category", u"キーワード", u"カテゴリ"});
     mapping.countedColumn = columnNamed(table, {u"counted"});
+    mapping.idColumn = columnNamed(table, {u"transaction id", u"fitid"});
     if (mapping.amountColumn == CsvRecordMapping::noColumn && mapping.debitColumn != CsvRecordMapping::noColumn &&
         mapping.creditColumn != CsvRecordMapping::noColumn) {
         mapping.amountStyle = CsvRecordMapping::AmountStyle::DebitAndCredit;
