@@ -2,6 +2,7 @@
 #include "BookCondition.h"
 #include "CommentCondition.h"
 #include "Crc32.h"
+#include "DataFileDecoder.h"
 #include "DataFileEncoder.h"
 #include "DataFileReader.h"
 #include "DataFileWriter.h"
