@@ -60,6 +60,8 @@ QDate dayOf(QStringView text) {
     return QDate(text.sliced(0, 4).toInt(), text.sliced(4, 2).toInt(), text.sliced(6, 2).toInt());
 }
 
+constexpr std::size_t maxNesting = 64;
+
 qint64 linesIn(QStringView text) {
     return text.count(u'\n');
 }
@@ -255,6 +257,10 @@ bool OfxReader::parse(const QString& body, qint64 firstLine) {
         if (text.sliced(i).startsWith(endTag, Qt::CaseInsensitive)) {
             i += endTag.size();
             continue;
+        }
+        // Statements nest a few levels; a file nested deeper is no statement.
+        if (open.size() > maxNesting) {
+            return fail(tr("Line %1: the file's elements nest deeper than %2 levels.").arg(line).arg(maxNesting));
         }
         open.push_back(index);
     }

@@ -87,11 +87,22 @@ void StatementImportPlan::markDuplicates(const CsvKnownRecords& library) {
     if (m_counts[std::size_t(Status::Ready)] == 0) {
         return;
     }
+    // Most records have no amount of any row: one bit says so before six looks by day.
+    std::vector<bool> amounts(std::size_t(1) << 18, false);
+    const auto amountBit = [&amounts](std::int64_t mantissa, int exponent) {
+        const auto hash = (std::uint64_t(mantissa) * 0x9E3779B97F4A7C15ull) ^ std::uint64_t(exponent);
+        return std::size_t(hash >> 46) & (amounts.size() - 1);
+    };
+    for (const Row& row : m_rows) {
+        if (row.status == Status::Ready) {
+            amounts[amountBit(row.transaction.amount.mantissa(), row.transaction.amount.exponent())] = true;
+        }
+    }
     for (std::size_t r = 0; r < records.size(); ++r) {
-        if (used[r]) {
+        const CsvKnownRecords::Record& record = records[r];
+        if (used[r] || !amounts[amountBit(record.mantissa, record.exponent)]) {
             continue;
         }
-        const CsvKnownRecords::Record& record = records[r];
         bool found = false;
         for (int days = -possibleDays; days <= possibleDays && !found; ++days) {
             if (days == 0) {

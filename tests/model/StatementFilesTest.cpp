@@ -206,6 +206,7 @@ TEST(OfxFiles, AnythingButAStatementIsRefusedWithAReason) {
          "closes nothing"},
         {"OFXHEADER:100 DATA:OFXSGML VERSION:102 ENCODING:USASCII CHARSET:KLINGON <OFX></OFX>", "KLINGON"},
         {"<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS>", "cut off"},
+        {"<OFX>" + QByteArray("<A>").repeated(100) + "</OFX>", "nest deeper"},
     };
     for (const auto& c : cases) {
         OfxReader reader;
