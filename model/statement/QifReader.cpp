@@ -138,6 +138,10 @@ void QifReader::readField(QChar code, const QString& value, qint64 lineNumber) {
         // What the account is called and of which kind: the sections after it say.
         return;
     }
+    // A second day in one item: the item before lacked its ^, and ends here.
+    if (m_item && code.toUpper() == u'D' && !m_item->date.isEmpty() && m_section == Section::Transactions) {
+        endItem(lineNumber);
+    }
     if (!m_item) {
         m_item = Item();
         m_item->line = lineNumber;

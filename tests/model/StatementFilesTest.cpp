@@ -153,6 +153,10 @@ TEST(QifFiles, WhatIsNoQifIsRefusedAndUnreadableItemsAreListed) {
     ASSERT_EQ(reader.items().size(), 1u);
     EXPECT_EQ(reader.items()[0].amount, Amount::fromInt(5));
 
+    // Items that lack their ^ are not run into one.
+    ASSERT_TRUE(reader.read("!Type:Cash\nD1/1/2026\nT-1\nD1/2/2026\nT-2\n"));
+    EXPECT_EQ(reader.items().size(), 2u);
+
     // Split lines that do not add up are not made records of their own.
     ASSERT_TRUE(reader.read("!Type:Bank\nD1/1/2026\nT-10\nSA\n$-4\nSB\n$-5\n^\n"));
     const auto read = reader.transactions(QifDateReader::Order::MonthFirst, QifReader::SplitMode::PerSplit);
