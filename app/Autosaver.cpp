@@ -1,7 +1,5 @@
 #include "Autosaver.h"
 
-#include "LibraryDocument.h"
-
 Autosaver::Autosaver(LibraryDocument* document, Save save, QObject* parent)
     : QObject(parent)
     , m_document(document)
@@ -46,6 +44,9 @@ bool Autosaver::needsSaving() const {
 
 void Autosaver::startSave() {
     m_idle.stop();
+    if (m_holds > 0) {
+        return;
+    }
     if (isSaving()) {
         // Changes made since that save started wait for it; the next save is
         // due once it ends, within the longest wait again.
@@ -56,9 +57,14 @@ void Autosaver::startSave() {
     if (!needsSaving()) {
         return;
     }
-    m_running = std::async(std::launch::async, [this, save = m_save] {
+    m_mark = m_document->saveMark();
+    // Said here, before the worker exists: from now on a change that does not
+    // wait for the save stops kesh, however soon it comes.
+    LibraryDocument::Reading reading(*m_document);
+    m_running = std::async(std::launch::async, [this, save = m_save, reading = std::move(reading)]() mutable {
         Outcome outcome;
         outcome.saved = save(&outcome.error);
+        reading.end();
         QMetaObject::invokeMethod(
             this, [this] { finishSave(Report::Now); }, Qt::QueuedConnection);
         return outcome;
@@ -76,10 +82,24 @@ bool Autosaver::saveNow() {
     if (!needsSaving()) {
         return true;
     }
+    m_mark = m_document->saveMark();
     Outcome outcome;
     outcome.saved = m_save(&outcome.error);
     takeOutcome(outcome, Report::Now);
     return outcome.saved;
+}
+
+Autosaver::Hold::Hold(Autosaver& autosaver)
+    : m_autosaver(autosaver) {
+    m_autosaver.finishSave(Report::Later);
+    ++m_autosaver.m_holds;
+}
+
+Autosaver::Hold::~Hold() {
+    if (--m_autosaver.m_holds == 0 && m_autosaver.needsSaving()) {
+        // The user has just heard why this save failed.
+        m_autosaver.m_idle.start(retryMilliseconds);
+    }
 }
 
 void Autosaver::finishSave(Report report) {
@@ -90,9 +110,9 @@ void Autosaver::finishSave(Report report) {
 
 void Autosaver::takeOutcome(const Outcome& outcome, Report report) {
     if (outcome.saved) {
-        // Nothing changed while the save ran: changes wait for it. The stack
-        // is where it was when the save started, even inside a change that waited.
-        m_document->setSaved();
+        // Changes wait for the save, so the library is as the save found it
+        // unless this is taken in after a change.
+        m_document->setSaved(m_mark);
         if (m_failing) {
             m_failing = false;
             emit recovered();

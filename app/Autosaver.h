@@ -1,13 +1,13 @@
 #pragma once
 
+#include "LibraryDocument.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 #include <functional>
 #include <future>
-
-class LibraryDocument;
 
 // Writes the library a few seconds after the last change, once the user is
 // idle, and at the latest a little later after the first unsaved change, so
@@ -22,7 +22,7 @@ class Autosaver : public QObject {
 
 public:
     // Writes the library; false with the reason in `error`. Runs on the worker
-    // thread, or on this one for saveNow().
+    // thread, or on this one for saveNow(): it must not touch a widget.
     using Save = std::function<bool(QString* error)>;
 
     static constexpr int idleMilliseconds = 3000;
@@ -45,6 +45,20 @@ public:
     void waitForSave();
     bool isSaving() const { return m_running.valid(); }
     bool isFailing() const { return m_failing; }
+
+    // While one lives, no save starts: the main thread writes the library
+    // itself (at quit) and may wait for the user meanwhile. One writer at a
+    // time. A library still unsaved afterwards is tried again a minute later.
+    class Hold {
+    public:
+        explicit Hold(Autosaver& autosaver);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        Autosaver& m_autosaver;
+    };
 
 signals:
     // The first failure after a success.
@@ -74,5 +88,8 @@ private:
     // Runs from the first unsaved change to the save that takes it in.
     QTimer m_longest;
     std::future<Outcome> m_running;
+    // Where the library stood when the save running, or the last one, began.
+    LibraryDocument::SaveMark m_mark;
     bool m_failing = false;
+    int m_holds = 0;
 };

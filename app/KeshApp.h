@@ -1,41 +1,24 @@
 #pragma once
 
-#include "DataRoot.h"
 #include "LibraryFile.h"
 #include "LocalizedStrings.h"
-#include "SmartBook.h"
+#include "OpenLibrary.h"
 #include "TextSuggestion.h"
+#include "WindowSet.h"
 
 #include <QApplication>
-#include <QPointer>
 
 #include <memory>
 
-class Autosaver;
-class BookListController;
-class IODrawerController;
-class IOWindowController;
-class KeywordWindowController;
-class ConditionEditWindowController;
-class BookListModel;
-class EntryForm;
-class GraphWindow;
-class IOListController;
-class IOTableModel;
-class LibraryDocument;
-class MainWindow;
-class MainWindowController;
-class PreferencesManager;
 class QSessionManager;
 class RunningInstance;
-class SearchFieldController;
-class StatsBoxController;
 class UnixSignalWatcher;
 
-// The kesh application: owns the library and the comment suggestions for the
-// whole run, builds the main window and connects its controllers, runs the
-// reload that every change of records ends in, looks up localized texts,
-// shows numbered alerts, and writes the library whenever kesh ends.
+// The kesh application: starts on the library (or hands over to the kesh
+// already running on it), owns the library and the comment suggestions for
+// the whole run, opens the windows, looks up localized texts, shows numbered
+// alerts, and writes the library whenever kesh ends: the quit command, a
+// signal, the desktop's session.
 class KeshApp : public QApplication {
     Q_OBJECT
 
@@ -44,8 +27,6 @@ public:
     ~KeshApp() override;
 
     static KeshApp* instance();
-    // Frame of the main window in the preferences.
-    static QString mainWindowAutosaveName() { return QStringLiteral("MainWindow"); }
 
     // Start-up before any window: hands over to a kesh already running on the
     // library, or takes the library's lock, answers later launches from then
@@ -55,33 +36,35 @@ public:
     // running kesh has come to the front (handedOver()).
     bool init();
     bool handedOver() const { return m_handedOver; }
-    // Builds the main window and its controllers, connects them, restores the
-    // windows from the preferences, shows the main window and runs the first reload.
+    // Builds the windows, restores them from the preferences and shows the main window.
     void loadInterface();
 
-    const DataRootPtr& dataRoot() const { return m_dataRoot; }
+    const DataRootPtr& dataRoot() const;
     // Every change of the library goes through it; null before init().
-    LibraryDocument* document() const { return m_document.get(); }
+    LibraryDocument* document() const { return m_library ? m_library->document() : nullptr; }
     TextSuggestion& commentSuggestion() { return m_commentSuggestion; }
     const QString& dataFilePath() const { return m_dataFilePath; }
-
-    PreferencesManager* preferencesManager() const { return m_preferencesManager.get(); }
-    MainWindow* mainWindow() const { return m_mainWindow.get(); }
-    MainWindowController* mainWindowController() const { return m_mainWindowController.get(); }
-    BookListController* bookListController() const { return m_bookListController.get(); }
-    IOListController* ioListController() const { return m_ioListController.get(); }
-    SearchFieldController* searchFieldController() const { return m_searchFieldController.get(); }
-    StatsBoxController* statsBoxController() const { return m_statsBoxController.get(); }
+    Autosaver* autosaver() const { return m_library ? m_library->autosaver() : nullptr; }
     RunningInstance* runningInstance() const { return m_runningInstance.get(); }
-    Autosaver* autosaver() const { return m_autosaver.get(); }
-    // Made when it is first opened.
-    GraphWindow* graphWindow() const { return m_graphWindow.get(); }
-    // The record entry window, made when it is first opened; none without the main window.
-    IOWindowController* ioWindowController();
-    IODrawerController* ioDrawerController() const { return m_ioDrawerController.get(); }
-    // The one record entry form, in the entry window or the panel, whichever shows it.
-    EntryForm* entryForm() const;
-    KeywordWindowController* keywordWindowController() const { return m_keywordWindowController.get(); }
+    // The windows; none before loadInterface().
+    WindowSet* windows() const { return m_windows.get(); }
+
+    PreferencesManager* preferencesManager() const { return m_windows ? m_windows->preferencesManager() : nullptr; }
+    MainWindow* mainWindow() const { return m_windows ? m_windows->mainWindow() : nullptr; }
+    MainWindowController* mainWindowController() const { return window(&WindowSet::mainWindowController); }
+    BookListController* bookListController() const { return window(&WindowSet::bookListController); }
+    IOListController* ioListController() const { return window(&WindowSet::ioListController); }
+    SearchFieldController* searchFieldController() const { return window(&WindowSet::searchFieldController); }
+    StatsBoxController* statsBoxController() const { return window(&WindowSet::statsBoxController); }
+    GraphWindow* graphWindow() const { return window(&WindowSet::graphWindow); }
+    IOWindowController* ioWindowController() { return m_windows ? m_windows->ioWindowController() : nullptr; }
+    IODrawerController* ioDrawerController() const { return window(&WindowSet::ioDrawerController); }
+    EntryForm* entryForm() const { return window(&WindowSet::entryForm); }
+    KeywordWindowController* keywordWindowController() const { return window(&WindowSet::keywordWindowController); }
+    ConditionEditWindowController* conditionEditWindowController() const {
+        return m_windows ? m_windows->conditionEditWindowController() : nullptr;
+    }
+    void toggleGraphWindow() { m_windows->toggleGraphWindow(); }
 
     // Beeps and shows alert n, titled "ErrorTitle<n>" with the text "ErrorContent<n>".
     void complain(int errorNumber);
@@ -96,95 +79,28 @@ public:
     // chose to keep kesh open after a failed save.
     bool terminate();
 
-    // Every change of records ends here: the selected book is refreshed (a
-    // smart book recomputed), re-sorted and filtered, then the record table
-    // and the statistics follow.
-    void ioDataNeedsReloading();
-    void toggleIOWindow();
-    // Opens or closes the graph window; "GraphWindowOpen" remembers which.
-    void toggleGraphWindow();
-    void toggleKeywordWindow();
-    // Window › Record Entry Panel.
-    void toggleIODrawer(bool open);
-    // File › Import Legacy Library…: the slot the legacy import plugs into.
-    void importLegacyLibrary();
-    // File › Show Backups: opens the folder of the daily copies in the file manager.
-    void showBackups();
-    // File › Restore from Backup…: the window that lists the backups.
-    void restoreFromBackup();
-    // File › Import CSV… and File › Export… (the records the table shows, or the selected ones).
-    void importCsv();
-    void exportCsv();
-    // The condition editor on the selected smart book; nothing for another book.
-    void editSmartBookConditions();
-    // The condition editor on that smart book; the refreshed book follows OK.
-    void editConditionsOf(const SmartBookPtr& book);
-    // The condition editor on a new smart book, which joins the library on OK.
-    void addNewSmartBook();
-    ConditionEditWindowController* conditionEditWindowController() const { return m_conditionEditor.get(); }
-
 private:
+    template <typename Part> Part* window(Part* (WindowSet::*part)() const) const {
+        return m_windows ? (m_windows.get()->*part)() : nullptr;
+    }
     // Answers later launches of kesh on this library from now on.
     void listenForLaunches();
     // A later launch asked for this kesh's window.
     void showForLaunch();
-    void libraryChanged();
-    void autosaveFailed(const QString& error);
-    // A copy of the library that a save should have kept could not be made.
-    void tellBackupProblem();
-    // The backup's library takes the place of the library, which is kept as a backup first.
-    void restoreLibrary(const DataRootPtr& backup, const QString& backupName);
-    void connectControllers();
-    void makeEntryControllers();
-    void showKeywordSearch();
-    void saveEntryFrames();
-    void restoreInterface();
-    void showInterface();
-    void bookSelectionChanged();
-    void graphWindowClosed();
-    // The keyword window's search keywords; none until that window exists.
-    KeywordList searchKeywords() const;
-    void saveInterface();
     void commitData(QSessionManager& manager);
     void lastChanceSave();
 
     LocalizedStrings m_localizedStrings;
     QString m_dataFilePath;
-    std::unique_ptr<LibraryFile> m_libraryFile;
-    DataRootPtr m_dataRoot;
-    std::unique_ptr<LibraryDocument> m_document;
-    std::unique_ptr<Autosaver> m_autosaver;
-    TextSuggestion m_commentSuggestion;
-
-    // Torn down from the bottom up: controllers, then the window, then the models it shows.
-    std::unique_ptr<PreferencesManager> m_preferencesManager;
-    std::unique_ptr<BookListModel> m_bookListModel;
-    std::unique_ptr<IOTableModel> m_ioTableModel;
-    std::unique_ptr<MainWindow> m_mainWindow;
-    std::unique_ptr<MainWindowController> m_mainWindowController;
-    std::unique_ptr<BookListController> m_bookListController;
-    std::unique_ptr<IOListController> m_ioListController;
-    std::unique_ptr<SearchFieldController> m_searchFieldController;
-    std::unique_ptr<StatsBoxController> m_statsBoxController;
-    std::unique_ptr<GraphWindow> m_graphWindow;
-    std::unique_ptr<IOWindowController> m_ioWindowController;
-    std::unique_ptr<IODrawerController> m_ioDrawerController;
-    std::unique_ptr<KeywordWindowController> m_keywordWindowController;
-    // Owned by the window or panel that shows it.
-    QPointer<EntryForm> m_entryForm;
-    std::unique_ptr<ConditionEditWindowController> m_conditionEditor;
-    std::unique_ptr<RunningInstance> m_runningInstance;
     std::unique_ptr<UnixSignalWatcher> m_signalWatcher;
+    std::unique_ptr<RunningInstance> m_runningInstance;
+    // The library outlives the windows that show it.
+    std::unique_ptr<OpenLibrary> m_library;
+    TextSuggestion m_commentSuggestion;
+    std::unique_ptr<WindowSet> m_windows;
 
     // Another kesh runs on the library and was asked to come to the front.
     bool m_handedOver = false;
-    // A change of the library waits for its reload.
-    bool m_reloadPending = false;
-    bool m_reloadQueued = false;
-    // A change of the library's books waits for the book list to follow.
-    bool m_booksChanged = false;
-    // The user was told that copies of the library cannot be made.
-    bool m_backupFailing = false;
     // A quit is asking the user about a failed save.
     bool m_terminating = false;
     // The library was written for the end of the run (or the user let it go).

@@ -223,39 +223,52 @@ bool LibraryFile::keepCopyOf(const DataRoot& root) {
     return true;
 }
 
-LibraryFile::SaveResult LibraryFile::save(const DataRoot& root, QWidget* parent, OnFailure onFailure) {
+bool LibraryFile::write(const DataRoot& root) {
     // Before the write: the day's copy is the library as it was before the day's first change.
     keepCopies();
+    DataFile file(m_path);
+    if (!file.save(root)) {
+        m_lastError = file.errorString();
+        qWarning("kesh: the library was not saved to %s: %s", qUtf8Printable(m_path), qUtf8Printable(m_lastError));
+        return false;
+    }
+    m_lastError.clear();
+    m_savedAt = QDateTime::currentDateTime();
+    m_onDisk = true;
+    return true;
+}
+
+LibraryFile::SaveResult LibraryFile::save(const DataRoot& root, QWidget* parent, OnFailure onFailure) {
     for (;;) {
-        DataFile file(m_path);
-        if (file.save(root)) {
-            m_lastError.clear();
-            m_savedAt = QDateTime::currentDateTime();
-            m_onDisk = true;
+        if (write(root)) {
             return SaveResult::Saved;
         }
-        const QString error = file.errorString();
-        m_lastError = error;
         if (onFailure == OnFailure::Report) {
-            qWarning("kesh: the library was not saved to %s: %s", qUtf8Printable(m_path), qUtf8Printable(error));
             return SaveResult::NotSaved;
         }
-        const bool mayCancel = onFailure == OnFailure::AskRetryQuitOrStay;
-        Alert alert(parent, QStringLiteral("saveFailedAlert"), Alert::Icon::Critical,
-                    tr("kesh could not save your library."),
-                    tr("Writing “%1” failed: %2\n\nIf you quit without saving, every change made since %3 is lost.")
-                        .arg(shownPath(m_path), error, timeText(m_savedAt)));
-        const int retry = alert.addButton(tr("Try Again"), QMessageBox::AcceptRole);
-        const int discard = alert.addButton(tr("Quit Without Saving"), QMessageBox::DestructiveRole);
-        const int stay = mayCancel ? alert.addButton(tr("Don’t Quit"), QMessageBox::RejectRole) : -1;
-        alert.setDefaultButton(retry);
-        alert.setEscapeButton(stay >= 0 ? stay : retry);
-        const int answer = alert.exec();
-        if (answer == discard) {
-            return SaveResult::NotSaved;
-        }
-        if (answer == stay) {
-            return SaveResult::Cancelled;
+        if (const std::optional<SaveResult> answer = askAfterFailure(parent, onFailure)) {
+            return *answer;
         }
     }
+}
+
+std::optional<LibraryFile::SaveResult> LibraryFile::askAfterFailure(QWidget* parent, OnFailure onFailure) {
+    const bool mayCancel = onFailure == OnFailure::AskRetryQuitOrStay;
+    Alert alert(parent, QStringLiteral("saveFailedAlert"), Alert::Icon::Critical,
+                tr("kesh could not save your library."),
+                tr("Writing “%1” failed: %2\n\nIf you quit without saving, every change made since %3 is lost.")
+                    .arg(shownPath(m_path), m_lastError, timeText(m_savedAt)));
+    const int retry = alert.addButton(tr("Try Again"), QMessageBox::AcceptRole);
+    const int discard = alert.addButton(tr("Quit Without Saving"), QMessageBox::DestructiveRole);
+    const int stay = mayCancel ? alert.addButton(tr("Don’t Quit"), QMessageBox::RejectRole) : -1;
+    alert.setDefaultButton(retry);
+    alert.setEscapeButton(stay >= 0 ? stay : retry);
+    const int answer = alert.exec();
+    if (answer == discard) {
+        return SaveResult::NotSaved;
+    }
+    if (answer == stay) {
+        return SaveResult::Cancelled;
+    }
+    return std::nullopt;
 }

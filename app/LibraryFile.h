@@ -8,12 +8,16 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 // kesh's hold on its data file for one run: the lock that keeps a second kesh
 // and kesh-import away, reading the library at start (with a way out when the
-// file is damaged) and writing it when kesh ends (with a say for the user when
-// that fails). Asks the user through alerts where a choice is theirs.
+// file is damaged) and writing it, while kesh runs and when it ends (with a
+// say for the user when that fails). Asks the user through alerts where a
+// choice is theirs. While write() runs on another thread, nothing else of
+// this object is called.
 class LibraryFile {
     Q_DECLARE_TR_FUNCTIONS(LibraryFile)
 
@@ -40,8 +44,13 @@ public:
     // it aside under a new name.
     DataRootPtr open();
 
-    // Writes the whole library. On failure the user chooses, as `onFailure`
-    // allows: try again, end without saving, or keep kesh open (Cancelled).
+    // Writes the whole library, after keeping the day's copy of the file;
+    // false with lastError(). Shows nothing and asks nobody: the autosave
+    // worker calls it.
+    bool write(const DataRoot& root);
+    // On the main thread: writes the whole library, and on failure the user
+    // chooses, as `onFailure` allows: try again, end without saving, or keep
+    // kesh open (Cancelled).
     SaveResult save(const DataRoot& root, QWidget* parent, OnFailure onFailure);
 
     // Writes the library to a new copy in the backups folder (today's, or
@@ -62,6 +71,8 @@ public:
 
 private:
     void keepCopies();
+    // The user's answer to a failed write; none to try again.
+    std::optional<SaveResult> askAfterFailure(QWidget* parent, OnFailure onFailure);
     void reportLocked();
     void reportNewer(const QString& error);
     QString readAdvice(DataFile::Status status) const;

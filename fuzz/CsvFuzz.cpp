@@ -1,3 +1,6 @@
+#include "CsvDateGuess.h"
+#include "CsvDateReader.h"
+#include "CsvHeaderFinder.h"
 #include "CsvImportPlan.h"
 #include "CsvReader.h"
 #include "CsvWriter.h"
@@ -50,6 +53,39 @@ void checkRoundTrip(const CsvTable& table) {
     }
 }
 
+// The table's start lies in it, and the days of its first fields, read in
+// every format offered, are real days that a time after them leaves alone.
+void checkGuesses(const CsvTable& table) {
+    const CsvHeaderFinder::Start start = CsvHeaderFinder::find(table);
+    if (start.row >= table.rowCount()) {
+        fail("the table starts past its end");
+    }
+    const QStringList formats = CsvRecordMapping::dateFormats() + QStringList{QStringLiteral("yyyy-MM-dd HH:mm:ss"),
+                                                                              QStringLiteral("M/d/yyyy h:mm AP"),
+                                                                              QStringLiteral("d.M.yyyy HH:mm t")};
+    for (std::size_t row = 0; row < table.rowCount() && row < 8; ++row) {
+        for (int column = 0; column < table.fieldCount(row) && column < 4; ++column) {
+            const QStringView text = table.field(row, column);
+            for (const QString& format : formats) {
+                const QDate day = CsvDateReader(format).read(text, nullptr);
+                if (day.isValid() && !format.contains(u':') && !text.contains(u':') &&
+                    CsvDateReader(format).read(text.trimmed().toString() + QStringLiteral(" 08:15"), nullptr) != day) {
+                    fail("a time after a day changes it");
+                }
+            }
+        }
+    }
+    if (table.columnCount() > 0) {
+        const CsvDateGuess guess(table, 0, start.row);
+        if (guess.isAmbiguous() && (guess.sampleRow() >= table.rowCount() || guess.sampleText().isEmpty())) {
+            fail("days read two ways without a day to show");
+        }
+        if (!guess.readings().isEmpty() && !guess.readings().contains(guess.preferred(QLocale::c()))) {
+            fail("the preferred reading is none of the readings");
+        }
+    }
+}
+
 } // namespace
 
 // The first byte chooses the encoding and the separator; the rest is the file.
@@ -79,6 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (encoding == CsvEncoding::Utf8 && reader.separator() == u',') {
         checkRoundTrip(*table);
     }
+    checkGuesses(*table);
     // Whatever the guess, planning and making records must hold.
     const DataRootPtr root = DataRoot::create();
     const CsvImportPlan plan(table, CsvRecordMapping::guess(*table), *root);

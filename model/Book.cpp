@@ -85,7 +85,7 @@ void Book::recordsChanged() {
 }
 
 void Book::listChanged() {
-    ++m_listVersion;
+    m_totalsValid = false;
 }
 
 namespace {
@@ -378,7 +378,7 @@ void Book::deleteKeywords(const KeywordList& keywords) {
 const Book::Totals& Book::totals() const {
     const std::uint64_t amounts = RecordRevision::current(RecordRevision::Amount);
     const std::uint64_t included = RecordRevision::current(RecordRevision::IncludeInStats);
-    if (m_totalsAmounts == amounts && m_totalsIncluded == included && m_totalsListVersion == m_listVersion) {
+    if (m_totalsValid && m_totalsAmounts == amounts && m_totalsIncluded == included) {
         return m_totals;
     }
     Totals t;
@@ -396,7 +396,7 @@ const Book::Totals& Book::totals() const {
     m_totals = t;
     m_totalsAmounts = amounts;
     m_totalsIncluded = included;
-    m_totalsListVersion = m_listVersion;
+    m_totalsValid = true;
     return m_totals;
 }
 

@@ -85,9 +85,6 @@ public:
     // Nothing is searched again while the key, the keywords, the records and
     // the comments and keywords they carry are what the list was made from.
     void reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords);
-    // Counts every change of what the book lists: the filtered list, or the
-    // record list when nothing is filtered.
-    std::uint64_t listVersion() const { return m_listVersion; }
 
     // Sorts unless the book is in order already: no record was added out of
     // order and no field it is sorted by has changed since the last sort.
@@ -133,7 +130,6 @@ private:
     bool m_sorted = false;
     RecordRevision::Counts m_sortedAt{};
     std::uint64_t m_recordsVersion = 0;
-    std::uint64_t m_listVersion = 0;
     // What the filtered list was made from.
     KeywordList m_filterKeywords;
     std::uint64_t m_filteredAtRecords = ~std::uint64_t(0);
@@ -146,5 +142,6 @@ private:
     mutable Totals m_totals;
     mutable std::uint64_t m_totalsAmounts = 0;
     mutable std::uint64_t m_totalsIncluded = 0;
-    mutable std::uint64_t m_totalsListVersion = ~std::uint64_t(0);
+    // Cleared whenever what the book lists changes.
+    mutable bool m_totalsValid = false;
 };

@@ -1,13 +1,11 @@
 #include "IO.h"
 
 #include "Clock.h"
-#include "DateUtility.h"
 #include "RecordPool.h"
 #include "RecordRevision.h"
 #include "SearchKey.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 IO::IO(Private) {}
 
@@ -50,17 +48,6 @@ IOPtr IO::create(const std::optional<Amount>& amount, const std::optional<QDateT
 IOPtr IO::createWithTimeOfEntry(const CalendarDate& timeOfEntry) {
     IOPtr record = makeRegistered();
     record->setTimeOfEntry(timeOfEntry);
-    return record;
-}
-
-IOPtr IO::randomIO() {
-    IOPtr record = create();
-    const int r = std::rand();
-    record->setAmountWithDouble(r % 100 - 50);
-    record->setDate(DateUtility::dateWithoutHours(Clock::now()));
-    record->setComment(QStringLiteral("random"));
-    const int r2 = std::rand();
-    record->setIncludeInStats(static_cast<std::int8_t>(r2 % 2));
     return record;
 }
 
@@ -271,15 +258,4 @@ bool IO::includesSearchKey(const QString& key) const {
 
 bool IO::includesSearchKey(const SearchKey& key) const {
     return key.foundIn(normalizedComment());
-}
-
-QString IO::description() const {
-    const QDateTime day = dateTime();
-    const int offsetMinutes = day.offsetFromUtc() / 60;
-    const QString dateText = day.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss ")) +
-                             QString::asprintf("%c%02d%02d", offsetMinutes < 0 ? '-' : '+',
-                                               std::abs(offsetMinutes) / 60, std::abs(offsetMinutes) % 60);
-    return QStringLiteral("Amount:'%1' Date:'%2' Keywords:'%3' Comment:'%4' Include:'%5'")
-        .arg(QString::asprintf("%lf", amountAsDouble()), dateText, keywordsAsString(), m_comment,
-             QString::number(m_includeInStats));
 }

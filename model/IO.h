@@ -46,8 +46,6 @@ public:
                         std::int8_t includeInStats);
     // A record as the data file rebuilds it: only the time of entry is set.
     static IOPtr createWithTimeOfEntry(const CalendarDate& timeOfEntry);
-    // A sample record with random values.
-    static IOPtr randomIO();
 
     // The live record with this id, or nothing.
     static IOPtr find(IORegistry::Id id) { return IORegistry::find(id); }
@@ -110,8 +108,6 @@ public:
 
     bool includesSearchKey(const QString& key) const;
     bool includesSearchKey(const SearchKey& key) const;
-
-    QString description() const;
 
     // Set once the record stands in a book. Until then its edits cannot
     // change any book's order, so they do not count as record changes.

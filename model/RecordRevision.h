@@ -12,16 +12,10 @@ public:
     enum Field { Date, Amount, Comment, Keywords, IncludeInStats, FieldCount };
     using Counts = std::array<std::uint64_t, FieldCount>;
 
-    // Changes of any field.
-    static std::uint64_t current() { return s_revision; }
     static std::uint64_t current(Field field) { return s_fields[field]; }
     static const Counts& counts() { return s_fields; }
-    static void advance(Field field) {
-        ++s_fields[field];
-        ++s_revision;
-    }
+    static void advance(Field field) { ++s_fields[field]; }
 
 private:
-    static inline std::uint64_t s_revision = 1;
     static inline Counts s_fields{1, 1, 1, 1, 1};
 };

@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
-"""Checks the include structure of model/.
+"""Checks the include structure of model/, or of another folder given.
 
-- No cycle among the model's classes: a class (header and source together)
-  depends on every model header its files include, and nothing depends on
-  itself through others.
-- The layers: the domain (model/) and the conditions (model/conditions/)
-  never include the data file (model/datafile/), and the domain's headers
-  never include a condition header.
+- No cycle among the folder's classes: a class (header and source together)
+  depends on every header of the folder its files include, and nothing
+  depends on itself through others. Headers from elsewhere do not count.
+- The model's layers: the domain (model/) and the conditions
+  (model/conditions/) never include the data file (model/datafile/), and the
+  domain's headers never include a condition header.
 
 Exits 1 and names what is wrong; prints nothing when all is well.
 """

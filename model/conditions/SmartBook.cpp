@@ -4,14 +4,9 @@
 #include "Clock.h"
 #include "ConditionGroup.h"
 
-#include <QLoggingCategory>
-
 #include <unordered_set>
 
 namespace {
-// Silent unless asked for, e.g. QT_LOGGING_RULES="kesh.smartbook.debug=true".
-Q_LOGGING_CATEGORY(smartBookLog, "kesh.smartbook", QtInfoMsg)
-
 // A refresh waits on memory more than on the tree: records a few steps ahead
 // are fetched, both lines of them, while the current one is tested.
 constexpr std::size_t prefetchDistance = 16;
@@ -122,14 +117,6 @@ void SmartBook::reload(const BookPtr& mainLibrary, const std::function<bool(cons
     } else {
         setRecords(std::move(found));
     }
-}
-
-void SmartBook::reloadIO(const IO&) {
-    qCDebug(smartBookLog) << "single reload";
-}
-
-void SmartBook::reloadIOSet(const QSet<const IO*>&) {
-    qCDebug(smartBookLog) << "set reload";
 }
 
 QString SmartBook::image() const {

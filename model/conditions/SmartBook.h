@@ -3,8 +3,6 @@
 #include "Book.h"
 #include "Condition.h"
 
-#include <QSet>
-
 #include <functional>
 #include <vector>
 
@@ -32,9 +30,6 @@ public:
     // the tree names none), keeping that book's order. Only records of the
     // main library are found; a tree whose book `holdsBook` denies finds none.
     void reload(const BookPtr& mainLibrary, const std::function<bool(const Book*)>& holdsBook);
-    // Refreshing by single records is not used; these only log.
-    void reloadIO(const IO& record);
-    void reloadIOSet(const QSet<const IO*>& records);
 
     QString image() const override;
     bool isSmart() const override { return true; }

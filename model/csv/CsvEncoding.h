@@ -24,7 +24,13 @@ public:
     static const char* converterName(Encoding encoding);
     // As the user sees it in a choice of encodings.
     static QString displayName(Encoding encoding);
-    // The first of UTF-8 and Shift_JIS that reads `bytes` without a fault;
-    // Windows-1252, which reads any bytes, otherwise.
+    // UTF-8 when it reads `bytes` without a fault. Otherwise, of Shift_JIS
+    // and Windows-1252 (which reads any bytes), the one whose text is the
+    // more plausible: kana and kanji against accented letters in words and
+    // currency signs beside figures.
     static Encoding guess(QByteArrayView bytes);
+    // The first line with characters beyond ASCII as the encoding reads it,
+    // or the first line when there is none: what the user checks the
+    // encoding by.
+    static QString sampleLine(QByteArrayView bytes, Encoding encoding);
 };

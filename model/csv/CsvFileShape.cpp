@@ -6,13 +6,15 @@
 CsvFileShape CsvFileShape::of(const CsvTable& table, QChar separator, const CsvRecordMapping& mapping) {
     CsvFileShape shape;
     shape.separator = separator;
-    if (table.rowCount() == 0) {
+    shape.startRow = mapping.startRow;
+    if (table.rowCount() <= mapping.startRow) {
         return shape;
     }
-    shape.columnCount = table.fieldCount(0);
+    // The title lines above the table change from one statement to the next; the table's start does not.
+    shape.columnCount = table.fieldCount(mapping.startRow);
     if (mapping.hasHeader) {
         for (int column = 0; column < shape.columnCount; ++column) {
-            shape.headerNames.append(table.field(0, column).trimmed().toString());
+            shape.headerNames.append(table.field(mapping.startRow, column).trimmed().toString());
         }
     }
     return shape;

@@ -7,6 +7,9 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+#include <map>
+
 namespace {
 
 std::optional<bool> readCounted(QStringView input) {
@@ -27,6 +30,10 @@ Amount negated(const Amount& amount) {
     return *Amount::fromParts(-amount.mantissa(), amount.exponent());
 }
 
+Amount magnitude(const Amount& amount) {
+    return amount.sign() < 0 ? negated(amount) : amount;
+}
+
 } // namespace
 
 // Reads the fields of one table row as the mapping says.
@@ -36,9 +43,22 @@ public:
         : m_table(table)
         , m_mapping(mapping)
         , m_dates(mapping.dateFormat)
-        , m_amounts(mapping.decimalMark) {}
+        , m_amounts(mapping.decimalMark)
+        , m_width(widthOf(table, mapping)) {}
 
     bool read(std::size_t tableRow, Row& row, QString* reason) const {
+        // A text with the separator unquoted moves the fields after it: such a
+        // row might read, but as other columns.
+        const int fields = m_table.fieldCount(tableRow);
+        for (int column = m_width; column < fields; ++column) {
+            if (!m_table.field(tableRow, column).trimmed().isEmpty()) {
+                *reason = tr("The row has %1 fields where the table has %2: a text may hold the separator "
+                             "without quotes.")
+                              .arg(fields)
+                              .arg(m_width);
+                return false;
+            }
+        }
         const QDate day = m_dates.read(m_table.field(tableRow, m_mapping.dateColumn), reason);
         if (!day.isValid()) {
             return false;
@@ -61,12 +81,30 @@ public:
     }
 
 private:
+    // The number of columns: the header's, or that of most records. A record
+    // may end with one more, empty.
+    static int widthOf(const CsvTable& table, const CsvRecordMapping& mapping) {
+        if (mapping.hasHeader) {
+            return table.fieldCount(mapping.startRow);
+        }
+        std::map<int, std::size_t> counts;
+        for (std::size_t row = mapping.firstRecordRow(); row < table.rowCount(); ++row) {
+            ++counts[table.fieldCount(row)];
+        }
+        const auto most = std::max_element(counts.begin(), counts.end(),
+                                           [](const auto& a, const auto& b) { return a.second < b.second; });
+        return most == counts.end() ? table.columnCount() : most->first;
+    }
+
     std::optional<Amount> readAmount(std::size_t tableRow, QString* reason) const {
         if (m_mapping.amountStyle == CsvRecordMapping::AmountStyle::OneColumn) {
             const std::optional<Amount> amount =
                 m_amounts.read(m_table.field(tableRow, m_mapping.amountColumn), reason);
             if (!amount && reason->isEmpty()) {
                 *reason = tr("The amount is missing.");
+            }
+            if (amount && m_mapping.amountSign == CsvRecordMapping::AmountSign::OutgoingsPositive) {
+                return negated(*amount);
             }
             return amount;
         }
@@ -89,17 +127,19 @@ private:
                           .arg(debitText.trimmed().toString(), creditText.trimmed().toString());
             return std::nullopt;
         }
+        // The column says the direction, whatever sign the file writes:
+        // card statements write payments as negative credits.
         if (credit && (!credit->isZero() || !debit)) {
-            return credit;
+            return magnitude(*credit);
         }
-        // Debits are outgoings, whether or not the file writes them with a minus.
-        return debit->sign() > 0 ? negated(*debit) : *debit;
+        return negated(magnitude(*debit));
     }
 
     const CsvTable& m_table;
     const CsvRecordMapping& m_mapping;
     CsvDateReader m_dates;
     CsvAmountReader m_amounts;
+    int m_width;
 };
 
 namespace {
@@ -145,7 +185,7 @@ bool CsvImportPlan::cancelledAt(std::size_t done, std::size_t total, CsvProgress
 }
 
 void CsvImportPlan::readRows(CsvProgress* progress) {
-    const std::size_t first = m_mapping.hasHeader ? 1 : 0;
+    const std::size_t first = m_mapping.firstRecordRow();
     if (m_table->rowCount() > first) {
         m_rows.reserve(m_table->rowCount() - first);
     }
@@ -178,8 +218,9 @@ QString CsvImportPlan::checkMapping() const {
                m_mapping.creditColumn == CsvRecordMapping::noColumn) {
         return tr("Choose the columns that hold the debits and the credits.");
     }
-    if (m_table->rowCount() <= (m_mapping.hasHeader ? 1u : 0u)) {
-        return tr("The file holds no rows below its header.");
+    if (m_table->rowCount() <= m_mapping.firstRecordRow()) {
+        return m_mapping.hasHeader ? tr("The file holds no rows below its header.")
+                                   : tr("The file holds no rows from the chosen line on.");
     }
     return QString();
 }
@@ -283,6 +324,19 @@ void CsvImportPlan::setDuplicateTicked(std::size_t row, bool ticked) {
 
 std::size_t CsvImportPlan::importedCount() const {
     return m_rows.size() - m_problems.size() - m_duplicates + m_tickedDuplicates;
+}
+
+CsvImportPlan::Totals CsvImportPlan::totals() const {
+    Totals totals;
+    for (std::size_t row = 0; row < m_rows.size(); ++row) {
+        if (!isImported(row)) {
+            continue;
+        }
+        const Amount& amount = m_rows[row].amount;
+        (amount.sign() < 0 ? totals.outgoings : totals.incomings) += amount.toDouble();
+        totals.decimals = std::max(totals.decimals, -amount.exponent());
+    }
+    return totals;
 }
 
 CsvImportPlan::Batch CsvImportPlan::makeRecords(const DataRoot& root) const {

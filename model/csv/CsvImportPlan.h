@@ -17,12 +17,12 @@
 #include <vector>
 
 // What importing a CSV table into a library would do, row by row: each row
-// read into a record's day, amount, comment, keywords and counted flag,
-// or refused with its line and the reason; rows with the day, amount and
-// comment of a record already in the main library marked as duplicates and
-// left out unless ticked. Nothing is made until makeRecords(). A plan can be
-// made on another thread: it reads only the table, the mapping and the
-// library's known records, all its own.
+// below the table's start read into a record's day, amount, comment,
+// keywords and counted flag, or left out with its line and the reason; rows
+// with the day, amount and comment of a record already in the main library
+// marked as duplicates and left out unless ticked. Nothing is made until
+// makeRecords(). A plan can be made on another thread: it reads only the
+// table, the mapping and the library's known records, all its own.
 class CsvImportPlan {
     Q_DECLARE_TR_FUNCTIONS(CsvImportPlan)
 
@@ -49,7 +49,15 @@ public:
 
     const CsvRecordMapping& mapping() const { return m_mapping; }
     const CsvTable& table() const { return *m_table; }
-    // Rows of the table without the header.
+    // What the imported rows add up to.
+    struct Totals {
+        double incomings = 0;
+        double outgoings = 0;
+        // The most decimals an amount has.
+        int decimals = 0;
+    };
+
+    // Rows of the table from the first record row on.
     std::size_t rowCount() const { return m_rows.size(); }
     std::size_t tableRow(std::size_t row) const { return m_rows[row].tableRow; }
     qint64 line(std::size_t row) const { return m_table->line(m_rows[row].tableRow); }
@@ -68,16 +76,15 @@ public:
 
     // Why no row can be read as the columns are chosen; empty when they can.
     const QString& mappingProblem() const { return m_mappingProblem; }
-    // Unreadable rows, in file order.
+    // Rows that cannot be read, in file order: they are left out.
     const std::vector<Problem>& problems() const { return m_problems; }
     std::size_t duplicateCount() const { return m_duplicates; }
     std::size_t importedCount() const;
+    Totals totals() const;
     // Stopped by a cancel before every row was planned.
     bool wasCancelled() const { return m_cancelled; }
-    // Every row reads and at least one is to be imported.
-    bool canImport() const {
-        return !m_cancelled && m_mappingProblem.isEmpty() && m_problems.empty() && importedCount() > 0;
-    }
+    // The columns are chosen, every row was planned and at least one is to be imported.
+    bool canImport() const { return !m_cancelled && m_mappingProblem.isEmpty() && importedCount() > 0; }
 
     // The records of the imported rows, in file order, all entered at this
     // moment; keywords by name, the library's first of each name, new ones

@@ -2,8 +2,11 @@
 
 #include "CsvAmountReader.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
+
+#include <cstddef>
 
 class CsvTable;
 
@@ -11,17 +14,29 @@ class CsvTable;
 struct CsvRecordMapping {
     static constexpr int noColumn = -1;
     enum class AmountStyle {
-        // One column, outgoings negative.
+        // One column, signed as amountSign says.
         OneColumn,
-        // Outgoings in one column, incomings in another.
+        // Outgoings in one column, incomings in another: the column says
+        // which, whatever sign the file writes.
         DebitAndCredit,
     };
+    enum class AmountSign {
+        // As in a bank account: money going out is written negative.
+        OutgoingsNegative,
+        // As in card statements: purchases are written positive, payments
+        // and refunds negative.
+        OutgoingsPositive,
+    };
 
-    // The first row names the columns and is not imported.
+    // The row the table starts at, below the title lines a statement may
+    // have: its header when it has one, else its first record.
+    std::size_t startRow = 0;
+    // The start row names the columns and is not imported.
     bool hasHeader = false;
     int dateColumn = noColumn;
     QString dateFormat = QStringLiteral("yyyy-MM-dd");
     AmountStyle amountStyle = AmountStyle::OneColumn;
+    AmountSign amountSign = AmountSign::OutgoingsNegative;
     int amountColumn = noColumn;
     int debitColumn = noColumn;
     int creditColumn = noColumn;
@@ -40,15 +55,26 @@ struct CsvRecordMapping {
 
     bool operator==(const CsvRecordMapping& other) const = default;
 
+    // The first row that may be a record.
+    std::size_t firstRecordRow() const { return startRow + (hasHeader ? 1 : 0); }
+
     // The day formats offered, most common first.
     static QStringList dateFormats();
-    // What the table most likely holds: a header row is recognised by its
-    // names (kesh's own, and the usual ones of statements) or by a first row
-    // that does not read as the rows below it; the day format and the
-    // decimal mark are the ones the rows read in. Where the rows read alike
-    // with either mark, fields apart by semicolons make it the comma, as
-    // spreadsheets write them where the comma is the decimal mark.
-    static CsvRecordMapping guess(const CsvTable& table, QChar separator = u',');
-    // Whether the first row is the header kesh writes in its exports.
-    static bool isKeshHeader(const CsvTable& table);
+    // What the table most likely holds: where it starts and whether it has a
+    // header (CsvHeaderFinder), then the columns as guessColumns() says.
+    static CsvRecordMapping guess(const CsvTable& table, QChar separator = u',', const QLocale& locale = QLocale());
+    // The columns of a table that starts at `startRow`: by the names of the
+    // header (kesh's own, and the usual ones of statements), else by what
+    // the rows hold. The day format is the one that reads the most rows; of
+    // several that read them all, the one in the locale's order. The
+    // decimal mark is the one more amounts read with; where they read alike
+    // with either, fields apart by semicolons make it the comma, as
+    // spreadsheets write them where the comma is the decimal mark. The
+    // comment is the column of the most varied text; one column of amounts
+    // is taken as written by a card when named so or when most rows are
+    // positive and the large ones are payments.
+    static CsvRecordMapping guessColumns(const CsvTable& table, std::size_t startRow, bool hasHeader,
+                                         QChar separator = u',', const QLocale& locale = QLocale());
+    // Whether `row` is the header kesh writes in its exports.
+    static bool isKeshHeader(const CsvTable& table, std::size_t row = 0);
 };

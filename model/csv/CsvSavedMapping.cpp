@@ -25,12 +25,20 @@ const QString keywordsColumnKey = QStringLiteral("keywordsColumn");
 const QString countedColumnKey = QStringLiteral("countedColumn");
 const QString idColumnKey = QStringLiteral("idColumn");
 const QString textGuardedKey = QStringLiteral("textGuarded");
+const QString startRowKey = QStringLiteral("startRow");
+const QString amountSignKey = QStringLiteral("amountSign");
 const QString keywordsToAddKey = QStringLiteral("keywordsToAdd");
 
 const QString oneColumn = QStringLiteral("oneColumn");
 const QString debitAndCredit = QStringLiteral("debitAndCredit");
 const QString point = QStringLiteral("point");
 const QString comma = QStringLiteral("comma");
+const QString outgoingsNegative = QStringLiteral("outgoingsNegative");
+const QString outgoingsPositive = QStringLiteral("outgoingsPositive");
+
+// Title lines a statement may have above its table; a start further down is
+// taken for a store edited by hand.
+constexpr int mostTitleRows = 1000;
 
 // A column the shape has, or none; a store edited by hand may hold anything.
 int columnIn(const QVariantMap& map, const QString& key, int columnCount) {
@@ -48,12 +56,16 @@ QVariantMap CsvSavedMapping::toMap() const {
     map.insert(separatorKey, QString(shape.separator));
     map.insert(columnCountKey, shape.columnCount);
     map.insert(headerNamesKey, shape.headerNames);
+    map.insert(startRowKey, qulonglong(shape.startRow));
     map.insert(encodingKey, QString::fromLatin1(CsvEncoding::converterName(encoding)));
     map.insert(hasHeaderKey, mapping.hasHeader);
     map.insert(dateColumnKey, mapping.dateColumn);
     map.insert(dateFormatKey, mapping.dateFormat);
     map.insert(amountStyleKey,
                mapping.amountStyle == CsvRecordMapping::AmountStyle::OneColumn ? oneColumn : debitAndCredit);
+    map.insert(amountSignKey, mapping.amountSign == CsvRecordMapping::AmountSign::OutgoingsPositive
+                                  ? outgoingsPositive
+                                  : outgoingsNegative);
     map.insert(amountColumnKey, mapping.amountColumn);
     map.insert(debitColumnKey, mapping.debitColumn);
     map.insert(creditColumnKey, mapping.creditColumn);
@@ -79,6 +91,12 @@ std::optional<CsvSavedMapping> CsvSavedMapping::fromMap(const QVariantMap& map) 
     }
     saved.shape.separator = separator[0];
     saved.shape.headerNames = map.value(headerNamesKey).toStringList();
+    bool startRead = false;
+    const int startRow = map.value(startRowKey, 0).toInt(&startRead);
+    if (!startRead || startRow < 0 || startRow > mostTitleRows) {
+        return std::nullopt;
+    }
+    saved.shape.startRow = std::size_t(startRow);
     const QString encoding = map.value(encodingKey).toString();
     for (const CsvEncoding::Encoding candidate : CsvEncoding::all) {
         if (encoding == QLatin1StringView(CsvEncoding::converterName(candidate))) {
@@ -87,12 +105,16 @@ std::optional<CsvSavedMapping> CsvSavedMapping::fromMap(const QVariantMap& map) 
     }
     const int columns = saved.shape.columnCount;
     CsvRecordMapping& mapping = saved.mapping;
+    mapping.startRow = saved.shape.startRow;
     mapping.hasHeader = map.value(hasHeaderKey).toBool();
     mapping.dateColumn = columnIn(map, dateColumnKey, columns);
     mapping.dateFormat = map.value(dateFormatKey, mapping.dateFormat).toString();
     mapping.amountStyle = map.value(amountStyleKey).toString() == debitAndCredit
                               ? CsvRecordMapping::AmountStyle::DebitAndCredit
                               : CsvRecordMapping::AmountStyle::OneColumn;
+    mapping.amountSign = map.value(amountSignKey).toString() == outgoingsPositive
+                             ? CsvRecordMapping::AmountSign::OutgoingsPositive
+                             : CsvRecordMapping::AmountSign::OutgoingsNegative;
     mapping.amountColumn = columnIn(map, amountColumnKey, columns);
     mapping.debitColumn = columnIn(map, debitColumnKey, columns);
     mapping.creditColumn = columnIn(map, creditColumnKey, columns);
@@ -111,5 +133,6 @@ bool CsvSavedMapping::fits(QByteArrayView head, bool more) const {
     CsvReader reader;
     reader.setEncoding(encoding);
     reader.setSeparator(shape.separator);
-    return reader.readHead(head, 1, more) && CsvFileShape::of(reader.table(), shape.separator, mapping) == shape;
+    return reader.readHead(head, shape.startRow + 1, more) &&
+           CsvFileShape::of(reader.table(), shape.separator, mapping) == shape;
 }

@@ -43,6 +43,19 @@ TEST(CsvSavedMapping, comesBackFromItsMapAsItWasAndWithDefaultsForWhatTheMapLack
     EXPECT_EQ(CsvSavedMapping::fromMap(map)->mapping.creditColumn, CsvRecordMapping::noColumn);
     EXPECT_EQ(CsvSavedMapping::fromMap(map)->mapping.commentColumn, CsvRecordMapping::noColumn);
 
+    // A card's sign and a table below title lines come back; a start no statement has is no mapping.
+    CsvSavedMapping card = bank();
+    card.shape.startRow = card.mapping.startRow = 4;
+    card.mapping.amountStyle = CsvRecordMapping::AmountStyle::OneColumn;
+    card.mapping.amountSign = CsvRecordMapping::AmountSign::OutgoingsPositive;
+    card.mapping.amountColumn = 2;
+    EXPECT_EQ(CsvSavedMapping::fromMap(card.toMap()), card);
+    for (const QVariant& start : {QVariant(-1), QVariant(1'000'000), QVariant(u"top"_s)}) {
+        QVariantMap odd = card.toMap();
+        odd.insert(u"startRow"_s, start);
+        EXPECT_FALSE(CsvSavedMapping::fromMap(odd)) << start.toString().toStdString();
+    }
+
     // Without a name, a shape or a version it is no mapping.
     for (const char16_t* key : {u"name", u"separator", u"columnCount", u"version"}) {
         QVariantMap lacking = bank().toMap();
@@ -71,6 +84,17 @@ TEST(CsvSavedMapping, fitsAFileOfItsShapeReadWithItsEncodingAndSeparator) {
     EXPECT_TRUE(plain.fits("2026-01-02,-5,Coffee", false));
     EXPECT_FALSE(plain.fits("2026-01-02,-5,Coffee", true));
     EXPECT_FALSE(plain.fits("2026-01-02,-5\n", false));
+
+    // Below title lines, the table's start is the shape, whatever the titles say.
+    CsvSavedMapping titled = saved;
+    titled.shape.separator = u',';
+    titled.shape.startRow = titled.mapping.startRow = 2;
+    const QByteArray december = u"口座番号,1234567\r\n期間,2026/12/1～2026/12/31\r\n"_s.toUtf8() + head;
+    const QByteArray january = u"口座番号,7654321\r\n期間,2027/1/1～2027/1/31\r\n"_s.toUtf8() + head;
+    EXPECT_TRUE(titled.fits(december, true));
+    EXPECT_TRUE(titled.fits(january, false));
+    EXPECT_FALSE(titled.fits(head, true));
+    EXPECT_FALSE(titled.fits(u"口座番号,1234567\r\n"_s.toUtf8() + head, true));
 }
 
 } // namespace

@@ -5,29 +5,24 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-QLineEdit* newAmountField(const QString& name) {
-    auto* field = new QLineEdit;
-    field->setObjectName(name);
-    field->setAlignment(Qt::AlignRight);
-    field->resize(90, std::max(22, field->sizeHint().height()));
-    return field;
-}
-} // namespace
-
 AmountConditionView::AmountConditionView()
     : SingleConditionView(Amount)
     , m_amountField(newAmountField(QStringLiteral("amountField")))
     , m_labelBetween(new QLabel(text(QStringLiteral("between")), this))
     , m_amountFieldUpperLimit(newAmountField(QStringLiteral("amountFieldUpperLimit"))) {
-    finishPopUps();
     m_labelBetween->setObjectName(QStringLiteral("labelBetween"));
-    m_labelBetween->resize(m_labelBetween->sizeHint());
-    m_labelBetween->hide();
-    m_amountFieldUpperLimit->setParent(this);
-    m_amountFieldUpperLimit->hide();
-    appendToRow(m_amountField);
-    sizeToFit();
+    addToRow(m_amountField);
+    addToRow(m_labelBetween);
+    addToRow(m_amountFieldUpperLimit);
+    finish();
+}
+
+QLineEdit* AmountConditionView::newAmountField(const QString& name) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(name);
+    field->setAlignment(Qt::AlignRight);
+    field->setFixedSize(90, std::max(22, field->sizeHint().height()));
+    return field;
 }
 
 const std::vector<int>& AmountConditionView::whatIds() const {
@@ -35,15 +30,9 @@ const std::vector<int>& AmountConditionView::whatIds() const {
     return ids;
 }
 
-void AmountConditionView::arrangeControls(int previous, int now) {
-    if (isRange(previous)) {
-        removeFromRow(m_labelBetween);
-        removeFromRow(m_amountFieldUpperLimit);
-    }
-    if (isRange(now)) {
-        appendToRow(m_labelBetween);
-        appendToRow(m_amountFieldUpperLimit);
-    }
+void AmountConditionView::arrangeControls(int now) {
+    m_labelBetween->setVisible(isRange(now));
+    m_amountFieldUpperLimit->setVisible(isRange(now));
 }
 
 void AmountConditionView::showCondition(const AmountCondition& condition) {
@@ -55,7 +44,6 @@ void AmountConditionView::showCondition(const AmountCondition& condition) {
     if (const auto* bound = std::get_if<::Amount>(&condition.object())) {
         m_amountField->setText(format.formatAmount(*bound, LedgerFormat::decimalsOf(*bound)));
     }
-    sizeToFit();
 }
 
 std::optional<::Amount> AmountConditionView::amountOf(const QLineEdit* field, QString* error) {
@@ -91,10 +79,6 @@ QString AmountConditionView::problem() const {
     return QString();
 }
 
-QWidget* AmountConditionView::topKeyView() const {
+QWidget* AmountConditionView::firstField() const {
     return m_amountField;
-}
-
-QWidget* AmountConditionView::bottomKeyView() const {
-    return isRange(currentWhatID()) ? m_amountFieldUpperLimit : m_amountField;
 }

@@ -23,16 +23,16 @@ public:
     void showCondition(const AmountCondition& condition);
     ConditionPtr condition() const override;
     QString problem() const override;
-    QWidget* topKeyView() const override;
-    QWidget* bottomKeyView() const override;
+    QWidget* firstField() const override;
 
 protected:
-    void arrangeControls(int previous, int now) override;
+    void arrangeControls(int now) override;
 
 private:
     static bool isRange(int code) { return code == Condition::Between || code == Condition::NotBetween; }
     // An empty field is 0; text that is no amount is nothing.
     static std::optional<::Amount> amountOf(const QLineEdit* field, QString* error = nullptr);
+    QLineEdit* newAmountField(const QString& name);
 
     QLineEdit* m_amountField;
     QLabel* m_labelBetween;

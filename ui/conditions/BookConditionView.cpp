@@ -3,7 +3,6 @@
 BookConditionView::BookConditionView(DataRootPtr library)
     : ChoiceConditionView(Book, QStringLiteral("bookSelector"))
     , m_library(std::move(library)) {
-    finishPopUps();
     QStringList names;
     if (m_library) {
         for (std::size_t i = 0; i < m_library->bookCount(); ++i) {
@@ -11,6 +10,7 @@ BookConditionView::BookConditionView(DataRootPtr library)
         }
     }
     fill(names, tr("(no books)"));
+    finish();
 }
 
 const std::vector<int>& BookConditionView::whatIds() const {

@@ -2,6 +2,7 @@
 
 #include "BookCondition.h"
 #include "ChoiceConditionView.h"
+#include "DataRoot.h"
 
 // A row that tests whether the record stands in a book: the main library,
 // then the smart books, then the plain books, as the library numbers them.
@@ -18,9 +19,8 @@ public:
 
     void showCondition(const BookCondition& condition);
     ConditionPtr condition() const override;
-    // The pop-ups, as for every row without fields.
-    QWidget* topKeyView() const override { return SingleConditionView::topKeyView(); }
-    QWidget* bottomKeyView() const override { return SingleConditionView::bottomKeyView(); }
+    // The parameter pop-up, as for every row without fields.
+    QWidget* firstField() const override { return SingleConditionView::firstField(); }
 
 protected:
     QString missingProblem() const override;

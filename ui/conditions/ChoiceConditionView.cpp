@@ -9,10 +9,12 @@ constexpr int indexRole = Qt::UserRole;
 
 ChoiceConditionView::ChoiceConditionView(int kind, const QString& objectName)
     : SingleConditionView(kind)
-    , m_selector(new QComboBox) {
+    , m_selector(new QComboBox(this)) {
     m_selector->setObjectName(objectName);
     // A missing choice is put in front later: the width must follow it.
     m_selector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    guardWheel(m_selector);
+    addToRow(m_selector);
 }
 
 void ChoiceConditionView::fill(const QStringList& names, const QString& none) {
@@ -22,9 +24,6 @@ void ChoiceConditionView::fill(const QStringList& names, const QString& none) {
     if (names.isEmpty()) {
         choose(-1, none);
     }
-    m_selector->resize(m_selector->sizeHint());
-    appendToRow(m_selector);
-    sizeToFit();
 }
 
 void ChoiceConditionView::choose(int index, const QString& missingName) {
@@ -37,8 +36,6 @@ void ChoiceConditionView::choose(int index, const QString& missingName) {
     marked.setItalic(true);
     m_selector->setItemData(0, marked, Qt::FontRole);
     m_selector->setCurrentIndex(0);
-    m_selector->resize(m_selector->sizeHint());
-    sizeToFit();
 }
 
 int ChoiceConditionView::chosenIndex() const {

@@ -14,8 +14,7 @@ class ChoiceConditionView : public SingleConditionView {
 public:
     QComboBox* choiceSelector() const { return m_selector; }
     QString problem() const override;
-    QWidget* topKeyView() const override { return m_selector; }
-    QWidget* bottomKeyView() const override { return m_selector; }
+    QWidget* firstField() const override { return m_selector; }
 
 protected:
     ChoiceConditionView(int kind, const QString& objectName);

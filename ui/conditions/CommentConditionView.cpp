@@ -4,12 +4,11 @@
 
 CommentConditionView::CommentConditionView()
     : SingleConditionView(Comment)
-    , m_commentField(new QLineEdit) {
-    finishPopUps();
+    , m_commentField(new QLineEdit(this)) {
     m_commentField->setObjectName(QStringLiteral("commentField"));
-    m_commentField->resize(125, std::max(22, m_commentField->sizeHint().height()));
-    appendToRow(m_commentField);
-    sizeToFit();
+    m_commentField->setFixedSize(125, std::max(22, m_commentField->sizeHint().height()));
+    addToRow(m_commentField);
+    finish();
 }
 
 const std::vector<int>& CommentConditionView::whatIds() const {
@@ -22,7 +21,6 @@ void CommentConditionView::showCondition(const CommentCondition& condition) {
     if (const auto* text = std::get_if<QString>(&condition.object())) {
         m_commentField->setText(*text);
     }
-    sizeToFit();
 }
 
 ConditionPtr CommentConditionView::condition() const {
@@ -31,10 +29,6 @@ ConditionPtr CommentConditionView::condition() const {
     return leaf;
 }
 
-QWidget* CommentConditionView::topKeyView() const {
-    return m_commentField;
-}
-
-QWidget* CommentConditionView::bottomKeyView() const {
+QWidget* CommentConditionView::firstField() const {
     return m_commentField;
 }

@@ -18,8 +18,7 @@ public:
 
     void showCondition(const CommentCondition& condition);
     ConditionPtr condition() const override;
-    QWidget* topKeyView() const override;
-    QWidget* bottomKeyView() const override;
+    QWidget* firstField() const override;
 
 private:
     QLineEdit* m_commentField;

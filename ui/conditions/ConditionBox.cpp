@@ -1,55 +1,39 @@
 #include "ConditionBox.h"
 
 #include "ConditionLayout.h"
-#include "ConditionView.h"
+
+#include <QVBoxLayout>
 
 ConditionBox::ConditionBox(QWidget* parent)
     : QFrame(parent)
-    , m_content(new QWidget(this)) {
+    , m_stack(ConditionLayout::stack(this)) {
     setObjectName(QStringLiteral("conditionBox"));
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    m_content->setObjectName(QStringLiteral("conditionBoxContent"));
-    resize(ConditionLayout::initialBoxSize);
-    sizeToFit();
+    fitMargins();
 }
 
-void ConditionBox::addView(ConditionView* view, bool draw) {
-    view->setParent(m_content);
-    view->show();
-    m_views.append(view);
-    if (draw) {
-        sizeToFit();
+void ConditionBox::insertView(int index, QWidget* view) {
+    m_stack->insertWidget(index, view, 0, Qt::AlignLeft);
+    // A box not yet on screen shows its views with it; one on screen
+    // shows them now, not after the event.
+    if (isVisible()) {
+        view->show();
     }
+    fitMargins();
 }
 
-void ConditionBox::replaceView(ConditionView* old, ConditionView* view, bool draw) {
-    const qsizetype at = m_views.indexOf(old);
-    if (at < 0) {
-        return;
-    }
-    view->setParent(m_content);
-    view->show();
-    m_views[at] = view;
-    old->hide();
-    old->setParent(nullptr);
-    if (draw) {
-        sizeToFit();
-    }
-}
-
-void ConditionBox::removeView(ConditionView* view) {
-    m_views.removeOne(view);
-    view->hide();
+void ConditionBox::removeView(QWidget* view) {
+    m_stack->removeWidget(view);
+    // Out of the window, not hidden: it shows again wherever it is put.
     view->setParent(nullptr);
+    fitMargins();
 }
 
-void ConditionBox::sizeToFit() {
-    const QSize content = ConditionLayout::layoutStack(QList<QWidget*>(m_views.begin(), m_views.end()));
-    // The style's frame on every side.
-    const int frame = frameWidth();
-    m_content->setGeometry(QRect(QPoint(frame, frame), content));
-    resize(content.width() + 2 * frame, content.height() + 2 * frame);
-    if (auto* group = qobject_cast<ConditionView*>(parentWidget())) {
-        group->sizeToFit();
+void ConditionBox::fitMargins() {
+    using L = ConditionLayout;
+    if (m_stack->count() == 0) {
+        m_stack->setContentsMargins(L::stackInset, L::stackGap, 0, 0);
+    } else {
+        m_stack->setContentsMargins(L::stackInset, L::stackGap, L::stackInset, L::stackGap);
     }
 }

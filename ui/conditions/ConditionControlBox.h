@@ -2,39 +2,33 @@
 
 #include <QWidget>
 
-class ConditionView;
 class QToolButton;
 
-// The buttons that end a row: " & " adds a condition joined by AND, " / "
-// one joined by OR, " - " deletes the row. A group never shows the button of
-// its own connective, and the only row of the root cannot be deleted.
+// The buttons that end a row: " & " asks for a condition joined by AND, " / "
+// for one joined by OR, " - " for the row's removal. They touch one another,
+// in that order, on one baseline; the editor shows those the row's place in
+// the tree calls for.
 class ConditionControlBox : public QWidget {
     Q_OBJECT
 
 public:
-    explicit ConditionControlBox(ConditionView* parent);
+    explicit ConditionControlBox(QWidget* parent = nullptr);
 
     QToolButton* andButton() const { return m_andButton; }
     QToolButton* orButton() const { return m_orButton; }
     QToolButton* deleteButton() const { return m_deleteButton; }
 
-    // Shows the buttons the parent's place in the tree calls for, then lays
-    // the box and its parent out.
-    void refreshButtons();
-    // The buttons side by side, touching, in the order " & ", " / ", " - ".
-    void sizeToFit();
+    void showButtons(bool andButton, bool orButton, bool deleteButton);
+
+signals:
+    void andClicked();
+    void orClicked();
+    void deleteClicked();
 
 private:
-    struct Look {
-        QString title;
-        // Its tooltip and its name for screen readers.
-        QString description;
-        QString name;
-    };
-    QToolButton* ensureButton(QToolButton*& button, bool wanted, const Look& look, void (ConditionView::*action)());
+    QToolButton* addButton(const QString& title, const QString& description, const QString& name);
 
-    ConditionView* m_parent;
-    QToolButton* m_andButton = nullptr;
-    QToolButton* m_orButton = nullptr;
-    QToolButton* m_deleteButton = nullptr;
+    QToolButton* m_andButton;
+    QToolButton* m_orButton;
+    QToolButton* m_deleteButton;
 };

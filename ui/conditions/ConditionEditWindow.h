@@ -1,17 +1,15 @@
 #pragma once
 
 #include <QDialog>
-#include <QPointer>
 
-class ConditionEditWindowController;
 class QDialogButtonBox;
-class QScrollBar;
+class QScrollArea;
 
-// The sheet over the main window. It is as large as the view tree plus 20
-// on each side, 45 above and 60 below, where OK and Cancel stand; every
-// change of the tree resizes it at once, keeping its top edge and its
-// horizontal centre. A tree taller than the screen scrolls between the
-// strips above and below it, so OK and Cancel stay in reach.
+// The sheet over the main window: the view tree in a scroll area, OK and
+// Cancel below it. The window is as large as the tree plus 20 on each side,
+// 45 above and 60 below, and follows every change of the tree's size at once,
+// keeping its top edge and its horizontal centre. A tree taller than the
+// screen scrolls, and whatever takes the keyboard in it is scrolled into sight.
 class ConditionEditWindow : public QDialog {
     Q_OBJECT
 
@@ -21,44 +19,27 @@ public:
     static constexpr int extraWidth = 40;
     static constexpr int extraHeight = 105;
 
-    ConditionEditWindow(ConditionEditWindowController* controller, QWidget* parent);
+    explicit ConditionEditWindow(QWidget* parent = nullptr);
 
-    ConditionEditWindowController* controller() const { return m_controller; }
     QDialogButtonBox* buttonBox() const { return m_buttons; }
-    // Shown only while the tree is taller than the room the screen leaves.
-    QScrollBar* scrollBar() const { return m_scrollBar; }
-
-    // Resizes the window to the root view and places the root.
+    QScrollArea* scrollArea() const { return m_scrollArea; }
+    QWidget* root() const;
+    // Shows the root of a view tree in place of the previous one, which is
+    // no longer the window's, and takes the tree's size.
+    void setRoot(QWidget* root);
+    // Resizes the window to the tree.
     void sizeToFit();
-    // The rows were added, removed or changed kind.
-    void keyChainChanged() {}
 
 protected:
-    // Tab walks the rows' fields and closes into a loop at the root.
-    bool focusNextPrevChild(bool next) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    // Typing starts in the first field.
+    // Shown, the widgets look as in the window: the tree is laid out again.
     void showEvent(QShowEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    // While the tree scrolls, the wheel over a pop-up or spin box that is not
-    // being worked with scrolls the tree rather than change the condition.
+    // The root's changes of size.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QList<QWidget*> keyChain() const;
     // The most height the screen leaves for the window's contents.
     int roomOnScreen() const;
-    void placeRoot();
-    void showScrolling(bool scrolls, QSize window, int strip);
-    // Scrolls so that `widget`, a field of the tree, is in sight.
-    void bringIntoSight(const QWidget* widget);
 
-    ConditionEditWindowController* m_controller;
+    QScrollArea* m_scrollArea;
     QDialogButtonBox* m_buttons;
-    QScrollBar* m_scrollBar;
-    // Cover the rows scrolled out above and below while the tree scrolls.
-    QWidget* m_topStrip;
-    QWidget* m_bottomStrip;
-    // The root the strips were last raised over.
-    QPointer<QWidget> m_coveredRoot;
 };

@@ -1,15 +1,13 @@
 #include "ConditionEditWindowController.h"
 
 #include "Alert.h"
-#include "AmountConditionView.h"
-#include "AndConditionView.h"
 #include "ConditionEditWindow.h"
-#include "ConditionViewBuilder.h"
+#include "ConditionTreeEditor.h"
 #include "LibraryDocument.h"
-#include "OrConditionView.h"
+#include "SingleConditionView.h"
 
-#include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -27,6 +25,10 @@ ConditionEditWindow* ConditionEditWindowController::window() const {
     return m_window;
 }
 
+ConditionView* ConditionEditWindowController::rootView() const {
+    return m_editor ? m_editor->root() : nullptr;
+}
+
 const DataRootPtr& ConditionEditWindowController::dataRoot() const {
     return m_document->root();
 }
@@ -35,96 +37,63 @@ bool ConditionEditWindowController::openWindowAsSheetOf(QWidget* parent) {
     if (m_window || !m_currentBook) {
         return false;
     }
-    ConditionEditWindow window(this, parent);
+    // The editor outlives the window, which frees the tree it shows.
+    ConditionTreeEditor editor(dataRoot());
+    ConditionEditWindow window(parent);
+    m_editor = &editor;
     m_window = &window;
     window.setWindowTitle(isNewBook() ? tr("Conditions of a New Smart Book")
                                       : tr("Conditions of “%1”").arg(m_currentBook->bookName()));
+    connect(window.buttonBox(), &QDialogButtonBox::accepted, this, &ConditionEditWindowController::okClicked);
+    connect(window.buttonBox(), &QDialogButtonBox::rejected, this, &ConditionEditWindowController::cancelClicked);
+    connect(&editor, &ConditionTreeEditor::rootChanged, &window, &ConditionEditWindow::setRoot);
     if (!m_frame.isEmpty()) {
         window.restoreGeometry(m_frame);
-    } else if (parent) {
+    }
+    editor.open(m_currentBook->conditions());
+    if (m_frame.isEmpty() && parent) {
         window.move(parent->geometry().center().x() - window.width() / 2, parent->geometry().y() + 40);
     }
+    // Typing starts in the first field.
+    if (const QList<SingleConditionView*> rows = editor.rows(); !rows.isEmpty()) {
+        rows.front()->firstField()->setFocus();
+    }
+    if (!editor.rowsNotOffered().isEmpty()) {
+        // Over the sheet, once it shows.
+        QTimer::singleShot(0, &window, [this, rows = editor.rowsNotOffered()] { tellRowsNotOffered(rows); });
+    }
     m_stored = false;
-    setRootUsingSmartBook();
     window.exec();
     m_frame = window.saveGeometry();
-    // The tree goes with the window.
-    m_rootView = nullptr;
     m_window = nullptr;
+    m_editor = nullptr;
     return m_stored;
 }
 
-void ConditionEditWindowController::setRootUsingSmartBook() {
-    if (const ConditionPtr& conditions = m_currentBook->conditions()) {
-        ConditionViewBuilder builder(dataRoot());
-        ConditionView* root = builder.build(*conditions);
-        if (!qobject_cast<GroupConditionView*>(root)) {
-            // A tree that is one leaf opens inside an AND group, as the editor shows every tree.
-            setRootAndViewWith(root);
-        } else {
-            installRoot(root);
-            root->setRoot(true);
-        }
-        if (!builder.rowsNotOffered().isEmpty()) {
-            // Over the sheet, once it shows.
-            QTimer::singleShot(0, m_window, [this, rows = builder.rowsNotOffered()] { tellRowsNotOffered(rows); });
-        }
-        return;
-    }
-    setRootAndViewWith(new AmountConditionView);
-}
-
-void ConditionEditWindowController::installRoot(ConditionView* root) {
-    if (m_rootView) {
-        m_rootView->hide();
-        m_rootView->setParent(nullptr);
-    }
-    m_rootView = root;
-    root->setParent(m_window);
-    root->show();
-}
-
-void ConditionEditWindowController::setRootAndViewWith(ConditionView* view) {
-    replaceRoot(new AndConditionView(false), view);
-}
-
-void ConditionEditWindowController::setRootOrViewWith(ConditionView* view) {
-    replaceRoot(new OrConditionView(false), view);
-}
-
-void ConditionEditWindowController::replaceRoot(ConditionView* root, ConditionView* child) {
-    auto* group = static_cast<GroupConditionView*>(root);
-    group->setRoot(true);
-    installRoot(group);
-    group->addSubview(child, false);
-    child->refreshControlBox();
-}
-
 bool ConditionEditWindowController::setConditionUsingRoot() {
-    if (!m_rootView) {
+    if (!m_editor || !m_editor->root()) {
         return false;
     }
     // Every row must be a condition before anything is stored.
     int row = 0;
-    for (const ConditionView* view : GroupConditionView::rowsOf(m_rootView)) {
+    for (const SingleConditionView* single : m_editor->rows()) {
         ++row;
-        const auto* single = qobject_cast<const SingleConditionView*>(view);
-        const QString problem = single ? single->problem() : QString();
-        if (!problem.isEmpty()) {
-            const QString kind = single->parameterSelector()->currentText();
-            Alert::inform(m_window, QStringLiteral("conditionRowAlert"), Alert::Icon::Warning,
-                          tr("Row %1 (%2) cannot be stored.").arg(row).arg(kind), problem);
-            if (QWidget* field = single->topKeyView()) {
-                field->setFocus();
-                // What is typed next replaces the refused text.
-                if (auto* line = qobject_cast<QLineEdit*>(field)) {
-                    line->selectAll();
-                }
-            }
-            return false;
+        const QString problem = single->problem();
+        if (problem.isEmpty()) {
+            continue;
         }
+        const QString kind = single->parameterSelector()->currentText();
+        Alert::inform(m_window, QStringLiteral("conditionRowAlert"), Alert::Icon::Warning,
+                      tr("Row %1 (%2) cannot be stored.").arg(row).arg(kind), problem);
+        QWidget* field = single->firstField();
+        field->setFocus();
+        // What is typed next replaces the refused text.
+        if (auto* line = qobject_cast<QLineEdit*>(field)) {
+            line->selectAll();
+        }
+        return false;
     }
-    ConditionPtr tree = m_rootView->condition();
+    ConditionPtr tree = m_editor->root()->condition();
     if (!tree) {
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class ConditionEditWindow;
+class ConditionTreeEditor;
 class ConditionView;
 class LibraryDocument;
 class QWidget;
@@ -31,8 +32,9 @@ public:
     // Shows the sheet and returns when it has closed: true after OK stored
     // a tree. A sheet already open ignores the request (false).
     bool openWindowAsSheetOf(QWidget* parent);
-    // The sheet while it is open; nothing otherwise.
+    // The sheet and the editor of its tree while it is open; nothing otherwise.
     ConditionEditWindow* window() const;
+    ConditionTreeEditor* editor() const { return m_editor; }
     // The window's place, kept between runs; empty before the first sheet.
     QByteArray frame() const { return m_frame; }
     void setFrame(const QByteArray& frame) { m_frame = frame; }
@@ -40,18 +42,13 @@ public:
     void okClicked();
     void cancelClicked();
 
-    ConditionView* rootView() const { return m_rootView; }
-    void setRootUsingSmartBook();
-    // A new root of that connective whose only child is `view`.
-    void setRootAndViewWith(ConditionView* view);
-    void setRootOrViewWith(ConditionView* view);
+    // The root of the tree shown; nothing while no sheet is open.
+    ConditionView* rootView() const;
     // Stores the tree shown into the book; false, with the user told which
     // row stands in the way, when a row cannot become a condition.
     bool setConditionUsingRoot();
 
 private:
-    void replaceRoot(ConditionView* root, ConditionView* child);
-    void installRoot(ConditionView* root);
     void tellRowsNotOffered(const QList<int>& rows);
     // The book is not in the library yet: OK adds it.
     bool isNewBook() const;
@@ -59,7 +56,7 @@ private:
     LibraryDocument* m_document;
     SmartBookPtr m_currentBook;
     QPointer<ConditionEditWindow> m_window;
-    ConditionView* m_rootView = nullptr;
+    ConditionTreeEditor* m_editor = nullptr;
     QByteArray m_frame;
     bool m_stored = false;
 };

@@ -1,32 +1,44 @@
 #include "ConditionLayout.h"
 
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QWidget>
 
-#include <algorithm>
-
-QSize ConditionLayout::layoutRow(const QList<QWidget*>& widgets) {
-    int tallest = 0;
-    for (const QWidget* widget : widgets) {
-        tallest = std::max(tallest, widget->height());
-    }
-    const int height = tallest + rowExtraHeight;
-    int x = 0;
-    for (QWidget* widget : widgets) {
-        widget->move(x, (height - widget->height()) / 2);
-        x += widget->width() + rowGap;
-    }
-    const int width = widgets.isEmpty() ? 0 : x - rowGap;
-    return QSize(width, height);
+QHBoxLayout* ConditionLayout::row(QWidget* view) {
+    auto* layout = new QHBoxLayout(view);
+    layout->setSpacing(rowGap);
+    layout->setContentsMargins(0, rowMargin, 0, rowMargin);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return layout;
 }
 
-QSize ConditionLayout::layoutStack(const QList<QWidget*>& widgets) {
-    int widest = 0;
-    int y = stackGap;
-    for (QWidget* widget : widgets) {
-        widget->move(stackInset, y);
-        y += widget->height() + stackGap;
-        widest = std::max(widest, widget->width());
+QVBoxLayout* ConditionLayout::stack(QWidget* box) {
+    auto* layout = new QVBoxLayout(box);
+    layout->setSpacing(stackGap);
+    layout->setContentsMargins(stackInset, stackGap, stackInset, stackGap);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    return layout;
+}
+
+void ConditionLayout::addToRow(QBoxLayout* row, QWidget* widget, int index) {
+    row->insertWidget(index, widget, 0, Qt::AlignVCenter);
+}
+
+void ConditionLayout::settle(QWidget* changed) {
+    for (QWidget* widget = changed; widget; widget = widget->parentWidget()) {
+        if (QLayout* layout = widget->layout()) {
+            layout->activate();
+        }
     }
-    // An empty stack is the inset alone.
-    return QSize(widgets.isEmpty() ? stackInset : stackInset + widest + stackInset, y);
+}
+
+void ConditionLayout::settleAll(QWidget* tree) {
+    // Every widget after the widgets it holds.
+    const QList<QWidget*> widgets = tree->findChildren<QWidget*>();
+    for (auto widget = widgets.rbegin(); widget != widgets.rend(); ++widget) {
+        if (QLayout* layout = (*widget)->layout()) {
+            layout->activate();
+        }
+    }
+    settle(tree);
 }

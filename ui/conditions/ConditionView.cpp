@@ -1,110 +1,37 @@
 #include "ConditionView.h"
 
-#include "ConditionBox.h"
 #include "ConditionControlBox.h"
-#include "ConditionEditWindow.h"
 #include "ConditionLayout.h"
-#include "GroupConditionView.h"
+
+#include <QHBoxLayout>
 
 ConditionView::ConditionView(QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+    , m_row(ConditionLayout::row(this)) {}
+
+void ConditionView::addToRow(QWidget* widget) {
+    ConditionLayout::addToRow(m_row, widget, m_controlBox ? m_row->indexOf(m_controlBox) : -1);
+}
+
+void ConditionView::finishRow() {
+    if (m_controlBox || m_root) {
+        return;
+    }
     m_controlBox = new ConditionControlBox(this);
+    ConditionLayout::addToRow(m_row, m_controlBox);
+    connect(m_controlBox, &ConditionControlBox::andClicked, this, [this] { emit addAndRequested(this); });
+    connect(m_controlBox, &ConditionControlBox::orClicked, this, [this] { emit addOrRequested(this); });
+    connect(m_controlBox, &ConditionControlBox::deleteClicked, this, [this] { emit removeRequested(this); });
 }
 
-void ConditionView::setRoot(bool root) {
-    m_root = root;
-    if (root) {
-        if (m_controlBox) {
-            delete m_controlBox;
-            m_controlBox = nullptr;
-        }
-        sizeToFit();
-    } else {
-        refreshControlBox();
-    }
+void ConditionView::makeRoot() {
+    m_root = true;
+    delete m_controlBox;
+    m_controlBox = nullptr;
 }
 
-GroupConditionView* ConditionView::superConditionView() const {
-    for (QWidget* above = parentWidget(); above; above = above->parentWidget()) {
-        if (auto* group = qobject_cast<GroupConditionView*>(above)) {
-            return group;
-        }
-    }
-    return nullptr;
-}
-
-void ConditionView::appendToRow(QWidget* widget) {
-    widget->setParent(this);
-    widget->show();
-    m_row.append(widget);
-}
-
-void ConditionView::removeFromRow(QWidget* widget) {
-    if (m_row.removeOne(widget)) {
-        widget->hide();
-    }
-}
-
-void ConditionView::sizeToFit() {
-    QList<QWidget*> widgets = m_row;
+void ConditionView::showButtons(bool andButton, bool orButton, bool deleteButton) {
     if (m_controlBox) {
-        widgets.append(m_controlBox);
-    }
-    resize(ConditionLayout::layoutRow(widgets));
-    passUp();
-}
-
-void ConditionView::passUp() {
-    if (m_root) {
-        if (auto* window = qobject_cast<ConditionEditWindow*>(this->window())) {
-            window->sizeToFit();
-        }
-        update();
-    } else if (GroupConditionView* group = superConditionView()) {
-        group->box()->sizeToFit();
-    }
-}
-
-void ConditionView::refreshControlBox() {
-    if (m_controlBox) {
-        m_controlBox->refreshButtons();
-    }
-}
-
-void ConditionView::addAnd() {
-    GroupConditionView* group = superConditionView();
-    if (!group) {
-        return;
-    }
-    ConditionView* added = group->addNewAndCondition(this, false);
-    added->refreshControlBox();
-    refreshControlBox();
-}
-
-void ConditionView::addOr() {
-    GroupConditionView* group = superConditionView();
-    if (!group) {
-        return;
-    }
-    ConditionView* added = group->addNewOrCondition(this, false);
-    added->refreshControlBox();
-    refreshControlBox();
-}
-
-void ConditionView::deleteParent() {
-    GroupConditionView* group = superConditionView();
-    if (!group) {
-        return;
-    }
-    GroupConditionView* root = group->rootGroup();
-    GroupConditionView* remaining = group->killChild(this);
-    // Freed once the click that asked for it is over.
-    deleteLater();
-    if (remaining) {
-        remaining->refreshControlBox();
-        remaining->keyChainNeedsUpdating();
-    }
-    if (ConditionView* only = root->onlyOneCondition()) {
-        only->refreshControlBox();
+        m_controlBox->showButtons(andButton, orButton, deleteButton);
     }
 }

@@ -2,56 +2,49 @@
 
 #include "Condition.h"
 
-#include <QList>
 #include <QWidget>
 
 class ConditionControlBox;
-class GroupConditionView;
+class QHBoxLayout;
 
-// One node of the editor's view tree: a group of rows or a single row. Every
-// view but the root ends in a control box. A view lays itself out as a row,
-// left to right, and passes every change of size up to the root, which
-// resizes the window.
+// One node of the editor's view tree: a group of rows or a single row, laid
+// out left to right and as large as its contents. Every view but the root
+// ends in a control box. A view changes no tree itself: its buttons and
+// pop-ups ask, and the requests travel up through the groups that hold it to
+// the editor, which makes every structural change.
 class ConditionView : public QWidget {
     Q_OBJECT
 
 public:
     explicit ConditionView(QWidget* parent = nullptr);
 
-    bool isRoot() const { return m_root; }
-    // The root of the sheet has no control box.
-    void setRoot(bool root);
-    ConditionControlBox* controlBox() const { return m_controlBox; }
-
     // A new condition tree of exactly the shape and values shown.
     virtual ConditionPtr condition() const = 0;
-    // Row layout, then the change goes up to the root and the window.
-    void sizeToFit();
-    void refreshControlBox();
-    // The view itself; a group answers its only child, or nothing.
-    virtual ConditionView* onlyOneCondition() { return this; }
-    // The group that holds this view; none for the root.
-    GroupConditionView* superConditionView() const;
-    // The first and last field of the view in the tab chain.
-    virtual QWidget* topKeyView() const { return nullptr; }
-    virtual QWidget* bottomKeyView() const { return nullptr; }
 
-    // The actions of the control box's buttons.
-    void addAnd();
-    void addOr();
-    void deleteParent();
+    // The root of the sheet has no control box.
+    bool isRoot() const { return m_root; }
+    void makeRoot();
+    ConditionControlBox* controlBox() const { return m_controlBox; }
+    void showButtons(bool andButton, bool orButton, bool deleteButton);
+
+signals:
+    // " & ", " / " and " - " on `view`.
+    void addAndRequested(ConditionView* view);
+    void addOrRequested(ConditionView* view);
+    void removeRequested(ConditionView* view);
+    // The row `view` is to become a row of another kind.
+    void kindRequested(ConditionView* view, int kind);
 
 protected:
+    QHBoxLayout* row() const { return m_row; }
     // Puts the widget at the end of the row, before the control box.
-    void appendToRow(QWidget* widget);
-    // Takes the widget out of the row and hides it; it keeps its contents.
-    void removeFromRow(QWidget* widget);
-    bool rowHolds(const QWidget* widget) const { return m_row.contains(widget); }
+    void addToRow(QWidget* widget);
+    // Ends the row with the control box; the widgets added before it come
+    // first in the row and in the tab order.
+    void finishRow();
 
 private:
-    void passUp();
-
-    bool m_root = false;
-    QList<QWidget*> m_row;
+    QHBoxLayout* m_row;
     ConditionControlBox* m_controlBox = nullptr;
+    bool m_root = false;
 };

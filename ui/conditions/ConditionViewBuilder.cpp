@@ -1,12 +1,12 @@
 #include "ConditionViewBuilder.h"
 
 #include "AmountConditionView.h"
-#include "AndConditionView.h"
 #include "BookConditionView.h"
 #include "CommentConditionView.h"
+#include "ConditionGroup.h"
 #include "DateConditionView.h"
+#include "GroupConditionView.h"
 #include "KeywordConditionView.h"
-#include "OrConditionView.h"
 
 ConditionViewBuilder::ConditionViewBuilder(DataRootPtr library)
     : m_library(std::move(library)) {}
@@ -16,12 +16,27 @@ ConditionView* ConditionViewBuilder::build(const Condition& condition) {
     if (kind != Condition::Kind::And && kind != Condition::Kind::Or) {
         return buildLeaf(condition);
     }
-    GroupConditionView* group = kind == Condition::Kind::And ? static_cast<GroupConditionView*>(new AndConditionView)
-                                                             : static_cast<GroupConditionView*>(new OrConditionView);
+    auto* group = new GroupConditionView(kind == Condition::Kind::And ? GroupConditionView::Connective::And
+                                                                      : GroupConditionView::Connective::Or);
     for (const ConditionPtr& child : static_cast<const ConditionGroup&>(condition).children()) {
-        group->addSubview(build(*child));
+        group->appendChild(build(*child));
     }
     return group;
+}
+
+SingleConditionView* ConditionViewBuilder::newRow(int kind) const {
+    switch (kind) {
+    case SingleConditionView::Date:
+        return new DateConditionView;
+    case SingleConditionView::Keyword:
+        return new KeywordConditionView(m_library);
+    case SingleConditionView::Comment:
+        return new CommentConditionView;
+    case SingleConditionView::Book:
+        return new BookConditionView(m_library);
+    default:
+        return new AmountConditionView;
+    }
 }
 
 ConditionView* ConditionViewBuilder::buildLeaf(const Condition& condition) {

@@ -8,50 +8,42 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <cmath>
-#include <limits>
 
 DateConditionView::DateConditionView()
     : SingleConditionView(Date)
     , m_dateField(newDateField(QStringLiteral("dateField")))
-    , m_periodField(new QSpinBox(this))
-    , m_periodSelector(new QComboBox(this))
     , m_labelBetween(new QLabel(text(QStringLiteral("between")), this))
-    , m_dateUpperLimitField(newDateField(QStringLiteral("dateUpperLimitField"))) {
-    // The "what" titles of this kind differ for after and before.
-    finishPopUps();
-    for (int index = 0; index < whatSelector()->count(); ++index) {
-        whatSelector()->setItemText(index, whatNameOfID(whatIds()[std::size_t(index)]));
-    }
-    whatSelector()->resize(whatSelector()->sizeHint());
-
+    , m_dateUpperLimitField(newDateField(QStringLiteral("dateUpperLimitField")))
+    , m_periodField(new QSpinBox(this))
+    , m_periodSelector(new QComboBox(this)) {
+    m_labelBetween->setObjectName(QStringLiteral("labelBetween"));
     m_periodField->setObjectName(QStringLiteral("periodField"));
     m_periodField->setRange(0, 9'999'999);
-    m_periodField->resize(std::max(50, m_periodField->sizeHint().width()),
-                          std::max(22, m_periodField->sizeHint().height()));
-    m_periodField->hide();
+    m_periodField->setFixedSize(std::max(50, m_periodField->sizeHint().width()),
+                                std::max(22, m_periodField->sizeHint().height()));
+    guardWheel(m_periodField);
     m_periodSelector->setObjectName(QStringLiteral("periodSelector"));
     for (int id = DateCondition::Days; id <= DateCondition::Months; ++id) {
         m_periodSelector->addItem(LocalizedText::lookup(QStringLiteral("ConditionPeriod"), id));
     }
-    m_periodSelector->resize(m_periodSelector->sizeHint());
-    m_periodSelector->hide();
-    m_labelBetween->setObjectName(QStringLiteral("labelBetween"));
-    m_labelBetween->resize(m_labelBetween->sizeHint());
-    m_labelBetween->hide();
-    m_dateUpperLimitField->setParent(this);
-    m_dateUpperLimitField->hide();
-    appendToRow(m_dateField);
-    sizeToFit();
+    guardWheel(m_periodSelector);
+    for (QWidget* widget : {static_cast<QWidget*>(m_dateField), static_cast<QWidget*>(m_labelBetween),
+                            static_cast<QWidget*>(m_dateUpperLimitField), static_cast<QWidget*>(m_periodField),
+                            static_cast<QWidget*>(m_periodSelector)}) {
+        addToRow(widget);
+    }
+    finish();
 }
 
 DateField* DateConditionView::newDateField(const QString& name) {
-    auto* field = new DateField;
+    auto* field = new DateField(this);
     field->setObjectName(name);
     field->setDate(Clock::today());
     // Bounds lie years back as a rule: no note of far days.
     field->setFarDaysNoted(false);
-    field->resize(std::max(84, field->sizeHint().width()), std::max(22, field->sizeHint().height()));
+    field->setFixedSize(std::max(84, field->sizeHint().width()), std::max(22, field->sizeHint().height()));
     return field;
 }
 
@@ -61,29 +53,19 @@ const std::vector<int>& DateConditionView::whatIds() const {
 }
 
 QString DateConditionView::whatNameOfID(int id) const {
+    // The words for after and before differ from greater and less.
     if (id == Condition::GreaterThan || id == Condition::LessThan) {
         return LocalizedText::lookup(QStringLiteral("ConditionWhatDate"), id);
     }
     return SingleConditionView::whatNameOfID(id);
 }
 
-void DateConditionView::arrangeControls(int previous, int now) {
-    for (QWidget* widget : {static_cast<QWidget*>(m_dateField), static_cast<QWidget*>(m_labelBetween),
-                            static_cast<QWidget*>(m_dateUpperLimitField), static_cast<QWidget*>(m_periodField),
-                            static_cast<QWidget*>(m_periodSelector)}) {
-        removeFromRow(widget);
-    }
-    Q_UNUSED(previous);
-    if (isPeriod(now)) {
-        appendToRow(m_periodField);
-        appendToRow(m_periodSelector);
-    } else {
-        appendToRow(m_dateField);
-        if (isRange(now)) {
-            appendToRow(m_labelBetween);
-            appendToRow(m_dateUpperLimitField);
-        }
-    }
+void DateConditionView::arrangeControls(int now) {
+    m_dateField->setVisible(!isPeriod(now));
+    m_labelBetween->setVisible(isRange(now));
+    m_dateUpperLimitField->setVisible(isRange(now));
+    m_periodField->setVisible(isPeriod(now));
+    m_periodSelector->setVisible(isPeriod(now));
 }
 
 void DateConditionView::showDay(DateField* field, const ConditionOperand& operand) {
@@ -109,7 +91,6 @@ void DateConditionView::showCondition(const DateCondition& condition) {
             showDay(m_dateUpperLimitField, condition.object2());
         }
     }
-    sizeToFit();
 }
 
 ConditionPtr DateConditionView::condition() const {
@@ -147,14 +128,6 @@ QString DateConditionView::problem() const {
     return QString();
 }
 
-QWidget* DateConditionView::topKeyView() const {
+QWidget* DateConditionView::firstField() const {
     return isPeriod(currentWhatID()) ? static_cast<QWidget*>(m_periodField) : m_dateField;
-}
-
-QWidget* DateConditionView::bottomKeyView() const {
-    const int code = currentWhatID();
-    if (isPeriod(code)) {
-        return m_periodField;
-    }
-    return isRange(code) ? m_dateUpperLimitField : m_dateField;
 }

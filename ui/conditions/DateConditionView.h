@@ -19,7 +19,7 @@ public:
 
     int kind() const override { return Date; }
     const std::vector<int>& whatIds() const override;
-    QString whatNameOfID(int id) const;
+    QString whatNameOfID(int id) const override;
     DateField* dateField() const { return m_dateField; }
     DateField* dateUpperLimitField() const { return m_dateUpperLimitField; }
     QSpinBox* periodField() const { return m_periodField; }
@@ -29,11 +29,10 @@ public:
     bool storedPeriodNotOffered() const { return m_periodNotOffered; }
     ConditionPtr condition() const override;
     QString problem() const override;
-    QWidget* topKeyView() const override;
-    QWidget* bottomKeyView() const override;
+    QWidget* firstField() const override;
 
 protected:
-    void arrangeControls(int previous, int now) override;
+    void arrangeControls(int now) override;
 
 private:
     static bool isRange(int code) { return code == Condition::Between || code == Condition::NotBetween; }
@@ -43,10 +42,11 @@ private:
     // The day typed, or the one last shown when the text is no day (problem() tells).
     static CalendarDate dayOf(const DateField* field);
 
+    // In the order of the row and of the tab chain.
     DateField* m_dateField;
-    QSpinBox* m_periodField;
-    QComboBox* m_periodSelector;
     QLabel* m_labelBetween;
     DateField* m_dateUpperLimitField;
+    QSpinBox* m_periodField;
+    QComboBox* m_periodSelector;
     bool m_periodNotOffered = false;
 };

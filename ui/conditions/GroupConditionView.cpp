@@ -1,142 +1,93 @@
 #include "GroupConditionView.h"
 
-#include "AmountConditionView.h"
-#include "AndConditionView.h"
+#include "AndConditions.h"
 #include "ConditionBox.h"
-#include "ConditionEditWindow.h"
-#include "ConditionEditWindowController.h"
-#include "OrConditionView.h"
+#include "OrConditions.h"
 
 #include <QPainter>
 
-GroupConditionView::GroupConditionView(bool draw, QWidget* parent)
+GroupConditionView::GroupConditionView(Connective connective, QWidget* parent)
     : ConditionView(parent)
-    , m_box(new ConditionBox) {
-    appendToRow(m_box);
-    if (draw) {
-        sizeToFit();
+    , m_connective(connective)
+    , m_box(new ConditionBox(this)) {
+    addToRow(m_box);
+    finishRow();
+    // A group never offers its own connective: that is a row more in it.
+    showButtons(connective != Connective::And, connective != Connective::Or, true);
+}
+
+QString GroupConditionView::groupIdentifier() const {
+    return m_connective == Connective::And ? QStringLiteral("AND") : QStringLiteral("OR");
+}
+
+QString GroupConditionView::connectiveText() const {
+    return m_connective == Connective::And ? tr("AND") : tr("OR");
+}
+
+ConditionPtr GroupConditionView::condition() const {
+    std::shared_ptr<ConditionGroup> group;
+    if (m_connective == Connective::And) {
+        group = AndConditions::create();
+    } else {
+        group = OrConditions::create();
     }
-}
-
-ConditionView* GroupConditionView::onlyOneCondition() {
-    return m_children.size() == 1 ? m_children.front() : nullptr;
-}
-
-GroupConditionView* GroupConditionView::rootGroup() {
-    GroupConditionView* group = this;
-    while (GroupConditionView* above = group->superConditionView()) {
-        group = above;
+    for (const ConditionView* child : m_children) {
+        group->addCondition(child->condition());
     }
     return group;
 }
 
-void GroupConditionView::addSubview(ConditionView* view, bool draw) {
-    m_box->addView(view, false);
-    m_children.append(view);
-    if (draw) {
-        m_box->sizeToFit();
-    }
-    keyChainNeedsUpdating();
+ConditionView* GroupConditionView::onlyOneCondition() const {
+    return m_children.size() == 1 ? m_children.front() : nullptr;
 }
 
-void GroupConditionView::replaceSubview(ConditionView* old, ConditionView* view, bool draw) {
-    m_box->replaceView(old, view, false);
-    const qsizetype at = m_children.indexOf(old);
-    if (at >= 0) {
-        m_children[at] = view;
-        old->refreshControlBox();
-    }
-    if (draw) {
-        m_box->sizeToFit();
-    }
+void GroupConditionView::insertChild(qsizetype index, ConditionView* view) {
+    m_children.insert(index, view);
+    m_box->insertView(int(index), view);
+    passRequestsUp(view);
+    update();
 }
 
-ConditionView* GroupConditionView::addNewCondition(bool draw) {
-    auto* view = new AmountConditionView;
-    addSubview(view, draw);
-    return view;
-}
-
-ConditionView* GroupConditionView::addNewAndCondition(ConditionView*, bool draw) {
-    return addNewCondition(draw);
-}
-
-ConditionView* GroupConditionView::addNewOrCondition(ConditionView*, bool draw) {
-    return addNewCondition(draw);
-}
-
-ConditionView* GroupConditionView::nestWithNewCondition(ConditionView* child, bool draw, bool andGroup) {
-    GroupConditionView* group = nullptr;
-    auto* window = qobject_cast<ConditionEditWindow*>(this->window());
-    if (isRoot() && onlyOneCondition() && window) {
-        // The root itself gives way to a root of the other connective.
-        ConditionEditWindowController* controller = window->controller();
-        if (andGroup) {
-            controller->setRootAndViewWith(child);
-        } else {
-            controller->setRootOrViewWith(child);
-        }
-        group = static_cast<GroupConditionView*>(controller->rootView());
-        deleteLater();
-    } else {
-        group = andGroup ? static_cast<GroupConditionView*>(new AndConditionView)
-                         : static_cast<GroupConditionView*>(new OrConditionView);
-        replaceSubview(child, group, false);
-        group->addSubview(child, draw);
-    }
-    return group->addNewCondition(draw);
-}
-
-GroupConditionView* GroupConditionView::killChild(ConditionView* child) {
-    m_children.removeOne(child);
-    m_box->removeView(child);
-    GroupConditionView* above = superConditionView();
-    if (m_children.isEmpty()) {
-        if (!above) {
-            // The root stays, empty; the window still follows its size.
-            m_box->sizeToFit();
-            return nullptr;
-        }
-        GroupConditionView* remaining = above->killChild(this);
-        deleteLater();
-        return remaining;
-    }
-    if (m_children.size() == 1 && !isRoot() && above) {
-        ConditionView* only = m_children.front();
-        above->replaceSubview(this, only);
-        only->refreshControlBox();
-        deleteLater();
-        // The parent's rows are what remains; its tab chain changed too.
-        return above;
-    }
-    m_box->sizeToFit();
-    return this;
-}
-
-QWidget* GroupConditionView::topKeyView() const {
-    return m_children.isEmpty() ? nullptr : m_children.front()->topKeyView();
-}
-
-QWidget* GroupConditionView::bottomKeyView() const {
-    return m_children.isEmpty() ? nullptr : m_children.back()->bottomKeyView();
-}
-
-void GroupConditionView::keyChainNeedsUpdating() {
-    if (!isRoot()) {
-        if (GroupConditionView* above = superConditionView()) {
-            above->keyChainNeedsUpdating();
-        }
+void GroupConditionView::removeChild(ConditionView* view) {
+    if (!m_children.removeOne(view)) {
         return;
     }
-    if (auto* window = qobject_cast<ConditionEditWindow*>(this->window())) {
-        window->keyChainChanged();
-    }
+    disconnect(view, nullptr, this, nullptr);
+    m_box->removeView(view);
+    update();
 }
 
-void GroupConditionView::collectConditions(ConditionGroup& group) const {
-    for (const ConditionView* child : m_children) {
-        group.addCondition(child->condition());
+void GroupConditionView::replaceChild(ConditionView* old, ConditionView* view) {
+    const qsizetype at = m_children.indexOf(old);
+    if (at < 0) {
+        return;
     }
+    removeChild(old);
+    insertChild(at, view);
+}
+
+void GroupConditionView::passRequestsUp(ConditionView* child) {
+    connect(child, &ConditionView::addAndRequested, this, &ConditionView::addAndRequested);
+    connect(child, &ConditionView::addOrRequested, this, &ConditionView::addOrRequested);
+    connect(child, &ConditionView::removeRequested, this, &ConditionView::removeRequested);
+    connect(child, &ConditionView::kindRequested, this, &ConditionView::kindRequested);
+}
+
+GroupConditionView* GroupConditionView::holderOf(const ConditionView* view) {
+    const auto* box = view ? qobject_cast<const ConditionBox*>(view->parentWidget()) : nullptr;
+    return box ? qobject_cast<GroupConditionView*>(box->parentWidget()) : nullptr;
+}
+
+QList<ConditionView*> GroupConditionView::rowsOf(ConditionView* view) {
+    QList<ConditionView*> rows;
+    if (const auto* group = qobject_cast<const GroupConditionView*>(view)) {
+        for (ConditionView* child : group->children()) {
+            rows.append(rowsOf(child));
+        }
+    } else if (view) {
+        rows.append(view);
+    }
+    return rows;
 }
 
 namespace {
@@ -175,23 +126,4 @@ void GroupConditionView::paintEvent(QPaintEvent*) {
     for (const QPoint& point : points) {
         painter.drawText(point + QPoint(0, ascent), label);
     }
-}
-
-QList<const ConditionView*> GroupConditionView::rowsOf(const ConditionView* view) {
-    QList<const ConditionView*> rows;
-    QList<const ConditionView*> pending;
-    if (view) {
-        pending.append(view);
-    }
-    while (!pending.isEmpty()) {
-        const ConditionView* next = pending.takeFirst();
-        if (const auto* group = qobject_cast<const GroupConditionView*>(next)) {
-            for (qsizetype i = group->children().size(); i > 0; --i) {
-                pending.prepend(group->children()[i - 1]);
-            }
-        } else {
-            rows.append(next);
-        }
-    }
-    return rows;
 }

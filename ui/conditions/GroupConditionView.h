@@ -1,63 +1,56 @@
 #pragma once
 
-#include "ConditionGroup.h"
 #include "ConditionView.h"
 
 #include <QList>
 
 class ConditionBox;
 
-// A group of rows joined by one connective, drawn between the rows. The
-// groups the editor makes alternate: a group nested in an AND group is an
-// OR group and the reverse.
+// A group of rows joined by one connective, AND or OR, written in each gap
+// between the rows. Its children's requests pass through it on their way up.
 class GroupConditionView : public ConditionView {
     Q_OBJECT
 
 public:
-    explicit GroupConditionView(bool draw = true, QWidget* parent = nullptr);
+    enum class Connective { And, Or };
 
+    explicit GroupConditionView(Connective connective, QWidget* parent = nullptr);
+
+    Connective connective() const { return m_connective; }
     // "AND" or "OR", whatever the language.
-    virtual QString groupIdentifier() const = 0;
+    QString groupIdentifier() const;
     // The connective in the user's language, drawn between the rows.
-    virtual QString connectiveText() const = 0;
+    QString connectiveText() const;
+    // An AND or OR condition of the children's conditions, in their order;
+    // an empty group gives an empty one.
+    ConditionPtr condition() const override;
+
     ConditionBox* box() const { return m_box; }
     const QList<ConditionView*>& children() const { return m_children; }
+    // The only child; nothing when there are none or several.
+    ConditionView* onlyOneCondition() const;
+    void insertChild(qsizetype index, ConditionView* view);
+    void appendChild(ConditionView* view) { insertChild(m_children.size(), view); }
+    // Takes the child out of the group and out of the window.
+    void removeChild(ConditionView* view);
+    // `view` takes the place of `old`, which leaves the group.
+    void replaceChild(ConditionView* old, ConditionView* view);
+
+    // The group that holds `view`; nothing for the root or a view outside a tree.
+    static GroupConditionView* holderOf(const ConditionView* view);
     // The rows under `view`, top to bottom: the view itself when it is no group.
-    static QList<const ConditionView*> rowsOf(const ConditionView* view);
-    ConditionView* onlyOneCondition() override;
-    // The root of the tree this group stands in.
-    GroupConditionView* rootGroup();
-
-    void addSubview(ConditionView* view, bool draw = true);
-    void replaceSubview(ConditionView* old, ConditionView* view, bool draw = true);
-    // A new empty amount row at the end of the group.
-    ConditionView* addNewCondition(bool draw = true);
-    // " & " and " / " on a child: a new row at the end, or, for the other
-    // connective, the child nested with a new row in a group of that kind.
-    virtual ConditionView* addNewAndCondition(ConditionView* child, bool draw);
-    virtual ConditionView* addNewOrCondition(ConditionView* child, bool draw);
-    // Takes the child out. An emptied group removes itself from its parent,
-    // and a group left with one child (not the root) gives it its place.
-    // Returns the group whose rows remain, or nothing when the root emptied.
-    GroupConditionView* killChild(ConditionView* child);
-
-    QWidget* topKeyView() const override;
-    QWidget* bottomKeyView() const override;
+    static QList<ConditionView*> rowsOf(ConditionView* view);
     // Where the connective is written: 25 from the left, centred in each gap
     // between consecutive rows (top left of the text).
     QList<QPoint> labelPoints() const;
-    // The tab chain changed below this group; the root's window takes it up.
-    void keyChainNeedsUpdating();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Puts `child` and a new row into a new group of the other connective
-    // in the child's place (or, for the root's only child, a new root).
-    ConditionView* nestWithNewCondition(ConditionView* child, bool draw, bool andGroup);
-    // The children's conditions, in order, into the group.
-    void collectConditions(ConditionGroup& group) const;
 
 private:
+    void passRequestsUp(ConditionView* child);
+
+    Connective m_connective;
     ConditionBox* m_box;
     QList<ConditionView*> m_children;
 };

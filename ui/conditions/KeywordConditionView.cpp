@@ -5,7 +5,6 @@
 KeywordConditionView::KeywordConditionView(DataRootPtr library)
     : ChoiceConditionView(Keyword, QStringLiteral("keywordSelector"))
     , m_library(std::move(library)) {
-    finishPopUps();
     QStringList names;
     if (m_library) {
         for (const KeywordPtr& keyword : m_library->keywords()) {
@@ -13,6 +12,7 @@ KeywordConditionView::KeywordConditionView(DataRootPtr library)
         }
     }
     fill(names, tr("(no keywords)"));
+    finish();
 }
 
 const std::vector<int>& KeywordConditionView::whatIds() const {

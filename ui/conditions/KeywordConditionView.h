@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChoiceConditionView.h"
+#include "DataRoot.h"
 #include "KeywordCondition.h"
 
 // A row that tests the record's keywords against one keyword of the library.

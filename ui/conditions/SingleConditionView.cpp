@@ -1,57 +1,37 @@
 #include "SingleConditionView.h"
 
-#include "AmountConditionView.h"
-#include "BookConditionView.h"
-#include "CommentConditionView.h"
-#include "ConditionEditWindow.h"
-#include "ConditionEditWindowController.h"
-#include "DateConditionView.h"
-#include "GroupConditionView.h"
-#include "KeywordConditionView.h"
+#include "ConditionLayout.h"
 #include "LocalizedText.h"
 
 #include <QComboBox>
-
-SingleConditionView* SingleConditionView::create(int kind, const DataRootPtr& library) {
-    switch (kind) {
-    case Date:
-        return new DateConditionView;
-    case Keyword:
-        return new KeywordConditionView(library);
-    case Comment:
-        return new CommentConditionView;
-    case Book:
-        return new BookConditionView(library);
-    default:
-        return new AmountConditionView;
-    }
-}
+#include <QEvent>
 
 SingleConditionView::SingleConditionView(int kind)
-    : m_parameterSelector(new QComboBox)
-    , m_whatSelector(new QComboBox) {
+    : m_parameterSelector(new QComboBox(this))
+    , m_whatSelector(new QComboBox(this)) {
     m_parameterSelector->setObjectName(QStringLiteral("parameterSelector"));
     for (int id = 1; id <= kindCount; ++id) {
         m_parameterSelector->addItem(LocalizedText::lookup(QStringLiteral("ConditionParameter"), id));
     }
     m_parameterSelector->setCurrentIndex(kind - 1);
-    m_parameterSelector->resize(m_parameterSelector->sizeHint());
     connect(m_parameterSelector, &QComboBox::activated, this, &SingleConditionView::parameterChanged);
-    appendToRow(m_parameterSelector);
+    guardWheel(m_parameterSelector);
+    addToRow(m_parameterSelector);
     m_whatSelector->setObjectName(QStringLiteral("whatSelector"));
-    // Its size follows the items it is given after it first joined the row.
+    // As wide as its longest item.
     m_whatSelector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(m_whatSelector, &QComboBox::activated, this, &SingleConditionView::whatChanged);
-    appendToRow(m_whatSelector);
+    guardWheel(m_whatSelector);
+    addToRow(m_whatSelector);
 }
 
-void SingleConditionView::finishPopUps() {
+void SingleConditionView::finish() {
     for (const int id : whatIds()) {
         m_whatSelector->addItem(whatNameOfID(id));
     }
     m_whatSelector->setCurrentIndex(0);
-    m_whatSelector->resize(m_whatSelector->sizeHint());
-    m_prevWhatID = currentWhatID();
+    finishRow();
+    arrangeControls(currentWhatID());
 }
 
 int SingleConditionView::indexOfWhat(int id) const {
@@ -81,45 +61,41 @@ void SingleConditionView::setWhatToID(int id) {
     whatChanged();
 }
 
-QWidget* SingleConditionView::topKeyView() const {
+QWidget* SingleConditionView::firstField() const {
     return m_parameterSelector;
 }
 
-QWidget* SingleConditionView::bottomKeyView() const {
-    return m_whatSelector;
+void SingleConditionView::arrangeControls(int) {}
+
+void SingleConditionView::guardWheel(QWidget* widget) {
+    widget->setFocusPolicy(Qt::StrongFocus);
+    widget->installEventFilter(this);
 }
 
-void SingleConditionView::arrangeControls(int, int) {}
+bool SingleConditionView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+        // Ignored, the wheel goes on to the widgets around the row.
+        event->ignore();
+        return true;
+    }
+    return ConditionView::eventFilter(watched, event);
+}
 
 QString SingleConditionView::text(const QString& key) {
     return LocalizedText::lookup(key);
 }
 
-DataRootPtr SingleConditionView::library() const {
-    if (auto* window = qobject_cast<ConditionEditWindow*>(this->window())) {
-        return window->controller()->dataRoot();
-    }
-    return nullptr;
-}
-
 void SingleConditionView::parameterChanged(int index) {
     const int chosen = index + 1;
-    GroupConditionView* group = superConditionView();
-    if (chosen == kind() || !group) {
-        return;
+    if (chosen != kind()) {
+        emit kindRequested(this, chosen);
     }
-    SingleConditionView* replacement = create(chosen, library());
-    group->replaceSubview(this, replacement, false);
-    replacement->refreshControlBox();
-    group->keyChainNeedsUpdating();
-    // Freed once the choice that asked for it is over.
-    deleteLater();
 }
 
 void SingleConditionView::whatChanged() {
-    const int now = currentWhatID();
-    arrangeControls(m_prevWhatID, now);
-    m_prevWhatID = now;
-    m_whatSelector->resize(m_whatSelector->sizeHint());
-    sizeToFit();
+    arrangeControls(currentWhatID());
+    // A row still being built is laid out once, when the sheet shows it.
+    if (isVisible()) {
+        ConditionLayout::settle(this);
+    }
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ConditionView.h"
-#include "DataRoot.h"
 
 #include <QCoreApplication>
 
@@ -20,14 +19,11 @@ public:
     enum Kind { Amount = 1, Date, Keyword, Comment, Book };
     static constexpr int kindCount = 5;
 
-    // A new empty row of that kind, with its first "what" item.
-    static SingleConditionView* create(int kind, const DataRootPtr& library);
-
     virtual int kind() const = 0;
     // The test codes of the "what" pop-up, in its order.
     virtual const std::vector<int>& whatIds() const = 0;
     int indexOfWhat(int id) const;
-    QString whatNameOfID(int id) const;
+    virtual QString whatNameOfID(int id) const;
 
     QComboBox* parameterSelector() const { return m_parameterSelector; }
     QComboBox* whatSelector() const { return m_whatSelector; }
@@ -40,16 +36,24 @@ public:
     // Why the row cannot become a condition as it stands (a keyword or book
     // that is missing, an amount that is no number); empty when it can.
     virtual QString problem() const { return QString(); }
-    // The default tab order: the two pop-ups.
-    QWidget* topKeyView() const override;
-    QWidget* bottomKeyView() const override;
+    // Where typing starts in the row: the sheet's first focus and a refused
+    // row's focus. The parameter pop-up for a row without fields.
+    virtual QWidget* firstField() const;
 
 protected:
     explicit SingleConditionView(int kind);
-    // Fills the "what" pop-up; called by each kind's constructor.
-    void finishPopUps();
-    // Shows the fields the comparison `now` needs, after those of `previous`.
-    virtual void arrangeControls(int previous, int now);
+    // The last step of each kind's constructor, once its fields are in the
+    // row: fills the "what" pop-up, ends the row and shows the fields of the
+    // first comparison.
+    void finish();
+    // Shows the fields the comparison `now` needs and hides the others, which
+    // keep their contents.
+    virtual void arrangeControls(int now);
+    // A pop-up or spin box of the row takes the keyboard only when clicked or
+    // tabbed into, and the wheel changes it only then: over it otherwise, the
+    // wheel scrolls the sheet.
+    void guardWheel(QWidget* widget);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Sets the code on a new leaf of the kind.
     template <typename Leaf> std::shared_ptr<Leaf> newLeaf() const {
         auto leaf = Leaf::create();
@@ -62,10 +66,8 @@ protected:
 private:
     void parameterChanged(int index);
     void whatChanged();
-    DataRootPtr library() const;
 
     QComboBox* m_parameterSelector;
     QComboBox* m_whatSelector;
-    int m_prevWhatID = 0;
     bool m_codeNotOffered = false;
 };

@@ -1,14 +1,18 @@
 #include "CsvFileModel.h"
 
+#include <QApplication>
+#include <QBrush>
 #include <QFont>
+#include <QPalette>
 
 CsvFileModel::CsvFileModel(QObject* parent)
     : QAbstractTableModel(parent) {}
 
-void CsvFileModel::setTable(std::shared_ptr<const CsvTable> table, bool hasHeader) {
+void CsvFileModel::setTable(std::shared_ptr<const CsvTable> table, const CsvRecordMapping& mapping) {
     beginResetModel();
     m_table = std::move(table);
-    m_hasHeader = hasHeader;
+    m_startRow = mapping.startRow;
+    m_hasHeader = mapping.hasHeader;
     endResetModel();
 }
 
@@ -30,10 +34,13 @@ QVariant CsvFileModel::data(const QModelIndex& index, int role) const {
         text.replace(u'\n', u' ').replace(u'\r', u' ');
         return text;
     }
-    if (role == Qt::FontRole && m_hasHeader && index.row() == 0) {
+    if (role == Qt::FontRole && m_hasHeader && std::size_t(index.row()) == m_startRow) {
         QFont font;
         font.setBold(true);
         return font;
+    }
+    if (role == Qt::ForegroundRole && std::size_t(index.row()) < m_startRow) {
+        return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
     }
     return {};
 }
@@ -48,8 +55,9 @@ QVariant CsvFileModel::headerData(int section, Qt::Orientation orientation, int 
     return tr("Column %1").arg(section + 1);
 }
 
-QString CsvFileModel::columnTitle(const CsvTable* table, bool hasHeader, int column) {
-    const QString name =
-        hasHeader && table && table->rowCount() > 0 ? table->field(0, column).trimmed().toString() : QString();
+QString CsvFileModel::columnTitle(const CsvTable* table, const CsvRecordMapping& mapping, int column) {
+    const QString name = mapping.hasHeader && table && mapping.startRow < table->rowCount()
+                             ? table->field(mapping.startRow, column).trimmed().toString()
+                             : QString();
     return name.isEmpty() ? tr("Column %1").arg(column + 1) : tr("%1: %2").arg(column + 1).arg(name);
 }

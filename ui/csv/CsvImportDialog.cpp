@@ -1,16 +1,20 @@
 #include "CsvImportDialog.h"
 
+#include "CsvDateReader.h"
 #include "CsvFileModel.h"
+#include "CsvHeaderFinder.h"
 #include "CsvMappingBar.h"
 #include "CsvMappingStore.h"
 #include "CsvPlanModel.h"
 #include "CsvPlanner.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +22,15 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +46,8 @@ QByteArrayView head(const QByteArray& bytes) {
 }
 
 constexpr int shownProblems = 500;
+// Left-out lines named in the summary; the list below the tables has them all.
+constexpr std::size_t namedProblems = 3;
 
 QTableView* previewTable(const QString& name, QAbstractItemModel* model) {
     auto* view = new QTableView;
@@ -122,10 +132,10 @@ QWidget* CsvImportDialog::buildSettings() {
     selectData(m_separatorComboBox, m_reader.separator());
     connect(m_encodingComboBox, &QComboBox::currentIndexChanged, this, &CsvImportDialog::reread);
     connect(m_separatorComboBox, &QComboBox::currentIndexChanged, this, &CsvImportDialog::reread);
-
-    m_headerCheckBox = new QCheckBox(tr("The first row names the columns"));
-    m_headerCheckBox->setObjectName(QStringLiteral("headerCheckBox"));
-    connect(m_headerCheckBox, &QCheckBox::toggled, this, &CsvImportDialog::mappingEdited);
+    m_encodingSampleLabel = new QLabel;
+    m_encodingSampleLabel->setObjectName(QStringLiteral("encodingSampleLabel"));
+    m_encodingSampleLabel->setTextFormat(Qt::PlainText);
+    m_encodingSampleLabel->setToolTip(tr("A line of the file as the encoding reads it."));
 
     m_dateColumnComboBox = columnComboBox(QStringLiteral("dateColumnComboBox"));
     m_dateFormatComboBox = new QComboBox;
@@ -137,10 +147,16 @@ QWidget* CsvImportDialog::buildSettings() {
 
     m_amountStyleComboBox = new QComboBox;
     m_amountStyleComboBox->setObjectName(QStringLiteral("amountStyleComboBox"));
-    m_amountStyleComboBox->addItem(tr("One column, outgoings negative"), int(CsvRecordMapping::AmountStyle::OneColumn));
+    m_amountStyleComboBox->addItem(tr("One column"), int(CsvRecordMapping::AmountStyle::OneColumn));
     m_amountStyleComboBox->addItem(tr("Debits and credits in two columns"),
                                    int(CsvRecordMapping::AmountStyle::DebitAndCredit));
     connect(m_amountStyleComboBox, &QComboBox::currentIndexChanged, this, &CsvImportDialog::mappingEdited);
+    m_amountSignComboBox = new QComboBox;
+    m_amountSignComboBox->setObjectName(QStringLiteral("amountSignComboBox"));
+    m_amountSignComboBox->addItem(tr("Outgoings negative"), int(CsvRecordMapping::AmountSign::OutgoingsNegative));
+    m_amountSignComboBox->addItem(tr("Outgoings positive (card statements)"),
+                                  int(CsvRecordMapping::AmountSign::OutgoingsPositive));
+    connect(m_amountSignComboBox, &QComboBox::currentIndexChanged, this, &CsvImportDialog::mappingEdited);
     m_amountColumnComboBox = columnComboBox(QStringLiteral("amountColumnComboBox"));
     m_debitColumnComboBox = columnComboBox(QStringLiteral("debitColumnComboBox"));
     m_creditColumnComboBox = columnComboBox(QStringLiteral("creditColumnComboBox"));
@@ -166,33 +182,39 @@ QWidget* CsvImportDialog::buildSettings() {
     grid->addWidget(m_encodingComboBox, 0, 1);
     grid->addWidget(label(tr("&Separator:"), m_separatorComboBox), 0, 2, Qt::AlignRight);
     grid->addWidget(m_separatorComboBox, 0, 3);
-    grid->addWidget(m_headerCheckBox, 0, 4, 1, 2);
+    grid->addWidget(m_encodingSampleLabel, 0, 4, 1, 3);
 
-    grid->addWidget(label(tr("&Date:"), m_dateColumnComboBox), 1, 0, Qt::AlignRight);
-    grid->addWidget(m_dateColumnComboBox, 1, 1);
-    grid->addWidget(label(tr("&Format:"), m_dateFormatComboBox), 1, 2, Qt::AlignRight);
-    grid->addWidget(m_dateFormatComboBox, 1, 3);
+    grid->addWidget(buildStartLine(), 1, 0, 1, 6);
 
-    grid->addWidget(label(tr("A&mounts:"), m_amountStyleComboBox), 2, 0, Qt::AlignRight);
-    grid->addWidget(m_amountStyleComboBox, 2, 1);
+    grid->addWidget(label(tr("&Date:"), m_dateColumnComboBox), 2, 0, Qt::AlignRight);
+    grid->addWidget(m_dateColumnComboBox, 2, 1);
+    grid->addWidget(label(tr("&Format:"), m_dateFormatComboBox), 2, 2, Qt::AlignRight);
+    grid->addWidget(m_dateFormatComboBox, 2, 3);
+    grid->addWidget(buildDateReadings(), 3, 1, 1, 6);
+
+    grid->addWidget(label(tr("A&mounts:"), m_amountStyleComboBox), 4, 0, Qt::AlignRight);
+    grid->addWidget(m_amountStyleComboBox, 4, 1);
     m_amountColumnLabel = label(tr("&Column:"), m_amountColumnComboBox);
-    grid->addWidget(m_amountColumnLabel, 2, 2, Qt::AlignRight);
-    grid->addWidget(m_amountColumnComboBox, 2, 3);
+    grid->addWidget(m_amountColumnLabel, 4, 2, Qt::AlignRight);
+    grid->addWidget(m_amountColumnComboBox, 4, 3);
     m_debitColumnLabel = label(tr("De&bits:"), m_debitColumnComboBox);
-    grid->addWidget(m_debitColumnLabel, 2, 2, Qt::AlignRight);
-    grid->addWidget(m_debitColumnComboBox, 2, 3);
+    grid->addWidget(m_debitColumnLabel, 4, 2, Qt::AlignRight);
+    grid->addWidget(m_debitColumnComboBox, 4, 3);
     m_creditColumnLabel = label(tr("C&redits:"), m_creditColumnComboBox);
-    grid->addWidget(m_creditColumnLabel, 2, 4, Qt::AlignRight);
-    grid->addWidget(m_creditColumnComboBox, 2, 5);
-    grid->addWidget(label(tr("Decimal m&ark:"), m_decimalMarkComboBox), 3, 2, Qt::AlignRight);
-    grid->addWidget(m_decimalMarkComboBox, 3, 3);
+    grid->addWidget(m_creditColumnLabel, 4, 4, Qt::AlignRight);
+    grid->addWidget(m_creditColumnComboBox, 4, 5);
+    m_amountSignLabel = label(tr("Amounts a&re:"), m_amountSignComboBox);
+    grid->addWidget(m_amountSignLabel, 5, 0, Qt::AlignRight);
+    grid->addWidget(m_amountSignComboBox, 5, 1);
+    grid->addWidget(label(tr("Decimal m&ark:"), m_decimalMarkComboBox), 5, 2, Qt::AlignRight);
+    grid->addWidget(m_decimalMarkComboBox, 5, 3);
 
-    grid->addWidget(label(tr("C&omment:"), m_commentColumnComboBox), 4, 0, Qt::AlignRight);
-    grid->addWidget(m_commentColumnComboBox, 4, 1);
-    grid->addWidget(label(tr("&Keywords:"), m_keywordsColumnComboBox), 4, 2, Qt::AlignRight);
-    grid->addWidget(m_keywordsColumnComboBox, 4, 3);
-    grid->addWidget(label(tr("Co&unted:"), m_countedColumnComboBox), 4, 4, Qt::AlignRight);
-    grid->addWidget(m_countedColumnComboBox, 4, 5);
+    grid->addWidget(label(tr("C&omment:"), m_commentColumnComboBox), 6, 0, Qt::AlignRight);
+    grid->addWidget(m_commentColumnComboBox, 6, 1);
+    grid->addWidget(label(tr("&Keywords:"), m_keywordsColumnComboBox), 6, 2, Qt::AlignRight);
+    grid->addWidget(m_keywordsColumnComboBox, 6, 3);
+    grid->addWidget(label(tr("Co&unted:"), m_countedColumnComboBox), 6, 4, Qt::AlignRight);
+    grid->addWidget(m_countedColumnComboBox, 6, 5);
 
     m_keywordsToAddField = new QLineEdit;
     m_keywordsToAddField->setObjectName(QStringLiteral("keywordsToAddField"));
@@ -203,8 +225,8 @@ QWidget* CsvImportDialog::buildSettings() {
             mappingEdited();
         }
     });
-    grid->addWidget(label(tr("Add ke&ywords:"), m_keywordsToAddField), 5, 0, Qt::AlignRight);
-    grid->addWidget(m_keywordsToAddField, 5, 1, 1, 3);
+    grid->addWidget(label(tr("Add ke&ywords:"), m_keywordsToAddField), 7, 0, Qt::AlignRight);
+    grid->addWidget(m_keywordsToAddField, 7, 1, 1, 3);
     grid->setColumnStretch(6, 1);
     // One set of amount columns at a time, even before a file could be read.
     showAmountColumns();
@@ -278,9 +300,12 @@ void CsvImportDialog::reread() {
         m_planner->cancel();
         m_planModel->setPlan(nullptr);
         m_plan.reset();
-        m_fileModel->setTable(nullptr, false);
+        m_fileModel->setTable(nullptr, CsvRecordMapping());
         m_table.reset();
         m_wholeTable.reset();
+        m_dateGuess.reset();
+        showEncodingSample();
+        showDateReadings();
         showOutcome();
         return;
     }
@@ -291,6 +316,8 @@ void CsvImportDialog::reread() {
     }
     m_guessedForColumns = m_table->columnCount();
     m_keepMapping = false;
+    guessDates(false);
+    showEncodingSample();
     showMapping();
     replan();
 }
@@ -327,7 +354,7 @@ void CsvImportDialog::fillColumnChoices() {
         // Rows past the first may have more fields.
         const std::shared_ptr<const CsvTable>& table = m_wholeTable ? m_wholeTable : m_table;
         for (int column = 0; table && column < table->columnCount(); ++column) {
-            box->addItem(CsvFileModel::columnTitle(m_table.get(), m_mapping.hasHeader, column), column);
+            box->addItem(CsvFileModel::columnTitle(m_table.get(), m_mapping, column), column);
         }
     }
 }
@@ -335,10 +362,17 @@ void CsvImportDialog::fillColumnChoices() {
 void CsvImportDialog::showMapping() {
     m_showing = true;
     fillColumnChoices();
+    if (m_table) {
+        m_startLineSpinBox->setRange(1, int(qMin<qint64>(m_table->line(m_table->rowCount() - 1), INT_MAX)));
+        if (m_mapping.startRow < m_table->rowCount()) {
+            m_startLineSpinBox->setValue(int(qMin<qint64>(m_table->line(m_mapping.startRow), INT_MAX)));
+        }
+    }
     m_headerCheckBox->setChecked(m_mapping.hasHeader);
     selectData(m_dateColumnComboBox, m_mapping.dateColumn);
     m_dateFormatComboBox->setCurrentText(m_mapping.dateFormat);
     selectData(m_amountStyleComboBox, int(m_mapping.amountStyle));
+    selectData(m_amountSignComboBox, int(m_mapping.amountSign));
     selectData(m_amountColumnComboBox, m_mapping.amountColumn);
     selectData(m_debitColumnComboBox, m_mapping.debitColumn);
     selectData(m_creditColumnComboBox, m_mapping.creditColumn);
@@ -348,6 +382,7 @@ void CsvImportDialog::showMapping() {
     selectData(m_countedColumnComboBox, m_mapping.countedColumn);
     m_keywordsToAddField->setText(m_mapping.keywordsToAdd.join(QStringLiteral("; ")));
     showAmountColumns();
+    showDateReadings();
     m_showing = false;
 }
 
@@ -355,6 +390,8 @@ void CsvImportDialog::showAmountColumns() {
     const bool oneColumn = m_mapping.amountStyle == CsvRecordMapping::AmountStyle::OneColumn;
     m_amountColumnLabel->setVisible(oneColumn);
     m_amountColumnComboBox->setVisible(oneColumn);
+    m_amountSignLabel->setVisible(oneColumn);
+    m_amountSignComboBox->setVisible(oneColumn);
     for (QWidget* widget :
          {static_cast<QWidget*>(m_debitColumnLabel), static_cast<QWidget*>(m_debitColumnComboBox),
           static_cast<QWidget*>(m_creditColumnLabel), static_cast<QWidget*>(m_creditColumnComboBox)}) {
@@ -369,10 +406,12 @@ void CsvImportDialog::mappingEdited() {
     const bool headerChanged = m_headerCheckBox->isChecked() != m_mapping.hasHeader;
     const bool styleChanged =
         CsvRecordMapping::AmountStyle(m_amountStyleComboBox->currentData().toInt()) != m_mapping.amountStyle;
+    const bool dateColumnChanged = m_dateColumnComboBox->currentData().toInt() != m_mapping.dateColumn;
     m_mapping.hasHeader = m_headerCheckBox->isChecked();
     m_mapping.dateColumn = m_dateColumnComboBox->currentData().toInt();
     m_mapping.dateFormat = m_dateFormatComboBox->currentText();
     m_mapping.amountStyle = CsvRecordMapping::AmountStyle(m_amountStyleComboBox->currentData().toInt());
+    m_mapping.amountSign = CsvRecordMapping::AmountSign(m_amountSignComboBox->currentData().toInt());
     m_mapping.amountColumn = m_amountColumnComboBox->currentData().toInt();
     m_mapping.debitColumn = m_debitColumnComboBox->currentData().toInt();
     m_mapping.creditColumn = m_creditColumnComboBox->currentData().toInt();
@@ -382,9 +421,15 @@ void CsvImportDialog::mappingEdited() {
     m_mapping.countedColumn = m_countedColumnComboBox->currentData().toInt();
     m_mapping.keywordsToAdd = keywordsToAdd();
     m_importWhenPlanned = false;
-    if (headerChanged || styleChanged) {
+    if (headerChanged || dateColumnChanged) {
+        // Other rows or another column of days: their format is looked for again.
+        guessDates(dateColumnChanged);
+    }
+    if (headerChanged || styleChanged || dateColumnChanged) {
         // Column titles come from the header row; the amount choices follow the style.
         showMapping();
+    } else {
+        showDateReadings();
     }
     replan();
 }
@@ -393,7 +438,7 @@ void CsvImportDialog::replan() {
     m_readError.clear();
     m_planModel->setPlan(nullptr);
     m_plan.reset();
-    m_fileModel->setTable(m_table, m_mapping.hasHeader);
+    m_fileModel->setTable(m_table, m_mapping);
     if (m_wholeTable) {
         m_planner->start(m_wholeTable, m_mapping);
     } else {
@@ -423,10 +468,14 @@ void CsvImportDialog::planReady() {
         emit planned();
         return;
     }
-    const bool moreColumns = !m_wholeTable && result.table->columnCount() != m_table->columnCount();
+    const bool wholeNew = !m_wholeTable;
+    const bool moreColumns = wholeNew && result.table->columnCount() != m_table->columnCount();
     m_wholeTable = result.table;
     if (moreColumns) {
         showMapping();
+    }
+    if (wholeNew && settleDays()) {
+        return;
     }
     m_plan = result.plan;
     m_planModel->setPlan(m_plan.get());
@@ -509,17 +558,10 @@ void CsvImportDialog::showOutcome() {
             m_problemsList->addItem(
                 tr("… and %Ln more.", nullptr, int(qMin<std::size_t>(problems.size() - shownProblems, INT_MAX))));
         }
-        if (problems.empty()) {
-            summary << tr("%Ln records to import.", nullptr, int(m_plan->importedCount()));
-        }
+        summary << outcomeOfRows();
         if (m_plan->duplicateCount() > 0) {
             summary << tr("%Ln rows already in the library (same day, amount and comment): left out unless ticked.",
                           nullptr, int(m_plan->duplicateCount()));
-        }
-        if (!problems.empty()) {
-            summary << tr("%Ln rows cannot be read. Choose other settings or mend the file: nothing is imported "
-                          "while any row cannot be read.",
-                          nullptr, int(problems.size()));
         }
     }
     if (m_plan && m_plan->canImport()) {
@@ -528,4 +570,208 @@ void CsvImportDialog::showOutcome() {
     m_problemsList->setVisible(m_problemsList->count() > 0);
     m_summaryLabel->setText(summary.join(u' '));
     m_importButton->setEnabled(planning ? !m_importWhenPlanned : m_plan && m_plan->canImport());
+    // Where the days read two ways, the button says which it takes.
+    const bool ambiguous =
+        m_dateGuess && m_dateGuess->isAmbiguous() && m_dateGuess->readings().contains(m_mapping.dateFormat);
+    m_importButton->setText(
+        ambiguous ? tr("Import with %1 as %2")
+                        .arg(m_dateGuess->sampleText(),
+                             dayText(CsvDateReader(m_mapping.dateFormat).read(m_dateGuess->sampleText(), nullptr)))
+                  : tr("Import"));
+}
+
+QString CsvImportDialog::outcomeOfRows() const {
+    const std::vector<CsvImportPlan::Problem>& problems = m_plan->problems();
+    const QString records = tr("%Ln records to import", nullptr, int(m_plan->importedCount()));
+    QStringList parts;
+    if (!problems.empty()) {
+        QStringList named;
+        for (std::size_t i = 0; i < problems.size() && i < namedProblems; ++i) {
+            // The reason's full stop would stand before the bracket's.
+            QString reason = problems[i].reason;
+            if (reason.endsWith(u'.')) {
+                reason.chop(1);
+            }
+            named << tr("line %1: %2").arg(problems[i].line).arg(reason);
+        }
+        if (problems.size() > namedProblems) {
+            named << QStringLiteral("…");
+        }
+        parts << tr("%1, %2 (%3).")
+                     .arg(records, tr("%Ln lines left out", nullptr, int(problems.size())), named.join(u"; "));
+    } else {
+        parts << tr("%1.").arg(records);
+    }
+    if (m_mapping.startRow > 0 && m_mapping.startRow < m_table->rowCount()) {
+        const qint64 line = m_table->line(m_mapping.startRow);
+        parts << tr("What stands above line %1 is not read.").arg(line);
+    }
+    const CsvImportPlan::Totals totals = m_plan->totals();
+    const LedgerFormat format;
+    const int decimals = format.columnDecimals(totals.decimals);
+    parts << tr("Incomings %1, outgoings %2, balance %3.")
+                 .arg(format.formatSum(totals.incomings, decimals), format.formatSum(totals.outgoings, decimals),
+                      format.formatSum(totals.incomings + totals.outgoings, decimals));
+    return parts.join(u' ');
+}
+
+QString CsvImportDialog::dayText(QDate day) const {
+    const QLocale locale;
+    return locale.toString(day, CsvPlanModel::dayFormat(locale));
+}
+
+QWidget* CsvImportDialog::buildStartLine() {
+    m_startLineSpinBox = new QSpinBox;
+    m_startLineSpinBox->setObjectName(QStringLiteral("startLineSpinBox"));
+    m_startLineSpinBox->setToolTip(tr("The line the table starts at. The lines above it, such as the name of the "
+                                      "account and the period, are not read."));
+    connect(m_startLineSpinBox, &QSpinBox::valueChanged, this, &CsvImportDialog::startLineEdited);
+    m_headerCheckBox = new QCheckBox(tr("This line names the columns"));
+    m_headerCheckBox->setObjectName(QStringLiteral("headerCheckBox"));
+    connect(m_headerCheckBox, &QCheckBox::toggled, this, &CsvImportDialog::mappingEdited);
+
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(tr("S&tart at line:"));
+    label->setBuddy(m_startLineSpinBox);
+    row->addWidget(label);
+    row->addWidget(m_startLineSpinBox);
+    row->addWidget(m_headerCheckBox);
+    row->addStretch(1);
+    return box;
+}
+
+void CsvImportDialog::startLineEdited(int line) {
+    if (m_showing || !m_table) {
+        return;
+    }
+    // The first row from that line on; the columns are looked at afresh from there.
+    std::size_t row = 0;
+    while (row + 1 < m_table->rowCount() && m_table->line(row) < line) {
+        ++row;
+    }
+    // The keywords the user adds to every record are no column's: they stay.
+    const QStringList keywords = m_mapping.keywordsToAdd;
+    m_mapping = CsvRecordMapping::guessColumns(*m_table, row, CsvHeaderFinder::looksLikeNames(*m_table, row),
+                                               m_reader.separator());
+    m_mapping.keywordsToAdd = keywords;
+    m_importWhenPlanned = false;
+    guessDates(false);
+    showMapping();
+    replan();
+}
+
+QWidget* CsvImportDialog::buildDateReadings() {
+    m_dateReadingBox = new QWidget;
+    m_dateReadingBox->setObjectName(QStringLiteral("dateReadingBox"));
+    auto* row = new QHBoxLayout(m_dateReadingBox);
+    row->setContentsMargins(0, 0, 0, 0);
+    m_dateReadingLabel = new QLabel;
+    m_dateReadingLabel->setObjectName(QStringLiteral("dateReadingLabel"));
+    row->addWidget(m_dateReadingLabel);
+    row->addStretch(1);
+    m_dateReadingGroup = new QButtonGroup(this);
+    connect(m_dateReadingGroup, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* button) {
+        m_dateFormatComboBox->setCurrentText(button->property("format").toString());
+    });
+    m_dateOrderLabel = new QLabel;
+    m_dateOrderLabel->setObjectName(QStringLiteral("dateOrderLabel"));
+    m_dateOrderLabel->setWordWrap(true);
+
+    auto* box = new QWidget;
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_dateReadingBox);
+    column->addWidget(m_dateOrderLabel);
+    m_dateReadingBox->hide();
+    m_dateOrderLabel->hide();
+    return box;
+}
+
+void CsvImportDialog::guessDates(bool chooseFormat) {
+    if (!m_table || m_mapping.dateColumn == CsvRecordMapping::noColumn) {
+        m_dateGuess.reset();
+        return;
+    }
+    // Every row once they are read; the first rows until then.
+    const CsvTable& table = m_wholeTable ? *m_wholeTable : *m_table;
+    m_dateGuess = std::make_unique<CsvDateGuess>(table, m_mapping.dateColumn, m_mapping.firstRecordRow());
+    const QString preferred = m_dateGuess->preferred(QLocale());
+    if (chooseFormat && !preferred.isEmpty()) {
+        m_mapping.dateFormat = preferred;
+    }
+}
+
+bool CsvImportDialog::settleDays() {
+    // Only a reading offered for the first rows gives way; a format typed by hand stays.
+    const bool offered = m_dateGuess && m_dateGuess->readings().contains(m_mapping.dateFormat);
+    guessDates(false);
+    if (!offered || !m_dateGuess || m_dateGuess->readings().isEmpty() ||
+        m_dateGuess->readings().contains(m_mapping.dateFormat)) {
+        showDateReadings();
+        return false;
+    }
+    m_mapping.dateFormat = m_dateGuess->preferred(QLocale());
+    // What Import was asked for has changed: the user sees it first.
+    m_importWhenPlanned = false;
+    showMapping();
+    replan();
+    return true;
+}
+
+void CsvImportDialog::showDateReadings() {
+    const bool ambiguous = m_dateGuess && m_dateGuess->isAmbiguous();
+    const QStringList readings = ambiguous ? m_dateGuess->readings() : QStringList();
+    const QString sample = ambiguous ? m_dateGuess->sampleText() : QString();
+    QStringList shown;
+    for (const QAbstractButton* button : m_dateReadingGroup->buttons()) {
+        shown << button->property("format").toString();
+    }
+    // Made afresh only for other readings: a click on one comes here too.
+    if (shown != readings || m_dateReadingBox->property("sample").toString() != sample) {
+        for (QAbstractButton* button : m_dateReadingGroup->buttons()) {
+            m_dateReadingGroup->removeButton(button);
+            button->setParent(nullptr);
+            button->deleteLater();
+        }
+        m_dateReadingBox->setProperty("sample", sample);
+        m_dateReadingLabel->setText(tr("Every day in the file reads more than one way. Is “%1”").arg(sample));
+        auto* row = static_cast<QHBoxLayout*>(m_dateReadingBox->layout());
+        int at = 1;
+        for (const QString& format : readings) {
+            auto* button =
+                new QRadioButton(tr("%1 (%2)").arg(dayText(CsvDateReader(format).read(sample, nullptr)), format));
+            button->setObjectName(QStringLiteral("dateReadingRadioButton"));
+            button->setProperty("format", format);
+            m_dateReadingGroup->addButton(button);
+            row->insertWidget(at++, button);
+        }
+    }
+    // A format typed by hand may be none of them.
+    m_dateReadingGroup->setExclusive(false);
+    for (QAbstractButton* button : m_dateReadingGroup->buttons()) {
+        button->setChecked(button->property("format").toString() == m_mapping.dateFormat);
+    }
+    m_dateReadingGroup->setExclusive(true);
+    m_dateReadingBox->setVisible(ambiguous);
+
+    const QString ordered = m_dateGuess ? m_dateGuess->orderedInstead(m_mapping.dateFormat) : QString();
+    m_dateOrderLabel->setVisible(!ordered.isEmpty());
+    m_dateOrderLabel->setText(
+        ordered.isEmpty()
+            ? QString()
+            : tr("Read as %1 the days are not in order; read as %2 they are.").arg(m_mapping.dateFormat, ordered));
+}
+
+void CsvImportDialog::showEncodingSample() {
+    QString line = CsvEncoding::sampleLine(head(*m_bytes), m_reader.encoding());
+    // From a little before the first letter beyond ASCII, which tells the encodings apart.
+    constexpr qsizetype lead = 20;
+    const auto beyond = std::find_if(line.cbegin(), line.cend(), [](QChar c) { return c.unicode() >= 0x80; });
+    if (beyond - line.cbegin() > lead) {
+        line = QStringLiteral("…") + line.sliced(beyond - line.cbegin() - lead);
+    }
+    m_encodingSampleLabel->setText(
+        fontMetrics().elidedText(line, Qt::ElideRight, fontMetrics().averageCharWidth() * 60));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CsvDateGuess.h"
 #include "CsvImportPlan.h"
 #include "CsvReader.h"
 #include "CsvRecordMapping.h"
@@ -15,6 +16,7 @@ class CsvFileModel;
 class CsvMappingBar;
 class CsvPlanModel;
 class CsvPlanner;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -22,19 +24,21 @@ class QLineEdit;
 class QListWidget;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTableView;
 class QTimer;
 
 // Shows a CSV file as the import would read it and lets the user say how to
-// read it: the encoding and separator, whether the first row names the
-// columns, which columns hold the date (and its format), the amount (one
-// column, or debits and credits) with its decimal mark, the comment, the
-// keywords and the counted flag. Rows already in the library are marked and
-// left out unless ticked; rows that cannot be read are listed with their
-// lines and reasons, and while there are any nothing can be imported.
-// A mapping the user kept for files of this shape is applied at once.
-// The first rows show at once; every row is read and checked in the
-// background, and Import waits for it.
+// read it: the encoding (with a line of the file as it reads) and separator,
+// the line the table starts at and whether it names the columns, which
+// columns hold the date (and its format), the amount (one column signed
+// either way, or debits and credits) with its decimal mark, the comment, the
+// keywords and the counted flag. Where the days read two ways, both readings
+// of one are shown and the user picks. Rows already in the library are
+// marked and left out unless ticked; rows that cannot be read are left out
+// and listed with their lines and reasons. A mapping the user kept for files
+// of this shape is applied at once. The first rows show at once; every row
+// is read and checked in the background, and Import waits for it.
 class CsvImportDialog : public QDialog {
     Q_OBJECT
 
@@ -71,6 +75,18 @@ private:
     void replan();
     void showOutcome();
 
+    QWidget* buildStartLine();
+    void startLineEdited(int line);
+    QWidget* buildDateReadings();
+    void guessDates(bool chooseFormat);
+    // Once every row is read, the days are looked at again: rows past the
+    // first may settle how they read. Whether it plans again.
+    bool settleDays();
+    void showDateReadings();
+    void showEncodingSample();
+    QString outcomeOfRows() const;
+    QString dayText(QDate day) const;
+
     // The first rows, at once.
     bool readHeadTable();
     // Every row, in the background.
@@ -91,6 +107,7 @@ private:
     std::shared_ptr<const CsvTable> m_wholeTable;
     CsvRecordMapping m_mapping;
     std::shared_ptr<CsvImportPlan> m_plan;
+    std::unique_ptr<CsvDateGuess> m_dateGuess;
     QString m_readError;
     int m_guessedForColumns = -1;
     bool m_showing = false;
@@ -108,11 +125,19 @@ private:
     CsvPlanModel* m_planModel = nullptr;
 
     QComboBox* m_encodingComboBox = nullptr;
+    QLabel* m_encodingSampleLabel = nullptr;
     QComboBox* m_separatorComboBox = nullptr;
+    QSpinBox* m_startLineSpinBox = nullptr;
     QCheckBox* m_headerCheckBox = nullptr;
     QComboBox* m_dateColumnComboBox = nullptr;
     QComboBox* m_dateFormatComboBox = nullptr;
+    QWidget* m_dateReadingBox = nullptr;
+    QLabel* m_dateReadingLabel = nullptr;
+    QButtonGroup* m_dateReadingGroup = nullptr;
+    QLabel* m_dateOrderLabel = nullptr;
     QComboBox* m_amountStyleComboBox = nullptr;
+    QComboBox* m_amountSignComboBox = nullptr;
+    QLabel* m_amountSignLabel = nullptr;
     QComboBox* m_amountColumnComboBox = nullptr;
     QComboBox* m_debitColumnComboBox = nullptr;
     QComboBox* m_creditColumnComboBox = nullptr;

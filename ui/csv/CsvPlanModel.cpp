@@ -15,6 +15,28 @@ void CsvPlanModel::setPlan(CsvImportPlan* plan) {
     endResetModel();
 }
 
+QString CsvPlanModel::dayFormat(const QLocale& locale) {
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    // The weekday goes with the punctuation that ties it to the rest.
+    const qsizetype weekday = format.indexOf(QStringLiteral("dddd"));
+    if (weekday >= 0) {
+        const auto isTie = [&](qsizetype i) {
+            return !format[i].isLetter() && format[i] != u'\'';
+        };
+        qsizetype start = weekday;
+        qsizetype end = weekday + 4;
+        while (end < format.size() && isTie(end)) {
+            ++end;
+        }
+        while (end == format.size() && start > 0 && isTie(start - 1)) {
+            --start;
+        }
+        format.remove(start, end - start);
+    }
+    format.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    return format.trimmed();
+}
+
 int CsvPlanModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !m_plan ? 0 : int(m_plan->rowCount());
 }
@@ -55,7 +77,7 @@ QVariant CsvPlanModel::display(std::size_t row, int column) const {
     }
     switch (column) {
     case DateColumn:
-        return m_format.formatDate(m_plan->day(row));
+        return m_format.locale().toString(m_plan->day(row), m_dayFormat);
     case AmountColumn:
         return m_format.formatAmount(m_plan->amount(row), LedgerFormat::decimalsOf(m_plan->amount(row)));
     case CommentColumn: {

@@ -28,6 +28,11 @@ public:
 
     void setPlan(CsvImportPlan* plan);
 
+    // A day as no reader can take two ways: "Dec 1, 2026", "1 Dec 2026",
+    // "2026年12月1日", the locale's long form without the weekday and with
+    // the month's short name.
+    static QString dayFormat(const QLocale& locale);
+
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -45,4 +50,5 @@ private:
 
     CsvImportPlan* m_plan = nullptr;
     LedgerFormat m_format;
+    QString m_dayFormat = dayFormat(QLocale());
 };

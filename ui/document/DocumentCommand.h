@@ -15,11 +15,13 @@ protected:
     LibraryDocument& document() const { return m_document; }
     DataRoot& root() const { return *m_document.root(); }
 
-    // Runs `change` between the document's aboutToChange() and changed().
+    // Runs `change` between the document's aboutToChange() and changed(),
+    // once whatever reads the library elsewhere has finished.
     template <typename Change> void framed(LibraryDocument::Change what, Change&& change) {
-        emit m_document.aboutToTouch();
+        m_document.touch(text());
         emit m_document.aboutToChange(what);
         change();
+        m_document.noteChange();
         emit m_document.changed();
     }
 

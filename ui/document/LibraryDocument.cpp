@@ -4,24 +4,24 @@
 #include "AddRecordsCommand.h"
 #include "ApplyKeywordRulesCommand.h"
 #include "BookPresenceCommand.h"
+#include "BookValueCommands.h"
 #include "DeleteKeywordsCommand.h"
 #include "EditKeywordRuleCommand.h"
-#include "EditRecordCommand.h"
 #include "ImportRecordsCommand.h"
 #include "KeywordRuleMatcher.h"
 #include "KeywordRulePresenceCommand.h"
+#include "KeywordValueCommands.h"
 #include "MoveKeywordRuleCommand.h"
+#include "RecordValueCommands.h"
 #include "RemoveRecordsCommand.h"
-#include "RenameBookCommand.h"
-#include "RenameKeywordCommand.h"
 #include "ReplaceLibraryCommand.h"
-#include "SetConditionsCommand.h"
 #include "SetKeywordCommand.h"
 
 #include <QLocale>
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 LibraryDocument::LibraryDocument(DataRootPtr root, QObject* parent)
     : QObject(parent)
@@ -142,19 +142,19 @@ bool LibraryDocument::addRecordsToBook(const BookPtr& book, const IOList& record
 
 void LibraryDocument::setDate(const IOPtr& record, QDate day) {
     if (day.isValid() && day != record->date()) {
-        push(new EditRecordCommand(*this, record, RecordRevision::Date, day, tr("Change Date")));
+        push(new ChangeRecordDate(*this, {record}, day, tr("Change Date")));
     }
 }
 
 void LibraryDocument::setAmount(const IOPtr& record, const std::optional<Amount>& amount) {
     if (amount != record->amount()) {
-        push(new EditRecordCommand(*this, record, RecordRevision::Amount, amount, tr("Change Amount")));
+        push(new ChangeRecordAmount(*this, {record}, amount, tr("Change Amount")));
     }
 }
 
 void LibraryDocument::setComment(const IOPtr& record, const QString& comment) {
     if (comment != record->comment()) {
-        push(new EditRecordCommand(*this, record, RecordRevision::Comment, comment, tr("Change Comment")));
+        push(new ChangeRecordComment(*this, {record}, comment, tr("Change Comment")));
     }
 }
 
@@ -163,7 +163,7 @@ void LibraryDocument::setIncludeInStats(const IOPtr& record, std::int8_t include
         return;
     }
     const QString text = include ? tr("Count in Totals") : tr("Leave out of Totals");
-    push(new EditRecordCommand(*this, record, RecordRevision::IncludeInStats, include, text));
+    push(new ChangeRecordIncluded(*this, {record}, include, text));
 }
 
 void LibraryDocument::setKeyword(const KeywordPtr& keyword, const IOList& records, bool carried) {
@@ -200,7 +200,7 @@ bool LibraryDocument::renameBook(const BookPtr& book, const QString& name) {
         return false;
     }
     if (name != book->bookName()) {
-        push(new RenameBookCommand(*this, book, name, tr("Rename Book")));
+        push(new RenameBook(*this, book, name, tr("Rename Book")));
     }
     return true;
 }
@@ -218,18 +218,19 @@ void LibraryDocument::setConditions(const SmartBookPtr& book, ConditionPtr condi
     // The editor builds a new tree on every OK, also when nothing was edited.
     const bool same = conditions == old || (conditions && old && conditions->sameAs(*old));
     if (!same) {
-        push(new SetConditionsCommand(*this, book, std::move(conditions), tr("Change Conditions")));
+        push(new SetConditions(*this, book, conditions, tr("Change Conditions")));
     }
 }
 
 void LibraryDocument::sortBook(const BookPtr& book, const SortDescriptorList& descriptors) {
-    emit aboutToTouch();
+    touch(QStringLiteral("sortBook"));
     const SortDescriptorList before = book->sortDescriptors();
     book->setSortDescriptors(descriptors);
     book->resort();
     if (book->sortDescriptors() != before) {
         m_orderChanged = true;
-        emit orderChanged();
+        noteChange();
+        emit orderChanged(book);
     }
 }
 
@@ -238,22 +239,52 @@ void LibraryDocument::setSaved() {
     m_orderChanged = false;
 }
 
+bool LibraryDocument::setSaved(const SaveMark& mark) {
+    // The stack marks its current index clean: only right while it is where the save began.
+    if (m_undoStack.index() != mark.index || m_revision != mark.revision) {
+        return false;
+    }
+    setSaved();
+    return true;
+}
+
+LibraryDocument::Reading::Reading(LibraryDocument& document)
+    : m_document(&document) {
+    m_document->m_readers.fetch_add(1, std::memory_order_acq_rel);
+}
+
+LibraryDocument::Reading::Reading(Reading&& other) noexcept
+    : m_document(std::exchange(other.m_document, nullptr)) {}
+
+void LibraryDocument::Reading::end() {
+    if (m_document) {
+        m_document->m_readers.fetch_sub(1, std::memory_order_acq_rel);
+        m_document = nullptr;
+    }
+}
+
+void LibraryDocument::touch(const QString& what) {
+    emit aboutToTouch();
+    // Not compiled out in any build: a change that did not wait for the
+    // reader would race with it, and what it writes could not be read back.
+    if (isBeingRead()) {
+        qFatal("kesh: \"%s\" changed the library while a save was reading it; every change must wait for "
+               "the save at aboutToTouch()",
+               qUtf8Printable(what));
+    }
+}
+
 void LibraryDocument::replaceLibrary(DataRoot& other, const QString& text) {
     push(new ReplaceLibraryCommand(*this, other, text));
 }
 
 void LibraryDocument::refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords) {
-    emit aboutToTouch();
+    touch(QStringLiteral("refreshBook"));
     if (book->isSmart()) {
         m_root->reloadSmartBook(static_cast<SmartBook&>(*book));
     }
     book->resort();
     book->reloadFilteredListWithSearchKey(searchKey, keywords);
-}
-
-void LibraryDocument::sortBookLists() {
-    emit aboutToTouch();
-    m_root->sortLists();
 }
 
 KeywordPtr LibraryDocument::addKeyword() {
@@ -264,7 +295,7 @@ KeywordPtr LibraryDocument::addKeyword() {
 
 void LibraryDocument::renameKeyword(const KeywordPtr& keyword, const QString& name) {
     if (name != keyword->name()) {
-        push(new RenameKeywordCommand(*this, keyword, name, tr("Rename Keyword")));
+        push(new RenameKeyword(*this, keyword, name, tr("Rename Keyword")));
     }
 }
 

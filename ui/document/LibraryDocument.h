@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QUndoStack>
 
+#include <atomic>
 #include <optional>
 
 class DocumentCommand;
@@ -58,6 +59,37 @@ public:
     // The library as it stands is what the file holds.
     void setSaved();
 
+    // Where the library stood when a save began to read it.
+    struct SaveMark {
+        int index = -1;
+        std::uint64_t revision = 0;
+    };
+    SaveMark saveMark() const { return {m_undoStack.index(), m_revision}; }
+    // The save that began at `mark` has written the library: it is saved if
+    // nothing changed since. A change made while the save ran stays unsaved.
+    // True when the library is marked saved.
+    bool setSaved(const SaveMark& mark);
+
+    // Held by whatever reads the library on another thread (a save), from
+    // before that thread starts until it has read its last; ended by end()
+    // on that thread. Every change waits at aboutToTouch() for such a reader
+    // to finish, and kesh stops when one that did not wait finds it still
+    // reading: the save would write a library torn by the change.
+    class Reading {
+    public:
+        explicit Reading(LibraryDocument& document);
+        Reading(Reading&& other) noexcept;
+        Reading(const Reading&) = delete;
+        Reading& operator=(const Reading&) = delete;
+        Reading& operator=(Reading&&) = delete;
+        ~Reading() { end(); }
+        void end();
+
+    private:
+        LibraryDocument* m_document;
+    };
+    bool isBeingRead() const { return m_readers.load(std::memory_order_acquire) > 0; }
+
     // The books, records and keywords of `other` take the place of the
     // library's own, in one change that undo takes back; `other` is left
     // empty. Its records are new objects: nothing of the library before is in it.
@@ -100,8 +132,6 @@ public:
     // The book made ready to show: a smart book recomputed from the main
     // library, the book sorted, its filtered list made for the search.
     void refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords);
-    // The plain and the smart books in name order.
-    void sortBookLists();
 
     // A keyword named "Untitled", at the end of the list.
     KeywordPtr addKeyword();
@@ -129,7 +159,7 @@ signals:
     void aboutToChange(const LibraryDocument::Change& change);
     void changed();
     // A book was given another order: no change to undo, but one to save.
-    void orderChanged();
+    void orderChanged(const BookPtr& book);
 
     void recordsAdded(const BookPtr& book, const IOList& records);
     void recordsRemoved(const BookPtr& book, const IOList& records);
@@ -146,6 +176,15 @@ signals:
     void keywordRulesChanged();
 
 private:
+    friend class DocumentCommand;
+
+    // Every change of the library, undoable or not, begins here: whatever
+    // reads it on another thread finishes first. `what` names the change if
+    // kesh must stop.
+    void touch(const QString& what);
+    // After a change: a save that began before it did not write it.
+    void noteChange() { ++m_revision; }
+
     void push(DocumentCommand* command);
     // The records not in the main library yet, each once.
     IOList newToLibrary(const IOList& records) const;
@@ -154,4 +193,8 @@ private:
     DataRootPtr m_root;
     QUndoStack m_undoStack;
     bool m_orderChanged = false;
+    // Changes made, done, undone or redone, and orders changed; a merged
+    // edit changes the library without moving the stack's index.
+    std::uint64_t m_revision = 0;
+    std::atomic<int> m_readers{0};
 };

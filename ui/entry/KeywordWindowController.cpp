@@ -141,12 +141,10 @@ void KeywordWindowController::searchBySelectedKeywords() {
     m_searchKeywords = m_keywordView->selectedKeywords();
     m_searchActive = true;
     emit searchKeywordsChanged();
-    emit dataNeedsReloading();
 }
 
 void KeywordWindowController::showAll() {
     clearSearchKeywords();
-    emit dataNeedsReloading();
 }
 
 void KeywordWindowController::clearSearchKeywords() {

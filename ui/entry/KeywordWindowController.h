@@ -55,8 +55,7 @@ public:
     void setFrame(const QByteArray& frame);
 
 signals:
-    // The keyword search changed: the selected book is filtered again.
-    void dataNeedsReloading();
+    // The keyword search changed (or a keyword it names was renamed).
     void searchKeywordsChanged();
     void complaintRaised(int errorNumber);
     // The window was shown (true) or closed (false), by a command or its close control.

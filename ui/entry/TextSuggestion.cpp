@@ -1,7 +1,6 @@
 #include "TextSuggestion.h"
 
 #include <algorithm>
-#include <cstdio>
 
 namespace {
 // Entries added since the last merge that a search reads one by one.
@@ -51,12 +50,4 @@ void TextSuggestion::index() const {
     std::sort(m_sorted.begin() + merged, m_sorted.end(), byText);
     std::inplace_merge(m_sorted.begin(), m_sorted.begin() + merged, m_sorted.end(), byText);
     m_indexed = m_array.size();
-}
-
-void TextSuggestion::printList() const {
-    for (auto it = m_array.crbegin(); it != m_array.crend(); ++it) {
-        std::fputs(it->toLocal8Bit().constData(), stdout);
-        std::fputc(' ', stdout);
-    }
-    std::fputc('\n', stdout);
 }

@@ -18,8 +18,6 @@ public:
     // The oldest entry that begins with `prefix`; a null string when none does
     // (an empty prefix begins no entry).
     QString search(const QString& prefix) const;
-    // Debugging aid: every entry, newest first, each followed by a blank.
-    void printList() const;
 
     const QStringList& array() const { return m_array; }
 

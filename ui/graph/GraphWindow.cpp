@@ -1,7 +1,6 @@
 #include "GraphWindow.h"
 
 #include "LedgerChartView.h"
-#include "RecordRevision.h"
 #include "RestoredFrame.h"
 
 #include <QAction>
@@ -31,7 +30,12 @@ GraphWindow::GraphWindow(QWidget* parent)
     m_periodBox->addItem(tr("Month"), int(PeriodTotals::Period::Month));
     m_periodBox->addItem(tr("Year"), int(PeriodTotals::Period::Year));
     m_periodBox->setCurrentIndex(1);
-    connect(m_periodBox, &QComboBox::currentIndexChanged, this, &GraphWindow::redraw);
+    connect(m_periodBox, &QComboBox::currentIndexChanged, this, [this] {
+        m_stale = true;
+        if (isVisible()) {
+            redraw();
+        }
+    });
     auto* periodLabel = new QLabel(tr("&Sum by:"));
     periodLabel->setBuddy(m_periodBox);
 
@@ -95,31 +99,21 @@ void GraphWindow::reloadGraph(const BookPtr& book, bool isMainLibrary, int amoun
     m_chartView->setAmountDecimals(amountDecimals);
     m_book = book;
     m_isMainLibrary = isMainLibrary;
+    m_stale = true;
     if (isVisible()) {
         redraw();
     }
 }
 
-GraphWindow::Drawn GraphWindow::drawnFrom(const Book* book) const {
-    return {book,
-            book ? book->recordsVersion() : 0,
-            book ? book->listVersion() : 0,
-            RecordRevision::current(RecordRevision::Date),
-            RecordRevision::current(RecordRevision::Amount),
-            RecordRevision::current(RecordRevision::IncludeInStats),
-            period()};
+void GraphWindow::showTitle() {
+    const BookPtr book = m_book.lock();
+    setWindowTitle(book ? tr("Graph of %1").arg(book->bookName()) : tr("Graph"));
 }
 
 void GraphWindow::redraw() {
+    showTitle();
+    m_stale = false;
     const BookPtr book = m_book.lock();
-    // A renamed book draws nothing new.
-    setWindowTitle(book ? tr("Graph of %1").arg(book->bookName()) : tr("Graph"));
-    const Drawn now = drawnFrom(book.get());
-    if (m_hasDrawn && now == m_drawn) {
-        return;
-    }
-    m_drawn = now;
-    m_hasDrawn = true;
     if (!book) {
         m_chartView->showTotals(PeriodTotals());
         showEmpty(QString(), QString());
@@ -173,8 +167,10 @@ void GraphWindow::setFrame(const QByteArray& frame) {
 
 void GraphWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Hidden, it let the reloads pass.
-    redraw();
+    // Hidden, it only took note of the changes.
+    if (m_stale) {
+        redraw();
+    }
 }
 
 void GraphWindow::closeEvent(QCloseEvent* event) {

@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-#include <cstdint>
 #include <memory>
 
 class LedgerChartView;
@@ -14,8 +13,8 @@ class QLabel;
 class QStackedWidget;
 
 // The graph window: what the record table lists, summed per week, month or
-// year, or a word on why there is nothing to draw. It only reads the book;
-// the reload that every change ends in brings it up to date.
+// year, or a word on why there is nothing to draw. It only reads the book,
+// and draws it again when told that what the book lists has changed.
 class GraphWindow : public QWidget {
     Q_OBJECT
 
@@ -27,10 +26,11 @@ public:
     static QString autosaveName() { return QStringLiteral("GraphWindow"); }
 
     // Draws the book's listed records. While the window is hidden it only
-    // remembers the book and draws when it is shown; nothing is summed again
-    // while the book lists the same records with the same days, amounts and flags.
+    // remembers the book and draws when it is shown.
     // Figures show `amountDecimals` decimals, the currency's when negative.
     void reloadGraph(const BookPtr& book, bool isMainLibrary, int amountDecimals = -1);
+    // The book's name, which the title shows, may have changed.
+    void showTitle();
 
     PeriodTotals::Period period() const;
     void setPeriod(PeriodTotals::Period period);
@@ -50,19 +50,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // What a drawing was made from.
-    struct Drawn {
-        const Book* book = nullptr;
-        std::uint64_t records = 0;
-        std::uint64_t listed = 0;
-        std::uint64_t dates = 0;
-        std::uint64_t amounts = 0;
-        std::uint64_t counted = 0;
-        PeriodTotals::Period period = PeriodTotals::Period::Month;
-        bool operator==(const Drawn&) const = default;
-    };
-
-    Drawn drawnFrom(const Book* book) const;
     void redraw();
     void showEmpty(const QString& title, const QString& hint);
 
@@ -73,6 +60,6 @@ private:
     QLabel* m_emptyHint = nullptr;
     std::weak_ptr<Book> m_book;
     bool m_isMainLibrary = false;
-    Drawn m_drawn;
-    bool m_hasDrawn = false;
+    // What is drawn no longer shows the book: a hidden window draws when shown.
+    bool m_stale = true;
 };

@@ -6,7 +6,6 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMetaObject>
 #include <QTimer>
 
 BookListController::BookListController(DataRootPtr root, BookListModel* model, CustomTableView* bookListView,
@@ -18,8 +17,12 @@ BookListController::BookListController(DataRootPtr root, BookListModel* model, C
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &BookListController::onSelectionChanged);
     connect(m_view, &CustomTableView::deleteRowsRequested, this, &BookListController::deleteSelectedBook);
-    connect(m_model, &BookListModel::bookRenamed, this, &BookListController::sortAfterRename);
-    connect(m_model, &BookListModel::recordsDropped, this, &BookListController::recordsDropped);
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeRemoved, this, &BookListController::noteSelectedRow);
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, &BookListController::noteSelectedRow);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &BookListController::followLibrary);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &BookListController::followLibrary);
+    // A renamed book is named in what Delete would do.
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &BookListController::announceDeleteState);
     connect(m_view, &QAbstractItemView::doubleClicked, this, &BookListController::bookDoubleClicked);
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_view, &QWidget::customContextMenuRequested, this, &BookListController::showBookMenu);
@@ -86,10 +89,14 @@ void BookListController::restoreSelection(const BookPtr& before) {
     selectRow(qMin(m_selectedRow, m_model->rowCount() - 1));
 }
 
-void BookListController::followLibrary() {
-    if (m_view->isEditing()) {
-        return;
+void BookListController::noteSelectedRow() {
+    const std::size_t row = rowOfBook(m_selectedBook.get());
+    if (row != BookListModel::notFound) {
+        m_selectedRow = int(row);
     }
+}
+
+void BookListController::followLibrary() {
     restoreSelection(m_selectedBook);
     announceDeleteState();
 }
@@ -130,28 +137,8 @@ void BookListController::deleteSelectedBook() {
         QApplication::beep();
         return;
     }
+    // The row that takes its place is selected as the row goes, and the window follows it.
     m_model->deleteBook(book);
-    // The row that takes its place is selected, and the window follows it.
-    restoreSelection(book);
-}
-
-void BookListController::sortAfterRename() {
-    // Later: the editor that committed the name is still closing.
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            const BookPtr selected = m_selectedBook;
-            m_model->sortBooks();
-            restoreSelection(selected);
-            announceDeleteState();
-        },
-        Qt::QueuedConnection);
-}
-
-void BookListController::recordsDropped(const BookPtr& book) {
-    if (book == m_selectedBook) {
-        emit dataNeedsReloading();
-    }
 }
 
 SmartBookPtr BookListController::smartBookAt(const QModelIndex& index) const {

@@ -19,9 +19,9 @@ public:
 
     // Reads every row again; the selected book stays selected where it still exists.
     void reloadData();
-    // After a change of the books (an undo, a redo): the selected book stays
-    // selected; when it went, a book of the same name and kind (from a
-    // restored library), or the one in its place. An open name editor is left alone.
+    // After books left the list (a deletion, an undo, another library): the
+    // selected book stays selected; when it went, a book of the same name and
+    // kind (from a restored library), or the one in its place.
     void followLibrary();
     BookPtr bookAtRow(int row) const { return m_model->bookAtRow(row); }
     std::size_t rowOfBook(const Book* book) const { return m_model->rowOfBook(book); }
@@ -40,8 +40,6 @@ public:
 signals:
     // Another book is selected (or the selection was asked to start afresh).
     void selectionChanged();
-    // Records were dropped onto the selected book.
-    void dataNeedsReloading();
     // Whether the selected book can be deleted, and what Delete would do or why it cannot.
     void deleteStateChanged(bool enabled, const QString& toolTip);
     // A double-click or the context menu asked for a smart book's conditions.
@@ -52,8 +50,8 @@ private:
     void onSelectionChanged();
     // After the rows were read again: the book that was selected, or the row that took its place.
     void restoreSelection(const BookPtr& before);
-    void sortAfterRename();
-    void recordsDropped(const BookPtr& book);
+    // Where the selected book stands before rows go.
+    void noteSelectedRow();
     void bookDoubleClicked(const QModelIndex& index);
     void showBookMenu(const QPoint& at);
     SmartBookPtr smartBookAt(const QModelIndex& index) const;

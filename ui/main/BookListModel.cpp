@@ -7,18 +7,38 @@
 
 #include <QMimeData>
 
+#include <algorithm>
+
 BookListModel::BookListModel(LibraryDocument* document, QObject* parent)
     : QAbstractListModel(parent)
     , m_document(document)
-    , m_root(document->root()) {
+    , m_root(document->root())
+    , m_books(rootBooks()) {
     connect(m_document, &LibraryDocument::aboutToChange, this, &BookListModel::libraryAboutToChange);
     connect(m_document, &LibraryDocument::changed, this, &BookListModel::libraryChanged);
+    connect(m_document, &LibraryDocument::bookAdded, this, &BookListModel::bookAdded);
+    connect(m_document, &LibraryDocument::bookRemoved, this, &BookListModel::bookRemoved);
+    connect(m_document, &LibraryDocument::bookRenamed, this, &BookListModel::bookRenamed);
+}
+
+std::vector<BookPtr> BookListModel::rootBooks() const {
+    std::vector<BookPtr> books;
+    books.reserve(m_root->bookCount());
+    for (std::size_t i = 0; i < m_root->bookCount(); ++i) {
+        books.push_back(m_root->bookAtIndex(i));
+    }
+    return books;
+}
+
+std::size_t BookListModel::rowInList(const Book* book) const {
+    const auto found =
+        std::find_if(m_books.begin(), m_books.end(), [book](const BookPtr& b) { return b.get() == book; });
+    return found == m_books.end() ? notFound : std::size_t(found - m_books.begin());
 }
 
 void BookListModel::libraryAboutToChange(const LibraryDocument::Change& change) {
-    // A rename from the name editor keeps its row until the editor has closed.
-    const bool books = change.kind == LibraryDocument::Change::Books || change.kind == LibraryDocument::Change::Library;
-    m_resetting = books && !m_renaming;
+    // Every book is another one.
+    m_resetting = change.kind == LibraryDocument::Change::Library;
     if (m_resetting) {
         beginResetModel();
     }
@@ -27,20 +47,74 @@ void BookListModel::libraryAboutToChange(const LibraryDocument::Change& change) 
 void BookListModel::libraryChanged() {
     if (m_resetting) {
         m_resetting = false;
+        m_books = rootBooks();
         endResetModel();
     }
 }
 
+void BookListModel::bookAdded(const BookPtr& book) {
+    const std::size_t row = m_root->indexOfBook(book.get());
+    if (m_resetting || row == DataRoot::notFound || row > m_books.size()) {
+        return;
+    }
+    beginInsertRows({}, int(row), int(row));
+    m_books.insert(m_books.begin() + qsizetype(row), book);
+    endInsertRows();
+}
+
+void BookListModel::bookRemoved(const BookPtr& book) {
+    const std::size_t row = rowInList(book.get());
+    if (m_resetting || row == notFound) {
+        return;
+    }
+    beginRemoveRows({}, int(row), int(row));
+    m_books.erase(m_books.begin() + qsizetype(row));
+    endRemoveRows();
+}
+
+void BookListModel::bookRenamed(const BookPtr& book) {
+    const std::size_t from = rowInList(book.get());
+    const std::size_t to = m_root->indexOfBook(book.get());
+    if (m_resetting || from == notFound || to == DataRoot::notFound) {
+        return;
+    }
+    std::vector<BookPtr> moved = m_books;
+    moved.erase(moved.begin() + qsizetype(from));
+    moved.insert(moved.begin() + qsizetype(to), book);
+    const std::vector<BookPtr> now = rootBooks();
+    if (moved != now) {
+        // Lists that were not in name order before (as read from a file) are now.
+        emit layoutAboutToBeChanged();
+        QModelIndexList before = persistentIndexList();
+        QModelIndexList after;
+        for (const QModelIndex& held : before) {
+            const std::size_t row = m_root->indexOfBook(m_books[std::size_t(held.row())].get());
+            after.append(row == DataRoot::notFound ? QModelIndex() : createIndex(int(row), held.column()));
+        }
+        changePersistentIndexList(before, after);
+        m_books = now;
+        emit layoutChanged();
+    } else if (from != to) {
+        // Qt counts the destination before the move: further down is one past the place.
+        beginMoveRows({}, int(from), int(from), {}, int(to > from ? to + 1 : to));
+        m_books = std::move(moved);
+        endMoveRows();
+    }
+    const QModelIndex row = index(int(to));
+    emit dataChanged(row, row);
+}
+
 BookPtr BookListModel::bookAtRow(int row) const {
-    return row < 0 ? nullptr : m_root->bookAtIndex(std::size_t(row));
+    return row < 0 || std::size_t(row) >= m_books.size() ? nullptr : m_books[std::size_t(row)];
 }
 
 std::size_t BookListModel::rowOfBook(const Book* book) const {
-    return book ? m_root->indexOfBook(book) : notFound;
+    return book ? rowInList(book) : notFound;
 }
 
 void BookListModel::reload() {
     beginResetModel();
+    m_books = rootBooks();
     endResetModel();
 }
 
@@ -55,14 +129,8 @@ void BookListModel::deleteBook(const BookPtr& book) {
     m_document->deleteBook(book);
 }
 
-void BookListModel::sortBooks() {
-    beginResetModel();
-    m_document->sortBookLists();
-    endResetModel();
-}
-
 int BookListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_root->bookCount());
+    return parent.isValid() ? 0 : int(m_books.size());
 }
 
 QIcon BookListModel::imageNamed(const QString& name) const {
@@ -100,11 +168,8 @@ bool BookListModel::setData(const QModelIndex& index, const QVariant& value, int
     if (!book || name.isEmpty()) {
         return false;
     }
-    m_renaming = true;
+    // The book's row moves to its place by name as the document says so.
     m_document->renameBook(book, name);
-    m_renaming = false;
-    emit dataChanged(index, index);
-    emit bookRenamed(book);
     return true;
 }
 
@@ -153,7 +218,6 @@ bool BookListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, i
     const std::optional<QList<IORegistry::Id>> ids = RecordDrag::recordIds(data);
     const BookPtr book = bookAtRow(parent.row());
     m_document->addRecordsToBook(book, RecordDrag::records(*ids));
-    emit recordsDropped(book);
     return true;
 }
 

@@ -11,7 +11,9 @@
 // the plain books, the root's own index space. Names are edited in place
 // (not the main library's), a book's records are dragged out, and records
 // dropped onto a plain book are added to it; each a change of the library
-// document.
+// document. The rows follow the document book by book: a new book takes its
+// row, a deleted one leaves it, a renamed one moves to its place by name;
+// only another library starts them afresh.
 class BookListModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -23,14 +25,12 @@ public:
     BookPtr bookAtRow(int row) const;
     // By identity; notFound for a book the library does not list.
     std::size_t rowOfBook(const Book* book) const;
-    // The root's lists changed: every row is read again.
+    // Every row is read again.
     void reload();
     // Adds a plain book; it takes its place by name.
     void addDumbBook(const BookPtr& book);
     // Removes a smart or plain book from the library; never the main library.
     void deleteBook(const BookPtr& book);
-    // Puts the books back in name order after a rename.
-    void sortBooks();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -46,20 +46,22 @@ public:
     Qt::DropActions supportedDragActions() const override;
     Qt::DropActions supportedDropActions() const override;
 
-signals:
-    // A book got a new name; its place in the list is now out of date.
-    void bookRenamed(const BookPtr& book);
-    // Records were added to this book by a drop.
-    void recordsDropped(const BookPtr& book);
-
 private:
     void libraryAboutToChange(const LibraryDocument::Change& change);
     void libraryChanged();
+    void bookAdded(const BookPtr& book);
+    void bookRemoved(const BookPtr& book);
+    // The root sorted its lists by name again: the renamed book moves to its place.
+    void bookRenamed(const BookPtr& book);
+    std::vector<BookPtr> rootBooks() const;
+    std::size_t rowInList(const Book* book) const;
     QIcon imageNamed(const QString& name) const;
 
     LibraryDocument* m_document;
     bool m_resetting = false;
-    bool m_renaming = false;
     DataRootPtr m_root;
+    // The root's books as the rows show them; between a change of the root
+    // and the document's word on it, the rows still show the books as they were.
+    std::vector<BookPtr> m_books;
     mutable QHash<QString, QIcon> m_images;
 };

@@ -3,18 +3,19 @@
 #include "Alert.h"
 
 #include "RecordTableView.h"
+#include "ShownBook.h"
 #include "TextSuggestion.h"
 
 #include <QApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLocale>
-#include <QMetaObject>
 
-IOListController::IOListController(DataRootPtr root, IOTableModel* model, RecordTableView* ioListView,
+IOListController::IOListController(DataRootPtr root, ShownBook* shown, IOTableModel* model, RecordTableView* ioListView,
                                    TextSuggestion* commentSuggestion, QObject* parent)
     : QObject(parent)
     , m_root(std::move(root))
+    , m_shown(shown)
     , m_model(model)
     , m_view(ioListView)
     , m_commentSuggestion(commentSuggestion) {
@@ -24,15 +25,12 @@ IOListController::IOListController(DataRootPtr root, IOTableModel* model, Record
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &IOListController::onSelectionChanged);
     connect(m_model, &IOTableModel::recordEdited, this, &IOListController::onRecordEdited);
-    connect(m_model, &IOTableModel::recordsDropped, this, &IOListController::dataNeedsReloading);
-    resetSortDescriptors();
-    announceDeleteState();
-}
-
-void IOListController::setBook(const BookPtr& book) {
-    m_model->setBook(book);
-    // Nothing stays selected in another book.
-    onSelectionChanged();
+    connect(m_shown, &ShownBook::refreshed, this, &IOListController::reloadData);
+    // Rows come and go with the document's changes too.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &IOListController::showPlaceholder);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &IOListController::showPlaceholder);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, &IOListController::showPlaceholder);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &IOListController::showPlaceholder);
     resetSortDescriptors();
     announceDeleteState();
 }
@@ -63,10 +61,20 @@ void IOListController::onSortIndicatorChanged(int column, Qt::SortOrder order) {
 }
 
 void IOListController::reloadData() {
-    // The rows follow the book and the selection follows its records; what left the list is no longer selected.
-    m_model->reload();
-    m_view->setPlaceholderText(m_model->rowCount() == 0 ? emptyTableText() : QString());
+    if (m_shown->book() != m_model->book()) {
+        m_model->setBook(m_shown->book());
+        resetSortDescriptors();
+        announceDeleteState();
+    } else {
+        // The selection follows its records; what left the list is no longer selected.
+        m_model->reload();
+    }
+    showPlaceholder();
     onSelectionChanged();
+}
+
+void IOListController::showPlaceholder() {
+    m_view->setPlaceholderText(m_model->rowCount() == 0 ? emptyTableText() : QString());
 }
 
 QString IOListController::emptyTableText() const {
@@ -150,7 +158,6 @@ void IOListController::deleteRows(const QList<int>& rows) {
     }
     m_view->clearSelection();
     m_model->deleteRecords(doomed);
-    emit dataNeedsReloading();
     deselectAll();
     // The keyboard goes on from where the records were.
     const int next = qMin(rows.first(), m_model->rowCount() - 1);
@@ -182,7 +189,4 @@ void IOListController::onRecordEdited(const IOPtr& record, int column) {
     if (column == IOTableModel::CommentColumn && m_commentSuggestion) {
         m_commentSuggestion->addWord(record->comment());
     }
-    // Later: the editor that committed the value is still closing, and the
-    // reload may move the record or take it out of the list.
-    QMetaObject::invokeMethod(this, &IOListController::dataNeedsReloading, Qt::QueuedConnection);
 }

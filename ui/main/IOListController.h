@@ -6,6 +6,7 @@
 #include <QObject>
 
 class RecordTableView;
+class ShownBook;
 class TextSuggestion;
 
 // The record table on the right of the main window: the selected book's
@@ -15,16 +16,16 @@ class IOListController : public QObject {
     Q_OBJECT
 
 public:
-    IOListController(DataRootPtr root, IOTableModel* model, RecordTableView* ioListView,
+    IOListController(DataRootPtr root, ShownBook* shown, IOTableModel* model, RecordTableView* ioListView,
                      TextSuggestion* commentSuggestion, QObject* parent = nullptr);
 
     // The book whose records the table shows: the book list's selected book.
     const BookPtr& book() const { return m_model->book(); }
-    void setBook(const BookPtr& book);
     // The header shows the book's own sort order.
     void resetSortDescriptors();
-    // The book's lists changed: every row is read again. Records that were
-    // selected stay selected wherever they now stand.
+    // The shown book was made ready again: the rows take its list. Records
+    // that were selected stay selected wherever they now stand; another book
+    // starts with no selection and its own order in the header.
     void reloadData();
     void deselectAll();
     // Deletes the records of these rows: from the whole library when the main
@@ -35,8 +36,6 @@ public:
     IOList selectedRecords() const;
 
 signals:
-    // Records changed: the owner refreshes the book, this table and the statistics.
-    void dataNeedsReloading();
     // The selected records, for the keyword checklist.
     void selectedRecordsChanged(const IOList& records);
     // Whether the selected records can be deleted, and what Delete would do or why it cannot.
@@ -47,11 +46,13 @@ private:
     void onRecordEdited(const IOPtr& record, int column);
     void onSelectionChanged();
     void announceDeleteState();
+    void showPlaceholder();
     QString emptyTableText() const;
     // Asks before many records leave the library at once; true to go on.
     bool confirmLargeDeletion(std::size_t removed, std::size_t libraryCount) const;
 
     DataRootPtr m_root;
+    ShownBook* m_shown;
     IOTableModel* m_model;
     RecordTableView* m_view;
     TextSuggestion* m_commentSuggestion;

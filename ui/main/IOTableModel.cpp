@@ -46,22 +46,12 @@ IOTableModel::IOTableModel(LibraryDocument* document, QObject* parent)
     , m_book(m_root->mainLibrary())
     , m_rows(bookRows())
     , m_amountDecimals(m_format.columnDecimals(0)) {
-    connect(m_document, &LibraryDocument::changed, this, &IOTableModel::libraryChanged);
+    connect(m_document, &LibraryDocument::recordsAdded, this, &IOTableModel::recordsAdded);
     connect(m_document, &LibraryDocument::recordsRemoved, this, &IOTableModel::recordsRemoved);
     connect(m_document, &LibraryDocument::recordsChanged, this, &IOTableModel::recordsChanged);
-}
-
-void IOTableModel::libraryChanged() {
-    // Fields, keyword names and the decimals of the column may have changed;
-    // the rows themselves follow at the reload.
-    updateAmountDecimals();
-    allRowsChanged();
-}
-
-void IOTableModel::allRowsChanged() {
-    if (!m_rows.empty()) {
-        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
-    }
+    // Every record carrying the keyword shows its new name.
+    connect(m_document, &LibraryDocument::keywordRenamed, this,
+            [this] { rowsChanged([](const IO*) { return true; }, KeywordsColumn, KeywordsColumn); });
 }
 
 IOTableModel::Rows IOTableModel::bookRows() const {
@@ -77,25 +67,6 @@ IOTableModel::Rows IOTableModel::bookRows() const {
     return rows;
 }
 
-void IOTableModel::recordsRemoved(const BookPtr& book, const IOList& records) {
-    if (book != m_book || records.empty() || m_rows.empty()) {
-        return;
-    }
-    // Now, while the records still live: they may go with the change that took them.
-    QSet<const IO*> gone;
-    gone.reserve(qsizetype(records.size()));
-    for (const IOPtr& record : records) {
-        gone.insert(record.get());
-    }
-    Rows now;
-    now.reserve(m_rows.size());
-    std::copy_if(m_rows.begin(), m_rows.end(), std::back_inserter(now),
-                 [&gone](const IO* record) { return !gone.contains(record); });
-    if (now.size() != m_rows.size() && !removeRows(now)) {
-        relayout(std::move(now));
-    }
-}
-
 namespace {
 // Beyond this many separate runs of rows, one new layout costs the views less
 // than a signal per run.
@@ -106,56 +77,149 @@ struct Run {
     std::size_t count;
 };
 
-// The runs of `longer` that `shorter` lacks, when `shorter` is `longer` less
-// some of its items in the same order; nullopt otherwise or beyond maxRuns.
-template <typename List> std::optional<std::vector<Run>> missingRuns(const List& longer, const List& shorter) {
+// The runs of consecutive items of `list` that `picked` accepts; nullopt
+// beyond maxRuns.
+template <typename List, typename Picked>
+std::optional<std::vector<Run>> runsOf(const List& list, Picked picked, std::size_t most = maxRuns) {
     std::vector<Run> runs;
-    std::size_t j = 0;
-    for (std::size_t i = 0; i < longer.size(); ++i) {
-        if (j < shorter.size() && longer[i] == shorter[j]) {
-            ++j;
-        } else if (!runs.empty() && runs.back().first + runs.back().count == i) {
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (!picked(list[i])) {
+            continue;
+        }
+        if (!runs.empty() && runs.back().first + runs.back().count == i) {
             ++runs.back().count;
-        } else if (runs.size() == maxRuns) {
+        } else if (runs.size() == most) {
             return std::nullopt;
         } else {
             runs.push_back({i, 1});
         }
     }
-    if (j != shorter.size()) {
-        return std::nullopt;
-    }
     return runs;
 }
+
+// Whether a record is one of `records`: a few are compared, more are looked up.
+class RecordSet {
+public:
+    explicit RecordSet(const IOList& records) {
+        if (records.size() <= few) {
+            for (const IOPtr& record : records) {
+                m_few.push_back(record.get());
+            }
+            return;
+        }
+        m_many.reserve(qsizetype(records.size()));
+        for (const IOPtr& record : records) {
+            m_many.insert(record.get());
+        }
+    }
+    bool contains(const IO* record) const {
+        return m_many.isEmpty() ? std::find(m_few.begin(), m_few.end(), record) != m_few.end()
+                                : m_many.contains(record);
+    }
+
+private:
+    static constexpr std::size_t few = 8;
+    std::vector<const IO*> m_few;
+    QSet<const IO*> m_many;
+};
 } // namespace
 
-bool IOTableModel::removeRows(const Rows& now) {
-    const std::optional<std::vector<Run>> runs = missingRuns(m_rows, now);
-    if (!runs) {
-        return false;
+void IOTableModel::recordsAdded(const BookPtr& book, const IOList& records) {
+    // A filtered book lists new records only once the search has seen them:
+    // they come with the reload.
+    if (book != m_book || records.empty() || m_book->isFiltered()) {
+        return;
     }
-    // From the bottom up, so the rows above keep their numbers.
-    for (auto run = runs->rbegin(); run != runs->rend(); ++run) {
-        beginRemoveRows({}, int(run->first), int(run->first + run->count - 1));
-        m_rows.erase(m_rows.begin() + qsizetype(run->first), m_rows.begin() + qsizetype(run->first + run->count));
-        endRemoveRows();
+    noteAmounts(records, m_book->count() - records.size());
+    const IOList& list = m_book->records();
+    const RecordSet added(records);
+    const auto runs = runsOf(list, [&added](const IOPtr& record) { return added.contains(record.get()); });
+    std::size_t count = 0;
+    for (const Run& run : runs ? *runs : std::vector<Run>()) {
+        count += run.count;
     }
-    return true;
+    if (!runs || m_rows.size() + count != list.size()) {
+        relayout(bookRows());
+    } else {
+        // From the top down: each run's place in the list is its row once the runs above are in.
+        m_rows.reserve(list.size());
+        Rows inserted;
+        for (const Run& run : *runs) {
+            inserted.clear();
+            for (std::size_t i = run.first; i < run.first + run.count; ++i) {
+                inserted.push_back(list[i].get());
+            }
+            beginInsertRows({}, int(run.first), int(run.first + run.count - 1));
+            m_rows.insert(m_rows.begin() + qsizetype(run.first), inserted.begin(), inserted.end());
+            endInsertRows();
+        }
+    }
+    updateAmountDecimals();
 }
 
-bool IOTableModel::insertRows(const Rows& now) {
-    const std::optional<std::vector<Run>> runs = missingRuns(now, m_rows);
+void IOTableModel::recordsRemoved(const BookPtr& book, const IOList& records) {
+    if (book != m_book || records.empty() || m_rows.empty()) {
+        return;
+    }
+    // Now, while the records still live: they may go with the change that took them.
+    const RecordSet gone(records);
+    const auto runs = runsOf(m_rows, [&gone](const IO* record) { return gone.contains(record); });
     if (!runs) {
-        return false;
+        Rows now;
+        now.reserve(m_rows.size());
+        std::copy_if(m_rows.begin(), m_rows.end(), std::back_inserter(now),
+                     [&gone](const IO* record) { return !gone.contains(record); });
+        relayout(std::move(now));
+    } else {
+        // From the bottom up, so the rows above keep their numbers.
+        for (auto run = runs->rbegin(); run != runs->rend(); ++run) {
+            beginRemoveRows({}, int(run->first), int(run->first + run->count - 1));
+            m_rows.erase(m_rows.begin() + qsizetype(run->first), m_rows.begin() + qsizetype(run->first + run->count));
+            endRemoveRows();
+        }
     }
-    // From the top down: each run's place in `now` is its row once the runs above are in.
-    for (const Run& run : *runs) {
-        beginInsertRows({}, int(run.first), int(run.first + run.count - 1));
-        m_rows.insert(m_rows.begin() + qsizetype(run.first), now.begin() + qsizetype(run.first),
-                      now.begin() + qsizetype(run.first + run.count));
-        endInsertRows();
+    updateAmountDecimals();
+}
+
+void IOTableModel::recordsChanged(const IOList& records, RecordRevision::Field field) {
+    if (field == RecordRevision::Amount) {
+        noteAmounts(records, m_book ? m_book->count() : 0);
+        const int before = m_amountDecimals;
+        updateAmountDecimals();
+        if (m_amountDecimals != before) {
+            return;
+        }
     }
-    return true;
+    if (records.size() == 1) {
+        // The one edited row, without a pass over the others when it is near the top.
+        const auto found = std::find(m_rows.begin(), m_rows.end(), records.front().get());
+        if (found != m_rows.end()) {
+            const int row = int(found - m_rows.begin());
+            emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+        }
+        return;
+    }
+    // Many records at once (a keyword ticked on a selection): one signal over
+    // every row costs the views less than looking up each row's record.
+    if (records.size() > maxRuns) {
+        rowsChanged([](const IO*) { return true; }, 0, ColumnCount - 1);
+        return;
+    }
+    const RecordSet changed(records);
+    rowsChanged([&changed](const IO* record) { return changed.contains(record); }, 0, ColumnCount - 1);
+}
+
+template <typename IsChanged> void IOTableModel::rowsChanged(IsChanged isChanged, int firstColumn, int lastColumn) {
+    if (m_rows.empty()) {
+        return;
+    }
+    if (const auto runs = runsOf(m_rows, isChanged)) {
+        for (const Run& run : *runs) {
+            emit dataChanged(index(int(run.first), firstColumn), index(int(run.first + run.count - 1), lastColumn));
+        }
+    } else {
+        emit dataChanged(index(0, firstColumn), index(rowCount() - 1, lastColumn));
+    }
 }
 
 void IOTableModel::relayout(Rows now) {
@@ -188,28 +252,22 @@ void IOTableModel::setBook(const BookPtr& book) {
     beginResetModel();
     m_book = book;
     m_rows = bookRows();
-    m_rowsListVersion = m_book ? m_book->listVersion() : 0;
-    updateAmountDecimals();
+    m_amountDecimals = countedDecimals();
     endResetModel();
 }
 
 void IOTableModel::reload() {
     updateAmountDecimals();
-    if (!m_book || m_book->listVersion() == m_rowsListVersion) {
+    if (!m_book) {
         return;
     }
-    m_rowsListVersion = m_book->listVersion();
-    Rows now = bookRows();
-    if (now == m_rows) {
-        return;
+    const IOList& list = m_book->filteredList();
+    const bool same = list.size() == m_rows.size() &&
+                      std::equal(list.begin(), list.end(), m_rows.begin(),
+                                 [](const IOPtr& record, const IO* row) { return record.get() == row; });
+    if (!same) {
+        relayout(bookRows());
     }
-    if (now.size() > m_rows.size() && insertRows(now)) {
-        return;
-    }
-    if (now.size() < m_rows.size() && removeRows(now)) {
-        return;
-    }
-    relayout(std::move(now));
 }
 
 void IOTableModel::deleteRecords(const IOList& records) {
@@ -219,9 +277,9 @@ void IOTableModel::deleteRecords(const IOList& records) {
     m_document->deleteRecords(m_book, records);
 }
 
-void IOTableModel::updateAmountDecimals() {
+int IOTableModel::countedDecimals() {
     if (!m_book) {
-        return;
+        return m_amountDecimals;
     }
     // The whole book, not what the search lists: the column keeps its look while the user types.
     DecimalsCount& count = m_decimals[m_book.get()];
@@ -235,15 +293,22 @@ void IOTableModel::updateAmountDecimals() {
         }
         count = {m_book, amounts, m_book->count(), needed};
     }
-    m_amountDecimals = m_format.columnDecimals(count.needed);
+    return m_format.columnDecimals(count.needed);
 }
 
-void IOTableModel::recordsChanged(const IOList& records, RecordRevision::Field field) {
-    if (field != RecordRevision::Amount || !m_book) {
+void IOTableModel::updateAmountDecimals() {
+    const int decimals = countedDecimals();
+    if (decimals != std::exchange(m_amountDecimals, decimals)) {
+        rowsChanged([](const IO*) { return true; }, AmountColumn, AmountColumn);
+    }
+}
+
+void IOTableModel::noteAmounts(const IOList& records, std::size_t countBefore) {
+    if (!m_book) {
         return;
     }
     const auto found = m_decimals.find(m_book.get());
-    if (found == m_decimals.end() || found->book.lock() != m_book || found->records != m_book->count()) {
+    if (found == m_decimals.end() || found->book.lock() != m_book || found->records != countBefore) {
         return;
     }
     int needed = 0;
@@ -252,11 +317,12 @@ void IOTableModel::recordsChanged(const IOList& records, RecordRevision::Field f
             needed = qMax(needed, LedgerFormat::decimalsOf(*amount));
         }
     }
-    // As many decimals as the column has, or more: the edited amounts cannot
-    // have been the only ones that needed them. Fewer: only a full count tells.
+    // As many decimals as the column has, or more: the amounts cannot have
+    // been the only ones that needed them. Fewer: only a full count tells.
     if (needed >= found->needed) {
         found->needed = needed;
         found->amounts = RecordRevision::current(RecordRevision::Amount);
+        found->records = m_book->count();
     }
 }
 
@@ -372,7 +438,7 @@ bool IOTableModel::setData(const QModelIndex& index, const QVariant& value, int 
     default:
         return false;
     }
-    emit dataChanged(index, index);
+    // The document's signal has read the row again.
     emit recordEdited(record, index.column());
     return true;
 }
@@ -402,9 +468,8 @@ void IOTableModel::sort(int column, Qt::SortOrder order) {
     if (!m_book || key.isEmpty()) {
         return;
     }
+    // The shown book follows the document's word on the new order.
     m_document->sortBook(m_book, {SortDescriptor{key, order == Qt::AscendingOrder}});
-    m_rowsListVersion = m_book->listVersion();
-    relayout(bookRows());
 }
 
 QStringList IOTableModel::mimeTypes() const {
@@ -440,7 +505,6 @@ bool IOTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, in
     }
     const IOList records = RecordDrag::records(*RecordDrag::recordIds(data));
     m_document->addRecordsToBook(m_book, records);
-    emit recordsDropped();
     return true;
 }
 

@@ -16,10 +16,12 @@
 // any book but the main library.
 //
 // The rows are the model's own copy of that list, so the views always see one
-// consistent list. Records that leave the book leave the rows at once; what
-// else changes (records coming back, another order, another search) reaches
-// the rows at the next reload, as inserted rows or a new layout: the views
-// keep their selection and scroll position, and only another book resets them.
+// consistent list. They follow the document as it reports each change: records
+// that leave the book leave the rows, records that come into an unfiltered
+// book take their rows, an edited record's row is read again. What only the
+// book can tell (a search, another order, a smart book chosen again) reaches
+// the rows at reload(), as one new layout: the views keep their selection and
+// scroll position, and only another book resets them.
 class IOTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -33,8 +35,9 @@ public:
     explicit IOTableModel(LibraryDocument* document, QObject* parent = nullptr);
 
     const BookPtr& book() const { return m_book; }
+    // Another book: the rows start afresh.
     void setBook(const BookPtr& book);
-    // The rows follow the book's filtered list.
+    // The book was made ready to show again: the rows take its list.
     void reload();
     // Deletes these records: from the whole library when the main library is
     // shown, from the shown book alone otherwise. Never from a smart book.
@@ -67,29 +70,27 @@ public:
 signals:
     // A cell's value was stored in its record.
     void recordEdited(const IOPtr& record, int column);
-    // Records were added to the book by a drop.
-    void recordsDropped();
 
 private:
     using Rows = std::vector<const IO*>;
 
-    void libraryChanged();
+    void recordsAdded(const BookPtr& book, const IOList& records);
     void recordsRemoved(const BookPtr& book, const IOList& records);
-    // Amounts edited: the column needs a full count only when it may need fewer decimals.
     void recordsChanged(const IOList& records, RecordRevision::Field field);
+    // Rows `isChanged` picks are read again, run by run.
+    template <typename IsChanged> void rowsChanged(IsChanged isChanged, int firstColumn, int lastColumn);
     // The rows as the book lists them now.
     Rows bookRows() const;
-    // Inserts the rows `now` holds beyond the current ones; false when `now`
-    // is not the current rows with others between them, or too many runs.
-    bool insertRows(const Rows& now);
-    // Takes out the rows `now` no longer holds; false when `now` is not the
-    // current rows less some, or too many runs.
-    bool removeRows(const Rows& now);
     // Any other change: the rows become `now`, rows the views hold on to
     // (selection, current row) move with their records.
     void relayout(Rows now);
-    void allRowsChanged();
-    // One pass over the book's records, and only when they changed since the last one.
+    // Amounts came or changed: they may need more decimals than the column
+    // has. `countBefore`: the book's records when the column was counted.
+    void noteAmounts(const IOList& records, std::size_t countBefore);
+    // The decimals the book's amounts need: one pass over its records, and
+    // only when they changed since the last one.
+    int countedDecimals();
+    // With new decimals the whole column is read again.
     void updateAmountDecimals();
 
     // The decimals a book's amounts need, and what they were counted from.
@@ -105,8 +106,6 @@ private:
     BookPtr m_book;
     // Addresses only: records that leave the book leave these in the same change.
     Rows m_rows;
-    // The book's list as the rows last took it; the same version, nothing to follow.
-    std::uint64_t m_rowsListVersion = 0;
     LedgerFormat m_format;
     int m_amountDecimals;
     // Per book, so going back and forth between books passes over none of them again.

@@ -2,18 +2,23 @@
 #include "CommentCondition.h"
 #include "CommentConditionView.h"
 #include "ConditionControlBox.h"
+#include "ConditionTreeEditor.h"
 #include "EditorFixture.h"
 #include "GroupConditionView.h"
 #include "OrConditions.h"
 #include "TreeText.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QTranslator>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -65,8 +70,8 @@ QString shape(const ConditionView& view) {
     return QStringLiteral("new");
 }
 
-ConditionView* rowNamed(ConditionEditWindow& window, const QString& name) {
-    for (auto* row : window.findChildren<CommentConditionView*>()) {
+ConditionView* rowNamed(QWidget& in, const QString& name) {
+    for (auto* row : in.findChildren<CommentConditionView*>()) {
         if (row->commentField()->text() == name) {
             return row;
         }
@@ -147,6 +152,48 @@ const ButtonCase buttonCases[] = {
 INSTANTIATE_TEST_SUITE_P(Editor, ConditionButtons, ::testing::ValuesIn(buttonCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(EditorFixture, RequestsTravelUpToTheOneEditor) {
+    ConditionTreeEditor editor(root);
+    editor.open(tree("&(a,|(b,&(c,d)))"));
+    GroupConditionView* top = editor.root();
+    QSignalSpy removals(top, &ConditionView::removeRequested);
+    QSignalSpy kinds(top, &ConditionView::kindRequested);
+
+    // " - " on the deepest row: the root passes the row's request on, and
+    // the editor dissolves the group left with one row.
+    ConditionView* d = rowNamed(*top, QStringLiteral("d"));
+    d->controlBox()->deleteButton()->click();
+    ASSERT_EQ(removals.size(), 1);
+    EXPECT_EQ(removals[0][0].value<ConditionView*>(), d);
+    EXPECT_EQ(shape(*top), QStringLiteral("AND(a,OR(b,c))"));
+
+    // Another kind for a nested row: a new row in its place.
+    auto* c = static_cast<SingleConditionView*>(rowNamed(*top, QStringLiteral("c")));
+    c->parameterSelector()->setCurrentIndex(SingleConditionView::Amount - 1);
+    emit c->parameterSelector()->activated(SingleConditionView::Amount - 1);
+    ASSERT_EQ(kinds.size(), 1);
+    EXPECT_EQ(kinds[0][1].toInt(), int(SingleConditionView::Amount));
+    EXPECT_EQ(shape(*top), QStringLiteral("AND(a,OR(b,new))"));
+
+    // A row nested in a new group asks through that group alone: once.
+    ConditionView* b = rowNamed(*top, QStringLiteral("b"));
+    b->controlBox()->andButton()->click();
+    EXPECT_EQ(shape(*top), QStringLiteral("AND(a,OR(AND(b,new),new))"));
+    b->controlBox()->deleteButton()->click();
+    EXPECT_EQ(removals.size(), 2);
+    EXPECT_EQ(shape(*top), QStringLiteral("AND(a,OR(new,new))"));
+
+    // The root's only row asks for the other connective: a new root takes it.
+    ConditionTreeEditor single(root);
+    single.open(tree("&(a)"));
+    QSignalSpy rootChanges(&single, &ConditionTreeEditor::rootChanged);
+    rowNamed(*single.root(), QStringLiteral("a"))->controlBox()->orButton()->click();
+    ASSERT_EQ(rootChanges.size(), 1);
+    EXPECT_EQ(shape(*single.root()), QStringLiteral("OR(a,new)"));
+    rowNamed(*single.root(), QStringLiteral("a"))->controlBox()->orButton()->click();
+    EXPECT_EQ(shape(*single.root()), QStringLiteral("OR(a,new,new)"));
+}
+
 QStringList buttonsOf(const ConditionView* view) {
     QStringList titles;
     if (!view->controlBox()) {
@@ -155,7 +202,7 @@ QStringList buttonsOf(const ConditionView* view) {
     int x = -1;
     for (QToolButton* button :
          {view->controlBox()->andButton(), view->controlBox()->orButton(), view->controlBox()->deleteButton()}) {
-        if (button) {
+        if (!button->isHidden()) {
             // Left to right, touching.
             EXPECT_TRUE(x < 0 || button->x() == x);
             x = button->x() + button->width();
@@ -186,6 +233,37 @@ TEST_F(EditorFixture, ButtonsFollowThePlaceInTheTree) {
         // An AND group shows " / " and " - " only.
         a->controlBox()->orButton()->click();
         EXPECT_EQ(buttonsOf(nestedGroup(window, QStringLiteral("OR"))).size(), 2);
+        cancel(window);
+    });
+}
+
+// Rows the editor moves out of a group and into another, a new root among
+// them, show in their new place at once, as do the rows it adds.
+TEST_F(EditorFixture, MovedAndAddedRowsShowAtOnce) {
+    const SmartBookPtr book = storedBook(tree("&(a)"));
+    edit(book, [&](ConditionEditWindow& window) {
+        const auto allShown = [&] {
+            const QList<CommentConditionView*> rows = window.findChildren<CommentConditionView*>();
+            return std::all_of(rows.begin(), rows.end(), [](const QWidget* row) { return row->isVisible(); });
+        };
+        // The root's only row with " / ": a new OR root takes it and a new row.
+        rowNamed(window, QStringLiteral("a"))->controlBox()->orButton()->click();
+        ASSERT_EQ(shape(*controller.rootView()), QStringLiteral("OR(a,new)"));
+        EXPECT_TRUE(window.root()->isVisible());
+        EXPECT_TRUE(allShown());
+        const QList<ConditionView*> rows = static_cast<GroupConditionView*>(controller.rootView())->children();
+        EXPECT_TRUE(rows.back()->isVisible());
+        // " & " nests "a" in a new group; " - " on the new row dissolves it again.
+        ConditionView* a = rowNamed(window, QStringLiteral("a"));
+        a->controlBox()->andButton()->click();
+        auto* nested = static_cast<GroupConditionView*>(nestedGroup(window, QStringLiteral("AND")));
+        ASSERT_TRUE(nested);
+        EXPECT_TRUE(nested->isVisible());
+        EXPECT_TRUE(allShown());
+        nested->children().back()->controlBox()->deleteButton()->click();
+        EXPECT_EQ(shape(*controller.rootView()), QStringLiteral("OR(a,new)"));
+        EXPECT_TRUE(a->isVisible());
+        EXPECT_GT(a->width(), 0);
         cancel(window);
     });
 }
@@ -221,32 +299,33 @@ TEST_F(EditorFixture, LabelsStandInEveryGapOfTheirGroup) {
     });
 }
 
-TEST_F(EditorFixture, TabWalksTheFieldsAndLoopsAtTheRoot) {
+TEST_F(EditorFixture, TheSheetOpensInTheFirstFieldAndTabReadsTheRowsInOrder) {
     const SmartBookPtr book = storedBook(tree("&(a,|(b,c))"));
     edit(book, [&](ConditionEditWindow& window) {
         QApplication::setActiveWindow(&window);
-        QLineEdit* a = static_cast<CommentConditionView*>(rowNamed(window, QStringLiteral("a")))->commentField();
-        QLineEdit* b = static_cast<CommentConditionView*>(rowNamed(window, QStringLiteral("b")))->commentField();
-        QLineEdit* c = static_cast<CommentConditionView*>(rowNamed(window, QStringLiteral("c")))->commentField();
-        // The sheet opens with the first field ready for typing.
-        EXPECT_EQ(QApplication::focusWidget(), a);
-        for (QLineEdit* next : {b, c, a}) {
+        const auto field = [&](const char* name) {
+            return static_cast<CommentConditionView*>(rowNamed(window, QString::fromLatin1(name)))->commentField();
+        };
+        EXPECT_EQ(QApplication::focusWidget(), field("a"));
+        // Every pop-up and button of a row on the way, then the next row;
+        // OK and Cancel, and back to the top.
+        QList<QWidget*> reached;
+        for (int i = 0; i < 40 && (reached.isEmpty() || QApplication::focusWidget() != field("a")); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            EXPECT_EQ(QApplication::focusWidget(), next);
+            reached.append(QApplication::focusWidget());
         }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        EXPECT_EQ(QApplication::focusWidget(), c);
-        // From a row's pop-up or button, clicked into, Tab goes on to the next field on screen.
+        ASSERT_EQ(reached.back(), field("a"));
+        const auto at = [&](const QWidget* widget) {
+            return reached.indexOf(widget);
+        };
         auto* rowB = static_cast<SingleConditionView*>(rowNamed(window, QStringLiteral("b")));
-        rowB->whatSelector()->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), b);
-        rowB->controlBox()->orButton()->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), c);
-        rowB->whatSelector()->setFocus();
+        EXPECT_LT(at(rowNamed(window, QStringLiteral("a"))->controlBox()->andButton()), at(rowB->parameterSelector()));
+        EXPECT_LT(at(rowB->parameterSelector()), at(rowB->whatSelector()));
+        EXPECT_LT(at(rowB->whatSelector()), at(field("b")));
+        EXPECT_LT(at(field("b")), at(field("c")));
+        EXPECT_LT(at(field("c")), at(window.buttonBox()->button(QDialogButtonBox::Ok)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        EXPECT_EQ(QApplication::focusWidget(), a);
+        EXPECT_EQ(QApplication::focusWidget(), reached[reached.size() - 2]);
         cancel(window);
     });
 }

@@ -13,47 +13,74 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
 
-#include <memory>
-#include <vector>
-
 namespace {
 
-std::vector<std::unique_ptr<QWidget>> widgetsOf(std::initializer_list<QSize> sizes) {
-    std::vector<std::unique_ptr<QWidget>> widgets;
-    for (const QSize size : sizes) {
-        widgets.push_back(std::make_unique<QWidget>());
-        widgets.back()->resize(size);
+// A row of plain widgets of the given sizes, without a control box.
+class FixedRow : public ConditionView {
+public:
+    explicit FixedRow(std::initializer_list<QSize> sizes) {
+        for (const QSize size : sizes) {
+            auto* widget = new QWidget(this);
+            widget->setFixedSize(size);
+            addToRow(widget);
+            widgets.append(widget);
+        }
     }
-    return widgets;
-}
-QList<QWidget*> pointers(const std::vector<std::unique_ptr<QWidget>>& widgets) {
-    QList<QWidget*> list;
-    for (const auto& widget : widgets) {
-        list.append(widget.get());
-    }
-    return list;
+    ConditionPtr condition() const override { return Condition::create(); }
+
+    QList<QWidget*> widgets;
+};
+
+int rightOf(const QWidget* widget) {
+    return widget->x() + widget->width();
 }
 
-TEST(ConditionLayout, RowCentresItsWidgetsEightApart) {
-    const auto widgets = widgetsOf({{30, 20}, {40, 22}, {50, 19}});
-    EXPECT_EQ(ConditionLayout::layoutRow(pointers(widgets)), QSize(30 + 40 + 50 + 2 * 8, 28));
-    EXPECT_EQ(widgets[0]->pos(), QPoint(0, 4));
-    EXPECT_EQ(widgets[1]->pos(), QPoint(38, 3));
-    EXPECT_EQ(widgets[2]->pos(), QPoint(86, 4));
-    EXPECT_EQ(ConditionLayout::layoutRow({}), QSize(0, 6));
-}
+TEST(ConditionLayout, RowsAndStacksKeepTheirPixels) {
+    GroupConditionView group(GroupConditionView::Connective::And);
+    auto* first = new FixedRow({{30, 20}, {40, 22}, {50, 19}});
+    auto* second = new FixedRow({{60, 28}});
+    group.appendChild(first);
+    group.appendChild(second);
+    ConditionLayout::settle(first);
+    ConditionLayout::settle(second);
 
-TEST(ConditionLayout, StackInsetsItsChildren) {
-    const auto widgets = widgetsOf({{120, 28}, {90, 34}});
-    EXPECT_EQ(ConditionLayout::layoutStack(pointers(widgets)), QSize(8 + 120 + 8, 71));
-    EXPECT_EQ(widgets[0]->pos(), QPoint(8, 3));
-    EXPECT_EQ(widgets[1]->pos(), QPoint(8, 34));
-    EXPECT_EQ(ConditionLayout::layoutStack({}), QSize(8, 3));
+    // A row is 6 higher than its tallest widget, each centred, 8 apart.
+    EXPECT_EQ(first->height(), 28);
+    EXPECT_EQ(first->widgets[0]->pos(), QPoint(0, 4));
+    EXPECT_EQ(first->widgets[1]->pos(), QPoint(rightOf(first->widgets[0]) + 8, 3));
+    EXPECT_EQ(first->widgets[2]->pos(), QPoint(rightOf(first->widgets[1]) + 8, 4));
+    EXPECT_EQ(first->width(), rightOf(first->widgets[2]));
+    EXPECT_EQ(second->height(), 34);
+
+    // The box stacks its children 8 in, 3 apart and 3 from its edges.
+    const QRect content = group.box()->contentsRect();
+    EXPECT_EQ(first->pos() - content.topLeft(), QPoint(8, 3));
+    EXPECT_EQ(second->pos() - content.topLeft(), QPoint(8, 34));
+    EXPECT_EQ(content.size(), QSize(8 + std::max(first->width(), second->width()) + 8, 71));
+
+    // The group is a row too: its box, then its control box 8 to the right.
+    ConditionControlBox* buttons = group.controlBox();
+    ASSERT_TRUE(buttons);
+    EXPECT_EQ(group.box()->x(), 0);
+    EXPECT_EQ(buttons->x(), rightOf(group.box()) + 8);
+    EXPECT_EQ(group.height(), std::max(group.box()->height(), buttons->height()) + 6);
+    EXPECT_EQ(group.box()->y(), (group.height() - group.box()->height()) / 2);
+
+    // An empty root: a box of 8 by 3 inside its frame, 3 down in a root 6 higher than the box.
+    GroupConditionView empty(GroupConditionView::Connective::Or);
+    empty.makeRoot();
+    ConditionLayout::settle(empty.box());
+    EXPECT_EQ(empty.controlBox(), nullptr);
+    EXPECT_EQ(empty.box()->contentsRect().size(), QSize(8, 3));
+    EXPECT_EQ(empty.box()->pos(), QPoint(0, 3));
+    EXPECT_EQ(empty.size(), empty.box()->size() + QSize(0, 6));
 }
 
 TEST_F(EditorFixture, RowsBoxesAndWindowFollowTheLayout) {
@@ -61,27 +88,15 @@ TEST_F(EditorFixture, RowsBoxesAndWindowFollowTheLayout) {
     edit(book, [&](ConditionEditWindow& window) {
         auto* rootGroup = static_cast<GroupConditionView*>(controller.rootView());
         auto* row = static_cast<AmountConditionView*>(rootGroup->children().front());
-        // A row is its tallest widget + 6, every widget centred.
-        int tallest = 0;
-        for (QWidget* part :
-             {static_cast<QWidget*>(row->parameterSelector()), static_cast<QWidget*>(row->whatSelector()),
-              static_cast<QWidget*>(row->amountField()), static_cast<QWidget*>(row->controlBox())}) {
-            tallest = std::max(tallest, part->height());
-        }
-        EXPECT_EQ(row->height(), tallest + 6);
+        // The amount field centred in its row, the control box 8 after it.
         EXPECT_EQ(row->amountField()->y(), (row->height() - row->amountField()->height()) / 2);
-        EXPECT_EQ(row->controlBox()->x(), row->amountField()->x() + row->amountField()->width() + 8);
-        // The box's content holds the row at (8, 3) with 3 below; the root is 6 higher than its box.
-        ConditionBox* box = rootGroup->box();
-        EXPECT_EQ(row->pos(), QPoint(8, 3));
-        EXPECT_EQ(box->contentView()->size(), QSize(8 + row->width() + 8, 3 + row->height() + 3));
-        EXPECT_EQ(box->pos(), QPoint(0, 3));
-        EXPECT_EQ(rootGroup->height(), box->height() + 6);
+        EXPECT_EQ(row->controlBox()->x(), rightOf(row->amountField()) + 8);
+        EXPECT_EQ(row->pos() - rootGroup->box()->contentsRect().topLeft(), QPoint(8, 3));
 
         // The window is the root + 40 wide and + 105 high; the root sits 20 in and 45 down.
         const auto expectFitted = [&] {
             ConditionView* rootView = controller.rootView();
-            EXPECT_EQ(rootView->pos(), QPoint(20, 45));
+            EXPECT_EQ(rootView->mapTo(&window, QPoint()), QPoint(20, 45));
             EXPECT_EQ(window.height(), rootView->height() + 105);
             EXPECT_GE(window.width(), rootView->width() + 40);
         };
@@ -93,8 +108,12 @@ TEST_F(EditorFixture, RowsBoxesAndWindowFollowTheLayout) {
         expectFitted();
         // Grown at once, keeping the top edge and the horizontal centre.
         EXPECT_GT(window.height(), before.height());
+        EXPECT_GT(window.width(), before.width());
         EXPECT_EQ(window.geometry().top(), before.top());
         EXPECT_LE(std::abs(window.geometry().center().x() - before.center().x()), 1);
+        // OK and Cancel in the 60 below the tree.
+        const QWidget* okButton = window.buttonBox()->button(QDialogButtonBox::Ok);
+        EXPECT_GE(okButton->mapTo(&window, QPoint()).y(), 45 + controller.rootView()->height());
         cancel(window);
     });
 }
@@ -108,22 +127,36 @@ TEST_F(EditorFixture, ChangingTheComparisonShowsAndHidesFieldsKeepingThem) {
             row->whatSelector()->setCurrentIndex(index);
             emit row->whatSelector()->activated(index);
         };
+        const int narrow = row->width();
         EXPECT_FALSE(row->amountFieldUpperLimit()->isVisible());
         choose(4); // between
         ASSERT_TRUE(row->amountFieldUpperLimit()->isVisible());
-        EXPECT_EQ(row->amountFieldUpperLimit()->x(),
-                  row->findChild<QWidget*>(QStringLiteral("labelBetween"))->x() +
-                      row->findChild<QWidget*>(QStringLiteral("labelBetween"))->width() + 8);
+        const QWidget* between = row->findChild<QWidget*>(QStringLiteral("labelBetween"));
+        EXPECT_EQ(between->x(), rightOf(row->amountField()) + 8);
+        EXPECT_EQ(row->amountFieldUpperLimit()->x(), rightOf(between) + 8);
+        EXPECT_EQ(row->controlBox()->x(), rightOf(row->amountFieldUpperLimit()) + 8);
         row->amountFieldUpperLimit()->setText(QStringLiteral("20"));
         choose(0);
         EXPECT_FALSE(row->amountFieldUpperLimit()->isVisible());
+        // The row closes up at once.
+        EXPECT_EQ(row->width(), narrow);
+        EXPECT_EQ(row->controlBox()->x(), rightOf(row->amountField()) + 8);
         choose(5);
         EXPECT_EQ(row->amountFieldUpperLimit()->text(), QStringLiteral("20"));
         cancel(window);
     });
 }
 
-TEST_F(EditorFixture, ATreeTallerThanTheScreenScrollsAndKeepsOkInReach) {
+// A turn of the wheel up over the widget, as the window system delivers it:
+// what the widget ignores goes on to the widgets around it.
+void turnWheelUp(QWidget* over) {
+    QWheelEvent wheel(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(over, &wheel);
+}
+
+TEST_F(EditorFixture, ATreeTallerThanTheScreenScrollsWhatTakesTheKeyboardIntoSight) {
     auto all = AndConditions::create();
     for (int i = 0; i < 60; ++i) {
         auto leaf = AmountCondition::create();
@@ -132,41 +165,57 @@ TEST_F(EditorFixture, ATreeTallerThanTheScreenScrollsAndKeepsOkInReach) {
         all->addCondition(leaf);
     }
     const SmartBookPtr book = storedBook(all);
+    AlertAnswers answers({QStringLiteral("OK")});
     edit(book, [&](ConditionEditWindow& window) {
         const QRect screen = window.screen()->availableGeometry();
-        ConditionView* rootView = controller.rootView();
-        ASSERT_GT(rootView->height() + ConditionEditWindow::extraHeight, screen.height());
+        auto* group = static_cast<GroupConditionView*>(controller.rootView());
+        ASSERT_GT(group->height() + ConditionEditWindow::extraHeight, screen.height());
         EXPECT_LE(window.height(), screen.height());
-        ASSERT_TRUE(window.scrollBar()->isVisible());
-        QWidget* okButton = window.buttonBox()->button(QDialogButtonBox::Ok);
+        QScrollBar* scrollBar = window.scrollArea()->verticalScrollBar();
+        ASSERT_TRUE(scrollBar->isVisible());
+        const QWidget* okButton = window.buttonBox()->button(QDialogButtonBox::Ok);
         EXPECT_LE(okButton->mapTo(&window, QPoint()).y() + okButton->height(), window.height());
+        // No horizontal scrolling: the window makes room for the scroll bar.
+        EXPECT_GE(window.scrollArea()->viewport()->width(), group->width());
 
-        // Tab to the last row's field: the tree scrolls it into sight, below the strip above.
-        auto* group = static_cast<GroupConditionView*>(rootView);
-        auto* last = static_cast<AmountConditionView*>(group->children().back());
+        const auto inSight = [&](const QWidget* field) {
+            const QRect shown = window.scrollArea()->viewport()->rect();
+            return shown.contains(QRect(field->mapTo(window.scrollArea()->viewport(), QPoint()), field->size()));
+        };
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-        static_cast<AmountConditionView*>(group->children().front())->amountField()->setFocus();
-        for (int i = 0; i < 59; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        ASSERT_EQ(QApplication::focusWidget(), last->amountField());
-        const int top = last->amountField()->mapTo(&window, QPoint()).y();
-        EXPECT_GE(top, ConditionEditWindow::rootTop);
-        EXPECT_LE(top + last->amountField()->height(),
-                  window.height() - (ConditionEditWindow::extraHeight - ConditionEditWindow::rootTop));
-        EXPECT_GT(window.scrollBar()->value(), 0);
+        auto* first = static_cast<AmountConditionView*>(group->children().front());
+        auto* last = static_cast<AmountConditionView*>(group->children().back());
+        EXPECT_EQ(QApplication::focusWidget(), first->amountField());
+        ASSERT_FALSE(inSight(last->amountField()));
+        last->amountField()->setFocus();
+        EXPECT_TRUE(inSight(last->amountField()));
+        EXPECT_FALSE(inSight(first->amountField()));
+        // Tab and Backtab keep what they reach in sight.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_TRUE(inSight(QApplication::focusWidget()));
+        // A row refused at OK is named and scrolled to, its text selected.
+        first->amountField()->setText(QStringLiteral("abc"));
+        ok(window);
+        ASSERT_EQ(answers.alerts().size(), 1);
+        EXPECT_TRUE(answers.alerts()[0].text.contains(QStringLiteral("Row 1")));
+        EXPECT_EQ(QApplication::focusWidget(), first->amountField());
+        EXPECT_TRUE(inSight(first->amountField()));
+        EXPECT_EQ(first->amountField()->selectedText(), QStringLiteral("abc"));
 
-        // The wheel over a row's pop-up scrolls the tree and leaves the condition as it was.
-        QComboBox* kind = static_cast<AmountConditionView*>(group->children()[30])->whatSelector();
-        kind->setCurrentIndex(2);
-        const int chosen = kind->currentIndex();
-        const int scrolled = window.scrollBar()->value();
-        QWheelEvent up(QPointF(5, 5), kind->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120), Qt::NoButton,
-                       Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(kind, &up);
-        EXPECT_EQ(kind->currentIndex(), chosen);
-        EXPECT_LT(window.scrollBar()->value(), scrolled);
+        // The wheel over a pop-up without the keyboard scrolls the tree and
+        // leaves the condition as it was; with the keyboard, it changes it.
+        QComboBox* what = static_cast<AmountConditionView*>(group->children()[20])->whatSelector();
+        what->setCurrentIndex(2);
+        window.scrollArea()->ensureWidgetVisible(what);
+        const int scrolled = scrollBar->value();
+        ASSERT_GT(scrolled, 0);
+        turnWheelUp(what);
+        EXPECT_EQ(what->currentIndex(), 2);
+        EXPECT_LT(scrollBar->value(), scrolled);
+        what->setFocus();
+        turnWheelUp(what);
+        EXPECT_EQ(what->currentIndex(), 1);
         cancel(window);
     });
 }

@@ -8,6 +8,8 @@
 #include "LocalizedText.h"
 #include "SampleRecords.h"
 
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -50,8 +52,8 @@ protected:
         root->addSmartBook(book);
         return book;
     }
-    static void ok(ConditionEditWindow& window) { window.controller()->okClicked(); }
-    static void cancel(ConditionEditWindow& window) { window.controller()->cancelClicked(); }
+    static void ok(ConditionEditWindow& window) { window.buttonBox()->button(QDialogButtonBox::Ok)->click(); }
+    static void cancel(ConditionEditWindow& window) { window.buttonBox()->button(QDialogButtonBox::Cancel)->click(); }
 
     LocalizedStrings strings{QLocale(QStringLiteral("en_US"))};
     DataRootPtr root = DataRoot::create();

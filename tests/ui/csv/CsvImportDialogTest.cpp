@@ -1,5 +1,6 @@
 #include "CsvImportDialog.h"
 #include "CsvMappingStore.h"
+#include "CsvPlanModel.h"
 #include "SampleRecords.h"
 
 #include "WhenModal.h"
@@ -12,6 +13,8 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QStringEncoder>
 #include <QTableView>
 #include <QTest>
@@ -78,6 +81,9 @@ protected:
         planned();
         return find<QLabel>("summaryLabel")->text();
     }
+    QList<QRadioButton*> readings() const {
+        return dialog->findChildren<QRadioButton*>(QStringLiteral("dateReadingRadioButton"));
+    }
 
     DataRootPtr root = DataRoot::create();
     std::unique_ptr<CsvImportDialog> dialog;
@@ -99,7 +105,7 @@ TEST_F(CsvDialog, showsAStatementAsItWillBeReadAndLeavesOutWhatTheLibraryHas) {
 
     QAbstractItemModel* rows = records();
     ASSERT_EQ(rows->rowCount(), 3);
-    EXPECT_EQ(rows->index(1, 2).data().toString(), u"3/2/2026"_s);
+    EXPECT_EQ(rows->index(1, 2).data().toString(), u"Mar 2, 2026"_s);
     EXPECT_EQ(rows->index(1, 3).data().toString(), u"-4,500"_s);
     EXPECT_EQ(rows->index(2, 3).data().toString(), u"250,000"_s);
     // The row the library holds already is left out until ticked.
@@ -147,16 +153,29 @@ TEST_F(CsvDialog, aFileThatIsNotTextIsToldAndShowsOneSetOfAmountColumns) {
     }
 }
 
-TEST_F(CsvDialog, unreadableRowsAreListedAndNothingCanBeImported) {
-    open("date;amount;comment\n01/02/2026;5;ok\n31/02/2026;6;no such day\n03/02/2026;1,234.5.6;odd\n"_ba);
+TEST_F(CsvDialog, unreadableRowsAreListedAndLeftOut) {
+    open("date;amount;comment\n13/02/2026;5;ok\n31/02/2026;6;no such day\n14/02/2026;1,234.5.6;odd\n"
+         "15/02/2026;7;fine\n"_ba);
     // Read with the separator of the first line; the day format from the rows.
     EXPECT_EQ(find<QComboBox>("separatorComboBox")->currentData().toChar(), QChar(u';'));
     EXPECT_EQ(find<QComboBox>("dateFormatComboBox")->currentText(), u"d/M/yyyy"_s);
     EXPECT_EQ(problems(), (QStringList{u"Line 3: “31/02/2026” is not a day in the form d/M/yyyy."_s,
                                        u"Line 4: “1,234.5.6” is not an amount."_s}));
     EXPECT_EQ(records()->index(1, 2).data().toString(), u"“31/02/2026” is not a day in the form d/M/yyyy."_s);
-    EXPECT_FALSE(canImport());
+    EXPECT_TRUE(find<QLabel>("summaryLabel")
+                    ->text()
+                    .startsWith(u"2 records to import, 2 lines left out (line 3: “31/02/2026” is not a day in the "
+                                "form d/M/yyyy; line 4: “1,234.5.6” is not an amount). Incomings 12.00, outgoings "
+                                "0.00, balance 12.00."_s))
+        << find<QLabel>("summaryLabel")->text().toStdString();
+    ASSERT_TRUE(canImport());
+    QTest::mouseClick(find<QPushButton>("importButton"), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->plan()->makeRecords(*root).records.size(), 2u);
+}
 
+TEST_F(CsvDialog, aFileReadWithTheWrongSeparatorAsksForTheColumns) {
+    open("date;amount;comment\n13/02/2026;5;ok\n"_ba);
     // Read as commas, the file has one column, which holds no dates.
     choose("separatorComboBox", QChar(u','));
     EXPECT_EQ(problems(), QStringList{u"Choose the column that holds the dates."_s});
@@ -185,6 +204,130 @@ TEST_F(CsvDialog, theColumnsAndTheHeaderAreTheUsersToChoose) {
     EXPECT_EQ(records()->index(0, 3).data().toString(), QString());
     EXPECT_TRUE(problems().value(0).contains(u"“food; treats” is not an amount."_s))
         << problems().value(0).toStdString();
+}
+
+TEST_F(CsvDialog, daysThatReadTwoWaysAreShownBothWaysAndTheChoiceIsTheUsers) {
+    // A British user opens an American export of December's first twelve days.
+    QLocale::setDefault(QLocale(u"en_GB"_s));
+    QByteArray bytes;
+    for (int day = 1; day <= 12; ++day) {
+        bytes += "\"12/" + QByteArray::number(day).rightJustified(2, '0') + "/2026\",\"-1.00\",\"*\",\"\",\"SHOP\"\r\n";
+    }
+    open(bytes);
+    EXPECT_TRUE(find<QWidget>("dateReadingBox")->isVisible());
+    EXPECT_EQ(find<QLabel>("dateReadingLabel")->text(),
+              u"Every day in the file reads more than one way. Is “12/01/2026”"_s);
+    ASSERT_EQ(readings().size(), 2);
+    EXPECT_EQ(readings()[0]->text(), u"12 Jan 2026 (d/M/yyyy)"_s);
+    EXPECT_EQ(readings()[1]->text(), u"1 Dec 2026 (M/d/yyyy)"_s);
+    // The locale's order is taken, and said on the button.
+    EXPECT_TRUE(readings()[0]->isChecked());
+    EXPECT_EQ(find<QPushButton>("importButton")->text(), u"Import with 12/01/2026 as 12 Jan 2026"_s);
+    EXPECT_EQ(records()->index(11, 2).data().toString(), u"12 Dec 2026"_s);
+
+    QTest::mouseClick(readings()[1], Qt::LeftButton);
+    EXPECT_EQ(find<QComboBox>("dateFormatComboBox")->currentText(), u"M/d/yyyy"_s);
+    EXPECT_EQ(find<QPushButton>("importButton")->text(), u"Import with 12/01/2026 as 1 Dec 2026"_s);
+    EXPECT_EQ(records()->index(11, 2).data().toString(), u"12 Dec 2026"_s);
+    EXPECT_EQ(records()->index(0, 2).data().toString(), u"1 Dec 2026"_s);
+    ASSERT_EQ(readings().size(), 2);
+    EXPECT_TRUE(readings()[1]->isChecked());
+    EXPECT_FALSE(find<QLabel>("dateOrderLabel")->isVisible());
+    // A format of the user's own is neither reading.
+    find<QComboBox>("dateFormatComboBox")->setCurrentText(u"M/d/yy"_s);
+    EXPECT_FALSE(readings()[0]->isChecked() || readings()[1]->isChecked());
+    EXPECT_EQ(find<QPushButton>("importButton")->text(), u"Import"_s);
+}
+
+TEST_F(CsvDialog, daysOutOfOrderAsReadAreFlaggedWhenAnotherReadingHasThemInOrder) {
+    open("date,amount\n03/01/2026,-1\n04/01/2026,-2\n05/01/2026,-3\n01/02/2026,-4\n"_ba);
+    // Month first, as the locale reads: March, April, May, then January.
+    EXPECT_EQ(find<QComboBox>("dateFormatComboBox")->currentText(), u"M/d/yyyy"_s);
+    EXPECT_TRUE(find<QLabel>("dateOrderLabel")->isVisible());
+    EXPECT_EQ(find<QLabel>("dateOrderLabel")->text(),
+              u"Read as M/d/yyyy the days are not in order; read as d/M/yyyy they are."_s);
+    QTest::mouseClick(readings()[0], Qt::LeftButton);
+    EXPECT_FALSE(find<QLabel>("dateOrderLabel")->isVisible());
+}
+
+TEST_F(CsvDialog, theStartLineAndTheDateColumnAreLookedAtAfreshWhenChosen) {
+    open("Account,Everyday\nDate,Posted,Text,Amount\n2026-12-01,01.12.2026,Shop,-1\n2026-12-13,14.12.2026,Pay,2\n"_ba);
+    QSpinBox* start = find<QSpinBox>("startLineSpinBox");
+    EXPECT_EQ(start->value(), 2);
+    EXPECT_TRUE(find<QCheckBox>("headerCheckBox")->isChecked());
+    EXPECT_TRUE(summary().contains(u"What stands above line 2 is not read."_s)) << summary().toStdString();
+    ASSERT_EQ(records()->rowCount(), 2);
+    find<QLineEdit>("keywordsToAddField")->setText(u"Everyday"_s);
+    emit find<QLineEdit>("keywordsToAddField")->editingFinished();
+
+    // Another column of days brings its own format.
+    choose("dateColumnComboBox", 1);
+    EXPECT_EQ(find<QComboBox>("dateFormatComboBox")->currentText(), u"d.M.yyyy"_s);
+    EXPECT_EQ(records()->index(1, 2).data().toString(), u"Dec 14, 2026"_s);
+
+    // From the first line, the title line names two columns, and no row fits them.
+    start->setValue(1);
+    EXPECT_TRUE(find<QCheckBox>("headerCheckBox")->isChecked());
+    EXPECT_EQ(problems().size(), 3);
+    EXPECT_EQ(problems().value(0),
+              u"Line 2: The row has 4 fields where the table has 2: a text may hold the separator without quotes."_s);
+    EXPECT_FALSE(canImport());
+    start->setValue(2);
+    EXPECT_EQ(find<QComboBox>("amountColumnComboBox")->currentText(), u"4: Amount"_s);
+    EXPECT_TRUE(canImport());
+    // The keywords added to every record are the user's, whatever the columns.
+    EXPECT_EQ(dialog->mapping().keywordsToAdd, QStringList{u"Everyday"_s});
+}
+
+TEST_F(CsvDialog, theEncodingShowsALineAsItReadsAndCardSignsFlipTheSums) {
+    open(QStringEncoder("windows-1252")
+             .encode(u"Date,Description,Amount\n12/01/2026,CAFÉ £ SHOP,4.50\n"
+                     "12/02/2026,STORE,25.00\n12/09/2026,PAYMENT - THANK YOU,-100.00\n"_s));
+    EXPECT_EQ(find<QLabel>("encodingSampleLabel")->text(), u"12/01/2026,CAFÉ £ SHOP,4.50"_s);
+    choose("encodingComboBox", int(CsvEncoding::ShiftJis));
+    EXPECT_EQ(find<QLabel>("encodingSampleLabel")->text(), u"12/01/2026,CAFﾉ ｣ SHOP,4.50"_s);
+    choose("encodingComboBox", int(CsvEncoding::Windows1252));
+
+    QComboBox* sign = find<QComboBox>("amountSignComboBox");
+    EXPECT_TRUE(sign->isVisible());
+    EXPECT_EQ(sign->currentData().toInt(), int(CsvRecordMapping::AmountSign::OutgoingsPositive));
+    EXPECT_TRUE(summary().contains(u"Incomings 100.00, outgoings -29.50, balance 70.50."_s)) << summary().toStdString();
+    choose("amountSignComboBox", int(CsvRecordMapping::AmountSign::OutgoingsNegative));
+    EXPECT_TRUE(summary().contains(u"Incomings 29.50, outgoings -100.00, balance -70.50."_s))
+        << summary().toStdString();
+    choose("amountStyleComboBox", int(CsvRecordMapping::AmountStyle::DebitAndCredit));
+    EXPECT_FALSE(sign->isVisible());
+}
+
+TEST(CsvPlanModel, showsDaysInAFormNoReaderTakesTwoWays) {
+    const QDate day(2026, 12, 1);
+    const auto shown = [&](const char16_t* locale) {
+        const QLocale l(QString::fromUtf16(locale));
+        return l.toString(day, CsvPlanModel::dayFormat(l));
+    };
+    EXPECT_EQ(shown(u"en_US"), u"Dec 1, 2026"_s);
+    EXPECT_EQ(shown(u"en_GB"), u"1 Dec 2026"_s);
+    EXPECT_EQ(shown(u"de_DE"), u"1. Dez. 2026"_s);
+    EXPECT_EQ(shown(u"fr_FR"), u"1 déc. 2026"_s);
+    EXPECT_EQ(shown(u"ja_JP"), u"2026年12月1日"_s);
+}
+
+TEST_F(CsvDialog, daysThatReadTwoWaysInTheFirstRowsAreSettledByTheRowsAfterThem) {
+    // Day first, in an American locale: only past the rows shown at once does a day pass 12.
+    QByteArray bytes = "Date,Amount,Description\r\n";
+    for (int row = 0; row < 300; ++row) {
+        const int day = row < 240 ? row % 12 + 1 : row % 16 + 13;
+        bytes += QByteArray::number(day) + "/" + QByteArray::number(row / 25 + 1) + "/2026,-1.00,Shop\r\n";
+    }
+    open(bytes);
+    EXPECT_EQ(readings().size(), 2);
+    planned();
+    EXPECT_EQ(dialog->mapping().dateFormat, u"d/M/yyyy"_s);
+    EXPECT_FALSE(find<QWidget>("dateReadingBox")->isVisible());
+    ASSERT_TRUE(canImport());
+    EXPECT_EQ(dialog->plan()->importedCount(), 300u);
+    EXPECT_EQ(dialog->plan()->day(239), QDate(2026, 10, 12));
+    EXPECT_EQ(find<QPushButton>("importButton")->text(), u"Import"_s);
 }
 
 // A statement big enough that reading and checking it takes a while.
@@ -290,6 +433,51 @@ TEST_F(CsvDialog, aKeptMappingIsAppliedToTheNextFileOfItsShapeAndSaysSo) {
         EXPECT_EQ(find<QLineEdit>("mappingNameField")->text(), u"statement"_s);
         EXPECT_EQ(find<QComboBox>("commentColumnComboBox")->currentData().toInt(), 2);
     }
+}
+
+// A card statement below two title lines whose days all read two ways and whose purchases are positive.
+QByteArray cardStatement(const QByteArray& account, int month, int days) {
+    const QByteArray mm = QByteArray::number(month).rightJustified(2, '0');
+    QByteArray bytes = "Card account," + account + "\r\nStatement period,01/" + mm + "/2026 to " +
+                       QByteArray::number(days) + "/" + mm + "/2026\r\nDate,Description,Amount\r\n";
+    for (int day = 1; day <= days; ++day) {
+        bytes += QByteArray::number(day).rightJustified(2, '0') + "/" + mm + "/2026,SHOP " + QByteArray::number(day) +
+                 "," + QByteArray::number(day) + ".50\r\n";
+    }
+    return bytes;
+}
+
+TEST_F(CsvDialog, whatTheUserChoseIsKeptSoTheBanksNextStatementNeedsNoChange) {
+    // A British card's statement opened in an American locale: the guess cannot know.
+    open(cardStatement("****1234", 12, 12));
+    EXPECT_EQ(find<QSpinBox>("startLineSpinBox")->value(), 3);
+    choose("encodingComboBox", int(CsvEncoding::Windows1252));
+    choose("amountSignComboBox", int(CsvRecordMapping::AmountSign::OutgoingsPositive));
+    ASSERT_EQ(readings().size(), 2);
+    QRadioButton* dayFirst =
+        readings()[0]->property("format").toString() == u"d/M/yyyy"_s ? readings()[0] : readings()[1];
+    QTest::mouseClick(dayFirst, Qt::LeftButton);
+    ASSERT_TRUE(canImport());
+    const CsvSavedMapping kept = dialog->mappingToRemember();
+    EXPECT_EQ(kept.shape.startRow, 2u);
+    CsvMappingStore().remember(kept);
+
+    // November's statement, of another card of the account.
+    open(cardStatement("****5678", 11, 10));
+    EXPECT_EQ(find<QLabel>("mappingLabel")->text(), u"Using your mapping “statement”."_s);
+    EXPECT_EQ(dialog->mapping(), kept.mapping);
+    EXPECT_EQ(find<QComboBox>("encodingComboBox")->currentData().toInt(), int(CsvEncoding::Windows1252));
+    EXPECT_EQ(find<QSpinBox>("startLineSpinBox")->value(), 3);
+    EXPECT_EQ(find<QComboBox>("amountSignComboBox")->currentData().toInt(),
+              int(CsvRecordMapping::AmountSign::OutgoingsPositive));
+    ASSERT_EQ(readings().size(), 2);
+    for (const QRadioButton* reading : readings()) {
+        EXPECT_EQ(reading->isChecked(), reading->property("format").toString() == u"d/M/yyyy"_s);
+    }
+    ASSERT_TRUE(canImport());
+    EXPECT_EQ(dialog->plan()->importedCount(), 10u);
+    EXPECT_EQ(dialog->plan()->day(0), QDate(2026, 11, 1));
+    EXPECT_EQ(dialog->plan()->amount(0).toDouble(), -1.5);
 }
 
 TEST_F(CsvDialog, keptMappingsAreRenamedAndDeletedInTheirList) {

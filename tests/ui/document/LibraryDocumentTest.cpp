@@ -1,139 +1,19 @@
-#include "LibraryDocument.h"
+#include "DocumentFixture.h"
+
 #include "AmountCondition.h"
 #include "AndConditions.h"
-#include "DataFile.h"
+#include "CommentCondition.h"
+#include "OrConditions.h"
 
-#include <QDir>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <ostream>
 
 namespace {
-
-IOPtr record(const char* amount, int day, const char* comment) {
-    return IO::create(Amount::fromString(QString::fromLatin1(amount)), QDateTime(QDate(2024, 3, day), QTime(0, 0)),
-                      KeywordList{}, QString::fromUtf8(comment), 1);
-}
-
-// The library as text: every book with its records in order, every record
-// with its fields and keywords, the keyword list. Two libraries with the
-// same picture hold the same data in the same order.
-QString picture(const DataRoot& root) {
-    QStringList lines;
-    for (std::size_t i = 0; i < root.bookCount(); ++i) {
-        const BookPtr book = root.bookAtIndex(i);
-        QStringList comments;
-        for (const IOPtr& r : book->records()) {
-            comments << r->comment();
-        }
-        lines << book->bookName() + (book->isSmart() ? QStringLiteral(" (smart)") : QString()) + QStringLiteral(": ") +
-                     comments.join(u' ');
-    }
-    for (const IOPtr& r : root.mainLibrary()->records()) {
-        lines << QStringLiteral("%1 %2 %3 %4 [%5]")
-                     .arg(r->comment(), r->date().toString(Qt::ISODate), r->amount()->toString())
-                     .arg(r->includeInStats())
-                     .arg(r->keywordsAsString());
-    }
-    QStringList keywords;
-    for (const KeywordPtr& k : root.keywords()) {
-        keywords << k->name();
-    }
-    lines << QStringLiteral("keywords: ") + keywords.join(u' ');
-    return lines.join(u'\n');
-}
-
-// Every object of the library, to tell that undoing brings back the same ones.
-QList<const void*> objects(const DataRoot& root) {
-    QList<const void*> list;
-    for (std::size_t i = 0; i < root.bookCount(); ++i) {
-        const BookPtr book = root.bookAtIndex(i);
-        list << book.get();
-        for (const IOPtr& r : book->records()) {
-            list << r.get();
-            for (const KeywordPtr& k : r->keywords()) {
-                list << k.get();
-            }
-        }
-    }
-    for (const KeywordPtr& k : root.keywords()) {
-        list << k.get();
-    }
-    return list;
-}
-
-class Document : public ::testing::Test {
-public:
-    Document() {
-        root = DataRoot::create();
-        root->mainLibrary()->setBookName(QStringLiteral("Library"));
-        food = Keyword::create(QStringLiteral("Food"));
-        car = Keyword::create(QStringLiteral("Car"));
-        root->setKeywords({food, car});
-        const BookPtr& main = root->mainLibrary();
-        for (const IOPtr& r : {record("-12.50", 4, "lunch"), record("2000", 1, "salary"), record("-30.25", 3, "fuel"),
-                               record("-8", 2, "coffee")}) {
-            main->addObject(r);
-        }
-        lunch = byComment("lunch");
-        fuel = byComment("fuel");
-        coffee = byComment("coffee");
-        lunch->addKeyword(food);
-        coffee->addKeyword(car);
-        coffee->addKeyword(food);
-        fuel->addKeyword(car);
-        trip = Book::create();
-        trip->setBookName(QStringLiteral("Trip"));
-        root->addDumbBook(trip);
-        trip->addObjectsFromArray({fuel, lunch});
-        small = SmartBook::create();
-        small->setBookName(QStringLiteral("Small"));
-        auto below = AmountCondition::create();
-        below->setConditionTypeCode(4);
-        below->setObject(Amount());
-        auto all = AndConditions::create();
-        all->setChildren({below});
-        small->setConditions(all);
-        root->addSmartBook(small);
-        root->reloadSmartBook(*small);
-        document = std::make_unique<LibraryDocument>(root);
-    }
-
-    IOPtr byComment(const char* comment) const {
-        for (const IOPtr& r : root->mainLibrary()->records()) {
-            if (r->comment() == QString::fromUtf8(comment)) {
-                return r;
-            }
-        }
-        return nullptr;
-    }
-
-    // Reads back what a save of the library writes.
-    static QString savedAndRead(const DataRoot& library) {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("Kesh Data"));
-        DataFile written(path);
-        EXPECT_TRUE(written.save(library)) << written.errorString().toStdString();
-        DataFile read(path);
-        const bool ok = read.load();
-        EXPECT_TRUE(ok) << read.errorString().toStdString();
-        return ok ? picture(*read.root()) : QString();
-    }
-
-    DataRootPtr root;
-    KeywordPtr food;
-    KeywordPtr car;
-    IOPtr lunch;
-    IOPtr fuel;
-    IOPtr coffee;
-    BookPtr trip;
-    SmartBookPtr small;
-    std::unique_ptr<LibraryDocument> document;
-};
 
 struct ChangeCase {
     const char* name;
@@ -211,8 +91,31 @@ const ChangeCase changes[] = {
      "coffee 2024-03-02 -8 1 [Car]"},
     {"newPlainBook", [](Document& d) { d.document->addPlainBook(); }, "Untitled: "},
     {"renameBook", [](Document& d) { d.document->renameBook(d.trip, QStringLiteral("A trip")); }, "A trip: "},
-    {"deletePlainBook", [](Document& d) { d.document->deleteBook(d.trip); }, "Small (smart)"},
+    {"deletePlainBook", [](Document& d) { d.document->deleteBook(d.trip); }, "Small (smart AndConditions0"},
     {"deleteSmartBook", [](Document& d) { d.document->deleteBook(d.small); }, "Trip: "},
+    {"newSmartBook",
+     [](Document& d) {
+         const SmartBookPtr book = SmartBook::create();
+         book->setBookName(QStringLiteral("Rent"));
+         auto rent = CommentCondition::create();
+         rent->setConditionTypeCode(Condition::Includes);
+         rent->setObject(QStringLiteral("rent"));
+         auto all = AndConditions::create();
+         all->setChildren({rent});
+         book->setConditions(all);
+         d.document->addSmartBook(book);
+     },
+     "Rent (smart AndConditions0(CommentCondition7 rent)): \nSmall"},
+    {"setConditions",
+     [](Document& d) {
+         auto above = AmountCondition::create();
+         above->setConditionTypeCode(Condition::GreaterThan);
+         above->setObject(Amount::fromInt(100));
+         auto either = OrConditions::create();
+         either->setChildren({above});
+         d.document->setConditions(d.small, either);
+     },
+     "Small (smart OrConditions0(AmountCondition3 100)): "},
     {"newKeyword", [](Document& d) { d.document->addKeyword(); }, "keywords: Food Car Untitled"},
     {"renameKeyword", [](Document& d) { d.document->renameKeyword(d.food, QStringLiteral("Meals")); },
      "lunch 2024-03-04 -12.5 1 [Meals]"},
@@ -232,6 +135,62 @@ const ChangeCase changes[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Document, EveryChange, ::testing::ValuesIn(changes));
+
+// Whatever reads the library on another thread (a save) is let finish at
+// aboutToTouch(), before anything of the change happens; a change that did
+// not wait would stop the test.
+class WhileReading {
+public:
+    explicit WhileReading(Document& d)
+        : m_d(d) {
+        QObject::connect(d.document.get(), &LibraryDocument::aboutToTouch, d.document.get(), [this] {
+            m_seen << picture(*m_d.root);
+            m_reading.reset();
+        });
+    }
+    // The library as each reader left it, once `change` is made while one reads.
+    QStringList during(const std::function<void()>& change) {
+        m_seen.clear();
+        m_reading.emplace(*m_d.document);
+        change();
+        EXPECT_FALSE(m_d.document->isBeingRead());
+        return m_seen;
+    }
+
+private:
+    Document& m_d;
+    std::optional<LibraryDocument::Reading> m_reading;
+    QStringList m_seen;
+};
+
+TEST_P(EveryChange, waitsForWhateverReadsTheLibraryBeforeChangingAnything) {
+    WhileReading reader(*this);
+    const QString before = picture(*root);
+    const QStringList done = reader.during([this] { GetParam().change(*this); });
+    ASSERT_FALSE(done.isEmpty());
+    EXPECT_EQ(done.front(), before);
+    const QString after = picture(*root);
+    const QStringList undone = reader.during([this] { document->undoStack()->undo(); });
+    ASSERT_FALSE(undone.isEmpty());
+    EXPECT_EQ(undone.front(), after);
+    const QStringList redone = reader.during([this] { document->undoStack()->redo(); });
+    ASSERT_FALSE(redone.isEmpty());
+    EXPECT_EQ(redone.front(), before);
+}
+
+TEST_F(Document, sortingAndRefreshingWaitForWhateverReadsTheLibraryToo) {
+    WhileReading reader(*this);
+    const auto unchangedUntilRead = [&](const std::function<void()>& change) {
+        const QString before = picture(*root);
+        const QStringList seen = reader.during(change);
+        EXPECT_EQ(seen.value(0), before);
+        EXPECT_NE(picture(*root), before);
+    };
+    unchangedUntilRead([this] { document->sortBook(trip, {SortDescriptor{QStringLiteral("amount"), true}}); });
+    // A tree set outside the document: the refresh finds other records.
+    small->setConditions(AndConditions::create());
+    unchangedUntilRead([this] { document->refreshBook(small, QStringLiteral("fuel"), {}); });
+}
 
 TEST_F(Document, undoingADeletedKeywordPutsItBackWhereEachRecordHadIt) {
     document->deleteKeywords({food});

@@ -50,7 +50,7 @@ TEST_F(RecordTableFollow, deletesUndoesAndEditsKeepTheSelectionAndTheScrollWitho
     const IOPtr above = recordModel.recordAtRow(10);
 
     document.deleteRecords(root->mainLibrary(), {above});
-    reload();
+    settle();
     EXPECT_EQ(recordModel.rowCount(), 299);
     EXPECT_EQ(selected(), IOList{chosen});
     EXPECT_EQ(rowOf(chosen), 159);
@@ -58,14 +58,14 @@ TEST_F(RecordTableFollow, deletesUndoesAndEditsKeepTheSelectionAndTheScrollWitho
     EXPECT_EQ(table->verticalScrollBar()->value(), scroll);
 
     document.undoStack()->undo();
-    reload();
+    settle();
     EXPECT_EQ(recordModel.rowCount(), 300);
     EXPECT_EQ(recordModel.recordAtRow(10), above);
     EXPECT_EQ(selected(), IOList{chosen});
     EXPECT_EQ(rowOf(chosen), 160);
 
     document.setComment(chosen, QStringLiteral("renamed"));
-    reload();
+    settle();
     EXPECT_EQ(shown(160, IOTableModel::CommentColumn), QStringLiteral("renamed"));
     EXPECT_EQ(selected(), IOList{chosen});
     EXPECT_EQ(table->verticalScrollBar()->value(), scroll);
@@ -82,13 +82,13 @@ TEST_F(RecordTableFollow, manyScatteredRowsLeaveAndComeBackAsOneNewLayout) {
         }
     }
     document.deleteRecords(root->mainLibrary(), doomed);
-    reload();
+    settle();
     EXPECT_EQ(recordModel.rowCount(), 200);
     EXPECT_EQ(selected(), IOList{chosen});
     EXPECT_EQ(table->currentIndex().row(), rowOf(chosen));
 
     document.undoStack()->undo();
-    reload();
+    settle();
     EXPECT_EQ(recordModel.rowCount(), 300);
     EXPECT_EQ(rowOf(chosen), 160);
     EXPECT_EQ(selected(), IOList{chosen});
@@ -111,11 +111,9 @@ TEST_F(RecordTableFollow, theSelectionMovesWithItsRecordsWhenTheOrderOrTheSearch
     EXPECT_EQ(resets.count(), 0);
 
     // The search keeps the chosen record and drops the other one.
-    searchKey = chosen->comment();
-    reload();
+    search(chosen->comment());
     EXPECT_EQ(selected(), IOList{chosen});
-    searchKey = QStringLiteral("no such comment");
-    reload();
+    search(QStringLiteral("no such comment"));
     EXPECT_EQ(recordModel.rowCount(), 0);
     EXPECT_TRUE(selected().empty());
     EXPECT_FALSE(window.findChild<QAction*>(QStringLiteral("deleteAction"))->isEnabled());

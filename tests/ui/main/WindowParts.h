@@ -8,40 +8,44 @@
 #include "MainWindow.h"
 #include "RecordTableView.h"
 #include "SampleRecords.h"
+#include "ShownBook.h"
 #include "TextSuggestion.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
 
 #include <memory>
 
-// The main window with its book list and record table controllers, wired as
-// kesh wires them but without the application: a stand-in reload refreshes
-// the shown book with `searchKey`, then the rows. Formats are American English.
+// The main window with its book list and record table controllers and the
+// shown book, wired as kesh wires them but without the application.
+// Formats are American English.
 struct WindowParts : private UsLocale {
     WindowParts() {
-        QObject::connect(&records, &IOListController::dataNeedsReloading, [this] { reload(); });
+        QObject::connect(&shownBook, &ShownBook::refreshed, [this] { ++refreshes; });
         QObject::connect(&records, &IOListController::deleteStateChanged, &window, &MainWindow::setRecordDeleteState);
         QObject::connect(&books, &BookListController::deleteStateChanged, &window, &MainWindow::setBookDeleteState);
         books.announceDeleteState();
     }
 
-    void show(const BookPtr& book) {
-        records.setBook(book);
-        reload();
+    // As selecting the book in the book list does: shown unfiltered.
+    void show(const BookPtr& book) { shownBook.setBook(book); }
+    void search(const QString& key) { shownBook.setSearchKey(key); }
+    // Records were put into books behind the document's back, as a fixture
+    // does: the shown book is read afresh.
+    void reread() {
+        const QString key = shownBook.searchKey();
+        shownBook.setBook(shownBook.book());
+        shownBook.setSearchKey(key);
     }
-    void reload() {
-        ++reloads;
-        const BookPtr& book = records.book();
-        book->resort();
-        book->reloadFilteredListWithSearchKey(searchKey, {});
-        records.reloadData();
-    }
+    // What a change of the document left for later has happened.
+    static void settle() { QCoreApplication::processEvents(); }
     QModelIndex cell(int row, int column) const { return recordModel.index(row, column); }
     QString shown(int row, int column) const { return cell(row, column).data().toString(); }
 
     DataRootPtr root = DataRoot::create();
     TextSuggestion suggestions;
     LibraryDocument document{root};
+    ShownBook shownBook{&document};
     BookListModel bookModel{&document};
     IOTableModel recordModel{&document};
     QAbstractItemModelTester bookTester{&bookModel, QAbstractItemModelTester::FailureReportingMode::Fatal};
@@ -50,7 +54,6 @@ struct WindowParts : private UsLocale {
     RecordTableView* table = window.ioListView();
     CustomTableView* bookList = window.bookListView();
     BookListController books{root, &bookModel, bookList};
-    IOListController records{root, &recordModel, table, &suggestions};
-    QString searchKey;
-    int reloads = 0;
+    IOListController records{root, &shownBook, &recordModel, table, &suggestions};
+    int refreshes = 0;
 };
