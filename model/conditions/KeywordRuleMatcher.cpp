@@ -2,9 +2,11 @@
 
 #include "Clock.h"
 
+#include <QSet>
+
 #include <algorithm>
 
-KeywordRuleMatcher::KeywordRuleMatcher(const DataRoot& root)
+KeywordRuleMatcher::KeywordRuleMatcher(const DataRoot& root, const std::vector<const KeywordRule*>& skipped)
     : m_root(root) {
     const KeywordRuleList& rules = root.keywordRules();
     const ConditionPass pass{Clock::now(), [&root](const Book* book) {
@@ -12,7 +14,8 @@ KeywordRuleMatcher::KeywordRuleMatcher(const DataRoot& root)
                              }};
     for (std::size_t i = 0; i < rules.size(); ++i) {
         const KeywordRule* rule = rules[i].get();
-        if (rule && rule->isEnabled() && rule->conditions()) {
+        const bool isSkipped = std::find(skipped.begin(), skipped.end(), rule) != skipped.end();
+        if (rule && !isSkipped && rule->isEnabled() && rule->conditions()) {
             rule->conditions()->beginPass(pass);
             m_rules.emplace_back(i, rule);
         }
@@ -69,4 +72,26 @@ KeywordRuleMatcher::Match KeywordRuleMatcher::match(QDate day, const Amount& amo
     m_scratch->setComment(comment);
     m_scratch->setKeywords(std::move(keywords));
     return match(*m_scratch);
+}
+
+void KeywordRuleMatcher::tag(const IOList& records, KeywordList& newKeywords) const {
+    if (m_rules.empty()) {
+        return;
+    }
+    QSet<const Keyword*> listed;
+    for (const KeywordPtr& keyword : m_root.keywords()) {
+        listed.insert(keyword.get());
+    }
+    for (const KeywordPtr& keyword : newKeywords) {
+        listed.insert(keyword.get());
+    }
+    for (const IOPtr& record : records) {
+        for (const KeywordPtr& keyword : match(*record).keywords) {
+            record->addKeyword(keyword);
+            if (!listed.contains(keyword.get())) {
+                listed.insert(keyword.get());
+                newKeywords.push_back(keyword);
+            }
+        }
+    }
 }

@@ -27,8 +27,8 @@ public:
         bool isEmpty() const { return rules.empty(); }
     };
 
-    // The enabled rules of `root`, as they stand now.
-    explicit KeywordRuleMatcher(const DataRoot& root);
+    // The enabled rules of `root`, as they stand now, but those `skipped`.
+    explicit KeywordRuleMatcher(const DataRoot& root, const std::vector<const KeywordRule*>& skipped = {});
     ~KeywordRuleMatcher();
     KeywordRuleMatcher(const KeywordRuleMatcher&) = delete;
     KeywordRuleMatcher& operator=(const KeywordRuleMatcher&) = delete;
@@ -40,6 +40,11 @@ public:
     Match match(QDate day, const Amount& amount, const QString& comment, const QStringList& keywordNames) const;
 
     bool hasRules() const { return !m_rules.empty(); }
+
+    // Gives records about to be imported the keywords their rules add; a
+    // keyword the library's list lacks (deleted since the rule named it) joins
+    // `newKeywords`, once.
+    void tag(const IOList& records, KeywordList& newKeywords) const;
 
 private:
     const DataRoot& m_root;

@@ -2,7 +2,24 @@
 
 #include "QifReader.h"
 
-std::vector<StatementTransaction> OfxStatement::transactionsOf(const Account& account, DaySource days) {
+namespace {
+
+QString commentOf(const OfxStatement::Transaction& t, OfxStatement::CommentSource source) {
+    switch (source) {
+    case OfxStatement::CommentSource::Name:
+        return t.name.trimmed();
+    case OfxStatement::CommentSource::Memo:
+        return t.memo.trimmed();
+    case OfxStatement::CommentSource::NameAndMemo:
+        break;
+    }
+    return QifReader::commentOf(t.name, t.memo);
+}
+
+} // namespace
+
+std::vector<StatementTransaction> OfxStatement::transactionsOf(const Account& account, DaySource days,
+                                                               CommentSource comments) {
     std::vector<StatementTransaction> transactions;
     transactions.reserve(account.transactions.size());
     for (const Transaction& t : account.transactions) {
@@ -11,7 +28,7 @@ std::vector<StatementTransaction> OfxStatement::transactionsOf(const Account& ac
         if (!t.fitId.isEmpty()) {
             id = account.accountId.isEmpty() ? t.fitId : account.accountId + u'#' + t.fitId;
         }
-        transactions.push_back({t.line, day, t.amount, QifReader::commentOf(t.name, t.memo), {}, id});
+        transactions.push_back({t.line, day, t.amount, commentOf(t, comments), {}, id});
     }
     return transactions;
 }

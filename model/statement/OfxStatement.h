@@ -37,11 +37,14 @@ struct OfxStatement {
         std::vector<Transaction> transactions;
     };
     enum class DaySource { Posted, UserWhenGiven };
+    // What the comment is made of; a memo that repeats the name is left out.
+    enum class CommentSource { NameAndMemo, Name, Memo };
 
     std::vector<Account> accounts;
 
     // The account's transactions to plan: the comment of name and memo, the
     // bank id made of the account and the transaction id (a transaction id is
     // unique only within its account).
-    static std::vector<StatementTransaction> transactionsOf(const Account& account, DaySource days = DaySource::Posted);
+    static std::vector<StatementTransaction> transactionsOf(const Account& account, DaySource days = DaySource::Posted,
+                                                            CommentSource comments = CommentSource::NameAndMemo);
 };

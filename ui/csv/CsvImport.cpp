@@ -4,6 +4,7 @@
 #include "CsvImportDialog.h"
 #include "CsvMappingStore.h"
 #include "CsvReader.h"
+#include "KeywordRuleMatcher.h"
 #include "LibraryDocument.h"
 #include "RegularFile.h"
 #include "StartFolder.h"
@@ -61,7 +62,8 @@ qint64 CsvImport::runWithFile(const QString& filePath) {
     if (dialog.exec() != QDialog::Accepted || !dialog.plan() || !dialog.plan()->canImport()) {
         return 0;
     }
-    const CsvImportPlan::Batch batch = dialog.plan()->makeRecords(*m_document->root());
+    CsvImportPlan::Batch batch = dialog.plan()->makeRecords(*m_document->root());
+    KeywordRuleMatcher(*m_document->root(), dialog.skippedRules()).tag(batch.records, batch.newKeywords);
     m_document->importRecords(batch.records, batch.newKeywords);
     // Confirmed by the import: the next file of this kind opens with it.
     CsvMappingStore().remember(dialog.mappingToRemember());

@@ -340,10 +340,15 @@ void LibraryDocument::removeKeywordRule(const KeywordRulePtr& rule) {
 
 bool LibraryDocument::editKeywordRule(const KeywordRulePtr& rule, const QString& name, ConditionPtr conditions,
                                       const KeywordList& keywords) {
+    return rule && editKeywordRule(rule, name, rule->isEnabled(), std::move(conditions), keywords);
+}
+
+bool LibraryDocument::editKeywordRule(const KeywordRulePtr& rule, const QString& name, bool enabled,
+                                      ConditionPtr conditions, const KeywordList& keywords) {
     if (!rule) {
         return false;
     }
-    EditKeywordRuleCommand::Values values{name, rule->isEnabled(), std::move(conditions), keywords};
+    EditKeywordRuleCommand::Values values{name, enabled, std::move(conditions), keywords};
     if (values == EditKeywordRuleCommand::valuesOf(*rule)) {
         return false;
     }

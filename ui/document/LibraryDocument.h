@@ -144,6 +144,8 @@ public:
     void removeKeywordRule(const KeywordRulePtr& rule);
     bool editKeywordRule(const KeywordRulePtr& rule, const QString& name, ConditionPtr conditions,
                          const KeywordList& keywords);
+    bool editKeywordRule(const KeywordRulePtr& rule, const QString& name, bool enabled, ConditionPtr conditions,
+                         const KeywordList& keywords);
     bool setKeywordRuleEnabled(const KeywordRulePtr& rule, bool enabled);
     // To place `to` of the list (in range); false when it stands there or is not a rule of the library.
     bool moveKeywordRule(const KeywordRulePtr& rule, std::size_t to);
