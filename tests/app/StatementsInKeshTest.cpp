@@ -74,6 +74,33 @@ protected:
         app->document()->renameKeyword(keyword, name);
         return keyword;
     }
+    // The library holds its records newest first, not in the order of the file.
+    IOPtr recordWith(const char* comment, const QDate& day = QDate()) const {
+        IOPtr found;
+        for (const IOPtr& record : library()->records()) {
+            if (record->comment() == QLatin1String(comment) && (!day.isValid() || record->date() == day)) {
+                if (found) {
+                    ADD_FAILURE() << "more than one record " << comment;
+                    return nullptr;
+                }
+                found = record;
+            }
+        }
+        if (!found) {
+            ADD_FAILURE() << "no record " << comment;
+        }
+        return found;
+    }
+    IOPtr recordOf(const char* amount) const {
+        const std::optional<Amount> wanted = Amount::fromString(QString::fromLatin1(amount));
+        for (const IOPtr& record : library()->records()) {
+            if (record->amount() == wanted) {
+                return record;
+            }
+        }
+        ADD_FAILURE() << "no record of " << amount;
+        return nullptr;
+    }
     QStringList keywordsOf(const IOPtr& record) const {
         QStringList names;
         for (const KeywordPtr& keyword : record->keywords()) {
@@ -98,7 +125,9 @@ TEST_F(StatementsInKesh, anOverlappingDownloadAddsOnlyItsNewTransactionsAndTheCh
         EXPECT_EQ(cell(dialog, 0, StatementPlanModel::KeywordsColumn), QStringLiteral("Giro"));
     });
     ASSERT_EQ(library()->count(), 2u);
-    EXPECT_EQ(keywordsOf(library()->records()[0]), QStringList{QStringLiteral("Giro")});
+    const IOPtr bakery = recordWith("Bakery");
+    ASSERT_TRUE(bakery);
+    EXPECT_EQ(keywordsOf(bakery), QStringList{QStringLiteral("Giro")});
 
     // The next download repeats A2 and brings A3; A2 is marked and left out.
     writeBytes(ofx(account("111", transaction("20260302", "-3.00", "A2", "Kiosk") +
@@ -110,7 +139,8 @@ TEST_F(StatementsInKesh, anOverlappingDownloadAddsOnlyItsNewTransactionsAndTheCh
         EXPECT_EQ(cell(dialog, 0, StatementPlanModel::ImportColumn), QStringLiteral("Already in the library"));
     });
     ASSERT_EQ(library()->count(), 3u);
-    EXPECT_EQ(library()->records()[2]->comment(), QStringLiteral("Books"));
+    EXPECT_TRUE(recordWith("Books", QDate(2026, 3, 5)));
+    EXPECT_TRUE(recordWith("Kiosk"));
     // One step per import.
     EXPECT_EQ(app->document()->undoStack()->count(), 2);
     find<QAction>("undoAction")->trigger();
@@ -131,9 +161,15 @@ TEST_F(StatementsInKesh, aQifFileWhoseDaysReadBothWaysImportsNothingUntilTheUser
         EXPECT_EQ(dialog->plan()->rowCount(), 3u);
     });
     ASSERT_EQ(library()->count(), 3u);
-    EXPECT_EQ(library()->records()[0]->date(), QDate(2026, 4, 3));
-    EXPECT_EQ(keywordsOf(library()->records()[1]), QStringList{QStringLiteral("Car")});
-    EXPECT_EQ(library()->records()[2]->amount(), Amount::fromString(QStringLiteral("-5")));
+    const IOPtr streaming = recordWith("Streaming");
+    ASSERT_TRUE(streaming);
+    EXPECT_EQ(streaming->date(), QDate(2026, 4, 3));
+    const IOPtr car = recordOf("-15");
+    const IOPtr food = recordOf("-5");
+    ASSERT_TRUE(car && food);
+    EXPECT_EQ(keywordsOf(car), QStringList{QStringLiteral("Car")});
+    EXPECT_EQ(keywordsOf(food), QStringList{QStringLiteral("Food")});
+    EXPECT_EQ(car->date(), QDate(2026, 6, 5));
 }
 
 TEST_F(StatementsInKesh, rulesShowTheirKeywordsPerRowAndARuleUntickedIsLeftOutOfThatImport) {
@@ -154,8 +190,11 @@ TEST_F(StatementsInKesh, rulesShowTheirKeywordsPerRowAndARuleUntickedIsLeftOutOf
         EXPECT_EQ(cell(dialog, 1, StatementPlanModel::RulesColumn), QString());
     });
     ASSERT_EQ(library()->count(), 2u);
-    EXPECT_EQ(keywordsOf(library()->records()[0]), QStringList{QStringLiteral("Food")});
-    EXPECT_TRUE(library()->records()[1]->keywords().empty());
+    const IOPtr bakery = recordWith("Bakery");
+    const IOPtr fuel = recordWith("Fuel");
+    ASSERT_TRUE(bakery && fuel);
+    EXPECT_EQ(keywordsOf(bakery), QStringList{QStringLiteral("Food")});
+    EXPECT_TRUE(fuel->keywords().empty());
     // The rule is still on for the next import.
     EXPECT_TRUE(app->dataRoot()->keywordRules()[1]->isEnabled());
 }
@@ -177,12 +216,16 @@ TEST_F(StatementsInKesh, applyKeywordRulesTagsTheSelectedRecordsInOneStepThatUnd
     table->selectAll();
     find<QAction>("applyKeywordRulesAction")->trigger();
     EXPECT_EQ(app->document()->undoStack()->count(), steps + 1);
-    EXPECT_TRUE(library()->records()[0]->includesKeyword(food));
-    EXPECT_TRUE(library()->records()[1]->includesKeyword(food));
-    EXPECT_FALSE(library()->records()[2]->includesKeyword(food));
+    const IOPtr first = recordWith("Bakery", QDate(2026, 3, 1));
+    const IOPtr second = recordWith("Bakery", QDate(2026, 3, 2));
+    const IOPtr fuel = recordWith("Fuel");
+    ASSERT_TRUE(first && second && fuel);
+    EXPECT_TRUE(first->includesKeyword(food));
+    EXPECT_TRUE(second->includesKeyword(food));
+    EXPECT_FALSE(fuel->includesKeyword(food));
     find<QAction>("undoAction")->trigger();
-    EXPECT_FALSE(library()->records()[0]->includesKeyword(food));
-    EXPECT_FALSE(library()->records()[1]->includesKeyword(food));
+    EXPECT_FALSE(first->includesKeyword(food));
+    EXPECT_FALSE(second->includesKeyword(food));
 }
 
 TEST_F(StatementsInKesh, theRulesWindowEditsEnablesMovesAndDeletesRulesAsChangesThatUndo) {
@@ -247,10 +290,14 @@ TEST_F(StatementsInKesh, recordsExportedAsQifComeBackWithTheirDaysAmountsAndKeyw
     ASSERT_EQ(library()->count(), 0u);
     importFile(home("out.qif"), [](StatementImportDialog*) {});
     ASSERT_EQ(library()->count(), 2u);
-    EXPECT_EQ(library()->records()[0]->date(), QDate(2025, 12, 31));
-    EXPECT_EQ(library()->records()[0]->amount(), Amount::fromString(QStringLiteral("-12.5")));
-    EXPECT_EQ(keywordsOf(library()->records()[0]), QStringList{QStringLiteral("Food")});
-    EXPECT_EQ(library()->records()[1]->amount(), Amount::fromString(QStringLiteral("2500")));
+    const IOPtr bakery = recordWith("Bakery");
+    const IOPtr salary = recordWith("Salary");
+    ASSERT_TRUE(bakery && salary);
+    EXPECT_EQ(bakery->date(), QDate(2025, 12, 31));
+    EXPECT_EQ(bakery->amount(), Amount::fromString(QStringLiteral("-12.5")));
+    EXPECT_EQ(keywordsOf(bakery), QStringList{QStringLiteral("Food")});
+    EXPECT_EQ(salary->date(), QDate(2026, 1, 2));
+    EXPECT_EQ(salary->amount(), Amount::fromString(QStringLiteral("2500")));
 }
 
 } // namespace
