@@ -54,16 +54,25 @@ IOTableModel* showTenLeafBook(Launch& launch) {
     return qobject_cast<IOTableModel*>(launch.app->mainWindow()->ioListView()->model());
 }
 
-// An amount edited in the smart book: its conditions read amounts, so the book is chosen again.
-void BM_CellEditSmartBook(benchmark::State& state) {
+// kesh started on a library of the bench's size, showing the ten-leaf book; null when it could not.
+IOTableModel* startOnTenLeafBook(Launch& launch, benchmark::State& state) {
     writeLibrary(std::size_t(state.range(0)));
-    Launch launch;
     if (!launch.startFor(state)) {
-        return;
+        return nullptr;
     }
     IOTableModel* model = showTenLeafBook(launch);
     if (model->rowCount() == 0) {
         state.SkipWithError("the smart book is empty");
+        return nullptr;
+    }
+    return model;
+}
+
+// An amount edited in the smart book: its conditions read amounts, so the book is chosen again.
+void BM_CellEditSmartBook(benchmark::State& state) {
+    Launch launch;
+    IOTableModel* model = startOnTenLeafBook(launch, state);
+    if (!model) {
         return;
     }
     int cents = 0;
@@ -78,14 +87,9 @@ void BM_CellEditSmartBook(benchmark::State& state) {
 
 // A comment edited in the same book: no condition, order or search reads comments.
 void BM_CellEditUnrelatedField(benchmark::State& state) {
-    writeLibrary(std::size_t(state.range(0)));
     Launch launch;
-    if (!launch.startFor(state)) {
-        return;
-    }
-    IOTableModel* model = showTenLeafBook(launch);
-    if (model->rowCount() == 0) {
-        state.SkipWithError("the smart book is empty");
+    IOTableModel* model = startOnTenLeafBook(launch, state);
+    if (!model) {
         return;
     }
     int edits = 0;

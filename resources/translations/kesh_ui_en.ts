@@ -45,13 +45,6 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln records to import.</source>
-        <translation>
-            <numerusform>%Ln record to import.</numerusform>
-            <numerusform>%Ln records to import.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln rows already in the library (same day, amount and comment): left out unless ticked.</source>
         <translation>
             <numerusform>%Ln row already in the library (same day, amount and comment): left out unless ticked.</numerusform>
@@ -59,10 +52,27 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln rows cannot be read. Choose other settings or mend the file: nothing is imported while any row cannot be read.</source>
+        <source>%Ln records to import</source>
         <translation>
-            <numerusform>%Ln row cannot be read. Choose other settings or mend the file: nothing is imported while any row cannot be read.</numerusform>
-            <numerusform>%Ln rows cannot be read. Choose other settings or mend the file: nothing is imported while any row cannot be read.</numerusform>
+            <numerusform>%Ln record to import</numerusform>
+            <numerusform>%Ln records to import</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln lines left out</source>
+        <translation>
+            <numerusform>%Ln line left out</numerusform>
+            <numerusform>%Ln lines left out</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingsDialog</name>
+    <message numerus="yes">
+        <source>Files of %n columns without names</source>
+        <translation>
+            <numerusform>Files of %n column without a name</numerusform>
+            <numerusform>Files of %n columns without names</numerusform>
         </translation>
     </message>
 </context>

@@ -35,13 +35,6 @@
     </message>
 </context>
 <context>
-    <name>AndConditionView</name>
-    <message>
-        <source>AND</source>
-        <translation>かつ</translation>
-    </message>
-</context>
-<context>
     <name>BackupFile</name>
     <message>
         <source>The file is gone.</source>
@@ -99,10 +92,6 @@
 </context>
 <context>
     <name>ConditionEditWindow</name>
-    <message>
-        <source>Smart Book Conditions</source>
-        <translation>スマートブックの条件</translation>
-    </message>
     <message>
         <source>OK</source>
         <translation>OK</translation>
@@ -172,7 +161,7 @@
         <translation>ライブラリは元の状態のままです。%1</translation>
     </message>
     <message>
-        <source>There&apos;s been an error. Dunno why, dunno what. I&apos;m sorry.</source>
+        <source>There's been an error. Dunno why, dunno what. I'm sorry.</source>
         <translation>エラーが発生しました。原因も内容もわかりません。申し訳ありません。</translation>
     </message>
     <message>
@@ -393,16 +382,20 @@
         <translation>書き出す</translation>
     </message>
     <message>
-        <source>CSV files (*.csv)</source>
-        <translation>CSV ファイル (*.csv)</translation>
-    </message>
-    <message>
         <source>The records could not be exported.</source>
         <translation>記録を書き出せませんでした。</translation>
     </message>
     <message>
         <source>Writing “%1” failed: %2</source>
         <translation>「%1」の書き込みに失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>CSV for kesh and other programs (*.csv)</source>
+        <translation>kesh とほかのプログラム向けの CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>CSV for spreadsheets in this language (*.csv)</source>
+        <translation>この言語の表計算ソフト向けの CSV (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -427,16 +420,8 @@
         <translation>CSV ファイル (*.csv *.txt *.tsv);;すべてのファイル (*)</translation>
     </message>
     <message>
-        <source>“%1” cannot be imported.</source>
-        <translation>「%1」を取り込めません。</translation>
-    </message>
-    <message>
         <source>The file is %1; kesh reads CSV files of up to %2.</source>
         <translation>ファイルのサイズは %1 です。kesh が読み込める CSV ファイルは %2 までです。</translation>
-    </message>
-    <message>
-        <source>The file grew past the size kesh reads.</source>
-        <translation>読み込み中にファイルが大きくなり、kesh が読み込めるサイズを超えました。</translation>
     </message>
     <message>
         <source>The file is empty: it holds no rows.</source>
@@ -462,16 +447,8 @@
         <translation>タブ</translation>
     </message>
     <message>
-        <source>The first row names the columns</source>
-        <translation>1 行目を列名として扱う</translation>
-    </message>
-    <message>
         <source>yyyy year, M or MM month, d or dd day; other characters as they are.</source>
         <translation>yyyy は年、M または MM は月、d または dd は日を表します。その他の文字はそのまま扱います。</translation>
-    </message>
-    <message>
-        <source>One column, outgoings negative</source>
-        <translation>1 列（支出はマイナス）</translation>
     </message>
     <message>
         <source>Debits and credits in two columns</source>
@@ -564,26 +541,114 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln records to import.</source>
-        <translation>
-            <numerusform>取り込む記録は %Ln 件です。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%Ln rows already in the library (same day, amount and comment): left out unless ticked.</source>
         <translation>
             <numerusform>%Ln 行はすでにライブラリにあります（日付・金額・コメントが同じ）。チェックを入れない限り取り込みません。</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
-        <source>%Ln rows cannot be read. Choose other settings or mend the file: nothing is imported while any row cannot be read.</source>
-        <translation>
-            <numerusform>%Ln 行を読み込めません。別の設定を選ぶか、ファイルを修正してください。読み込めない行があるうちは何も取り込みません。</numerusform>
-        </translation>
-    </message>
     <message>
         <source>They go into the main library; Edit › Undo takes them out again.</source>
         <translation>記録はライブラリに追加されます。「編集 › 元に戻す」で取り消せます。</translation>
+    </message>
+    <message>
+        <source>A line of the file as the encoding reads it.</source>
+        <translation>この文字コードで読んだファイルの1行です。</translation>
+    </message>
+    <message>
+        <source>One column</source>
+        <translation>1列</translation>
+    </message>
+    <message>
+        <source>Outgoings negative</source>
+        <translation>支出がマイナス</translation>
+    </message>
+    <message>
+        <source>Outgoings positive (card statements)</source>
+        <translation>支出がプラス(カード明細)</translation>
+    </message>
+    <message>
+        <source>Amounts a&amp;re:</source>
+        <translation>金額の符号(&amp;R):</translation>
+    </message>
+    <message>
+        <source>Keywords apart by semicolons</source>
+        <translation>キーワードをセミコロンで区切って入力</translation>
+    </message>
+    <message>
+        <source>Every record imported carries these keywords, besides its own.</source>
+        <translation>取り込む記録すべてに、それぞれのキーワードに加えてこれらのキーワードが付きます。</translation>
+    </message>
+    <message>
+        <source>Add ke&amp;ywords:</source>
+        <translation>キーワードを追加(&amp;Y):</translation>
+    </message>
+    <message>
+        <source>The records are imported once every row is read and checked.</source>
+        <translation>すべての行を読んで確かめ終えてから記録を取り込みます。</translation>
+    </message>
+    <message>
+        <source>Reading and checking every row of the file…</source>
+        <translation>ファイルのすべての行を読んで確かめています…</translation>
+    </message>
+    <message>
+        <source>Import with %1 as %2</source>
+        <translation>%1 を %2 として取り込む</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln records to import</source>
+        <translation>
+            <numerusform>取り込む記録 %Ln 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 (%3).</source>
+        <translation>%1、%2(%3)。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln lines left out</source>
+        <translation>
+            <numerusform>%Ln 行は取り込みません</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1。</translation>
+    </message>
+    <message>
+        <source>What stands above line %1 is not read.</source>
+        <translation>%1 行目より上は読みません。</translation>
+    </message>
+    <message>
+        <source>Incomings %1, outgoings %2, balance %3.</source>
+        <translation>収入 %1、支出 %2、差引 %3。</translation>
+    </message>
+    <message>
+        <source>The line the table starts at. The lines above it, such as the name of the account and the period, are not read.</source>
+        <translation>表が始まる行です。その上の行(口座名や期間など)は読みません。</translation>
+    </message>
+    <message>
+        <source>This line names the columns</source>
+        <translation>この行は列の名前</translation>
+    </message>
+    <message>
+        <source>S&amp;tart at line:</source>
+        <translation>開始行(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Every day in the file reads more than one way. Is “%1”</source>
+        <translation>ファイルの日付はどれも二通り以上に読めます。「%1」は</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1(%2)</translation>
+    </message>
+    <message>
+        <source>Read as %1 the days are not in order; read as %2 they are.</source>
+        <translation>%1 として読むと日付が順に並ばず、%2 として読むと順に並びます。</translation>
     </message>
 </context>
 <context>
@@ -619,6 +684,66 @@
     <message>
         <source>The file holds no rows below its header.</source>
         <translation>ファイルには見出し行より下の行がありません。</translation>
+    </message>
+    <message>
+        <source>The row has %1 fields where the table has %2: a text may hold the separator without quotes.</source>
+        <translation>この行には %1 個の項目がありますが、表の列は %2 個です。引用符なしで区切り文字を含む文字列があるのかもしれません。</translation>
+    </message>
+    <message>
+        <source>The file holds no rows from the chosen line on.</source>
+        <translation>選んだ行から後に行がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingBar</name>
+    <message>
+        <source>Importing keeps these settings under this name, for the next file of this kind.</source>
+        <translation>取り込むと、この設定をこの名前で保存し、次に同じ種類のファイルを開いたときに使います。</translation>
+    </message>
+    <message>
+        <source>Kee&amp;p as:</source>
+        <translation>保存名(&amp;P):</translation>
+    </message>
+    <message>
+        <source>Mapp&amp;ings…</source>
+        <translation>対応付け(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>Using your mapping “%1”.</source>
+        <translation>保存した対応付け「%1」を使っています。</translation>
+    </message>
+    <message>
+        <source>No mapping of yours fits this file: the settings are guessed.</source>
+        <translation>このファイルに合う保存済みの対応付けはありません。設定は推測です。</translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingsDialog</name>
+    <message>
+        <source>CSV Mappings</source>
+        <translation>CSV の対応付け</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>名前を変更(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>削除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>kesh applies a mapping to every file of the kind it was made for. Double-click a name to change it.</source>
+        <translation>kesh は、対応付けを作ったときと同じ種類のファイルすべてにそれを使います。名前をダブルクリックすると変更できます。</translation>
+    </message>
+    <message>
+        <source>Files whose columns are named: %1</source>
+        <translation>列の名前が次のファイル: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files of %n columns without names</source>
+        <translation>
+            <numerusform>列の名前がない %n 列のファイル</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -721,6 +846,10 @@
     <message>
         <source>The file is empty: it holds no rows.</source>
         <translation>ファイルが空です。行が 1 つもありません。</translation>
+    </message>
+    <message>
+        <source>Reading the file was cancelled.</source>
+        <translation>ファイルの読み込みを取りやめました。</translation>
     </message>
 </context>
 <context>
@@ -912,11 +1041,11 @@
         <translation>スマートブック「%1」が通常のブックの中に置かれています。</translation>
     </message>
     <message>
-        <source>A smart book&apos;s conditions hold more than %1 parts, more than the data file can hold.</source>
+        <source>A smart book's conditions hold more than %1 parts, more than the data file can hold.</source>
         <translation>スマートブックの条件の要素が %1 個を超えていて、データファイルに保存できません。</translation>
     </message>
     <message>
-        <source>The smart books&apos; conditions hold more than %1 parts, more than the data file can hold.</source>
+        <source>The smart books' conditions hold more than %1 parts, more than the data file can hold.</source>
         <translation>スマートブックの条件の要素が合計で %1 個を超えていて、データファイルに保存できません。</translation>
     </message>
 </context>
@@ -943,15 +1072,15 @@
         <translation>ライブラリは別のプログラムが使用中です。</translation>
     </message>
     <message>
-        <source>The disk is full: there is no room for the library&apos;s folder “%1”.</source>
+        <source>The disk is full: there is no room for the library's folder “%1”.</source>
         <translation>ディスクがいっぱいです。ライブラリのフォルダ「%1」を作成する空きがありません。</translation>
     </message>
     <message>
-        <source>The library&apos;s folder “%1” could not be made: %2</source>
+        <source>The library's folder “%1” could not be made: %2</source>
         <translation>ライブラリのフォルダ「%1」を作成できませんでした: %2</translation>
     </message>
     <message>
-        <source>The library&apos;s folder “%1” could not be made.</source>
+        <source>The library's folder “%1” could not be made.</source>
         <translation>ライブラリのフォルダ「%1」を作成できませんでした。</translation>
     </message>
     <message>
@@ -963,7 +1092,7 @@
         <translation>ライブラリは読み取り専用のディスクにあるため、使用中として示すことができません。</translation>
     </message>
     <message>
-        <source>kesh has no permission to create files in the library&apos;s folder “%1”, so it cannot mark the library as in use.</source>
+        <source>kesh has no permission to create files in the library's folder “%1”, so it cannot mark the library as in use.</source>
         <translation>ライブラリのフォルダ「%1」にファイルを作成する権限がないため、ライブラリを使用中として示すことができません。</translation>
     </message>
     <message>
@@ -1237,7 +1366,7 @@
     </message>
     <message>
         <source>%1 — %2</source>
-        <extracomment>A day the user typed, far from today, and how far: &quot;Friday, November 20, 2027 — next year&quot;</extracomment>
+        <extracomment>A day the user typed, far from today, and how far: "Friday, November 20, 2027 — next year"</extracomment>
         <translation>%1 — %2</translation>
     </message>
 </context>
@@ -1263,8 +1392,8 @@
 <context>
     <name>EntryForm</name>
     <message>
-        <source>No keywords yet. &lt;a href=&quot;keywords&quot;&gt;Make keywords…&lt;/a&gt;</source>
-        <translation>キーワードはまだありません。&lt;a href=&quot;keywords&quot;&gt;キーワードを作成…&lt;/a&gt;</translation>
+        <source>No keywords yet. &lt;a href="keywords"&gt;Make keywords…&lt;/a&gt;</source>
+        <translation>キーワードはまだありません。&lt;a href="keywords"&gt;キーワードを作成…&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Count in totals</source>
@@ -1381,7 +1510,7 @@
         <translation>記録を入力するかライブラリを取り込むと、収入と支出がここに表示されます。</translation>
     </message>
     <message>
-        <source>No record meets this smart book&apos;s conditions. Edit the conditions to choose records.</source>
+        <source>No record meets this smart book's conditions. Edit the conditions to choose records.</source>
         <translation>このスマートブックの条件に合う記録はありません。条件を編集して記録を選んでください。</translation>
     </message>
     <message>
@@ -1403,6 +1532,17 @@
     <message>
         <source>Tick “Counted” for a record in the list to add it to the totals and to the graph.</source>
         <translation>リストで記録の「集計」にチェックを入れると、合計とグラフに加わります。</translation>
+    </message>
+</context>
+<context>
+    <name>GroupConditionView</name>
+    <message>
+        <source>AND</source>
+        <translation>かつ</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>または</translation>
     </message>
 </context>
 <context>
@@ -1508,58 +1648,22 @@ New records come in through the Record Entry window; the records of a legacy lib
     </message>
 </context>
 <context>
-    <name>KeshApp</name>
+    <name>ImportFlow</name>
     <message>
-        <source>Your changes are not saved yet: kesh tries again.</source>
-        <translation>変更はまだ保存されていません。もう一度保存を試みます。</translation>
+        <source>Reading “%1”…</source>
+        <translation>「%1」を読み込んでいます…</translation>
     </message>
     <message>
-        <source>kesh could not save your library.</source>
-        <translation>ライブラリを保存できませんでした。</translation>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
     <message>
-        <source>Writing “%1” failed: %2
-
-Your changes stay in kesh. It tries again after the next change or in a minute, and once more when you quit.</source>
-        <translation>「%1」の書き込みに失敗しました: %2
-
-変更内容は kesh 内に残っています。次に変更したときか 1 分後にもう一度保存を試み、終了時にも再度試みます。</translation>
+        <source>The file grew past the size kesh reads.</source>
+        <translation>読み込み中にファイルが大きくなり、kesh が読み込めるサイズを超えました。</translation>
     </message>
     <message>
-        <source>There are no backups yet.</source>
-        <translation>バックアップはまだありません。</translation>
-    </message>
-    <message>
-        <source>kesh could not open the backups folder.</source>
-        <translation>バックアップフォルダを開けませんでした。</translation>
-    </message>
-    <message>
-        <source>Your backups are in “%1”.</source>
-        <translation>バックアップは「%1」にあります。</translation>
-    </message>
-    <message>
-        <source>Before the first change of each day is saved, kesh keeps a copy of your library in “%1”.</source>
-        <translation>kesh は毎日最初の変更を保存する前に、ライブラリのコピーを「%1」に保管します。</translation>
-    </message>
-    <message>
-        <source>kesh could not keep your library as it is now, so nothing was restored.</source>
-        <translation>現在のライブラリを保管できなかったため、何も復元されませんでした。</translation>
-    </message>
-    <message>
-        <source>Restore “%1”</source>
-        <translation>「%1」を復元</translation>
-    </message>
-    <message>
-        <source>kesh could not keep a backup of your library.</source>
-        <translation>ライブラリのバックアップを保管できませんでした。</translation>
-    </message>
-    <message>
-        <source>%1
-
-Your library itself is saved. kesh tries again at its next save.</source>
-        <translation>%1
-
-ライブラリ自体は保存されています。次回の保存時にもう一度試します。</translation>
+        <source>“%1” cannot be imported.</source>
+        <translation>「%1」を取り込めません。</translation>
     </message>
 </context>
 <context>
@@ -1732,10 +1836,6 @@ Your library itself is saved. kesh tries again at its next save.</source>
         <translation>旧形式のライブラリを取り込む</translation>
     </message>
     <message>
-        <source>Reading “%1”…</source>
-        <translation>「%1」を読み込んでいます…</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
@@ -1816,7 +1916,7 @@ Your library itself is saved. kesh tries again at its next save.</source>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln with an amount beyond any household&apos;s money</source>
+        <source>%Ln with an amount beyond any household's money</source>
         <translation>
             <numerusform>金額が家計の範囲を超えるもの %Ln 件</numerusform>
         </translation>
@@ -2268,10 +2368,54 @@ If you quit without saving, every change made since %3 is lost.</source>
     </message>
 </context>
 <context>
-    <name>OrConditionView</name>
+    <name>OpenLibrary</name>
     <message>
-        <source>OR</source>
-        <translation>または</translation>
+        <source>kesh could not save your library.</source>
+        <translation>ライブラリを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Writing “%1” failed: %2
+
+Your changes stay in kesh. It tries again after the next change or in a minute, and once more when you quit.</source>
+        <translation>「%1」の書き込みに失敗しました: %2
+
+変更内容は kesh 内に残っています。次に変更したときか 1 分後にもう一度保存を試み、終了時にも再度試みます。</translation>
+    </message>
+    <message>
+        <source>kesh could not keep a backup of your library.</source>
+        <translation>ライブラリのバックアップを保管できませんでした。</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your library itself is saved. kesh tries again at its next save.</source>
+        <translation>%1
+
+ライブラリ自体は保存されています。次回の保存時にもう一度試します。</translation>
+    </message>
+    <message>
+        <source>There are no backups yet.</source>
+        <translation>バックアップはまだありません。</translation>
+    </message>
+    <message>
+        <source>Before the first change of each day is saved, kesh keeps a copy of your library in “%1”.</source>
+        <translation>kesh は毎日最初の変更を保存する前に、ライブラリのコピーを「%1」に保管します。</translation>
+    </message>
+    <message>
+        <source>kesh could not open the backups folder.</source>
+        <translation>バックアップフォルダを開けませんでした。</translation>
+    </message>
+    <message>
+        <source>Your backups are in “%1”.</source>
+        <translation>バックアップは「%1」にあります。</translation>
+    </message>
+    <message>
+        <source>kesh could not keep your library as it is now, so nothing was restored.</source>
+        <translation>現在のライブラリを保管できなかったため、何も復元されませんでした。</translation>
+    </message>
+    <message>
+        <source>Restore “%1”</source>
+        <translation>「%1」を復元</translation>
     </message>
 </context>
 <context>
@@ -2282,7 +2426,7 @@ If you quit without saving, every change made since %3 is lost.</source>
     </message>
     <message>
         <source>MMMM yyyy</source>
-        <extracomment>A month in full, as a QDate format: MMMM the month&apos;s name, yyyy the year (e.g. yyyy年M月)</extracomment>
+        <extracomment>A month in full, as a QDate format: MMMM the month's name, yyyy the year (e.g. yyyy年M月)</extracomment>
         <translation>yyyy年M月</translation>
     </message>
     <message>
@@ -2292,7 +2436,7 @@ If you quit without saving, every change made since %3 is lost.</source>
     </message>
     <message>
         <source>MMM yyyy</source>
-        <extracomment>A month along the graph&apos;s axis, as a QDate format: MMM the short month name, yyyy the year (e.g. yyyy/M)</extracomment>
+        <extracomment>A month along the graph's axis, as a QDate format: MMM the short month name, yyyy the year (e.g. yyyy/M)</extracomment>
         <translation>yyyy/M</translation>
     </message>
 </context>
@@ -2451,6 +2595,13 @@ If you quit without saving, every change made since %3 is lost.</source>
     <message>
         <source>Beyond %1 a sum no longer holds every figure it shows: its last digits are rounded.</source>
         <translation>%1 を超えると合計は表示どおりの値を保てず、下の桁が丸められます。</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSet</name>
+    <message>
+        <source>Your changes are not saved yet: kesh tries again.</source>
+        <translation>変更はまだ保存されていません。もう一度保存を試みます。</translation>
     </message>
 </context>
 </TS>

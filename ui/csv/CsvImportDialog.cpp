@@ -96,7 +96,7 @@ CsvImportDialog::CsvImportDialog(QByteArray bytes, const QString& fileName, Data
     }
     reread();
     const QFontMetrics metrics = fontMetrics();
-    QSize size(metrics.height() * 60, metrics.height() * 42);
+    QSize size(metrics.height() * 64, metrics.height() * 54);
     // At 2× the size in lines may pass the screen; the tables give way.
     if (const QScreen* shown = screen()) {
         size = size.boundedTo(shown->availableSize() * 9 / 10);

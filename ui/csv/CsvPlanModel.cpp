@@ -12,6 +12,13 @@ CsvPlanModel::CsvPlanModel(QObject* parent)
 void CsvPlanModel::setPlan(CsvImportPlan* plan) {
     beginResetModel();
     m_plan = plan;
+    // One number of decimals for the column, as the record table shows it: -36.80 beside -6.66.
+    m_amountDecimals = 0;
+    for (std::size_t row = 0; plan && row < plan->rowCount(); ++row) {
+        if (plan->status(row) != CsvImportPlan::Status::Unreadable) {
+            m_amountDecimals = std::max(m_amountDecimals, LedgerFormat::decimalsOf(plan->amount(row)));
+        }
+    }
     endResetModel();
 }
 
@@ -101,7 +108,7 @@ QVariant CsvPlanModel::display(std::size_t row, int column) const {
     case DateColumn:
         return m_format.locale().toString(m_plan->day(row), m_dayFormat);
     case AmountColumn:
-        return m_format.formatAmount(m_plan->amount(row), LedgerFormat::decimalsOf(m_plan->amount(row)));
+        return m_format.formatAmount(m_plan->amount(row), m_amountDecimals);
     case CommentColumn: {
         QString comment = m_plan->comment(row).toString();
         return comment.replace(u'\n', u' ').replace(u'\r', u' ');

@@ -56,6 +56,7 @@ private:
 
     CsvImportPlan* m_plan = nullptr;
     const KeywordRuleMatcher* m_matcher = nullptr;
+    int m_amountDecimals = 0;
     LedgerFormat m_format;
     QString m_dayFormat = dayFormat(QLocale());
 };

@@ -124,6 +124,14 @@ TEST_F(CsvDialog, showsAStatementAsItWillBeReadAndLeavesOutWhatTheLibraryHas) {
     EXPECT_EQ(dialog->plan()->importedCount(), 3u);
 }
 
+TEST_F(CsvDialog, amountsShowTheColumnsDecimalsAsTheRecordTableWill) {
+    open("Date,Amount,Comment\n12/14/2026,-36.80,Pet supply\n12/15/2026,-6.66,Pizza\n12/16/2026,1250,Pay\n");
+    QAbstractItemModel* rows = records();
+    ASSERT_EQ(rows->rowCount(), 3);
+    EXPECT_EQ(rows->index(0, 3).data().toString(), u"-36.80"_s);
+    EXPECT_EQ(rows->index(2, 3).data().toString(), u"1,250.00"_s);
+}
+
 TEST_F(CsvDialog, aWrongEncodingIsToldWithItsLineUntilTheRightOneIsChosen) {
     open(QStringEncoder("Shift_JIS").encode(statement));
     choose("encodingComboBox", int(CsvEncoding::Utf8));

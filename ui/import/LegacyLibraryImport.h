@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ImportFlow.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -24,9 +26,7 @@ public:
     qint64 runWithFile(const QString& filePath);
 
 private:
-    QString chooseFile() const;
     bool confirm(const LegacyPreview& preview, const QString& filePath) const;
 
-    LibraryDocument* m_document;
-    QWidget* m_parent;
+    ImportFlow m_flow;
 };

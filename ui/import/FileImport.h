@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ImportFlow.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -23,8 +25,6 @@ public:
 
 private:
     qint64 importStatement(const QString& filePath);
-    void refuse(const QString& filePath, const QString& reason) const;
 
-    LibraryDocument* m_document;
-    QWidget* m_parent;
+    ImportFlow m_flow;
 };

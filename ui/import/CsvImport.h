@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ImportFlow.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -22,9 +24,5 @@ public:
     qint64 runWithFile(const QString& filePath);
 
 private:
-    QString chooseFile() const;
-    void refuse(const QString& filePath, const QString& reason) const;
-
-    LibraryDocument* m_document;
-    QWidget* m_parent;
+    ImportFlow m_flow;
 };
