@@ -110,7 +110,7 @@ void ConditionEditWindow::sizeToFit() {
         return;
     }
     const QSize treeSize = tree->sizeHint();
-    const QSize headerSize = m_header ? m_header->sizeHint() : QSize();
+    const QSize headerSize = m_header ? m_header->sizeHint() : QSize(0, 0);
     const int treeRoom = roomOnScreen() - extraHeight - headerSize.height();
     const bool scrolls = treeSize.height() > treeRoom;
     const int scrollWidth = scrolls ? m_scrollArea->verticalScrollBar()->sizeHint().width() : 0;
