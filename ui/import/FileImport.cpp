@@ -32,22 +32,22 @@ qint64 FileImport::runWithFile(const QString& filePath) {
     RegularFile regular;
     // What the file holds decides; what cannot be opened is the CSV import's to refuse.
     if (regular.open(filePath, &file)) {
-        const QByteArray head = file.read(4096);
-        if (StatementFileKind::of(head) != StatementFileKind::Kind::Csv) {
+        const StatementFileKind::Kind kind = StatementFileKind::of(file.read(4096));
+        if (kind != StatementFileKind::Kind::Csv) {
             file.close();
-            return importStatement(filePath);
+            return importStatement(filePath, kind);
         }
     }
     return CsvImport(m_flow.document(), m_flow.parent()).runWithFile(filePath);
 }
 
-qint64 FileImport::importStatement(const QString& filePath) {
+qint64 FileImport::importStatement(const QString& filePath, StatementFileKind::Kind kind) {
+    // A statement is held whole while it is previewed, as a CSV file is: the same bound.
     std::optional<QByteArray> bytes = m_flow.readFile(filePath, CsvReader::Limits().fileBytes,
                                                       tr("The file is %1; kesh reads statements of up to %2."));
     if (!bytes) {
         return 0;
     }
-    const StatementFileKind::Kind kind = StatementFileKind::of(*bytes);
     LibraryDocument* document = m_flow.document();
     StatementImportDialog dialog(std::move(*bytes), kind, QFileInfo(filePath).fileName(), document->root(),
                                  m_flow.parent());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ImportFlow.h"
+#include "StatementFileKind.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -24,7 +25,7 @@ public:
     qint64 runWithFile(const QString& filePath);
 
 private:
-    qint64 importStatement(const QString& filePath);
+    qint64 importStatement(const QString& filePath, StatementFileKind::Kind kind);
 
     ImportFlow m_flow;
 };
