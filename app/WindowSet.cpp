@@ -17,6 +17,7 @@
 #include "MainWindowController.h"
 #include "OpenLibrary.h"
 #include "RestoreBackupDialog.h"
+#include "RestoredFrame.h"
 #include "SearchFieldController.h"
 #include "StatsBoxController.h"
 #include "UndoActions.h"
@@ -309,6 +310,11 @@ void WindowSet::importFiles() {
 void WindowSet::showKeywordRules() {
     if (!m_keywordRulesWindow) {
         m_keywordRulesWindow = std::make_unique<KeywordRulesWindow>(m_document, &m_mainWindow);
+        // First shown over the main window, whole on its screen, wherever a window manager would put it.
+        QRect frame = m_keywordRulesWindow->frameGeometry();
+        frame.moveCenter(m_mainWindow.frameGeometry().center());
+        m_keywordRulesWindow->move(frame.topLeft());
+        RestoredFrame::fitToScreen(m_keywordRulesWindow.get());
     }
     m_keywordRulesWindow->show();
     m_keywordRulesWindow->raise();

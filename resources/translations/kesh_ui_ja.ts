@@ -2560,8 +2560,8 @@ If you quit without saving, every change made since %3 is lost.</source>
         <translation>キーワードルールを適用(&amp;K)</translation>
     </message>
     <message>
-        <source>Keyword &amp;Rules</source>
-        <translation>キーワードルール(&amp;R)</translation>
+        <source>Keyword R&amp;ules</source>
+        <translation>キーワードルール(&amp;U)</translation>
     </message>
 </context>
 <context>

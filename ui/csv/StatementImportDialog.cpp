@@ -17,7 +17,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSplitter>
 #include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -81,30 +80,29 @@ void StatementImportDialog::buildControls() {
     m_recordTableView->setObjectName(QStringLiteral("recordTableView"));
     m_recordTableView->setModel(m_planModel);
     m_recordTableView->verticalHeader()->hide();
+    // The comment takes what the short columns leave.
+    m_recordTableView->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_recordTableView->horizontalHeader()->setSectionResizeMode(StatementPlanModel::CommentColumn,
                                                                 QHeaderView::Stretch);
     connect(m_planModel, &StatementPlanModel::ticksChanged, this, &StatementImportDialog::showOutcome);
+    layout->addWidget(m_recordTableView, 1);
 
+    // Rules and unreadable lines show only when there are some.
     m_rulesList = new ImportRulesList(*m_root, this);
+    m_rulesList->setMaximumHeight(fontMetrics().height() * 5);
     connect(m_rulesList, &ImportRulesList::ticksChanged, this, &StatementImportDialog::rulesTicked);
+    if (m_rulesList->count() > 0) {
+        layout->addWidget(new QLabel(tr("Keyword rules of this import:"), this));
+        layout->addWidget(m_rulesList);
+    } else {
+        m_rulesList->hide();
+    }
+    m_problemsLabel = new QLabel(tr("Left out, as they cannot be read:"), this);
     m_problemsList = new QListWidget(this);
     m_problemsList->setObjectName(QStringLiteral("problemsList"));
-
-    auto* side = new QWidget(this);
-    auto* sideLayout = new QVBoxLayout(side);
-    sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(new QLabel(tr("Keyword rules of this import:"), side));
-    sideLayout->addWidget(m_rulesList);
-    sideLayout->addWidget(new QLabel(tr("Left out, as they cannot be read:"), side));
-    sideLayout->addWidget(m_problemsList);
-    m_rulesList->setVisible(m_rulesList->count() > 0);
-
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->addWidget(m_recordTableView);
-    splitter->addWidget(side);
-    splitter->setStretchFactor(0, 3);
-    splitter->setStretchFactor(1, 1);
-    layout->addWidget(splitter, 1);
+    m_problemsList->setMaximumHeight(fontMetrics().height() * 6);
+    layout->addWidget(m_problemsLabel);
+    layout->addWidget(m_problemsList);
 
     m_summaryLabel = new QLabel(this);
     m_summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
@@ -254,6 +252,8 @@ void StatementImportDialog::replan() {
             m_problemsList->addItem(tr("Line %1: %2").arg(QLocale().toString(problem.line), problem.reason));
         }
     }
+    m_problemsLabel->setVisible(m_problemsList->count() > 0);
+    m_problemsList->setVisible(m_problemsList->count() > 0);
     m_planModel->setPlan(m_plan.get());
     rulesTicked();
 }

@@ -73,6 +73,7 @@ private:
     QComboBox* m_splitComboBox = nullptr;
     ImportRulesList* m_rulesList = nullptr;
     QTableView* m_recordTableView = nullptr;
+    QLabel* m_problemsLabel = nullptr;
     QListWidget* m_problemsList = nullptr;
     QLabel* m_summaryLabel = nullptr;
     QPushButton* m_importButton = nullptr;

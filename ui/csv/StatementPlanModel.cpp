@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QPalette>
 
+#include <algorithm>
+
 StatementPlanModel::StatementPlanModel(QObject* parent)
     : QAbstractTableModel(parent)
     , m_dayFormat(CsvPlanModel::dayFormat(QLocale())) {}
@@ -13,6 +15,11 @@ StatementPlanModel::StatementPlanModel(QObject* parent)
 void StatementPlanModel::setPlan(StatementImportPlan* plan) {
     beginResetModel();
     m_plan = plan;
+    // One number of decimals for the column, as the record table shows it.
+    m_amountDecimals = 0;
+    for (std::size_t row = 0; plan && row < plan->rowCount(); ++row) {
+        m_amountDecimals = std::max(m_amountDecimals, LedgerFormat::decimalsOf(plan->transaction(row).amount));
+    }
     endResetModel();
 }
 
@@ -66,7 +73,7 @@ QVariant StatementPlanModel::display(std::size_t row, int column) const {
     case DateColumn:
         return m_format.locale().toString(t.day, m_dayFormat);
     case AmountColumn:
-        return m_format.formatAmount(t.amount, LedgerFormat::decimalsOf(t.amount));
+        return m_format.formatAmount(t.amount, m_amountDecimals);
     case CommentColumn:
         return QString(t.comment).replace(u'\n', u' ');
     case KeywordsColumn:

@@ -53,4 +53,5 @@ private:
     const KeywordRuleMatcher* m_matcher = nullptr;
     LedgerFormat m_format;
     QString m_dayFormat;
+    int m_amountDecimals = 0;
 };

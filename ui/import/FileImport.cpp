@@ -32,7 +32,13 @@ qint64 FileImport::runWithFile(const QString& filePath) {
     RegularFile regular;
     // What the file holds decides; what cannot be opened is the CSV import's to refuse.
     if (regular.open(filePath, &file)) {
-        const StatementFileKind::Kind kind = StatementFileKind::of(file.read(4096));
+        const QByteArray head = file.read(4096);
+        // A workbook or an image chosen by mistake is told as such, not shown as a page of garbled text.
+        if (const QString refusal = StatementFileKind::refusalOf(head); !refusal.isEmpty()) {
+            m_flow.refuse(ImportFlow::cannotImport(filePath), refusal);
+            return 0;
+        }
+        const StatementFileKind::Kind kind = StatementFileKind::of(head);
         if (kind != StatementFileKind::Kind::Csv) {
             file.close();
             return importStatement(filePath, kind);

@@ -358,7 +358,7 @@ void MainWindow::buildWindowMenu() {
     m_graphWindowAction = window->addAction(tr("&Graph"), this, &MainWindow::graphWindowToggled);
     m_graphWindowAction->setObjectName(QStringLiteral("graphWindowAction"));
     m_graphWindowAction->setCheckable(true);
-    QAction* rules = window->addAction(tr("Keyword &Rules"), this, &MainWindow::keywordRulesWindowRequested);
+    QAction* rules = window->addAction(tr("Keyword R&ules"), this, &MainWindow::keywordRulesWindowRequested);
     rules->setObjectName(QStringLiteral("keywordRulesWindowAction"));
 }
 

@@ -48,6 +48,31 @@ TEST(FileImportTest, aStatementUnderAnyNameIsReadAsOneAndEachRefusalIsToldInTurn
     EXPECT_EQ(document.undoStack()->count(), 0);
 }
 
+// A workbook or a picture chosen by mistake is refused by what it is, before
+// any dialog shows its bytes as text.
+TEST(FileImportTest, aWorkbookOrAPictureIsRefusedForWhatItIs) {
+    const std::pair<QByteArray, const char*> files[] = {
+        {QByteArray("PK\x03\x04\x14\x00\x06\x00", 8) + QByteArray(600, 'x'), "Save the sheet as CSV"},
+        {QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16), "an image"},
+        {QByteArray("%PDF-1.7\n"), "PDF"},
+    };
+    LibraryDocument document(DataRoot::create());
+    QWidget window;
+    const AlertAnswers user({QStringLiteral("OK")});
+    for (const auto& [bytes, says] : files) {
+        QFile file(home("statement.csv"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        EXPECT_EQ(FileImport(&document, &window).runWithFile(file.fileName()), 0);
+        ASSERT_FALSE(user.alerts().isEmpty());
+        EXPECT_TRUE(user.alerts().last().informativeText.contains(QLatin1String(says)))
+            << user.alerts().last().informativeText.toStdString();
+    }
+    EXPECT_EQ(user.alerts().size(), 3);
+    EXPECT_EQ(document.undoStack()->count(), 0);
+}
+
 QStringList linesOf(const Book& library) {
     QStringList lines;
     for (const IOPtr& record : library.records()) {
