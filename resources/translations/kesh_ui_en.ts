@@ -187,10 +187,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln with an amount beyond any household's money</source>
+        <source>%Ln with an amount beyond any household&apos;s money</source>
         <translation>
-            <numerusform>%Ln with an amount beyond any household's money</numerusform>
-            <numerusform>%Ln with an amount beyond any household's money</numerusform>
+            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
+            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -213,7 +213,9 @@
     <message numerus="yes">
         <source>Apply Rules to %n Record(s)</source>
         <translation>
-            <numerusform>Apply Rules to %n Record</numerusform><numerusform>Apply Rules to %n Records</numerusform></translation>
+            <numerusform>Apply Rules to %n Record</numerusform>
+            <numerusform>Apply Rules to %n Records</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -231,27 +233,37 @@
     <message numerus="yes">
         <source>%1 %2: %n transaction(s)</source>
         <translation>
-            <numerusform>%1 %2: %n transaction</numerusform><numerusform>%1 %2: %n transactions</numerusform></translation>
+            <numerusform>%1 %2: %n transaction</numerusform>
+            <numerusform>%1 %2: %n transactions</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) to import.</source>
         <translation>
-            <numerusform>%n transaction to import.</numerusform><numerusform>%n transactions to import.</numerusform></translation>
+            <numerusform>%n transaction to import.</numerusform>
+            <numerusform>%n transactions to import.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n already in the library, left out unless ticked.</source>
         <translation>
-            <numerusform>%n already in the library, left out unless ticked.</numerusform><numerusform>%n already in the library, left out unless ticked.</numerusform></translation>
+            <numerusform>%n already in the library, left out unless ticked.</numerusform>
+            <numerusform>%n already in the library, left out unless ticked.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</source>
         <translation>
-            <numerusform>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</numerusform><numerusform>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</numerusform></translation>
+            <numerusform>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</numerusform>
+            <numerusform>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n left out, as they cannot be read.</source>
         <translation>
-            <numerusform>%n left out, as it cannot be read.</numerusform><numerusform>%n left out, as they cannot be read.</numerusform></translation>
+            <numerusform>%n left out, as it cannot be read.</numerusform>
+            <numerusform>%n left out, as they cannot be read.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -278,7 +290,9 @@
     <message numerus="yes">
         <source>Keyword rules gave %n of the selected records new keywords.</source>
         <translation>
-            <numerusform>Keyword rules gave %n of the selected records new keywords.</numerusform><numerusform>Keyword rules gave %n of the selected records new keywords.</numerusform></translation>
+            <numerusform>Keyword rules gave %n of the selected records new keywords.</numerusform>
+            <numerusform>Keyword rules gave %n of the selected records new keywords.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

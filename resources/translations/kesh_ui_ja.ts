@@ -2243,7 +2243,8 @@ New records come in through the Record Entry window; the records of a legacy lib
     <message numerus="yes">
         <source>Apply Rules to %n Record(s)</source>
         <translation>
-            <numerusform>%n 件のレコードにルールを適用</numerusform></translation>
+            <numerusform>%n 件のレコードにルールを適用</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2919,6 +2920,29 @@ Your library itself is saved. kesh tries again at its next save.</source>
     </message>
 </context>
 <context>
+    <name>StatementFileKind</name>
+    <message>
+        <source>The file is a spreadsheet workbook or an archive, not text. Save the sheet as CSV in its program and import that file.</source>
+        <translation>このファイルはテキストではなく、スプレッドシートのブックまたはアーカイブです。表計算プログラムでシートを CSV として保存し、そのファイルを取り込んでください。</translation>
+    </message>
+    <message>
+        <source>The file is an image, not a statement.</source>
+        <translation>このファイルは画像で、明細ではありません。</translation>
+    </message>
+    <message>
+        <source>The file is a PDF document. kesh reads statements as CSV, OFX, QFX or QIF; most banks offer one of these beside the PDF.</source>
+        <translation>このファイルは PDF 文書です。kesh が読める明細は CSV、OFX、QFX、QIF です。たいていの銀行は PDF のほかにこのいずれかを用意しています。</translation>
+    </message>
+    <message>
+        <source>The file is a kesh library, not a statement.</source>
+        <translation>このファイルは kesh のライブラリで、明細ではありません。</translation>
+    </message>
+    <message>
+        <source>The file is not text: it holds no statement kesh can read.</source>
+        <translation>このファイルはテキストではありません。kesh が読める明細はありません。</translation>
+    </message>
+</context>
+<context>
     <name>StatementImportDialog</name>
     <message>
         <source>Import “%1”</source>
@@ -2959,7 +2983,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>%1 %2: %n transaction(s)</source>
         <translation>
-            <numerusform>%1 %2: %n 件の取引</numerusform></translation>
+            <numerusform>%1 %2: %n 件の取引</numerusform>
+        </translation>
     </message>
     <message>
         <source>Accounts:</source>
@@ -3028,22 +3053,26 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>%n transaction(s) to import.</source>
         <translation>
-            <numerusform>%n 件の取引を取り込みます。</numerusform></translation>
+            <numerusform>%n 件の取引を取り込みます。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n already in the library, left out unless ticked.</source>
         <translation>
-            <numerusform>%n 件はライブラリに登録済みです。チェックしない限り除外します。</numerusform></translation>
+            <numerusform>%n 件はライブラリに登録済みです。チェックしない限り除外します。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</source>
         <translation>
-            <numerusform>%n 件はライブラリに登録済みの可能性があります (%1 日以内に同じ金額とコメント)。登録済みのものはチェックを外してください。</numerusform></translation>
+            <numerusform>%n 件はライブラリに登録済みの可能性があります (%1 日以内に同じ金額とコメント)。登録済みのものはチェックを外してください。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n left out, as they cannot be read.</source>
         <translation>
-            <numerusform>%n 件は読めないため除外します。</numerusform></translation>
+            <numerusform>%n 件は読めないため除外します。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3123,7 +3152,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>Keyword rules gave %n of the selected records new keywords.</source>
         <translation>
-            <numerusform>キーワードルールにより、選択した %n 件のレコードに新しいキーワードが付きました。</numerusform></translation>
+            <numerusform>キーワードルールにより、選択した %n 件のレコードに新しいキーワードが付きました。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
