@@ -3,12 +3,13 @@
 #include "Autosaver.h"
 #include "BookListController.h"
 #include "CsvExport.h"
-#include "CsvImport.h"
 #include "EntryForm.h"
+#include "FileImport.h"
 #include "GraphWindow.h"
 #include "IODrawerController.h"
 #include "IOListController.h"
 #include "IOWindowController.h"
+#include "KeywordRulesWindow.h"
 #include "KeywordViewController.h"
 #include "KeywordWindowController.h"
 #include "LegacyLibraryImport.h"
@@ -16,6 +17,7 @@
 #include "MainWindowController.h"
 #include "OpenLibrary.h"
 #include "RestoreBackupDialog.h"
+#include "RestoredFrame.h"
 #include "SearchFieldController.h"
 #include "StatsBoxController.h"
 #include "UndoActions.h"
@@ -90,7 +92,9 @@ void WindowSet::connectControllers() {
     connect(window, &MainWindow::importLegacyLibraryRequested, this, &WindowSet::importLegacyLibrary);
     connect(window, &MainWindow::showBackupsRequested, &m_library, &OpenLibrary::showBackups);
     connect(window, &MainWindow::restoreBackupRequested, this, &WindowSet::restoreFromBackup);
-    connect(window, &MainWindow::importCsvRequested, this, &WindowSet::importCsv);
+    connect(window, &MainWindow::importRequested, this, &WindowSet::importFiles);
+    connect(window, &MainWindow::keywordRulesWindowRequested, this, &WindowSet::showKeywordRules);
+    connect(window, &MainWindow::applyKeywordRulesRequested, this, &WindowSet::applyKeywordRules);
     connect(window, &MainWindow::exportRequested, this, &WindowSet::exportCsv);
     connect(window, &MainWindow::newSmartBookRequested, this, &WindowSet::addNewSmartBook);
     connect(window, &MainWindow::editConditionsRequested, this, &WindowSet::editSmartBookConditions);
@@ -299,8 +303,29 @@ void WindowSet::importLegacyLibrary() {
     LegacyLibraryImport(m_document, &m_mainWindow).run();
 }
 
-void WindowSet::importCsv() {
-    CsvImport(m_document, &m_mainWindow).run();
+void WindowSet::importFiles() {
+    FileImport(m_document, &m_mainWindow).run();
+}
+
+void WindowSet::showKeywordRules() {
+    if (!m_keywordRulesWindow) {
+        m_keywordRulesWindow = std::make_unique<KeywordRulesWindow>(m_document, &m_mainWindow);
+        // First shown over the main window, whole on its screen, wherever a window manager would put it.
+        QRect frame = m_keywordRulesWindow->frameGeometry();
+        frame.moveCenter(m_mainWindow.frameGeometry().center());
+        m_keywordRulesWindow->move(frame.topLeft());
+        RestoredFrame::fitToScreen(m_keywordRulesWindow.get());
+    }
+    m_keywordRulesWindow->show();
+    m_keywordRulesWindow->raise();
+    m_keywordRulesWindow->activateWindow();
+}
+
+void WindowSet::applyKeywordRules() {
+    const IOList records = m_ioListController->selectedRecords();
+    const std::size_t tagged = m_document->applyKeywordRules(records);
+    m_mainWindow.statusBar()->showMessage(
+        tr("Keyword rules gave %n of the selected records new keywords.", nullptr, int(tagged)), 5000);
 }
 
 void WindowSet::exportCsv() {

@@ -19,6 +19,7 @@ class GraphWindow;
 class IODrawerController;
 class IOListController;
 class IOWindowController;
+class KeywordRulesWindow;
 class KeywordWindowController;
 class MainWindowController;
 class OpenLibrary;
@@ -80,8 +81,13 @@ public:
     void restoreFromBackup();
     // File › Import Legacy Library…, File › Import CSV… and File › Export…
     void importLegacyLibrary();
-    void importCsv();
+    void importFiles();
     void exportCsv();
+    // Window › Keyword Rules; made when it is first opened.
+    void showKeywordRules();
+    KeywordRulesWindow* keywordRulesWindow() const { return m_keywordRulesWindow.get(); }
+    // Records › Apply Keyword Rules: to the selected records, one change.
+    void applyKeywordRules();
 
 private:
     void makeControllers(TextSuggestion& commentSuggestion);
@@ -115,6 +121,7 @@ private:
     std::unique_ptr<IOWindowController> m_ioWindowController;
     std::unique_ptr<IODrawerController> m_ioDrawerController;
     std::unique_ptr<KeywordWindowController> m_keywordWindowController;
+    std::unique_ptr<KeywordRulesWindow> m_keywordRulesWindow;
     // Owned by the window or panel that shows it.
     QPointer<EntryForm> m_entryForm;
 };

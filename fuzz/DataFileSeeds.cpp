@@ -11,6 +11,7 @@
 #include "DataFileWriter.h"
 #include "DateCondition.h"
 #include "KeywordCondition.h"
+#include "KeywordRule.h"
 #include "OrConditions.h"
 #include "SmartBook.h"
 
@@ -122,6 +123,25 @@ DataRootPtr texts() {
     return root;
 }
 
+// Bank ids on some records, and keyword rules naming the library's keywords and books.
+DataRootPtr rules() {
+    DataRootPtr root = books();
+    root->mainLibrary()->objectAtIndex(0)->setBankId(QStringLiteral("4711#T0001"));
+    root->mainLibrary()->objectAtIndex(1)->setBankId(QStringLiteral("\u00e9\U0001F600"));
+    const KeywordPtr food = root->keywords().front();
+    auto tree = AndConditions::create();
+    tree->addCondition(leaf(CommentCondition::create(), Condition::Includes, QStringLiteral("Bakery")));
+    tree->addCondition(leaf(KeywordCondition::create(), Condition::DoesNotInclude, food));
+    tree->addCondition(leaf(BookCondition::create(), Condition::IsNot, root->dumbBooks().front()));
+    KeywordRulePtr bakery = KeywordRule::create(QStringLiteral("Bakery"));
+    bakery->setConditions(tree);
+    bakery->setKeywords({food});
+    KeywordRulePtr off = KeywordRule::create(QStringLiteral("Off"));
+    off->setEnabled(false);
+    root->setKeywordRules({bakery, off});
+    return root;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -132,9 +152,9 @@ int main(int argc, char** argv) {
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(folder.path());
-    const std::pair<const char*, std::function<DataRootPtr()>> seeds[] = {{"empty", empty}, {"records", records},
-                                                                          {"books", books}, {"conditions", conditions},
-                                                                          {"chain", chain}, {"texts", texts}};
+    const std::pair<const char*, std::function<DataRootPtr()>> seeds[] = {
+        {"empty", empty}, {"records", records}, {"books", books}, {"conditions", conditions},
+        {"chain", chain}, {"texts", texts},     {"rules", rules}};
     for (const auto& [name, make] : seeds) {
         DataFileWriter writer;
         QFile file(folder.filePath(QStringLiteral("v%1-%2").arg(DataFileFormat::version).arg(QLatin1String(name))));

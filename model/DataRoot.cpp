@@ -1,5 +1,6 @@
 #include "DataRoot.h"
 
+#include "KeywordRule.h"
 #include "LocalizedText.h"
 #include "SmartBook.h"
 
@@ -23,6 +24,28 @@ DataRootPtr DataRoot::create() {
 
 void DataRoot::setSmartBooks(std::vector<SmartBookPtr> books) {
     m_smartBooks = std::move(books);
+}
+
+void DataRoot::setKeywordRules(KeywordRuleList rules) {
+    m_keywordRules = std::move(rules);
+}
+
+void DataRoot::insertKeywordRule(std::size_t index, const KeywordRulePtr& rule) {
+    m_keywordRules.insert(m_keywordRules.begin() + std::ptrdiff_t(std::min(index, m_keywordRules.size())), rule);
+}
+
+std::size_t DataRoot::indexOfKeywordRule(const KeywordRule* rule) const {
+    const auto found = std::find_if(m_keywordRules.begin(), m_keywordRules.end(),
+                                    [rule](const KeywordRulePtr& r) { return r.get() == rule; });
+    return found == m_keywordRules.end() ? notFound : std::size_t(found - m_keywordRules.begin());
+}
+
+std::size_t DataRoot::removeKeywordRule(const KeywordRule* rule) {
+    const std::size_t index = indexOfKeywordRule(rule);
+    if (index != notFound) {
+        m_keywordRules.erase(m_keywordRules.begin() + std::ptrdiff_t(index));
+    }
+    return index;
 }
 
 void DataRoot::addDumbBook(const BookPtr& book) {

@@ -12,7 +12,10 @@
 
 class SmartBook;
 class DataRoot;
+class KeywordRule;
 using SmartBookPtr = std::shared_ptr<SmartBook>;
+using KeywordRulePtr = std::shared_ptr<KeywordRule>;
+using KeywordRuleList = std::vector<KeywordRulePtr>;
 using DataRootPtr = std::shared_ptr<DataRoot>;
 
 // The one object that holds all of the user's data: the main library (every
@@ -42,6 +45,15 @@ public:
     void setSmartBooks(std::vector<SmartBookPtr> books);
     const KeywordList& keywords() const { return m_keywords; }
     void setKeywords(KeywordList keywords) { m_keywords = std::move(keywords); }
+
+    // The rules that tag incoming records, in the order they are offered and applied.
+    const KeywordRuleList& keywordRules() const { return m_keywordRules; }
+    void setKeywordRules(KeywordRuleList rules);
+    // At `index` (at the end when beyond it).
+    void insertKeywordRule(std::size_t index, const KeywordRulePtr& rule);
+    // Where the rule stood, or notFound.
+    std::size_t removeKeywordRule(const KeywordRule* rule);
+    std::size_t indexOfKeywordRule(const KeywordRule* rule) const;
 
     void addDumbBook(const BookPtr& book);
     void addSmartBook(const SmartBookPtr& book);
@@ -80,4 +92,5 @@ private:
     std::vector<BookPtr> m_dumbBooks;
     std::vector<SmartBookPtr> m_smartBooks;
     KeywordList m_keywords;
+    KeywordRuleList m_keywordRules;
 };

@@ -120,14 +120,42 @@ void IO::setComment(const QString& comment) {
         QString normalized = comment.normalized(QString::NormalizationForm_C);
         m_commentIsNormalized = normalized == comment;
         if (!m_commentIsNormalized) {
-            m_normalizedComment = std::make_unique<QString>(std::move(normalized));
+            rare().normalizedComment = std::move(normalized);
         }
     }
-    if (m_commentIsNormalized) {
-        m_normalizedComment.reset();
+    if (m_commentIsNormalized && m_rare) {
+        m_rare->normalizedComment = QString();
+        dropRareIfEmpty();
     }
     m_commentPairs = SearchKey::pairMaskOf(normalizedComment());
     noteChange(RecordRevision::Comment);
+}
+
+IO::Rare& IO::rare() {
+    if (!m_rare) {
+        m_rare = std::make_unique<Rare>();
+    }
+    return *m_rare;
+}
+
+void IO::dropRareIfEmpty() {
+    if (m_rare && m_rare->normalizedComment.isNull() && m_rare->bankId.isNull()) {
+        m_rare.reset();
+    }
+}
+
+const QString& IO::bankId() const {
+    static const QString none;
+    return m_rare ? m_rare->bankId : none;
+}
+
+void IO::setBankId(const QString& id) {
+    if (!id.isEmpty()) {
+        rare().bankId = id;
+    } else if (m_rare) {
+        m_rare->bankId = QString();
+        dropRareIfEmpty();
+    }
 }
 
 void IO::setKeywords(KeywordList keywords) {

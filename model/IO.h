@@ -71,11 +71,16 @@ public:
     void setComment(const QString& comment);
     // The comment in normalization form C, for searching and sorting.
     QStringView normalizedComment() const {
-        return m_commentIsNormalized ? QStringView(m_comment) : QStringView(*m_normalizedComment);
+        return m_commentIsNormalized ? QStringView(m_comment) : QStringView(m_rare->normalizedComment);
     }
     // Which pairs of adjacent characters the comment holds (SearchKey::pairMaskOf):
     // a comment that lacks a pair of the key cannot contain the key.
     std::uint32_t commentPairMask() const { return m_commentPairs; }
+
+    // The id the record's bank gave it, or empty. Set when a statement is
+    // imported, never edited; an import takes a known id for a duplicate.
+    const QString& bankId() const;
+    void setBankId(const QString& id);
 
     const KeywordList& keywords() const { return m_keywords; }
     void setKeywords(KeywordList keywords);
@@ -135,7 +140,14 @@ private:
     std::int16_t m_amountExponent = 0;
     TimeZoneTable::Index m_entryZone = 0;
     KeywordList m_keywords;
-    // Only for a comment that is not already in form C.
-    std::unique_ptr<QString> m_normalizedComment;
+    // What few records have, kept aside so that the rest stay two cache lines.
+    struct Rare {
+        // Only for a comment that is not already in form C.
+        QString normalizedComment;
+        QString bankId;
+    };
+    Rare& rare();
+    void dropRareIfEmpty();
+    std::unique_ptr<Rare> m_rare;
     IORegistry::Id m_id = 0;
 };

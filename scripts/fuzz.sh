@@ -29,3 +29,5 @@ run() {
 
 run kesh_datafile_fuzz datafile
 run kesh_csv_fuzz csv
+run kesh_qif_fuzz qif
+run kesh_ofx_fuzz ofx

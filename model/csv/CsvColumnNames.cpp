@@ -146,6 +146,8 @@ const Names keywordNames = {u"keywords",  u"tags",      u"category",   u"categor
 
 const Names countedNames = {u"counted"};
 
+const Names idNames = {u"transaction id", u"fitid"};
+
 const Names& namesOf(CsvColumnNames::Role role) {
     switch (role) {
     case CsvColumnNames::Role::Date:
@@ -162,6 +164,8 @@ const Names& namesOf(CsvColumnNames::Role role) {
         return keywordNames;
     case CsvColumnNames::Role::Counted:
         return countedNames;
+    case CsvColumnNames::Role::Id:
+        return idNames;
     }
     return countedNames;
 }

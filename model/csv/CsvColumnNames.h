@@ -12,7 +12,7 @@
 // "ご利用金額（円）". Case, accents and full-width letters do not count.
 class CsvColumnNames {
 public:
-    enum class Role { Date, Amount, Debit, Credit, Comment, Keywords, Counted };
+    enum class Role { Date, Amount, Debit, Credit, Comment, Keywords, Counted, Id };
 
     // How plainly the header names the role, 0 the plainest: "Transaction
     // Date" before "Posting Date" before "Value Date", a whole name before a

@@ -239,15 +239,36 @@ void CsvImportPlan::markDuplicates(const CsvKnownRecords& library, CsvProgress* 
     if (rows.isEmpty()) {
         return;
     }
+    // A row whose id a record carries is that record, whatever its day or amount.
+    QHash<QStringView, std::uint32_t> rowsById;
+    if (m_mapping.idColumn != CsvRecordMapping::noColumn) {
+        for (std::size_t i = 0; i < m_rows.size(); ++i) {
+            if (m_rows[i].status != Status::Unreadable && !bankId(i).isEmpty()) {
+                rowsById.insert(bankId(i), std::uint32_t(i));
+            }
+        }
+    }
     const std::vector<CsvKnownRecords::Record>& records = library.records();
     for (std::size_t r = 0; r < records.size(); ++r) {
         if (cancelledAt(r, records.size(), progress)) {
             return;
         }
         const CsvKnownRecords::Record& record = records[r];
+        if (!rowsById.isEmpty() && !record.bankId.isEmpty()) {
+            const auto found = rowsById.constFind(QStringView(record.bankId));
+            if (found != rowsById.constEnd()) {
+                if (m_rows[found.value()].status == Status::Ready) {
+                    m_rows[found.value()].status = Status::Duplicate;
+                    ++m_duplicates;
+                }
+                continue;
+            }
+        }
         for (std::uint32_t i = rows.find({record.julianDay, record.exponent, record.mantissa});
              i != CsvDayAmountIndex::none; i = rows.next(i)) {
-            if (m_rows[i].status == Status::Ready && comment(i) == record.comment) {
+            // Different ids tell a row and a record apart.
+            const bool otherIds = !record.bankId.isEmpty() && !rowsById.isEmpty() && !bankId(i).isEmpty();
+            if (m_rows[i].status == Status::Ready && !otherIds && comment(i) == record.comment) {
                 m_rows[i].status = Status::Duplicate;
                 ++m_duplicates;
             }
@@ -258,6 +279,10 @@ void CsvImportPlan::markDuplicates(const CsvKnownRecords& library, CsvProgress* 
 QStringView CsvImportPlan::comment(std::size_t row) const {
     const QStringView field = m_table->field(m_rows[row].tableRow, m_mapping.commentColumn);
     return m_mapping.textGuarded ? CsvFormulaGuard::unguarded(field) : field;
+}
+
+QStringView CsvImportPlan::bankId(std::size_t row) const {
+    return m_table->field(m_rows[row].tableRow, m_mapping.idColumn).trimmed();
 }
 
 QStringList CsvImportPlan::keywordNames(std::size_t row) const {
@@ -347,6 +372,7 @@ CsvImportPlan::Batch CsvImportPlan::makeRecords(const DataRoot& root) const {
         record->setKeywords(std::move(carried));
         record->setComment(comment(row).toString());
         record->setIncludeInStats(m_rows[row].counted ? 1 : 0);
+        record->setBankId(bankId(row).toString());
         batch.records.push_back(std::move(record));
     }
     return batch;

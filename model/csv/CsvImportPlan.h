@@ -65,6 +65,8 @@ public:
     QDate day(std::size_t row) const { return QDate::fromJulianDay(m_rows[row].julianDay); }
     const Amount& amount(std::size_t row) const { return m_rows[row].amount; }
     QStringView comment(std::size_t row) const;
+    // The id the bank gave the row's transaction, or empty.
+    QStringView bankId(std::size_t row) const;
     // The row's keywords, then those the mapping adds to every record.
     QStringList keywordNames(std::size_t row) const;
     bool counted(std::size_t row) const { return m_rows[row].counted; }

@@ -7,7 +7,7 @@ CsvKnownRecords::CsvKnownRecords(const Book& library) {
         const QDate day = record->date();
         if (amount && day.isValid()) {
             m_records.push_back({std::int32_t(day.toJulianDay()), std::int16_t(amount->exponent()), amount->mantissa(),
-                                 record->comment()});
+                                 record->comment(), record->bankId()});
         }
     }
 }

@@ -9,8 +9,8 @@
 
 // What marking duplicates needs of a library's records, copied on the
 // thread that owns the library so an import plan can be made on another:
-// each record's day, exact amount and comment. Records without an amount or
-// a day are left out; no row can be their duplicate.
+// each record's day, exact amount, comment and bank id. Records without an
+// amount or a day are left out; no row can be their duplicate.
 class CsvKnownRecords {
 public:
     struct Record {
@@ -18,6 +18,7 @@ public:
         std::int16_t exponent;
         std::int64_t mantissa;
         QString comment;
+        QString bankId;
     };
 
     CsvKnownRecords() = default;

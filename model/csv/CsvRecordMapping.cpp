@@ -153,6 +153,8 @@ void guessFromNames(const CsvTable& table, std::size_t header, CsvRecordMapping&
     taken.add(mapping.keywordsColumn);
     mapping.countedColumn = columnNamed(table, header, Role::Counted, taken);
     taken.add(mapping.countedColumn);
+    mapping.idColumn = columnNamed(table, header, Role::Id, taken);
+    taken.add(mapping.idColumn);
 
     std::vector<int> comments;
     for (int column = 0; column < table.fieldCount(header); ++column) {

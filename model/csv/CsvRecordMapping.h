@@ -44,6 +44,9 @@ struct CsvRecordMapping {
     int commentColumn = noColumn;
     int keywordsColumn = noColumn;
     int countedColumn = noColumn;
+    // The id the bank gave each transaction: a row whose id a record of the
+    // library carries is a duplicate, and the record made keeps it.
+    int idColumn = noColumn;
     // The file is kesh's own export: text cells may carry the apostrophe
     // that keeps spreadsheets from taking them as formulas, and lose it here.
     bool textGuarded = false;

@@ -23,6 +23,7 @@ const QString decimalMarkKey = QStringLiteral("decimalMark");
 const QString commentColumnKey = QStringLiteral("commentColumn");
 const QString keywordsColumnKey = QStringLiteral("keywordsColumn");
 const QString countedColumnKey = QStringLiteral("countedColumn");
+const QString idColumnKey = QStringLiteral("idColumn");
 const QString textGuardedKey = QStringLiteral("textGuarded");
 const QString startRowKey = QStringLiteral("startRow");
 const QString amountSignKey = QStringLiteral("amountSign");
@@ -72,6 +73,7 @@ QVariantMap CsvSavedMapping::toMap() const {
     map.insert(commentColumnKey, mapping.commentColumn);
     map.insert(keywordsColumnKey, mapping.keywordsColumn);
     map.insert(countedColumnKey, mapping.countedColumn);
+    map.insert(idColumnKey, mapping.idColumn);
     map.insert(textGuardedKey, mapping.textGuarded);
     map.insert(keywordsToAddKey, mapping.keywordsToAdd);
     return map;
@@ -121,6 +123,7 @@ std::optional<CsvSavedMapping> CsvSavedMapping::fromMap(const QVariantMap& map) 
     mapping.commentColumn = columnIn(map, commentColumnKey, columns);
     mapping.keywordsColumn = columnIn(map, keywordsColumnKey, columns);
     mapping.countedColumn = columnIn(map, countedColumnKey, columns);
+    mapping.idColumn = columnIn(map, idColumnKey, columns);
     mapping.textGuarded = map.value(textGuardedKey).toBool();
     mapping.keywordsToAdd = map.value(keywordsToAddKey).toStringList();
     return saved;

@@ -26,9 +26,10 @@ std::size_t boundedReserve(quint64 claimed, qsizetype bytes, qsizetype bytesPerI
 
 } // namespace
 
-DataFileDecoder::DataFileDecoder(QByteArrayView payload, qint64 fileOffset)
+DataFileDecoder::DataFileDecoder(QByteArrayView payload, qint64 fileOffset, quint32 formatVersion)
     : m_in(payload, fileOffset)
-    , m_values(m_in) {}
+    , m_values(m_in)
+    , m_formatVersion(formatVersion) {}
 
 DataRootPtr DataFileDecoder::decode() {
     try {
@@ -174,6 +175,17 @@ DataRootPtr DataFileDecoder::readRoot() {
 
     m_in.item("keywords");
     root->setKeywords(readKeywordList());
+    if (fieldsFollow()) {
+        readFields("library", [&](quint64 number) {
+            switch (DataFileFormat::RootField(number)) {
+            case DataFileFormat::RootField::KeywordRules:
+                m_in.item("keywordRules");
+                root->setKeywordRules(readKeywordRules());
+                return true;
+            }
+            return false;
+        });
+    }
     m_entries[0].complete = true;
     m_in.leave();
     return root;
@@ -307,6 +319,24 @@ IOPtr DataFileDecoder::readRecord() {
     m_in.item("includeInStats");
     m_values.expect(m_values.readTag(), Tag::Byte, QT_TRANSLATE_NOOP("DataFileValueReader", "a byte"));
     record.setIncludeInStats(std::int8_t(m_in.readByte()));
+
+    if (fieldsFollow()) {
+        readFields("record", [&](quint64 number) {
+            switch (DataFileFormat::RecordField(number)) {
+            case DataFileFormat::RecordField::BankId: {
+                m_in.item("bankId");
+                // Only a record with an id has the field.
+                const QString& id = m_values.readString(m_values.readTag());
+                if (id.isEmpty()) {
+                    fail(tr("an empty bank id"));
+                }
+                record.setBankId(id);
+                return true;
+            }
+            }
+            return false;
+        });
+    }
 
     m_in.leave();
     m_entries[number].complete = true;
@@ -532,6 +562,74 @@ ConditionOperand DataFileDecoder::decimalOfFloat(float number) {
     return std::monostate();
 }
 
+// Fields ------------------------------------------------------------------
+
+bool DataFileDecoder::fieldsFollow() {
+    if (m_formatVersion < DataFileFormat::firstVersionWithFields || m_in.remaining() == 0) {
+        return false;
+    }
+    return *m_in.position() == quint8(Tag::Fields);
+}
+
+template <typename ReadField> void DataFileDecoder::readFields(const char* owner, ReadField readField) {
+    m_values.readTag();
+    m_in.enter(owner);
+    const quint64 count = m_in.readCount(2);
+    if (count == 0) {
+        fail(tr("an empty block of fields"));
+    }
+    quint64 previous = 0;
+    for (quint64 i = 0; i < count; ++i) {
+        m_in.markItem();
+        const quint64 number = m_in.readVarint();
+        if (number <= previous) {
+            fail(tr("field %1 stands after field %2").arg(number).arg(previous));
+        }
+        previous = number;
+        if (number > 255 || !readField(number)) {
+            fail(tr("unknown field %1").arg(number));
+        }
+    }
+    m_in.leave();
+}
+
+KeywordRuleList DataFileDecoder::readKeywordRules() {
+    m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of rules"));
+    KeywordRuleList rules(m_in.readCount(2));
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        m_in.setElement(qint64(i));
+        rules[i] = readKeywordRule();
+    }
+    return rules;
+}
+
+KeywordRulePtr DataFileDecoder::readKeywordRule() {
+    // Rules are not shared: each is written once, where the library lists it.
+    m_values.expect(m_values.readTag(), Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a rule"));
+    const ClassId id = readClass();
+    if (id != ClassId::KeywordRule) {
+        fail(tr("expected a rule, found %1").arg(itemName(id)));
+    }
+    const quint32 number = addEntry(ClassId::KeywordRule, 0);
+    KeywordRulePtr rule = KeywordRule::create();
+    m_in.enter("name");
+    rule->setName(m_values.readString(m_values.readTag()));
+    m_in.item("enabled");
+    m_values.expect(m_values.readTag(), Tag::Byte, QT_TRANSLATE_NOOP("DataFileValueReader", "a byte"));
+    const quint8 enabled = m_in.readByte();
+    if (enabled > 1) {
+        fail(tr("a rule enabled as %1").arg(enabled));
+    }
+    rule->setEnabled(enabled == 1);
+    m_in.item("conditions");
+    rule->setConditions(readCondition(m_values.readTag()));
+    m_in.item("keywords");
+    rule->setKeywords(readKeywordList());
+    m_in.leave();
+    m_entries[number].complete = true;
+    return rule;
+}
+
 // Messages ----------------------------------------------------------------
 
 QString DataFileDecoder::itemName(ClassId id) {
@@ -546,6 +644,8 @@ QString DataFileDecoder::itemName(ClassId id) {
         return tr("a record");
     case ClassId::Keyword:
         return tr("a keyword");
+    case ClassId::KeywordRule:
+        return tr("a rule");
     default:
         return tr("a condition");
     }

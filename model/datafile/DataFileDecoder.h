@@ -4,6 +4,7 @@
 #include "DataFileFormat.h"
 #include "DataFileValueReader.h"
 #include "DataRoot.h"
+#include "KeywordRule.h"
 #include "SmartBook.h"
 #include "TimeZoneTable.h"
 
@@ -22,8 +23,10 @@ class DataFileDecoder {
     Q_DECLARE_TR_FUNCTIONS(DataFileDecoder)
 
 public:
-    // `fileOffset`: where the payload starts in the file, for messages.
-    explicit DataFileDecoder(QByteArrayView payload, qint64 fileOffset = 0);
+    // `fileOffset`: where the payload starts in the file, for messages;
+    // `formatVersion`: the file's, which says what the payload may hold.
+    explicit DataFileDecoder(QByteArrayView payload, qint64 fileOffset = 0,
+                             quint32 formatVersion = DataFileFormat::version);
 
     // The library, or null with errorString().
     DataRootPtr decode();
@@ -55,6 +58,13 @@ private:
     ConditionPtr readCondition(Tag tag);
     ConditionPtr readNewCondition(ClassId id);
     ConditionOperand readOperand();
+    KeywordRuleList readKeywordRules();
+    KeywordRulePtr readKeywordRule();
+    // Whether a block of fields follows; it ends the object it stands after.
+    bool fieldsFollow();
+    // Reads the block's fields in order, each by `readField(number)`; a
+    // number `readField` does not know (false) is refused.
+    template <typename ReadField> void readFields(const char* owner, ReadField readField);
     static ConditionOperand decimalOfFloat(float number);
 
     quint32 addEntry(ClassId id, quint32 index);
@@ -65,6 +75,7 @@ private:
 
     DataFileCursor m_in;
     DataFileValueReader m_values;
+    quint32 m_formatVersion;
 
     std::vector<ClassId> m_classes;
     std::vector<Entry> m_entries;

@@ -2,6 +2,7 @@
 
 #include "ConditionGroup.h"
 #include "DateCondition.h"
+#include "KeywordRule.h"
 #include "SmartBook.h"
 
 #include <algorithm>
@@ -204,6 +205,34 @@ void DataFileEncoder::writeRoot(const DataRoot& root) {
         }
     }
     writeKeywordList(root.keywords());
+
+    const KeywordRuleList& rules = root.keywordRules();
+    const qsizetype ruleCount = present(rules);
+    if (ruleCount > 0) {
+        beginFields(1);
+        putVarint(quint8(DataFileFormat::RootField::KeywordRules));
+        putTag(Tag::List);
+        putVarint(quint64(ruleCount));
+        for (const KeywordRulePtr& rule : rules) {
+            if (rule) {
+                writeKeywordRule(*rule);
+            }
+        }
+    }
+}
+
+void DataFileEncoder::beginFields(quint64 count) {
+    putTag(Tag::Fields);
+    putVarint(count);
+}
+
+void DataFileEncoder::writeKeywordRule(const KeywordRule& rule) {
+    beginObject(&rule, ClassId::KeywordRule);
+    writeString(rule.name().isNull() ? QStringLiteral("") : rule.name());
+    putTag(Tag::Byte);
+    putByte(rule.isEnabled() ? 1 : 0);
+    writeCondition(rule.conditions());
+    writeKeywordList(rule.keywords());
 }
 
 void DataFileEncoder::writeBook(const BookPtr& book, bool plainOnly) {
@@ -287,6 +316,11 @@ void DataFileEncoder::writeRecord(const IO& record) {
     writeString(record.comment());
     putTag(Tag::Byte);
     putByte(quint8(record.includeInStats()));
+    if (const QString& id = record.bankId(); !id.isEmpty()) {
+        beginFields(1);
+        putVarint(quint8(DataFileFormat::RecordField::BankId));
+        writeString(id);
+    }
 }
 
 void DataFileEncoder::writeKeywordList(const KeywordList& keywords) {

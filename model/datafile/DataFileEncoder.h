@@ -76,6 +76,9 @@ private:
     void writeRecord(const IO& record);
     void writeKeyword(const KeywordPtr& keyword);
     void writeKeywordList(const KeywordList& keywords);
+    void writeKeywordRule(const KeywordRule& rule);
+    // Opens a block of `count` fields; each then writes its number and item.
+    void beginFields(quint64 count);
     void writeCondition(const ConditionPtr& condition);
     quint32 writeConditionBody(const Condition& condition);
     void writeOperand(const ConditionOperand& operand);

@@ -27,14 +27,22 @@
 // signed numbers are zigzag-encoded. Objects are numbered in the order they
 // first appear, and a later appearance is a reference to that number. Strings
 // and time zones are numbered the same way, so each is stored once.
+//
+// From format 3 on, an object may end with a block of numbered fields after
+// its fixed items (Tag::Fields). What most objects lack (a record's bank id)
+// or what came later (the library's keyword rules) is stored there, and an
+// object without such fields costs no byte. A later format adds fields under
+// new numbers; a file without them reads as before.
 class DataFileFormat {
 public:
     DataFileFormat() = delete;
 
     static constexpr std::array<char, 8> magic = {'\x89', 'K', 'D', 'F', '\r', '\n', '\x1a', '\n'};
     // Format 2 keeps condition bounds and period counts as exact decimals where
-    // format 1 had single-precision floats; both are read, only 2 is written.
-    static constexpr quint32 version = 2;
+    // format 1 had single-precision floats. Format 3 adds the blocks of fields:
+    // records' bank ids and the keyword rules. All are read, only 3 is written.
+    static constexpr quint32 version = 3;
+    static constexpr quint32 firstVersionWithFields = 3;
     static constexpr int headerSize = 32;
     static constexpr int versionOffset = 8;
     static constexpr int flagsOffset = 12;
@@ -56,8 +64,17 @@ public:
         List = 10,           // varint count, then the items
         SortDescriptor = 11, // key item, ascending byte, selector item
         Byte = 12,           // one signed byte, the only scalar item
+        Fields = 13,         // varint count, then each field: varint number (ascending), its item; format 3 on
     };
-    static constexpr quint8 lastTag = quint8(Tag::Byte);
+    static constexpr quint8 lastTag = quint8(Tag::Fields);
+
+    // The numbered fields, by the object that ends with them.
+    enum class RecordField : quint8 {
+        BankId = 1, // string: the id the record's bank gave it
+    };
+    enum class RootField : quint8 {
+        KeywordRules = 1, // list of KeywordRule
+    };
 
     // A zone is a varint: 0 introduces a new zone (varint length, ASCII id),
     // n > 0 is the (n-1)th zone introduced.
@@ -80,16 +97,19 @@ public:
         BookCondition,
         KeywordCondition,
         CommentCondition,
+        KeywordRule,
     };
-    static constexpr int classCount = 13;
+    static constexpr int classCount = 14;
     static constexpr std::array<std::string_view, classCount> classNames = {
-        "DataRoot",        "Book",          "SmartBook",     "IO",
-        "Keyword",         "Condition",     "OrConditions",  "AndConditions",
-        "AmountCondition", "DateCondition", "BookCondition", "KeywordCondition",
-        "CommentCondition"};
+        "DataRoot",         "Book",          "SmartBook",     "IO",
+        "Keyword",          "Condition",     "OrConditions",  "AndConditions",
+        "AmountCondition",  "DateCondition", "BookCondition", "KeywordCondition",
+        "CommentCondition", "KeywordRule"};
     static constexpr quint32 classVersion = 0;
 
-    static constexpr bool isCondition(ClassId id) { return id >= ClassId::Condition; }
+    static constexpr bool isCondition(ClassId id) {
+        return id >= ClassId::Condition && id <= ClassId::CommentCondition;
+    }
     static constexpr bool isBook(ClassId id) { return id == ClassId::Book || id == ClassId::SmartBook; }
 
     // Condition trees and the smart books they name nest; deeper files are

@@ -111,7 +111,7 @@ bool DataFileReader::readHeaderAndPayload(QByteArrayView file) {
     if (Crc32::of(payload) != Format::littleEndian32(bytes + Format::payloadCrcOffset)) {
         return fail(Status::Damaged, tr("The file is damaged: its content does not match its checksum."));
     }
-    DataFileDecoder decoder(payload, Format::headerSize);
+    DataFileDecoder decoder(payload, Format::headerSize, version);
     m_root = decoder.decode();
     if (!m_root) {
         return fail(Status::Damaged, tr("The file is damaged: %1.").arg(decoder.errorString()));

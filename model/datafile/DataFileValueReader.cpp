@@ -134,6 +134,8 @@ QString DataFileValueReader::tagName(quint8 tag) {
         return tr("a sort descriptor");
     case Tag::Byte:
         return tr("a byte");
+    case Tag::Fields:
+        return tr("a block of fields");
     }
     return tr("item kind %1").arg(tag);
 }

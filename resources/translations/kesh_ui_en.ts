@@ -209,12 +209,60 @@
     </message>
 </context>
 <context>
+    <name>LibraryDocument</name>
+    <message numerus="yes">
+        <source>Apply Rules to %n Record(s)</source>
+        <translation>
+            <numerusform>Apply Rules to %n Record</numerusform>
+            <numerusform>Apply Rules to %n Records</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RestoreBackupDialog</name>
     <message numerus="yes">
         <source>Restore a backup with %Ln record(s) fewer?</source>
         <translation>
             <numerusform>Restore a backup with %Ln record fewer?</numerusform>
             <numerusform>Restore a backup with %Ln records fewer?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatementImportDialog</name>
+    <message numerus="yes">
+        <source>%1 %2: %n transaction(s)</source>
+        <translation>
+            <numerusform>%1 %2: %n transaction</numerusform>
+            <numerusform>%1 %2: %n transactions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) to import.</source>
+        <translation>
+            <numerusform>%n transaction to import.</numerusform>
+            <numerusform>%n transactions to import.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library, left out unless ticked.</source>
+        <translation>
+            <numerusform>%n already in the library, left out unless ticked.</numerusform>
+            <numerusform>%n already in the library, left out unless ticked.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</source>
+        <translation>
+            <numerusform>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</numerusform>
+            <numerusform>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out, as they cannot be read.</source>
+        <translation>
+            <numerusform>%n left out, as it cannot be read.</numerusform>
+            <numerusform>%n left out, as they cannot be read.</numerusform>
         </translation>
     </message>
 </context>
@@ -234,6 +282,16 @@
         <translation>
             <numerusform>%Ln record</numerusform>
             <numerusform>%Ln records</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>WindowSet</name>
+    <message numerus="yes">
+        <source>Keyword rules gave %n of the selected records new keywords.</source>
+        <translation>
+            <numerusform>Keyword rules gave %n of the selected records new keywords.</numerusform>
+            <numerusform>Keyword rules gave %n of the selected records new keywords.</numerusform>
         </translation>
     </message>
 </context>

@@ -397,6 +397,10 @@
         <source>CSV for spreadsheets in this language (*.csv)</source>
         <translation>この言語の表計算ソフト向けの CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>QIF for programs that read bank statements (*.qif)</source>
+        <translation>QIF: 銀行明細を読むプログラム向け (*.qif)</translation>
+    </message>
 </context>
 <context>
     <name>CsvFileModel</name>
@@ -650,6 +654,10 @@
         <source>Read as %1 the days are not in order; read as %2 they are.</source>
         <translation>%1 として読むと日付が順に並ばず、%2 として読むと順に並びます。</translation>
     </message>
+    <message>
+        <source>Keyword rules of this import:</source>
+        <translation>この取り込みのキーワードルール:</translation>
+    </message>
 </context>
 <context>
     <name>CsvImportPlan</name>
@@ -791,6 +799,10 @@
     <message>
         <source>Counted</source>
         <translation>集計</translation>
+    </message>
+    <message>
+        <source>Rules Add</source>
+        <translation>ルールが追加</translation>
     </message>
 </context>
 <context>
@@ -1024,6 +1036,34 @@
     <message>
         <source>a condition</source>
         <translation>条件</translation>
+    </message>
+    <message>
+        <source>an empty bank id</source>
+        <translation>空の銀行 ID</translation>
+    </message>
+    <message>
+        <source>an empty block of fields</source>
+        <translation>空のフィールドブロック</translation>
+    </message>
+    <message>
+        <source>field %1 stands after field %2</source>
+        <translation>フィールド %1 がフィールド %2 の後にあります</translation>
+    </message>
+    <message>
+        <source>unknown field %1</source>
+        <translation>不明なフィールド %1</translation>
+    </message>
+    <message>
+        <source>expected a rule, found %1</source>
+        <translation>ルールがあるはずの場所に %1 があります</translation>
+    </message>
+    <message>
+        <source>a rule enabled as %1</source>
+        <translation>有効値が %1 のルール</translation>
+    </message>
+    <message>
+        <source>a rule</source>
+        <translation>ルール</translation>
     </message>
 </context>
 <context>
@@ -1287,6 +1327,18 @@
         <source>a list of conditions</source>
         <translation>条件のリスト</translation>
     </message>
+    <message>
+        <source>a list of rules</source>
+        <translation>ルールのリスト</translation>
+    </message>
+    <message>
+        <source>a rule</source>
+        <translation>ルール</translation>
+    </message>
+    <message>
+        <source>a block of fields</source>
+        <translation>フィールドブロック</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -1422,6 +1474,21 @@
     <message>
         <source>The record was not entered.</source>
         <translation>記録は入力されませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>FileImport</name>
+    <message>
+        <source>Import</source>
+        <translation>取り込む</translation>
+    </message>
+    <message>
+        <source>Statements (*.csv *.tsv *.txt *.ofx *.qfx *.qif);;All files (*)</source>
+        <translation>明細 (*.csv *.tsv *.txt *.ofx *.qfx *.qif);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The file is %1; kesh reads statements of up to %2.</source>
+        <translation>ファイルのサイズは %1 です。kesh が読み込める明細は %2 までです。</translation>
     </message>
 </context>
 <context>
@@ -1667,6 +1734,13 @@ New records come in through the Record Entry window; the records of a legacy lib
     </message>
 </context>
 <context>
+    <name>ImportRulesList</name>
+    <message>
+        <source>%1 (adds %2)</source>
+        <translation>%1 (%2 を追加)</translation>
+    </message>
+</context>
+<context>
     <name>KeywordConditionView</name>
     <message>
         <source>(no keywords)</source>
@@ -1694,6 +1768,88 @@ New records come in through the Record Entry window; the records of a legacy lib
     <message>
         <source>Keyword</source>
         <translation>キーワード</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordRuleDialog</name>
+    <message>
+        <source>Name:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>On: applied to every import</source>
+        <translation>オン: 取り込みのたびに適用</translation>
+    </message>
+    <message>
+        <source>Keywords to add:</source>
+        <translation>追加するキーワード:</translation>
+    </message>
+    <message>
+        <source>To the records that match:</source>
+        <translation>条件に合うレコード:</translation>
+    </message>
+    <message>
+        <source>New Keyword Rule</source>
+        <translation>新規キーワードルール</translation>
+    </message>
+    <message>
+        <source>Keyword Rule “%1”</source>
+        <translation>キーワードルール「%1」</translation>
+    </message>
+    <message>
+        <source>The rule needs a name.</source>
+        <translation>ルールには名前が必要です。</translation>
+    </message>
+    <message>
+        <source>Give it a name that says what it does, such as “Groceries”.</source>
+        <translation>「食料品」のように、ルールの働きがわかる名前を付けてください。</translation>
+    </message>
+    <message>
+        <source>The rule adds no keyword.</source>
+        <translation>このルールはキーワードを追加しません。</translation>
+    </message>
+    <message>
+        <source>Tick the keywords it gives the records it matches.</source>
+        <translation>条件に合うレコードに付けるキーワードにチェックを入れてください。</translation>
+    </message>
+    <message>
+        <source>Row %1 (%2) cannot be stored.</source>
+        <translation>%1 行目 (%2) は保存できません。</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordRulesWindow</name>
+    <message>
+        <source>Edit…</source>
+        <translation>編集…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>Keyword Rules</source>
+        <translation>キーワードルール</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>新規…</translation>
+    </message>
+    <message>
+        <source>%1 — adds %2</source>
+        <translation>%1 — %2 を追加</translation>
+    </message>
+    <message>
+        <source>New Rule</source>
+        <translation>新規ルール</translation>
     </message>
 </context>
 <context>
@@ -2060,6 +2216,36 @@ New records come in through the Record Entry window; the records of a legacy lib
         <source>Delete %1 Keywords</source>
         <translation>%1 個のキーワードの削除</translation>
     </message>
+    <message>
+        <source>New Rule</source>
+        <translation>新規ルール</translation>
+    </message>
+    <message>
+        <source>Delete Rule “%1”</source>
+        <translation>ルール「%1」の削除</translation>
+    </message>
+    <message>
+        <source>Edit Rule “%1”</source>
+        <translation>ルール「%1」の編集</translation>
+    </message>
+    <message>
+        <source>Enable Rule “%1”</source>
+        <translation>ルール「%1」を有効にする</translation>
+    </message>
+    <message>
+        <source>Disable Rule “%1”</source>
+        <translation>ルール「%1」を無効にする</translation>
+    </message>
+    <message>
+        <source>Move Rule “%1”</source>
+        <translation>ルール「%1」の移動</translation>
+    </message>
+    <message numerus="yes">
+        <source>Apply Rules to %n Record(s)</source>
+        <translation>
+            <numerusform>%n 件のレコードにルールを適用</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>LibraryFile</name>
@@ -2303,10 +2489,6 @@ If you quit without saving, every change made since %3 is lost.</source>
         <translation>新規スマートブック(&amp;S)…</translation>
     </message>
     <message>
-        <source>Import &amp;CSV…</source>
-        <translation>CSV を取り込む(&amp;C)…</translation>
-    </message>
-    <message>
         <source>&amp;Export…</source>
         <translation>書き出す(&amp;E)…</translation>
     </message>
@@ -2365,6 +2547,105 @@ If you quit without saving, every change made since %3 is lost.</source>
     <message>
         <source>&amp;Restore from Backup…</source>
         <translation>バックアップから復元(&amp;R)…</translation>
+    </message>
+    <message>
+        <source>&amp;Import…</source>
+        <translation>取り込む(&amp;I)…</translation>
+    </message>
+    <message>
+        <source>&amp;Records</source>
+        <translation>レコード(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Apply &amp;Keyword Rules</source>
+        <translation>キーワードルールを適用(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Keyword R&amp;ules</source>
+        <translation>キーワードルール(&amp;U)</translation>
+    </message>
+</context>
+<context>
+    <name>OfxReader</name>
+    <message>
+        <source>The file is written in the encoding “%1”, which kesh does not know.</source>
+        <translation>ファイルはエンコーディング「%1」で書かれていますが、kesh はこのエンコーディングを知りません。</translation>
+    </message>
+    <message>
+        <source>The file holds an OFX header and nothing after it.</source>
+        <translation>ファイルには OFX ヘッダーしかありません。</translation>
+    </message>
+    <message>
+        <source>The file is written in the character set “%1”, which kesh does not know.</source>
+        <translation>ファイルは文字セット「%1」で書かれていますが、kesh はこの文字セットを知りません。</translation>
+    </message>
+    <message>
+        <source>The file is not an OFX or QFX file: it starts with neither an OFX header nor a tag.</source>
+        <translation>このファイルは OFX / QFX ファイルではありません。OFX ヘッダーでもタグでも始まっていません。</translation>
+    </message>
+    <message>
+        <source>The file's text is not in the encoding its header names (%1).</source>
+        <translation>ファイルの文字がヘッダーに書かれたエンコーディング (%1) ではありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: the text “%2” stands outside any field.</source>
+        <translation>%1 行目: テキスト「%2」がどのフィールドにも属していません。</translation>
+    </message>
+    <message>
+        <source>Line %1: a comment or declaration never ends.</source>
+        <translation>%1 行目: コメントまたは宣言が閉じられていません。</translation>
+    </message>
+    <message>
+        <source>Line %1: a tag never ends (no “&gt;”).</source>
+        <translation>%1 行目: タグが閉じられていません (「&gt;」がありません)。</translation>
+    </message>
+    <message>
+        <source>Line %1: &lt;/%2&gt; closes nothing that is open.</source>
+        <translation>%1 行目: &lt;/%2&gt; に対応する開始タグがありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: a tag without a name.</source>
+        <translation>%1 行目: 名前のないタグです。</translation>
+    </message>
+    <message>
+        <source>Line %1: the file's elements nest deeper than %2 levels.</source>
+        <translation>%1 行目: ファイルの要素の入れ子が %2 段を超えています。</translation>
+    </message>
+    <message>
+        <source>The file ends inside &lt;%1&gt;, opened on line %2: it is cut off.</source>
+        <translation>%2 行目で開いた &lt;%1&gt; の途中でファイルが終わっています。ファイルが途中で切れています。</translation>
+    </message>
+    <message>
+        <source>The file holds no &lt;OFX&gt; element.</source>
+        <translation>ファイルに &lt;OFX&gt; 要素がありません。</translation>
+    </message>
+    <message>
+        <source>The file holds only investment statements; kesh imports bank and credit card statements.</source>
+        <translation>ファイルには投資明細しかありません。kesh が取り込めるのは銀行とクレジットカードの明細です。</translation>
+    </message>
+    <message>
+        <source>The file holds no bank or credit card statement.</source>
+        <translation>ファイルに銀行またはクレジットカードの明細がありません。</translation>
+    </message>
+    <message>
+        <source>The file holds no statement; the bank says: %1</source>
+        <translation>ファイルに明細がありません。銀行からのメッセージ: %1</translation>
+    </message>
+    <message>
+        <source>Line %1: the transaction has no %2.</source>
+        <translation>%1 行目: 取引に %2 がありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: “%2” is not a date.</source>
+        <translation>%1 行目: 「%2」は日付ではありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: the transaction has no TRNAMT.</source>
+        <translation>%1 行目: 取引に TRNAMT がありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: “%2” is not an amount. %3</source>
+        <translation>%1 行目: 「%2」は金額ではありません。%3</translation>
     </message>
 </context>
 <context>
@@ -2438,6 +2719,72 @@ Your library itself is saved. kesh tries again at its next save.</source>
         <source>MMM yyyy</source>
         <extracomment>A month along the graph's axis, as a QDate format: MMM the short month name, yyyy the year (e.g. yyyy/M)</extracomment>
         <translation>yyyy/M</translation>
+    </message>
+</context>
+<context>
+    <name>QifDateReader</name>
+    <message>
+        <source>“%1” is not a date.</source>
+        <translation>「%1」は日付ではありません。</translation>
+    </message>
+    <message>
+        <source>“%1” is no day that exists.</source>
+        <translation>「%1」という日付は存在しません。</translation>
+    </message>
+</context>
+<context>
+    <name>QifReader</name>
+    <message>
+        <source>The amount is empty.</source>
+        <translation>金額が空です。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>ファイルが空です。</translation>
+    </message>
+    <message>
+        <source>Line %1 comes before any line such as “!Type:Bank” that says what the file holds; this is no QIF file kesh can read.</source>
+        <translation>%1 行目が「!Type:Bank」のような内容を示す行より前にあります。kesh が読める QIF ファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Line %1, “%2”, is no QIF header kesh knows.</source>
+        <translation>%1 行目の「%2」は kesh の知らない QIF ヘッダーです。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>kesh imports bank, credit card and cash accounts; this item is of an account of kind “%1”.</source>
+        <translation>kesh が取り込めるのは銀行、クレジットカード、現金の口座です。この項目は種類「%1」の口座のものです。</translation>
+    </message>
+    <message>
+        <source>The item has no date (no D line).</source>
+        <translation>項目に日付がありません (D 行がありません)。</translation>
+    </message>
+    <message>
+        <source>The item has no amount (no T line).</source>
+        <translation>項目に金額がありません (T 行がありません)。</translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <comment>payee and memo of a transaction</comment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>The split lines do not add up to the total %1.</source>
+        <translation>分割行の合計が総額 %1 と一致しません。</translation>
+    </message>
+</context>
+<context>
+    <name>QifWriter</name>
+    <message>
+        <source>The QIF file could not be written: %1</source>
+        <translation>QIF ファイルを書き出せませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The QIF file could not be written.</source>
+        <translation>QIF ファイルを書き出せませんでした。</translation>
     </message>
 </context>
 <context>
@@ -2573,6 +2920,205 @@ Your library itself is saved. kesh tries again at its next save.</source>
     </message>
 </context>
 <context>
+    <name>StatementFileKind</name>
+    <message>
+        <source>The file is a spreadsheet workbook or an archive, not text. Save the sheet as CSV in its program and import that file.</source>
+        <translation>このファイルはテキストではなく、スプレッドシートのブックまたはアーカイブです。表計算プログラムでシートを CSV として保存し、そのファイルを取り込んでください。</translation>
+    </message>
+    <message>
+        <source>The file is an image, not a statement.</source>
+        <translation>このファイルは画像で、明細ではありません。</translation>
+    </message>
+    <message>
+        <source>The file is a PDF document. kesh reads statements as CSV, OFX, QFX or QIF; most banks offer one of these beside the PDF.</source>
+        <translation>このファイルは PDF 文書です。kesh が読める明細は CSV、OFX、QFX、QIF です。たいていの銀行は PDF のほかにこのいずれかを用意しています。</translation>
+    </message>
+    <message>
+        <source>The file is a kesh library, not a statement.</source>
+        <translation>このファイルは kesh のライブラリで、明細ではありません。</translation>
+    </message>
+    <message>
+        <source>The file is not text: it holds no statement kesh can read.</source>
+        <translation>このファイルはテキストではありません。kesh が読める明細はありません。</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImportDialog</name>
+    <message>
+        <source>Import “%1”</source>
+        <translation>「%1」の取り込み</translation>
+    </message>
+    <message>
+        <source>Keyword rules of this import:</source>
+        <translation>この取り込みのキーワードルール:</translation>
+    </message>
+    <message>
+        <source>Left out, as they cannot be read:</source>
+        <translation>読めないため除外:</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>取り込む</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>口座</translation>
+    </message>
+    <message>
+        <source>Keyword to Add</source>
+        <translation>追加するキーワード</translation>
+    </message>
+    <message>
+        <source>Credit card</source>
+        <translation>クレジットカード</translation>
+    </message>
+    <message>
+        <source>Bank account</source>
+        <translation>銀行口座</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2: %n transaction(s)</source>
+        <translation>
+            <numerusform>%1 %2: %n 件の取引</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Accounts:</source>
+        <translation>口座:</translation>
+    </message>
+    <message>
+        <source>The day the bank posted it</source>
+        <translation>銀行の記帳日</translation>
+    </message>
+    <message>
+        <source>The day it was made, where the bank tells it</source>
+        <translation>取引日 (銀行が示す場合)</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>日付:</translation>
+    </message>
+    <message>
+        <source>Name and memo</source>
+        <translation>名前とメモ</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>メモ</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>コメント:</translation>
+    </message>
+    <message>
+        <source>One record per split line, its category as keyword</source>
+        <translation>分割行ごとに 1 レコード (カテゴリをキーワードに)</translation>
+    </message>
+    <message>
+        <source>One record with the total</source>
+        <translation>総額で 1 レコード</translation>
+    </message>
+    <message>
+        <source>Split transactions:</source>
+        <translation>分割取引:</translation>
+    </message>
+    <message>
+        <source>Month first: “%1” is %2</source>
+        <translation>月が先: 「%1」は %2</translation>
+    </message>
+    <message>
+        <source>Day first: “%1” is %2</source>
+        <translation>日が先: 「%1」は %2</translation>
+    </message>
+    <message>
+        <source>The days read two ways:</source>
+        <translation>日付は 2 通りに読めます:</translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>%1 行目: %2</translation>
+    </message>
+    <message>
+        <source>Choose which way the days read.</source>
+        <translation>日付の読み方を選んでください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transaction(s) to import.</source>
+        <translation>
+            <numerusform>%n 件の取引を取り込みます。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n already in the library, left out unless ticked.</source>
+        <translation>
+            <numerusform>%n 件はライブラリに登録済みです。チェックしない限り除外します。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n possibly in the library (the same amount and comment within %1 days): untick what you have already.</source>
+        <translation>
+            <numerusform>%n 件はライブラリに登録済みの可能性があります (%1 日以内に同じ金額とコメント)。登録済みのものはチェックを外してください。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n left out, as they cannot be read.</source>
+        <translation>
+            <numerusform>%n 件は読めないため除外します。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatementPlanModel</name>
+    <message>
+        <source>New</source>
+        <translation>新規</translation>
+    </message>
+    <message>
+        <source>Already in the library</source>
+        <translation>ライブラリに登録済み</translation>
+    </message>
+    <message>
+        <source>Possibly in the library</source>
+        <translation>登録済みの可能性</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>取り込む</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Rules Add</source>
+        <translation>ルールが追加</translation>
+    </message>
+</context>
+<context>
     <name>StatsBoxController</name>
     <message>
         <source>These amounts are too large to add up.</source>
@@ -2602,6 +3148,12 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message>
         <source>Your changes are not saved yet: kesh tries again.</source>
         <translation>変更はまだ保存されていません。もう一度保存を試みます。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Keyword rules gave %n of the selected records new keywords.</source>
+        <translation>
+            <numerusform>キーワードルールにより、選択した %n 件のレコードに新しいキーワードが付きました。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

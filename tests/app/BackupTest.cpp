@@ -130,6 +130,23 @@ TEST_F(Backup, aLibraryOfAnOlderFormatIsKeptAsItWasWhenItIsFirstSavedAnew) {
     EXPECT_EQ(backups.formatCopies(), QStringList{backups.formatCopyPath(1)});
 }
 
+TEST_F(Backup, aLibraryOfTheFormatBeforeBankIdsIsKeptForTheKeshThatWroteIt) {
+    writeLibrary(*libraryOf(2, QStringLiteral("before ids")));
+    QByteArray bytes = readBytes();
+    DataFileFormat::putLittleEndian32(bytes.data() + DataFileFormat::versionOffset, 2);
+    DataFileFormat::putLittleEndian32(bytes.data() + DataFileFormat::headerCrcOffset,
+                                      Crc32::of(QByteArrayView(bytes.constData(), DataFileFormat::headerCrcOffset)));
+    writeBytes(bytes);
+    const DailyBackups backups(dataPath());
+
+    ASSERT_TRUE(launch());
+    app->document()->addPlainBook();
+    ASSERT_TRUE(app->autosaver()->saveNow());
+    EXPECT_EQ(readBytes(backups.formatCopyPath(2)), bytes);
+    EXPECT_TRUE(backups.formatCopyPath(2).endsWith(QStringLiteral("Kesh Data (format 2)")));
+    EXPECT_EQ(DataFileFormat::littleEndian32(readBytes().constData() + DataFileFormat::versionOffset), 3u);
+}
+
 TEST_F(Backup, aCopyThatCannotBeMadeIsToldOnceAndTheLibraryIsSavedAllTheSame) {
     writeLibrary(*libraryOf(1, QStringLiteral("kept")));
     // A file where the backups folder should be.

@@ -26,7 +26,7 @@ protected:
         whenModal<CsvImportDialog>([](CsvImportDialog* dialog) {
             QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("importButton")), Qt::LeftButton);
         });
-        find<QAction>("importCsvAction")->trigger();
+        find<QAction>("importAction")->trigger();
     }
     QList<Alert::Shown> exportTo(const QString& path, const QStringList& answers, const QString& filter = {},
                                  QString* offered = nullptr) {
@@ -85,7 +85,7 @@ TEST_F(CsvInKesh, aFileThatCannotBeReadChangesNothing) {
     writeBytes(QByteArray(), home("empty.csv"));
     chooseInFileDialog(home("empty.csv"));
     const AlertAnswers user({QStringLiteral("OK")});
-    find<QAction>("importCsvAction")->trigger();
+    find<QAction>("importAction")->trigger();
     ASSERT_EQ(user.alerts().size(), 1);
     EXPECT_EQ(user.alerts()[0].objectName, QStringLiteral("csvImportFailedAlert"));
     EXPECT_EQ(user.alerts()[0].informativeText, QStringLiteral("The file is empty: it holds no rows."));
@@ -103,7 +103,7 @@ TEST_F(CsvInKesh, aPipeOrADeviceIsRefusedForWhatItIsWithoutBeingOpened) {
           std::tuple{QStringLiteral("/dev/zero"), "zero", "It is a device, not a file."}}) {
         chooseInFileDialog(path);
         const AlertAnswers user({QStringLiteral("OK")});
-        find<QAction>("importCsvAction")->trigger();
+        find<QAction>("importAction")->trigger();
         ASSERT_EQ(user.alerts().size(), 1) << name;
         EXPECT_EQ(user.alerts()[0].objectName, QStringLiteral("csvImportFailedAlert"));
         EXPECT_EQ(user.alerts()[0].text, QStringLiteral("“%1” cannot be imported.").arg(QString::fromUtf8(name)));
@@ -169,7 +169,7 @@ TEST_F(CsvInKesh, theMappingOfAnImportIsAppliedToTheNextStatementOfTheBankAndCan
         emit keywords->editingFinished();
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("importButton")), Qt::LeftButton);
     });
-    find<QAction>("importCsvAction")->trigger();
+    find<QAction>("importAction")->trigger();
     ASSERT_EQ(library()->count(), 1u);
 
     QString told;
@@ -178,7 +178,7 @@ TEST_F(CsvInKesh, theMappingOfAnImportIsAppliedToTheNextStatementOfTheBankAndCan
         told = dialog->findChild<QLabel*>(QStringLiteral("mappingLabel"))->text();
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("importButton")), Qt::LeftButton);
     });
-    find<QAction>("importCsvAction")->trigger();
+    find<QAction>("importAction")->trigger();
     EXPECT_EQ(told, QStringLiteral("Using your mapping “Sparkasse”."));
     ASSERT_EQ(library()->count(), 2u);
     const IOPtr& april = library()->records()[0];
@@ -194,7 +194,7 @@ TEST_F(CsvInKesh, theMappingOfAnImportIsAppliedToTheNextStatementOfTheBankAndCan
         dialog->findChild<QLineEdit*>(QStringLiteral("mappingNameField"))->setText(QStringLiteral("Changed"));
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cancelButton")), Qt::LeftButton);
     });
-    find<QAction>("importCsvAction")->trigger();
+    find<QAction>("importAction")->trigger();
     EXPECT_EQ(library()->count(), 2u);
     EXPECT_EQ(app->document()->undoStack()->count(), 2);
     const std::vector<CsvSavedMapping> kept = CsvMappingStore().mappings();

@@ -52,6 +52,13 @@ QWidget* ConditionEditWindow::root() const {
     return m_scrollArea->widget();
 }
 
+void ConditionEditWindow::setHeader(QWidget* header) {
+    m_header = header;
+    header->setParent(this);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, header);
+    sizeToFit();
+}
+
 void ConditionEditWindow::setRoot(QWidget* root) {
     if (QWidget* previous = m_scrollArea->takeWidget()) {
         previous->removeEventFilter(this);
@@ -103,12 +110,14 @@ void ConditionEditWindow::sizeToFit() {
         return;
     }
     const QSize treeSize = tree->sizeHint();
-    const int treeRoom = roomOnScreen() - extraHeight;
+    const QSize headerSize = m_header ? m_header->sizeHint() : QSize(0, 0);
+    const int treeRoom = roomOnScreen() - extraHeight - headerSize.height();
     const bool scrolls = treeSize.height() > treeRoom;
     const int scrollWidth = scrolls ? m_scrollArea->verticalScrollBar()->sizeHint().width() : 0;
     // OK and Cancel need their own width when the tree is narrower.
-    const QSize wanted(std::max(treeSize.width() + scrollWidth, m_buttons->sizeHint().width()) + extraWidth,
-                       (scrolls ? treeRoom : treeSize.height()) + extraHeight);
+    const QSize wanted(std::max({treeSize.width() + scrollWidth, m_buttons->sizeHint().width(), headerSize.width()}) +
+                           extraWidth,
+                       (scrolls ? treeRoom : treeSize.height()) + extraHeight + headerSize.height());
     if (wanted == size() && minimumSize() == maximumSize()) {
         return;
     }

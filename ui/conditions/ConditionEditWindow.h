@@ -24,6 +24,8 @@ public:
     QDialogButtonBox* buttonBox() const { return m_buttons; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
     QWidget* root() const;
+    // Fields above the tree, as a keyword rule's name and keywords; the window's.
+    void setHeader(QWidget* header);
     // Shows the root of a view tree in place of the previous one, which is
     // no longer the window's, and takes the tree's size.
     void setRoot(QWidget* root);
@@ -41,5 +43,6 @@ private:
     int roomOnScreen() const;
 
     QScrollArea* m_scrollArea;
+    QWidget* m_header = nullptr;
     QDialogButtonBox* m_buttons;
 };

@@ -2,17 +2,21 @@
 
 #include "Alert.h"
 #include "LedgerFormat.h"
+#include "QifWriter.h"
+#include "RegularFile.h"
 #include "StartFolder.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSaveFile>
 #include <QSettings>
 
 namespace {
 const QString forSpreadsheetsKey = QStringLiteral("CsvExport/ForSpreadsheets");
-}
+const QString formatKey = QStringLiteral("CsvExport/Format");
+} // namespace
 
 CsvExport::CsvExport(IOList shown, IOList selected, QString bookName, QWidget* parent)
     : m_shown(std::move(shown))
@@ -25,9 +29,9 @@ qint64 CsvExport::run() {
     if (!records) {
         return 0;
     }
-    bool forSpreadsheets = false;
-    const QString filePath = chooseFile(&forSpreadsheets);
-    return filePath.isEmpty() ? 0 : runWithFile(*records, filePath, forSpreadsheets);
+    Format format = Format::Plain;
+    const QString filePath = chooseFile(&format);
+    return filePath.isEmpty() ? 0 : runWithFile(*records, filePath, format);
 }
 
 QString CsvExport::plainFilter() {
@@ -36,6 +40,10 @@ QString CsvExport::plainFilter() {
 
 QString CsvExport::spreadsheetFilter() {
     return tr("CSV for spreadsheets in this language (*.csv)");
+}
+
+QString CsvExport::qifFilter() {
+    return tr("QIF for programs that read bank statements (*.qif)");
 }
 
 const IOList* CsvExport::chooseRecords() const {
@@ -60,19 +68,30 @@ const IOList* CsvExport::chooseRecords() const {
     return answer == all ? &m_shown : nullptr;
 }
 
-QString CsvExport::chooseFile(bool* forSpreadsheets) const {
+QString CsvExport::chooseFile(Format* format) const {
     QString name = m_bookName;
     // A book name may hold what a file name cannot.
     name.replace(u'/', u'-');
-    const QString start =
-        QDir(StartFolder::documents()).filePath((name.isEmpty() ? tr("Records") : name) + QStringLiteral(".csv"));
     QSettings settings;
-    QString filter = settings.value(forSpreadsheetsKey, false).toBool() ? spreadsheetFilter() : plainFilter();
-    const QString path = QFileDialog::getSaveFileName(
-        m_parent, tr("Export"), start, plainFilter() + QStringLiteral(";;") + spreadsheetFilter(), &filter);
-    *forSpreadsheets = filter == spreadsheetFilter();
+    // Kept by versions that offered the two kinds of CSV only.
+    const Format last =
+        Format(settings
+                   .value(formatKey, int(settings.value(forSpreadsheetsKey, false).toBool() ? Format::Spreadsheets
+                                                                                            : Format::Plain))
+                   .toInt());
+    const QString filters[] = {plainFilter(), spreadsheetFilter(), qifFilter()};
+    QString filter = last >= Format::Plain && last <= Format::Qif ? filters[int(last)] : plainFilter();
+    const QString start = QDir(StartFolder::documents())
+                              .filePath((name.isEmpty() ? tr("Records") : name) +
+                                        (filter == qifFilter() ? QStringLiteral(".qif") : QStringLiteral(".csv")));
+    QString path = QFileDialog::getSaveFileName(
+        m_parent, tr("Export"), start, QStringList(std::begin(filters), std::end(filters)).join(u";;"), &filter);
+    *format = filter == spreadsheetFilter() ? Format::Spreadsheets
+              : filter == qifFilter()       ? Format::Qif
+                                            : Format::Plain;
     if (!path.isEmpty()) {
-        settings.setValue(forSpreadsheetsKey, *forSpreadsheets);
+        settings.setValue(formatKey, int(*format));
+        settings.setValue(forSpreadsheetsKey, *format == Format::Spreadsheets);
     }
     return path;
 }
@@ -91,14 +110,51 @@ CsvRecordWriter::Options CsvExport::spreadsheetOptions(const IOList& records) {
 }
 
 qint64 CsvExport::runWithFile(const IOList& records, const QString& filePath, bool forSpreadsheets) {
-    CsvRecordWriter writer;
-    if (forSpreadsheets) {
-        writer.setOptions(spreadsheetOptions(records));
+    return runWithFile(records, filePath, forSpreadsheets ? Format::Spreadsheets : Format::Plain);
+}
+
+bool CsvExport::writeQif(const IOList& records, const QString& filePath, QString* error) const {
+    // Only a regular file is replaced: a device or a FIFO there stays what it is.
+    RegularFile target;
+    if (!target.check(filePath) && target.status() == RegularFile::Status::NotAFile) {
+        *error = target.errorString();
+        return false;
     }
-    if (!writer.write(records, filePath)) {
+    QSaveFile file(filePath);
+    QifWriter writer;
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (!writer.write(records, &file)) {
+        file.cancelWriting();
+        *error = writer.errorString();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+qint64 CsvExport::runWithFile(const IOList& records, const QString& filePath, Format format) {
+    QString error;
+    bool written = false;
+    if (format == Format::Qif) {
+        written = writeQif(records, filePath, &error);
+    } else {
+        CsvRecordWriter writer;
+        if (format == Format::Spreadsheets) {
+            writer.setOptions(spreadsheetOptions(records));
+        }
+        written = writer.write(records, filePath);
+        error = writer.errorString();
+    }
+    if (!written) {
         Alert::inform(m_parent, QStringLiteral("exportFailedAlert"), Alert::Icon::Warning,
                       tr("The records could not be exported."),
-                      tr("Writing “%1” failed: %2").arg(QDir::toNativeSeparators(filePath), writer.errorString()));
+                      tr("Writing “%1” failed: %2").arg(QDir::toNativeSeparators(filePath), error));
         return 0;
     }
     return qint64(records.size());

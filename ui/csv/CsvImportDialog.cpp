@@ -7,6 +7,7 @@
 #include "CsvMappingStore.h"
 #include "CsvPlanModel.h"
 #include "CsvPlanner.h"
+#include "ImportRulesList.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -105,8 +106,19 @@ CsvImportDialog::CsvImportDialog(QByteArray bytes, const QString& fileName, Data
 
 CsvImportDialog::~CsvImportDialog() {
     m_planner->cancel();
-    // The views let go of the plan before it goes.
+    // The views let go of the plan and the rules before they go.
+    m_planModel->setMatcher(nullptr);
     m_planModel->setPlan(nullptr);
+}
+
+std::vector<const KeywordRule*> CsvImportDialog::skippedRules() const {
+    return m_rulesList->skipped();
+}
+
+void CsvImportDialog::rulesTicked() {
+    m_planModel->setMatcher(nullptr);
+    m_matcher = std::make_unique<KeywordRuleMatcher>(*m_root, m_rulesList->skipped());
+    m_planModel->setMatcher(m_matcher.get());
 }
 
 QComboBox* CsvImportDialog::columnComboBox(const QString& name) {
@@ -258,6 +270,11 @@ void CsvImportDialog::buildControls() {
     splitter->addWidget(titled(tr("As imported:"), m_recordTableView));
     splitter->setStretchFactor(1, 2);
 
+    m_rulesList = new ImportRulesList(*m_root);
+    m_rulesList->setMaximumHeight(fontMetrics().height() * 5);
+    connect(m_rulesList, &ImportRulesList::ticksChanged, this, &CsvImportDialog::rulesTicked);
+    rulesTicked();
+
     m_problemsList = new QListWidget;
     m_problemsList->setObjectName(QStringLiteral("problemsList"));
     m_problemsList->setMaximumHeight(fontMetrics().height() * 6);
@@ -285,6 +302,12 @@ void CsvImportDialog::buildControls() {
     layout->addWidget(m_mappingBar);
     layout->addWidget(buildSettings());
     layout->addWidget(splitter, 1);
+    if (m_rulesList->count() > 0) {
+        layout->addWidget(new QLabel(tr("Keyword rules of this import:")));
+        layout->addWidget(m_rulesList);
+    } else {
+        m_rulesList->hide();
+    }
     layout->addWidget(m_problemsList);
     layout->addWidget(m_progressBar);
     layout->addWidget(m_summaryLabel);

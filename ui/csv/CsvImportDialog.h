@@ -6,6 +6,7 @@
 #include "CsvRecordMapping.h"
 #include "CsvSavedMapping.h"
 #include "DataRoot.h"
+#include "KeywordRuleMatcher.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -13,6 +14,7 @@
 #include <memory>
 
 class CsvFileModel;
+class ImportRulesList;
 class CsvMappingBar;
 class CsvPlanModel;
 class CsvPlanner;
@@ -55,6 +57,8 @@ public:
     const QString& readError() const { return m_readError; }
     // The mapping as the user confirms it, to keep for the next file of this shape.
     CsvSavedMapping mappingToRemember() const;
+    // The keyword rules the user unticked for this import.
+    std::vector<const KeywordRule*> skippedRules() const;
 
     // A cancel stops the planning.
     void done(int result) override;
@@ -74,6 +78,7 @@ private:
     void mappingEdited();
     void replan();
     void showOutcome();
+    void rulesTicked();
 
     QWidget* buildStartLine();
     void startLineEdited(int line);
@@ -123,6 +128,8 @@ private:
 
     CsvFileModel* m_fileModel = nullptr;
     CsvPlanModel* m_planModel = nullptr;
+    ImportRulesList* m_rulesList = nullptr;
+    std::unique_ptr<KeywordRuleMatcher> m_matcher;
 
     QComboBox* m_encodingComboBox = nullptr;
     QLabel* m_encodingSampleLabel = nullptr;

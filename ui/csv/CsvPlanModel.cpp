@@ -44,6 +44,28 @@ QString CsvPlanModel::dayFormat(const QLocale& locale) {
     return format.trimmed();
 }
 
+void CsvPlanModel::setMatcher(const KeywordRuleMatcher* matcher) {
+    m_matcher = matcher;
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, RulesColumn), index(rowCount() - 1, RulesColumn));
+    }
+}
+
+// Asked for the rows on screen only: a long file is matched as it scrolls.
+QString CsvPlanModel::ruleKeywords(std::size_t row) const {
+    if (!m_matcher || !m_matcher->hasRules()) {
+        return QString();
+    }
+    QStringList names;
+    for (const KeywordPtr& keyword :
+         m_matcher
+             ->match(m_plan->day(row), m_plan->amount(row), m_plan->comment(row).toString(), m_plan->keywordNames(row))
+             .keywords) {
+        names.append(keyword->name());
+    }
+    return names.join(QStringLiteral(", "));
+}
+
 int CsvPlanModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !m_plan ? 0 : int(m_plan->rowCount());
 }
@@ -95,6 +117,8 @@ QVariant CsvPlanModel::display(std::size_t row, int column) const {
         return m_plan->keywordNames(row).join(QStringLiteral(", "));
     case CountedColumn:
         return m_plan->counted(row) ? tr("Yes") : tr("No");
+    case RulesColumn:
+        return ruleKeywords(row);
     default:
         return {};
     }
@@ -170,6 +194,8 @@ QVariant CsvPlanModel::headerData(int section, Qt::Orientation orientation, int 
         return tr("Keywords");
     case CountedColumn:
         return tr("Counted");
+    case RulesColumn:
+        return tr("Rules Add");
     default:
         return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CsvImportPlan.h"
+#include "KeywordRuleMatcher.h"
 #include "LedgerFormat.h"
 
 #include <QAbstractTableModel>
@@ -21,12 +22,15 @@ public:
         CommentColumn,
         KeywordsColumn,
         CountedColumn,
+        RulesColumn,
         ColumnCount
     };
 
     explicit CsvPlanModel(QObject* parent = nullptr);
 
     void setPlan(CsvImportPlan* plan);
+    // What the keyword rules would add to each row; null for nothing.
+    void setMatcher(const KeywordRuleMatcher* matcher);
 
     // A day as no reader can take two ways: "Dec 1, 2026", "1 Dec 2026",
     // "2026年12月1日", the locale's long form without the weekday and with
@@ -48,7 +52,10 @@ private:
     QVariant display(std::size_t row, int column) const;
     QString statusText(std::size_t row) const;
 
+    QString ruleKeywords(std::size_t row) const;
+
     CsvImportPlan* m_plan = nullptr;
+    const KeywordRuleMatcher* m_matcher = nullptr;
     int m_amountDecimals = 0;
     LedgerFormat m_format;
     QString m_dayFormat = dayFormat(QLocale());

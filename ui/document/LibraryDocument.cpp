@@ -2,11 +2,16 @@
 
 #include "AddKeywordCommand.h"
 #include "AddRecordsCommand.h"
+#include "ApplyKeywordRulesCommand.h"
 #include "BookPresenceCommand.h"
 #include "BookValueCommands.h"
 #include "DeleteKeywordsCommand.h"
+#include "EditKeywordRuleCommand.h"
 #include "ImportRecordsCommand.h"
+#include "KeywordRuleMatcher.h"
+#include "KeywordRulePresenceCommand.h"
 #include "KeywordValueCommands.h"
+#include "MoveKeywordRuleCommand.h"
 #include "RecordValueCommands.h"
 #include "RemoveRecordsCommand.h"
 #include "ReplaceLibraryCommand.h"
@@ -317,4 +322,97 @@ void LibraryDocument::deleteKeywords(const KeywordList& requested) {
     const QString text = keywords.size() == 1 ? tr("Delete Keyword “%1”").arg(keywords.front()->name())
                                               : tr("Delete %1 Keywords").arg(QLocale().toString(keywords.size()));
     push(new DeleteKeywordsCommand(*this, keywords, text));
+}
+
+void LibraryDocument::addKeywordRule(const KeywordRulePtr& rule) {
+    if (rule && m_root->indexOfKeywordRule(rule.get()) == DataRoot::notFound) {
+        push(new KeywordRulePresenceCommand(*this, rule, KeywordRulePresenceCommand::Action::Add,
+                                            m_root->keywordRules().size(), tr("New Rule")));
+    }
+}
+
+void LibraryDocument::removeKeywordRule(const KeywordRulePtr& rule) {
+    if (rule && m_root->indexOfKeywordRule(rule.get()) != DataRoot::notFound) {
+        push(new KeywordRulePresenceCommand(*this, rule, KeywordRulePresenceCommand::Action::Remove, 0,
+                                            tr("Delete Rule “%1”").arg(rule->name())));
+    }
+}
+
+bool LibraryDocument::editKeywordRule(const KeywordRulePtr& rule, const QString& name, ConditionPtr conditions,
+                                      const KeywordList& keywords) {
+    return rule && editKeywordRule(rule, name, rule->isEnabled(), std::move(conditions), keywords);
+}
+
+bool LibraryDocument::editKeywordRule(const KeywordRulePtr& rule, const QString& name, bool enabled,
+                                      ConditionPtr conditions, const KeywordList& keywords) {
+    if (!rule) {
+        return false;
+    }
+    EditKeywordRuleCommand::Values values{name, enabled, std::move(conditions), keywords};
+    if (values == EditKeywordRuleCommand::valuesOf(*rule)) {
+        return false;
+    }
+    push(new EditKeywordRuleCommand(*this, rule, std::move(values), tr("Edit Rule “%1”").arg(name)));
+    return true;
+}
+
+bool LibraryDocument::setKeywordRuleEnabled(const KeywordRulePtr& rule, bool enabled) {
+    if (!rule || rule->isEnabled() == enabled) {
+        return false;
+    }
+    EditKeywordRuleCommand::Values values = EditKeywordRuleCommand::valuesOf(*rule);
+    values.enabled = enabled;
+    const QString text = enabled ? tr("Enable Rule “%1”") : tr("Disable Rule “%1”");
+    push(new EditKeywordRuleCommand(*this, rule, std::move(values), text.arg(rule->name())));
+    return true;
+}
+
+bool LibraryDocument::moveKeywordRule(const KeywordRulePtr& rule, std::size_t to) {
+    const std::size_t from = rule ? m_root->indexOfKeywordRule(rule.get()) : DataRoot::notFound;
+    if (from == DataRoot::notFound || to >= m_root->keywordRules().size() || to == from) {
+        return false;
+    }
+    push(new MoveKeywordRuleCommand(*this, from, to, tr("Move Rule “%1”").arg(rule->name())));
+    return true;
+}
+
+std::size_t LibraryDocument::applyKeywordRules(const IOList& records) {
+    std::vector<ApplyKeywordRulesCommand::Gain> gains;
+    KeywordList newKeywords;
+    {
+        const KeywordRuleMatcher matcher(*m_root);
+        if (!matcher.hasRules()) {
+            return 0;
+        }
+        QSet<const IO*> seen;
+        for (const IOPtr& record : records) {
+            if (!record || seen.contains(record.get())) {
+                continue;
+            }
+            seen.insert(record.get());
+            KeywordRuleMatcher::Match match = matcher.match(*record);
+            if (!match.keywords.empty()) {
+                gains.push_back({record, std::move(match.keywords)});
+            }
+        }
+    }
+    if (gains.empty()) {
+        return 0;
+    }
+    QSet<const Keyword*> listed;
+    for (const KeywordPtr& keyword : m_root->keywords()) {
+        listed.insert(keyword.get());
+    }
+    for (const auto& gain : gains) {
+        for (const KeywordPtr& keyword : gain.keywords) {
+            if (!listed.contains(keyword.get())) {
+                listed.insert(keyword.get());
+                newKeywords.push_back(keyword);
+            }
+        }
+    }
+    const std::size_t count = gains.size();
+    push(new ApplyKeywordRulesCommand(*this, std::move(gains), std::move(newKeywords),
+                                      tr("Apply Rules to %n Record(s)", nullptr, int(count))));
+    return count;
 }

@@ -2,6 +2,7 @@
 
 #include "Condition.h"
 #include "DataRoot.h"
+#include "KeywordRule.h"
 #include "RecordRevision.h"
 #include "SmartBook.h"
 
@@ -27,11 +28,12 @@ public:
     // What a change touches, told before it happens.
     struct Change {
         enum Kind {
-            Records,  // records added to or taken out of books
-            Fields,   // fields of records: `field` says which
-            Books,    // books added, removed, renamed or given new conditions
-            Keywords, // keywords added, renamed or removed (records may show them)
-            Library,  // another library took the place of this one: every book, record and keyword is new
+            Records,      // records added to or taken out of books
+            Fields,       // fields of records: `field` says which
+            Books,        // books added, removed, renamed or given new conditions
+            Keywords,     // keywords added, renamed or removed (records may show them)
+            Library,      // another library took the place of this one: every book, record and keyword is new
+            KeywordRules, // rules added, edited, moved, enabled or removed
         };
         Kind kind = Records;
         RecordRevision::Field field = RecordRevision::Date;
@@ -137,6 +139,20 @@ public:
     // From the keyword list and from every record of the main library.
     void deleteKeywords(const KeywordList& keywords);
 
+    // The keyword rules. A rule whose values are as given makes no step (false).
+    void addKeywordRule(const KeywordRulePtr& rule);
+    void removeKeywordRule(const KeywordRulePtr& rule);
+    bool editKeywordRule(const KeywordRulePtr& rule, const QString& name, ConditionPtr conditions,
+                         const KeywordList& keywords);
+    bool editKeywordRule(const KeywordRulePtr& rule, const QString& name, bool enabled, ConditionPtr conditions,
+                         const KeywordList& keywords);
+    bool setKeywordRuleEnabled(const KeywordRulePtr& rule, bool enabled);
+    // To place `to` of the list (in range); false when it stands there or is not a rule of the library.
+    bool moveKeywordRule(const KeywordRulePtr& rule, std::size_t to);
+    // Gives the records the keywords of the enabled rules that match them, in
+    // one change; the number of records that gained a keyword.
+    std::size_t applyKeywordRules(const IOList& records);
+
 signals:
     // Before anything on this thread changes the library, even what is no
     // change to undo (a sort, a refresh): whatever reads the library on
@@ -158,6 +174,8 @@ signals:
     void keywordAdded(const KeywordPtr& keyword);
     void keywordRenamed(const KeywordPtr& keyword);
     void keywordsRemoved(const KeywordList& keywords);
+    // The list of keyword rules, or a rule in it, changed.
+    void keywordRulesChanged();
 
 private:
     friend class DocumentCommand;

@@ -24,6 +24,7 @@ private:
         std::vector<BookPtr> dumbBooks;
         std::vector<SmartBookPtr> smartBooks;
         KeywordList keywords;
+        KeywordRuleList keywordRules;
     };
     void trade();
 

@@ -3,6 +3,7 @@
 #include "CsvImportDialog.h"
 #include "CsvMappingStore.h"
 #include "CsvReader.h"
+#include "KeywordRuleMatcher.h"
 #include "LibraryDocument.h"
 #include "StartFolder.h"
 
@@ -32,7 +33,8 @@ qint64 CsvImport::runWithFile(const QString& filePath) {
     if (dialog.exec() != QDialog::Accepted || !dialog.plan() || !dialog.plan()->canImport()) {
         return 0;
     }
-    const CsvImportPlan::Batch batch = dialog.plan()->makeRecords(*document->root());
+    CsvImportPlan::Batch batch = dialog.plan()->makeRecords(*document->root());
+    KeywordRuleMatcher(*document->root(), dialog.skippedRules()).tag(batch.records, batch.newKeywords);
     const qint64 added = m_flow.append(batch.records, batch.newKeywords);
     // Confirmed by the import: the next file of this kind opens with it.
     CsvMappingStore().remember(dialog.mappingToRemember());

@@ -30,6 +30,10 @@ QString ImportFlow::chooseFile(const QString& title, const QString& start, const
     return QFileDialog::getOpenFileName(m_parent, title, StartFolder::nearestExisting(start), filter);
 }
 
+QStringList ImportFlow::chooseFiles(const QString& title, const QString& start, const QString& filter) const {
+    return QFileDialog::getOpenFileNames(m_parent, title, StartFolder::nearestExisting(start), filter);
+}
+
 bool ImportFlow::readWithProgress(const QString& filePath, const std::function<bool(const Progress&)>& read) const {
     QProgressDialog dialog(tr("Reading “%1”…").arg(QFileInfo(filePath).fileName()), tr("Cancel"), 0, 1000, m_parent);
     dialog.setWindowModality(Qt::WindowModal);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -32,6 +33,8 @@ public:
     // The file dialog, opened on `start` or its nearest folder that exists.
     // Empty when the user cancels.
     QString chooseFile(const QString& title, const QString& start, const QString& filter = {}) const;
+    // The same for one file or several; empty when the user cancels.
+    QStringList chooseFiles(const QString& title, const QString& start, const QString& filter = {}) const;
 
     // Runs `read`, which reports to the Progress it is given, under a dialog
     // shown once the reading takes a while; gone again before this returns.

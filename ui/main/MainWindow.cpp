@@ -275,8 +275,8 @@ void MainWindow::buildMenus() {
     newSmartBook->setObjectName(QStringLiteral("newSmartBookAction"));
     m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
     m_importAction->setObjectName(QStringLiteral("importLegacyLibraryAction"));
-    QAction* importCsv = file->addAction(tr("Import &CSV…"), this, &MainWindow::importCsvRequested);
-    importCsv->setObjectName(QStringLiteral("importCsvAction"));
+    QAction* importFiles = file->addAction(tr("&Import…"), this, &MainWindow::importRequested);
+    importFiles->setObjectName(QStringLiteral("importAction"));
     QAction* exportCsv = file->addAction(tr("&Export…"), this, &MainWindow::exportRequested);
     exportCsv->setObjectName(QStringLiteral("exportAction"));
     file->addSeparator();
@@ -321,6 +321,10 @@ void MainWindow::buildMenus() {
     find->setShortcut(QKeySequence::Find);
     keepKeysIn(find, this);
 
+    QMenu* records = menuBar()->addMenu(tr("&Records"));
+    QAction* applyRules = records->addAction(tr("Apply &Keyword Rules"), this, &MainWindow::applyKeywordRulesRequested);
+    applyRules->setObjectName(QStringLiteral("applyKeywordRulesAction"));
+
     buildWindowMenu();
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
@@ -354,6 +358,8 @@ void MainWindow::buildWindowMenu() {
     m_graphWindowAction = window->addAction(tr("&Graph"), this, &MainWindow::graphWindowToggled);
     m_graphWindowAction->setObjectName(QStringLiteral("graphWindowAction"));
     m_graphWindowAction->setCheckable(true);
+    QAction* rules = window->addAction(tr("Keyword R&ules"), this, &MainWindow::keywordRulesWindowRequested);
+    rules->setObjectName(QStringLiteral("keywordRulesWindowAction"));
 }
 
 // Says that the list is narrowed by keywords, so it is never taken for the whole book.

@@ -81,7 +81,11 @@ signals:
     // File › Show Backups: the folder of the daily copies.
     void showBackupsRequested();
     // File › Import CSV… and File › Export…
-    void importCsvRequested();
+    // File › Import…: CSV, OFX, QFX and QIF.
+    void importRequested();
+    void keywordRulesWindowRequested();
+    // Records › Apply Keyword Rules, to the selected records.
+    void applyKeywordRulesRequested();
     void exportRequested();
     void newSmartBookRequested();
     // Edit › Edit Conditions…: the selected smart book's conditions.

@@ -282,13 +282,14 @@ TEST(DataFileFormatOne, SinglePrecisionOperandsReadAsTheDecimalsTyped) {
     EXPECT_TRUE(std::holds_alternative<std::monostate>(group.children()[1]->object2()));
     EXPECT_EQ(decimalOf(group.children()[2]->object()), QStringLiteral("2.9"));
 
-    // Written again, the file is format 2 with decimals, and reads back the same.
+    // Written again, the file is of the current format with decimals, and reads back the same.
     QByteArray again;
     QBuffer buffer(&again);
     buffer.open(QIODevice::WriteOnly);
     DataFileWriter writer;
     ASSERT_TRUE(writer.write(*reader.root(), &buffer));
-    EXPECT_EQ(DataFileFormat::littleEndian32(again.constData() + DataFileFormat::versionOffset), 2u);
+    EXPECT_EQ(DataFileFormat::littleEndian32(again.constData() + DataFileFormat::versionOffset),
+              DataFileFormat::version);
     DataFileReader second;
     ASSERT_TRUE(second.read(QByteArrayView(again))) << second.errorString().toStdString();
     const auto& read = static_cast<const ConditionGroup&>(*second.root()->smartBooks()[0]->conditions());
