@@ -27,6 +27,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Every image and icon of both programs is an SVG, drawn by Qt's SVG plugins;
+# the programs call nothing of Qt Svg themselves, so the linker drops it and
+# dpkg-shlibdeps never sees it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4)")
 # Qt loads these as plugins, so dpkg-shlibdeps cannot see them: Wayland
 # sessions, and the translations of Qt's own dialogs.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
