@@ -22,7 +22,8 @@ KeshApp::KeshApp(int& argc, char** argv)
     setApplicationName(QStringLiteral("kesh"));
     setApplicationDisplayName(QStringLiteral("kesh"));
     setApplicationVersion(QStringLiteral(KESH_VERSION));
-    setDesktopFileName(QStringLiteral("kesh"));
+    // Desktops match the window to its installed entry, and so to its icon, by this id.
+    setDesktopFileName(QStringLiteral("io.github.kesh.Kesh"));
     setWindowIcon(QIcon(QStringLiteral(":/images/kesh.svg")));
     // Closing the main window goes through terminate(), which may keep kesh open.
     setQuitOnLastWindowClosed(false);

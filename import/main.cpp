@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kesh-import"));
     QApplication::setApplicationVersion(QStringLiteral(KESH_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("kesh-import"));
+    // The id of the installed entry, so desktops show its icon for the window.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.kesh.KeshImport"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/kesh-import.svg")));
     Translations::install(&app);
     // Alerts take their title from the display name.

@@ -182,8 +182,8 @@ TEST_P(DesktopEntryTest, launchesTheProgramWithItsOwnIcon) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPrograms, DesktopEntryTest,
-                         ::testing::Values(DesktopCase{"kesh.desktop", "kesh"},
-                                           DesktopCase{"kesh-import.desktop", "kesh-import"}),
+                         ::testing::Values(DesktopCase{"io.github.kesh.Kesh.desktop", "kesh"},
+                                           DesktopCase{"io.github.kesh.KeshImport.desktop", "kesh-import"}),
                          [](const auto& info) { return info.index == 0 ? "kesh" : "kesh_import"; });
 
 } // namespace
