@@ -1,5 +1,6 @@
 #include "LedgerChartView.h"
 
+#include "AxisScale.h"
 #include "PeriodFormat.h"
 
 #include <QBarSeries>
@@ -29,23 +30,15 @@ double drawable(double value) {
     return std::clamp(value, -drawableLimit, drawableLimit);
 }
 
-// A range that holds zero and the values, in round numbers, with as many
-// decimals in its labels as its ticks need.
-void setAmountRange(QValueAxis* axis, double low, double high) {
-    low = std::min(low, 0.0);
-    high = std::max(high, 0.0);
-    if (high - low < 1.0) {
-        high = low + 1.0;
-    }
-    axis->setTickCount(5);
-    axis->setRange(low, high);
-    axis->applyNiceNumbers();
-    const double step = (axis->max() - axis->min()) / std::max(1, axis->tickCount() - 1);
-    const double largest = std::max(std::fabs(axis->min()), std::fabs(axis->max()));
+// Labels with as many decimals as the axis's steps need.
+void labelAxis(QValueAxis* axis, const AxisScale::Range& range) {
+    axis->setRange(range.low, range.high);
+    axis->setTickCount(range.steps() + 1);
+    const double largest = std::max(std::fabs(range.low), std::fabs(range.high));
     if (largest >= 1e15) {
         axis->setLabelFormat(QStringLiteral("%.3g"));
     } else {
-        const int decimals = step >= 1.0 ? 0 : std::min(6, int(std::ceil(-std::log10(step))));
+        const int decimals = range.step >= 1.0 ? 0 : std::min(6, int(std::ceil(-std::log10(range.step) - 1e-9)));
         axis->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) + QStringLiteral("f"));
     }
 }
@@ -108,14 +101,21 @@ void LedgerChartView::buildAxes() {
     m_bars->attachAxis(m_amountAxis);
     m_balanceLine->attachAxis(m_periodAxis);
     m_balanceLine->attachAxis(m_balanceAxis);
-    setAmountRange(m_amountAxis, 0.0, 1.0);
-    setAmountRange(m_balanceAxis, 0.0, 1.0);
+    scaleAxes();
+}
+
+void LedgerChartView::scaleAxes() {
+    const std::array<AxisScale::Range, 2> ranges =
+        AxisScale::sharedZero({0.0, m_barsHigh, 0.0}, {m_balanceLow, m_balanceHigh, 0.0});
+    labelAxis(m_amountAxis, ranges[0]);
+    labelAxis(m_balanceAxis, ranges[1]);
 }
 
 void LedgerChartView::showTotals(PeriodTotals totals) {
     m_totals = std::move(totals);
     fillBars();
     fillBalance();
+    scaleAxes();
     m_labelStep = 0;
     labelPeriods();
 }
@@ -136,7 +136,7 @@ void LedgerChartView::fillBars() {
     m_incomings->append(in);
     m_outgoings->remove(0, m_outgoings->count());
     m_outgoings->append(out);
-    setAmountRange(m_amountAxis, 0.0, highest);
+    m_barsHigh = highest;
 }
 
 void LedgerChartView::fillBalance() {
@@ -154,7 +154,8 @@ void LedgerChartView::fillBalance() {
     m_balanceLine->replace(points);
     // A lone period has no line to draw; a few show where the line turns.
     m_balanceLine->setPointsVisible(periods.size() <= 40);
-    setAmountRange(m_balanceAxis, lowest, highest);
+    m_balanceLow = lowest;
+    m_balanceHigh = highest;
 }
 
 void LedgerChartView::labelPeriods() {

@@ -43,6 +43,7 @@ private:
     void applyStyle();
     void fillBars();
     void fillBalance();
+    void scaleAxes();
     void labelPeriods();
     void showFigures(bool entered, int index);
     QString amountText(double sum) const;
@@ -56,6 +57,9 @@ private:
     QValueAxis* m_amountAxis = nullptr;
     QValueAxis* m_balanceAxis = nullptr;
     PeriodTotals m_totals;
+    double m_barsHigh = 0.0;
+    double m_balanceLow = 0.0;
+    double m_balanceHigh = 0.0;
     LedgerFormat m_format;
     int m_amountDecimals = m_format.columnDecimals(0);
     // Labels along the axis as last placed; relabelled when the room changes.

@@ -1,3 +1,4 @@
+#include "AxisScale.h"
 #include "GraphWindow.h"
 #include "LedgerChartView.h"
 #include "SampleRecords.h"
@@ -12,6 +13,7 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QToolTip>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -192,3 +194,66 @@ TEST_F(GraphDrawing, axisLabelsNameEachMonthOrOnlyRoundYearsAsRoomAllows) {
 }
 
 } // namespace
+
+namespace {
+
+// Where zero sits on an axis, as a share of its height from the bottom.
+double zeroShare(const QValueAxis* axis) {
+    return -axis->min() / (axis->max() - axis->min());
+}
+
+} // namespace
+
+// The bars and the balance line are drawn against two axes; whatever their
+// figures, zero is one height on both, each axis holds its values in round
+// steps, and a balance that never goes below zero gets no room below it.
+TEST_F(GraphDrawing, theBarsAndTheBalanceShareTheirZero) {
+    const LocaleScope american("en_US");
+    const struct {
+        std::vector<const char*> amounts;
+        bool roomBelowZero;
+    } cases[] = {
+        {{"120000", "-3000", "-2500", "-4100"}, false},
+        {{"-500", "-700", "300"}, true},
+        {{"50", "-45000000", "900", "60000000"}, true},
+        {{"0.30", "0.25"}, false},
+    };
+    for (const auto& c : cases) {
+        QList<IOPtr> records;
+        QDate day(2024, 1, 1);
+        for (const char* amount : c.amounts) {
+            records << sampleRecord(amount, day, QStringLiteral("r"));
+            day = day.addDays(9);
+        }
+        showBook(bookOf(records));
+        window().setPeriod(PeriodTotals::Period::Week);
+        const QList<QAbstractAxis*> axes = window().chartView()->chart()->axes(Qt::Vertical);
+        ASSERT_EQ(axes.size(), 2);
+        const auto* bars = qobject_cast<QValueAxis*>(axes[0]);
+        const auto* balance = qobject_cast<QValueAxis*>(axes[1]);
+        ASSERT_TRUE(bars && balance);
+        EXPECT_NEAR(zeroShare(bars), zeroShare(balance), 1e-9) << c.amounts.front();
+        EXPECT_EQ(bars->tickCount(), balance->tickCount());
+        EXPECT_EQ(balance->min() < 0.0, c.roomBelowZero) << c.amounts.front();
+        const PeriodTotals& totals = window().totals();
+        for (const PeriodTotals::Totals& t : totals.periods()) {
+            EXPECT_LE(std::max(t.in, t.out), bars->max());
+            EXPECT_GE(t.balance, balance->min());
+            EXPECT_LE(t.balance, balance->max());
+        }
+    }
+}
+
+TEST(AxisScaleTest, roundStepsAreOneTwoTwoAndAHalfOrFiveTimesAPowerOfTen) {
+    for (const auto& [atLeast, step] : {std::pair{0.0, 0.0},
+                                        {1.0, 1.0},
+                                        {1.01, 2.0},
+                                        {2.2, 2.5},
+                                        {3.0, 5.0},
+                                        {100.0, 100.0},
+                                        {300.0 / 3.0, 100.0},
+                                        {0.07, 0.1},
+                                        {7.5e7, 1e8}}) {
+        EXPECT_DOUBLE_EQ(AxisScale::roundStep(atLeast), step) << atLeast;
+    }
+}
