@@ -33,7 +33,8 @@ LibraryCommandLine::Outcome LibraryCommandLine::parse(const QStringList& argumen
     if (!m_parser.parse(arguments)) {
         return Outcome::UsageError;
     }
-    if (m_parser.isSet(QStringLiteral("help"))) {
+    // The toolkit's own options are its business: --help-all shows ours.
+    if (m_parser.isSet(QStringLiteral("help")) || m_parser.isSet(QStringLiteral("help-all"))) {
         return Outcome::Help;
     }
     if (m_parser.isSet(QStringLiteral("version"))) {
