@@ -1,12 +1,11 @@
 #include "DataFileLock.h"
 #include "LegacyFileWriter.h"
 #include "LibraryOnDisk.h"
+#include "ProgramRun.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -40,32 +39,8 @@ protected:
         ASSERT_TRUE(saveLibrary(*root, path));
     }
 
-    struct Finished {
-        int status = -1;
-        QString out;
-        QString err;
-    };
-    static Finished importer(const QStringList& arguments, const QString& locale = QStringLiteral("C")) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_MESSAGES"}) {
-            environment.remove(QString::fromLatin1(name));
-        }
-        environment.insert(QStringLiteral("LC_ALL"), locale);
-        QProcess process;
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(folder());
-        process.start(QStringLiteral(KESH_IMPORT_BINARY), arguments);
-        Finished run;
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            process.waitForFinished();
-            ADD_FAILURE() << "kesh-import did not end within 30 s";
-            return run;
-        }
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-        run.err = QString::fromLocal8Bit(process.readAllStandardError());
-        return run;
+    static ProgramRun importer(const QStringList& arguments, const QString& locale = QStringLiteral("C")) {
+        return ProgramRun::of(QStringLiteral(KESH_IMPORT_BINARY), arguments, folder(), locale);
     }
 };
 
@@ -73,8 +48,8 @@ TEST_F(HeadlessImport, appendsToTheNamedLibraryAndSaysSoInOneLine) {
     writeLibrary();
     writeLegacy(1234);
     // A relative FILE is taken from the folder the script runs in.
-    const Finished run = importer({QStringLiteral("--library"), libraryPath(), QStringLiteral("Old Ledger")},
-                                  QStringLiteral("en_US.UTF-8"));
+    const ProgramRun run = importer({QStringLiteral("--library"), libraryPath(), QStringLiteral("Old Ledger")},
+                                    QStringLiteral("en_US.UTF-8"));
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("Appended 1,234 records from Old Ledger to %1\n").arg(libraryPath()));
     EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
@@ -90,7 +65,7 @@ TEST_F(HeadlessImport, appendsToTheNamedLibraryAndSaysSoInOneLine) {
 
 TEST_F(HeadlessImport, withoutALibraryNamedTheDefaultOneIsMadeAsTheWindowWould) {
     writeLegacy(2);
-    const Finished run = importer({legacyPath()});
+    const ProgramRun run = importer({legacyPath()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.startsWith(QStringLiteral("Appended 2 records"))) << run.out.toStdString();
     const DataRootPtr library = libraryAt(DataFile::defaultPath());
@@ -116,7 +91,7 @@ TEST_F(HeadlessImport, aRefusalIsOneLineWithStatusOneAndChangesNothing) {
         {libraryPath(), folder() + QStringLiteral("/No Such File"), QStringLiteral("No Such File")},
     };
     for (const Case& refused : cases) {
-        const Finished run = importer({QStringLiteral("--library"), refused.library, refused.file});
+        const ProgramRun run = importer({QStringLiteral("--library"), refused.library, refused.file});
         EXPECT_EQ(run.status, 1) << refused.library.toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
         EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
@@ -136,7 +111,7 @@ TEST_F(HeadlessImport, aLibraryThatKeshHoldsIsLeftAlone) {
     DataFileLock kesh(libraryPath());
     ASSERT_TRUE(kesh.tryLock());
 
-    const Finished run = importer({QStringLiteral("--library"), libraryPath(), legacyPath()});
+    const ProgramRun run = importer({QStringLiteral("--library"), libraryPath(), legacyPath()});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("in use"))) << run.err.toStdString();
     EXPECT_EQ(contentOf(libraryPath()), before);
