@@ -74,7 +74,6 @@ void LibraryFile::reportLocked() {
     const QString folder = shownPath(QFileInfo(m_path).absolutePath());
     switch (m_lock.error()) {
     case DataFileLock::Error::HeldByOther:
-        title = tr("Your library is already open.");
         if (!quits()) {
             title = tr("This library is already open.");
             advice = m_lock.holderApplication().isEmpty()
@@ -82,6 +81,7 @@ void LibraryFile::reportLocked() {
                          : tr("Quit %1, then open the library again.").arg(m_lock.holderApplication());
             break;
         }
+        title = tr("Your library is already open.");
         advice = m_lock.holderApplication().isEmpty()
                      ? tr("Close the other program, then start kesh again.")
                      : tr("Quit %1, then start kesh again.").arg(m_lock.holderApplication());
