@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LibraryFile.h"
+#include "LibraryLocation.h"
 #include "LocalizedStrings.h"
 #include "OpenLibrary.h"
 #include "TextSuggestion.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 
 #include <memory>
+#include <optional>
 
 class QSessionManager;
 class RunningInstance;
@@ -26,15 +28,20 @@ public:
     KeshApp(int& argc, char** argv);
     ~KeshApp() override;
 
+    // The names and version both the application and a bare command-line run go by.
+    static void setIdentity();
+
     static KeshApp* instance();
 
-    // Start-up before any window: hands over to a kesh already running on the
-    // library, or takes the library's lock, answers later launches from then
-    // on, reads the library (or makes a fresh one; nothing is written yet) and
-    // fills the comment suggestions.
+    // Start-up before any window: chooses the library (`requestedLibrary`,
+    // else the one opened last, else the default), hands over to a kesh
+    // already running on it, or takes the library's lock, answers later
+    // launches from then on, reads the library (or makes a fresh one; nothing
+    // is written yet) and fills the comment suggestions. A library file that
+    // does not exist yet is made only when the user agrees.
     // False when this kesh must not run: the user has been told why, or the
     // running kesh has come to the front (handedOver()).
-    bool init();
+    bool init(const QString& requestedLibrary = QString());
     bool handedOver() const { return m_handedOver; }
     // Builds the windows, restores them from the preferences and shows the main window.
     void loadInterface();
@@ -79,10 +86,26 @@ public:
     // chose to keep kesh open after a failed save.
     bool terminate();
 
+    // File › Open Library… and File › New Library…: ask for a file, then switch to it.
+    void openLibrary();
+    void newLibrary();
+    // Saves the library, then works on the library at `path` (a new, empty one
+    // with `create`) with fresh windows and a fresh undo history. False, with
+    // the user told why, when kesh stays on the library it has open.
+    bool switchToLibrary(const QString& path, bool create);
+
 private:
     template <typename Part> Part* window(Part* (WindowSet::*part)() const) const {
         return m_windows ? (m_windows.get()->*part)() : nullptr;
     }
+    // The library this run starts on, and whether it is to be made; none when kesh must not start.
+    std::optional<QString> chooseLibrary(const QString& requested, bool* create);
+    // The library opened last, or the default when it is gone (the user is told).
+    QString rememberedLibrary();
+    bool askToCreate(const QString& path);
+    void tellNotOpened(const LibraryLocation& location, LibraryLocation::State state, bool create);
+    // The comment suggestions of the library now open.
+    void fillSuggestions();
     // Answers later launches of kesh on this library from now on.
     void listenForLaunches();
     // A later launch asked for this kesh's window.
@@ -99,6 +122,7 @@ private:
     TextSuggestion m_commentSuggestion;
     std::unique_ptr<WindowSet> m_windows;
 
+    bool m_interfaceFilters = false;
     // Another kesh runs on the library and was asked to come to the front.
     bool m_handedOver = false;
     // A quit is asking the user about a failed save.

@@ -24,9 +24,14 @@ QString timeText(const QDateTime& when) {
 }
 } // namespace
 
-LibraryFile::LibraryFile(const QString& path)
+LibraryFile::LibraryFile(const QString& path, Refusal refusal)
     : m_path(path)
+    , m_refusal(refusal)
     , m_lock(path) {}
+
+QString LibraryFile::refusalButton() const {
+    return quits() ? tr("Quit") : tr("Keep Current Library");
+}
 
 bool LibraryFile::lock() {
     if (m_lock.isLocked()) {
@@ -69,6 +74,13 @@ void LibraryFile::reportLocked() {
     const QString folder = shownPath(QFileInfo(m_path).absolutePath());
     switch (m_lock.error()) {
     case DataFileLock::Error::HeldByOther:
+        if (!quits()) {
+            title = tr("This library is already open.");
+            advice = m_lock.holderApplication().isEmpty()
+                         ? tr("Close the other program, then open the library again.")
+                         : tr("Quit %1, then open the library again.").arg(m_lock.holderApplication());
+            break;
+        }
         title = tr("Your library is already open.");
         advice = m_lock.holderApplication().isEmpty()
                      ? tr("Close the other program, then start kesh again.")
@@ -95,18 +107,25 @@ void LibraryFile::reportLocked() {
         advice = tr("Start kesh again; if this keeps happening, check the disk that holds “%1”.").arg(folder);
         break;
     }
+    const QString outcome = quits() ? tr("%1\n\nkesh quits without touching the library “%2”. %3")
+                                    : tr("%1\n\nkesh keeps the library it has open and leaves “%2” as it is. %3");
+    // Only the advice for another holder fits a library opened while kesh runs.
+    if (!quits() && m_lock.error() != DataFileLock::Error::HeldByOther) {
+        advice.clear();
+    }
     Alert alert(nullptr, QStringLiteral("libraryInUseAlert"), Alert::Icon::Warning, title,
-                tr("%1\n\nkesh quits without touching the library “%2”. %3")
-                    .arg(m_lock.errorString(), shownPath(m_path), advice));
-    alert.addButton(tr("Quit"), QMessageBox::AcceptRole);
+                outcome.arg(m_lock.errorString(), shownPath(m_path), advice).trimmed());
+    alert.addButton(refusalButton(), QMessageBox::AcceptRole);
     alert.exec();
 }
 
 void LibraryFile::reportNewer(const QString& error) {
     Alert::inform(nullptr, QStringLiteral("newerLibraryAlert"), Alert::Icon::Critical,
                   tr("Your library was saved by a newer kesh."),
-                  tr("The file “%1” could not be read: %2\n\nkesh quits and leaves the file as it is. Open it with "
-                     "the kesh that saved it.")
+                  (quits() ? tr("The file “%1” could not be read: %2\n\nkesh quits and leaves the file as it is. "
+                                "Open it with the kesh that saved it.")
+                           : tr("The file “%1” could not be read: %2\n\nkesh keeps the library it has open and "
+                                "leaves the file as it is. Open it with the kesh that saved it."))
                       .arg(shownPath(m_path), error));
 }
 
@@ -143,7 +162,7 @@ DataRootPtr LibraryFile::recover(DataFile::Status status, const QString& error) 
     // Only a damaged file is past saving: for the other causes the file may be
     // whole, so the backup is offered but not suggested.
     const bool damaged = status == DataFile::Status::Damaged;
-    if (!damaged) {
+    if (!damaged && quits()) {
         details += QLatin1Char(' ') + readAdvice(status);
     }
     Alert alert(nullptr, QStringLiteral("unreadableLibraryAlert"), Alert::Icon::Critical,
@@ -157,10 +176,13 @@ DataRootPtr LibraryFile::recover(DataFile::Status status, const QString& error) 
                                                 .arg(shownPath(backupPath), timeText(saved), aside);
         useBackup = alert.addButton(tr("Start From Backup"), QMessageBox::AcceptRole);
     } else {
-        details += QStringLiteral("\n\n") + tr("There is no backup that can be read. kesh quits and leaves the file "
-                                               "as it is, so that it can be repaired or restored.");
+        details += QStringLiteral("\n\n") +
+                   (quits() ? tr("There is no backup that can be read. kesh quits and leaves the file as it is, so "
+                                 "that it can be repaired or restored.")
+                            : tr("There is no backup that can be read. kesh keeps the library it has open and leaves "
+                                 "the file as it is, so that it can be repaired or restored."));
     }
-    const int quit = alert.addButton(tr("Quit"), QMessageBox::RejectRole);
+    const int quit = alert.addButton(refusalButton(), QMessageBox::RejectRole);
     alert.setDefaultButton(useBackup >= 0 && damaged ? useBackup : quit);
     alert.setEscapeButton(quit);
     alert.setInformativeText(details);
@@ -174,7 +196,9 @@ DataRootPtr LibraryFile::recover(DataFile::Status status, const QString& error) 
         Alert::inform(nullptr, QStringLiteral("damagedNotMovedAlert"), Alert::Icon::Critical,
                       damaged ? tr("kesh cannot put the damaged library aside.")
                               : tr("kesh cannot put your library’s file aside."),
-                      tr("“%1” could not be renamed to “%2”. kesh quits and leaves both files as they are.")
+                      (quits() ? tr("“%1” could not be renamed to “%2”. kesh quits and leaves both files as they are.")
+                               : tr("“%1” could not be renamed to “%2”. kesh keeps the library it has open and leaves "
+                                    "both files as they are."))
                           .arg(shownPath(m_path), shownPath(aside)));
         return nullptr;
     }

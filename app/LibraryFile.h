@@ -30,7 +30,11 @@ public:
         Report,             // nobody may be asked: only the log hears of it
     };
 
-    explicit LibraryFile(const QString& path);
+    // What kesh does when it cannot open the library: end (at start-up), or
+    // keep the library it has open (when switching to this one).
+    enum class Refusal { Quit, KeepCurrent };
+
+    explicit LibraryFile(const QString& path, Refusal refusal = Refusal::Quit);
 
     const QString& path() const { return m_path; }
 
@@ -78,7 +82,12 @@ private:
     QString readAdvice(DataFile::Status status) const;
     DataRootPtr recover(DataFile::Status status, const QString& error);
 
+    // The texts that say what kesh does instead, and what the user does then.
+    bool quits() const { return m_refusal == Refusal::Quit; }
+    QString refusalButton() const;
+
     QString m_path;
+    Refusal m_refusal;
     DataFileLock m_lock;
     // When the file last held everything: opened, or saved since.
     QDateTime m_savedAt;

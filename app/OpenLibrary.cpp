@@ -10,9 +10,9 @@
 #include <QFileInfo>
 #include <QUrl>
 
-OpenLibrary::OpenLibrary(const QString& dataFilePath, QObject* parent)
+OpenLibrary::OpenLibrary(const QString& dataFilePath, LibraryFile::Refusal refusal, QObject* parent)
     : QObject(parent)
-    , m_file(dataFilePath) {}
+    , m_file(dataFilePath, refusal) {}
 
 // The autosave and the document go before the library they hold.
 OpenLibrary::~OpenLibrary() = default;

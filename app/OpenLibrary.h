@@ -20,7 +20,8 @@ class OpenLibrary : public QObject {
     Q_OBJECT
 
 public:
-    explicit OpenLibrary(const QString& dataFilePath, QObject* parent = nullptr);
+    explicit OpenLibrary(const QString& dataFilePath, LibraryFile::Refusal refusal = LibraryFile::Refusal::Quit,
+                         QObject* parent = nullptr);
     ~OpenLibrary() override;
 
     // Takes the file's lock, or tells the user why it cannot be had.
@@ -40,6 +41,8 @@ public:
     // Writes the library, unless the file holds it already; on failure asks
     // as `onFailure` allows.
     LibraryFile::SaveResult save(LibraryFile::OnFailure onFailure);
+    // Why the last save failed, ready to show.
+    const QString& lastError() const { return m_file.lastError(); }
     // Opens the folder of the daily copies in the file manager.
     void showBackups();
     // The backup's library takes the place of the library, which is kept as a backup first.

@@ -1,6 +1,7 @@
 #include "PreferencesManager.h"
 
 #include "Clock.h"
+#include "LibraryLocation.h"
 
 #include <QDataStream>
 #include <QIODevice>
@@ -100,4 +101,18 @@ QByteArray PreferencesManager::recordColumns() const {
 
 void PreferencesManager::setRecordColumns(const QByteArray& state) {
     m_pref.setValue(recordColumnsKey, state);
+}
+
+QString PreferencesManager::lastLibrary() const {
+    return m_pref.value(lastLibraryKey()).toString();
+}
+
+void PreferencesManager::setLastLibrary(const QString& path) {
+    // The default is no choice: it stays where the default is.
+    if (path.isEmpty() || LibraryLocation(path).isDefault()) {
+        m_pref.remove(lastLibraryKey());
+    } else {
+        m_pref.setValue(lastLibraryKey(), path);
+    }
+    m_pref.sync();
 }

@@ -17,6 +17,7 @@ public:
     static QString ioWindowOpenKey() { return QStringLiteral("IOWindowOpen"); }
     static QString graphWindowOpenKey() { return QStringLiteral("GraphWindowOpen"); }
     static QString keywordWindowOpenKey() { return QStringLiteral("KeywordWindowOpen"); }
+    static QString lastLibraryKey() { return QStringLiteral("LastLibrary"); }
 
     QVariant objectForKey(const QString& key) const;
     void setObject(const QVariant& value, const QString& key);
@@ -39,6 +40,10 @@ public:
     // Widths and order of the record table's columns.
     QByteArray recordColumns() const;
     void setRecordColumns(const QByteArray& state);
+
+    // The library file kesh opened last; empty for the default one.
+    QString lastLibrary() const;
+    void setLastLibrary(const QString& path);
 
     // Writes what is pending to disk.
     void sync();

@@ -14,6 +14,7 @@
 #include "KeywordWindowController.h"
 #include "LegacyLibraryImport.h"
 #include "LibraryDocument.h"
+#include "LibraryLocation.h"
 #include "MainWindowController.h"
 #include "OpenLibrary.h"
 #include "RestoreBackupDialog.h"
@@ -23,6 +24,7 @@
 #include "UndoActions.h"
 
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QStatusBar>
 
 WindowSet::WindowSet(OpenLibrary& library, TextSuggestion& commentSuggestion, QObject* parent)
@@ -34,8 +36,12 @@ WindowSet::WindowSet(OpenLibrary& library, TextSuggestion& commentSuggestion, QO
     , m_ioTableModel(m_document)
     , m_conditionEditor(m_document)
     , m_mainWindow(&m_bookListModel, &m_ioTableModel) {
-    // Titled like any document window: the library's file, then the program.
-    m_mainWindow.setWindowTitle(QString());
+    // Titled like any document window: the library's file, then the program;
+    // with its folder when its name alone would pass for the default library.
+    const LibraryLocation location(library.dataFilePath());
+    const QString name = location.shownName();
+    m_mainWindow.setWindowTitle(name == QFileInfo(location.path()).fileName() ? QString()
+                                                                              : name + QStringLiteral("[*]"));
     m_mainWindow.setWindowFilePath(library.dataFilePath());
     // Widths and order first: the controllers then give the header each book's own sort order.
     m_mainWindow.setFrame(m_preferencesManager.frameForName(mainWindowAutosaveName()));

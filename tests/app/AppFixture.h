@@ -31,14 +31,14 @@ protected:
         app.reset();
     }
 
-    // Makes the application and runs its start-up; with `interface`, the main
-    // window too.
-    bool launch(bool interface = true) {
+    // Makes the application and runs its start-up, on `library` as --library
+    // names it (empty: as without); with `interface`, the main window too.
+    bool launch(bool interface = true, const QString& library = QString()) {
         m_watchdog.reset();
         app.reset();
         app = std::make_unique<KeshApp>(argc, argv);
         m_watchdog = std::make_unique<ModalWatchdog>();
-        const bool started = app->init();
+        const bool started = app->init(library);
         if (started && interface) {
             app->loadInterface();
         }

@@ -273,6 +273,15 @@ void MainWindow::buildMenus() {
     keepKeysIn(newBook, this);
     QAction* newSmartBook = file->addAction(tr("New &Smart Book…"), this, &MainWindow::newSmartBookRequested);
     newSmartBook->setObjectName(QStringLiteral("newSmartBookAction"));
+    file->addSeparator();
+    QAction* openLibrary = file->addAction(tr("&Open Library…"), this, &MainWindow::openLibraryRequested);
+    openLibrary->setObjectName(QStringLiteral("openLibraryAction"));
+    openLibrary->setShortcut(QKeySequence::Open);
+    openLibrary->setToolTip(tr("Saves this library, then works on another library file"));
+    QAction* newLibrary = file->addAction(tr("New &Library…"), this, &MainWindow::newLibraryRequested);
+    newLibrary->setObjectName(QStringLiteral("newLibraryAction"));
+    newLibrary->setToolTip(tr("Saves this library, then starts a new, empty library file"));
+    file->addSeparator();
     m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
     m_importAction->setObjectName(QStringLiteral("importLegacyLibraryAction"));
     QAction* importFiles = file->addAction(tr("&Import…"), this, &MainWindow::importRequested);

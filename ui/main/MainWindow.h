@@ -76,6 +76,9 @@ signals:
     void ioDrawerToggled(bool open);
     // The keyword search notice's Show All.
     void showAllRecordsRequested();
+    // File › Open Library… and File › New Library…: the owner switches kesh to another library file.
+    void openLibraryRequested();
+    void newLibraryRequested();
     // File › Restore from Backup…
     void restoreBackupRequested();
     // File › Show Backups: the folder of the daily copies.
