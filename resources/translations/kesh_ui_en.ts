@@ -114,6 +114,14 @@
     </message>
 </context>
 <context>
+    <name>HeadlessImport</name>
+    <message numerus="yes">
+        <source>Appended %Ln records from %1 to %2</source>
+        <translation>
+            <numerusform>Appended %Ln record from %1 to %2</numerusform><numerusform>Appended %Ln records from %1 to %2</numerusform></translation>
+    </message>
+</context>
+<context>
     <name>IOListController</name>
     <message numerus="yes">
         <source>Delete %Ln record(s) from your library?</source>
@@ -187,10 +195,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln with an amount beyond any household&apos;s money</source>
+        <source>%Ln with an amount beyond any household's money</source>
         <translation>
-            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
-            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
+            <numerusform>%Ln with an amount beyond any household's money</numerusform>
+            <numerusform>%Ln with an amount beyond any household's money</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -1613,6 +1613,50 @@
     </message>
 </context>
 <context>
+    <name>HeadlessImport</name>
+    <message numerus="yes">
+        <source>Appended %Ln records from %1 to %2</source>
+        <translation>
+            <numerusform>%1 から %2 に %Ln 件のレコードを追加しました</numerusform></translation>
+    </message>
+    <message>
+        <source>There is no library at %1; “kesh --library %1” makes one.</source>
+        <translation>%1 にライブラリがありません。「kesh --library %1」で作成できます。</translation>
+    </message>
+    <message>
+        <source>%1 Let the other import finish, then import again.</source>
+        <translation>%1 もう一方の取り込みが終わってから、もう一度取り込んでください。</translation>
+    </message>
+    <message>
+        <source>%1 Quit kesh, then import again.</source>
+        <translation>%1 kesh を終了してから、もう一度取り込んでください。</translation>
+    </message>
+    <message>
+        <source>The library could not be read: %1</source>
+        <translation>ライブラリを読み込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The library could not be written: %1</source>
+        <translation>ライブラリを書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was imported from %1 to %2: %3</source>
+        <translation>%1 から %2 には何も取り込まれませんでした: %3</translation>
+    </message>
+    <message>
+        <source>kesh-import appends the records of a legacy library file to a kesh library. Given a FILE, it imports it without a window and says in one line what it did.</source>
+        <translation>kesh-import は旧形式のライブラリファイルのレコードを kesh のライブラリに追加します。FILE を指定すると、ウィンドウを開かずに取り込み、結果を 1 行で表示します。</translation>
+    </message>
+    <message>
+        <source>Appends to the library file at PATH instead of “~/Library/Kesh Data”.</source>
+        <translation>「~/Library/Kesh Data」の代わりに PATH のライブラリファイルに追加します。</translation>
+    </message>
+    <message>
+        <source>The legacy library file to import without a window.</source>
+        <translation>ウィンドウを開かずに取り込む旧形式のライブラリファイル。</translation>
+    </message>
+</context>
+<context>
     <name>IODrawerController</name>
     <message>
         <source>Record Entry</source>
@@ -1738,6 +1782,97 @@ New records come in through the Record Entry window; the records of a legacy lib
     <message>
         <source>%1 (adds %2)</source>
         <translation>%1 (%2 を追加)</translation>
+    </message>
+</context>
+<context>
+    <name>KeshApp</name>
+    <message>
+        <source>“%1” is not there any more: it may have been moved, or its disk is not connected.</source>
+        <translation>「%1」が見つかりません。移動されたか、ディスクが接続されていない可能性があります。</translation>
+    </message>
+    <message>
+        <source>The library you opened last cannot be found.</source>
+        <translation>前回開いたライブラリが見つかりません。</translation>
+    </message>
+    <message>
+        <source>%1
+
+kesh opens your library “%2” instead. Use File › Open Library… to open the other one when it is back.</source>
+        <translation>%1
+
+代わりにライブラリ「%2」を開きます。元のライブラリが戻ったら、ファイル › ライブラリを開く… で開いてください。</translation>
+    </message>
+    <message>
+        <source>There is no library at “%1”.</source>
+        <translation>「%1」にライブラリがありません。</translation>
+    </message>
+    <message>
+        <source>kesh can start a new, empty library there.</source>
+        <translation>そこに新しい空のライブラリを作成できます。</translation>
+    </message>
+    <message>
+        <source>Create Library</source>
+        <translation>ライブラリを作成</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>A file is there already. Use File › Open Library… to open it.</source>
+        <translation>そこにはすでにファイルがあります。ファイル › ライブラリを開く… で開いてください。</translation>
+    </message>
+    <message>
+        <source>kesh keeps the library it has open.</source>
+        <translation>kesh は開いているライブラリをそのまま使います。</translation>
+    </message>
+    <message>
+        <source>kesh quits.</source>
+        <translation>kesh を終了します。</translation>
+    </message>
+    <message>
+        <source>kesh cannot make a library there.</source>
+        <translation>そこにはライブラリを作成できません。</translation>
+    </message>
+    <message>
+        <source>kesh cannot open that library.</source>
+        <translation>そのライブラリを開けません。</translation>
+    </message>
+    <message>
+        <source>Open Library</source>
+        <translation>ライブラリを開く</translation>
+    </message>
+    <message>
+        <source>New Library</source>
+        <translation>新規ライブラリ</translation>
+    </message>
+    <message>
+        <source>kesh could not save your library, so it stays open.</source>
+        <translation>ライブラリを保存できなかったため、開いたままにします。</translation>
+    </message>
+    <message>
+        <source>Writing “%1” failed: %2</source>
+        <translation>「%1」の書き込みに失敗しました: %2</translation>
+    </message>
+    <message>
+        <source>kesh could not make the new library.</source>
+        <translation>新しいライブラリを作成できませんでした。</translation>
+    </message>
+    <message>
+        <source>Writing “%1” failed: %2
+
+kesh keeps the library it has open.</source>
+        <translation>「%1」の書き込みに失敗しました: %2
+
+kesh は開いているライブラリをそのまま使います。</translation>
+    </message>
+    <message>
+        <source>kesh keeps your incomings and outgoings in a library file.</source>
+        <translation>kesh は収入と支出をライブラリファイルに記録します。</translation>
+    </message>
+    <message>
+        <source>Opens the library file at PATH for this run instead of the one opened last (at first “~/Library/Kesh Data”). kesh offers to make a new, empty library when there is none at PATH.</source>
+        <translation>前回開いたライブラリ (最初は「~/Library/Kesh Data」) の代わりに、今回は PATH のライブラリファイルを開きます。PATH にライブラリがなければ、新しい空のライブラリの作成を提案します。</translation>
     </message>
 </context>
 <context>
@@ -2115,6 +2250,33 @@ New records come in through the Record Entry window; the records of a legacy lib
     </message>
 </context>
 <context>
+    <name>LibraryCommandLine</name>
+    <message>
+        <source>PATH</source>
+        <translation>PATH</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>[FILE]</source>
+        <translation>[FILE]</translation>
+    </message>
+    <message>
+        <source>--library needs the path of a library file.</source>
+        <translation>--library にはライブラリファイルのパスが必要です。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument “%1”.</source>
+        <translation>予期しない引数「%1」があります。</translation>
+    </message>
+    <message>
+        <source>Try “%1 --help” for more information.</source>
+        <translation>詳しくは「%1 --help」を実行してください。</translation>
+    </message>
+</context>
+<context>
     <name>LibraryDocument</name>
     <message>
         <source>Enter Record</source>
@@ -2397,6 +2559,69 @@ If you quit without saving, every change made since %3 is lost.</source>
         <source>Writing “%1” failed: %2</source>
         <translation>「%1」の書き込みに失敗しました: %2</translation>
     </message>
+    <message>
+        <source>Keep Current Library</source>
+        <translation>今のライブラリを使い続ける</translation>
+    </message>
+    <message>
+        <source>This library is already open.</source>
+        <translation>このライブラリはすでに開かれています。</translation>
+    </message>
+    <message>
+        <source>Close the other program, then open the library again.</source>
+        <translation>もう一方のプログラムを閉じてから、もう一度ライブラリを開いてください。</translation>
+    </message>
+    <message>
+        <source>Quit %1, then open the library again.</source>
+        <translation>%1 を終了してから、もう一度ライブラリを開いてください。</translation>
+    </message>
+    <message>
+        <source>%1
+
+kesh keeps the library it has open and leaves “%2” as it is. %3</source>
+        <translation>%1
+
+kesh は開いているライブラリを使い続け、「%2」には手を加えません。%3</translation>
+    </message>
+    <message>
+        <source>The file “%1” could not be read: %2
+
+kesh keeps the library it has open and leaves the file as it is. Open it with the kesh that saved it.</source>
+        <translation>ファイル「%1」を読み込めませんでした: %2
+
+kesh は開いているライブラリを使い続け、このファイルには手を加えません。保存した kesh で開いてください。</translation>
+    </message>
+    <message>
+        <source>There is no backup that can be read. kesh keeps the library it has open and leaves the file as it is, so that it can be repaired or restored.</source>
+        <translation>読み込めるバックアップがありません。kesh は開いているライブラリを使い続け、修復や復元ができるようにファイルには手を加えません。</translation>
+    </message>
+    <message>
+        <source>“%1” could not be renamed to “%2”. kesh keeps the library it has open and leaves both files as they are.</source>
+        <translation>「%1」の名前を「%2」に変更できませんでした。kesh は開いているライブラリを使い続け、どちらのファイルにも手を加えません。</translation>
+    </message>
+</context>
+<context>
+    <name>LibraryLocation</name>
+    <message>
+        <source>%1 in %2</source>
+        <translation>%2 の %1</translation>
+    </message>
+    <message>
+        <source>The folder “%1” does not exist.</source>
+        <translation>フォルダ「%1」がありません。</translation>
+    </message>
+    <message>
+        <source>You may not write in the folder “%1”, so kesh could not save a library there.</source>
+        <translation>フォルダ「%1」に書き込む権限がないため、そこにライブラリを保存できません。</translation>
+    </message>
+    <message>
+        <source>“%1” is a folder or a device, not a library file.</source>
+        <translation>「%1」はフォルダまたはデバイスで、ライブラリファイルではありません。</translation>
+    </message>
+    <message>
+        <source>“%1” is not a kesh library.</source>
+        <translation>「%1」は kesh のライブラリではありません。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -2563,6 +2788,22 @@ If you quit without saving, every change made since %3 is lost.</source>
     <message>
         <source>Keyword R&amp;ules</source>
         <translation>キーワードルール(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Open Library…</source>
+        <translation>ライブラリを開く(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Saves this library, then works on another library file</source>
+        <translation>このライブラリを保存してから、別のライブラリファイルを開きます</translation>
+    </message>
+    <message>
+        <source>New &amp;Library…</source>
+        <translation>新規ライブラリ(&amp;L)…</translation>
+    </message>
+    <message>
+        <source>Saves this library, then starts a new, empty library file</source>
+        <translation>このライブラリを保存してから、新しい空のライブラリファイルを作成します</translation>
     </message>
 </context>
 <context>
