@@ -1676,10 +1676,10 @@
     <message>
         <source>Your library has no records yet.
 
-New records come in through the Record Entry window; the records of a legacy library come in with File › Import Legacy Library…</source>
+New records come in through the Record Entry window; a bank&apos;s statements (CSV, OFX, QFX, QIF) come in with File › Import…, and the records of a legacy library with File › Import Legacy Library…</source>
         <translation>ライブラリにはまだ記録がありません。
 
-新しい記録は記録入力ウィンドウから入力します。旧形式のライブラリの記録は「ファイル › 旧形式のライブラリを取り込む…」で取り込めます。</translation>
+新しい記録は記録入力ウィンドウから入力します。銀行の明細 (CSV、OFX、QFX、QIF) は「ファイル › 取り込む…」で、旧形式のライブラリの記録は「ファイル › 旧形式のライブラリを取り込む…」で取り込めます。</translation>
     </message>
     <message>
         <source>No record meets the conditions of this smart book.</source>
@@ -2658,8 +2658,8 @@ kesh は開いているライブラリを使い続け、このファイルには
         <translation>新規ブック(&amp;N)</translation>
     </message>
     <message>
-        <source>&amp;Import Legacy Library…</source>
-        <translation>旧形式のライブラリを取り込む(&amp;I)…</translation>
+        <source>Import Le&amp;gacy Library…</source>
+        <translation>旧形式のライブラリを取り込む(&amp;G)…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>

@@ -87,9 +87,10 @@ QString IOListController::emptyTableText() const {
         return key.isEmpty() ? tr("No records match the search.") : tr("No records match “%1”.").arg(key);
     }
     if (shown == m_root->mainLibrary()) {
-        // The ways in: the entry window, and File › Import Legacy Library… (KeshApp::importLegacyLibrary).
+        // The ways in: the entry window, a bank's statement, a legacy library.
         return tr("Your library has no records yet.\n\nNew records come in through the Record Entry window; "
-                  "the records of a legacy library come in with File › Import Legacy Library…");
+                  "a bank's statements (CSV, OFX, QFX, QIF) come in with File › Import…, and the records of a "
+                  "legacy library with File › Import Legacy Library…");
     }
     if (shown->isSmart()) {
         return tr("No record meets the conditions of this smart book.");

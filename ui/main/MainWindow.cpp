@@ -282,7 +282,7 @@ void MainWindow::buildMenus() {
     newLibrary->setObjectName(QStringLiteral("newLibraryAction"));
     newLibrary->setToolTip(tr("Saves this library, then starts a new, empty library file"));
     file->addSeparator();
-    m_importAction = file->addAction(tr("&Import Legacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
+    m_importAction = file->addAction(tr("Import Le&gacy Library…"), this, &MainWindow::importLegacyLibraryRequested);
     m_importAction->setObjectName(QStringLiteral("importLegacyLibraryAction"));
     QAction* importFiles = file->addAction(tr("&Import…"), this, &MainWindow::importRequested);
     importFiles->setObjectName(QStringLiteral("importAction"));

@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(EnglishAndFallbacks, EnglishPlurals, ::testing::Values(
 TEST_F(TranslationsTest, japaneseWindowWordsAreJapanese) {
     Translations::install(QCoreApplication::instance(), QLocale(QLocale::Japanese, QLocale::Japan));
     EXPECT_EQ(translate("MainWindow", "&File"), QStringLiteral("ファイル(&F)"));
-    EXPECT_EQ(translate("MainWindow", "&Import Legacy Library…"), QStringLiteral("旧形式のライブラリを取り込む(&I)…"));
+    EXPECT_EQ(translate("MainWindow", "Import Le&gacy Library…"), QStringLiteral("旧形式のライブラリを取り込む(&G)…"));
     EXPECT_EQ(translate("IOTableModel", "Amount"), QStringLiteral("金額"));
     EXPECT_EQ(translate("IOListController", "No records match “%1”."),
               QStringLiteral("「%1」に一致する記録はありません。"));
