@@ -280,7 +280,7 @@ void MainWindow::buildMenus() {
     importFiles->setObjectName(QStringLiteral("importAction"));
     QAction* exportCsv = file->addAction(tr("&Export…"), this, &MainWindow::exportRequested);
     exportCsv->setObjectName(QStringLiteral("exportAction"));
-    QAction* exportPdf = file->addAction(tr("Export &PDF…"), this, &MainWindow::exportPdfRequested);
+    QAction* exportPdf = file->addAction(tr("Expor&t PDF…"), this, &MainWindow::exportPdfRequested);
     exportPdf->setObjectName(QStringLiteral("exportPdfAction"));
     QAction* print = file->addAction(tr("&Print…"), this, &MainWindow::printRequested);
     print->setObjectName(QStringLiteral("printAction"));

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 namespace {
-constexpr qreal cellPadding = 0.6; // in character heights
+constexpr qreal cellPadding = 1.2; // in character heights
 // Columns are measured on this many rows; later rows are elided when wider.
 constexpr int measuredRows = 2000;
 } // namespace

@@ -52,6 +52,11 @@ void KeywordChartView::showDonut(const KeywordReport& report, const QStringList&
     if (m_parts > m_rowParts) {
         series->append(tr("Other"), other);
     }
+    const QList<QPieSlice*> slices = series->slices();
+    for (int i = 0; i < slices.size(); ++i) {
+        slices[i]->setColor(partColor(i));
+        slices[i]->setBorderColor(palette().color(QPalette::Base));
+    }
     connect(series, &QPieSeries::clicked, this,
             [this, series](QPieSlice* slice) { click(int(series->slices().indexOf(slice))); });
     connect(series, &QPieSeries::hovered, this, [](QPieSlice* slice, bool state) { slice->setExploded(state); });
@@ -94,11 +99,22 @@ void KeywordChartView::showBars(const KeywordReport& report, const QStringList& 
     auto* amounts = new QValueAxis;
     amounts->setLabelsColor(palette().color(QPalette::WindowText));
     amounts->setLabelFormat(QStringLiteral("%.0f"));
+    amounts->setTickCount(3);
     chart()->addAxis(nameAxis, Qt::AlignLeft);
     chart()->addAxis(amounts, Qt::AlignBottom);
     series->attachAxis(nameAxis);
     series->attachAxis(amounts);
+    amounts->applyNiceNumbers();
     chart()->legend()->setVisible(false);
+}
+
+// Neighbouring parts in hues far apart, so that no two are taken for one.
+QColor KeywordChartView::partColor(int part) {
+    static const QColor colors[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c),
+                                    QColor(0xd6, 0x27, 0x28), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
+                                    QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
+                                    QColor(0x17, 0xbe, 0xcf)};
+    return colors[part % int(std::size(colors))];
 }
 
 void KeywordChartView::click(int part) {

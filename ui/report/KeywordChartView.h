@@ -30,6 +30,7 @@ private:
     void showDonut(const KeywordReport& report, const QStringList& names);
     void showBars(const KeywordReport& report, const QStringList& names);
     void click(int part);
+    static QColor partColor(int part);
 
     Style m_style = Style::Donut;
     int m_parts = 0;

@@ -60,8 +60,10 @@ ReportWindow::ReportWindow(LibraryDocument* document, ShownBook* shownBook, QWid
     auto* split = new QSplitter;
     split->addWidget(m_chart);
     split->addWidget(m_keywordTable);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    // The chart and its legend take the larger part; the table needs no more than its figures.
+    split->setSizes({fontMetrics().height() * 42, fontMetrics().height() * 30});
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("reportTabs"));
     m_tabs->insertTab(KeywordTab, split, tr("By &Keyword"));
@@ -105,7 +107,7 @@ ReportWindow::ReportWindow(LibraryDocument* document, ShownBook* shownBook, QWid
     fillBooks();
     setRange(Range::ThisYear);
     const QFontMetrics metrics = fontMetrics();
-    resize(metrics.height() * 56, metrics.height() * 32);
+    resize(metrics.height() * 72, metrics.height() * 38);
 }
 
 ReportWindow::~ReportWindow() = default;
@@ -127,6 +129,9 @@ QWidget* ReportWindow::buildControls() {
     m_toField = new DateField;
     m_toField->setObjectName(QStringLiteral("toDateField"));
     m_toField->setFarDaysNoted(false);
+    // The whole day stays readable however narrow the window.
+    m_fromField->setMinimumWidth(m_fromField->sizeHint().width());
+    m_toField->setMinimumWidth(m_toField->sizeHint().width());
     m_sideBox = new QComboBox;
     m_sideBox->setObjectName(QStringLiteral("sideComboBox"));
     m_sideBox->addItem(tr("Spending"), int(ReportSide::Spending));
