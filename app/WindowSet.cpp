@@ -221,6 +221,12 @@ void WindowSet::showReportSelection(const ReportSelection& selection) {
     }
     m_shownBook.setDayRange(selection.days);
     showDayRange();
+    if (selection.withoutKeywords) {
+        m_mainWindow.statusBar()->showMessage(
+            tr("The list shows every record of these days: those without keywords are the ones whose Keywords "
+               "column is empty."),
+            10000);
+    }
     m_mainWindowController->bringToFront();
 }
 

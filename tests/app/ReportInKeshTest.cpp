@@ -19,6 +19,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,8 +47,9 @@ protected:
         add(main, "-7", QDate(2024, 4, 1), "Grocer", {food});
         writeLibrary(*root);
         ASSERT_TRUE(launch());
-        app->windows()->showReports();
+        find<QAction>("reportWindowAction")->trigger();
         ASSERT_TRUE(report());
+        ASSERT_TRUE(report()->isVisible());
         report()->setDays(QDate(2024, 3, 1), QDate(2024, 3, 31));
         report()->updateNow();
     }
@@ -168,6 +170,12 @@ TEST_F(ReportInKesh, clickingAFigureShowsItsRecordsInTheMainWindowUntilCleared) 
     find<QToolButton>("showAllRecordsButton")->click();
     EXPECT_EQ(shownComments().size(), 7);
     EXPECT_FALSE(find<QWidget>("dayRangeBar")->isVisibleTo(app->mainWindow()));
+
+    // No keyword search picks out the records without keywords: the days are shown, and the status line says so.
+    emit table->cellClicked(0, 1);
+    EXPECT_EQ(shownComments().size(), 7);
+    EXPECT_FALSE(find<QWidget>("keywordSearchBar")->isVisibleTo(app->mainWindow()));
+    EXPECT_FALSE(app->mainWindow()->statusBar()->currentMessage().isEmpty());
 
     // A payee is searched for.
     emit report()->table(ReportWindow::CommentTab)->cellClicked(1, 0);

@@ -14,4 +14,6 @@ struct ReportSelection {
     KeywordPtr keyword;
     QString comment;
     DayRange days;
+    // The figure was of the records without keywords, which no keyword search can pick out.
+    bool withoutKeywords = false;
 };

@@ -520,14 +520,14 @@ void ReportWindow::keywordCellClicked(int row) {
     if (row < 0) {
         return;
     }
-    const KeywordPtr keyword =
-        std::size_t(row) < m_keywords.rows().size() ? m_keywords.rows()[std::size_t(row)].keyword : nullptr;
-    request(keyword, QString(), days());
+    const bool ofRow = std::size_t(row) < m_keywords.rows().size();
+    const KeywordPtr keyword = ofRow ? m_keywords.rows()[std::size_t(row)].keyword : nullptr;
+    request(keyword, QString(), days(), ofRow && !keyword);
 }
 
 void ReportWindow::monthCellClicked(int row, int column) {
-    const KeywordPtr keyword =
-        row >= 0 && std::size_t(row) < m_keywords.rows().size() ? m_keywords.rows()[std::size_t(row)].keyword : nullptr;
+    const bool ofRow = row >= 0 && std::size_t(row) < m_keywords.rows().size();
+    const KeywordPtr keyword = ofRow ? m_keywords.rows()[std::size_t(row)].keyword : nullptr;
     DayRange range = days();
     // A month column narrows to that month, within the report's days.
     const int month = column - 1;
@@ -537,7 +537,7 @@ void ReportWindow::monthCellClicked(int row, int column) {
         range = DayRange(range.first().isValid() ? std::max(start, range.first()) : start,
                          range.last().isValid() ? std::min(end, range.last()) : end);
     }
-    request(keyword, QString(), range);
+    request(keyword, QString(), range, ofRow && !keyword);
 }
 
 void ReportWindow::commentCellClicked(int row) {
@@ -548,7 +548,8 @@ void ReportWindow::commentCellClicked(int row) {
     }
 }
 
-void ReportWindow::request(const KeywordPtr& keyword, const QString& comment, const DayRange& range) {
+void ReportWindow::request(const KeywordPtr& keyword, const QString& comment, const DayRange& range,
+                           bool withoutKeywords) {
     // Following the main window, the report would follow the search it asks for: it keeps to the book instead.
     BookPtr chosen = book();
     if (!chosen) {
@@ -556,5 +557,5 @@ void ReportWindow::request(const KeywordPtr& keyword, const QString& comment, co
         setBook(chosen);
         updateNow();
     }
-    emit recordsRequested(ReportSelection{chosen, keyword, comment, range});
+    emit recordsRequested(ReportSelection{chosen, keyword, comment, range, withoutKeywords});
 }

@@ -86,7 +86,7 @@ private:
     void keywordCellClicked(int row);
     void monthCellClicked(int row, int column);
     void commentCellClicked(int row);
-    void request(const KeywordPtr& keyword, const QString& comment, const DayRange& days);
+    void request(const KeywordPtr& keyword, const QString& comment, const DayRange& days, bool withoutKeywords = false);
     void copyTable();
     void exportCsv();
     void print();
