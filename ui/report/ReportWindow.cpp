@@ -60,10 +60,10 @@ ReportWindow::ReportWindow(LibraryDocument* document, ShownBook* shownBook, QWid
     auto* split = new QSplitter;
     split->addWidget(m_chart);
     split->addWidget(m_keywordTable);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
-    // The chart and its legend take the larger part; the table needs no more than its figures.
-    split->setSizes({fontMetrics().height() * 42, fontMetrics().height() * 30});
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
+    // The table's five columns of figures need about as much as the chart with its legend.
+    split->setSizes({fontMetrics().height() * 34, fontMetrics().height() * 36});
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("reportTabs"));
     m_tabs->insertTab(KeywordTab, split, tr("By &Keyword"));
