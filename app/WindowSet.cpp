@@ -1,5 +1,6 @@
 #include "WindowSet.h"
 
+#include "Alert.h"
 #include "Autosaver.h"
 #include "BookListController.h"
 #include "CsvExport.h"
@@ -17,14 +18,22 @@
 #include "LibraryLocation.h"
 #include "MainWindowController.h"
 #include "OpenLibrary.h"
+#include "RecordPrinter.h"
+#include "ReportSelection.h"
+#include "ReportWindow.h"
 #include "RestoreBackupDialog.h"
 #include "RestoredFrame.h"
 #include "SearchFieldController.h"
+#include "StartFolder.h"
 #include "StatsBoxController.h"
 #include "UndoActions.h"
 
+#include <QDir>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QStatusBar>
 
 WindowSet::WindowSet(OpenLibrary& library, TextSuggestion& commentSuggestion, QObject* parent)
@@ -102,6 +111,13 @@ void WindowSet::connectControllers() {
     connect(window, &MainWindow::keywordRulesWindowRequested, this, &WindowSet::showKeywordRules);
     connect(window, &MainWindow::applyKeywordRulesRequested, this, &WindowSet::applyKeywordRules);
     connect(window, &MainWindow::exportRequested, this, &WindowSet::exportCsv);
+    connect(window, &MainWindow::printRequested, this, &WindowSet::printRecords);
+    connect(window, &MainWindow::exportPdfRequested, this, &WindowSet::exportPdf);
+    connect(window, &MainWindow::reportWindowRequested, this, &WindowSet::showReports);
+    connect(window, &MainWindow::dayRangeCleared, this, [this] {
+        m_shownBook.setDayRange(DayRange());
+        showDayRange();
+    });
     connect(window, &MainWindow::newSmartBookRequested, this, &WindowSet::addNewSmartBook);
     connect(window, &MainWindow::editConditionsRequested, this, &WindowSet::editSmartBookConditions);
     connect(m_bookListController.get(), &BookListController::smartBookConditionsRequested, this,
@@ -178,7 +194,100 @@ void WindowSet::bookSelectionChanged() {
     m_shownBook.setBook(m_bookListController->selectedBook());
     m_searchFieldController->clearField();
     m_keywordWindowController->clearSearchKeywords();
+    showDayRange();
     m_ioListController->deselectAll();
+}
+
+void WindowSet::showDayRange() {
+    const DayRange& days = m_shownBook.dayRange();
+    const LedgerFormat& format = m_ioTableModel.format();
+    m_mainWindow.setDayRange(
+        days.isAll() ? QString() : tr("%1 – %2").arg(format.formatDate(days.first()), format.formatDate(days.last())));
+}
+
+void WindowSet::showReports() {
+    if (!m_reportWindow) {
+        m_reportWindow = std::make_unique<ReportWindow>(m_document, &m_shownBook);
+        UndoActions::addTo(m_reportWindow.get(), m_document->undoStack());
+        m_reportWindow->setAmountDecimals(m_ioTableModel.amountDecimals());
+        connect(m_reportWindow.get(), &ReportWindow::recordsRequested, this, &WindowSet::showReportSelection);
+    }
+    m_reportWindow->show();
+    m_reportWindow->raise();
+    m_reportWindow->activateWindow();
+}
+
+void WindowSet::showReportSelection(const ReportSelection& selection) {
+    if (selection.book && selection.book != m_shownBook.book()) {
+        m_bookListController->selectBook(selection.book);
+    }
+    // A keyword search and a range of days, both shown with their way back; a comment is searched for.
+    m_keywordWindowController->setSearchKeywords(selection.keyword ? KeywordList{selection.keyword} : KeywordList());
+    if (!selection.comment.isEmpty() || !m_searchFieldController->searchKey().isEmpty()) {
+        m_searchFieldController->search(selection.comment);
+    }
+    m_shownBook.setDayRange(selection.days);
+    showDayRange();
+    if (selection.withoutKeywords) {
+        m_mainWindow.statusBar()->showMessage(
+            tr("The list shows every record of these days: those without keywords are the ones whose Keywords "
+               "column is empty."),
+            10000);
+    }
+    m_mainWindowController->bringToFront();
+}
+
+PrintTable WindowSet::recordSheet() const {
+    const BookPtr& book = m_ioListController->book();
+    const IOList selected = m_ioListController->selectedRecords();
+    const bool onlySelected = selected.size() > 1;
+    const QString name = book ? book->bookName() : QString();
+    QStringList lines;
+    if (onlySelected) {
+        lines << tr("The %n selected record(s)", nullptr, int(selected.size()));
+    }
+    if (!m_shownBook.searchKey().isEmpty()) {
+        lines << tr("Search: “%1”").arg(m_shownBook.searchKey());
+    }
+    QStringList keywords;
+    for (const KeywordPtr& keyword : m_shownBook.searchKeywords()) {
+        keywords << keyword->name();
+    }
+    if (!keywords.isEmpty()) {
+        lines << tr("Keywords: %1").arg(QLocale().createSeparatedList(keywords));
+    }
+    const DayRange& days = m_shownBook.dayRange();
+    if (!days.isAll()) {
+        const LedgerFormat& format = m_ioTableModel.format();
+        lines << tr("Days: %1 – %2").arg(format.formatDate(days.first()), format.formatDate(days.last()));
+    }
+    return RecordPrinter::recordTable(onlySelected ? selected
+                                      : book       ? book->filteredList()
+                                                   : IOList(),
+                                      name, lines, m_ioTableModel.amountDecimals());
+}
+
+void WindowSet::printRecords() {
+    const RecordPrinter printer(recordSheet());
+    QPrinter device;
+    QPrintPreviewDialog preview(&device, &m_mainWindow);
+    preview.setObjectName(QStringLiteral("printPreviewDialog"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+            [&printer](QPrinter* target) { printer.print(target); });
+    preview.exec();
+}
+
+void WindowSet::exportPdf() {
+    const RecordPrinter printer(recordSheet());
+    const QString name = printer.table().title.isEmpty() ? tr("Records") : printer.table().title;
+    const QString path = QFileDialog::getSaveFileName(
+        &m_mainWindow, tr("Export PDF"), QDir(StartFolder::documents()).filePath(name + QStringLiteral(".pdf")),
+        tr("PDF files (*.pdf)"));
+    if (!path.isEmpty() && !printer.writePdf(path)) {
+        Alert::inform(&m_mainWindow, QStringLiteral("pdfNotWrittenAlert"), Alert::Icon::Warning,
+                      tr("The PDF could not be written"),
+                      tr("“%1” could not be written.").arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 void WindowSet::showKeywordSearch() {
@@ -199,6 +308,9 @@ void WindowSet::showFigures() {
     m_statsBoxController->reloadStats(*book, m_ioTableModel.amountDecimals());
     if (m_graphWindow) {
         m_graphWindow->reloadGraph(book, m_shownBook.isMainLibrary(), m_ioTableModel.amountDecimals());
+    }
+    if (m_reportWindow) {
+        m_reportWindow->setAmountDecimals(m_ioTableModel.amountDecimals());
     }
 }
 

@@ -23,6 +23,9 @@ class KeywordRulesWindow;
 class KeywordWindowController;
 class MainWindowController;
 class OpenLibrary;
+class ReportWindow;
+struct PrintTable;
+struct ReportSelection;
 class SearchFieldController;
 class StatsBoxController;
 class TextSuggestion;
@@ -58,6 +61,17 @@ public:
     StatsBoxController* statsBoxController() const { return m_statsBoxController.get(); }
     // Made when it is first opened.
     GraphWindow* graphWindow() const { return m_graphWindow.get(); }
+    // Made when it is first opened.
+    ReportWindow* reportWindow() const { return m_reportWindow.get(); }
+    // Window › Reports.
+    void showReports();
+    // The records behind a figure of a report: its book, keyword or comment and days.
+    void showReportSelection(const ReportSelection& selection);
+    // File › Print… and File › Export PDF…: the selected records when there
+    // are several, otherwise what the table shows.
+    PrintTable recordSheet() const;
+    void printRecords();
+    void exportPdf();
     // Made when it is first opened.
     IOWindowController* ioWindowController();
     IODrawerController* ioDrawerController() const { return m_ioDrawerController.get(); }
@@ -98,6 +112,7 @@ private:
     void restoreInterface();
     void bookSelectionChanged();
     void showKeywordSearch();
+    void showDayRange();
     // The sums and the graph of the shown book.
     void showFigures();
     void graphWindowClosed();
@@ -118,6 +133,7 @@ private:
     std::unique_ptr<SearchFieldController> m_searchFieldController;
     std::unique_ptr<StatsBoxController> m_statsBoxController;
     std::unique_ptr<GraphWindow> m_graphWindow;
+    std::unique_ptr<ReportWindow> m_reportWindow;
     std::unique_ptr<IOWindowController> m_ioWindowController;
     std::unique_ptr<IODrawerController> m_ioDrawerController;
     std::unique_ptr<KeywordWindowController> m_keywordWindowController;

@@ -288,27 +288,30 @@ void Book::setPrevSearchKey(const QString& key) {
     m_prevSearchKey = key;
 }
 
-bool Book::filterIsCurrent(const QString& key, const KeywordList& keywords) const {
+bool Book::filterIsCurrent(const QString& key, const KeywordList& keywords, const DayRange& days) const {
     return m_filteredAtRecords == m_recordsVersion && m_prevSearchKey == key && m_filterKeywords == keywords &&
-           m_filteredAtComments == RecordRevision::current(RecordRevision::Comment) &&
-           m_filteredAtKeywords == RecordRevision::current(RecordRevision::Keywords);
+           m_filterDays == days && m_filteredAtComments == RecordRevision::current(RecordRevision::Comment) &&
+           m_filteredAtKeywords == RecordRevision::current(RecordRevision::Keywords) &&
+           (days.isAll() || m_filteredAtDates == RecordRevision::current(RecordRevision::Date));
 }
 
 void Book::noteFilterCurrent() {
     m_filteredAtRecords = m_recordsVersion;
     m_filteredAtComments = RecordRevision::current(RecordRevision::Comment);
     m_filteredAtKeywords = RecordRevision::current(RecordRevision::Keywords);
+    m_filteredAtDates = RecordRevision::current(RecordRevision::Date);
 }
 
-void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords) {
-    const bool active = !key.isEmpty() || !keywords.empty();
+void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords, const DayRange& days) {
+    const bool active = !key.isEmpty() || !keywords.empty() || !days.isAll();
     if (!active && !m_filterActive) {
         // The book lists its records as they are; there is nothing to redo.
         setPrevSearchKey(QStringLiteral(""));
         m_filterKeywords.clear();
+        m_filterDays = DayRange();
         return;
     }
-    if (active && m_filterActive && filterIsCurrent(key, keywords)) {
+    if (active && m_filterActive && filterIsCurrent(key, keywords, days)) {
         return;
     }
     m_filtered.clear();
@@ -329,17 +332,20 @@ void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList
             const IOPtr& record = records[i];
             if ((record->keywordMask() & wanted) == wanted &&
                 (record->commentPairMask() & searchKey.pairMask()) == searchKey.pairMask() &&
-                searchKey.foundIn(record->normalizedComment()) && record->includesKeywords(keywords)) {
+                searchKey.foundIn(record->normalizedComment()) && record->includesKeywords(keywords) &&
+                days.contains(record->date())) {
                 m_filtered.push_back(record);
             }
         }
         setPrevSearchKey(key);
         m_filterKeywords = keywords;
+        m_filterDays = days;
         noteFilterCurrent();
     } else {
         m_filtered.shrink_to_fit();
         setPrevSearchKey(QStringLiteral(""));
         m_filterKeywords.clear();
+        m_filterDays = DayRange();
     }
     m_filterActive = active;
     listChanged();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DayRange.h"
 #include "IO.h"
 #include "RecordRevision.h"
 #include "SortDescriptor.h"
@@ -82,9 +83,11 @@ public:
 
     const QString& prevSearchKey() const { return m_prevSearchKey; }
     void setPrevSearchKey(const QString& key);
-    // Nothing is searched again while the key, the keywords, the records and
-    // the comments and keywords they carry are what the list was made from.
-    void reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords);
+    // Nothing is searched again while the key, the keywords, the days, the
+    // records and the comments, keywords and days they carry are what the
+    // list was made from. A range of days lists only the records within it.
+    void reloadFilteredListWithSearchKey(const QString& key, const KeywordList& keywords,
+                                         const DayRange& days = DayRange());
 
     // Sorts unless the book is in order already: no record was added out of
     // order and no field it is sorted by has changed since the last sort.
@@ -116,7 +119,7 @@ private:
     void recordsChanged();
     void listChanged();
     void ensureMembers() const;
-    bool filterIsCurrent(const QString& key, const KeywordList& keywords) const;
+    bool filterIsCurrent(const QString& key, const KeywordList& keywords, const DayRange& days) const;
     void noteFilterCurrent();
 
     QString m_bookName;
@@ -132,9 +135,11 @@ private:
     std::uint64_t m_recordsVersion = 0;
     // What the filtered list was made from.
     KeywordList m_filterKeywords;
+    DayRange m_filterDays;
     std::uint64_t m_filteredAtRecords = ~std::uint64_t(0);
     std::uint64_t m_filteredAtComments = 0;
     std::uint64_t m_filteredAtKeywords = 0;
+    std::uint64_t m_filteredAtDates = 0;
 
     // Membership index for large books, built on first use.
     mutable std::unique_ptr<QSet<const IO*>> m_members;

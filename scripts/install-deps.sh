@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ ccache pkg-config
-    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev qt6-charts-dev libqt6printsupport6 libqt6opengl6-dev qt6-translations-l10n libgl-dev
     libgtest-dev libbenchmark-dev
     clang clang-format libclang-rt-14-dev
     tzdata xvfb xauth imagemagick fonts-noto-cjk desktop-file-utils

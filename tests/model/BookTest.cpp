@@ -209,6 +209,31 @@ TEST(Book, filtersByKeyAndKeywordsAndOtherwiseListsItsRecords) {
     EXPECT_EQ(book->filteredObjectAtIndex(0), added);
 }
 
+TEST(Book, aRangeOfDaysListsTheRecordsWithinItAndFollowsAnEditedDay) {
+    const KeywordPtr k1 = Keyword::create(QStringLiteral("K1"));
+    const BookPtr book = Book::create();
+    const IOPtr before = record(QDate(2024, 2, 29), "1", "rent");
+    const IOPtr first = record(QDate(2024, 3, 1), "1", "rent");
+    const IOPtr last = record(QDate(2024, 3, 31), "1", "food");
+    last->addKeyword(k1);
+    book->addObjectsFromArray({before, first, last});
+    const DayRange march(QDate(2024, 3, 1), QDate(2024, 3, 31));
+
+    book->reloadFilteredListWithSearchKey(QString(), {}, march);
+    EXPECT_EQ(book->filteredList(), (IOList{last, first}));
+    book->reloadFilteredListWithSearchKey(QStringLiteral("rent"), {}, march);
+    EXPECT_EQ(book->filteredList(), (IOList{first}));
+    book->reloadFilteredListWithSearchKey(QString(), {k1}, march);
+    EXPECT_EQ(book->filteredList(), (IOList{last}));
+    // A day moved out of the range leaves the list at the next reload with the same range.
+    book->reloadFilteredListWithSearchKey(QString(), {}, march);
+    first->setDate(QDate(2024, 4, 1));
+    book->reloadFilteredListWithSearchKey(QString(), {}, march);
+    EXPECT_EQ(book->filteredList(), (IOList{last}));
+    book->reloadFilteredListWithSearchKey(QString(), {});
+    EXPECT_EQ(book->filteredCount(), 3u);
+}
+
 TEST(Book, totalsSumWhatTheFilteredListShowsAndCountsInStatistics) {
     const BookPtr book = Book::create();
     book->addObjectsFromArray({record(QDate(2024, 1, 1), "100", "a"), record(QDate(2024, 1, 2), "-40", "b"),

@@ -278,13 +278,14 @@ void LibraryDocument::replaceLibrary(DataRoot& other, const QString& text) {
     push(new ReplaceLibraryCommand(*this, other, text));
 }
 
-void LibraryDocument::refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords) {
+void LibraryDocument::refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords,
+                                  const DayRange& days) {
     touch(QStringLiteral("refreshBook"));
     if (book->isSmart()) {
         m_root->reloadSmartBook(static_cast<SmartBook&>(*book));
     }
     book->resort();
-    book->reloadFilteredListWithSearchKey(searchKey, keywords);
+    book->reloadFilteredListWithSearchKey(searchKey, keywords, days);
 }
 
 KeywordPtr LibraryDocument::addKeyword() {

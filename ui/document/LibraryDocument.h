@@ -131,7 +131,8 @@ public:
     void sortBook(const BookPtr& book, const SortDescriptorList& descriptors);
     // The book made ready to show: a smart book recomputed from the main
     // library, the book sorted, its filtered list made for the search.
-    void refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords);
+    void refreshBook(const BookPtr& book, const QString& searchKey, const KeywordList& keywords,
+                     const DayRange& days = DayRange());
 
     // A keyword named "Untitled", at the end of the list.
     KeywordPtr addKeyword();

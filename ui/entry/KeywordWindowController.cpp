@@ -143,6 +143,16 @@ void KeywordWindowController::searchBySelectedKeywords() {
     emit searchKeywordsChanged();
 }
 
+void KeywordWindowController::setSearchKeywords(const KeywordList& keywords) {
+    if (keywords.empty()) {
+        clearSearchKeywords();
+        return;
+    }
+    m_searchKeywords = keywords;
+    m_searchActive = true;
+    emit searchKeywordsChanged();
+}
+
 void KeywordWindowController::showAll() {
     clearSearchKeywords();
 }

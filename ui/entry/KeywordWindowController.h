@@ -50,6 +50,8 @@ public:
     const KeywordList& searchKeywords() const { return m_searchKeywords; }
     bool isSearchActive() const { return m_searchActive; }
     void clearSearchKeywords();
+    // From now on the selected book lists only records carrying every one of these.
+    void setSearchKeywords(const KeywordList& keywords);
 
     QByteArray frame() const;
     void setFrame(const QByteArray& frame);

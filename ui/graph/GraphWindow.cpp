@@ -1,16 +1,25 @@
 #include "GraphWindow.h"
 
+#include "Alert.h"
 #include "LedgerChartView.h"
 #include "RestoredFrame.h"
+#include "StartFolder.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDataStream>
+#include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPixmap>
+#include <QSaveFile>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -67,6 +76,15 @@ GraphWindow::GraphWindow(QWidget* parent)
     top->addWidget(periodLabel);
     top->addWidget(m_periodBox);
     top->addStretch(1);
+    const auto addExport = [this, top](const QString& name, const QString& text, const QString& suffix) {
+        auto* button = new QToolButton;
+        button->setObjectName(name);
+        button->setText(text);
+        connect(button, &QToolButton::clicked, this, [this, suffix] { exportAs(suffix); });
+        top->addWidget(button);
+    };
+    addExport(QStringLiteral("exportPngButton"), tr("Export PNG…"), QStringLiteral("png"));
+    addExport(QStringLiteral("exportPdfButton"), tr("Export PDF…"), QStringLiteral("pdf"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_pages, 1);
@@ -141,6 +159,53 @@ void GraphWindow::showEmpty(const QString& title, const QString& hint) {
     m_emptyTitle->setText(title);
     m_emptyHint->setText(hint);
     m_pages->setCurrentIndex(EmptyPage);
+}
+
+bool GraphWindow::exportPng(const QString& filePath) const {
+    QSaveFile file(filePath);
+    const QPixmap picture = m_chartView->grab();
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG")) {
+        return false;
+    }
+    return file.commit();
+}
+
+bool GraphWindow::exportPdf(const QString& filePath) const {
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(windowTitle());
+        writer.setCreator(QStringLiteral("kesh"));
+        // One page of the chart's own shape, at the screen's resolution.
+        const QSize size = m_chartView->size();
+        writer.setResolution(m_chartView->logicalDpiX());
+        writer.setPageMargins(QMarginsF());
+        writer.setPageSize(QPageSize(QSizeF(size) * 72.0 / m_chartView->logicalDpiX(), QPageSize::Point));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return false;
+        }
+        m_chartView->render(&painter, QRectF(0, 0, writer.width(), writer.height()));
+    }
+    return file.commit();
+}
+
+void GraphWindow::exportAs(const QString& suffix) {
+    const BookPtr book = m_book.lock();
+    const QString name = (book ? book->bookName() : tr("Graph")) + u'.' + suffix;
+    const bool png = suffix == QLatin1String("png");
+    const QString path = QFileDialog::getSaveFileName(this, png ? tr("Export PNG") : tr("Export PDF"),
+                                                      QDir(StartFolder::documents()).filePath(name),
+                                                      png ? tr("PNG pictures (*.png)") : tr("PDF files (*.pdf)"));
+    if (!path.isEmpty() && !(png ? exportPng(path) : exportPdf(path))) {
+        Alert::inform(this, QStringLiteral("graphNotWrittenAlert"), Alert::Icon::Warning,
+                      tr("The graph could not be written"),
+                      tr("“%1” could not be written.").arg(QDir::toNativeSeparators(path)));
+    }
 }
 
 QByteArray GraphWindow::frame() const {

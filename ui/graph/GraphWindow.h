@@ -37,6 +37,11 @@ public:
     const PeriodTotals& totals() const;
     LedgerChartView* chartView() const { return m_chartView; }
 
+    // The chart as drawn, at its size on screen: a PNG picture, or a PDF page
+    // that holds it. False when the file cannot be written.
+    bool exportPng(const QString& filePath) const;
+    bool exportPdf(const QString& filePath) const;
+
     // Place, size and period, to restore at the next start.
     QByteArray frame() const;
     void setFrame(const QByteArray& frame);
@@ -52,6 +57,8 @@ protected:
 private:
     void redraw();
     void showEmpty(const QString& title, const QString& hint);
+    // Asks for a file name with this suffix and writes the chart to it.
+    void exportAs(const QString& suffix);
 
     QComboBox* m_periodBox = nullptr;
     QStackedWidget* m_pages = nullptr;

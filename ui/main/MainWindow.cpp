@@ -234,6 +234,7 @@ QWidget* MainWindow::buildRecordSide(IOTableModel* records) {
     layout->setContentsMargins(margin / 2, margin, margin, margin);
     layout->addLayout(topRow);
     layout->addWidget(buildKeywordSearchBar());
+    layout->addWidget(buildDayRangeBar());
     layout->addWidget(m_ioListView, 1);
     layout->addWidget(buildStatsBox());
     return side;
@@ -288,6 +289,12 @@ void MainWindow::buildMenus() {
     importFiles->setObjectName(QStringLiteral("importAction"));
     QAction* exportCsv = file->addAction(tr("&Export…"), this, &MainWindow::exportRequested);
     exportCsv->setObjectName(QStringLiteral("exportAction"));
+    QAction* exportPdf = file->addAction(tr("Expor&t PDF…"), this, &MainWindow::exportPdfRequested);
+    exportPdf->setObjectName(QStringLiteral("exportPdfAction"));
+    QAction* print = file->addAction(tr("&Print…"), this, &MainWindow::printRequested);
+    print->setObjectName(QStringLiteral("printAction"));
+    print->setShortcut(QKeySequence::Print);
+    keepKeysIn(print, this);
     file->addSeparator();
     QAction* restore = file->addAction(tr("&Restore from Backup…"), this, &MainWindow::restoreBackupRequested);
     restore->setObjectName(QStringLiteral("restoreBackupAction"));
@@ -367,6 +374,8 @@ void MainWindow::buildWindowMenu() {
     m_graphWindowAction = window->addAction(tr("&Graph"), this, &MainWindow::graphWindowToggled);
     m_graphWindowAction->setObjectName(QStringLiteral("graphWindowAction"));
     m_graphWindowAction->setCheckable(true);
+    QAction* reports = window->addAction(tr("R&eports"), this, &MainWindow::reportWindowRequested);
+    reports->setObjectName(QStringLiteral("reportWindowAction"));
     QAction* rules = window->addAction(tr("Keyword R&ules"), this, &MainWindow::keywordRulesWindowRequested);
     rules->setObjectName(QStringLiteral("keywordRulesWindowAction"));
 }
@@ -388,6 +397,30 @@ QWidget* MainWindow::buildKeywordSearchBar() {
     layout->addWidget(showAll);
     m_keywordSearchBar->hide();
     return m_keywordSearchBar;
+}
+
+// Says that the list is narrowed to some days, with the one way back to all of them.
+QWidget* MainWindow::buildDayRangeBar() {
+    m_dayRangeBar = new QFrame;
+    m_dayRangeBar->setObjectName(QStringLiteral("dayRangeBar"));
+    m_dayRangeLabel = new QLabel;
+    m_dayRangeLabel->setObjectName(QStringLiteral("dayRangeLabel"));
+    m_dayRangeLabel->setTextFormat(Qt::PlainText);
+    auto* clear = new QToolButton;
+    clear->setObjectName(QStringLiteral("clearDayRangeButton"));
+    clear->setText(tr("All Days"));
+    connect(clear, &QToolButton::clicked, this, &MainWindow::dayRangeCleared);
+    auto* layout = new QHBoxLayout(m_dayRangeBar);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_dayRangeLabel, 1);
+    layout->addWidget(clear);
+    m_dayRangeBar->hide();
+    return m_dayRangeBar;
+}
+
+void MainWindow::setDayRange(const QString& days) {
+    m_dayRangeLabel->setText(tr("Only the days %1").arg(days));
+    m_dayRangeBar->setVisible(!days.isEmpty());
 }
 
 void MainWindow::setKeywordSearch(const QStringList& keywordNames) {

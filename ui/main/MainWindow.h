@@ -43,6 +43,8 @@ public:
 
     // The names of the keywords a keyword search asks for; none hides the notice.
     void setKeywordSearch(const QStringList& keywordNames);
+    // The days the list is narrowed to, as text; empty hides the notice.
+    void setDayRange(const QString& days);
     QAction* editConditionsAction() const { return m_editConditionsAction; }
 
     // Shows the window, in front, with the keyboard, also when it was minimised.
@@ -90,6 +92,13 @@ signals:
     // Records › Apply Keyword Rules, to the selected records.
     void applyKeywordRulesRequested();
     void exportRequested();
+    // File › Print… and File › Export PDF…: what the table shows, or the selected records.
+    void printRequested();
+    void exportPdfRequested();
+    // Window › Reports.
+    void reportWindowRequested();
+    // The day range notice's All Days.
+    void dayRangeCleared();
     void newSmartBookRequested();
     // Edit › Edit Conditions…: the selected smart book's conditions.
     void editConditionsRequested();
@@ -108,6 +117,7 @@ private:
     void buildMenus();
     void buildWindowMenu();
     QWidget* buildKeywordSearchBar();
+    QWidget* buildDayRangeBar();
     void deleteSelection();
     // The action's keys work only while the keyboard is in `area`, this window or a part of it.
     void keepKeysIn(QAction* action, QWidget* area);
@@ -132,6 +142,8 @@ private:
     QAction* m_ioDrawerAction = nullptr;
     QWidget* m_keywordSearchBar = nullptr;
     QLabel* m_keywordSearchLabel = nullptr;
+    QWidget* m_dayRangeBar = nullptr;
+    QLabel* m_dayRangeLabel = nullptr;
     QAction* m_editConditionsAction = nullptr;
 
     struct DeleteState {

@@ -18,6 +18,11 @@ void SearchFieldController::clearField() {
     setPrevSearchKey(QStringLiteral(""));
 }
 
+void SearchFieldController::search(const QString& text) {
+    m_searchField->setText(text);
+    onSearchTextEdited(text);
+}
+
 void SearchFieldController::onSearchTextEdited(const QString& text) {
     setPrevSearchKey(text);
     emit searchKeyChanged();

@@ -18,6 +18,8 @@ public:
     void setPrevSearchKey(const QString& key);
     // Empties the field and the key, without a reload of its own.
     void clearField();
+    // Searches for the text as if the user had typed it (a report asks for its records).
+    void search(const QString& text);
 
 signals:
     // The user changed the text: the owner filters the selected book again.

@@ -70,6 +70,7 @@ void ShownBook::setBook(const BookPtr& book) {
     m_book = book;
     m_searchKey = QStringLiteral("");
     m_searchKeywords.clear();
+    m_days = DayRange();
     refresh();
 }
 
@@ -89,10 +90,18 @@ void ShownBook::setSearchKeywords(const KeywordList& keywords) {
     refresh();
 }
 
+void ShownBook::setDayRange(const DayRange& days) {
+    if (days == m_days) {
+        return;
+    }
+    m_days = days;
+    refresh();
+}
+
 void ShownBook::refresh() {
     m_pending = Pending::Nothing;
     if (m_book) {
-        m_document->refreshBook(m_book, m_searchKey, m_searchKeywords);
+        m_document->refreshBook(m_book, m_searchKey, m_searchKeywords, m_days);
     }
     emit refreshed();
 }
@@ -149,7 +158,8 @@ void ShownBook::recordsChanged(RecordRevision::Field field) {
         return;
     }
     const bool searched = (field == RecordRevision::Comment && !m_searchKey.isEmpty()) ||
-                          (field == RecordRevision::Keywords && !m_searchKeywords.empty());
+                          (field == RecordRevision::Keywords && !m_searchKeywords.empty()) ||
+                          (field == RecordRevision::Date && !m_days.isAll());
     if (m_book->isOrderedBy(field) || searched || conditionedOn(field)) {
         note(Pending::Refresh);
     } else if (field == RecordRevision::Amount || field == RecordRevision::IncludeInStats ||

@@ -7,8 +7,8 @@
 #include <QObject>
 #include <QString>
 
-// What the main window shows: the selected book, filtered by the search key
-// and the search keywords. The one place that makes the book ready to show
+// What the main window shows: the selected book, filtered by the search key,
+// the search keywords and a range of days. The one place that makes the book ready to show
 // (LibraryDocument::refreshBook), and only when that can change what it
 // lists: another book, key, keywords or order, or a change of the library
 // that can move records in or out of it or to another place. Every other
@@ -22,12 +22,14 @@ public:
     const BookPtr& book() const { return m_book; }
     const QString& searchKey() const { return m_searchKey; }
     const KeywordList& searchKeywords() const { return m_searchKeywords; }
+    const DayRange& dayRange() const { return m_days; }
     bool isMainLibrary() const;
 
     // Another book, shown unfiltered.
     void setBook(const BookPtr& book);
     void setSearchKey(const QString& key);
     void setSearchKeywords(const KeywordList& keywords);
+    void setDayRange(const DayRange& days);
 
 signals:
     // The book was made ready to show again: another book, or other records,
@@ -61,6 +63,7 @@ private:
     BookPtr m_book;
     QString m_searchKey = QStringLiteral("");
     KeywordList m_searchKeywords;
+    DayRange m_days;
     Pending m_pending = Pending::Nothing;
     bool m_updateQueued = false;
 };
