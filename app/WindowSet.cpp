@@ -1,6 +1,7 @@
 #include "WindowSet.h"
 
 #include "Autosaver.h"
+#include "BookChoiceDialog.h"
 #include "BookListController.h"
 #include "CsvExport.h"
 #include "EntryForm.h"
@@ -95,6 +96,9 @@ void WindowSet::connectControllers() {
     connect(window, &MainWindow::keywordRulesWindowRequested, this, &WindowSet::showKeywordRules);
     connect(window, &MainWindow::applyKeywordRulesRequested, this, &WindowSet::applyKeywordRules);
     connect(window, &MainWindow::exportRequested, this, &WindowSet::exportCsv);
+    connect(window, &MainWindow::addToBookRequested, this, &WindowSet::addSelectedRecordsToBook);
+    connect(m_ioListController.get(), &IOListController::selectedRecordsChanged, this,
+            [this](const IOList& records) { m_mainWindow.addToBookAction()->setEnabled(!records.empty()); });
     connect(window, &MainWindow::newSmartBookRequested, this, &WindowSet::addNewSmartBook);
     connect(window, &MainWindow::editConditionsRequested, this, &WindowSet::editSmartBookConditions);
     connect(m_bookListController.get(), &BookListController::smartBookConditionsRequested, this,
@@ -320,6 +324,19 @@ void WindowSet::applyKeywordRules() {
     const std::size_t tagged = m_document->applyKeywordRules(records);
     m_mainWindow.statusBar()->showMessage(
         tr("Keyword rules gave %n of the selected records new keywords.", nullptr, int(tagged)), 5000);
+}
+
+void WindowSet::addSelectedRecordsToBook() {
+    const IOList records = m_ioListController->selectedRecords();
+    if (records.empty()) {
+        return;
+    }
+    BookChoiceDialog dialog(m_document->root()->dumbBooks(), int(records.size()), &m_mainWindow);
+    if (dialog.exec() == QDialog::Accepted) {
+        if (const BookPtr book = dialog.chosenBook()) {
+            m_document->addRecordsToBook(book, records);
+        }
+    }
 }
 
 void WindowSet::exportCsv() {

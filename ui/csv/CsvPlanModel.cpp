@@ -1,4 +1,5 @@
 #include "CsvPlanModel.h"
+#include "AppPalette.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -139,7 +140,8 @@ QVariant CsvPlanModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::ForegroundRole:
         if (m_plan->status(row) == CsvImportPlan::Status::Unreadable) {
-            return QBrush(QColor(0xC0, 0x1C, 0x28));
+            // A red that reads on the ground of either scheme.
+            return QBrush(AppPalette::isDark() ? QColor(0xff, 0x7b, 0x72) : QColor(0xC0, 0x1C, 0x28));
         }
         if (!m_plan->isImported(row)) {
             return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);

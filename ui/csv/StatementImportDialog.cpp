@@ -79,6 +79,7 @@ void StatementImportDialog::buildControls() {
     m_planModel = new StatementPlanModel(this);
     m_recordTableView = new QTableView(this);
     m_recordTableView->setObjectName(QStringLiteral("recordTableView"));
+    m_recordTableView->setAccessibleName(tr("Records to import"));
     m_recordTableView->setModel(m_planModel);
     m_recordTableView->verticalHeader()->hide();
     m_recordTableView->horizontalHeader()->setSectionResizeMode(StatementPlanModel::CommentColumn,
@@ -89,6 +90,7 @@ void StatementImportDialog::buildControls() {
     connect(m_rulesList, &ImportRulesList::ticksChanged, this, &StatementImportDialog::rulesTicked);
     m_problemsList = new QListWidget(this);
     m_problemsList->setObjectName(QStringLiteral("problemsList"));
+    m_problemsList->setAccessibleName(tr("Transactions left out"));
 
     auto* side = new QWidget(this);
     auto* sideLayout = new QVBoxLayout(side);

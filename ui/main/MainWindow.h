@@ -44,6 +44,7 @@ public:
     // The names of the keywords a keyword search asks for; none hides the notice.
     void setKeywordSearch(const QStringList& keywordNames);
     QAction* editConditionsAction() const { return m_editConditionsAction; }
+    QAction* addToBookAction() const { return m_addToBookAction; }
 
     // Shows the window, in front, with the keyboard, also when it was minimised.
     void bringToFront();
@@ -86,6 +87,8 @@ signals:
     void keywordRulesWindowRequested();
     // Records › Apply Keyword Rules, to the selected records.
     void applyKeywordRulesRequested();
+    // Records › Add to Book…: the selected records into a plain book, as dropping them there does.
+    void addToBookRequested();
     void exportRequested();
     void newSmartBookRequested();
     // Edit › Edit Conditions…: the selected smart book's conditions.
@@ -130,6 +133,7 @@ private:
     QWidget* m_keywordSearchBar = nullptr;
     QLabel* m_keywordSearchLabel = nullptr;
     QAction* m_editConditionsAction = nullptr;
+    QAction* m_addToBookAction = nullptr;
 
     struct DeleteState {
         bool enabled = false;
