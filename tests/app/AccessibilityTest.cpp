@@ -24,7 +24,6 @@
 
 #include <QAction>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QPushButton>
 #include <QTest>
 
@@ -155,9 +154,8 @@ TEST_F(Accessibility, theStatementImportDialog) {
     trigger("importAction");
 }
 
-TEST_F(Accessibility, theExportAndRestoreDialogs) {
-    walkModal<QFileDialog>();
-    trigger("exportAction");
+// Export asks for the file in the desktop's own file dialog, which is not kesh's to name.
+TEST_F(Accessibility, theRestoreDialog) {
     trigger("restoreBackupAction");
     auto* restore = find<RestoreBackupDialog>("restoreBackupDialog");
     ASSERT_TRUE(restore);

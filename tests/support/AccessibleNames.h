@@ -13,11 +13,20 @@ inline QStringList unnamedFocusableElements(QWidget* window) {
     QStringList unnamed;
     const auto describe = [](QAccessibleInterface* element, const QString& path) {
         QString what = path + QStringLiteral(" role ") + QString::number(int(element->role()));
-        if (QObject* object = element->object()) {
+        // A cell or an item has no object of its own: its view tells where it is.
+        QAccessibleInterface* holder = element;
+        while (holder && !holder->object()) {
+            holder = holder->parent();
+        }
+        if (QObject* object = holder ? holder->object() : nullptr) {
             what += QStringLiteral(" ") + QString::fromLatin1(object->metaObject()->className());
             if (!object->objectName().isEmpty()) {
                 what += QStringLiteral(" \"") + object->objectName() + QStringLiteral("\"");
             }
+        }
+        if (QAccessibleInterface* parent = element->parent(); parent && parent->object()) {
+            what += QStringLiteral(" in ") + QString::fromLatin1(parent->object()->metaObject()->className()) +
+                    QStringLiteral(" \"") + parent->object()->objectName() + QStringLiteral("\"");
         }
         return what;
     };

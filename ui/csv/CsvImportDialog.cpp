@@ -154,6 +154,8 @@ QWidget* CsvImportDialog::buildSettings() {
     m_dateFormatComboBox = new QComboBox;
     m_dateFormatComboBox->setObjectName(QStringLiteral("dateFormatComboBox"));
     m_dateFormatComboBox->setEditable(true);
+    // The label beside names the box; its typing field is a part of its own to a screen reader.
+    m_dateFormatComboBox->lineEdit()->setAccessibleName(tr("Date format"));
     m_dateFormatComboBox->addItems(CsvRecordMapping::dateFormats());
     m_dateFormatComboBox->setToolTip(tr("yyyy year, M or MM month, d or dd day; other characters as they are."));
     connect(m_dateFormatComboBox, &QComboBox::currentTextChanged, this, &CsvImportDialog::mappingEdited);

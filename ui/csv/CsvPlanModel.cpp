@@ -133,6 +133,15 @@ QVariant CsvPlanModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return display(row, index.column());
+    case Qt::AccessibleTextRole:
+        // A screen reader stops at empty cells too.
+        if (display(row, index.column()).toString().isEmpty()) {
+            if (index.column() == ImportColumn) {
+                return m_plan->isImported(row) ? tr("Imported") : tr("Left out");
+            }
+            return tr("Empty");
+        }
+        return {};
     case Qt::CheckStateRole:
         if (index.column() == ImportColumn && m_plan->status(row) != CsvImportPlan::Status::Unreadable) {
             return m_plan->isImported(row) ? Qt::Checked : Qt::Unchecked;

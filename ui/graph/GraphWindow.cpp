@@ -41,6 +41,7 @@ GraphWindow::GraphWindow(QWidget* parent)
 
     m_chartView = new LedgerChartView;
     m_chartView->setAccessibleName(tr("Graph"));
+    m_chartView->viewport()->setAccessibleName(tr("Graph"));
     m_chartView->setAccessibleDescription(tr("Incomings and outgoings of each period as bars, the balance as a line."));
     m_emptyTitle = new QLabel;
     m_emptyTitle->setObjectName(QStringLiteral("emptyTitleLabel"));
