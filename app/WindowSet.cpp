@@ -97,8 +97,6 @@ void WindowSet::connectControllers() {
     connect(window, &MainWindow::applyKeywordRulesRequested, this, &WindowSet::applyKeywordRules);
     connect(window, &MainWindow::exportRequested, this, &WindowSet::exportCsv);
     connect(window, &MainWindow::addToBookRequested, this, &WindowSet::addSelectedRecordsToBook);
-    connect(m_ioListController.get(), &IOListController::selectedRecordsChanged, this,
-            [this](const IOList& records) { m_mainWindow.addToBookAction()->setEnabled(!records.empty()); });
     connect(window, &MainWindow::newSmartBookRequested, this, &WindowSet::addNewSmartBook);
     connect(window, &MainWindow::editConditionsRequested, this, &WindowSet::editSmartBookConditions);
     connect(m_bookListController.get(), &BookListController::smartBookConditionsRequested, this,
@@ -329,6 +327,7 @@ void WindowSet::applyKeywordRules() {
 void WindowSet::addSelectedRecordsToBook() {
     const IOList records = m_ioListController->selectedRecords();
     if (records.empty()) {
+        m_mainWindow.statusBar()->showMessage(tr("Select the records to add to a book first."), 5000);
         return;
     }
     BookChoiceDialog dialog(m_document->root()->dumbBooks(), int(records.size()), &m_mainWindow);

@@ -337,7 +337,6 @@ void MainWindow::buildMenus() {
     m_addToBookAction->setObjectName(QStringLiteral("addToBookAction"));
     m_addToBookAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
     keepKeysIn(m_addToBookAction, this);
-    m_addToBookAction->setEnabled(false);
     QAction* applyRules = records->addAction(tr("Apply &Keyword Rules"), this, &MainWindow::applyKeywordRulesRequested);
     applyRules->setObjectName(QStringLiteral("applyKeywordRulesAction"));
 
