@@ -50,6 +50,11 @@ protected:
         waitFor([window] { return QApplication::activeWindow() == window && QApplication::focusWidget(); },
                 "the window to have the keyboard");
     }
+    // Once a dialog closes, its window manager hands the keyboard back to the main window.
+    void backToMainWindow() const {
+        waitFor([] { return !QApplication::activeModalWidget(); }, "the dialog to close");
+        keyboardTo(app->mainWindow());
+    }
     static QString focusName() {
         QWidget* focused = QApplication::focusWidget();
         return focused ? focused->objectName() : QString();
@@ -82,7 +87,7 @@ protected:
     }
 };
 
-TEST_F(KeyboardOnly, DISABLED_aRecordIsEnteredAndTaggedInTheEntryWindow) {
+TEST_F(KeyboardOnly, aRecordIsEnteredAndTaggedInTheEntryWindow) {
     // Open since the start, it comes to the front as the menu toggles it off and on.
     press(Qt::CTRL | Qt::SHIFT | Qt::Key_E);
     if (!app->ioWindowController()->window()->isVisible()) {
@@ -105,7 +110,7 @@ TEST_F(KeyboardOnly, DISABLED_aRecordIsEnteredAndTaggedInTheEntryWindow) {
     EXPECT_EQ(coffee->keywords().size(), 1u) << "the one keyword ticked";
 }
 
-TEST_F(KeyboardOnly, DISABLED_aPlainBookIsMadeAndRecordsAddedToItAndUndoTakesThemOut) {
+TEST_F(KeyboardOnly, aPlainBookIsMadeAndRecordsAddedToItAndUndoTakesThemOut) {
     press(QKeySequence(QKeySequence::New)[0]);
     waitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }, "the new book's name to open");
     press(QKeySequence(QKeySequence::SelectAll)[0]);
@@ -128,12 +133,14 @@ TEST_F(KeyboardOnly, DISABLED_aPlainBookIsMadeAndRecordsAddedToItAndUndoTakesThe
     press(Qt::CTRL | Qt::SHIFT | Qt::Key_B);
     EXPECT_TRUE(bookHolds(QStringLiteral("Trips"), QStringLiteral("lunch")));
     EXPECT_FALSE(bookHolds(QStringLiteral("Car"), QStringLiteral("lunch")));
+    backToMainWindow();
+    EXPECT_EQ(focusName(), QStringLiteral("ioListView")) << "the keyboard is back where it was";
 
     press(QKeySequence(QKeySequence::Undo)[0]);
     EXPECT_FALSE(bookHolds(QStringLiteral("Trips"), QStringLiteral("lunch")));
 }
 
-TEST_F(KeyboardOnly, DISABLED_aSmartBookIsBuiltAndTheSearchNarrowsIt) {
+TEST_F(KeyboardOnly, aSmartBookIsBuiltAndTheSearchNarrowsIt) {
     const std::size_t smartBooks = root().smartBooks().size();
     whenModal<ConditionEditWindow>([](ConditionEditWindow* sheet) {
         keyboardTo(sheet);
@@ -159,7 +166,7 @@ TEST_F(KeyboardOnly, DISABLED_aSmartBookIsBuiltAndTheSearchNarrowsIt) {
     press(Qt::Key_Escape);
 }
 
-TEST_F(KeyboardOnly, DISABLED_aStatementIsImportedAndUndone) {
+TEST_F(KeyboardOnly, aStatementIsImportedAndUndone) {
     const QString path = QDir::homePath() + QStringLiteral("/statement.qif");
     writeBytes("!Type:Bank\nD03/09/2024\nT-12.50\nPBakery\n^\n", path);
     const std::size_t before = root().mainLibrary()->count();

@@ -117,7 +117,9 @@ void EntryForm::blank() {
 void EntryForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!isAncestorOf(QApplication::focusWidget())) {
+        // As Tab would: what is typed replaces the amount shown instead of joining it ("0-4.20").
         m_amountField->setFocus(Qt::OtherFocusReason);
+        m_amountField->selectAll();
     }
 }
 
