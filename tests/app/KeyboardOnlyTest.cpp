@@ -154,16 +154,20 @@ TEST_F(KeyboardOnly, aSmartBookIsBuiltAndTheSearchNarrowsIt) {
     });
     press(Qt::CTRL | Qt::SHIFT | Qt::Key_N);
     ASSERT_EQ(root().smartBooks().size(), smartBooks + 1);
+    backToMainWindow();
     // Its name is open for typing.
     waitFor([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }, "the smart book's name to open");
     type(QStringLiteral("Big"));
     press(Qt::Key_Return);
     EXPECT_EQ(root().smartBooks().back()->bookName(), QStringLiteral("Big"));
+    // Amount is the sheet's first condition: the book holds the record of -40.
+    EXPECT_EQ(shownComments(), QStringList{QStringLiteral("train")});
 
     press(QKeySequence(QKeySequence::Find)[0]);
     type(QStringLiteral("zzz"));
-    EXPECT_TRUE(shownComments().isEmpty());
+    waitFor([this] { return shownComments().isEmpty(); }, "the search to empty the table");
     press(Qt::Key_Escape);
+    waitFor([this] { return shownComments() == QStringList{QStringLiteral("train")}; }, "Escape to end the search");
 }
 
 TEST_F(KeyboardOnly, aStatementIsImportedAndUndone) {
