@@ -1,13 +1,16 @@
 #include "AppFixture.h"
 #include "AppPalette.h"
 #include "DesktopColorScheme.h"
+#include "EntryForm.h"
 #include "GraphWindow.h"
+#include "IOWindowController.h"
 #include "LedgerChartView.h"
 #include "RecordTableView.h"
 #include "SchemeIcon.h"
 
 #include <QAction>
 #include <QDBusVariant>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -38,6 +41,17 @@ protected:
         app->colorScheme()->settingChanged(appearance, key, QDBusVariant(QVariant::fromValue(value)));
         QCoreApplication::processEvents();
     }
+    static bool draws(QWidget* widget, const QColor& colour) {
+        const QImage image = widget->grab().toImage();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y).rgb() == colour.rgb()) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
     // A corner of the chart, where nothing but its ground is drawn.
     QColor chartGround() const {
         LedgerChartView* chart = app->graphWindow()->chartView();
@@ -58,6 +72,11 @@ TEST_F(ColorScheme, theWindowsTheChartAndTheTableFollowTheDesktopToDarkAndBack) 
     EXPECT_TRUE(isDark(table->palette().color(QPalette::AlternateBase)));
     EXPECT_NE(table->palette().color(QPalette::AlternateBase), table->palette().color(QPalette::Base))
         << "alternate rows still stand apart";
+
+    // A link written before the switch is drawn in the dark palette's colour too.
+    auto* link = app->ioWindowController()->form()->findChild<QLabel*>(QStringLiteral("noKeywordsLabel"));
+    ASSERT_TRUE(link && link->isVisible()) << "no keywords, so the link to make some shows";
+    EXPECT_TRUE(draws(link, QApplication::palette().color(QPalette::Link)));
 
     // Another setting of the portal changes nothing.
     tell(QStringLiteral("accent-color"), 2u);

@@ -123,6 +123,16 @@ void EntryForm::showEvent(QShowEvent* event) {
     }
 }
 
+void EntryForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A link takes its colour when its text is read, so a switch to dark would leave it light-palette blue.
+    if (event->type() == QEvent::PaletteChange) {
+        const QString text = m_noKeywordsLabel->text();
+        m_noKeywordsLabel->clear();
+        m_noKeywordsLabel->setText(text);
+    }
+}
+
 void EntryForm::refuseAmount(const QString& why) {
     Alert::inform(window(), QStringLiteral("amountRefusedAlert"), Alert::Icon::Warning,
                   tr("The record was not entered."), why);
