@@ -1,6 +1,7 @@
 #include "KeshApp.h"
 
 #include "Alert.h"
+#include "AppPalette.h"
 #include "DataFile.h"
 #include "EntryForm.h"
 #include "FieldUndoFilter.h"
@@ -43,10 +44,26 @@ KeshApp::KeshApp(int& argc, char** argv)
     connect(m_signalWatcher.get(), &UnixSignalWatcher::signalReceived, this, &KeshApp::terminate);
     connect(this, &QGuiApplication::commitDataRequest, this, &KeshApp::commitData);
     connect(this, &QCoreApplication::aboutToQuit, this, &KeshApp::lastChanceSave);
+    connect(&m_colorScheme, &DesktopColorScheme::schemeChanged, this, &KeshApp::followColorScheme);
+    m_colorScheme.listenToPortal();
 }
 
 KeshApp::~KeshApp() {
     LocalizedText::setProvider(nullptr);
+}
+
+void KeshApp::followColorScheme(DesktopColorScheme::Scheme scheme) {
+    switch (scheme) {
+    case DesktopColorScheme::Scheme::Dark:
+        AppPalette::apply(AppPalette::Scheme::Dark);
+        break;
+    case DesktopColorScheme::Scheme::Light:
+        AppPalette::apply(AppPalette::Scheme::Light);
+        break;
+    case DesktopColorScheme::Scheme::NoPreference:
+        AppPalette::apply(AppPalette::Scheme::Platform);
+        break;
+    }
 }
 
 KeshApp* KeshApp::instance() {

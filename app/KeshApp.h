@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesktopColorScheme.h"
 #include "LibraryFile.h"
 #include "LibraryLocation.h"
 #include "LocalizedStrings.h"
@@ -72,6 +73,8 @@ public:
         return m_windows ? m_windows->conditionEditWindowController() : nullptr;
     }
     void toggleGraphWindow() { m_windows->toggleGraphWindow(); }
+    // The desktop's light or dark preference, which kesh's colours follow.
+    DesktopColorScheme* colorScheme() { return &m_colorScheme; }
 
     // Beeps and shows alert n, titled "ErrorTitle<n>" with the text "ErrorContent<n>".
     void complain(int errorNumber);
@@ -112,8 +115,10 @@ private:
     void showForLaunch();
     void commitData(QSessionManager& manager);
     void lastChanceSave();
+    static void followColorScheme(DesktopColorScheme::Scheme scheme);
 
     LocalizedStrings m_localizedStrings;
+    DesktopColorScheme m_colorScheme;
     QString m_dataFilePath;
     std::unique_ptr<UnixSignalWatcher> m_signalWatcher;
     std::unique_ptr<RunningInstance> m_runningInstance;

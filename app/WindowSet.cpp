@@ -2,6 +2,7 @@
 
 #include "Alert.h"
 #include "Autosaver.h"
+#include "BookChoiceDialog.h"
 #include "BookListController.h"
 #include "CsvExport.h"
 #include "EntryForm.h"
@@ -118,6 +119,7 @@ void WindowSet::connectControllers() {
         m_shownBook.setDayRange(DayRange());
         showDayRange();
     });
+    connect(window, &MainWindow::addToBookRequested, this, &WindowSet::addSelectedRecordsToBook);
     connect(window, &MainWindow::newSmartBookRequested, this, &WindowSet::addNewSmartBook);
     connect(window, &MainWindow::editConditionsRequested, this, &WindowSet::editSmartBookConditions);
     connect(m_bookListController.get(), &BookListController::smartBookConditionsRequested, this,
@@ -444,6 +446,20 @@ void WindowSet::applyKeywordRules() {
     const std::size_t tagged = m_document->applyKeywordRules(records);
     m_mainWindow.statusBar()->showMessage(
         tr("Keyword rules gave %n of the selected records new keywords.", nullptr, int(tagged)), 5000);
+}
+
+void WindowSet::addSelectedRecordsToBook() {
+    const IOList records = m_ioListController->selectedRecords();
+    if (records.empty()) {
+        m_mainWindow.statusBar()->showMessage(tr("Select the records to add to a book first."), 5000);
+        return;
+    }
+    BookChoiceDialog dialog(m_document->root()->dumbBooks(), int(records.size()), &m_mainWindow);
+    if (dialog.exec() == QDialog::Accepted) {
+        if (const BookPtr book = dialog.chosenBook()) {
+            m_document->addRecordsToBook(book, records);
+        }
+    }
 }
 
 void WindowSet::exportCsv() {

@@ -102,6 +102,8 @@ public:
     KeywordRulesWindow* keywordRulesWindow() const { return m_keywordRulesWindow.get(); }
     // Records › Apply Keyword Rules: to the selected records, one change.
     void applyKeywordRules();
+    // Records › Add to Book…: the selected records into the plain book the user picks.
+    void addSelectedRecordsToBook();
 
 private:
     void makeControllers(TextSuggestion& commentSuggestion);

@@ -137,6 +137,8 @@ QWidget* ConverterWindow::createFileForm() {
     layout->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
 
     m_legacyFileField = createPathField(QStringLiteral("legacyFileField"));
+    // Its row holds a button too, so the row's label is no buddy of it.
+    m_legacyFileField->setAccessibleName(tr("Legacy library to read from"));
     auto* chooseButton = new QPushButton(tr("&Choose…"));
     chooseButton->setObjectName(QStringLiteral("chooseButton"));
     chooseButton->setAutoDefault(false);

@@ -1,4 +1,5 @@
 #include "ConverterWindow.h"
+#include "AccessibleNames.h"
 #include "AlertAnswers.h"
 #include "Converter.h"
 #include "Crc32.h"
@@ -376,6 +377,21 @@ TEST_F(ConverterWindowTest, inJapaneseEveryTextOnScreenIsTranslatedAndCountsAreW
     const QString count = QLocale().toString(1234);
     EXPECT_TRUE(alerts[1].informativeText.contains(count)) << alerts[1].informativeText.toStdString();
     EXPECT_TRUE(status.contains(count)) << status.toStdString();
+}
+
+// A screen reader can say what every control is, before a legacy library is
+// found and once one is, with its count shown and Import on.
+TEST_F(ConverterWindowTest, everyControlHasANameForScreenReaders) {
+    const auto expectAllNamed = [this] {
+        QCoreApplication::processEvents();
+        const QStringList unnamed = unnamedFocusableElements(m_window.get());
+        EXPECT_TRUE(unnamed.isEmpty()) << "without a name:\n" << unnamed.join(u'\n').toStdString();
+    };
+    expectAllNamed();
+    ASSERT_TRUE(writeFile(m_legacyPath, legacyFileBytes({{0, 1.0, "a"}, {0, 2.0, "b"}})));
+    openWindow();
+    ASSERT_TRUE(find<QPushButton>("convertButton")->isEnabled());
+    expectAllNamed();
 }
 
 } // namespace

@@ -11,6 +11,8 @@ AmountConditionView::AmountConditionView()
     , m_labelBetween(new QLabel(text(QStringLiteral("between")), this))
     , m_amountFieldUpperLimit(newAmountField(QStringLiteral("amountFieldUpperLimit"))) {
     m_labelBetween->setObjectName(QStringLiteral("labelBetween"));
+    m_amountField->setAccessibleName(tr("Amount"));
+    m_amountFieldUpperLimit->setAccessibleName(tr("Upper amount"));
     addToRow(m_amountField);
     addToRow(m_labelBetween);
     addToRow(m_amountFieldUpperLimit);

@@ -1,7 +1,7 @@
 #include "BookConditionView.h"
 
 BookConditionView::BookConditionView(DataRootPtr library)
-    : ChoiceConditionView(Book, QStringLiteral("bookSelector"))
+    : ChoiceConditionView(Book, QStringLiteral("bookSelector"), tr("Book"))
     , m_library(std::move(library)) {
     QStringList names;
     if (m_library) {

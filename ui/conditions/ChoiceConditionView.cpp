@@ -7,10 +7,11 @@ namespace {
 constexpr int indexRole = Qt::UserRole;
 } // namespace
 
-ChoiceConditionView::ChoiceConditionView(int kind, const QString& objectName)
+ChoiceConditionView::ChoiceConditionView(int kind, const QString& objectName, const QString& accessibleName)
     : SingleConditionView(kind)
     , m_selector(new QComboBox(this)) {
     m_selector->setObjectName(objectName);
+    m_selector->setAccessibleName(accessibleName);
     // A missing choice is put in front later: the width must follow it.
     m_selector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     guardWheel(m_selector);

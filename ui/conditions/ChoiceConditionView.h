@@ -17,7 +17,7 @@ public:
     QWidget* firstField() const override { return m_selector; }
 
 protected:
-    ChoiceConditionView(int kind, const QString& objectName);
+    ChoiceConditionView(int kind, const QString& objectName, const QString& accessibleName);
     // Fills the pop-up with the library's names; `none` is the item shown
     // when there are none.
     void fill(const QStringList& names, const QString& none);

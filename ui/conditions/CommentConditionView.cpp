@@ -6,6 +6,7 @@ CommentConditionView::CommentConditionView()
     : SingleConditionView(Comment)
     , m_commentField(new QLineEdit(this)) {
     m_commentField->setObjectName(QStringLiteral("commentField"));
+    m_commentField->setAccessibleName(tr("Comment text"));
     m_commentField->setFixedSize(125, std::max(22, m_commentField->sizeHint().height()));
     addToRow(m_commentField);
     finish();

@@ -20,6 +20,7 @@ ConditionEditWindow::ConditionEditWindow(QWidget* parent)
     setObjectName(QStringLiteral("conditionEditWindow"));
     setWindowModality(Qt::WindowModal);
     m_scrollArea->setObjectName(QStringLiteral("conditionScrollArea"));
+    m_scrollArea->setAccessibleName(tr("Conditions"));
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));

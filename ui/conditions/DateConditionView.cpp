@@ -19,12 +19,16 @@ DateConditionView::DateConditionView()
     , m_periodField(new QSpinBox(this))
     , m_periodSelector(new QComboBox(this)) {
     m_labelBetween->setObjectName(QStringLiteral("labelBetween"));
+    m_dateField->setAccessibleName(tr("Day"));
+    m_dateUpperLimitField->setAccessibleName(tr("Last day"));
     m_periodField->setObjectName(QStringLiteral("periodField"));
     m_periodField->setRange(0, 9'999'999);
     m_periodField->setFixedSize(std::max(50, m_periodField->sizeHint().width()),
                                 std::max(22, m_periodField->sizeHint().height()));
     guardWheel(m_periodField);
     m_periodSelector->setObjectName(QStringLiteral("periodSelector"));
+    m_periodField->setAccessibleName(tr("Number of periods"));
+    m_periodSelector->setAccessibleName(tr("Period"));
     for (int id = DateCondition::Days; id <= DateCondition::Months; ++id) {
         m_periodSelector->addItem(LocalizedText::lookup(QStringLiteral("ConditionPeriod"), id));
     }

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 KeywordConditionView::KeywordConditionView(DataRootPtr library)
-    : ChoiceConditionView(Keyword, QStringLiteral("keywordSelector"))
+    : ChoiceConditionView(Keyword, QStringLiteral("keywordSelector"), tr("Keyword"))
     , m_library(std::move(library)) {
     QStringList names;
     if (m_library) {

@@ -19,6 +19,8 @@ KeywordRulesWindow::KeywordRulesWindow(LibraryDocument* document, QWidget* paren
     setObjectName(QStringLiteral("keywordRulesWindow"));
     setWindowTitle(tr("Keyword Rules"));
     m_ruleList->setObjectName(QStringLiteral("ruleList"));
+    m_ruleList->setAccessibleName(tr("Keyword rules"));
+    m_ruleList->setAccessibleDescription(tr("Rules in the order they are tried; the box turns a rule on or off."));
     auto* newButton = new QPushButton(tr("New…"), this);
     newButton->setObjectName(QStringLiteral("newRuleButton"));
     m_editButton->setObjectName(QStringLiteral("editRuleButton"));

@@ -10,6 +10,8 @@ SingleConditionView::SingleConditionView(int kind)
     : m_parameterSelector(new QComboBox(this))
     , m_whatSelector(new QComboBox(this)) {
     m_parameterSelector->setObjectName(QStringLiteral("parameterSelector"));
+    // The row's words are its own widgets, no label beside each: screen readers get names.
+    m_parameterSelector->setAccessibleName(tr("Condition on"));
     for (int id = 1; id <= kindCount; ++id) {
         m_parameterSelector->addItem(LocalizedText::lookup(QStringLiteral("ConditionParameter"), id));
     }
@@ -18,6 +20,7 @@ SingleConditionView::SingleConditionView(int kind)
     guardWheel(m_parameterSelector);
     addToRow(m_parameterSelector);
     m_whatSelector->setObjectName(QStringLiteral("whatSelector"));
+    m_whatSelector->setAccessibleName(tr("Test"));
     // As wide as its longest item.
     m_whatSelector->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     connect(m_whatSelector, &QComboBox::activated, this, &SingleConditionView::whatChanged);

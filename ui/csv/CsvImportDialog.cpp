@@ -50,9 +50,10 @@ constexpr int shownProblems = 500;
 // Left-out lines named in the summary; the list below the tables has them all.
 constexpr std::size_t namedProblems = 3;
 
-QTableView* previewTable(const QString& name, QAbstractItemModel* model) {
+QTableView* previewTable(const QString& name, const QString& accessibleName, QAbstractItemModel* model) {
     auto* view = new QTableView;
     view->setObjectName(name);
+    view->setAccessibleName(accessibleName);
     view->setModel(model);
     view->setWordWrap(false);
     view->setAlternatingRowColors(true);
@@ -153,6 +154,8 @@ QWidget* CsvImportDialog::buildSettings() {
     m_dateFormatComboBox = new QComboBox;
     m_dateFormatComboBox->setObjectName(QStringLiteral("dateFormatComboBox"));
     m_dateFormatComboBox->setEditable(true);
+    // The label beside names the box; its typing field is a part of its own to a screen reader.
+    m_dateFormatComboBox->lineEdit()->setAccessibleName(tr("Date format"));
     m_dateFormatComboBox->addItems(CsvRecordMapping::dateFormats());
     m_dateFormatComboBox->setToolTip(tr("yyyy year, M or MM month, d or dd day; other characters as they are."));
     connect(m_dateFormatComboBox, &QComboBox::currentTextChanged, this, &CsvImportDialog::mappingEdited);
@@ -250,8 +253,8 @@ void CsvImportDialog::buildControls() {
     m_planModel = new CsvPlanModel(this);
     connect(m_planModel, &CsvPlanModel::ticksChanged, this, &CsvImportDialog::showOutcome);
 
-    m_fileTableView = previewTable(QStringLiteral("fileTableView"), m_fileModel);
-    m_recordTableView = previewTable(QStringLiteral("recordTableView"), m_planModel);
+    m_fileTableView = previewTable(QStringLiteral("fileTableView"), tr("Lines of the file"), m_fileModel);
+    m_recordTableView = previewTable(QStringLiteral("recordTableView"), tr("Records to import"), m_planModel);
     m_recordTableView->verticalHeader()->hide();
     m_recordTableView->setEditTriggers(QAbstractItemView::AllEditTriggers);
     m_recordTableView->horizontalHeader()->setSectionResizeMode(CsvPlanModel::CommentColumn, QHeaderView::Stretch);
@@ -277,6 +280,7 @@ void CsvImportDialog::buildControls() {
 
     m_problemsList = new QListWidget;
     m_problemsList->setObjectName(QStringLiteral("problemsList"));
+    m_problemsList->setAccessibleName(tr("Lines left out"));
     m_problemsList->setMaximumHeight(fontMetrics().height() * 6);
     m_summaryLabel = new QLabel;
     m_summaryLabel->setObjectName(QStringLiteral("summaryLabel"));

@@ -20,6 +20,7 @@ CsvMappingsDialog::CsvMappingsDialog(QWidget* parent)
     setWindowTitle(tr("CSV Mappings"));
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("mappingList"));
+    m_list->setAccessibleName(tr("Mappings"));
     m_list->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     connect(m_list, &QListWidget::itemChanged, this, &CsvMappingsDialog::renamed);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &CsvMappingsDialog::selectionChanged);

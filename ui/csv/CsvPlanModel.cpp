@@ -1,4 +1,5 @@
 #include "CsvPlanModel.h"
+#include "AppPalette.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -132,6 +133,15 @@ QVariant CsvPlanModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return display(row, index.column());
+    case Qt::AccessibleTextRole:
+        // A screen reader stops at empty cells too.
+        if (display(row, index.column()).toString().isEmpty()) {
+            if (index.column() == ImportColumn) {
+                return m_plan->isImported(row) ? tr("Imported") : tr("Left out");
+            }
+            return tr("Empty");
+        }
+        return {};
     case Qt::CheckStateRole:
         if (index.column() == ImportColumn && m_plan->status(row) != CsvImportPlan::Status::Unreadable) {
             return m_plan->isImported(row) ? Qt::Checked : Qt::Unchecked;
@@ -139,7 +149,8 @@ QVariant CsvPlanModel::data(const QModelIndex& index, int role) const {
         return {};
     case Qt::ForegroundRole:
         if (m_plan->status(row) == CsvImportPlan::Status::Unreadable) {
-            return QBrush(QColor(0xC0, 0x1C, 0x28));
+            // A red that reads on the ground of either scheme.
+            return QBrush(AppPalette::isDark() ? QColor(0xff, 0x7b, 0x72) : QColor(0xC0, 0x1C, 0x28));
         }
         if (!m_plan->isImported(row)) {
             return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);

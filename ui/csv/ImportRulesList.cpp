@@ -3,6 +3,7 @@
 ImportRulesList::ImportRulesList(const DataRoot& root, QWidget* parent)
     : QListWidget(parent) {
     setObjectName(QStringLiteral("rulesList"));
+    setAccessibleName(tr("Keyword rules to apply"));
     for (const KeywordRulePtr& rule : root.keywordRules()) {
         if (!rule->isEnabled() || !rule->conditions()) {
             continue;

@@ -78,6 +78,7 @@ void StatementImportDialog::buildControls() {
     m_planModel = new StatementPlanModel(this);
     m_recordTableView = new QTableView(this);
     m_recordTableView->setObjectName(QStringLiteral("recordTableView"));
+    m_recordTableView->setAccessibleName(tr("Records to import"));
     m_recordTableView->setModel(m_planModel);
     m_recordTableView->verticalHeader()->hide();
     // The comment takes what the short columns leave.
@@ -100,6 +101,7 @@ void StatementImportDialog::buildControls() {
     m_problemsLabel = new QLabel(tr("Left out, as they cannot be read:"), this);
     m_problemsList = new QListWidget(this);
     m_problemsList->setObjectName(QStringLiteral("problemsList"));
+    m_problemsList->setAccessibleName(tr("Transactions left out"));
     m_problemsList->setMaximumHeight(fontMetrics().height() * 6);
     layout->addWidget(m_problemsLabel);
     layout->addWidget(m_problemsList);

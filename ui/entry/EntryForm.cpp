@@ -117,7 +117,19 @@ void EntryForm::blank() {
 void EntryForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!isAncestorOf(QApplication::focusWidget())) {
+        // As Tab would: what is typed replaces the amount shown instead of joining it ("0-4.20").
         m_amountField->setFocus(Qt::OtherFocusReason);
+        m_amountField->selectAll();
+    }
+}
+
+void EntryForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // A link takes its colour when its text is read, so a switch to dark would leave it light-palette blue.
+    if (event->type() == QEvent::PaletteChange) {
+        const QString text = m_noKeywordsLabel->text();
+        m_noKeywordsLabel->clear();
+        m_noKeywordsLabel->setText(text);
     }
 }
 

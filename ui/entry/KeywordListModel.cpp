@@ -74,6 +74,10 @@ QVariant KeywordListModel::data(const QModelIndex& index, int role) const {
     if (index.column() == NameColumn && (role == Qt::DisplayRole || role == Qt::EditRole)) {
         return m_keywords[std::size_t(index.row())]->name();
     }
+    // The box is read out with the keyword it gives.
+    if (index.column() == IncludedColumn && role == Qt::AccessibleTextRole) {
+        return m_keywords[std::size_t(index.row())]->name();
+    }
     // Without records a box shows no value at all.
     if (index.column() == IncludedColumn && role == Qt::CheckStateRole && !m_records.empty()) {
         return carriedByAll(index.row()) ? Qt::Checked : Qt::Unchecked;

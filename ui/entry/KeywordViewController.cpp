@@ -20,6 +20,8 @@ KeywordViewController::KeywordViewController(LibraryDocument* document, QWidget*
     , m_model(new KeywordListModel(document, this)) {
     setParent(m_view);
     m_view->setObjectName(QStringLiteral("keywordTableView"));
+    m_view->setAccessibleName(tr("Keywords"));
+    m_view->setAccessibleDescription(tr("Ticking a keyword's box gives it to the records; Space ticks."));
     m_view->setModel(m_model);
     m_view->setItemDelegateForColumn(
         KeywordListModel::NameColumn,

@@ -49,6 +49,9 @@ GraphWindow::GraphWindow(QWidget* parent)
     periodLabel->setBuddy(m_periodBox);
 
     m_chartView = new LedgerChartView;
+    m_chartView->setAccessibleName(tr("Graph"));
+    m_chartView->viewport()->setAccessibleName(tr("Graph"));
+    m_chartView->setAccessibleDescription(tr("Incomings and outgoings of each period as bars, the balance as a line."));
     m_emptyTitle = new QLabel;
     m_emptyTitle->setObjectName(QStringLiteral("emptyTitleLabel"));
     m_emptyTitle->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);

@@ -1,4 +1,6 @@
 #include "BookListModel.h"
+#include "AppPalette.h"
+#include "SchemeIcon.h"
 
 #include "LibraryDocument.h"
 
@@ -134,9 +136,12 @@ int BookListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QIcon BookListModel::imageNamed(const QString& name) const {
-    auto found = m_images.constFind(name);
+    // Asked at every paint, so the list follows a change between light and dark.
+    const bool dark = AppPalette::isDark();
+    const QString key = dark ? name + QStringLiteral("/dark") : name;
+    auto found = m_images.constFind(key);
     if (found == m_images.cend()) {
-        found = m_images.insert(name, QIcon(QStringLiteral(":/images/%1.svg").arg(name)));
+        found = m_images.insert(key, SchemeIcon::load(QStringLiteral(":/images/%1.svg").arg(name), dark));
     }
     return *found;
 }

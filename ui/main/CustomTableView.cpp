@@ -77,6 +77,16 @@ void CustomTableView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+QModelIndex CustomTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    // Rows are what is selected: Home and End go to the first and last row, not along the row.
+    const int rows = model() ? model()->rowCount() : 0;
+    if ((cursorAction == MoveHome || cursorAction == MoveEnd) && rows > 0) {
+        const int column = currentIndex().isValid() ? currentIndex().column() : horizontalHeader()->logicalIndex(0);
+        return model()->index(cursorAction == MoveHome ? 0 : rows - 1, column);
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
 QPixmap CustomTableView::dragPicture(int count) const {
     const QFontMetrics metrics = fontMetrics();
     const QString number = locale().toString(count);

@@ -3,7 +3,8 @@
 #include <QList>
 #include <QTableView>
 
-// A table whose erase keys ask to delete the selected rows. Backspace, and
+// A table of rows: Home and End go to the first and last one, and its erase
+// keys ask to delete the selected rows. Backspace, and
 // Delete as PC keyboards name it, both do; neither ever reaches the table's
 // own key handling, nor while a cell is edited the menu's shortcut. Records
 // dragged out of it are shown by a small picture with their number, so the
@@ -30,6 +31,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void startDrag(Qt::DropActions supportedActions) override;
 
 private:

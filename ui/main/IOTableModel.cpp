@@ -363,15 +363,25 @@ QVariant IOTableModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::DisplayRole || role == Qt::EditRole) {
             return record.comment();
         }
+        // An empty cell is still a cell a screen reader stops at.
+        if (role == Qt::AccessibleTextRole && record.comment().isEmpty()) {
+            return tr("No comment");
+        }
         break;
     case KeywordsColumn:
         if (role == Qt::DisplayRole) {
             return record.keywordsAsString();
         }
+        if (role == Qt::AccessibleTextRole && record.keywords().empty()) {
+            return tr("No keywords");
+        }
         break;
     case IncludeInStatsColumn:
         if (role == Qt::CheckStateRole) {
             return record.includeInStats() ? Qt::Checked : Qt::Unchecked;
+        }
+        if (role == Qt::AccessibleTextRole) {
+            return record.includeInStats() ? tr("Counted") : tr("Not counted");
         }
         break;
     default:

@@ -104,6 +104,10 @@ MainWindow::~MainWindow() {
 void MainWindow::buildBookList(BookListModel* books) {
     m_bookListView = new CustomTableView;
     m_bookListView->setObjectName(QStringLiteral("bookListView"));
+    m_bookListView->setAccessibleName(tr("Books"));
+    m_bookListView->setAccessibleDescription(
+        tr("The library, the smart books and the plain books. Records › Add to Book adds the selected records to a "
+           "plain book."));
     m_bookListView->horizontalHeader()->hide();
     m_bookListView->horizontalHeader()->setStretchLastSection(true);
     m_bookListView->verticalHeader()->hide();
@@ -136,6 +140,8 @@ void MainWindow::buildBookList(BookListModel* books) {
 void MainWindow::buildRecordTable(IOTableModel* records) {
     m_ioListView = new RecordTableView;
     m_ioListView->setObjectName(QStringLiteral("ioListView"));
+    m_ioListView->setAccessibleName(tr("Records"));
+    m_ioListView->setAccessibleDescription(tr("The records of the selected book that match the search."));
     // Rows are sized before there are any: a million rows resized one by one would cost the start.
     m_ioListView->verticalHeader()->hide();
     m_ioListView->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -211,6 +217,7 @@ QWidget* MainWindow::buildRecordSide(IOTableModel* records) {
     m_searchField = new SearchField;
     m_searchField->setObjectName(QStringLiteral("searchField"));
     m_searchField->setPlaceholderText(tr("Search comments"));
+    m_searchField->setAccessibleName(tr("Search comments"));
     m_searchField->setClearButtonEnabled(true);
     m_searchField->setMinimumWidth(m_searchField->fontMetrics().averageCharWidth() * 28);
 
@@ -274,6 +281,8 @@ void MainWindow::buildMenus() {
     keepKeysIn(newBook, this);
     QAction* newSmartBook = file->addAction(tr("New &Smart Book…"), this, &MainWindow::newSmartBookRequested);
     newSmartBook->setObjectName(QStringLiteral("newSmartBookAction"));
+    newSmartBook->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    keepKeysIn(newSmartBook, this);
     file->addSeparator();
     QAction* openLibrary = file->addAction(tr("&Open Library…"), this, &MainWindow::openLibraryRequested);
     openLibrary->setObjectName(QStringLiteral("openLibraryAction"));
@@ -287,6 +296,8 @@ void MainWindow::buildMenus() {
     m_importAction->setObjectName(QStringLiteral("importLegacyLibraryAction"));
     QAction* importFiles = file->addAction(tr("&Import…"), this, &MainWindow::importRequested);
     importFiles->setObjectName(QStringLiteral("importAction"));
+    importFiles->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    keepKeysIn(importFiles, this);
     QAction* exportCsv = file->addAction(tr("&Export…"), this, &MainWindow::exportRequested);
     exportCsv->setObjectName(QStringLiteral("exportAction"));
     QAction* exportPdf = file->addAction(tr("Expor&t PDF…"), this, &MainWindow::exportPdfRequested);
@@ -338,6 +349,10 @@ void MainWindow::buildMenus() {
     keepKeysIn(find, this);
 
     QMenu* records = menuBar()->addMenu(tr("&Records"));
+    m_addToBookAction = records->addAction(tr("Add to &Book…"), this, &MainWindow::addToBookRequested);
+    m_addToBookAction->setObjectName(QStringLiteral("addToBookAction"));
+    m_addToBookAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
+    keepKeysIn(m_addToBookAction, this);
     QAction* applyRules = records->addAction(tr("Apply &Keyword Rules"), this, &MainWindow::applyKeywordRulesRequested);
     applyRules->setObjectName(QStringLiteral("applyKeywordRulesAction"));
 

@@ -46,6 +46,7 @@ public:
     // The days the list is narrowed to, as text; empty hides the notice.
     void setDayRange(const QString& days);
     QAction* editConditionsAction() const { return m_editConditionsAction; }
+    QAction* addToBookAction() const { return m_addToBookAction; }
 
     // Shows the window, in front, with the keyboard, also when it was minimised.
     void bringToFront();
@@ -91,6 +92,8 @@ signals:
     void keywordRulesWindowRequested();
     // Records › Apply Keyword Rules, to the selected records.
     void applyKeywordRulesRequested();
+    // Records › Add to Book…: the selected records into a plain book, as dropping them there does.
+    void addToBookRequested();
     void exportRequested();
     // File › Print… and File › Export PDF…: what the table shows, or the selected records.
     void printRequested();
@@ -145,6 +148,7 @@ private:
     QWidget* m_dayRangeBar = nullptr;
     QLabel* m_dayRangeLabel = nullptr;
     QAction* m_editConditionsAction = nullptr;
+    QAction* m_addToBookAction = nullptr;
 
     struct DeleteState {
         bool enabled = false;

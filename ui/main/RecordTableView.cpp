@@ -14,16 +14,6 @@ void RecordTableView::setPlaceholderText(const QString& text) {
     }
 }
 
-QModelIndex RecordTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
-    // Rows are what is selected: Home and End go to the first and last record, not along the row.
-    const int rows = model() ? model()->rowCount() : 0;
-    if ((cursorAction == MoveHome || cursorAction == MoveEnd) && rows > 0) {
-        const int column = currentIndex().isValid() ? currentIndex().column() : horizontalHeader()->logicalIndex(0);
-        return model()->index(cursorAction == MoveHome ? 0 : rows - 1, column);
-    }
-    return CustomTableView::moveCursor(cursorAction, modifiers);
-}
-
 QItemSelectionModel::SelectionFlags RecordTableView::selectionCommand(const QModelIndex& index,
                                                                       const QEvent* event) const {
     if (event && event->type() == QEvent::KeyPress) {

@@ -19,7 +19,6 @@ public:
     void setPlaceholderText(const QString& text);
 
 protected:
-    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                          const QEvent* event = nullptr) const override;
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;

@@ -54,6 +54,7 @@ void RestoreBackupDialog::buildLayout() {
 
     m_backupListView = new QTreeWidget;
     m_backupListView->setObjectName(QStringLiteral("backupListView"));
+    m_backupListView->setAccessibleName(tr("Backups"));
     m_backupListView->setRootIsDecorated(false);
     m_backupListView->setUniformRowHeights(true);
     m_backupListView->setHeaderLabels(
