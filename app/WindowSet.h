@@ -23,6 +23,8 @@ class KeywordRulesWindow;
 class KeywordWindowController;
 class MainWindowController;
 class OpenLibrary;
+class RecurringEntry;
+class RecurringRecordsWindow;
 class SearchFieldController;
 class StatsBoxController;
 class TextSuggestion;
@@ -88,6 +90,13 @@ public:
     KeywordRulesWindow* keywordRulesWindow() const { return m_keywordRulesWindow.get(); }
     // Records › Apply Keyword Rules: to the selected records, one change.
     void applyKeywordRules();
+    // Window › Recurring Records; made when it is first opened.
+    void showRecurringRecords();
+    RecurringRecordsWindow* recurringRecordsWindow() const { return m_recurringRecordsWindow.get(); }
+    // Records › Repeat…: a recurring record made from the selected record.
+    void repeatSelectedRecord();
+    // Enters the recurring records due, now and at each midnight.
+    RecurringEntry* recurringEntry() const { return m_recurringEntry.get(); }
 
 private:
     void makeControllers(TextSuggestion& commentSuggestion);
@@ -122,6 +131,8 @@ private:
     std::unique_ptr<IODrawerController> m_ioDrawerController;
     std::unique_ptr<KeywordWindowController> m_keywordWindowController;
     std::unique_ptr<KeywordRulesWindow> m_keywordRulesWindow;
+    std::unique_ptr<RecurringRecordsWindow> m_recurringRecordsWindow;
+    std::unique_ptr<RecurringEntry> m_recurringEntry;
     // Owned by the window or panel that shows it.
     QPointer<EntryForm> m_entryForm;
 };

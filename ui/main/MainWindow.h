@@ -86,6 +86,9 @@ signals:
     void keywordRulesWindowRequested();
     // Records › Apply Keyword Rules, to the selected records.
     void applyKeywordRulesRequested();
+    // Records › Repeat…, for the selected record.
+    void repeatRecordRequested();
+    void recurringRecordsWindowRequested();
     void exportRequested();
     void newSmartBookRequested();
     // Edit › Edit Conditions…: the selected smart book's conditions.
