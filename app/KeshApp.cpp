@@ -7,6 +7,7 @@
 #include "KeywordWindowController.h"
 #include "LocalizedText.h"
 #include "MainWindowController.h"
+#include "RecurringEntry.h"
 #include "RunningInstance.h"
 #include "Translations.h"
 #include "UnixSignalWatcher.h"

@@ -7,6 +7,9 @@
 
 #include <QStatusBar>
 
+#include <algorithm>
+#include <chrono>
+
 namespace {
 
 QStringList commentsOf(const IOList& records) {

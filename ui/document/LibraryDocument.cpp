@@ -448,6 +448,10 @@ bool LibraryDocument::editRecurringRecord(const RecurringRecordPtr& record, cons
 }
 
 IOList LibraryDocument::dueRecords(QDate today, RecurringRecordList* makers) const {
+    QSet<const Keyword*> listed;
+    for (const KeywordPtr& keyword : m_root->keywords()) {
+        listed.insert(keyword.get());
+    }
     IOList records;
     for (const RecurringRecordPtr& recurring : m_root->recurringRecords()) {
         if (!recurring) {
@@ -455,7 +459,14 @@ IOList LibraryDocument::dueRecords(QDate today, RecurringRecordList* makers) con
         }
         const QList<QDate> days = recurring->dueDays(today);
         for (const QDate day : days) {
-            records.push_back(recurring->makeRecord(day));
+            IOPtr record = recurring->makeRecord(day);
+            // A keyword deleted since the template was made is not brought back.
+            for (const KeywordPtr& keyword : recurring->keywords()) {
+                if (!listed.contains(keyword.get())) {
+                    record->deleteKeyword(keyword.get());
+                }
+            }
+            records.push_back(std::move(record));
         }
         if (!days.isEmpty() && makers) {
             makers->push_back(recurring);
