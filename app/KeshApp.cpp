@@ -8,6 +8,7 @@
 #include "KeywordWindowController.h"
 #include "LocalizedText.h"
 #include "MainWindowController.h"
+#include "RecurringEntry.h"
 #include "RunningInstance.h"
 #include "Translations.h"
 #include "UnixSignalWatcher.h"
@@ -191,6 +192,9 @@ void KeshApp::loadInterface() {
     connect(keywordWindowController(), &KeywordWindowController::complaintRaised, this, &KeshApp::complain);
     connect(entryForm(), &EntryForm::complaintRaised, this, &KeshApp::complain);
     m_windows->show();
+    // What fell due while kesh was closed, then each new day's.
+    m_windows->recurringEntry()->enterDue();
+    m_windows->recurringEntry()->armForMidnight();
 }
 
 void KeshApp::openLibrary() {

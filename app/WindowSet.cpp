@@ -4,6 +4,7 @@
 #include "Autosaver.h"
 #include "BookChoiceDialog.h"
 #include "BookListController.h"
+#include "Clock.h"
 #include "CsvExport.h"
 #include "EntryForm.h"
 #include "FileImport.h"
@@ -20,6 +21,9 @@
 #include "MainWindowController.h"
 #include "OpenLibrary.h"
 #include "RecordPrinter.h"
+#include "RecurringEntry.h"
+#include "RecurringRecordDialog.h"
+#include "RecurringRecordsWindow.h"
 #include "ReportSelection.h"
 #include "ReportWindow.h"
 #include "RestoreBackupDialog.h"
@@ -75,6 +79,8 @@ void WindowSet::makeControllers(TextSuggestion& commentSuggestion) {
     m_ioListController = std::make_unique<IOListController>(root, &m_shownBook, &m_ioTableModel,
                                                             m_mainWindow.ioListView(), &commentSuggestion);
     m_searchFieldController = std::make_unique<SearchFieldController>(m_mainWindow.searchField());
+    m_recurringEntry =
+        std::make_unique<RecurringEntry>(m_document, &m_preferencesManager, &m_mainWindow, m_mainWindow.statusBar());
     m_statsBoxController =
         std::make_unique<StatsBoxController>(m_mainWindow.incomingsLabel(), m_mainWindow.outgoingsLabel(),
                                              m_mainWindow.balanceLabel(), m_mainWindow.recordCountLabel());
@@ -111,6 +117,8 @@ void WindowSet::connectControllers() {
     connect(window, &MainWindow::importRequested, this, &WindowSet::importFiles);
     connect(window, &MainWindow::keywordRulesWindowRequested, this, &WindowSet::showKeywordRules);
     connect(window, &MainWindow::applyKeywordRulesRequested, this, &WindowSet::applyKeywordRules);
+    connect(window, &MainWindow::recurringRecordsWindowRequested, this, &WindowSet::showRecurringRecords);
+    connect(window, &MainWindow::repeatRecordRequested, this, &WindowSet::repeatSelectedRecord);
     connect(window, &MainWindow::exportRequested, this, &WindowSet::exportCsv);
     connect(window, &MainWindow::printRequested, this, &WindowSet::printRecords);
     connect(window, &MainWindow::exportPdfRequested, this, &WindowSet::exportPdf);
@@ -460,6 +468,36 @@ void WindowSet::addSelectedRecordsToBook() {
             m_document->addRecordsToBook(book, records);
         }
     }
+}
+
+void WindowSet::showRecurringRecords() {
+    if (!m_recurringRecordsWindow) {
+        m_recurringRecordsWindow = std::make_unique<RecurringRecordsWindow>(m_document, &m_mainWindow);
+        QRect frame = m_recurringRecordsWindow->frameGeometry();
+        frame.moveCenter(m_mainWindow.frameGeometry().center());
+        m_recurringRecordsWindow->move(frame.topLeft());
+        RestoredFrame::fitToScreen(m_recurringRecordsWindow.get());
+    }
+    m_recurringRecordsWindow->show();
+    m_recurringRecordsWindow->raise();
+    m_recurringRecordsWindow->activateWindow();
+}
+
+void WindowSet::repeatSelectedRecord() {
+    const IOList selected = m_ioListController->selectedRecords();
+    if (selected.empty() || !selected.front()) {
+        m_mainWindow.statusBar()->showMessage(tr("Select the record to repeat."), 5000);
+        return;
+    }
+    const IO& record = *selected.front();
+    const RecurringRecordPtr recurring = RecurringRecord::fromRecord(record);
+    RecurrenceRule rule;
+    rule.setStart(record.date().isValid() ? record.date() : Clock::today());
+    rule.setMonthDay(rule.start().day());
+    recurring->setRule(rule);
+    // The record itself is the first one: the series goes on after its day.
+    recurring->setLastEntered(record.date());
+    RecurringRecordDialog(m_document, recurring, &m_mainWindow).exec();
 }
 
 void WindowSet::exportCsv() {

@@ -26,6 +26,8 @@ class OpenLibrary;
 class ReportWindow;
 struct PrintTable;
 struct ReportSelection;
+class RecurringEntry;
+class RecurringRecordsWindow;
 class SearchFieldController;
 class StatsBoxController;
 class TextSuggestion;
@@ -104,6 +106,13 @@ public:
     void applyKeywordRules();
     // Records › Add to Book…: the selected records into the plain book the user picks.
     void addSelectedRecordsToBook();
+    // Window › Recurring Records; made when it is first opened.
+    void showRecurringRecords();
+    RecurringRecordsWindow* recurringRecordsWindow() const { return m_recurringRecordsWindow.get(); }
+    // Records › Repeat…: a recurring record made from the selected record.
+    void repeatSelectedRecord();
+    // Enters the recurring records due, now and at each midnight.
+    RecurringEntry* recurringEntry() const { return m_recurringEntry.get(); }
 
 private:
     void makeControllers(TextSuggestion& commentSuggestion);
@@ -140,6 +149,8 @@ private:
     std::unique_ptr<IODrawerController> m_ioDrawerController;
     std::unique_ptr<KeywordWindowController> m_keywordWindowController;
     std::unique_ptr<KeywordRulesWindow> m_keywordRulesWindow;
+    std::unique_ptr<RecurringRecordsWindow> m_recurringRecordsWindow;
+    std::unique_ptr<RecurringEntry> m_recurringEntry;
     // Owned by the window or panel that shows it.
     QPointer<EntryForm> m_entryForm;
 };

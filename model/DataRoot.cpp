@@ -2,6 +2,7 @@
 
 #include "KeywordRule.h"
 #include "LocalizedText.h"
+#include "RecurringRecord.h"
 #include "SmartBook.h"
 
 #include <algorithm>
@@ -44,6 +45,29 @@ std::size_t DataRoot::removeKeywordRule(const KeywordRule* rule) {
     const std::size_t index = indexOfKeywordRule(rule);
     if (index != notFound) {
         m_keywordRules.erase(m_keywordRules.begin() + std::ptrdiff_t(index));
+    }
+    return index;
+}
+
+void DataRoot::setRecurringRecords(RecurringRecordList records) {
+    m_recurringRecords = std::move(records);
+}
+
+void DataRoot::insertRecurringRecord(std::size_t index, const RecurringRecordPtr& record) {
+    m_recurringRecords.insert(m_recurringRecords.begin() + std::ptrdiff_t(std::min(index, m_recurringRecords.size())),
+                              record);
+}
+
+std::size_t DataRoot::indexOfRecurringRecord(const RecurringRecord* record) const {
+    const auto found = std::find_if(m_recurringRecords.begin(), m_recurringRecords.end(),
+                                    [record](const RecurringRecordPtr& r) { return r.get() == record; });
+    return found == m_recurringRecords.end() ? notFound : std::size_t(found - m_recurringRecords.begin());
+}
+
+std::size_t DataRoot::removeRecurringRecord(const RecurringRecord* record) {
+    const std::size_t index = indexOfRecurringRecord(record);
+    if (index != notFound) {
+        m_recurringRecords.erase(m_recurringRecords.begin() + std::ptrdiff_t(index));
     }
     return index;
 }

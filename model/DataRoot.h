@@ -13,9 +13,12 @@
 class SmartBook;
 class DataRoot;
 class KeywordRule;
+class RecurringRecord;
 using SmartBookPtr = std::shared_ptr<SmartBook>;
 using KeywordRulePtr = std::shared_ptr<KeywordRule>;
 using KeywordRuleList = std::vector<KeywordRulePtr>;
+using RecurringRecordPtr = std::shared_ptr<RecurringRecord>;
+using RecurringRecordList = std::vector<RecurringRecordPtr>;
 using DataRootPtr = std::shared_ptr<DataRoot>;
 
 // The one object that holds all of the user's data: the main library (every
@@ -55,6 +58,15 @@ public:
     std::size_t removeKeywordRule(const KeywordRule* rule);
     std::size_t indexOfKeywordRule(const KeywordRule* rule) const;
 
+    // The records entered again and again, in the order they were made.
+    const RecurringRecordList& recurringRecords() const { return m_recurringRecords; }
+    void setRecurringRecords(RecurringRecordList records);
+    // At `index` (at the end when beyond it).
+    void insertRecurringRecord(std::size_t index, const RecurringRecordPtr& record);
+    // Where it stood, or notFound.
+    std::size_t removeRecurringRecord(const RecurringRecord* record);
+    std::size_t indexOfRecurringRecord(const RecurringRecord* record) const;
+
     void addDumbBook(const BookPtr& book);
     void addSmartBook(const SmartBookPtr& book);
     // No sorting and no check for duplicates: unique names are the caller's concern.
@@ -93,4 +105,5 @@ private:
     std::vector<SmartBookPtr> m_smartBooks;
     KeywordList m_keywords;
     KeywordRuleList m_keywordRules;
+    RecurringRecordList m_recurringRecords;
 };

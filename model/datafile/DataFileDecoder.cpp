@@ -182,6 +182,10 @@ DataRootPtr DataFileDecoder::readRoot() {
                 m_in.item("keywordRules");
                 root->setKeywordRules(readKeywordRules());
                 return true;
+            case DataFileFormat::RootField::RecurringRecords:
+                m_in.item("recurringRecords");
+                root->setRecurringRecords(readRecurringRecords());
+                return true;
             }
             return false;
         });
@@ -630,6 +634,90 @@ KeywordRulePtr DataFileDecoder::readKeywordRule() {
     return rule;
 }
 
+RecurringRecordList DataFileDecoder::readRecurringRecords() {
+    m_values.expect(m_values.readTag(), Tag::List,
+                    QT_TRANSLATE_NOOP("DataFileValueReader", "a list of recurring records"));
+    RecurringRecordList records(m_in.readCount(2));
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        m_in.setElement(qint64(i));
+        records[i] = readRecurringRecord();
+    }
+    return records;
+}
+
+RecurringRecordPtr DataFileDecoder::readRecurringRecord() {
+    // Written once each, where the library lists them.
+    m_values.expect(m_values.readTag(), Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a recurring record"));
+    const ClassId id = readClass();
+    if (id != ClassId::RecurringRecord) {
+        fail(tr("expected a recurring record, found %1").arg(itemName(id)));
+    }
+    const quint32 number = addEntry(ClassId::RecurringRecord, 0);
+    RecurringRecordPtr record = RecurringRecord::create();
+    m_in.enter("amount");
+    const Tag tag = m_values.readTag();
+    if (tag != Tag::Nil) {
+        record->setAmount(m_values.readDecimal(tag));
+    }
+    m_in.item("comment");
+    record->setComment(m_values.readString(m_values.readTag()));
+    m_in.item("keywords");
+    record->setKeywords(readKeywordList());
+    m_in.item("includeInStats");
+    m_values.expect(m_values.readTag(), Tag::Byte, QT_TRANSLATE_NOOP("DataFileValueReader", "a byte"));
+    record->setIncludeInStats(std::int8_t(m_in.readByte()));
+
+    RecurrenceRule rule;
+    m_in.item("unit");
+    rule.setUnit(RecurrenceRule::Unit(readSmallByte(quint8(RecurrenceRule::Unit::Years), tr("a unit"))));
+    m_in.item("interval");
+    const qint32 interval = m_values.readInteger();
+    if (interval < 1 || interval > RecurrenceRule::maxInterval) {
+        fail(tr("an interval of %1").arg(interval));
+    }
+    rule.setInterval(interval);
+    m_in.item("monthDay");
+    rule.setMonthDay(readSmallByte(31, tr("a day of the month")));
+    m_in.item("start");
+    const QDate start = readOptionalDay();
+    if (!start.isValid()) {
+        fail(tr("a recurring record without a start day"));
+    }
+    rule.setStart(start);
+    m_in.item("until");
+    rule.setUntil(readOptionalDay());
+    m_in.item("count");
+    const qint32 count = m_values.readInteger();
+    if (count < 0) {
+        fail(tr("a count of %1").arg(count));
+    }
+    rule.setCount(count);
+    record->setRule(rule);
+    m_in.item("lastEntered");
+    record->setLastEntered(readOptionalDay());
+    m_in.leave();
+    m_entries[number].complete = true;
+    return record;
+}
+
+quint8 DataFileDecoder::readSmallByte(quint8 most, const QString& what) {
+    m_values.expect(m_values.readTag(), Tag::Byte, QT_TRANSLATE_NOOP("DataFileValueReader", "a byte"));
+    const quint8 value = m_in.readByte();
+    if (value > most) {
+        fail(tr("%1 of %2").arg(what).arg(value));
+    }
+    return value;
+}
+
+QDate DataFileDecoder::readOptionalDay() {
+    const Tag tag = m_values.readTag();
+    if (tag == Tag::Nil) {
+        return QDate();
+    }
+    m_values.expect(tag, Tag::Day, QT_TRANSLATE_NOOP("DataFileValueReader", "a day"));
+    return m_values.readDay();
+}
+
 // Messages ----------------------------------------------------------------
 
 QString DataFileDecoder::itemName(ClassId id) {
@@ -646,6 +734,8 @@ QString DataFileDecoder::itemName(ClassId id) {
         return tr("a keyword");
     case ClassId::KeywordRule:
         return tr("a rule");
+    case ClassId::RecurringRecord:
+        return tr("a recurring record");
     default:
         return tr("a condition");
     }

@@ -5,6 +5,7 @@
 #include "DataFileValueReader.h"
 #include "DataRoot.h"
 #include "KeywordRule.h"
+#include "RecurringRecord.h"
 #include "SmartBook.h"
 #include "TimeZoneTable.h"
 
@@ -60,6 +61,12 @@ private:
     ConditionOperand readOperand();
     KeywordRuleList readKeywordRules();
     KeywordRulePtr readKeywordRule();
+    RecurringRecordList readRecurringRecords();
+    RecurringRecordPtr readRecurringRecord();
+    // A byte item no larger than `most`.
+    quint8 readSmallByte(quint8 most, const QString& what);
+    // A day, or an invalid date for Nil.
+    QDate readOptionalDay();
     // Whether a block of fields follows; it ends the object it stands after.
     bool fieldsFollow();
     // Reads the block's fields in order, each by `readField(number)`; a

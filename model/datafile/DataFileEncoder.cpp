@@ -3,6 +3,7 @@
 #include "ConditionGroup.h"
 #include "DateCondition.h"
 #include "KeywordRule.h"
+#include "RecurringRecord.h"
 #include "SmartBook.h"
 
 #include <algorithm>
@@ -208,14 +209,30 @@ void DataFileEncoder::writeRoot(const DataRoot& root) {
 
     const KeywordRuleList& rules = root.keywordRules();
     const qsizetype ruleCount = present(rules);
+    const RecurringRecordList& recurring = root.recurringRecords();
+    const qsizetype recurringCount = present(recurring);
+    const int fieldCount = int(ruleCount > 0) + int(recurringCount > 0);
+    if (fieldCount == 0) {
+        return;
+    }
+    beginFields(quint64(fieldCount));
     if (ruleCount > 0) {
-        beginFields(1);
         putVarint(quint8(DataFileFormat::RootField::KeywordRules));
         putTag(Tag::List);
         putVarint(quint64(ruleCount));
         for (const KeywordRulePtr& rule : rules) {
             if (rule) {
                 writeKeywordRule(*rule);
+            }
+        }
+    }
+    if (recurringCount > 0) {
+        putVarint(quint8(DataFileFormat::RootField::RecurringRecords));
+        putTag(Tag::List);
+        putVarint(quint64(recurringCount));
+        for (const RecurringRecordPtr& record : recurring) {
+            if (record) {
+                writeRecurringRecord(*record);
             }
         }
     }
@@ -233,6 +250,37 @@ void DataFileEncoder::writeKeywordRule(const KeywordRule& rule) {
     putByte(rule.isEnabled() ? 1 : 0);
     writeCondition(rule.conditions());
     writeKeywordList(rule.keywords());
+}
+
+void DataFileEncoder::writeRecurringRecord(const RecurringRecord& record) {
+    beginObject(&record, ClassId::RecurringRecord);
+    if (const std::optional<Amount>& amount = record.amount()) {
+        writeDecimal(*amount);
+    } else {
+        putTag(Tag::Nil);
+    }
+    writeString(record.comment().isNull() ? QStringLiteral("") : record.comment());
+    writeKeywordList(record.keywords());
+    putTag(Tag::Byte);
+    putByte(quint8(record.includeInStats()));
+    const RecurrenceRule& rule = record.rule();
+    putTag(Tag::Byte);
+    putByte(quint8(rule.unit()));
+    writeInteger(rule.interval());
+    putTag(Tag::Byte);
+    putByte(quint8(rule.monthDay()));
+    writeOptionalDay(rule.start());
+    writeOptionalDay(rule.until());
+    writeInteger(rule.count());
+    writeOptionalDay(record.lastEntered());
+}
+
+void DataFileEncoder::writeOptionalDay(QDate day) {
+    if (day.isValid()) {
+        writeDay(day);
+    } else {
+        putTag(Tag::Nil);
+    }
 }
 
 void DataFileEncoder::writeBook(const BookPtr& book, bool plainOnly) {

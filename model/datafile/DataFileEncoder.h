@@ -4,6 +4,7 @@
 #include "Crc32.h"
 #include "DataFileFormat.h"
 #include "DataRoot.h"
+#include "RecurringRecord.h"
 #include "TimeZoneTable.h"
 
 #include <QByteArray>
@@ -77,6 +78,9 @@ private:
     void writeKeyword(const KeywordPtr& keyword);
     void writeKeywordList(const KeywordList& keywords);
     void writeKeywordRule(const KeywordRule& rule);
+    void writeRecurringRecord(const RecurringRecord& record);
+    // A day, or Nil for none.
+    void writeOptionalDay(QDate day);
     // Opens a block of `count` fields; each then writes its number and item.
     void beginFields(quint64 count);
     void writeCondition(const ConditionPtr& condition);

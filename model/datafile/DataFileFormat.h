@@ -73,7 +73,8 @@ public:
         BankId = 1, // string: the id the record's bank gave it
     };
     enum class RootField : quint8 {
-        KeywordRules = 1, // list of KeywordRule
+        KeywordRules = 1,     // list of KeywordRule
+        RecurringRecords = 2, // list of RecurringRecord
     };
 
     // A zone is a varint: 0 introduces a new zone (varint length, ASCII id),
@@ -98,13 +99,14 @@ public:
         KeywordCondition,
         CommentCondition,
         KeywordRule,
+        RecurringRecord,
     };
-    static constexpr int classCount = 14;
+    static constexpr int classCount = 15;
     static constexpr std::array<std::string_view, classCount> classNames = {
-        "DataRoot",         "Book",          "SmartBook",     "IO",
-        "Keyword",          "Condition",     "OrConditions",  "AndConditions",
-        "AmountCondition",  "DateCondition", "BookCondition", "KeywordCondition",
-        "CommentCondition", "KeywordRule"};
+        "DataRoot",         "Book",          "SmartBook",      "IO",
+        "Keyword",          "Condition",     "OrConditions",   "AndConditions",
+        "AmountCondition",  "DateCondition", "BookCondition",  "KeywordCondition",
+        "CommentCondition", "KeywordRule",   "RecurringRecord"};
     static constexpr quint32 classVersion = 0;
 
     static constexpr bool isCondition(ClassId id) {

@@ -7,12 +7,15 @@
 #include "BookValueCommands.h"
 #include "DeleteKeywordsCommand.h"
 #include "EditKeywordRuleCommand.h"
+#include "EditRecurringRecordCommand.h"
+#include "EnterRecurringRecordsCommand.h"
 #include "ImportRecordsCommand.h"
 #include "KeywordRuleMatcher.h"
 #include "KeywordRulePresenceCommand.h"
 #include "KeywordValueCommands.h"
 #include "MoveKeywordRuleCommand.h"
 #include "RecordValueCommands.h"
+#include "RecurringRecordPresenceCommand.h"
 #include "RemoveRecordsCommand.h"
 #include "ReplaceLibraryCommand.h"
 #include "SetKeywordCommand.h"
@@ -416,4 +419,79 @@ std::size_t LibraryDocument::applyKeywordRules(const IOList& records) {
     push(new ApplyKeywordRulesCommand(*this, std::move(gains), std::move(newKeywords),
                                       tr("Apply Rules to %n Record(s)", nullptr, int(count))));
     return count;
+}
+
+void LibraryDocument::addRecurringRecord(const RecurringRecordPtr& record) {
+    if (record && m_root->indexOfRecurringRecord(record.get()) == DataRoot::notFound) {
+        push(new RecurringRecordPresenceCommand(*this, record, RecurringRecordPresenceCommand::Action::Add,
+                                                tr("New Recurring Record")));
+    }
+}
+
+void LibraryDocument::removeRecurringRecord(const RecurringRecordPtr& record) {
+    if (record && m_root->indexOfRecurringRecord(record.get()) != DataRoot::notFound) {
+        push(new RecurringRecordPresenceCommand(*this, record, RecurringRecordPresenceCommand::Action::Remove,
+                                                tr("Delete Recurring Record “%1”").arg(record->comment())));
+    }
+}
+
+bool LibraryDocument::editRecurringRecord(const RecurringRecordPtr& record, const RecurringRecord& values) {
+    if (!record) {
+        return false;
+    }
+    EditRecurringRecordCommand::Values wanted = EditRecurringRecordCommand::valuesOf(values);
+    if (wanted == EditRecurringRecordCommand::valuesOf(*record)) {
+        return false;
+    }
+    const QString text = tr("Edit Recurring Record “%1”").arg(wanted.comment);
+    push(new EditRecurringRecordCommand(*this, record, std::move(wanted), text));
+    return true;
+}
+
+IOList LibraryDocument::dueRecords(QDate today, RecurringRecordList* makers) const {
+    QSet<const Keyword*> listed;
+    for (const KeywordPtr& keyword : m_root->keywords()) {
+        listed.insert(keyword.get());
+    }
+    IOList records;
+    for (const RecurringRecordPtr& recurring : m_root->recurringRecords()) {
+        if (!recurring) {
+            continue;
+        }
+        const QList<QDate> days = recurring->dueDays(today);
+        for (const QDate day : days) {
+            IOPtr record = recurring->makeRecord(day);
+            // A keyword deleted since the template was made is not brought back.
+            for (const KeywordPtr& keyword : recurring->keywords()) {
+                if (!listed.contains(keyword.get())) {
+                    record->deleteKeyword(keyword.get());
+                }
+            }
+            records.push_back(std::move(record));
+        }
+        if (!days.isEmpty() && makers) {
+            makers->push_back(recurring);
+        }
+    }
+    return records;
+}
+
+IOList LibraryDocument::dueRecurringRecords(QDate today) const {
+    return dueRecords(today, nullptr);
+}
+
+IOList LibraryDocument::enterDueRecurringRecords(QDate today) {
+    RecurringRecordList makers;
+    IOList records = dueRecords(today, &makers);
+    if (records.empty()) {
+        return {};
+    }
+    std::vector<EnterRecurringRecordsCommand::Moved> moved;
+    moved.reserve(makers.size());
+    for (const RecurringRecordPtr& maker : makers) {
+        moved.push_back({maker, today});
+    }
+    const QString text = tr("Enter %n Recurring Record(s)", nullptr, int(records.size()));
+    push(new EnterRecurringRecordsCommand(*this, records, std::move(moved), text));
+    return records;
 }

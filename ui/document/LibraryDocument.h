@@ -4,6 +4,7 @@
 #include "DataRoot.h"
 #include "KeywordRule.h"
 #include "RecordRevision.h"
+#include "RecurringRecord.h"
 #include "SmartBook.h"
 
 #include <QDate>
@@ -28,12 +29,13 @@ public:
     // What a change touches, told before it happens.
     struct Change {
         enum Kind {
-            Records,      // records added to or taken out of books
-            Fields,       // fields of records: `field` says which
-            Books,        // books added, removed, renamed or given new conditions
-            Keywords,     // keywords added, renamed or removed (records may show them)
-            Library,      // another library took the place of this one: every book, record and keyword is new
-            KeywordRules, // rules added, edited, moved, enabled or removed
+            Records,          // records added to or taken out of books
+            Fields,           // fields of records: `field` says which
+            Books,            // books added, removed, renamed or given new conditions
+            Keywords,         // keywords added, renamed or removed (records may show them)
+            Library,          // another library took the place of this one: every book, record and keyword is new
+            KeywordRules,     // rules added, edited, moved, enabled or removed
+            RecurringRecords, // recurring records added, edited or removed
         };
         Kind kind = Records;
         RecordRevision::Field field = RecordRevision::Date;
@@ -154,6 +156,17 @@ public:
     // one change; the number of records that gained a keyword.
     std::size_t applyKeywordRules(const IOList& records);
 
+    // The recurring records. An edit to the values the record has makes no step (false).
+    void addRecurringRecord(const RecurringRecordPtr& record);
+    void removeRecurringRecord(const RecurringRecordPtr& record);
+    // Takes the template and the rule of `values`; the last entered day stays.
+    bool editRecurringRecord(const RecurringRecordPtr& record, const RecurringRecord& values);
+    // The records the recurring records would enter up to `today`, not entered.
+    IOList dueRecurringRecords(QDate today) const;
+    // Enters them into the main library in one change that also moves each
+    // one's last entered day to `today`; the records entered.
+    IOList enterDueRecurringRecords(QDate today);
+
 signals:
     // Before anything on this thread changes the library, even what is no
     // change to undo (a sort, a refresh): whatever reads the library on
@@ -177,6 +190,8 @@ signals:
     void keywordsRemoved(const KeywordList& keywords);
     // The list of keyword rules, or a rule in it, changed.
     void keywordRulesChanged();
+    // The list of recurring records, or one of them, changed: its values or its last entered day.
+    void recurringRecordsChanged();
 
 private:
     friend class DocumentCommand;
@@ -192,6 +207,8 @@ private:
     // The records not in the main library yet, each once.
     IOList newToLibrary(const IOList& records) const;
     static QString importText(std::size_t count);
+    // What `today` brings: the records, and the recurring records that make them.
+    IOList dueRecords(QDate today, RecurringRecordList* makers) const;
 
     DataRootPtr m_root;
     QUndoStack m_undoStack;

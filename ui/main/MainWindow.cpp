@@ -355,6 +355,8 @@ void MainWindow::buildMenus() {
     keepKeysIn(m_addToBookAction, this);
     QAction* applyRules = records->addAction(tr("Apply &Keyword Rules"), this, &MainWindow::applyKeywordRulesRequested);
     applyRules->setObjectName(QStringLiteral("applyKeywordRulesAction"));
+    QAction* repeat = records->addAction(tr("Re&peat…"), this, &MainWindow::repeatRecordRequested);
+    repeat->setObjectName(QStringLiteral("repeatRecordAction"));
 
     buildWindowMenu();
 
@@ -393,6 +395,9 @@ void MainWindow::buildWindowMenu() {
     reports->setObjectName(QStringLiteral("reportWindowAction"));
     QAction* rules = window->addAction(tr("Keyword R&ules"), this, &MainWindow::keywordRulesWindowRequested);
     rules->setObjectName(QStringLiteral("keywordRulesWindowAction"));
+    QAction* recurring =
+        window->addAction(tr("Recurring Re&cords"), this, &MainWindow::recurringRecordsWindowRequested);
+    recurring->setObjectName(QStringLiteral("recurringRecordsWindowAction"));
 }
 
 // Says that the list is narrowed by keywords, so it is never taken for the whole book.

@@ -94,6 +94,9 @@ signals:
     void applyKeywordRulesRequested();
     // Records › Add to Book…: the selected records into a plain book, as dropping them there does.
     void addToBookRequested();
+    // Records › Repeat…, for the selected record.
+    void repeatRecordRequested();
+    void recurringRecordsWindowRequested();
     void exportRequested();
     // File › Print… and File › Export PDF…: what the table shows, or the selected records.
     void printRequested();
