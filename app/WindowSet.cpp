@@ -221,6 +221,7 @@ void WindowSet::showReports() {
         UndoActions::addTo(m_reportWindow.get(), m_document->undoStack());
         m_reportWindow->setAmountDecimals(m_ioTableModel.amountDecimals());
         connect(m_reportWindow.get(), &ReportWindow::recordsRequested, this, &WindowSet::showReportSelection);
+        RestoredFrame::centerOver(m_reportWindow.get(), &m_mainWindow);
     }
     m_reportWindow->show();
     m_reportWindow->raise();
@@ -438,11 +439,7 @@ void WindowSet::importFiles() {
 void WindowSet::showKeywordRules() {
     if (!m_keywordRulesWindow) {
         m_keywordRulesWindow = std::make_unique<KeywordRulesWindow>(m_document, &m_mainWindow);
-        // First shown over the main window, whole on its screen, wherever a window manager would put it.
-        QRect frame = m_keywordRulesWindow->frameGeometry();
-        frame.moveCenter(m_mainWindow.frameGeometry().center());
-        m_keywordRulesWindow->move(frame.topLeft());
-        RestoredFrame::fitToScreen(m_keywordRulesWindow.get());
+        RestoredFrame::centerOver(m_keywordRulesWindow.get(), &m_mainWindow);
     }
     m_keywordRulesWindow->show();
     m_keywordRulesWindow->raise();
@@ -473,10 +470,7 @@ void WindowSet::addSelectedRecordsToBook() {
 void WindowSet::showRecurringRecords() {
     if (!m_recurringRecordsWindow) {
         m_recurringRecordsWindow = std::make_unique<RecurringRecordsWindow>(m_document, &m_mainWindow);
-        QRect frame = m_recurringRecordsWindow->frameGeometry();
-        frame.moveCenter(m_mainWindow.frameGeometry().center());
-        m_recurringRecordsWindow->move(frame.topLeft());
-        RestoredFrame::fitToScreen(m_recurringRecordsWindow.get());
+        RestoredFrame::centerOver(m_recurringRecordsWindow.get(), &m_mainWindow);
     }
     m_recurringRecordsWindow->show();
     m_recurringRecordsWindow->raise();

@@ -26,6 +26,14 @@
         <source>Upper limit: %1</source>
         <translation>上限: %1</translation>
     </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Upper amount</source>
+        <translation>上限の金額</translation>
+    </message>
 </context>
 <context>
     <name>AmountDelegate</name>
@@ -39,6 +47,26 @@
     <message>
         <source>The file is gone.</source>
         <translation>ファイルがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>BookChoiceDialog</name>
+    <message>
+        <source>Add to Book</source>
+        <translation>ブックに追加</translation>
+    </message>
+    <message>
+        <source>There is no plain book to add records to. Make one with File › New Book.</source>
+        <translation>レコードを追加できる通常のブックがありません。ファイル › 新規ブック で作成してください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add the %n selected record(s) to the book:</source>
+        <translation>
+            <numerusform>選択した %n 件のレコードを追加するブック:</numerusform></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
     </message>
 </context>
 <context>
@@ -59,6 +87,10 @@
         <source>Its book is no longer in the library; choose another.</source>
         <translation>このブックはもうライブラリにありません。別のブックを選択してください。</translation>
     </message>
+    <message>
+        <source>Book</source>
+        <translation>ブック</translation>
+    </message>
 </context>
 <context>
     <name>BookListController</name>
@@ -73,6 +105,13 @@
     <message>
         <source>Edit Conditions…</source>
         <translation>条件を編集…</translation>
+    </message>
+</context>
+<context>
+    <name>CommentConditionView</name>
+    <message>
+        <source>Comment text</source>
+        <translation>コメントのテキスト</translation>
     </message>
 </context>
 <context>
@@ -99,6 +138,10 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>条件</translation>
     </message>
 </context>
 <context>
@@ -308,6 +351,10 @@
     <message>
         <source>Nothing was imported.</source>
         <translation>何も取り込まれませんでした。</translation>
+    </message>
+    <message>
+        <source>Legacy library to read from</source>
+        <translation>読み込む旧形式のライブラリ</translation>
     </message>
 </context>
 <context>
@@ -658,6 +705,22 @@
         <source>Keyword rules of this import:</source>
         <translation>この取り込みのキーワードルール:</translation>
     </message>
+    <message>
+        <source>Date format</source>
+        <translation>日付の形式</translation>
+    </message>
+    <message>
+        <source>Lines of the file</source>
+        <translation>ファイルの行</translation>
+    </message>
+    <message>
+        <source>Records to import</source>
+        <translation>取り込むレコード</translation>
+    </message>
+    <message>
+        <source>Lines left out</source>
+        <translation>除外された行</translation>
+    </message>
 </context>
 <context>
     <name>CsvImportPlan</name>
@@ -753,6 +816,10 @@
             <numerusform>列の名前がない %n 列のファイル</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Mappings</source>
+        <translation>対応付け</translation>
+    </message>
 </context>
 <context>
     <name>CsvPlanModel</name>
@@ -803,6 +870,18 @@
     <message>
         <source>Rules Add</source>
         <translation>ルールが追加</translation>
+    </message>
+    <message>
+        <source>Imported</source>
+        <translation>取り込み済み</translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation>除外</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>空</translation>
     </message>
 </context>
 <context>
@@ -1064,6 +1143,38 @@
     <message>
         <source>a rule</source>
         <translation>ルール</translation>
+    </message>
+    <message>
+        <source>expected a recurring record, found %1</source>
+        <translation>繰り返しレコードがあるはずの場所に %1 があります</translation>
+    </message>
+    <message>
+        <source>a unit</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>an interval of %1</source>
+        <translation>間隔 %1</translation>
+    </message>
+    <message>
+        <source>a day of the month</source>
+        <translation>月の日付</translation>
+    </message>
+    <message>
+        <source>a recurring record without a start day</source>
+        <translation>開始日のない繰り返しレコード</translation>
+    </message>
+    <message>
+        <source>a count of %1</source>
+        <translation>回数 %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%2 の %1</translation>
+    </message>
+    <message>
+        <source>a recurring record</source>
+        <translation>繰り返しレコード</translation>
     </message>
 </context>
 <context>
@@ -1339,6 +1450,18 @@
         <source>a block of fields</source>
         <translation>フィールドブロック</translation>
     </message>
+    <message>
+        <source>a list of recurring records</source>
+        <translation>繰り返しレコードのリスト</translation>
+    </message>
+    <message>
+        <source>a recurring record</source>
+        <translation>繰り返しレコード</translation>
+    </message>
+    <message>
+        <source>a day</source>
+        <translation>日付</translation>
+    </message>
 </context>
 <context>
     <name>DataFileWriter</name>
@@ -1388,6 +1511,22 @@
     <message>
         <source>Upper limit: %1</source>
         <translation>上限: %1</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>最終日</translation>
+    </message>
+    <message>
+        <source>Number of periods</source>
+        <translation>期間の数</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>期間</translation>
     </message>
 </context>
 <context>
@@ -1600,6 +1739,42 @@
         <source>Tick “Counted” for a record in the list to add it to the totals and to the graph.</source>
         <translation>リストで記録の「集計」にチェックを入れると、合計とグラフに加わります。</translation>
     </message>
+    <message>
+        <source>Incomings and outgoings of each period as bars, the balance as a line.</source>
+        <translation>各期間の収入と支出を棒で、残高を線で表示します。</translation>
+    </message>
+    <message>
+        <source>Export PNG…</source>
+        <translation>PNG を書き出す…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF を書き出す…</translation>
+    </message>
+    <message>
+        <source>Export PNG</source>
+        <translation>PNG を書き出す</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF を書き出す</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 画像 (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The graph could not be written</source>
+        <translation>グラフを書き出せませんでした</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written.</source>
+        <translation>「%1」に書き込めませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>GroupConditionView</name>
@@ -1617,7 +1792,8 @@
     <message numerus="yes">
         <source>Appended %Ln records from %1 to %2</source>
         <translation>
-            <numerusform>%1 から %2 に %Ln 件のレコードを追加しました</numerusform></translation>
+            <numerusform>%1 から %2 に %Ln 件のレコードを追加しました</numerusform>
+        </translation>
     </message>
     <message>
         <source>There is no library at %1; “kesh --library %1” makes one.</source>
@@ -1676,7 +1852,7 @@
     <message>
         <source>Your library has no records yet.
 
-New records come in through the Record Entry window; a bank&apos;s statements (CSV, OFX, QFX, QIF) come in with File › Import…, and the records of a legacy library with File › Import Legacy Library…</source>
+New records come in through the Record Entry window; a bank's statements (CSV, OFX, QFX, QIF) come in with File › Import…, and the records of a legacy library with File › Import Legacy Library…</source>
         <translation>ライブラリにはまだ記録がありません。
 
 新しい記録は記録入力ウィンドウから入力します。銀行の明細 (CSV、OFX、QFX、QIF) は「ファイル › 取り込む…」で、旧形式のライブラリの記録は「ファイル › 旧形式のライブラリを取り込む…」で取り込めます。</translation>
@@ -1750,6 +1926,18 @@ New records come in through the Record Entry window; a bank&apos;s statements (C
         <source>Whether the record counts in the totals below</source>
         <translation>この記録を下の集計に含めるかどうか</translation>
     </message>
+    <message>
+        <source>No comment</source>
+        <translation>コメントなし</translation>
+    </message>
+    <message>
+        <source>No keywords</source>
+        <translation>キーワードなし</translation>
+    </message>
+    <message>
+        <source>Not counted</source>
+        <translation>集計しない</translation>
+    </message>
 </context>
 <context>
     <name>IOWindowController</name>
@@ -1782,6 +1970,10 @@ New records come in through the Record Entry window; a bank&apos;s statements (C
     <message>
         <source>%1 (adds %2)</source>
         <translation>%1 (%2 を追加)</translation>
+    </message>
+    <message>
+        <source>Keyword rules to apply</source>
+        <translation>適用するキーワードルール</translation>
     </message>
 </context>
 <context>
@@ -1876,6 +2068,13 @@ kesh は開いているライブラリをそのまま使います。</translatio
     </message>
 </context>
 <context>
+    <name>KeywordChartView</name>
+    <message>
+        <source>Other</source>
+        <translation>その他</translation>
+    </message>
+</context>
+<context>
     <name>KeywordConditionView</name>
     <message>
         <source>(no keywords)</source>
@@ -1896,6 +2095,10 @@ kesh は開いているライブラリをそのまま使います。</translatio
     <message>
         <source>The library has no keywords to choose from.</source>
         <translation>ライブラリに選択できるキーワードがありません。</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>キーワード</translation>
     </message>
 </context>
 <context>
@@ -1985,6 +2188,25 @@ kesh は開いているライブラリをそのまま使います。</translatio
     <message>
         <source>New Rule</source>
         <translation>新規ルール</translation>
+    </message>
+    <message>
+        <source>Keyword rules</source>
+        <translation>キーワードルール</translation>
+    </message>
+    <message>
+        <source>Rules in the order they are tried; the box turns a rule on or off.</source>
+        <translation>ルールは試される順に並んでいます。チェックボックスでルールのオン/オフを切り替えます。</translation>
+    </message>
+</context>
+<context>
+    <name>KeywordViewController</name>
+    <message>
+        <source>Keywords</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Ticking a keyword's box gives it to the records; Space ticks.</source>
+        <translation>キーワードのチェックボックスにチェックを入れると、そのキーワードがレコードに付きます。Space キーでもチェックできます。</translation>
     </message>
 </context>
 <context>
@@ -2408,6 +2630,23 @@ kesh は開いているライブラリをそのまま使います。</translatio
             <numerusform>%n 件のレコードにルールを適用</numerusform>
         </translation>
     </message>
+    <message>
+        <source>New Recurring Record</source>
+        <translation>新規繰り返しレコード</translation>
+    </message>
+    <message>
+        <source>Delete Recurring Record “%1”</source>
+        <translation>繰り返しレコード「%1」の削除</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Record “%1”</source>
+        <translation>繰り返しレコード「%1」の編集</translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter %n Recurring Record(s)</source>
+        <translation>
+            <numerusform>%n 件の繰り返しレコードの記入</numerusform></translation>
+    </message>
 </context>
 <context>
     <name>LibraryFile</name>
@@ -2805,6 +3044,54 @@ kesh は開いているライブラリを使い続け、このファイルには
         <source>Saves this library, then starts a new, empty library file</source>
         <translation>このライブラリを保存してから、新しい空のライブラリファイルを作成します</translation>
     </message>
+    <message>
+        <source>Books</source>
+        <translation>ブック</translation>
+    </message>
+    <message>
+        <source>The library, the smart books and the plain books. Records › Add to Book adds the selected records to a plain book.</source>
+        <translation>ライブラリ、スマートブック、通常のブックです。レコード › ブックに追加 で、選択したレコードを通常のブックに追加できます。</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>レコード</translation>
+    </message>
+    <message>
+        <source>The records of the selected book that match the search.</source>
+        <translation>選択したブックのレコードのうち、検索に一致するものです。</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t PDF…</source>
+        <translation>PDF を書き出す(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>Add to &amp;Book…</source>
+        <translation>ブックに追加(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;peat…</source>
+        <translation>繰り返す(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>R&amp;eports</source>
+        <translation>レポート(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Recurring Re&amp;cords</source>
+        <translation>繰り返しレコード(&amp;C)</translation>
+    </message>
+    <message>
+        <source>All Days</source>
+        <translation>すべての日付</translation>
+    </message>
+    <message>
+        <source>Only the days %1</source>
+        <translation>%1 の日付のみ</translation>
+    </message>
 </context>
 <context>
     <name>OfxReader</name>
@@ -3029,6 +3316,258 @@ Your library itself is saved. kesh tries again at its next save.</source>
     </message>
 </context>
 <context>
+    <name>RecordPrinter</name>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>集計</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Incomings %1 · Outgoings %2 · Balance %3</source>
+        <translation>収入 %1 · 支出 %2 · 残高 %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s); the sums count only the records counted in the statistics.</source>
+        <translation>
+            <numerusform>%n 件のレコード。合計には統計で集計するレコードだけが含まれます。</numerusform></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringEntry</name>
+    <message>
+        <source>(no comment)</source>
+        <translation>(コメントなし)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter %n recurring record(s)?</source>
+        <translation>
+            <numerusform>%n 件の繰り返しレコードを記入しますか?</numerusform></translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>記入</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>後で</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n recurring record(s) entered: %1</source>
+        <translation>
+            <numerusform>%n 件の繰り返しレコードを記入しました: %1</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>RecurringRecordDialog</name>
+    <message>
+        <source>New Recurring Record</source>
+        <translation>新規繰り返しレコード</translation>
+    </message>
+    <message>
+        <source>Edit Recurring Record</source>
+        <translation>繰り返しレコードの編集</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>コメント:</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>金額:</translation>
+    </message>
+    <message>
+        <source>Counted in the statistics</source>
+        <translation>統計で集計する</translation>
+    </message>
+    <message>
+        <source>Keywords:</source>
+        <translation>キーワード:</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>週</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>か月</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>Every:</source>
+        <translation>間隔:</translation>
+    </message>
+    <message>
+        <source>the last day</source>
+        <translation>最終日</translation>
+    </message>
+    <message>
+        <source>On day:</source>
+        <translation>日付:</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>開始:</translation>
+    </message>
+    <message>
+        <source>for ever</source>
+        <translation>無期限</translation>
+    </message>
+    <message>
+        <source>until</source>
+        <translation>終了日</translation>
+    </message>
+    <message>
+        <source>this many times:</source>
+        <translation>回数:</translation>
+    </message>
+    <message>
+        <source>Repeat:</source>
+        <translation>繰り返し:</translation>
+    </message>
+    <message>
+        <source>The first day does not read: %1</source>
+        <translation>開始日を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>The last day does not read: %1</source>
+        <translation>終了日を読み取れません: %1</translation>
+    </message>
+    <message>
+        <source>The last day comes before the first.</source>
+        <translation>終了日が開始日より前です。</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>毎日</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n days</source>
+        <translation>
+            <numerusform>%n 日ごと</numerusform></translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>毎週</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n weeks</source>
+        <translation>
+            <numerusform>%n 週ごと</numerusform></translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>毎月</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n months</source>
+        <translation>
+            <numerusform>%n か月ごと</numerusform></translation>
+    </message>
+    <message>
+        <source>%1 on the last day</source>
+        <translation>%1 最終日</translation>
+    </message>
+    <message>
+        <source>%1 on day %2</source>
+        <translation>%1 %2 日</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <translation>毎年</translation>
+    </message>
+    <message numerus="yes">
+        <source>Every %n years</source>
+        <translation>
+            <numerusform>%n 年ごと</numerusform></translation>
+    </message>
+    <message>
+        <source>%1, from %2</source>
+        <translation>%1、%2 から</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n time(s)</source>
+        <translation>
+            <numerusform>%1、%n 回</numerusform></translation>
+    </message>
+    <message>
+        <source>%1, until %2</source>
+        <translation>%1、%2 まで</translation>
+    </message>
+</context>
+<context>
+    <name>RecurringRecordsWindow</name>
+    <message>
+        <source>Edit…</source>
+        <translation>編集…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Recurring Records</source>
+        <translation>繰り返しレコード</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Repeats</source>
+        <translation>繰り返し</translation>
+    </message>
+    <message>
+        <source>Next Due</source>
+        <translation>次回予定日</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>新規…</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>終了</translation>
+    </message>
+</context>
+<context>
     <name>RegularFile</name>
     <message>
         <source>It is a link to something that does not exist.</source>
@@ -3073,6 +3612,243 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message>
         <source>It is not a regular file.</source>
         <translation>通常のファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSheets</name>
+    <message>
+        <source>No keyword</source>
+        <translation>キーワードなし</translation>
+    </message>
+    <message>
+        <source>Keyword</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>割合</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>レコード</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>Total, each record once</source>
+        <translation>合計 (各レコードを 1 回ずつ)</translation>
+    </message>
+    <message>
+        <source>Counted in several keywords</source>
+        <translation>複数のキーワードで集計</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>合計</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>No comment</source>
+        <translation>コメントなし</translation>
+    </message>
+    <message>
+        <source>Total of all comments</source>
+        <translation>全コメントの合計</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWindow</name>
+    <message>
+        <source>Reports</source>
+        <translation>レポート</translation>
+    </message>
+    <message>
+        <source>By &amp;Keyword</source>
+        <translation>キーワード別(&amp;K)</translation>
+    </message>
+    <message>
+        <source>By &amp;Month</source>
+        <translation>月別(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Top &amp;Comments</source>
+        <translation>上位のコメント(&amp;C)</translation>
+    </message>
+    <message>
+        <source>This Month</source>
+        <translation>今月</translation>
+    </message>
+    <message>
+        <source>Last Month</source>
+        <translation>先月</translation>
+    </message>
+    <message>
+        <source>This Year</source>
+        <translation>今年</translation>
+    </message>
+    <message>
+        <source>Last 12 Months</source>
+        <translation>過去 12 か月</translation>
+    </message>
+    <message>
+        <source>All Days</source>
+        <translation>すべての日付</translation>
+    </message>
+    <message>
+        <source>From – To</source>
+        <translation>開始 – 終了</translation>
+    </message>
+    <message>
+        <source>Spending</source>
+        <translation>支出</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>収入</translation>
+    </message>
+    <message>
+        <source>Donut</source>
+        <translation>ドーナツグラフ</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>棒グラフ</translation>
+    </message>
+    <message>
+        <source>&amp;Book:</source>
+        <translation>ブック(&amp;B):</translation>
+    </message>
+    <message>
+        <source>&amp;Days:</source>
+        <translation>日付(&amp;D):</translation>
+    </message>
+    <message>
+        <source>–</source>
+        <translation>–</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>表示(&amp;S):</translation>
+    </message>
+    <message>
+        <source>C&amp;hart:</source>
+        <translation>グラフ(&amp;H):</translation>
+    </message>
+    <message>
+        <source>Copy Table</source>
+        <translation>表をコピー</translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation>CSV を書き出す…</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>PDF を書き出す…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>印刷…</translation>
+    </message>
+    <message>
+        <source>As the Main Window Shows</source>
+        <translation>メインウインドウの表示どおり</translation>
+    </message>
+    <message>
+        <source>Reports of %1</source>
+        <translation>%1 のレポート</translation>
+    </message>
+    <message>
+        <source>No counted records within these days.</source>
+        <translation>この期間に集計するレコードはありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Total %1 in %n record(s).</source>
+        <translation>
+            <numerusform>%n 件のレコードで合計 %1。</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) with several keywords count in the row of each: the rows add up to %1 more than the total.</source>
+        <translation>
+            <numerusform>複数のキーワードを持つ %n 件のレコードは、それぞれのキーワードの行で集計されます。そのため行の合計は総計より %1 多くなります。</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s) not counted in the statistics are left out.</source>
+        <translation>
+            <numerusform>統計で集計しない %n 件のレコードは除外されています。</numerusform></translation>
+    </message>
+    <message>
+        <source>All days</source>
+        <translation>すべての日付</translation>
+    </message>
+    <message>
+        <source>Days: %1 – %2</source>
+        <translation>日付: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Search: “%1”</source>
+        <translation>検索:「%1」</translation>
+    </message>
+    <message>
+        <source>Keywords: %1</source>
+        <translation>キーワード: %1</translation>
+    </message>
+    <message>
+        <source>by keyword</source>
+        <translation>キーワード別</translation>
+    </message>
+    <message>
+        <source>by month</source>
+        <translation>月別</translation>
+    </message>
+    <message>
+        <source>by comment</source>
+        <translation>コメント別</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Export Report</source>
+        <translation>レポートを書き出す</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>The report could not be written</source>
+        <translation>レポートを書き出せませんでした</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written: %2</source>
+        <translation>「%1」に書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF を書き出す</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written</source>
+        <translation>PDF を書き出せませんでした</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written.</source>
+        <translation>「%1」に書き込めませんでした。</translation>
     </message>
 </context>
 <context>
@@ -3158,6 +3934,21 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>バックアップ</translation>
+    </message>
+</context>
+<context>
+    <name>SingleConditionView</name>
+    <message>
+        <source>Condition on</source>
+        <translation>条件の対象</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>判定</translation>
     </message>
 </context>
 <context>
@@ -3315,6 +4106,14 @@ Your library itself is saved. kesh tries again at its next save.</source>
             <numerusform>%n 件は読めないため除外します。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Records to import</source>
+        <translation>取り込むレコード</translation>
+    </message>
+    <message>
+        <source>Transactions left out</source>
+        <translation>除外された取引</translation>
+    </message>
 </context>
 <context>
     <name>StatementPlanModel</name>
@@ -3395,6 +4194,59 @@ Your library itself is saved. kesh tries again at its next save.</source>
         <translation>
             <numerusform>キーワードルールにより、選択した %n 件のレコードに新しいキーワードが付きました。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <source>The list shows every record of these days: those without keywords are the ones whose Keywords column is empty.</source>
+        <translation>この期間のすべてのレコードを表示しています。キーワードのないレコードは、キーワード列が空のものです。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n selected record(s)</source>
+        <translation>
+            <numerusform>選択した %n 件のレコード</numerusform></translation>
+    </message>
+    <message>
+        <source>Search: “%1”</source>
+        <translation>検索:「%1」</translation>
+    </message>
+    <message>
+        <source>Keywords: %1</source>
+        <translation>キーワード: %1</translation>
+    </message>
+    <message>
+        <source>Days: %1 – %2</source>
+        <translation>日付: %1 – %2</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>レコード</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>PDF を書き出す</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be written</source>
+        <translation>PDF を書き出せませんでした</translation>
+    </message>
+    <message>
+        <source>“%1” could not be written.</source>
+        <translation>「%1」に書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Select the records to add to a book first.</source>
+        <translation>先にブックに追加するレコードを選択してください。</translation>
+    </message>
+    <message>
+        <source>Select the record to repeat.</source>
+        <translation>繰り返すレコードを選択してください。</translation>
     </message>
 </context>
 </TS>

@@ -46,3 +46,10 @@ void RestoredFrame::fitToScreen(QWidget* window) {
         window->move(x, y);
     }
 }
+
+void RestoredFrame::centerOver(QWidget* window, const QWidget* over) {
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(over->frameGeometry().center());
+    window->move(frame.topLeft());
+    fitToScreen(window);
+}

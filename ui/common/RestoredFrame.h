@@ -11,4 +11,6 @@ public:
     // Whether `frame` could be read; a frame that cannot leaves the window as it was.
     static bool restore(QWidget* window, const QByteArray& frame);
     static void fitToScreen(QWidget* window);
+    // A window first shown: over `over`, whole on its screen, wherever a window manager would put it.
+    static void centerOver(QWidget* window, const QWidget* over);
 };
