@@ -1,5 +1,6 @@
 #include "DataRoot.h"
 
+#include "Budget.h"
 #include "KeywordRule.h"
 #include "LocalizedText.h"
 #include "SmartBook.h"
@@ -16,6 +17,14 @@ DataRoot::~DataRoot() {
     // Book conditions may name their own smart book, or two books each other
     // (deleted ones too): drop the trees so such cycles are freed with the library.
     SmartBook::releaseTrees(m_smartBooks);
+    // A budget may keep a deleted smart book.
+    std::vector<SmartBookPtr> budgeted;
+    for (const BudgetPtr& budget : m_budgets) {
+        if (budget && budget->smartBook()) {
+            budgeted.push_back(budget->smartBook());
+        }
+    }
+    SmartBook::releaseTrees(budgeted);
 }
 
 DataRootPtr DataRoot::create() {
@@ -44,6 +53,28 @@ std::size_t DataRoot::removeKeywordRule(const KeywordRule* rule) {
     const std::size_t index = indexOfKeywordRule(rule);
     if (index != notFound) {
         m_keywordRules.erase(m_keywordRules.begin() + std::ptrdiff_t(index));
+    }
+    return index;
+}
+
+void DataRoot::setBudgets(BudgetList budgets) {
+    m_budgets = std::move(budgets);
+}
+
+void DataRoot::insertBudget(std::size_t index, const BudgetPtr& budget) {
+    m_budgets.insert(m_budgets.begin() + std::ptrdiff_t(std::min(index, m_budgets.size())), budget);
+}
+
+std::size_t DataRoot::indexOfBudget(const Budget* budget) const {
+    const auto found =
+        std::find_if(m_budgets.begin(), m_budgets.end(), [budget](const BudgetPtr& b) { return b.get() == budget; });
+    return found == m_budgets.end() ? notFound : std::size_t(found - m_budgets.begin());
+}
+
+std::size_t DataRoot::removeBudget(const Budget* budget) {
+    const std::size_t index = indexOfBudget(budget);
+    if (index != notFound) {
+        m_budgets.erase(m_budgets.begin() + std::ptrdiff_t(index));
     }
     return index;
 }

@@ -13,9 +13,12 @@
 class SmartBook;
 class DataRoot;
 class KeywordRule;
+class Budget;
 using SmartBookPtr = std::shared_ptr<SmartBook>;
 using KeywordRulePtr = std::shared_ptr<KeywordRule>;
 using KeywordRuleList = std::vector<KeywordRulePtr>;
+using BudgetPtr = std::shared_ptr<Budget>;
+using BudgetList = std::vector<BudgetPtr>;
 using DataRootPtr = std::shared_ptr<DataRoot>;
 
 // The one object that holds all of the user's data: the main library (every
@@ -55,6 +58,15 @@ public:
     std::size_t removeKeywordRule(const KeywordRule* rule);
     std::size_t indexOfKeywordRule(const KeywordRule* rule) const;
 
+    // What may be spent per month or year on a keyword or smart book, in the order made.
+    const BudgetList& budgets() const { return m_budgets; }
+    void setBudgets(BudgetList budgets);
+    // At `index` (at the end when beyond it).
+    void insertBudget(std::size_t index, const BudgetPtr& budget);
+    // Where the budget stood, or notFound.
+    std::size_t removeBudget(const Budget* budget);
+    std::size_t indexOfBudget(const Budget* budget) const;
+
     void addDumbBook(const BookPtr& book);
     void addSmartBook(const SmartBookPtr& book);
     // No sorting and no check for duplicates: unique names are the caller's concern.
@@ -93,4 +105,5 @@ private:
     std::vector<SmartBookPtr> m_smartBooks;
     KeywordList m_keywords;
     KeywordRuleList m_keywordRules;
+    BudgetList m_budgets;
 };

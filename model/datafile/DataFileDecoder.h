@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Budget.h"
 #include "DataFileCursor.h"
 #include "DataFileFormat.h"
 #include "DataFileValueReader.h"
@@ -60,6 +61,8 @@ private:
     ConditionOperand readOperand();
     KeywordRuleList readKeywordRules();
     KeywordRulePtr readKeywordRule();
+    BudgetList readBudgets();
+    BudgetPtr readBudget();
     // Whether a block of fields follows; it ends the object it stands after.
     bool fieldsFollow();
     // Reads the block's fields in order, each by `readField(number)`; a

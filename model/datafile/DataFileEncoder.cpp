@@ -2,6 +2,7 @@
 
 #include "ConditionGroup.h"
 #include "DateCondition.h"
+#include "Budget.h"
 #include "KeywordRule.h"
 #include "SmartBook.h"
 
@@ -208,14 +209,28 @@ void DataFileEncoder::writeRoot(const DataRoot& root) {
 
     const KeywordRuleList& rules = root.keywordRules();
     const qsizetype ruleCount = present(rules);
+    const qsizetype budgetCount = present(root.budgets());
+    const quint64 fieldCount = quint64(ruleCount > 0) + quint64(budgetCount > 0);
+    if (fieldCount > 0) {
+        beginFields(fieldCount);
+    }
     if (ruleCount > 0) {
-        beginFields(1);
         putVarint(quint8(DataFileFormat::RootField::KeywordRules));
         putTag(Tag::List);
         putVarint(quint64(ruleCount));
         for (const KeywordRulePtr& rule : rules) {
             if (rule) {
                 writeKeywordRule(*rule);
+            }
+        }
+    }
+    if (budgetCount > 0) {
+        putVarint(quint8(DataFileFormat::RootField::Budgets));
+        putTag(Tag::List);
+        putVarint(quint64(budgetCount));
+        for (const BudgetPtr& budget : root.budgets()) {
+            if (budget) {
+                writeBudget(*budget);
             }
         }
     }
@@ -233,6 +248,23 @@ void DataFileEncoder::writeKeywordRule(const KeywordRule& rule) {
     putByte(rule.isEnabled() ? 1 : 0);
     writeCondition(rule.conditions());
     writeKeywordList(rule.keywords());
+}
+
+void DataFileEncoder::writeBudget(const Budget& budget) {
+    beginObject(&budget, ClassId::Budget);
+    if (budget.keyword()) {
+        writeKeyword(budget.keyword());
+    } else {
+        putTag(Tag::Nil);
+    }
+    if (budget.smartBook()) {
+        writeBook(budget.smartBook(), false);
+    } else {
+        putTag(Tag::Nil);
+    }
+    writeDecimal(budget.amount());
+    putTag(Tag::Byte);
+    putByte(quint8(budget.period()));
 }
 
 void DataFileEncoder::writeBook(const BookPtr& book, bool plainOnly) {

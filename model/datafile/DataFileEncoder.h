@@ -77,6 +77,7 @@ private:
     void writeKeyword(const KeywordPtr& keyword);
     void writeKeywordList(const KeywordList& keywords);
     void writeKeywordRule(const KeywordRule& rule);
+    void writeBudget(const Budget& budget);
     // Opens a block of `count` fields; each then writes its number and item.
     void beginFields(quint64 count);
     void writeCondition(const ConditionPtr& condition);

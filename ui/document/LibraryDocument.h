@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Budget.h"
 #include "Condition.h"
 #include "DataRoot.h"
 #include "KeywordRule.h"
@@ -34,6 +35,7 @@ public:
             Keywords,     // keywords added, renamed or removed (records may show them)
             Library,      // another library took the place of this one: every book, record and keyword is new
             KeywordRules, // rules added, edited, moved, enabled or removed
+            Budgets,      // budgets added, edited or removed
         };
         Kind kind = Records;
         RecordRevision::Field field = RecordRevision::Date;
@@ -153,6 +155,13 @@ public:
     // one change; the number of records that gained a keyword.
     std::size_t applyKeywordRules(const IOList& records);
 
+    // The budgets. A budget given the values it has makes no step (false);
+    // one without a keyword or smart book is not added.
+    bool addBudget(const BudgetPtr& budget);
+    void removeBudget(const BudgetPtr& budget);
+    bool editBudget(const BudgetPtr& budget, const KeywordPtr& keyword, const SmartBookPtr& smartBook,
+                    const Amount& amount, Budget::Period period);
+
 signals:
     // Before anything on this thread changes the library, even what is no
     // change to undo (a sort, a refresh): whatever reads the library on
@@ -176,6 +185,8 @@ signals:
     void keywordsRemoved(const KeywordList& keywords);
     // The list of keyword rules, or a rule in it, changed.
     void keywordRulesChanged();
+    // The list of budgets, or a budget in it, changed.
+    void budgetsChanged();
 
 private:
     friend class DocumentCommand;

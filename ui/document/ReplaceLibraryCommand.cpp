@@ -1,17 +1,19 @@
 #include "ReplaceLibraryCommand.h"
 
+#include "Budget.h"
 #include "KeywordRule.h"
 #include "SmartBook.h"
 
 ReplaceLibraryCommand::ReplaceLibraryCommand(LibraryDocument& document, DataRoot& other, const QString& text)
     : DocumentCommand(document, text)
     , m_other{other.keshVersion(), other.mainLibrary(), other.dumbBooks(),
-              other.smartBooks(),  other.keywords(),    other.keywordRules()} {
+              other.smartBooks(),  other.keywords(),    other.keywordRules(), other.budgets()} {
     other.setMainLibrary(Book::create());
     other.setDumbBooks({});
     other.setSmartBooks({});
     other.setKeywords({});
     other.setKeywordRules({});
+    other.setBudgets({});
 }
 
 ReplaceLibraryCommand::~ReplaceLibraryCommand() {
@@ -24,13 +26,14 @@ void ReplaceLibraryCommand::trade() {
     framed({LibraryDocument::Change::Library}, [this] {
         DataRoot& library = root();
         Contents leaving{library.keshVersion(), library.mainLibrary(), library.dumbBooks(),
-                         library.smartBooks(),  library.keywords(),    library.keywordRules()};
+                         library.smartBooks(),  library.keywords(),    library.keywordRules(), library.budgets()};
         library.setKeshVersion(m_other.version);
         library.setMainLibrary(m_other.mainLibrary);
         library.setDumbBooks(m_other.dumbBooks);
         library.setSmartBooks(m_other.smartBooks);
         library.setKeywords(m_other.keywords);
         library.setKeywordRules(m_other.keywordRules);
+        library.setBudgets(m_other.budgets);
         m_other = std::move(leaving);
         // A record being composed lets go of the old keywords; lists of
         // keywords read the new ones again at the end of the change.

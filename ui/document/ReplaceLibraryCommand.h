@@ -25,6 +25,7 @@ private:
         std::vector<SmartBookPtr> smartBooks;
         KeywordList keywords;
         KeywordRuleList keywordRules;
+        BudgetList budgets;
     };
     void trade();
 
