@@ -76,8 +76,8 @@ std::vector<BudgetSpending::Figures> BudgetSpending::compute(const DataRoot& roo
         f.last = measured.last;
         f.budget = budget.amount().toDouble() * periodsIn(budget, measured);
         f.targetHeld = holdsKeyword(root, budget.keyword().get());
-        watches.push_back({budget.keyword().get(), IO::keywordBit(budget.keyword().get()), measured.first,
-                           measured.last, &f});
+        watches.push_back(
+            {budget.keyword().get(), IO::keywordBit(budget.keyword().get()), measured.first, measured.last, &f});
         first = first.isValid() ? std::min(first, measured.first) : measured.first;
         last = last.isValid() ? std::max(last, measured.last) : measured.last;
     }
@@ -125,7 +125,9 @@ BudgetSpending::Figures BudgetSpending::compute(const DataRoot& root, const Budg
 
 IOList BudgetSpending::spendingRecords(const DataRoot& root, const Budget& budget, Range range) {
     const Range measured = measuredRange(budget, range);
-    const auto admits = [&measured](const IO& record) { return isSpending(record, measured.first, measured.last); };
+    const auto admits = [&measured](const IO& record) {
+        return isSpending(record, measured.first, measured.last);
+    };
     if (!root.mainLibrary()) {
         return {};
     }
@@ -134,8 +136,8 @@ IOList BudgetSpending::spendingRecords(const DataRoot& root, const Budget& budge
         if (!root.holdsBook(book.get())) {
             return {};
         }
-        return book->matchingRecords(root.mainLibrary(), [&root](const Book* held) { return root.holdsBook(held); },
-                                     admits);
+        return book->matchingRecords(
+            root.mainLibrary(), [&root](const Book* held) { return root.holdsBook(held); }, admits);
     }
     IOList found;
     if (const Keyword* keyword = budget.keyword().get()) {

@@ -1,8 +1,8 @@
 #include "DataFileEncoder.h"
 
+#include "Budget.h"
 #include "ConditionGroup.h"
 #include "DateCondition.h"
-#include "Budget.h"
 #include "KeywordRule.h"
 #include "SmartBook.h"
 

@@ -6,8 +6,8 @@
 
 ReplaceLibraryCommand::ReplaceLibraryCommand(LibraryDocument& document, DataRoot& other, const QString& text)
     : DocumentCommand(document, text)
-    , m_other{other.keshVersion(), other.mainLibrary(), other.dumbBooks(),
-              other.smartBooks(),  other.keywords(),    other.keywordRules(), other.budgets()} {
+    , m_other{other.keshVersion(), other.mainLibrary(),  other.dumbBooks(), other.smartBooks(),
+              other.keywords(),    other.keywordRules(), other.budgets()} {
     other.setMainLibrary(Book::create());
     other.setDumbBooks({});
     other.setSmartBooks({});
@@ -25,8 +25,8 @@ ReplaceLibraryCommand::~ReplaceLibraryCommand() {
 void ReplaceLibraryCommand::trade() {
     framed({LibraryDocument::Change::Library}, [this] {
         DataRoot& library = root();
-        Contents leaving{library.keshVersion(), library.mainLibrary(), library.dumbBooks(),
-                         library.smartBooks(),  library.keywords(),    library.keywordRules(), library.budgets()};
+        Contents leaving{library.keshVersion(), library.mainLibrary(),  library.dumbBooks(), library.smartBooks(),
+                         library.keywords(),    library.keywordRules(), library.budgets()};
         library.setKeshVersion(m_other.version);
         library.setMainLibrary(m_other.mainLibrary);
         library.setDumbBooks(m_other.dumbBooks);
