@@ -2,6 +2,7 @@
 
 #include "Autosaver.h"
 #include "BookListController.h"
+#include "BudgetsWindow.h"
 #include "CsvExport.h"
 #include "EntryForm.h"
 #include "FileImport.h"
@@ -21,6 +22,8 @@
 #include "SearchFieldController.h"
 #include "StatsBoxController.h"
 #include "UndoActions.h"
+
+#include <algorithm>
 
 #include <QDockWidget>
 #include <QStatusBar>
@@ -94,6 +97,7 @@ void WindowSet::connectControllers() {
     connect(window, &MainWindow::restoreBackupRequested, this, &WindowSet::restoreFromBackup);
     connect(window, &MainWindow::importRequested, this, &WindowSet::importFiles);
     connect(window, &MainWindow::keywordRulesWindowRequested, this, &WindowSet::showKeywordRules);
+    connect(window, &MainWindow::budgetsWindowRequested, this, &WindowSet::showBudgets);
     connect(window, &MainWindow::applyKeywordRulesRequested, this, &WindowSet::applyKeywordRules);
     connect(window, &MainWindow::exportRequested, this, &WindowSet::exportCsv);
     connect(window, &MainWindow::newSmartBookRequested, this, &WindowSet::addNewSmartBook);
@@ -193,6 +197,9 @@ void WindowSet::showFigures() {
     m_statsBoxController->reloadStats(*book, m_ioTableModel.amountDecimals());
     if (m_graphWindow) {
         m_graphWindow->reloadGraph(book, m_shownBook.isMainLibrary(), m_ioTableModel.amountDecimals());
+    }
+    if (m_budgetsWindow) {
+        m_budgetsWindow->setAmountDecimals(m_ioTableModel.amountDecimals());
     }
 }
 
@@ -319,6 +326,36 @@ void WindowSet::showKeywordRules() {
     m_keywordRulesWindow->show();
     m_keywordRulesWindow->raise();
     m_keywordRulesWindow->activateWindow();
+}
+
+void WindowSet::showBudgets() {
+    if (!m_budgetsWindow) {
+        m_budgetsWindow = std::make_unique<BudgetsWindow>(m_document, &m_mainWindow);
+        m_budgetsWindow->setAmountDecimals(m_ioTableModel.amountDecimals());
+        connect(m_budgetsWindow.get(), &BudgetsWindow::recordsRequested, this, &WindowSet::showBudgetRecords);
+        QRect frame = m_budgetsWindow->frameGeometry();
+        frame.moveCenter(m_mainWindow.frameGeometry().center());
+        m_budgetsWindow->move(frame.topLeft());
+        RestoredFrame::fitToScreen(m_budgetsWindow.get());
+    }
+    m_budgetsWindow->show();
+    m_budgetsWindow->raise();
+    m_budgetsWindow->activateWindow();
+}
+
+void WindowSet::showBudgetRecords(const BudgetPtr& budget) {
+    const DataRoot& root = *m_document->root();
+    if (const SmartBookPtr& book = budget->smartBook()) {
+        if (root.holdsBook(book.get())) {
+            m_bookListController->selectBook(book);
+        }
+        return;
+    }
+    const KeywordList& keywords = root.keywords();
+    if (budget->keyword() && std::find(keywords.begin(), keywords.end(), budget->keyword()) != keywords.end()) {
+        m_bookListController->selectBook(root.mainLibrary());
+        m_keywordWindowController->searchFor({budget->keyword()});
+    }
 }
 
 void WindowSet::applyKeywordRules() {

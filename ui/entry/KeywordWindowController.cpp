@@ -143,6 +143,12 @@ void KeywordWindowController::searchBySelectedKeywords() {
     emit searchKeywordsChanged();
 }
 
+void KeywordWindowController::searchFor(const KeywordList& keywords) {
+    m_searchKeywords = keywords;
+    m_searchActive = true;
+    emit searchKeywordsChanged();
+}
+
 void KeywordWindowController::showAll() {
     clearSearchKeywords();
 }

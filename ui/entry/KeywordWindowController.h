@@ -48,6 +48,8 @@ public:
 
     // The keywords the records must carry; empty when no keyword search is set.
     const KeywordList& searchKeywords() const { return m_searchKeywords; }
+    // A search for these keywords, as if chosen in the window and searched.
+    void searchFor(const KeywordList& keywords);
     bool isSearchActive() const { return m_searchActive; }
     void clearSearchKeywords();
 

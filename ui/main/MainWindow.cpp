@@ -360,6 +360,8 @@ void MainWindow::buildWindowMenu() {
     m_graphWindowAction->setCheckable(true);
     QAction* rules = window->addAction(tr("Keyword R&ules"), this, &MainWindow::keywordRulesWindowRequested);
     rules->setObjectName(QStringLiteral("keywordRulesWindowAction"));
+    QAction* budgets = window->addAction(tr("&Budgets"), this, &MainWindow::budgetsWindowRequested);
+    budgets->setObjectName(QStringLiteral("budgetsWindowAction"));
 }
 
 // Says that the list is narrowed by keywords, so it is never taken for the whole book.

@@ -84,6 +84,8 @@ signals:
     // File › Import…: CSV, OFX, QFX and QIF.
     void importRequested();
     void keywordRulesWindowRequested();
+    // Window › Budgets.
+    void budgetsWindowRequested();
     // Records › Apply Keyword Rules, to the selected records.
     void applyKeywordRulesRequested();
     void exportRequested();
