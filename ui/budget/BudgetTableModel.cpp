@@ -4,6 +4,8 @@
 
 #include <QFont>
 
+#include <algorithm>
+
 BudgetTableModel::BudgetTableModel(LibraryDocument* document, QObject* parent)
     : QAbstractTableModel(parent)
     , m_document(document)
