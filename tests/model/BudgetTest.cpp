@@ -2,6 +2,7 @@
 #include "BudgetSpending.h"
 #include "CommentCondition.h"
 #include "Crc32.h"
+#include "DataFileFormat.h"
 #include "DataFileReader.h"
 #include "DataFileWriter.h"
 #include "KeywordCondition.h"
