@@ -344,7 +344,7 @@ void LibraryDocument::removeBudget(const BudgetPtr& budget) {
 
 bool LibraryDocument::editBudget(const BudgetPtr& budget, const KeywordPtr& keyword, const SmartBookPtr& smartBook,
                                  const Amount& amount, Budget::Period period) {
-    if (!budget || (!keyword && !smartBook)) {
+    if (!budget || (!keyword && !smartBook) || m_root->indexOfBudget(budget.get()) == DataRoot::notFound) {
         return false;
     }
     // A budget is for one of the two; a book given wins, as Budget::setSmartBook does.
