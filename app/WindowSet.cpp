@@ -4,6 +4,7 @@
 #include "Autosaver.h"
 #include "BookChoiceDialog.h"
 #include "BookListController.h"
+#include "BudgetsWindow.h"
 #include "Clock.h"
 #include "CsvExport.h"
 #include "EntryForm.h"
@@ -116,6 +117,7 @@ void WindowSet::connectControllers() {
     connect(window, &MainWindow::restoreBackupRequested, this, &WindowSet::restoreFromBackup);
     connect(window, &MainWindow::importRequested, this, &WindowSet::importFiles);
     connect(window, &MainWindow::keywordRulesWindowRequested, this, &WindowSet::showKeywordRules);
+    connect(window, &MainWindow::budgetsWindowRequested, this, &WindowSet::showBudgets);
     connect(window, &MainWindow::applyKeywordRulesRequested, this, &WindowSet::applyKeywordRules);
     connect(window, &MainWindow::recurringRecordsWindowRequested, this, &WindowSet::showRecurringRecords);
     connect(window, &MainWindow::repeatRecordRequested, this, &WindowSet::repeatSelectedRecord);
@@ -323,6 +325,9 @@ void WindowSet::showFigures() {
     if (m_reportWindow) {
         m_reportWindow->setAmountDecimals(m_ioTableModel.amountDecimals());
     }
+    if (m_budgetsWindow) {
+        m_budgetsWindow->setAmountDecimals(m_ioTableModel.amountDecimals());
+    }
 }
 
 EntryForm* WindowSet::entryForm() const {
@@ -444,6 +449,36 @@ void WindowSet::showKeywordRules() {
     m_keywordRulesWindow->show();
     m_keywordRulesWindow->raise();
     m_keywordRulesWindow->activateWindow();
+}
+
+void WindowSet::showBudgets() {
+    if (!m_budgetsWindow) {
+        m_budgetsWindow = std::make_unique<BudgetsWindow>(m_document, &m_mainWindow);
+        m_budgetsWindow->setAmountDecimals(m_ioTableModel.amountDecimals());
+        connect(m_budgetsWindow.get(), &BudgetsWindow::recordsRequested, this, &WindowSet::showBudgetRecords);
+        QRect frame = m_budgetsWindow->frameGeometry();
+        frame.moveCenter(m_mainWindow.frameGeometry().center());
+        m_budgetsWindow->move(frame.topLeft());
+        RestoredFrame::fitToScreen(m_budgetsWindow.get());
+    }
+    m_budgetsWindow->show();
+    m_budgetsWindow->raise();
+    m_budgetsWindow->activateWindow();
+}
+
+void WindowSet::showBudgetRecords(const BudgetPtr& budget) {
+    const DataRoot& root = *m_document->root();
+    if (const SmartBookPtr& book = budget->smartBook()) {
+        if (root.holdsBook(book.get())) {
+            m_bookListController->selectBook(book);
+        }
+        return;
+    }
+    const KeywordList& keywords = root.keywords();
+    if (budget->keyword() && std::find(keywords.begin(), keywords.end(), budget->keyword()) != keywords.end()) {
+        m_bookListController->selectBook(root.mainLibrary());
+        m_keywordWindowController->setSearchKeywords({budget->keyword()});
+    }
 }
 
 void WindowSet::applyKeywordRules() {

@@ -19,6 +19,7 @@ class GraphWindow;
 class IODrawerController;
 class IOListController;
 class IOWindowController;
+class BudgetsWindow;
 class KeywordRulesWindow;
 class KeywordWindowController;
 class MainWindowController;
@@ -102,6 +103,11 @@ public:
     // Window › Keyword Rules; made when it is first opened.
     void showKeywordRules();
     KeywordRulesWindow* keywordRulesWindow() const { return m_keywordRulesWindow.get(); }
+    void showBudgets();
+    BudgetsWindow* budgetsWindow() const { return m_budgetsWindow.get(); }
+    // A smart book's budget selects the book; a keyword's shows the main
+    // library searched for the keyword (the search has no span of days).
+    void showBudgetRecords(const BudgetPtr& budget);
     // Records › Apply Keyword Rules: to the selected records, one change.
     void applyKeywordRules();
     // Records › Add to Book…: the selected records into the plain book the user picks.
@@ -151,6 +157,7 @@ private:
     std::unique_ptr<KeywordRulesWindow> m_keywordRulesWindow;
     std::unique_ptr<RecurringRecordsWindow> m_recurringRecordsWindow;
     std::unique_ptr<RecurringEntry> m_recurringEntry;
+    std::unique_ptr<BudgetsWindow> m_budgetsWindow;
     // Owned by the window or panel that shows it.
     QPointer<EntryForm> m_entryForm;
 };

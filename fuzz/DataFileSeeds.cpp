@@ -6,6 +6,7 @@
 #include "AmountCondition.h"
 #include "AndConditions.h"
 #include "BookCondition.h"
+#include "Budget.h"
 #include "CommentCondition.h"
 #include "DataFileFormat.h"
 #include "DataFileWriter.h"
@@ -142,6 +143,20 @@ DataRootPtr rules() {
     return root;
 }
 
+// Budgets for a keyword and for a smart book, one a month and one a year.
+DataRootPtr budgets() {
+    DataRootPtr root = conditions();
+    BudgetPtr food = Budget::create();
+    food->setKeyword(root->keywords().front());
+    food->setAmount(*Amount::fromString(u"40000"));
+    BudgetPtr trips = Budget::create();
+    trips->setSmartBook(root->smartBooks().front());
+    trips->setAmount(*Amount::fromString(u"300000.50"));
+    trips->setPeriod(Budget::Period::Year);
+    root->setBudgets({food, trips});
+    return root;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -154,7 +169,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(folder.path());
     const std::pair<const char*, std::function<DataRootPtr()>> seeds[] = {
         {"empty", empty}, {"records", records}, {"books", books}, {"conditions", conditions},
-        {"chain", chain}, {"texts", texts},     {"rules", rules}};
+        {"chain", chain}, {"texts", texts},     {"rules", rules}, {"budgets", budgets}};
     for (const auto& [name, make] : seeds) {
         DataFileWriter writer;
         QFile file(folder.filePath(QStringLiteral("v%1-%2").arg(DataFileFormat::version).arg(QLatin1String(name))));

@@ -1,5 +1,6 @@
 #include "DataRoot.h"
 
+#include "Budget.h"
 #include "KeywordRule.h"
 #include "LocalizedText.h"
 #include "RecurringRecord.h"
@@ -17,6 +18,14 @@ DataRoot::~DataRoot() {
     // Book conditions may name their own smart book, or two books each other
     // (deleted ones too): drop the trees so such cycles are freed with the library.
     SmartBook::releaseTrees(m_smartBooks);
+    // A budget may keep a deleted smart book.
+    std::vector<SmartBookPtr> budgeted;
+    for (const BudgetPtr& budget : m_budgets) {
+        if (budget && budget->smartBook()) {
+            budgeted.push_back(budget->smartBook());
+        }
+    }
+    SmartBook::releaseTrees(budgeted);
 }
 
 DataRootPtr DataRoot::create() {
@@ -68,6 +77,28 @@ std::size_t DataRoot::removeRecurringRecord(const RecurringRecord* record) {
     const std::size_t index = indexOfRecurringRecord(record);
     if (index != notFound) {
         m_recurringRecords.erase(m_recurringRecords.begin() + std::ptrdiff_t(index));
+    }
+    return index;
+}
+
+void DataRoot::setBudgets(BudgetList budgets) {
+    m_budgets = std::move(budgets);
+}
+
+void DataRoot::insertBudget(std::size_t index, const BudgetPtr& budget) {
+    m_budgets.insert(m_budgets.begin() + std::ptrdiff_t(std::min(index, m_budgets.size())), budget);
+}
+
+std::size_t DataRoot::indexOfBudget(const Budget* budget) const {
+    const auto found =
+        std::find_if(m_budgets.begin(), m_budgets.end(), [budget](const BudgetPtr& b) { return b.get() == budget; });
+    return found == m_budgets.end() ? notFound : std::size_t(found - m_budgets.begin());
+}
+
+std::size_t DataRoot::removeBudget(const Budget* budget) {
+    const std::size_t index = indexOfBudget(budget);
+    if (index != notFound) {
+        m_budgets.erase(m_budgets.begin() + std::ptrdiff_t(index));
     }
     return index;
 }

@@ -14,11 +14,14 @@ class SmartBook;
 class DataRoot;
 class KeywordRule;
 class RecurringRecord;
+class Budget;
 using SmartBookPtr = std::shared_ptr<SmartBook>;
 using KeywordRulePtr = std::shared_ptr<KeywordRule>;
 using KeywordRuleList = std::vector<KeywordRulePtr>;
 using RecurringRecordPtr = std::shared_ptr<RecurringRecord>;
 using RecurringRecordList = std::vector<RecurringRecordPtr>;
+using BudgetPtr = std::shared_ptr<Budget>;
+using BudgetList = std::vector<BudgetPtr>;
 using DataRootPtr = std::shared_ptr<DataRoot>;
 
 // The one object that holds all of the user's data: the main library (every
@@ -66,6 +69,14 @@ public:
     // Where it stood, or notFound.
     std::size_t removeRecurringRecord(const RecurringRecord* record);
     std::size_t indexOfRecurringRecord(const RecurringRecord* record) const;
+    // What may be spent per month or year on a keyword or smart book, in the order made.
+    const BudgetList& budgets() const { return m_budgets; }
+    void setBudgets(BudgetList budgets);
+    // At `index` (at the end when beyond it).
+    void insertBudget(std::size_t index, const BudgetPtr& budget);
+    // Where the budget stood, or notFound.
+    std::size_t removeBudget(const Budget* budget);
+    std::size_t indexOfBudget(const Budget* budget) const;
 
     void addDumbBook(const BookPtr& book);
     void addSmartBook(const SmartBookPtr& book);
@@ -106,4 +117,5 @@ private:
     KeywordList m_keywords;
     KeywordRuleList m_keywordRules;
     RecurringRecordList m_recurringRecords;
+    BudgetList m_budgets;
 };

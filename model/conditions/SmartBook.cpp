@@ -88,6 +88,17 @@ void SmartBook::releaseTrees(const std::vector<SmartBookPtr>& books) {
 }
 
 void SmartBook::reload(const BookPtr& mainLibrary, const std::function<bool(const Book*)>& holdsBook) {
+    BookPtr source;
+    IOList found = matchingRecords(mainLibrary, holdsBook, {}, &source);
+    if (source) {
+        setRecordsPickedFrom(std::move(found), *source);
+    } else {
+        setRecords(std::move(found));
+    }
+}
+
+IOList SmartBook::matchingRecords(const BookPtr& mainLibrary, const std::function<bool(const Book*)>& holdsBook,
+                                  const std::function<bool(const IO&)>& admits, BookPtr* sourceOut) const {
     IOList found;
     BookPtr source = m_conditions ? m_conditions->getBook() : nullptr;
     if (!source) {
@@ -106,17 +117,17 @@ void SmartBook::reload(const BookPtr& mainLibrary, const std::function<bool(cons
         const PassScope pass(*m_conditions, ConditionPass{Clock::now(), holdsBook});
         for (std::size_t i = 0; i < count; ++i) {
             prefetchAhead(records, count, i);
-            if ((!library || library->includesObject(records[i].get())) &&
-                m_conditions->ioMatchesCondition(*records[i])) {
+            const IO& record = *records[i];
+            if ((!admits || admits(record)) && (!library || library->includesObject(&record)) &&
+                m_conditions->ioMatchesCondition(record)) {
                 found.push_back(records[i]);
             }
         }
     }
-    if (source) {
-        setRecordsPickedFrom(std::move(found), *source);
-    } else {
-        setRecords(std::move(found));
+    if (sourceOut) {
+        *sourceOut = std::move(source);
     }
+    return found;
 }
 
 QString SmartBook::image() const {

@@ -30,6 +30,11 @@ public:
     // the tree names none), keeping that book's order. Only records of the
     // main library are found; a tree whose book `holdsBook` denies finds none.
     void reload(const BookPtr& mainLibrary, const std::function<bool(const Book*)>& holdsBook);
+    // The records a reload would find, without keeping them, of those
+    // `admits` lets through (all when empty); `source` is given the book
+    // they were read from.
+    IOList matchingRecords(const BookPtr& mainLibrary, const std::function<bool(const Book*)>& holdsBook,
+                           const std::function<bool(const IO&)>& admits, BookPtr* source = nullptr) const;
 
     QString image() const override;
     bool isSmart() const override { return true; }

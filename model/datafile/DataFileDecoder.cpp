@@ -186,6 +186,10 @@ DataRootPtr DataFileDecoder::readRoot() {
                 m_in.item("recurringRecords");
                 root->setRecurringRecords(readRecurringRecords());
                 return true;
+            case DataFileFormat::RootField::Budgets:
+                m_in.item("budgets");
+                root->setBudgets(readBudgets());
+                return true;
             }
             return false;
         });
@@ -718,6 +722,52 @@ QDate DataFileDecoder::readOptionalDay() {
     return m_values.readDay();
 }
 
+BudgetList DataFileDecoder::readBudgets() {
+    m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of budgets"));
+    BudgetList budgets(m_in.readCount(2));
+    for (std::size_t i = 0; i < budgets.size(); ++i) {
+        m_in.setElement(qint64(i));
+        budgets[i] = readBudget();
+    }
+    return budgets;
+}
+
+BudgetPtr DataFileDecoder::readBudget() {
+    // Budgets are not shared: each is written once, where the library lists it.
+    m_values.expect(m_values.readTag(), Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a budget"));
+    const ClassId id = readClass();
+    if (id != ClassId::Budget) {
+        fail(tr("expected a budget, found %1").arg(itemName(id)));
+    }
+    const quint32 number = addEntry(ClassId::Budget, 0);
+    BudgetPtr budget = Budget::create();
+    m_in.enter("keyword");
+    const Tag keywordTag = m_values.readTag();
+    if (keywordTag != Tag::Nil) {
+        budget->setKeyword(readKeyword(keywordTag));
+    }
+    m_in.item("smartBook");
+    const Tag bookTag = m_values.readTag();
+    if (bookTag != Tag::Nil) {
+        if (budget->keyword()) {
+            fail(tr("a budget for both a keyword and a smart book"));
+        }
+        budget->setSmartBook(std::static_pointer_cast<SmartBook>(readBook(bookTag, BookKind::Smart)));
+    }
+    m_in.item("amount");
+    budget->setAmount(m_values.readDecimal(m_values.readTag()));
+    m_in.item("period");
+    m_values.expect(m_values.readTag(), Tag::Byte, QT_TRANSLATE_NOOP("DataFileValueReader", "a byte"));
+    const quint8 period = m_in.readByte();
+    if (period > Budget::lastPeriod) {
+        fail(tr("a budget period of %1").arg(period));
+    }
+    budget->setPeriod(Budget::Period(period));
+    m_in.leave();
+    m_entries[number].complete = true;
+    return budget;
+}
+
 // Messages ----------------------------------------------------------------
 
 QString DataFileDecoder::itemName(ClassId id) {
@@ -736,6 +786,8 @@ QString DataFileDecoder::itemName(ClassId id) {
         return tr("a rule");
     case ClassId::RecurringRecord:
         return tr("a recurring record");
+    case ClassId::Budget:
+        return tr("a budget");
     default:
         return tr("a condition");
     }

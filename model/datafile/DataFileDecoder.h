@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Budget.h"
 #include "DataFileCursor.h"
 #include "DataFileFormat.h"
 #include "DataFileValueReader.h"
@@ -67,6 +68,8 @@ private:
     quint8 readSmallByte(quint8 most, const QString& what);
     // A day, or an invalid date for Nil.
     QDate readOptionalDay();
+    BudgetList readBudgets();
+    BudgetPtr readBudget();
     // Whether a block of fields follows; it ends the object it stands after.
     bool fieldsFollow();
     // Reads the block's fields in order, each by `readField(number)`; a

@@ -1,5 +1,6 @@
 #include "DataFileEncoder.h"
 
+#include "Budget.h"
 #include "ConditionGroup.h"
 #include "DateCondition.h"
 #include "KeywordRule.h"
@@ -211,7 +212,8 @@ void DataFileEncoder::writeRoot(const DataRoot& root) {
     const qsizetype ruleCount = present(rules);
     const RecurringRecordList& recurring = root.recurringRecords();
     const qsizetype recurringCount = present(recurring);
-    const int fieldCount = int(ruleCount > 0) + int(recurringCount > 0);
+    const qsizetype budgetCount = present(root.budgets());
+    const int fieldCount = int(ruleCount > 0) + int(recurringCount > 0) + int(budgetCount > 0);
     if (fieldCount == 0) {
         return;
     }
@@ -233,6 +235,17 @@ void DataFileEncoder::writeRoot(const DataRoot& root) {
         for (const RecurringRecordPtr& record : recurring) {
             if (record) {
                 writeRecurringRecord(*record);
+            }
+        }
+    }
+    // Fields go in the order of their numbers.
+    if (budgetCount > 0) {
+        putVarint(quint8(DataFileFormat::RootField::Budgets));
+        putTag(Tag::List);
+        putVarint(quint64(budgetCount));
+        for (const BudgetPtr& budget : root.budgets()) {
+            if (budget) {
+                writeBudget(*budget);
             }
         }
     }
@@ -281,6 +294,23 @@ void DataFileEncoder::writeOptionalDay(QDate day) {
     } else {
         putTag(Tag::Nil);
     }
+}
+
+void DataFileEncoder::writeBudget(const Budget& budget) {
+    beginObject(&budget, ClassId::Budget);
+    if (budget.keyword()) {
+        writeKeyword(budget.keyword());
+    } else {
+        putTag(Tag::Nil);
+    }
+    if (budget.smartBook()) {
+        writeBook(budget.smartBook(), false);
+    } else {
+        putTag(Tag::Nil);
+    }
+    writeDecimal(budget.amount());
+    putTag(Tag::Byte);
+    putByte(quint8(budget.period()));
 }
 
 void DataFileEncoder::writeBook(const BookPtr& book, bool plainOnly) {

@@ -81,6 +81,7 @@ private:
     void writeRecurringRecord(const RecurringRecord& record);
     // A day, or Nil for none.
     void writeOptionalDay(QDate day);
+    void writeBudget(const Budget& budget);
     // Opens a block of `count` fields; each then writes its number and item.
     void beginFields(quint64 count);
     void writeCondition(const ConditionPtr& condition);

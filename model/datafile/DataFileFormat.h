@@ -40,7 +40,7 @@ public:
     static constexpr std::array<char, 8> magic = {'\x89', 'K', 'D', 'F', '\r', '\n', '\x1a', '\n'};
     // Format 2 keeps condition bounds and period counts as exact decimals where
     // format 1 had single-precision floats. Format 3 adds the blocks of fields:
-    // records' bank ids and the keyword rules. All are read, only 3 is written.
+    // records' bank ids, the keyword rules and the budgets. All are read, only 3 is written.
     static constexpr quint32 version = 3;
     static constexpr quint32 firstVersionWithFields = 3;
     static constexpr int headerSize = 32;
@@ -75,6 +75,7 @@ public:
     enum class RootField : quint8 {
         KeywordRules = 1,     // list of KeywordRule
         RecurringRecords = 2, // list of RecurringRecord
+        Budgets = 3,          // list of Budget
     };
 
     // A zone is a varint: 0 introduces a new zone (varint length, ASCII id),
@@ -100,13 +101,14 @@ public:
         CommentCondition,
         KeywordRule,
         RecurringRecord,
+        Budget,
     };
-    static constexpr int classCount = 15;
+    static constexpr int classCount = 16;
     static constexpr std::array<std::string_view, classCount> classNames = {
-        "DataRoot",         "Book",          "SmartBook",      "IO",
-        "Keyword",          "Condition",     "OrConditions",   "AndConditions",
-        "AmountCondition",  "DateCondition", "BookCondition",  "KeywordCondition",
-        "CommentCondition", "KeywordRule",   "RecurringRecord"};
+        "DataRoot",         "Book",          "SmartBook",       "IO",
+        "Keyword",          "Condition",     "OrConditions",    "AndConditions",
+        "AmountCondition",  "DateCondition", "BookCondition",   "KeywordCondition",
+        "CommentCondition", "KeywordRule",   "RecurringRecord", "Budget"};
     static constexpr quint32 classVersion = 0;
 
     static constexpr bool isCondition(ClassId id) {

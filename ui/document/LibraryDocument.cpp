@@ -5,7 +5,9 @@
 #include "ApplyKeywordRulesCommand.h"
 #include "BookPresenceCommand.h"
 #include "BookValueCommands.h"
+#include "BudgetPresenceCommand.h"
 #include "DeleteKeywordsCommand.h"
+#include "EditBudgetCommand.h"
 #include "EditKeywordRuleCommand.h"
 #include "EditRecurringRecordCommand.h"
 #include "EnterRecurringRecordsCommand.h"
@@ -326,6 +328,37 @@ void LibraryDocument::deleteKeywords(const KeywordList& requested) {
     const QString text = keywords.size() == 1 ? tr("Delete Keyword “%1”").arg(keywords.front()->name())
                                               : tr("Delete %1 Keywords").arg(QLocale().toString(keywords.size()));
     push(new DeleteKeywordsCommand(*this, keywords, text));
+}
+
+bool LibraryDocument::addBudget(const BudgetPtr& budget) {
+    if (!budget || (!budget->keyword() && !budget->smartBook()) ||
+        m_root->indexOfBudget(budget.get()) != DataRoot::notFound) {
+        return false;
+    }
+    push(new BudgetPresenceCommand(*this, budget, BudgetPresenceCommand::Action::Add, tr("New Budget")));
+    return true;
+}
+
+void LibraryDocument::removeBudget(const BudgetPtr& budget) {
+    if (budget && m_root->indexOfBudget(budget.get()) != DataRoot::notFound) {
+        push(new BudgetPresenceCommand(*this, budget, BudgetPresenceCommand::Action::Remove,
+                                       tr("Delete Budget “%1”").arg(budget->targetName())));
+    }
+}
+
+bool LibraryDocument::editBudget(const BudgetPtr& budget, const KeywordPtr& keyword, const SmartBookPtr& smartBook,
+                                 const Amount& amount, Budget::Period period) {
+    if (!budget || (!keyword && !smartBook) || m_root->indexOfBudget(budget.get()) == DataRoot::notFound) {
+        return false;
+    }
+    // A budget is for one of the two; a book given wins, as Budget::setSmartBook does.
+    EditBudgetCommand::Values values{smartBook ? KeywordPtr() : keyword, smartBook, amount, period};
+    if (values == EditBudgetCommand::valuesOf(*budget)) {
+        return false;
+    }
+    const QString name = smartBook ? smartBook->bookName() : keyword->name();
+    push(new EditBudgetCommand(*this, budget, std::move(values), tr("Edit Budget “%1”").arg(name)));
+    return true;
 }
 
 void LibraryDocument::addKeywordRule(const KeywordRulePtr& rule) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Budget.h"
 #include "Condition.h"
 #include "DataRoot.h"
 #include "KeywordRule.h"
@@ -36,6 +37,7 @@ public:
             Library,          // another library took the place of this one: every book, record and keyword is new
             KeywordRules,     // rules added, edited, moved, enabled or removed
             RecurringRecords, // recurring records added, edited or removed
+            Budgets,          // budgets added, edited or removed
         };
         Kind kind = Records;
         RecordRevision::Field field = RecordRevision::Date;
@@ -166,6 +168,12 @@ public:
     // Enters them into the main library in one change that also moves each
     // one's last entered day to `today`; the records entered.
     IOList enterDueRecurringRecords(QDate today);
+    // The budgets. A budget given the values it has makes no step (false);
+    // one without a keyword or smart book is not added.
+    bool addBudget(const BudgetPtr& budget);
+    void removeBudget(const BudgetPtr& budget);
+    bool editBudget(const BudgetPtr& budget, const KeywordPtr& keyword, const SmartBookPtr& smartBook,
+                    const Amount& amount, Budget::Period period);
 
 signals:
     // Before anything on this thread changes the library, even what is no
@@ -192,6 +200,8 @@ signals:
     void keywordRulesChanged();
     // The list of recurring records, or one of them, changed: its values or its last entered day.
     void recurringRecordsChanged();
+    // The list of budgets, or a budget in it, changed.
+    void budgetsChanged();
 
 private:
     friend class DocumentCommand;

@@ -1,19 +1,21 @@
 #include "ReplaceLibraryCommand.h"
 
+#include "Budget.h"
 #include "KeywordRule.h"
 #include "RecurringRecord.h"
 #include "SmartBook.h"
 
 ReplaceLibraryCommand::ReplaceLibraryCommand(LibraryDocument& document, DataRoot& other, const QString& text)
     : DocumentCommand(document, text)
-    , m_other{other.keshVersion(), other.mainLibrary(),  other.dumbBooks(),       other.smartBooks(),
-              other.keywords(),    other.keywordRules(), other.recurringRecords()} {
+    , m_other{other.keshVersion(), other.mainLibrary(),  other.dumbBooks(),        other.smartBooks(),
+              other.keywords(),    other.keywordRules(), other.recurringRecords(), other.budgets()} {
     other.setMainLibrary(Book::create());
     other.setDumbBooks({});
     other.setSmartBooks({});
     other.setKeywords({});
     other.setKeywordRules({});
     other.setRecurringRecords({});
+    other.setBudgets({});
 }
 
 ReplaceLibraryCommand::~ReplaceLibraryCommand() {
@@ -25,8 +27,9 @@ ReplaceLibraryCommand::~ReplaceLibraryCommand() {
 void ReplaceLibraryCommand::trade() {
     framed({LibraryDocument::Change::Library}, [this] {
         DataRoot& library = root();
-        Contents leaving{library.keshVersion(), library.mainLibrary(),  library.dumbBooks(),       library.smartBooks(),
-                         library.keywords(),    library.keywordRules(), library.recurringRecords()};
+        Contents leaving{library.keshVersion(),      library.mainLibrary(), library.dumbBooks(),
+                         library.smartBooks(),       library.keywords(),    library.keywordRules(),
+                         library.recurringRecords(), library.budgets()};
         library.setKeshVersion(m_other.version);
         library.setMainLibrary(m_other.mainLibrary);
         library.setDumbBooks(m_other.dumbBooks);
@@ -34,6 +37,7 @@ void ReplaceLibraryCommand::trade() {
         library.setKeywords(m_other.keywords);
         library.setKeywordRules(m_other.keywordRules);
         library.setRecurringRecords(m_other.recurringRecords);
+        library.setBudgets(m_other.budgets);
         m_other = std::move(leaving);
         // A record being composed lets go of the old keywords; lists of
         // keywords read the new ones again at the end of the change.

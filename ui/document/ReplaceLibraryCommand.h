@@ -26,6 +26,7 @@ private:
         KeywordList keywords;
         KeywordRuleList keywordRules;
         RecurringRecordList recurringRecords;
+        BudgetList budgets;
     };
     void trade();
 

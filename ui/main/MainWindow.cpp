@@ -398,6 +398,8 @@ void MainWindow::buildWindowMenu() {
     QAction* recurring =
         window->addAction(tr("Recurring Re&cords"), this, &MainWindow::recurringRecordsWindowRequested);
     recurring->setObjectName(QStringLiteral("recurringRecordsWindowAction"));
+    QAction* budgets = window->addAction(tr("&Budgets"), this, &MainWindow::budgetsWindowRequested);
+    budgets->setObjectName(QStringLiteral("budgetsWindowAction"));
 }
 
 // Says that the list is narrowed by keywords, so it is never taken for the whole book.

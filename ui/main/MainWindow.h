@@ -90,6 +90,8 @@ signals:
     // File › Import…: CSV, OFX, QFX and QIF.
     void importRequested();
     void keywordRulesWindowRequested();
+    // Window › Budgets.
+    void budgetsWindowRequested();
     // Records › Apply Keyword Rules, to the selected records.
     void applyKeywordRulesRequested();
     // Records › Add to Book…: the selected records into a plain book, as dropping them there does.
