@@ -6,6 +6,8 @@
 #include "DataFileReader.h"
 #include "DataFileWriter.h"
 #include "KeywordCondition.h"
+#include "KeywordRule.h"
+#include "RecurringRecord.h"
 #include "SmartBook.h"
 
 #include <QBuffer>
@@ -204,4 +206,35 @@ TEST(BudgetFile, AnOlderFileReadsWithoutBudgetsAndOneWithoutThemCostsNoByte) {
     const qsizetype without = fileOf(*lib.root).size();
     lib.root->setBudgets({budgetFor(lib.food, 10)});
     EXPECT_GT(fileOf(*lib.root).size(), without);
+}
+
+// Rules, recurring records and budgets are the library's numbered fields;
+// written together they come back together, each where it was.
+TEST(BudgetFile, RulesRecurringRecordsAndBudgetsComeBackTogether) {
+    Library lib;
+    KeywordRulePtr rule = KeywordRule::create(QStringLiteral("Groceries"));
+    rule->setKeywords({lib.food});
+    lib.root->setKeywordRules({rule});
+    RecurringRecordPtr rent = RecurringRecord::create();
+    rent->setComment(QStringLiteral("Rent"));
+    rent->setAmount(Amount::fromInt(-900));
+    RecurrenceRule monthly;
+    monthly.setUnit(RecurrenceRule::Unit::Months);
+    monthly.setMonthDay(RecurrenceRule::lastDayOfMonth);
+    monthly.setStart(QDate(2026, 1, 31));
+    rent->setRule(monthly);
+    rent->setLastEntered(QDate(2026, 11, 30));
+    lib.root->setRecurringRecords({rent});
+    lib.root->setBudgets({budgetFor(lib.travel, 300000, Budget::Period::Year)});
+
+    const DataRootPtr back = read(fileOf(*lib.root));
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->keywordRules().size(), 1U);
+    EXPECT_EQ(back->keywordRules()[0]->name(), QStringLiteral("Groceries"));
+    ASSERT_EQ(back->recurringRecords().size(), 1U);
+    EXPECT_EQ(back->recurringRecords()[0]->comment(), QStringLiteral("Rent"));
+    EXPECT_EQ(back->recurringRecords()[0]->lastEntered(), QDate(2026, 11, 30));
+    ASSERT_EQ(back->budgets().size(), 1U);
+    EXPECT_EQ(back->budgets()[0]->keyword(), back->keywords()[1]);
+    EXPECT_EQ(back->budgets()[0]->period(), Budget::Period::Year);
 }
