@@ -6,7 +6,9 @@
     <message numerus="yes">
         <source>Add the %n selected record(s) to the book:</source>
         <translation>
-            <numerusform>Add the %n selected record to the book:</numerusform><numerusform>Add the %n selected records to the book:</numerusform></translation>
+            <numerusform>Add the %n selected record to the book:</numerusform>
+            <numerusform>Add the %n selected records to the book:</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -205,10 +207,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln with an amount beyond any household's money</source>
+        <source>%Ln with an amount beyond any household&apos;s money</source>
         <translation>
-            <numerusform>%Ln with an amount beyond any household's money</numerusform>
-            <numerusform>%Ln with an amount beyond any household's money</numerusform>
+            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
+            <numerusform>%Ln with an amount beyond any household&apos;s money</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -238,7 +240,9 @@
     <message numerus="yes">
         <source>Enter %n Recurring Record(s)</source>
         <translation>
-            <numerusform>Enter %n Recurring Record</numerusform><numerusform>Enter %n Recurring Records</numerusform></translation>
+            <numerusform>Enter %n Recurring Record</numerusform>
+            <numerusform>Enter %n Recurring Records</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -246,7 +250,9 @@
     <message numerus="yes">
         <source>%n record(s); the sums count only the records counted in the statistics.</source>
         <translation>
-            <numerusform>%n record; the sums count only the records counted in the statistics.</numerusform><numerusform>%n records; the sums count only the records counted in the statistics.</numerusform></translation>
+            <numerusform>%n record; the sums count only the records counted in the statistics.</numerusform>
+            <numerusform>%n records; the sums count only the records counted in the statistics.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -254,12 +260,16 @@
     <message numerus="yes">
         <source>Enter %n recurring record(s)?</source>
         <translation>
-            <numerusform>Enter %n recurring record?</numerusform><numerusform>Enter %n recurring records?</numerusform></translation>
+            <numerusform>Enter %n recurring record?</numerusform>
+            <numerusform>Enter %n recurring records?</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n recurring record(s) entered: %1</source>
         <translation>
-            <numerusform>%n recurring record entered: %1</numerusform><numerusform>%n recurring records entered: %1</numerusform></translation>
+            <numerusform>%n recurring record entered: %1</numerusform>
+            <numerusform>%n recurring records entered: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -267,27 +277,37 @@
     <message numerus="yes">
         <source>Every %n days</source>
         <translation>
-            <numerusform>Every %n day</numerusform><numerusform>Every %n days</numerusform></translation>
+            <numerusform>Every %n day</numerusform>
+            <numerusform>Every %n days</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Every %n weeks</source>
         <translation>
-            <numerusform>Every %n week</numerusform><numerusform>Every %n weeks</numerusform></translation>
+            <numerusform>Every %n week</numerusform>
+            <numerusform>Every %n weeks</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Every %n months</source>
         <translation>
-            <numerusform>Every %n month</numerusform><numerusform>Every %n months</numerusform></translation>
+            <numerusform>Every %n month</numerusform>
+            <numerusform>Every %n months</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Every %n years</source>
         <translation>
-            <numerusform>Every %n year</numerusform><numerusform>Every %n years</numerusform></translation>
+            <numerusform>Every %n year</numerusform>
+            <numerusform>Every %n years</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%1, %n time(s)</source>
         <translation>
-            <numerusform>%1, %n time</numerusform><numerusform>%1, %n times</numerusform></translation>
+            <numerusform>%1, %n time</numerusform>
+            <numerusform>%1, %n times</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -295,17 +315,23 @@
     <message numerus="yes">
         <source>Total %1 in %n record(s).</source>
         <translation>
-            <numerusform>Total %1 in %n record.</numerusform><numerusform>Total %1 in %n records.</numerusform></translation>
+            <numerusform>Total %1 in %n record.</numerusform>
+            <numerusform>Total %1 in %n records.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) with several keywords count in the row of each: the rows add up to %1 more than the total.</source>
         <translation>
-            <numerusform>%n record with several keywords counts in the row of each: the rows add up to %1 more than the total.</numerusform><numerusform>%n records with several keywords count in the row of each: the rows add up to %1 more than the total.</numerusform></translation>
+            <numerusform>%n record with several keywords counts in the row of each: the rows add up to %1 more than the total.</numerusform>
+            <numerusform>%n records with several keywords count in the row of each: the rows add up to %1 more than the total.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) not counted in the statistics are left out.</source>
         <translation>
-            <numerusform>%n record not counted in the statistics is left out.</numerusform><numerusform>%n records not counted in the statistics are left out.</numerusform></translation>
+            <numerusform>%n record not counted in the statistics is left out.</numerusform>
+            <numerusform>%n records not counted in the statistics are left out.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -387,7 +413,9 @@
     <message numerus="yes">
         <source>The %n selected record(s)</source>
         <translation>
-            <numerusform>The %n selected record</numerusform><numerusform>The %n selected records</numerusform></translation>
+            <numerusform>The %n selected record</numerusform>
+            <numerusform>The %n selected records</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -62,7 +62,8 @@
     <message numerus="yes">
         <source>Add the %n selected record(s) to the book:</source>
         <translation>
-            <numerusform>選択した %n 件のレコードを追加するブック:</numerusform></translation>
+            <numerusform>選択した %n 件のレコードを追加するブック:</numerusform>
+        </translation>
     </message>
     <message>
         <source>Add</source>
@@ -105,6 +106,143 @@
     <message>
         <source>Edit Conditions…</source>
         <translation>条件を編集…</translation>
+    </message>
+</context>
+<context>
+    <name>BudgetDialog</name>
+    <message>
+        <source>New Budget</source>
+        <translation>新規予算</translation>
+    </message>
+    <message>
+        <source>Edit Budget</source>
+        <translation>予算の編集</translation>
+    </message>
+    <message>
+        <source>a month</source>
+        <translation>月ごと</translation>
+    </message>
+    <message>
+        <source>a year</source>
+        <translation>年ごと</translation>
+    </message>
+    <message>
+        <source>For:</source>
+        <translation>対象:</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>金額:</translation>
+    </message>
+    <message>
+        <source>Per:</source>
+        <translation>期間:</translation>
+    </message>
+    <message>
+        <source>Keyword “%1” (deleted)</source>
+        <translation>キーワード「%1」(削除済み)</translation>
+    </message>
+    <message>
+        <source>Keyword “%1”</source>
+        <translation>キーワード「%1」</translation>
+    </message>
+    <message>
+        <source>Smart book “%1” (deleted)</source>
+        <translation>スマートブック「%1」(削除済み)</translation>
+    </message>
+    <message>
+        <source>Smart book “%1”</source>
+        <translation>スマートブック「%1」</translation>
+    </message>
+    <message>
+        <source>A budget needs a keyword or a smart book.</source>
+        <translation>予算にはキーワードかスマートブックが必要です。</translation>
+    </message>
+    <message>
+        <source>Make a keyword or a smart book first, then a budget for it.</source>
+        <translation>先にキーワードかスマートブックを作成してから、その予算を作成してください。</translation>
+    </message>
+    <message>
+        <source>The budget needs an amount of zero or more.</source>
+        <translation>予算には 0 以上の金額が必要です。</translation>
+    </message>
+</context>
+<context>
+    <name>BudgetTableModel</name>
+    <message>
+        <source>%1 (deleted keyword)</source>
+        <translation>%1 (削除済みのキーワード)</translation>
+    </message>
+    <message>
+        <source>%1 (deleted smart book)</source>
+        <translation>%1 (削除済みのスマートブック)</translation>
+    </message>
+    <message>
+        <source>%1 a month</source>
+        <translation>月 %1</translation>
+    </message>
+    <message>
+        <source>%1 a year</source>
+        <translation>年 %1</translation>
+    </message>
+    <message>
+        <source>Budget For</source>
+        <translation>予算の対象</translation>
+    </message>
+    <message>
+        <source>Budget</source>
+        <translation>予算</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>支出済み</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>残り</translation>
+    </message>
+    <message>
+        <source>Used</source>
+        <translation>使用率</translation>
+    </message>
+</context>
+<context>
+    <name>BudgetsWindow</name>
+    <message>
+        <source>Edit…</source>
+        <translation>編集…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Budgets</source>
+        <translation>予算</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>今月</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>先月</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>今年</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>昨年</translation>
+    </message>
+    <message>
+        <source>&amp;Period:</source>
+        <translation>期間(&amp;P):</translation>
+    </message>
+    <message>
+        <source>New…</source>
+        <translation>新規…</translation>
     </message>
 </context>
 <context>
@@ -1176,6 +1314,22 @@
         <source>a recurring record</source>
         <translation>繰り返しレコード</translation>
     </message>
+    <message>
+        <source>expected a budget, found %1</source>
+        <translation>予算があるはずの場所に %1 があります</translation>
+    </message>
+    <message>
+        <source>a budget for both a keyword and a smart book</source>
+        <translation>キーワードとスマートブックの両方を対象とする予算</translation>
+    </message>
+    <message>
+        <source>a budget period of %1</source>
+        <translation>期間が %1 の予算</translation>
+    </message>
+    <message>
+        <source>a budget</source>
+        <translation>予算</translation>
+    </message>
 </context>
 <context>
     <name>DataFileEncoder</name>
@@ -1461,6 +1615,14 @@
     <message>
         <source>a day</source>
         <translation>日付</translation>
+    </message>
+    <message>
+        <source>a list of budgets</source>
+        <translation>予算のリスト</translation>
+    </message>
+    <message>
+        <source>a budget</source>
+        <translation>予算</translation>
     </message>
 </context>
 <context>
@@ -2645,7 +2807,20 @@ kesh は開いているライブラリをそのまま使います。</translatio
     <message numerus="yes">
         <source>Enter %n Recurring Record(s)</source>
         <translation>
-            <numerusform>%n 件の繰り返しレコードの記入</numerusform></translation>
+            <numerusform>%n 件の繰り返しレコードの記入</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>New Budget</source>
+        <translation>新規予算</translation>
+    </message>
+    <message>
+        <source>Delete Budget “%1”</source>
+        <translation>予算「%1」の削除</translation>
+    </message>
+    <message>
+        <source>Edit Budget “%1”</source>
+        <translation>予算「%1」の編集</translation>
     </message>
 </context>
 <context>
@@ -3092,6 +3267,10 @@ kesh は開いているライブラリを使い続け、このファイルには
         <source>Only the days %1</source>
         <translation>%1 の日付のみ</translation>
     </message>
+    <message>
+        <source>&amp;Budgets</source>
+        <translation>予算(&amp;B)</translation>
+    </message>
 </context>
 <context>
     <name>OfxReader</name>
@@ -3352,7 +3531,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>%n record(s); the sums count only the records counted in the statistics.</source>
         <translation>
-            <numerusform>%n 件のレコード。合計には統計で集計するレコードだけが含まれます。</numerusform></translation>
+            <numerusform>%n 件のレコード。合計には統計で集計するレコードだけが含まれます。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -3368,7 +3548,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>Enter %n recurring record(s)?</source>
         <translation>
-            <numerusform>%n 件の繰り返しレコードを記入しますか?</numerusform></translation>
+            <numerusform>%n 件の繰り返しレコードを記入しますか?</numerusform>
+        </translation>
     </message>
     <message>
         <source>Enter</source>
@@ -3381,7 +3562,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>%n recurring record(s) entered: %1</source>
         <translation>
-            <numerusform>%n 件の繰り返しレコードを記入しました: %1</numerusform></translation>
+            <numerusform>%n 件の繰り返しレコードを記入しました: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3477,7 +3659,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>Every %n days</source>
         <translation>
-            <numerusform>%n 日ごと</numerusform></translation>
+            <numerusform>%n 日ごと</numerusform>
+        </translation>
     </message>
     <message>
         <source>Every week</source>
@@ -3486,7 +3669,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>Every %n weeks</source>
         <translation>
-            <numerusform>%n 週ごと</numerusform></translation>
+            <numerusform>%n 週ごと</numerusform>
+        </translation>
     </message>
     <message>
         <source>Every month</source>
@@ -3495,7 +3679,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>Every %n months</source>
         <translation>
-            <numerusform>%n か月ごと</numerusform></translation>
+            <numerusform>%n か月ごと</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 on the last day</source>
@@ -3512,7 +3697,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>Every %n years</source>
         <translation>
-            <numerusform>%n 年ごと</numerusform></translation>
+            <numerusform>%n 年ごと</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, from %2</source>
@@ -3521,7 +3707,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>%1, %n time(s)</source>
         <translation>
-            <numerusform>%1、%n 回</numerusform></translation>
+            <numerusform>%1、%n 回</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1, until %2</source>
@@ -3774,17 +3961,20 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>Total %1 in %n record(s).</source>
         <translation>
-            <numerusform>%n 件のレコードで合計 %1。</numerusform></translation>
+            <numerusform>%n 件のレコードで合計 %1。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) with several keywords count in the row of each: the rows add up to %1 more than the total.</source>
         <translation>
-            <numerusform>複数のキーワードを持つ %n 件のレコードは、それぞれのキーワードの行で集計されます。そのため行の合計は総計より %1 多くなります。</numerusform></translation>
+            <numerusform>複数のキーワードを持つ %n 件のレコードは、それぞれのキーワードの行で集計されます。そのため行の合計は総計より %1 多くなります。</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n record(s) not counted in the statistics are left out.</source>
         <translation>
-            <numerusform>統計で集計しない %n 件のレコードは除外されています。</numerusform></translation>
+            <numerusform>統計で集計しない %n 件のレコードは除外されています。</numerusform>
+        </translation>
     </message>
     <message>
         <source>All days</source>
@@ -4206,7 +4396,8 @@ Your library itself is saved. kesh tries again at its next save.</source>
     <message numerus="yes">
         <source>The %n selected record(s)</source>
         <translation>
-            <numerusform>選択した %n 件のレコード</numerusform></translation>
+            <numerusform>選択した %n 件のレコード</numerusform>
+        </translation>
     </message>
     <message>
         <source>Search: “%1”</source>
