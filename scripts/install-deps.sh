@@ -9,7 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang clang-format libclang-rt-14-dev
     tzdata xvfb xauth imagemagick fonts-noto-cjk desktop-file-utils
-    librsvg2-bin appstream lintian dpkg-dev fakeroot
+    librsvg2-bin appstream lintian dpkg-dev fakeroot poppler-utils
 )
 
 missing=()

@@ -42,6 +42,9 @@ BudgetDialog::BudgetDialog(LibraryDocument* document, BudgetPtr budget, QWidget*
     layout->addRow(tr("Amount:"), m_amountField);
     layout->addRow(tr("Per:"), m_periodComboBox);
     layout->addRow(buttons);
+    // Wide enough for the title bar to show the dialog's name and for the
+    // longest keyword or book name the list is likely to hold.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 44);
 }
 
 void BudgetDialog::fillTargets() {
