@@ -43,9 +43,8 @@ QDate BalanceForecast::nextStart(QDate start, PeriodTotals::Period period) {
     return {};
 }
 
-std::vector<BalanceForecast::Point> BalanceForecast::ahead(const PeriodTotals& totals,
-                                                           const RecurringRecordList& records, QDate today,
-                                                           int horizonMonths) {
+std::vector<BalanceForecast::Point>
+BalanceForecast::ahead(const PeriodTotals& totals, const RecurringRecordList& records, QDate today, int horizonMonths) {
     std::vector<Point> points;
     if (totals.isEmpty() || horizonMonths <= 0 || !today.isValid()) {
         return points;

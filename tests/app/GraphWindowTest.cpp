@@ -3,8 +3,8 @@
 #include "BookListController.h"
 #include "Clock.h"
 #include "CustomTableView.h"
-#include "LibraryDocument.h"
 #include "LedgerChartView.h"
+#include "LibraryDocument.h"
 #include "PreferencesManager.h"
 #include "RecurringRecord.h"
 

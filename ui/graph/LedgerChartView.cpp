@@ -242,12 +242,13 @@ QString LedgerChartView::figuresText(int index) const {
     const PeriodFormat format(m_totals.period(), m_format.locale());
     if (std::size_t(index) >= periods.size()) {
         const BalanceForecast::Point& point = m_ahead[std::size_t(index) - periods.size()];
-        return format.title(point.start) + QLatin1Char('\n') + tr("Expected balance: %1").arg(amountText(point.balance));
+        return format.title(point.start) + QLatin1Char('\n') +
+               tr("Expected balance: %1").arg(amountText(point.balance));
     }
     const PeriodTotals::Totals& t = periods[std::size_t(index)];
-    return QStringList{format.title(t.start),
-                       tr("Incomings: %1").arg(amountText(t.in)), tr("Outgoings: %1").arg(amountText(t.out)),
-                       tr("Balance: %1").arg(amountText(t.balance)), tr("%Ln record(s)", nullptr, int(t.records))}
+    return QStringList{format.title(t.start), tr("Incomings: %1").arg(amountText(t.in)),
+                       tr("Outgoings: %1").arg(amountText(t.out)), tr("Balance: %1").arg(amountText(t.balance)),
+                       tr("%Ln record(s)", nullptr, int(t.records))}
         .join(QLatin1Char('\n'));
 }
 
