@@ -64,6 +64,10 @@ BalanceForecast::ahead(const PeriodTotals& totals, const RecurringRecordList& re
         }
         points.push_back({start, balance});
         start = following;
+        // Drawn periods that end ages ago would ask for endless flat ones in between.
+        if (points.size() > PeriodTotals::maxContiguousPeriods) {
+            return {};
+        }
     }
     return points;
 }

@@ -24,7 +24,8 @@ public:
 
     // The periods after the last one of `totals`, up to the one that holds
     // today + `horizonMonths`. Nothing when the totals are empty, the horizon
-    // is not positive or it ends before the periods after the last one begin.
+    // is not positive or ends before the periods after the last one begin,
+    // nothing falls due, or more than maxContiguousPeriods would be needed.
     static std::vector<Point> ahead(const PeriodTotals& totals, const RecurringRecordList& records, QDate today,
                                     int horizonMonths);
 
