@@ -82,6 +82,12 @@ LedgerChartView::LedgerChartView(QWidget* parent)
     m_chart->addSeries(m_balanceLine);
     m_chart->addSeries(m_aheadLine);
     buildAxes();
+    // The legend tells the balance from the dashed one ahead by their lines.
+    for (QLineSeries* line : {m_balanceLine, m_aheadLine}) {
+        for (QLegendMarker* marker : m_chart->legend()->markers(line)) {
+            marker->setShape(QLegend::MarkerShapeFromSeries);
+        }
+    }
     // The view starts with a chart of its own, and setChart() lets go of it without deleting it.
     std::unique_ptr<QChart> placeholder(chart());
     setChart(m_chart);
