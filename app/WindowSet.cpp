@@ -173,6 +173,18 @@ void WindowSet::connectShownBook() {
             m_graphWindow->showTitle();
         }
     });
+    // The balance ahead follows the recurring records; a library that takes
+    // this one's place brings its own, told of by no other signal.
+    connect(m_document, &LibraryDocument::recurringRecordsChanged, this, [this] { m_recurringChanged = true; });
+    connect(m_document, &LibraryDocument::aboutToChange, this, [this](const LibraryDocument::Change& change) {
+        m_recurringChanged = m_recurringChanged || change.kind == LibraryDocument::Change::Library;
+    });
+    connect(m_document, &LibraryDocument::changed, this, [this] {
+        if (m_recurringChanged && m_graphWindow) {
+            m_graphWindow->setRecurringRecords(m_document->root()->recurringRecords());
+        }
+        m_recurringChanged = false;
+    });
 }
 
 void WindowSet::restoreInterface() {
@@ -381,6 +393,7 @@ void WindowSet::toggleGraphWindow() {
         m_graphWindow->setFrame(m_preferencesManager.frameForName(GraphWindow::autosaveName()));
         connect(m_graphWindow.get(), &GraphWindow::closed, this, &WindowSet::graphWindowClosed);
         UndoActions::addTo(m_graphWindow.get(), m_document->undoStack());
+        m_graphWindow->setRecurringRecords(m_document->root()->recurringRecords());
         // From now on it follows the shown book, drawing it whenever it is open.
         m_graphWindow->reloadGraph(m_shownBook.book(), m_shownBook.isMainLibrary(), m_ioTableModel.amountDecimals());
     }

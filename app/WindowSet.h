@@ -160,4 +160,6 @@ private:
     std::unique_ptr<BudgetsWindow> m_budgetsWindow;
     // Owned by the window or panel that shows it.
     QPointer<EntryForm> m_entryForm;
+    // Within a change: the graph is to learn of the recurring records at its end.
+    bool m_recurringChanged = false;
 };

@@ -1,9 +1,12 @@
 #include "GraphWindow.h"
 #include "AppFixture.h"
 #include "BookListController.h"
+#include "Clock.h"
 #include "CustomTableView.h"
+#include "LedgerChartView.h"
 #include "LibraryDocument.h"
 #include "PreferencesManager.h"
+#include "RecurringRecord.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -147,6 +150,48 @@ TEST_F(GraphInKesh, theGraphFollowsBookSearchEditsAndUndo) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return drawn().size() == 3; }))
         << "the graph did not show 3 months within 5 s";
     EXPECT_EQ(drawn().last(), QStringLiteral("2024-03-01 +0 -1200 =-1092.5"));
+}
+
+// Today March 10: the library ends at -1129.75 in March.
+TEST_F(GraphInKesh, theBalanceAheadFollowsTheRecurringRecordsThroughTheDocumentAndUndo) {
+    struct ClockScope {
+        ClockScope() { Clock::setFixed(QDateTime(QDate(2024, 3, 10), QTime(10, 0))); }
+        ~ClockScope() { Clock::reset(); }
+    } clock;
+    button()->click();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(graph()));
+    graph()->setMonthsAhead(3);
+    const auto ahead = [this] {
+        QStringList lines;
+        for (const BalanceForecast::Point& p : graph()->chartView()->ahead()) {
+            lines << QStringLiteral("%1 =%2").arg(p.start.toString(Qt::ISODate)).arg(p.balance);
+        }
+        return lines;
+    };
+    EXPECT_EQ(ahead(), QStringList());
+
+    const RecurringRecordPtr rent = RecurringRecord::create();
+    rent->setAmount(Amount::fromString(QStringLiteral("-100")));
+    RecurrenceRule rule;
+    rule.setStart(QDate(2024, 4, 1));
+    rent->setRule(rule);
+    app->document()->addRecurringRecord(rent);
+    EXPECT_EQ(ahead(), (QStringList{QStringLiteral("2024-04-01 =-1229.75"), QStringLiteral("2024-05-01 =-1329.75"),
+                                    QStringLiteral("2024-06-01 =-1429.75")}));
+    RecurringRecord cheaper;
+    cheaper.setAmount(Amount::fromString(QStringLiteral("-50")));
+    cheaper.setRule(rule);
+    ASSERT_TRUE(app->document()->editRecurringRecord(rent, cheaper));
+    EXPECT_EQ(ahead().last(), QStringLiteral("2024-06-01 =-1279.75"));
+    find<QAction>("undoAction")->trigger();
+    EXPECT_EQ(ahead().last(), QStringLiteral("2024-06-01 =-1429.75"));
+    find<QAction>("undoAction")->trigger();
+    EXPECT_EQ(ahead(), QStringList());
+    ASSERT_TRUE(quit());
+
+    ASSERT_TRUE(launch());
+    ASSERT_TRUE(graph());
+    EXPECT_EQ(graph()->monthsAhead(), 3);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "GraphWindow.h"
 
 #include "Alert.h"
+#include "Clock.h"
 #include "LedgerChartView.h"
 #include "RestoredFrame.h"
 #include "StartFolder.h"
@@ -23,7 +24,9 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr quint32 frameVersion = 1;
+// The first frames had no months ahead.
+constexpr quint32 frameVersionWithoutAhead = 1;
+constexpr quint32 frameVersion = 2;
 
 enum Page { ChartPage, EmptyPage };
 } // namespace
@@ -39,14 +42,20 @@ GraphWindow::GraphWindow(QWidget* parent)
     m_periodBox->addItem(tr("Month"), int(PeriodTotals::Period::Month));
     m_periodBox->addItem(tr("Year"), int(PeriodTotals::Period::Year));
     m_periodBox->setCurrentIndex(1);
-    connect(m_periodBox, &QComboBox::currentIndexChanged, this, [this] {
-        m_stale = true;
-        if (isVisible()) {
-            redraw();
-        }
-    });
+    connect(m_periodBox, &QComboBox::currentIndexChanged, this, &GraphWindow::redrawWhenShown);
     auto* periodLabel = new QLabel(tr("&Sum by:"));
     periodLabel->setBuddy(m_periodBox);
+
+    m_aheadBox = new QComboBox;
+    m_aheadBox->setObjectName(QStringLiteral("aheadComboBox"));
+    m_aheadBox->addItem(tr("None"), 0);
+    for (const int months : {3, 6, 12}) {
+        m_aheadBox->addItem(tr("%n months", nullptr, months), months);
+    }
+    m_aheadBox->setToolTip(tr("The balance the recurring records lead to, as a dashed line"));
+    connect(m_aheadBox, &QComboBox::currentIndexChanged, this, &GraphWindow::redrawWhenShown);
+    auto* aheadLabel = new QLabel(tr("&Ahead:"));
+    aheadLabel->setBuddy(m_aheadBox);
 
     m_chartView = new LedgerChartView;
     m_chartView->setAccessibleName(tr("Graph"));
@@ -78,6 +87,9 @@ GraphWindow::GraphWindow(QWidget* parent)
     auto* top = new QHBoxLayout;
     top->addWidget(periodLabel);
     top->addWidget(m_periodBox);
+    top->addSpacing(fontMetrics().averageCharWidth() * 2);
+    top->addWidget(aheadLabel);
+    top->addWidget(m_aheadBox);
     top->addStretch(1);
     const auto addExport = [this, top](const QString& name, const QString& text, const QString& suffix) {
         auto* button = new QToolButton;
@@ -112,6 +124,29 @@ void GraphWindow::setPeriod(PeriodTotals::Period period) {
     m_periodBox->setCurrentIndex(m_periodBox->findData(int(period)));
 }
 
+int GraphWindow::monthsAhead() const {
+    return m_aheadBox->currentData().toInt();
+}
+
+void GraphWindow::setMonthsAhead(int months) {
+    const int index = m_aheadBox->findData(months);
+    if (index >= 0) {
+        m_aheadBox->setCurrentIndex(index);
+    }
+}
+
+void GraphWindow::setRecurringRecords(RecurringRecordList records) {
+    m_recurringRecords = std::move(records);
+    redrawWhenShown();
+}
+
+void GraphWindow::redrawWhenShown() {
+    m_stale = true;
+    if (isVisible()) {
+        redraw();
+    }
+}
+
 const PeriodTotals& GraphWindow::totals() const {
     return m_chartView->totals();
 }
@@ -120,10 +155,7 @@ void GraphWindow::reloadGraph(const BookPtr& book, bool isMainLibrary, int amoun
     m_chartView->setAmountDecimals(amountDecimals);
     m_book = book;
     m_isMainLibrary = isMainLibrary;
-    m_stale = true;
-    if (isVisible()) {
-        redraw();
-    }
+    redrawWhenShown();
 }
 
 void GraphWindow::showTitle() {
@@ -140,7 +172,9 @@ void GraphWindow::redraw() {
         showEmpty(QString(), QString());
         return;
     }
-    m_chartView->showTotals(PeriodTotals(book->filteredList(), period(), QLocale().firstDayOfWeek()));
+    PeriodTotals drawn(book->filteredList(), period(), QLocale().firstDayOfWeek());
+    std::vector<BalanceForecast::Point> ahead = aheadOf(*book, drawn);
+    m_chartView->showTotals(std::move(drawn), std::move(ahead));
     if (book->count() == 0) {
         showEmpty(tr("No records in this book"),
                   m_isMainLibrary ? tr("Enter records or import a library, and their incomings and outgoings "
@@ -156,6 +190,17 @@ void GraphWindow::redraw() {
     } else {
         m_pages->setCurrentIndex(ChartPage);
     }
+}
+
+std::vector<BalanceForecast::Point> GraphWindow::aheadOf(const Book& book, const PeriodTotals& totals) const {
+    // The recurring records are entered into the main library alone, so
+    // only its balance goes on as they lead it; a plain or smart book may
+    // never receive them. A search leaves a part of the library, whose
+    // balance the whole of them would not continue.
+    if (!m_isMainLibrary || book.filteredCount() != book.count()) {
+        return {};
+    }
+    return BalanceForecast::ahead(totals, m_recurringRecords, Clock::today(), monthsAhead());
 }
 
 void GraphWindow::showEmpty(const QString& title, const QString& hint) {
@@ -214,7 +259,7 @@ void GraphWindow::exportAs(const QString& suffix) {
 QByteArray GraphWindow::frame() const {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << frameVersion << saveGeometry() << qint32(period());
+    out << frameVersion << saveGeometry() << qint32(period()) << qint32(monthsAhead());
     return bytes;
 }
 
@@ -223,14 +268,19 @@ void GraphWindow::setFrame(const QByteArray& frame) {
     quint32 version = 0;
     QByteArray geometry;
     qint32 shownPeriod = 0;
+    qint32 months = 0;
     in >> version >> geometry >> shownPeriod;
-    if (in.status() != QDataStream::Ok || version != frameVersion) {
+    if (version == frameVersion) {
+        in >> months;
+    }
+    if (in.status() != QDataStream::Ok || (version != frameVersion && version != frameVersionWithoutAhead)) {
         return;
     }
     RestoredFrame::restore(this, geometry);
     if (m_periodBox->findData(shownPeriod) >= 0) {
         setPeriod(PeriodTotals::Period(shownPeriod));
     }
+    setMonthsAhead(months);
 }
 
 void GraphWindow::showEvent(QShowEvent* event) {

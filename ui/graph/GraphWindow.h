@@ -1,7 +1,9 @@
 #pragma once
 
+#include "BalanceForecast.h"
 #include "Book.h"
 #include "PeriodTotals.h"
+#include "RecurringRecord.h"
 
 #include <QWidget>
 
@@ -13,8 +15,10 @@ class QLabel;
 class QStackedWidget;
 
 // The graph window: what the record table lists, summed per week, month or
-// year, or a word on why there is nothing to draw. It only reads the book,
-// and draws it again when told that what the book lists has changed.
+// year, or a word on why there is nothing to draw, and for the main library
+// the balance the recurring records lead to in the months ahead. It only
+// reads the book and the recurring records, and draws again when told that
+// they changed.
 class GraphWindow : public QWidget {
     Q_OBJECT
 
@@ -32,8 +36,14 @@ public:
     // The book's name, which the title shows, may have changed.
     void showTitle();
 
+    // The recurring records of the library, whose occurrences to come make the balance ahead.
+    void setRecurringRecords(RecurringRecordList records);
+
     PeriodTotals::Period period() const;
     void setPeriod(PeriodTotals::Period period);
+    // How many months ahead of today the expected balance reaches; 0 for none.
+    int monthsAhead() const;
+    void setMonthsAhead(int months);
     const PeriodTotals& totals() const;
     LedgerChartView* chartView() const { return m_chartView; }
 
@@ -42,7 +52,7 @@ public:
     bool exportPng(const QString& filePath) const;
     bool exportPdf(const QString& filePath) const;
 
-    // Place, size and period, to restore at the next start.
+    // Place, size, period and months ahead, to restore at the next start.
     QByteArray frame() const;
     void setFrame(const QByteArray& frame);
 
@@ -57,16 +67,21 @@ protected:
 private:
     void redraw();
     void showEmpty(const QString& title, const QString& hint);
+    // The balance to expect after the drawn periods of `book`, or nothing.
+    std::vector<BalanceForecast::Point> aheadOf(const Book& book, const PeriodTotals& totals) const;
+    void redrawWhenShown();
     // Asks for a file name with this suffix and writes the chart to it.
     void exportAs(const QString& suffix);
 
     QComboBox* m_periodBox = nullptr;
+    QComboBox* m_aheadBox = nullptr;
     QStackedWidget* m_pages = nullptr;
     LedgerChartView* m_chartView = nullptr;
     QLabel* m_emptyTitle = nullptr;
     QLabel* m_emptyHint = nullptr;
     std::weak_ptr<Book> m_book;
     bool m_isMainLibrary = false;
+    RecurringRecordList m_recurringRecords;
     // What is drawn no longer shows the book: a hidden window draws when shown.
     bool m_stale = true;
 };

@@ -11,7 +11,9 @@
 #include <QEvent>
 #include <QGraphicsLayout>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QToolTip>
 #include <QValueAxis>
 
@@ -74,9 +76,18 @@ LedgerChartView::LedgerChartView(QWidget* parent)
     m_bars->append(QList<QBarSet*>{m_incomings, m_outgoings});
     m_balanceLine = new QLineSeries;
     m_balanceLine->setName(tr("Balance"));
+    m_aheadLine = new QLineSeries;
+    m_aheadLine->setName(tr("Expected balance"));
     m_chart->addSeries(m_bars);
     m_chart->addSeries(m_balanceLine);
+    m_chart->addSeries(m_aheadLine);
     buildAxes();
+    // The legend tells the balance from the dashed one ahead by their lines.
+    for (QLineSeries* line : {m_balanceLine, m_aheadLine}) {
+        for (QLegendMarker* marker : m_chart->legend()->markers(line)) {
+            marker->setShape(QLegend::MarkerShapeFromSeries);
+        }
+    }
     // The view starts with a chart of its own, and setChart() lets go of it without deleting it.
     std::unique_ptr<QChart> placeholder(chart());
     setChart(m_chart);
@@ -101,6 +112,8 @@ void LedgerChartView::buildAxes() {
     m_bars->attachAxis(m_amountAxis);
     m_balanceLine->attachAxis(m_periodAxis);
     m_balanceLine->attachAxis(m_balanceAxis);
+    m_aheadLine->attachAxis(m_periodAxis);
+    m_aheadLine->attachAxis(m_balanceAxis);
     scaleAxes();
 }
 
@@ -111,10 +124,12 @@ void LedgerChartView::scaleAxes() {
     labelAxis(m_balanceAxis, ranges[1]);
 }
 
-void LedgerChartView::showTotals(PeriodTotals totals) {
+void LedgerChartView::showTotals(PeriodTotals totals, std::vector<BalanceForecast::Point> ahead) {
     m_totals = std::move(totals);
+    m_ahead = m_totals.isEmpty() ? std::vector<BalanceForecast::Point>() : std::move(ahead);
     fillBars();
     fillBalance();
+    fillAhead();
     scaleAxes();
     m_labelStep = 0;
     labelPeriods();
@@ -158,8 +173,38 @@ void LedgerChartView::fillBalance() {
     m_balanceHigh = highest;
 }
 
+void LedgerChartView::fillAhead() {
+    QList<QPointF> points;
+    if (!m_ahead.empty()) {
+        // It goes on from where the balance line ends.
+        const std::size_t drawn = m_totals.periods().size();
+        points.append(QPointF(qreal(drawn - 1), drawable(m_totals.periods().back().balance)));
+        for (const BalanceForecast::Point& point : m_ahead) {
+            const double balance = drawable(point.balance);
+            points.append(QPointF(qreal(points.size() - 1 + qsizetype(drawn)), balance));
+            m_balanceLow = std::min(m_balanceLow, balance);
+            m_balanceHigh = std::max(m_balanceHigh, balance);
+        }
+    }
+    m_aheadLine->replace(points);
+    m_aheadLine->setPointsVisible(m_totals.periods().size() + m_ahead.size() <= 40);
+    m_aheadLine->setVisible(!points.isEmpty());
+    // Without a line ahead the legend does not name one.
+    for (QLegendMarker* marker : m_chart->legend()->markers(m_aheadLine)) {
+        marker->setVisible(!points.isEmpty());
+    }
+}
+
 void LedgerChartView::labelPeriods() {
-    const std::vector<PeriodTotals::Totals>& periods = m_totals.periods();
+    // The drawn periods and those ahead, one axis for both.
+    std::vector<QDate> starts;
+    starts.reserve(m_totals.periods().size() + m_ahead.size());
+    for (const PeriodTotals::Totals& t : m_totals.periods()) {
+        starts.push_back(t.start);
+    }
+    for (const BalanceForecast::Point& point : m_ahead) {
+        starts.push_back(point.start);
+    }
     const PeriodFormat format(m_totals.period(), m_format.locale());
     const QFontMetrics metrics(font());
     int widest = 0;
@@ -168,7 +213,7 @@ void LedgerChartView::labelPeriods() {
     }
     // The plot takes what the two value axes leave.
     const int room = width() - metrics.averageCharWidth() * 24;
-    const int step = format.labelStep(periods.size(), room / (widest + metrics.averageCharWidth() * 3));
+    const int step = format.labelStep(starts.size(), room / (widest + metrics.averageCharWidth() * 3));
     if (step == m_labelStep) {
         return;
     }
@@ -179,16 +224,15 @@ void LedgerChartView::labelPeriods() {
         m_periodAxis->remove(label);
     }
     const bool yearsOnly = format.labelsYears(step);
-    for (std::size_t i = 0; i < periods.size(); ++i) {
+    for (std::size_t i = 0; i < starts.size(); ++i) {
         // Without the periods between them, the calendar gives no places: every step-th period is named.
-        const bool labelled =
-            m_totals.hasGaps() ? i % std::size_t(step) == 0 : format.isLabelled(periods[i].start, i, step);
+        const bool labelled = m_totals.hasGaps() ? i % std::size_t(step) == 0 : format.isLabelled(starts[i], i, step);
         if (labelled) {
-            m_periodAxis->append(format.axisLabel(periods[i].start, yearsOnly), qreal(i));
+            m_periodAxis->append(format.axisLabel(starts[i], yearsOnly), qreal(i));
         }
     }
     m_periodAxis->setStartValue(-0.5);
-    m_periodAxis->setRange(-0.5, qreal(std::max<std::size_t>(periods.size(), 1)) - 0.5);
+    m_periodAxis->setRange(-0.5, qreal(std::max<std::size_t>(starts.size(), 1)) - 0.5);
 }
 
 QString LedgerChartView::amountText(double sum) const {
@@ -198,13 +242,19 @@ QString LedgerChartView::amountText(double sum) const {
 
 QString LedgerChartView::figuresText(int index) const {
     const std::vector<PeriodTotals::Totals>& periods = m_totals.periods();
-    if (index < 0 || std::size_t(index) >= periods.size()) {
+    if (index < 0 || std::size_t(index) >= periods.size() + m_ahead.size()) {
         return {};
     }
+    const PeriodFormat format(m_totals.period(), m_format.locale());
+    if (std::size_t(index) >= periods.size()) {
+        const BalanceForecast::Point& point = m_ahead[std::size_t(index) - periods.size()];
+        return format.title(point.start) + QLatin1Char('\n') +
+               tr("Expected balance: %1").arg(amountText(point.balance));
+    }
     const PeriodTotals::Totals& t = periods[std::size_t(index)];
-    return QStringList{PeriodFormat(m_totals.period(), m_format.locale()).title(t.start),
-                       tr("Incomings: %1").arg(amountText(t.in)), tr("Outgoings: %1").arg(amountText(t.out)),
-                       tr("Balance: %1").arg(amountText(t.balance)), tr("%Ln record(s)", nullptr, int(t.records))}
+    return QStringList{format.title(t.start), tr("Incomings: %1").arg(amountText(t.in)),
+                       tr("Outgoings: %1").arg(amountText(t.out)), tr("Balance: %1").arg(amountText(t.balance)),
+                       tr("%Ln record(s)", nullptr, int(t.records))}
         .join(QLatin1Char('\n'));
 }
 
@@ -212,6 +262,43 @@ void LedgerChartView::showFigures(bool entered, int index) {
     if (entered) {
         QToolTip::showText(QCursor::pos(), figuresText(index), this);
     } else {
+        QToolTip::hideText();
+    }
+}
+
+int LedgerChartView::aheadIndexAt(const QPoint& position) const {
+    if (m_ahead.empty()) {
+        return -1;
+    }
+    const QPointF inChart = m_chart->mapFromScene(mapToScene(position));
+    if (!m_chart->plotArea().contains(inChart)) {
+        return -1;
+    }
+    const double x = m_chart->mapToValue(inChart, m_aheadLine).x();
+    const auto index = qsizetype(std::lround(x));
+    const auto drawn = qsizetype(m_totals.periods().size());
+    return index >= drawn && index < drawn + qsizetype(m_ahead.size()) ? int(index) : -1;
+}
+
+void LedgerChartView::mouseMoveEvent(QMouseEvent* event) {
+    // No bars stand ahead to tell of the pointer: the view does. Leaving
+    // the periods ahead hides their figures before a bar may show its own.
+    const int index = aheadIndexAt(event->position().toPoint());
+    const bool moved = index != m_aheadShown;
+    if (moved && m_aheadShown >= 0) {
+        QToolTip::hideText();
+    }
+    m_aheadShown = index;
+    QChartView::mouseMoveEvent(event);
+    if (moved && index >= 0) {
+        showFigures(true, index);
+    }
+}
+
+void LedgerChartView::leaveEvent(QEvent* event) {
+    QChartView::leaveEvent(event);
+    if (m_aheadShown >= 0) {
+        m_aheadShown = -1;
         QToolTip::hideText();
     }
 }
@@ -245,6 +332,10 @@ void LedgerChartView::applyStyle() {
     line.setWidthF(2.0);
     m_balanceLine->setPen(line);
     m_balanceLine->setColor(balance);
+    QPen dashed = line;
+    dashed.setStyle(Qt::DashLine);
+    m_aheadLine->setPen(dashed);
+    m_aheadLine->setColor(balance);
     m_balanceAxis->setLinePenColor(balance);
 }
 

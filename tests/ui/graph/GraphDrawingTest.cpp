@@ -1,4 +1,5 @@
 #include "AxisScale.h"
+#include "Clock.h"
 #include "GraphWindow.h"
 #include "LedgerChartView.h"
 #include "SampleRecords.h"
@@ -8,6 +9,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QLabel>
+#include <QLineSeries>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -242,6 +244,75 @@ TEST_F(GraphDrawing, theBarsAndTheBalanceShareTheirZero) {
             EXPECT_LE(t.balance, balance->max());
         }
     }
+}
+
+// The main library with +100 in January and -50 in March; a salary of 1000
+// on each 15th, entered up to February's, March 15 still to come.
+TEST_F(GraphDrawing, theLibrarysBalanceGoesOnAheadAsADashedLineTheAxesHold) {
+    const LocaleScope american("en_US");
+    struct ClockScope {
+        ClockScope() { Clock::setFixed(QDateTime(QDate(2024, 3, 10), QTime(10, 0))); }
+        ~ClockScope() { Clock::reset(); }
+    } clock;
+    const BookPtr library = bookOf({sampleRecord("100", QDate(2024, 1, 5), QStringLiteral("a")),
+                                    sampleRecord("-50", QDate(2024, 3, 2), QStringLiteral("b"))});
+    const RecurringRecordPtr salary = RecurringRecord::create();
+    salary->setAmount(Amount::fromString(QStringLiteral("1000")));
+    RecurrenceRule rule;
+    rule.setStart(QDate(2024, 1, 15));
+    rule.setMonthDay(15);
+    salary->setRule(rule);
+    salary->setLastEntered(QDate(2024, 2, 15));
+    window().setRecurringRecords({salary});
+    showBook(library, true);
+    LedgerChartView* chart = window().chartView();
+    EXPECT_FALSE(chart->aheadSeries()->isVisible());
+
+    window().setMonthsAhead(6);
+    // April to September, up to September 10: six salaries from March's on.
+    QLineSeries* line = chart->aheadSeries();
+    ASSERT_EQ(line->count(), 7);
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_EQ(line->at(0), QPointF(2, 50));
+    EXPECT_EQ(line->at(6), QPointF(8, 6050));
+    EXPECT_EQ(line->pen().style(), Qt::DashLine);
+    EXPECT_EQ(line->pen().color(), chart->balanceSeries()->pen().color());
+    const QList<QAbstractAxis*> axes = chart->chart()->axes(Qt::Vertical);
+    const auto* bars = qobject_cast<QValueAxis*>(axes.at(0));
+    const auto* balance = qobject_cast<QValueAxis*>(line->attachedAxes().at(1));
+    ASSERT_TRUE(bars && balance);
+    EXPECT_GE(balance->max(), 6050.0);
+    EXPECT_NEAR(zeroShare(bars), zeroShare(balance), 1e-9);
+    EXPECT_DOUBLE_EQ(chart->periodAxis()->max(), 8.5);
+    EXPECT_TRUE(axisLabels().contains(QStringLiteral("Sep 2024")));
+
+    // The pointer over September, where no bar stands.
+    const QPointF inChart = chart->chart()->mapToPosition(line->at(6), line);
+    QTest::mouseMove(chart->viewport(), chart->mapFromScene(chart->chart()->mapToScene(inChart)));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000)) << "no figures within 2 s";
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("September 2024\nExpected balance: 6,050.00"));
+    EXPECT_EQ(chart->figuresText(8), QToolTip::text());
+
+    // Entered in the main library alone: a book's balance goes on no further, nor does a search's.
+    window().reloadGraph(library, false);
+    EXPECT_TRUE(chart->ahead().empty());
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_DOUBLE_EQ(chart->periodAxis()->max(), 2.5);
+    library->reloadFilteredListWithSearchKey(QStringLiteral("a"), {});
+    window().reloadGraph(library, true);
+    EXPECT_TRUE(chart->ahead().empty());
+    library->reloadFilteredListWithSearchKey(QString(), {});
+    window().reloadGraph(library, true);
+    EXPECT_EQ(chart->ahead().size(), 6u);
+    // A salary that does not count leaves nothing ahead.
+    salary->setIncludeInStats(0);
+    window().setRecurringRecords({salary});
+    EXPECT_TRUE(chart->ahead().empty());
+
+    // The months ahead come back with the frame.
+    GraphWindow other;
+    other.setFrame(window().frame());
+    EXPECT_EQ(other.monthsAhead(), 6);
 }
 
 TEST(AxisScaleTest, roundStepsAreOneTwoTwoAndAHalfOrFiveTimesAPowerOfTen) {
