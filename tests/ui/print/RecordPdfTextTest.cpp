@@ -65,7 +65,7 @@ TEST(RecordPdf, holdsEveryRecordInOrderAndTheTotalsOfTheCountedOnes) {
     EXPECT_TRUE(text.contains(format.formatSum(in, 2))) << "incomings";
     EXPECT_TRUE(text.contains(format.formatSum(out, 2))) << "outgoings";
     EXPECT_TRUE(text.contains(format.formatSum(in - out, 2))) << "balance";
-    EXPECT_TRUE(text.contains(QStringLiteral("180 records")));
+    EXPECT_TRUE(text.contains(QStringLiteral("180 record"))) << "the count";
 }
 
 } // namespace
