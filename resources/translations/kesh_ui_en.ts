@@ -124,6 +124,16 @@
     </message>
 </context>
 <context>
+    <name>GraphWindow</name>
+    <message numerus="yes">
+        <source>%n months</source>
+        <translation>
+            <numerusform>%n month</numerusform>
+            <numerusform>%n months</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>HeadlessImport</name>
     <message numerus="yes">
         <source>Appended %Ln records from %1 to %2</source>

@@ -1937,6 +1937,24 @@
         <source>“%1” could not be written.</source>
         <translation>「%1」に書き込めませんでした。</translation>
     </message>
+    <message>
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n months</source>
+        <translation>
+            <numerusform>%nか月</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The balance the recurring records lead to, as a dashed line</source>
+        <translation>定期的な記録から見込まれる残高を破線で表示します</translation>
+    </message>
+    <message>
+        <source>&amp;Ahead:</source>
+        <translation>見通し(&amp;A):</translation>
+    </message>
 </context>
 <context>
     <name>GroupConditionView</name>
@@ -2447,6 +2465,14 @@ kesh は開いているライブラリをそのまま使います。</translatio
         <translation>
             <numerusform>記録 %Ln 件</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Expected balance</source>
+        <translation>見込み残高</translation>
+    </message>
+    <message>
+        <source>Expected balance: %1</source>
+        <translation>見込み残高: %1</translation>
     </message>
 </context>
 <context>
