@@ -182,10 +182,38 @@ void Book::appendObject(const IOPtr& record) {
 }
 
 void Book::addObjectsFromArray(const IOList& records) {
+    const bool wasSorted = isSortedNow();
+    const std::size_t before = m_records.size();
     for (const IOPtr& record : records) {
         appendObject(record);
     }
-    resort();
+    if (wasSorted && m_records.size() > before) {
+        mergeAppended(before);
+    } else {
+        resort();
+    }
+}
+
+void Book::mergeAppended(std::size_t sortedCount) {
+    // A sorted list and a few new records: sorting the new ones alone and
+    // merging them in costs a pass, where sorting a lifetime's list again
+    // costs many. The merge keeps equal records in the order a stable sort
+    // of the appended list would: the listed ones first, then the new ones
+    // as given.
+    const bool filterWasCurrent = m_filterActive && m_filteredAtRecords == m_recordsVersion;
+    const auto middle = m_records.begin() + std::ptrdiff_t(sortedCount);
+    IOList added(std::make_move_iterator(middle), std::make_move_iterator(m_records.end()));
+    RecordSorter::sort(added, m_sortDescriptors);
+    std::move(added.begin(), added.end(), middle);
+    std::inplace_merge(m_records.begin(), middle, m_records.end(), [this](const IOPtr& a, const IOPtr& b) {
+        return RecordSorter::compare(*a, *b, m_sortDescriptors) < 0;
+    });
+    m_sorted = true;
+    m_sortedAt = RecordRevision::counts();
+    recordsChanged();
+    if (filterWasCurrent) {
+        m_filteredAtRecords = m_recordsVersion;
+    }
 }
 
 QList<IORegistry::Id> Book::recordsAsPointers() const {

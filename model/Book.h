@@ -110,6 +110,8 @@ public:
     virtual bool isSmart() const { return false; }
 
 private:
+    // Puts the records appended after the first `sortedCount`, which are in order, in their places.
+    void mergeAppended(std::size_t sortedCount);
     struct Totals {
         double in = 0.0;
         double out = 0.0;

@@ -26,7 +26,11 @@ QList<QDate> RecurringRecord::dueDays(QDate today) const {
 }
 
 IOPtr RecurringRecord::makeRecord(QDate day) const {
-    IOPtr record = IO::create();
+    return makeRecord(day, CalendarDate::now());
+}
+
+IOPtr RecurringRecord::makeRecord(QDate day, const CalendarDate& madeAt) const {
+    IOPtr record = IO::createWithTimeOfEntry(madeAt);
     record->setDate(day);
     record->setAmount(m_amount);
     record->setComment(m_comment);

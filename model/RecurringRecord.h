@@ -49,6 +49,9 @@ public:
     QList<QDate> dueDays(QDate today) const;
     // A new record of the template on `day`.
     IOPtr makeRecord(QDate day) const;
+    // The same, made at `madeAt`: asking the clock and the zone once for many
+    // records spares a look at the system's zone files for each.
+    IOPtr makeRecord(QDate day, const CalendarDate& madeAt) const;
 
 private:
     std::optional<Amount> m_amount;

@@ -143,7 +143,7 @@ TEST(Book, theCountedFlagSortsAsYesOrNoAndKeepsItsByte) {
     EXPECT_EQ(records[0]->includeInStats(), -56);
 }
 
-TEST(Book, addingOneRecordGivesTheSameOrderAsSortingEverything) {
+TEST(Book, addingOneRecordOrABatchGivesTheSameOrderAsSortingEverything) {
     std::mt19937 random(3);
     for (const char* key : {"date", "amount", "comment", "includeInStats"}) {
         for (const bool ascending : {true, false}) {
@@ -165,6 +165,20 @@ TEST(Book, addingOneRecordGivesTheSameOrderAsSortingEverything) {
             sorted->setRecords(records);
             sorted->resort();
             EXPECT_EQ(incremental->records(), sorted->records()) << key << ascending;
+
+            // Batches merged into a sorted list, equal keys among them, and an
+            // edit that unsorts the list before the last batch.
+            const BookPtr batched = Book::create();
+            batched->setSortDescriptors({{QString::fromUtf8(key), ascending}});
+            batched->resort();
+            batched->addObjectsFromArray(IOList(records.begin(), records.begin() + 100));
+            batched->addObjectsFromArray(IOList(records.begin() + 100, records.begin() + 200));
+            records[7]->setAmount(Amount::fromString(QStringLiteral("9")));
+            records[8]->setDate(QDate(2023, 6, 1));
+            batched->addObjectsFromArray(IOList(records.begin() + 200, records.end()));
+            sorted->setRecords(records);
+            sorted->resort();
+            EXPECT_EQ(orderOf(batched->records(), records), orderOf(sorted->records(), records)) << key << ascending;
         }
     }
 }

@@ -487,13 +487,14 @@ IOList LibraryDocument::dueRecords(QDate today, RecurringRecordList* makers) con
         listed.insert(keyword.get());
     }
     IOList records;
+    const CalendarDate madeAt = CalendarDate::now();
     for (const RecurringRecordPtr& recurring : m_root->recurringRecords()) {
         if (!recurring) {
             continue;
         }
         const QList<QDate> days = recurring->dueDays(today);
         for (const QDate day : days) {
-            IOPtr record = recurring->makeRecord(day);
+            IOPtr record = recurring->makeRecord(day, madeAt);
             // A keyword deleted since the template was made is not brought back.
             for (const KeywordPtr& keyword : recurring->keywords()) {
                 if (!listed.contains(keyword.get())) {
