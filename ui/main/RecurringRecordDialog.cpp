@@ -37,6 +37,8 @@ void RecurringRecordDialog::buildFields() {
     auto* form = new QFormLayout;
     m_commentField = new QLineEdit(m_record->comment(), this);
     m_commentField->setObjectName(QStringLiteral("commentField"));
+    // A long payee reads from its start, not from its last characters.
+    m_commentField->setCursorPosition(0);
     form->addRow(tr("Comment:"), m_commentField);
     m_amountField = new QLineEdit(m_format.amountForEditing(m_record->amount()), this);
     m_amountField->setObjectName(QStringLiteral("amountField"));
