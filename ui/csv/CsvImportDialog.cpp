@@ -273,7 +273,7 @@ void CsvImportDialog::buildControls() {
     splitter->addWidget(titled(tr("As imported:"), m_recordTableView));
     splitter->setStretchFactor(1, 2);
 
-    m_rulesList = new ImportRulesList(*m_root);
+    m_rulesList = new ImportRulesList(*m_root, this);
     m_rulesList->setMaximumHeight(fontMetrics().height() * 5);
     connect(m_rulesList, &ImportRulesList::ticksChanged, this, &CsvImportDialog::rulesTicked);
     rulesTicked();
