@@ -24,6 +24,8 @@
 namespace {
 // Beyond this the axes could not work out their ticks; the figures still show the real sums.
 constexpr double drawableLimit = 1e300;
+// Up to this many periods on the axis, the lines mark each period with a point.
+constexpr std::size_t pointedPeriods = 40;
 
 double drawable(double value) {
     if (std::isnan(value)) {
@@ -168,7 +170,7 @@ void LedgerChartView::fillBalance() {
     }
     m_balanceLine->replace(points);
     // A lone period has no line to draw; a few show where the line turns.
-    m_balanceLine->setPointsVisible(periods.size() <= 40);
+    m_balanceLine->setPointsVisible(periods.size() <= pointedPeriods);
     m_balanceLow = lowest;
     m_balanceHigh = highest;
 }
@@ -187,7 +189,7 @@ void LedgerChartView::fillAhead() {
         }
     }
     m_aheadLine->replace(points);
-    m_aheadLine->setPointsVisible(m_totals.periods().size() + m_ahead.size() <= 40);
+    m_aheadLine->setPointsVisible(m_totals.periods().size() + m_ahead.size() <= pointedPeriods);
     m_aheadLine->setVisible(!points.isEmpty());
     // Without a line ahead the legend does not name one.
     for (QLegendMarker* marker : m_chart->legend()->markers(m_aheadLine)) {
