@@ -66,6 +66,8 @@ DataRootPtr DataFileDecoder::decode() {
         m_books.clear();
         m_conditions.clear();
         m_records.clear();
+        m_keywordSets.clear();
+        m_commentTexts.clear();
         m_keywords.clear();
         return nullptr;
     }
@@ -313,37 +315,40 @@ IOPtr DataFileDecoder::readRecord() {
     }
 
     m_in.item("keywords");
-    KeywordList keywords = readKeywordList();
-    if (!keywords.empty()) {
-        record.setKeywords(std::move(keywords));
+    KeywordSet keywords = readRecordKeywords();
+    if (!keywords.isEmpty()) {
+        record.setKeywordSet(keywords);
     }
 
     m_in.item("comment");
-    tag = m_values.readTag();
-    if (tag != Tag::Nil) {
-        record.setComment(m_values.readString(tag));
-    }
+    const std::size_t comment = m_values.readStringNumber(m_values.readTag());
 
     m_in.item("includeInStats");
     m_values.expect(m_values.readTag(), Tag::Byte, QT_TRANSLATE_NOOP("DataFileValueReader", "a byte"));
     record.setIncludeInStats(std::int8_t(m_in.readByte()));
 
+    QString bankId;
     if (fieldsFollow()) {
         readFields("record", [&](quint64 number) {
             switch (DataFileFormat::RecordField(number)) {
             case DataFileFormat::RecordField::BankId: {
                 m_in.item("bankId");
                 // Only a record with an id has the field.
-                const QString& id = m_values.readString(m_values.readTag());
-                if (id.isEmpty()) {
+                bankId = m_values.readString(m_values.readTag());
+                if (bankId.isEmpty()) {
                     fail(tr("an empty bank id"));
                 }
-                record.setBankId(id);
                 return true;
             }
             }
             return false;
         });
+    }
+    if (bankId.isEmpty()) {
+        record.setTexts(commentTexts(comment));
+    } else {
+        record.setTexts(
+            RecordTexts(comment == DataFileValueReader::noString ? QString() : m_values.string(comment), bankId));
     }
 
     m_in.leave();
@@ -367,26 +372,77 @@ KeywordList DataFileDecoder::readKeywordList() {
     return keywords;
 }
 
-KeywordPtr DataFileDecoder::readKeyword(Tag tag) {
+KeywordSet DataFileDecoder::readRecordKeywords() {
+    const uchar* start = m_in.position();
+    m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of keywords"));
+    const quint64 count = m_in.readCount(2);
+    if (count == 0) {
+        return {};
+    }
+    m_keywordNumbers.clear();
+    bool onlyReferences = true;
+    for (quint64 i = 0; i < count; ++i) {
+        m_in.setElement(qint64(i));
+        const Tag tag = m_values.readTag();
+        if (tag == Tag::Nil) {
+            fail(tr("expected a keyword, found nothing"));
+        }
+        onlyReferences = onlyReferences && tag == Tag::ObjectRef;
+        m_keywordNumbers.push_back(readKeywordNumber(tag));
+    }
+    const std::string_view bytes(reinterpret_cast<const char*>(start), std::size_t(m_in.position() - start));
+    if (onlyReferences) {
+        if (const auto found = m_keywordSets.find(bytes); found != m_keywordSets.end()) {
+            return found->second;
+        }
+    }
+    KeywordList keywords;
+    keywords.reserve(m_keywordNumbers.size());
+    for (const std::size_t number : m_keywordNumbers) {
+        keywords.push_back(m_keywords[number]);
+    }
+    KeywordSet set(std::move(keywords));
+    if (onlyReferences) {
+        m_keywordSets.emplace(bytes, set);
+    }
+    return set;
+}
+
+std::size_t DataFileDecoder::readKeywordNumber(Tag tag) {
     if (tag == Tag::ObjectRef) {
         const Entry& entry = readReference();
         if (entry.classId != ClassId::Keyword) {
             fail(tr("expected a keyword, found %1").arg(itemName(entry.classId)));
         }
-        return m_keywords[entry.index];
+        return entry.index;
     }
     m_values.expect(tag, Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a keyword"));
     const ClassId id = readClass();
     if (id != ClassId::Keyword) {
         fail(tr("expected a keyword, found %1").arg(itemName(id)));
     }
-    const quint32 number = addEntry(ClassId::Keyword, quint32(m_keywords.size()));
-    KeywordPtr keyword = m_keywords.emplace_back(Keyword::create());
+    const std::size_t index = m_keywords.size();
+    const quint32 number = addEntry(ClassId::Keyword, quint32(index));
+    const KeywordPtr& keyword = m_keywords.emplace_back(Keyword::create());
     m_in.enter("name");
     keyword->setName(m_values.readString(m_values.readTag()));
     m_in.leave();
     m_entries[number].complete = true;
-    return keyword;
+    return index;
+}
+
+RecordTexts DataFileDecoder::commentTexts(std::size_t stringNumber) {
+    if (stringNumber == DataFileValueReader::noString) {
+        return {};
+    }
+    if (stringNumber >= m_commentTexts.size()) {
+        m_commentTexts.resize(std::max(stringNumber + 1, m_values.stringCount()));
+    }
+    RecordTexts& texts = m_commentTexts[stringNumber];
+    if (texts.comment().isNull()) {
+        texts = RecordTexts(m_values.string(stringNumber), QString());
+    }
+    return texts;
 }
 
 SortDescriptorList DataFileDecoder::readSortDescriptors() {

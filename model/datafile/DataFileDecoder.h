@@ -14,6 +14,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Rebuilds a library from the payload of a data file. Trusts nothing: every
@@ -55,7 +57,13 @@ private:
     IOList readRecordList();
     IOPtr readRecord();
     KeywordList readKeywordList();
-    KeywordPtr readKeyword(Tag tag);
+    // A record's keywords; records with the same list in the file share one.
+    KeywordSet readRecordKeywords();
+    KeywordPtr readKeyword(Tag tag) { return m_keywords[readKeywordNumber(tag)]; }
+    // Where the keyword stands in m_keywords.
+    std::size_t readKeywordNumber(Tag tag);
+    // Texts of a record with this comment and no bank id, one per comment.
+    RecordTexts commentTexts(std::size_t stringNumber);
     SortDescriptorList readSortDescriptors();
     ConditionPtr readCondition(Tag tag);
     ConditionPtr readNewCondition(ClassId id);
@@ -92,6 +100,11 @@ private:
     // Each record's first owner is the list it first stands in.
     std::vector<IOPtr> m_records;
     std::vector<KeywordPtr> m_keywords;
+    // Records' keyword lists by their bytes in the file, for lists made of
+    // references alone (equal bytes name the same keywords then).
+    std::unordered_map<std::string_view, KeywordSet> m_keywordSets;
+    std::vector<std::size_t> m_keywordNumbers;
+    std::vector<RecordTexts> m_commentTexts; // by text number
     std::vector<BookPtr> m_books;
     std::vector<SmartBookPtr> m_smartBooks;
     std::vector<ConditionPtr> m_conditions;
