@@ -126,9 +126,9 @@ void IO::setBankId(const QString& id) {
     }
 }
 
-void IO::setTexts(const RecordTexts& texts) {
+void IO::setTexts(RecordTexts texts) {
     const bool commentChanged = !texts.sharesWith(m_texts);
-    m_texts = texts;
+    m_texts = std::move(texts);
     m_commentPairs = m_texts.commentPairMask();
     if (commentChanged) {
         noteChange(RecordRevision::Comment);
@@ -146,8 +146,8 @@ void IO::replaceKeywords(KeywordList keywords) {
     keywordsChanged();
 }
 
-void IO::setKeywordSet(const KeywordSet& keywords) {
-    m_keywords = keywords;
+void IO::setKeywordSet(KeywordSet keywords) {
+    m_keywords = std::move(keywords);
     keywordsChanged();
 }
 

@@ -87,13 +87,13 @@ public:
     // Comment and bank id at once, as another record holds them: records
     // that say the same keep one copy.
     const RecordTexts& texts() const { return m_texts; }
-    void setTexts(const RecordTexts& texts);
+    void setTexts(RecordTexts texts);
 
     const KeywordList& keywords() const { return m_keywords.list(); }
     void setKeywords(KeywordList keywords);
     // The keywords as another record holds them, shared rather than copied.
     const KeywordSet& keywordSet() const { return m_keywords; }
-    void setKeywordSet(const KeywordSet& keywords);
+    void setKeywordSet(KeywordSet keywords);
     bool includesKeyword(const Keyword* keyword) const;
     bool includesKeyword(const KeywordPtr& keyword) const { return includesKeyword(keyword.get()); }
     bool includesKeywords(const KeywordList& keywords) const;

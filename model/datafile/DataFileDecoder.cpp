@@ -317,7 +317,7 @@ IOPtr DataFileDecoder::readRecord() {
     m_in.item("keywords");
     KeywordSet keywords = readRecordKeywords();
     if (!keywords.isEmpty()) {
-        record.setKeywordSet(keywords);
+        record.setKeywordSet(std::move(keywords));
     }
 
     m_in.item("comment");
@@ -373,27 +373,34 @@ KeywordList DataFileDecoder::readKeywordList() {
 }
 
 KeywordSet DataFileDecoder::readRecordKeywords() {
-    const uchar* start = m_in.position();
     m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of keywords"));
     const quint64 count = m_in.readCount(2);
     if (count == 0) {
         return {};
     }
     m_keywordNumbers.clear();
-    bool onlyReferences = true;
     for (quint64 i = 0; i < count; ++i) {
         m_in.setElement(qint64(i));
         const Tag tag = m_values.readTag();
         if (tag == Tag::Nil) {
             fail(tr("expected a keyword, found nothing"));
         }
-        onlyReferences = onlyReferences && tag == Tag::ObjectRef;
         m_keywordNumbers.push_back(readKeywordNumber(tag));
     }
-    const std::string_view bytes(reinterpret_cast<const char*>(start), std::size_t(m_in.position() - start));
-    if (onlyReferences) {
-        if (const auto found = m_keywordSets.find(bytes); found != m_keywordSets.end()) {
-            return found->second;
+    // Up to three numbers below 2^20 and the count make the key; longer
+    // lists are rare and each keeps its own.
+    constexpr std::size_t numberLimit = std::size_t(1) << 20;
+    quint64 key = 0;
+    if (count <= 3 && std::all_of(m_keywordNumbers.begin(), m_keywordNumbers.end(),
+                                  [](std::size_t number) { return number < numberLimit; })) {
+        key = count;
+        for (std::size_t i = 0; i < m_keywordNumbers.size(); ++i) {
+            key |= quint64(m_keywordNumbers[i]) << (2 + 20 * i);
+        }
+        if (!m_keywordSets.empty()) {
+            if (const SharedKeywords& entry = keywordSlot(key); entry.key == key) {
+                return entry.keywords;
+            }
         }
     }
     KeywordList keywords;
@@ -401,11 +408,11 @@ KeywordSet DataFileDecoder::readRecordKeywords() {
     for (const std::size_t number : m_keywordNumbers) {
         keywords.push_back(m_keywords[number]);
     }
-    KeywordSet set(std::move(keywords));
-    if (onlyReferences) {
-        m_keywordSets.emplace(bytes, set);
+    KeywordSet made(std::move(keywords));
+    if (key != 0) {
+        shareKeywords(key, made);
     }
-    return set;
+    return made;
 }
 
 std::size_t DataFileDecoder::readKeywordNumber(Tag tag) {
@@ -429,6 +436,35 @@ std::size_t DataFileDecoder::readKeywordNumber(Tag tag) {
     m_in.leave();
     m_entries[number].complete = true;
     return index;
+}
+
+DataFileDecoder::SharedKeywords& DataFileDecoder::keywordSlot(quint64 key) {
+    const std::size_t mask = m_keywordSets.size() - 1;
+    for (std::size_t at = std::size_t((key * 0x9E3779B97F4A7C15ULL) >> 20) & mask;; at = (at + 1) & mask) {
+        SharedKeywords& entry = m_keywordSets[at];
+        if (entry.key == key || entry.key == 0) {
+            return entry;
+        }
+    }
+}
+
+void DataFileDecoder::shareKeywords(quint64 key, const KeywordSet& keywords) {
+    // Kept at most half full, so that a probe ends soon.
+    if ((m_keywordSetCount + 1) * 2 > m_keywordSets.size()) {
+        std::vector<SharedKeywords> old(std::max<std::size_t>(1024, m_keywordSets.size() * 2));
+        old.swap(m_keywordSets);
+        for (SharedKeywords& entry : old) {
+            if (entry.key != 0) {
+                keywordSlot(entry.key) = std::move(entry);
+            }
+        }
+    }
+    SharedKeywords& entry = keywordSlot(key);
+    if (entry.key == 0) {
+        entry.key = key;
+        entry.keywords = keywords;
+        ++m_keywordSetCount;
+    }
 }
 
 RecordTexts DataFileDecoder::commentTexts(std::size_t stringNumber) {

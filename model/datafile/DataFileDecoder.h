@@ -14,8 +14,6 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 // Rebuilds a library from the payload of a data file. Trusts nothing: every
@@ -100,9 +98,17 @@ private:
     // Each record's first owner is the list it first stands in.
     std::vector<IOPtr> m_records;
     std::vector<KeywordPtr> m_keywords;
-    // Records' keyword lists by their bytes in the file, for lists made of
-    // references alone (equal bytes name the same keywords then).
-    std::unordered_map<std::string_view, KeywordSet> m_keywordSets;
+    // Records' lists of up to three keywords by the keywords' numbers, in an
+    // open-addressed table: one probe per record, most of them in the cache.
+    struct SharedKeywords {
+        quint64 key = 0; // 0: free
+        KeywordSet keywords;
+    };
+    // Where the list of this key stands, or the free entry where it would.
+    SharedKeywords& keywordSlot(quint64 key);
+    void shareKeywords(quint64 key, const KeywordSet& keywords);
+    std::vector<SharedKeywords> m_keywordSets;
+    std::size_t m_keywordSetCount = 0;
     std::vector<std::size_t> m_keywordNumbers;
     std::vector<RecordTexts> m_commentTexts; // by text number
     std::vector<BookPtr> m_books;
