@@ -126,6 +126,7 @@ void BM_DataFileReadMemory(benchmark::State& state) {
         coldMilliseconds += figures[4].toDouble() / 1e6 / double(state.max_iterations);
     }
     state.counters["library_MB"] = library;
+    state.counters["library_bytes_per_record"] = library * 1024.0 * 1024.0 / double(records);
     state.counters["peak_MB"] = peak;
     state.counters["peak_ratio"] = library > 0 ? peak / library : 0;
     state.counters["cold_read_ms"] = coldMilliseconds;

@@ -3,14 +3,18 @@
 #include "Clock.h"
 #include "RecordPool.h"
 #include "RecordRevision.h"
+#include "RecordSharingScope.h"
 #include "SearchKey.h"
 
 #include <algorithm>
 
+// Every byte here is a megabyte of a lifetime of records.
+static_assert(sizeof(void*) != 8 || sizeof(IO) <= 72, "a record grew");
+
 IO::IO(Private) {}
 
 IO::~IO() {
-    IORegistry::remove(registrySlot());
+    IORegistry::remove(m_id);
 }
 
 IOPtr IO::makeRegistered() {
@@ -105,66 +109,50 @@ bool IO::setAmountWithDouble(double value) {
     return true;
 }
 
-namespace {
-// Text without a character from U+0300 on (where combining marks begin) is in
-// form C already; most comments are, and need no normalizing copy.
-bool isPlainlyNormalized(const QString& text) {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x300; });
-}
-} // namespace
-
 void IO::setComment(const QString& comment) {
-    m_comment = comment;
-    m_commentIsNormalized = isPlainlyNormalized(comment);
-    if (!m_commentIsNormalized) {
-        QString normalized = comment.normalized(QString::NormalizationForm_C);
-        m_commentIsNormalized = normalized == comment;
-        if (!m_commentIsNormalized) {
-            rare().normalizedComment = std::move(normalized);
-        }
+    // The same text again keeps the texts shared with other records.
+    const QString& current = this->comment();
+    if (comment.isNull() != current.isNull() || comment != current) {
+        RecordSharingScope* sharing = RecordSharingScope::current();
+        m_texts = sharing && bankId().isEmpty() ? sharing->share(comment) : m_texts.withComment(comment);
     }
-    if (m_commentIsNormalized && m_rare) {
-        m_rare->normalizedComment = QString();
-        dropRareIfEmpty();
-    }
-    m_commentPairs = SearchKey::pairMaskOf(normalizedComment());
+    m_commentPairs = m_texts.commentPairMask();
     noteChange(RecordRevision::Comment);
 }
 
-IO::Rare& IO::rare() {
-    if (!m_rare) {
-        m_rare = std::make_unique<Rare>();
-    }
-    return *m_rare;
-}
-
-void IO::dropRareIfEmpty() {
-    if (m_rare && m_rare->normalizedComment.isNull() && m_rare->bankId.isNull()) {
-        m_rare.reset();
-    }
-}
-
-const QString& IO::bankId() const {
-    static const QString none;
-    return m_rare ? m_rare->bankId : none;
-}
-
 void IO::setBankId(const QString& id) {
-    if (!id.isEmpty()) {
-        rare().bankId = id;
-    } else if (m_rare) {
-        m_rare->bankId = QString();
-        dropRareIfEmpty();
+    if (id != bankId()) {
+        m_texts = m_texts.withBankId(id);
+    }
+}
+
+void IO::setTexts(RecordTexts texts) {
+    const bool commentChanged = !texts.sharesWith(m_texts);
+    m_texts = std::move(texts);
+    m_commentPairs = m_texts.commentPairMask();
+    if (commentChanged) {
+        noteChange(RecordRevision::Comment);
     }
 }
 
 void IO::setKeywords(KeywordList keywords) {
+    replaceKeywords(std::move(keywords));
+}
+
+void IO::replaceKeywords(KeywordList keywords) {
+    // A new list, never the shared one changed: other records may hold it.
+    RecordSharingScope* sharing = RecordSharingScope::current();
+    m_keywords = sharing ? sharing->share(std::move(keywords)) : KeywordSet(std::move(keywords));
+    keywordsChanged();
+}
+
+void IO::setKeywordSet(KeywordSet keywords) {
     m_keywords = std::move(keywords);
     keywordsChanged();
 }
 
 void IO::keywordsChanged() {
-    m_keywordMask = keywordMaskOf(m_keywords);
+    m_keywordMask = keywordMaskOf(m_keywords.list());
     noteChange(RecordRevision::Keywords);
 }
 
@@ -183,7 +171,8 @@ std::uint64_t IO::keywordMaskOf(const KeywordList& keywords) {
 }
 
 bool IO::includesKeyword(const Keyword* keyword) const {
-    return std::any_of(m_keywords.begin(), m_keywords.end(),
+    const KeywordList& carried = keywords();
+    return std::any_of(carried.begin(), carried.end(),
                        [keyword](const KeywordPtr& carried) { return carried.get() == keyword; });
 }
 
@@ -196,53 +185,69 @@ void IO::addKeyword(const KeywordPtr& keyword) {
     if (!keyword || includesKeyword(keyword.get())) {
         return;
     }
-    m_keywords.push_back(keyword);
-    keywordsChanged();
+    KeywordList changed = keywords();
+    changed.push_back(keyword);
+    replaceKeywords(std::move(changed));
 }
 
 void IO::insertKeyword(std::size_t index, const KeywordPtr& keyword) {
     if (!keyword || includesKeyword(keyword.get())) {
         return;
     }
-    m_keywords.insert(m_keywords.begin() + std::ptrdiff_t(std::min(index, m_keywords.size())), keyword);
-    keywordsChanged();
+    KeywordList changed = keywords();
+    changed.insert(changed.begin() + std::ptrdiff_t(std::min(index, changed.size())), keyword);
+    replaceKeywords(std::move(changed));
 }
 
 std::size_t IO::indexOfKeyword(const Keyword* keyword) const {
-    const auto found = std::find_if(m_keywords.begin(), m_keywords.end(),
-                                    [keyword](const KeywordPtr& carried) { return carried.get() == keyword; });
-    return found == m_keywords.end() ? notFound : std::size_t(found - m_keywords.begin());
+    const KeywordList& carried = keywords();
+    const auto found = std::find_if(carried.begin(), carried.end(),
+                                    [keyword](const KeywordPtr& each) { return each.get() == keyword; });
+    return found == carried.end() ? notFound : std::size_t(found - carried.begin());
 }
 
 void IO::deleteKeyword(const Keyword* keyword) {
-    const auto found = std::find_if(m_keywords.begin(), m_keywords.end(),
-                                    [keyword](const KeywordPtr& carried) { return carried.get() == keyword; });
-    if (found == m_keywords.end()) {
+    const std::size_t index = indexOfKeyword(keyword);
+    if (index == notFound) {
         return;
     }
-    m_keywords.erase(found);
-    keywordsChanged();
+    KeywordList changed = keywords();
+    changed.erase(changed.begin() + std::ptrdiff_t(index));
+    replaceKeywords(std::move(changed));
 }
 
+// One new list for the lot; `keywords` may be this record's own list.
 void IO::addKeywords(const KeywordList& keywords) {
+    KeywordList changed = this->keywords();
     for (const KeywordPtr& keyword : keywords) {
-        addKeyword(keyword);
+        if (keyword && std::find(changed.begin(), changed.end(), keyword) == changed.end()) {
+            changed.push_back(keyword);
+        }
+    }
+    if (changed.size() != this->keywords().size()) {
+        replaceKeywords(std::move(changed));
     }
 }
 
 void IO::deleteKeywords(const KeywordList& keywords) {
-    for (const KeywordPtr& keyword : keywords) {
-        deleteKeyword(keyword.get());
+    KeywordList changed = this->keywords();
+    const auto kept = std::remove_if(changed.begin(), changed.end(), [&keywords](const KeywordPtr& carried) {
+        return std::find(keywords.begin(), keywords.end(), carried) != keywords.end();
+    });
+    if (kept != changed.end()) {
+        changed.erase(kept, changed.end());
+        replaceKeywords(std::move(changed));
     }
 }
 
 QString IO::keywordsAsString() const {
+    const KeywordList& carried = keywords();
     QString result;
-    for (std::size_t i = 0; i < m_keywords.size(); ++i) {
+    for (std::size_t i = 0; i < carried.size(); ++i) {
         if (i > 0) {
             result += u", ";
         }
-        result += m_keywords[i]->name();
+        result += carried[i]->name();
     }
     return result;
 }

@@ -4,7 +4,9 @@
 #include "CalendarDate.h"
 #include "IORegistry.h"
 #include "Keyword.h"
+#include "KeywordSet.h"
 #include "RecordRevision.h"
+#include "RecordTexts.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -48,7 +50,10 @@ public:
     static IOPtr createWithTimeOfEntry(const CalendarDate& timeOfEntry);
 
     // The live record with this id, or nothing.
-    static IOPtr find(IORegistry::Id id) { return IORegistry::find(id); }
+    static IOPtr find(IORegistry::Id id) {
+        IOPtr record = IORegistry::find(id);
+        return record && record->m_id == id ? record : nullptr;
+    }
     IORegistry::Id recordId() const { return m_id; }
     std::uint32_t registrySlot() const { return static_cast<std::uint32_t>(m_id & 0xFFFFFFFFu); }
 
@@ -67,23 +72,28 @@ public:
     bool setAmountWithDouble(double value);
     double amountAsDouble() const { return m_amountDouble; }
 
-    const QString& comment() const { return m_comment; }
+    const QString& comment() const { return m_texts.comment(); }
     void setComment(const QString& comment);
     // The comment in normalization form C, for searching and sorting.
-    QStringView normalizedComment() const {
-        return m_commentIsNormalized ? QStringView(m_comment) : QStringView(m_rare->normalizedComment);
-    }
+    QStringView normalizedComment() const { return m_texts.normalizedComment(); }
     // Which pairs of adjacent characters the comment holds (SearchKey::pairMaskOf):
     // a comment that lacks a pair of the key cannot contain the key.
     std::uint32_t commentPairMask() const { return m_commentPairs; }
 
     // The id the record's bank gave it, or empty. Set when a statement is
     // imported, never edited; an import takes a known id for a duplicate.
-    const QString& bankId() const;
+    const QString& bankId() const { return m_texts.bankId(); }
     void setBankId(const QString& id);
+    // Comment and bank id at once, as another record holds them: records
+    // that say the same keep one copy.
+    const RecordTexts& texts() const { return m_texts; }
+    void setTexts(RecordTexts texts);
 
-    const KeywordList& keywords() const { return m_keywords; }
+    const KeywordList& keywords() const { return m_keywords.list(); }
     void setKeywords(KeywordList keywords);
+    // The keywords as another record holds them, shared rather than copied.
+    const KeywordSet& keywordSet() const { return m_keywords; }
+    void setKeywordSet(KeywordSet keywords);
     bool includesKeyword(const Keyword* keyword) const;
     bool includesKeyword(const KeywordPtr& keyword) const { return includesKeyword(keyword.get()); }
     bool includesKeywords(const KeywordList& keywords) const;
@@ -119,35 +129,27 @@ private:
     void setTimeOfEntry(const CalendarDate& moment);
     void noteChange(RecordRevision::Field field) const;
     void keywordsChanged();
+    void replaceKeywords(KeywordList keywords);
 
     static constexpr std::int32_t noDay = std::numeric_limits<std::int32_t>::min();
 
     // A pass over every record (filtering, totals) reads only these fields:
-    // with the shared-pointer header they fill one cache line.
+    // with the shared-pointer header they fill the first 48 bytes.
     double m_amountDouble = 0.0;
-    QString m_comment;
+    RecordTexts m_texts;
     std::uint64_t m_keywordMask = 0;
     std::uint32_t m_commentPairs = 0;
     std::int8_t m_includeInStats = 0;
     bool m_hasAmount = false;
     bool m_listed = false;
-    bool m_commentIsNormalized = true;
 
-    // The rest, packed into the second line.
+    // The rest. Comment and keywords are shared with records that carry the
+    // same, which keeps a record, header and all, at 88 bytes.
     std::int64_t m_amountMantissa = 0;
     std::int64_t m_entryMsecs = CalendarDate().msecsSinceEpoch();
     std::int32_t m_day = noDay;
     std::int16_t m_amountExponent = 0;
     TimeZoneTable::Index m_entryZone = 0;
-    KeywordList m_keywords;
-    // What few records have, kept aside so that the rest stay two cache lines.
-    struct Rare {
-        // Only for a comment that is not already in form C.
-        QString normalizedComment;
-        QString bankId;
-    };
-    Rare& rare();
-    void dropRareIfEmpty();
-    std::unique_ptr<Rare> m_rare;
+    KeywordSet m_keywords;
     IORegistry::Id m_id = 0;
 };

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 class IO;
 
@@ -20,7 +18,10 @@ public:
     };
 
     static Entry add(const std::shared_ptr<IO>& record);
-    static void remove(std::uint32_t slot);
+    // `id`: the one add() gave the record that leaves the slot.
+    static void remove(Id id);
+    // The live record in the id's slot, of whichever generation: the caller
+    // tells by the record's own id whether it is the one asked for.
     static std::shared_ptr<IO> find(Id id);
     // Upper bound of the slot numbers in use, for dense per-record tables. The
     // one call that may come from another thread (a save on a worker).
@@ -29,14 +30,6 @@ public:
     static void reserve(std::size_t more);
 
 private:
-    struct Slot {
-        std::weak_ptr<IO> record;
-        std::uint32_t generation = 0;
-    };
-    struct Table {
-        std::vector<Slot> entries;
-        std::vector<std::uint32_t> unused;
-        std::atomic<std::uint32_t> size{0};
-    };
+    struct Table;
     static Table& table();
 };

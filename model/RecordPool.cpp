@@ -19,7 +19,8 @@
 namespace {
 
 constexpr std::size_t blockBytes = 2 * 1024 * 1024;
-constexpr std::size_t alignment = 16;
+// What records and their shared-pointer headers need; more would pad each record.
+constexpr std::size_t alignment = RecordPool::alignment;
 
 struct FreeSlot {
     FreeSlot* next;

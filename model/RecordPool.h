@@ -9,6 +9,9 @@
 // rather than scattered over the heap, keeps those scans near memory speed.
 class RecordPool {
 public:
+    // Of every block handed out.
+    static constexpr std::size_t alignment = 8;
+
     static void* allocate(std::size_t size);
     static void deallocate(void* block, std::size_t size) noexcept;
 };
@@ -16,6 +19,7 @@ public:
 // Hands out records' storage from RecordPool; for std::allocate_shared.
 template <typename T> struct RecordAllocator {
     using value_type = T;
+    static_assert(alignof(T) <= RecordPool::alignment);
 
     RecordAllocator() = default;
     template <typename U> RecordAllocator(const RecordAllocator<U>&) noexcept {}

@@ -4,6 +4,7 @@
 // loading; this one counts them.
 
 #include "AppLaunch.h"
+#include "ProcessMemory.h"
 #include "RunningInstance.h"
 
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -29,14 +31,24 @@ bool waitForAnswer(QProcess& process) {
     return false;
 }
 
+// Resident memory of another process, in KiB.
+qint64 residentKilobytes(qint64 pid) {
+    QFile file(QStringLiteral("/proc/%1/status").arg(pid));
+    return file.open(QIODevice::ReadOnly) ? ProcessMemory::kilobytes(file.readAll(), "VmRSS:") : 0;
+}
+
+// Also tells what kesh holds with its window shown: all of it, and per record.
 void BM_ProcessStartToWindow(benchmark::State& state) {
-    writeLibrary(std::size_t(state.range(0)));
+    const auto records = std::size_t(state.range(0));
+    writeLibrary(records);
+    qint64 resident = 0;
     for (auto _ : state) {
         QProcess process;
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process.start(QStringLiteral(KESH_PROGRAM), {});
         const bool answered = waitForAnswer(process);
         state.PauseTiming();
+        resident = std::max(resident, residentKilobytes(process.processId()));
         process.kill();
         process.waitForFinished();
         // A killed kesh leaves its lock behind; the next launch must not find it.
@@ -47,6 +59,7 @@ void BM_ProcessStartToWindow(benchmark::State& state) {
             break;
         }
     }
+    state.counters["rss_MiB"] = double(resident) / 1024.0;
 }
 
 } // namespace

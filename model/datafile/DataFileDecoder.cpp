@@ -66,6 +66,8 @@ DataRootPtr DataFileDecoder::decode() {
         m_books.clear();
         m_conditions.clear();
         m_records.clear();
+        m_keywordSets.clear();
+        m_commentTexts.clear();
         m_keywords.clear();
         return nullptr;
     }
@@ -313,37 +315,40 @@ IOPtr DataFileDecoder::readRecord() {
     }
 
     m_in.item("keywords");
-    KeywordList keywords = readKeywordList();
-    if (!keywords.empty()) {
-        record.setKeywords(std::move(keywords));
+    KeywordSet keywords = readRecordKeywords();
+    if (!keywords.isEmpty()) {
+        record.setKeywordSet(std::move(keywords));
     }
 
     m_in.item("comment");
-    tag = m_values.readTag();
-    if (tag != Tag::Nil) {
-        record.setComment(m_values.readString(tag));
-    }
+    const std::size_t comment = m_values.readStringNumber(m_values.readTag());
 
     m_in.item("includeInStats");
     m_values.expect(m_values.readTag(), Tag::Byte, QT_TRANSLATE_NOOP("DataFileValueReader", "a byte"));
     record.setIncludeInStats(std::int8_t(m_in.readByte()));
 
+    QString bankId;
     if (fieldsFollow()) {
         readFields("record", [&](quint64 number) {
             switch (DataFileFormat::RecordField(number)) {
             case DataFileFormat::RecordField::BankId: {
                 m_in.item("bankId");
                 // Only a record with an id has the field.
-                const QString& id = m_values.readString(m_values.readTag());
-                if (id.isEmpty()) {
+                bankId = m_values.readString(m_values.readTag());
+                if (bankId.isEmpty()) {
                     fail(tr("an empty bank id"));
                 }
-                record.setBankId(id);
                 return true;
             }
             }
             return false;
         });
+    }
+    if (bankId.isEmpty()) {
+        record.setTexts(commentTexts(comment));
+    } else {
+        record.setTexts(
+            RecordTexts(comment == DataFileValueReader::noString ? QString() : m_values.string(comment), bankId));
     }
 
     m_in.leave();
@@ -367,26 +372,113 @@ KeywordList DataFileDecoder::readKeywordList() {
     return keywords;
 }
 
-KeywordPtr DataFileDecoder::readKeyword(Tag tag) {
+KeywordSet DataFileDecoder::readRecordKeywords() {
+    m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of keywords"));
+    const quint64 count = m_in.readCount(2);
+    if (count == 0) {
+        return {};
+    }
+    m_keywordNumbers.clear();
+    for (quint64 i = 0; i < count; ++i) {
+        m_in.setElement(qint64(i));
+        const Tag tag = m_values.readTag();
+        if (tag == Tag::Nil) {
+            fail(tr("expected a keyword, found nothing"));
+        }
+        m_keywordNumbers.push_back(readKeywordNumber(tag));
+    }
+    // Up to three numbers below 2^20 and the count make the key; longer
+    // lists are rare and each keeps its own.
+    constexpr std::size_t numberLimit = std::size_t(1) << 20;
+    quint64 key = 0;
+    if (count <= 3 && std::all_of(m_keywordNumbers.begin(), m_keywordNumbers.end(),
+                                  [](std::size_t number) { return number < numberLimit; })) {
+        key = count;
+        for (std::size_t i = 0; i < m_keywordNumbers.size(); ++i) {
+            key |= quint64(m_keywordNumbers[i]) << (2 + 20 * i);
+        }
+        if (!m_keywordSets.empty()) {
+            if (const SharedKeywords& entry = keywordSlot(key); entry.key == key) {
+                return entry.keywords;
+            }
+        }
+    }
+    KeywordList keywords;
+    keywords.reserve(m_keywordNumbers.size());
+    for (const std::size_t number : m_keywordNumbers) {
+        keywords.push_back(m_keywords[number]);
+    }
+    KeywordSet made(std::move(keywords));
+    if (key != 0) {
+        shareKeywords(key, made);
+    }
+    return made;
+}
+
+std::size_t DataFileDecoder::readKeywordNumber(Tag tag) {
     if (tag == Tag::ObjectRef) {
         const Entry& entry = readReference();
         if (entry.classId != ClassId::Keyword) {
             fail(tr("expected a keyword, found %1").arg(itemName(entry.classId)));
         }
-        return m_keywords[entry.index];
+        return entry.index;
     }
     m_values.expect(tag, Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a keyword"));
     const ClassId id = readClass();
     if (id != ClassId::Keyword) {
         fail(tr("expected a keyword, found %1").arg(itemName(id)));
     }
-    const quint32 number = addEntry(ClassId::Keyword, quint32(m_keywords.size()));
-    KeywordPtr keyword = m_keywords.emplace_back(Keyword::create());
+    const std::size_t index = m_keywords.size();
+    const quint32 number = addEntry(ClassId::Keyword, quint32(index));
+    const KeywordPtr& keyword = m_keywords.emplace_back(Keyword::create());
     m_in.enter("name");
     keyword->setName(m_values.readString(m_values.readTag()));
     m_in.leave();
     m_entries[number].complete = true;
-    return keyword;
+    return index;
+}
+
+DataFileDecoder::SharedKeywords& DataFileDecoder::keywordSlot(quint64 key) {
+    const std::size_t mask = m_keywordSets.size() - 1;
+    for (std::size_t at = std::size_t((key * 0x9E3779B97F4A7C15ULL) >> 20) & mask;; at = (at + 1) & mask) {
+        SharedKeywords& entry = m_keywordSets[at];
+        if (entry.key == key || entry.key == 0) {
+            return entry;
+        }
+    }
+}
+
+void DataFileDecoder::shareKeywords(quint64 key, const KeywordSet& keywords) {
+    // Kept at most half full, so that a probe ends soon.
+    if ((m_keywordSetCount + 1) * 2 > m_keywordSets.size()) {
+        std::vector<SharedKeywords> old(std::max<std::size_t>(1024, m_keywordSets.size() * 2));
+        old.swap(m_keywordSets);
+        for (SharedKeywords& entry : old) {
+            if (entry.key != 0) {
+                keywordSlot(entry.key) = std::move(entry);
+            }
+        }
+    }
+    SharedKeywords& entry = keywordSlot(key);
+    if (entry.key == 0) {
+        entry.key = key;
+        entry.keywords = keywords;
+        ++m_keywordSetCount;
+    }
+}
+
+RecordTexts DataFileDecoder::commentTexts(std::size_t stringNumber) {
+    if (stringNumber == DataFileValueReader::noString) {
+        return {};
+    }
+    if (stringNumber >= m_commentTexts.size()) {
+        m_commentTexts.resize(std::max(stringNumber + 1, m_values.stringCount()));
+    }
+    RecordTexts& texts = m_commentTexts[stringNumber];
+    if (texts.comment().isNull()) {
+        texts = RecordTexts(m_values.string(stringNumber), QString());
+    }
+    return texts;
 }
 
 SortDescriptorList DataFileDecoder::readSortDescriptors() {

@@ -55,7 +55,13 @@ private:
     IOList readRecordList();
     IOPtr readRecord();
     KeywordList readKeywordList();
-    KeywordPtr readKeyword(Tag tag);
+    // A record's keywords; records with the same list in the file share one.
+    KeywordSet readRecordKeywords();
+    KeywordPtr readKeyword(Tag tag) { return m_keywords[readKeywordNumber(tag)]; }
+    // Where the keyword stands in m_keywords.
+    std::size_t readKeywordNumber(Tag tag);
+    // Texts of a record with this comment and no bank id, one per comment.
+    RecordTexts commentTexts(std::size_t stringNumber);
     SortDescriptorList readSortDescriptors();
     ConditionPtr readCondition(Tag tag);
     ConditionPtr readNewCondition(ClassId id);
@@ -92,6 +98,19 @@ private:
     // Each record's first owner is the list it first stands in.
     std::vector<IOPtr> m_records;
     std::vector<KeywordPtr> m_keywords;
+    // Records' lists of up to three keywords by the keywords' numbers, in an
+    // open-addressed table: one probe per record, most of them in the cache.
+    struct SharedKeywords {
+        quint64 key = 0; // 0: free
+        KeywordSet keywords;
+    };
+    // Where the list of this key stands, or the free entry where it would.
+    SharedKeywords& keywordSlot(quint64 key);
+    void shareKeywords(quint64 key, const KeywordSet& keywords);
+    std::vector<SharedKeywords> m_keywordSets;
+    std::size_t m_keywordSetCount = 0;
+    std::vector<std::size_t> m_keywordNumbers;
+    std::vector<RecordTexts> m_commentTexts; // by text number
     std::vector<BookPtr> m_books;
     std::vector<SmartBookPtr> m_smartBooks;
     std::vector<ConditionPtr> m_conditions;

@@ -15,18 +15,24 @@ void DataFileValueReader::expect(Tag found, Tag wanted, const char* what) {
 
 const QString& DataFileValueReader::readString(Tag tag) {
     static const QString none;
+    const std::size_t number = readStringNumber(tag);
+    return number == noString ? none : m_strings[number];
+}
+
+std::size_t DataFileValueReader::readStringNumber(Tag tag) {
     switch (tag) {
     case Tag::Nil:
-        return none;
+        return noString;
     case Tag::StringRef: {
         const quint64 number = m_in.readVarint();
         if (number >= m_strings.size()) {
             m_in.fail(tr("reference to text %1, which has not been read").arg(number));
         }
-        return m_strings[std::size_t(number)];
+        return std::size_t(number);
     }
     case Tag::String: {
-        return m_strings.emplace_back(QString::fromUtf8(m_in.readBytes(m_in.readCount(1))));
+        m_strings.emplace_back(QString::fromUtf8(m_in.readBytes(m_in.readCount(1))));
+        return m_strings.size() - 1;
     }
     case Tag::StringUtf16: {
         const quint64 units = m_in.readCount(2);
@@ -36,7 +42,8 @@ const QString& DataFileValueReader::readString(Tag tag) {
         for (quint64 i = 0; i < units; ++i) {
             out[i] = char16_t(bytes[2 * i] | (bytes[2 * i + 1] << 8));
         }
-        return m_strings.emplace_back(std::move(text));
+        m_strings.emplace_back(std::move(text));
+        return m_strings.size() - 1;
     }
     default:
         m_in.fail(tr("expected a text, found %1").arg(tagName(quint8(tag))));

@@ -39,6 +39,11 @@ public:
 
     // Valid until the next text is read.
     const QString& readString(Tag tag);
+    // The text's number among the texts read so far (the same for every
+    // reference to it), or noString for Nil.
+    std::size_t readStringNumber(Tag tag);
+    const QString& string(std::size_t number) const { return m_strings[number]; }
+    static constexpr std::size_t noString = std::size_t(-1);
     Amount readDecimal(Tag tag);
     // A whole decimal number of 32 bits, tag included.
     qint32 readInteger();

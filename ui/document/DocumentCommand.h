@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LibraryDocument.h"
+#include "RecordSharingScope.h"
 
 #include <QUndoCommand>
 
@@ -20,7 +21,11 @@ protected:
     template <typename Change> void framed(LibraryDocument::Change what, Change&& change) {
         m_document.touch(text());
         emit m_document.aboutToChange(what);
-        change();
+        {
+            // Records changed alike share what they end up with.
+            RecordSharingScope sharing;
+            change();
+        }
         m_document.noteChange();
         emit m_document.changed();
     }
