@@ -151,23 +151,25 @@ void IO::setKeywordSet(KeywordSet keywords) {
     keywordsChanged();
 }
 
+void IO::setReadParts(KeywordSet keywords, std::uint64_t keywordMask, RecordTexts texts,
+                      std::uint32_t commentPairs) {
+    m_keywords = std::move(keywords);
+    m_keywordMask = keywordMask;
+    m_texts = std::move(texts);
+    m_commentPairs = commentPairs;
+}
+
 void IO::keywordsChanged() {
-    m_keywordMask = keywordMaskOf(m_keywords.list());
+    m_keywordMask = m_keywords.mask();
     noteChange(RecordRevision::Keywords);
 }
 
 std::uint64_t IO::keywordBit(const Keyword* keyword) {
-    // Fibonacci hashing of the address picks one of 64 bits.
-    const auto address = reinterpret_cast<std::uintptr_t>(keyword) >> 4;
-    return std::uint64_t(1) << ((std::uint64_t(address) * 0x9E3779B97F4A7C15ULL) >> 58);
+    return KeywordSet::bitOf(keyword);
 }
 
 std::uint64_t IO::keywordMaskOf(const KeywordList& keywords) {
-    std::uint64_t mask = 0;
-    for (const KeywordPtr& keyword : keywords) {
-        mask |= keywordBit(keyword.get());
-    }
-    return mask;
+    return KeywordSet::maskOf(keywords);
 }
 
 bool IO::includesKeyword(const Keyword* keyword) const {

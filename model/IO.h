@@ -94,6 +94,9 @@ public:
     // The keywords as another record holds them, shared rather than copied.
     const KeywordSet& keywordSet() const { return m_keywords; }
     void setKeywordSet(KeywordSet keywords);
+    // For a record being read, before it stands anywhere: keywords and texts
+    // with the masks the reader worked out once for all records sharing them.
+    void setReadParts(KeywordSet keywords, std::uint64_t keywordMask, RecordTexts texts, std::uint32_t commentPairs);
     bool includesKeyword(const Keyword* keyword) const;
     bool includesKeyword(const KeywordPtr& keyword) const { return includesKeyword(keyword.get()); }
     bool includesKeywords(const KeywordList& keywords) const;

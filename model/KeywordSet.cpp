@@ -5,6 +5,7 @@ KeywordSet::KeywordSet(KeywordList keywords) {
         return;
     }
     m_node = new Node;
+    m_node->mask = maskOf(keywords);
     m_node->keywords = std::move(keywords);
 }
 
@@ -33,6 +34,12 @@ KeywordSet& KeywordSet::operator=(KeywordSet&& other) noexcept {
     return *this;
 }
 
+void KeywordSet::countCopies(std::uint32_t copies) const noexcept {
+    if (m_node && copies > 0) {
+        m_node->references.fetch_add(copies, std::memory_order_relaxed);
+    }
+}
+
 void KeywordSet::release() noexcept {
     // The last holder must see every other holder's use of the list done.
     if (m_node && m_node->references.fetch_sub(1, std::memory_order_acq_rel) == 1) {
@@ -44,4 +51,18 @@ void KeywordSet::release() noexcept {
 const KeywordList& KeywordSet::empty() {
     static const KeywordList none;
     return none;
+}
+
+std::uint64_t KeywordSet::bitOf(const Keyword* keyword) {
+    // Fibonacci hashing of the address picks one of 64 bits.
+    const auto address = reinterpret_cast<std::uintptr_t>(keyword) >> 4;
+    return std::uint64_t(1) << ((std::uint64_t(address) * 0x9E3779B97F4A7C15ULL) >> 58);
+}
+
+std::uint64_t KeywordSet::maskOf(const KeywordList& keywords) {
+    std::uint64_t mask = 0;
+    for (const KeywordPtr& keyword : keywords) {
+        mask |= bitOf(keyword.get());
+    }
+    return mask;
 }

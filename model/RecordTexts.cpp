@@ -55,6 +55,12 @@ RecordTexts& RecordTexts::operator=(RecordTexts&& other) noexcept {
     return *this;
 }
 
+void RecordTexts::countCopies(std::uint32_t copies) const noexcept {
+    if (m_node && copies > 0) {
+        m_node->references.fetch_add(copies, std::memory_order_relaxed);
+    }
+}
+
 void RecordTexts::release() noexcept {
     // The last holder must see every other holder's use of the texts done.
     if (m_node && m_node->references.fetch_sub(1, std::memory_order_acq_rel) == 1) {

@@ -25,6 +25,8 @@ public:
     RecordTexts& operator=(RecordTexts&& other) noexcept;
     ~RecordTexts() { release(); }
 
+    // Neither a comment, not even an empty one, nor a bank id.
+    bool isNone() const { return m_node == nullptr; }
     const QString& comment() const { return m_node ? m_node->comment : none(); }
     QStringView normalizedComment() const {
         if (!m_node) {
@@ -38,6 +40,11 @@ public:
 
     RecordTexts withComment(const QString& comment) const { return RecordTexts(comment, bankId()); }
     RecordTexts withBankId(const QString& id) const { return RecordTexts(comment(), id); }
+    // For a reader handing one text to a great many records on one thread: a
+    // copy left uncounted, and the count of such copies added at once. Every
+    // uncounted copy must be counted before any holder of the texts lets go.
+    RecordTexts uncountedCopy() const noexcept { return RecordTexts(m_node); }
+    void countCopies(std::uint32_t copies) const noexcept;
     // Whether both hold the very same texts, not merely equal ones.
     bool sharesWith(const RecordTexts& other) const { return m_node == other.m_node; }
 
@@ -50,6 +57,8 @@ private:
         QString normalized;
         QString bankId;
     };
+    explicit RecordTexts(Node* node) noexcept
+        : m_node(node) {}
     static const QString& none();
     void release() noexcept;
 

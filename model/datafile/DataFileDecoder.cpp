@@ -15,6 +15,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -30,6 +31,11 @@ DataFileDecoder::DataFileDecoder(QByteArrayView payload, qint64 fileOffset, quin
     : m_in(payload, fileOffset)
     , m_values(m_in)
     , m_formatVersion(formatVersion) {}
+
+DataFileDecoder::~DataFileDecoder() {
+    // However the read ended: records still held must not take their lists with them.
+    settleLent();
+}
 
 DataRootPtr DataFileDecoder::decode() {
     try {
@@ -58,8 +64,10 @@ DataRootPtr DataFileDecoder::decode() {
                      .arg(objectCount)
                      .arg(stringCount));
         }
+        settleLent();
         return root;
     } catch (const DataFileCursor::Failure&) {
+        settleLent();
         // Trees may name their own book; let go of them so the rings are freed.
         SmartBook::releaseTrees(m_smartBooks);
         m_smartBooks.clear();
@@ -265,12 +273,14 @@ IOList DataFileDecoder::readRecordList() {
         m_in.setElement(frame, qint64(i));
         const Tag tag = m_values.readTag();
         if (tag == Tag::ObjectRef) {
+            // The record named may still wait in the batch.
+            makeRecords(records);
             const Entry& entry = readReference();
             if (entry.classId != ClassId::IO) {
                 fail(tr("expected a record, found %1").arg(itemName(entry.classId)));
             }
             // A later place of a record (a plain book) shares the record read first.
-            records.push_back(m_records[entry.index]);
+            records.push_back(*m_records[entry.index]);
             continue;
         }
         m_values.expect(tag, Tag::Object, QT_TRANSLATE_NOOP("DataFileValueReader", "a record"));
@@ -278,32 +288,34 @@ IOList DataFileDecoder::readRecordList() {
         if (id != ClassId::IO) {
             fail(tr("expected a record, found %1").arg(itemName(id)));
         }
-        records.push_back(readRecord());
+        readRecord();
+        if (m_batch.size() == batchSize) {
+            makeRecords(records);
+        }
     }
+    makeRecords(records);
     return records;
 }
 
-IOPtr DataFileDecoder::readRecord() {
-    const quint32 number = addEntry(ClassId::IO, quint32(m_records.size()));
+void DataFileDecoder::readRecord() {
+    const auto index = quint32(m_records.size() + m_batch.size());
+    ReadRecord& read = m_batch.emplace_back();
+    read.entry = addEntry(ClassId::IO, index);
     m_in.enter("timeOfEntry");
 
     Tag tag = m_values.readTag();
-    CalendarDate entered;
     if (tag != Tag::Nil) {
         m_values.expect(tag, Tag::Date, QT_TRANSLATE_NOOP("DataFileValueReader", "a date"));
-        entered = m_values.readDate();
+        read.entered = m_values.readDate();
     }
-    IOPtr made = IO::createWithTimeOfEntry(entered);
-    IO& record = *made;
-    m_records.push_back(made);
 
     m_in.item("date");
     tag = m_values.readTag();
     if (tag == Tag::Day) {
-        record.setDate(m_values.readDay());
+        read.day = m_values.readDay();
     } else if (tag == Tag::Date) {
         // The day the date shows in its own zone.
-        record.setDate(m_values.readDate().day());
+        read.day = m_values.readDate().day();
     } else if (tag != Tag::Nil) {
         fail(tr("expected a date, found %1").arg(DataFileValueReader::tagName(quint8(tag))));
     }
@@ -311,31 +323,27 @@ IOPtr DataFileDecoder::readRecord() {
     m_in.item("amount");
     tag = m_values.readTag();
     if (tag != Tag::Nil) {
-        record.setAmount(m_values.readDecimal(tag));
+        read.amount = m_values.readDecimal(tag);
     }
 
     m_in.item("keywords");
-    KeywordSet keywords = readRecordKeywords();
-    if (!keywords.isEmpty()) {
-        record.setKeywordSet(std::move(keywords));
-    }
+    readRecordKeywords(read);
 
     m_in.item("comment");
-    const std::size_t comment = m_values.readStringNumber(m_values.readTag());
+    read.comment = m_values.readStringNumber(m_values.readTag());
 
     m_in.item("includeInStats");
     m_values.expect(m_values.readTag(), Tag::Byte, QT_TRANSLATE_NOOP("DataFileValueReader", "a byte"));
-    record.setIncludeInStats(std::int8_t(m_in.readByte()));
+    read.includeInStats = std::int8_t(m_in.readByte());
 
-    QString bankId;
     if (fieldsFollow()) {
         readFields("record", [&](quint64 number) {
             switch (DataFileFormat::RecordField(number)) {
             case DataFileFormat::RecordField::BankId: {
                 m_in.item("bankId");
                 // Only a record with an id has the field.
-                bankId = m_values.readString(m_values.readTag());
-                if (bankId.isEmpty()) {
+                read.bankId = m_values.readString(m_values.readTag());
+                if (read.bankId.isEmpty()) {
                     fail(tr("an empty bank id"));
                 }
                 return true;
@@ -344,16 +352,52 @@ IOPtr DataFileDecoder::readRecord() {
             return false;
         });
     }
-    if (bankId.isEmpty()) {
-        record.setTexts(commentTexts(comment));
-    } else {
-        record.setTexts(
-            RecordTexts(comment == DataFileValueReader::noString ? QString() : m_values.string(comment), bankId));
-    }
-
     m_in.leave();
-    m_entries[number].complete = true;
-    return made;
+}
+
+void DataFileDecoder::makeRecords(IOList& into) {
+    // Nothing here can fail, so nothing lent is let go of uncounted.
+    for (ReadRecord& read : m_batch) {
+        IOPtr made = IO::createWithTimeOfEntry(read.entered);
+        IO& record = *made;
+        if (read.day.isValid()) {
+            record.setDate(read.day);
+        }
+        if (read.amount) {
+            record.setAmount(read.amount);
+        }
+        record.setIncludeInStats(read.includeInStats);
+
+        RecordTexts texts;
+        std::uint32_t pairs = 0;
+        if (!read.bankId.isEmpty()) {
+            texts = RecordTexts(read.comment == DataFileValueReader::noString ? QString() : m_values.string(read.comment),
+                                read.bankId);
+            pairs = texts.commentPairMask();
+        } else if (read.comment != DataFileValueReader::noString) {
+            SharedTexts& shared = commentTexts(read.comment);
+            ++shared.lent;
+            texts = shared.texts.uncountedCopy();
+            pairs = shared.pairs;
+        }
+        KeywordSet keywords;
+        std::uint64_t mask = 0;
+        if (read.keywordKey != 0) {
+            SharedKeywords& shared = sharedKeywords(read.keywordKey);
+            ++shared.lent;
+            keywords = shared.keywords.uncountedCopy();
+            mask = shared.mask;
+        } else {
+            mask = read.ownKeywords.mask();
+            keywords = std::move(read.ownKeywords);
+        }
+        record.setReadParts(std::move(keywords), mask, std::move(texts), pairs);
+
+        m_entries[read.entry].complete = true;
+        into.push_back(std::move(made));
+        m_records.push_back(&into.back());
+    }
+    m_batch.clear();
 }
 
 KeywordList DataFileDecoder::readKeywordList() {
@@ -372,11 +416,11 @@ KeywordList DataFileDecoder::readKeywordList() {
     return keywords;
 }
 
-KeywordSet DataFileDecoder::readRecordKeywords() {
+void DataFileDecoder::readRecordKeywords(ReadRecord& read) {
     m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of keywords"));
     const quint64 count = m_in.readCount(2);
     if (count == 0) {
-        return {};
+        return;
     }
     m_keywordNumbers.clear();
     for (quint64 i = 0; i < count; ++i) {
@@ -389,30 +433,42 @@ KeywordSet DataFileDecoder::readRecordKeywords() {
     }
     // Up to three numbers below 2^20 and the count make the key; longer
     // lists are rare and each keeps its own.
-    constexpr std::size_t numberLimit = std::size_t(1) << 20;
-    quint64 key = 0;
     if (count <= 3 && std::all_of(m_keywordNumbers.begin(), m_keywordNumbers.end(),
-                                  [](std::size_t number) { return number < numberLimit; })) {
-        key = count;
+                                  [](std::size_t number) { return number < keyNumberLimit; })) {
+        quint64 key = count;
         for (std::size_t i = 0; i < m_keywordNumbers.size(); ++i) {
-            key |= quint64(m_keywordNumbers[i]) << (2 + 20 * i);
+            key |= quint64(m_keywordNumbers[i]) << (2 + keyNumberBits * i);
         }
+        read.keywordKey = key;
+        // Looked up when the batch is made: by then the line is here.
         if (!m_keywordSets.empty()) {
-            if (const SharedKeywords& entry = keywordSlot(key); entry.key == key) {
-                return entry.keywords;
-            }
+            __builtin_prefetch(&m_keywordSets[slotOf(key)]);
         }
+        return;
     }
+    read.ownKeywords = KeywordSet(keywordsOfNumbers(m_keywordNumbers));
+}
+
+KeywordList DataFileDecoder::keywordsOfNumbers(const std::vector<std::size_t>& numbers) const {
     KeywordList keywords;
-    keywords.reserve(m_keywordNumbers.size());
-    for (const std::size_t number : m_keywordNumbers) {
+    keywords.reserve(numbers.size());
+    for (const std::size_t number : numbers) {
         keywords.push_back(m_keywords[number]);
     }
-    KeywordSet made(std::move(keywords));
-    if (key != 0) {
-        shareKeywords(key, made);
+    return keywords;
+}
+
+DataFileDecoder::SharedKeywords& DataFileDecoder::sharedKeywords(quint64 key) {
+    if (!m_keywordSets.empty()) {
+        if (SharedKeywords& entry = keywordSlot(key); entry.key == key) {
+            return entry;
+        }
     }
-    return made;
+    m_keywordNumbers.clear();
+    for (quint64 i = 0; i < (key & 3); ++i) {
+        m_keywordNumbers.push_back(std::size_t(key >> (2 + keyNumberBits * i)) & (keyNumberLimit - 1));
+    }
+    return shareKeywords(key, KeywordSet(keywordsOfNumbers(m_keywordNumbers)));
 }
 
 std::size_t DataFileDecoder::readKeywordNumber(Tag tag) {
@@ -438,9 +494,13 @@ std::size_t DataFileDecoder::readKeywordNumber(Tag tag) {
     return index;
 }
 
+std::size_t DataFileDecoder::slotOf(quint64 key) const {
+    return std::size_t((key * 0x9E3779B97F4A7C15ULL) >> 20) & (m_keywordSets.size() - 1);
+}
+
 DataFileDecoder::SharedKeywords& DataFileDecoder::keywordSlot(quint64 key) {
     const std::size_t mask = m_keywordSets.size() - 1;
-    for (std::size_t at = std::size_t((key * 0x9E3779B97F4A7C15ULL) >> 20) & mask;; at = (at + 1) & mask) {
+    for (std::size_t at = slotOf(key);; at = (at + 1) & mask) {
         SharedKeywords& entry = m_keywordSets[at];
         if (entry.key == key || entry.key == 0) {
             return entry;
@@ -448,7 +508,7 @@ DataFileDecoder::SharedKeywords& DataFileDecoder::keywordSlot(quint64 key) {
     }
 }
 
-void DataFileDecoder::shareKeywords(quint64 key, const KeywordSet& keywords) {
+DataFileDecoder::SharedKeywords& DataFileDecoder::shareKeywords(quint64 key, KeywordSet keywords) {
     // Kept at most half full, so that a probe ends soon.
     if ((m_keywordSetCount + 1) * 2 > m_keywordSets.size()) {
         std::vector<SharedKeywords> old(std::max<std::size_t>(1024, m_keywordSets.size() * 2));
@@ -462,23 +522,33 @@ void DataFileDecoder::shareKeywords(quint64 key, const KeywordSet& keywords) {
     SharedKeywords& entry = keywordSlot(key);
     if (entry.key == 0) {
         entry.key = key;
-        entry.keywords = keywords;
+        entry.mask = keywords.mask();
+        entry.keywords = std::move(keywords);
         ++m_keywordSetCount;
     }
+    return entry;
 }
 
-RecordTexts DataFileDecoder::commentTexts(std::size_t stringNumber) {
-    if (stringNumber == DataFileValueReader::noString) {
-        return {};
-    }
+DataFileDecoder::SharedTexts& DataFileDecoder::commentTexts(std::size_t stringNumber) {
     if (stringNumber >= m_commentTexts.size()) {
         m_commentTexts.resize(std::max(stringNumber + 1, m_values.stringCount()));
     }
-    RecordTexts& texts = m_commentTexts[stringNumber];
-    if (texts.comment().isNull()) {
-        texts = RecordTexts(m_values.string(stringNumber), QString());
+    SharedTexts& shared = m_commentTexts[stringNumber];
+    // Told without reaching the texts themselves, which may be far in memory.
+    if (shared.texts.isNone()) {
+        shared.texts = RecordTexts(m_values.string(stringNumber), QString());
+        shared.pairs = shared.texts.commentPairMask();
     }
-    return texts;
+    return shared;
+}
+
+void DataFileDecoder::settleLent() {
+    for (SharedKeywords& entry : m_keywordSets) {
+        entry.keywords.countCopies(std::exchange(entry.lent, 0));
+    }
+    for (SharedTexts& shared : m_commentTexts) {
+        shared.texts.countCopies(std::exchange(shared.lent, 0));
+    }
 }
 
 SortDescriptorList DataFileDecoder::readSortDescriptors() {

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // Rebuilds a library from the payload of a data file. Trusts nothing: every
@@ -29,6 +30,10 @@ public:
     // `formatVersion`: the file's, which says what the payload may hold.
     explicit DataFileDecoder(QByteArrayView payload, qint64 fileOffset = 0,
                              quint32 formatVersion = DataFileFormat::version);
+
+    ~DataFileDecoder();
+    DataFileDecoder(const DataFileDecoder&) = delete;
+    DataFileDecoder& operator=(const DataFileDecoder&) = delete;
 
     // The library, or null with errorString().
     DataRootPtr decode();
@@ -53,15 +58,55 @@ private:
     BookPtr readBook(Tag tag, BookKind kind);
     BookPtr readNewBook(ClassId id);
     IOList readRecordList();
-    IOPtr readRecord();
+    // Reads a record's bytes into the batch; makeRecords() makes them.
+    void readRecord();
+    void makeRecords(IOList& into);
     KeywordList readKeywordList();
-    // A record's keywords; records with the same list in the file share one.
-    KeywordSet readRecordKeywords();
+    // Records' lists of up to three keywords by the keywords' numbers, in an
+    // open-addressed table: one probe per record, most of them in the cache.
+    // Records get uncounted copies of the list, `lent` counts them.
+    struct SharedKeywords {
+        quint64 key = 0; // 0: free
+        KeywordSet keywords;
+        std::uint64_t mask = 0;
+        std::uint32_t lent = 0;
+    };
+    // A record as read, before it is made. Records are made a batch at a time
+    // after their bytes are read, so that the shared lists and texts they
+    // take are fetched from memory side by side, not one after another.
+    struct ReadRecord {
+        quint32 entry = 0;
+        CalendarDate entered;
+        QDate day;
+        std::optional<Amount> amount;
+        // Of a list shared through the table, or 0 for none or a list of its own.
+        quint64 keywordKey = 0;
+        KeywordSet ownKeywords;
+        std::size_t comment = DataFileValueReader::noString;
+        QString bankId;
+        std::int8_t includeInStats = 0;
+    };
+    static constexpr std::size_t batchSize = 16;
+    // Texts of records with a comment and no bank id, one per comment, lent
+    // as the keyword lists are.
+    struct SharedTexts {
+        RecordTexts texts;
+        std::uint32_t pairs = 0;
+        std::uint32_t lent = 0;
+    };
+    // Records with the same list in the file share one.
+    void readRecordKeywords(ReadRecord& read);
+    KeywordList keywordsOfNumbers(const std::vector<std::size_t>& numbers) const;
+    // The table's list of this key, made when it is not there yet.
+    SharedKeywords& sharedKeywords(quint64 key);
+    static constexpr int keyNumberBits = 20;
+    static constexpr std::size_t keyNumberLimit = std::size_t(1) << keyNumberBits;
     KeywordPtr readKeyword(Tag tag) { return m_keywords[readKeywordNumber(tag)]; }
     // Where the keyword stands in m_keywords.
     std::size_t readKeywordNumber(Tag tag);
-    // Texts of a record with this comment and no bank id, one per comment.
-    RecordTexts commentTexts(std::size_t stringNumber);
+    SharedTexts& commentTexts(std::size_t stringNumber);
+    // Counts the copies lent to records, all at once: before any record read may be let go of.
+    void settleLent();
     SortDescriptorList readSortDescriptors();
     ConditionPtr readCondition(Tag tag);
     ConditionPtr readNewCondition(ClassId id);
@@ -95,22 +140,22 @@ private:
 
     std::vector<ClassId> m_classes;
     std::vector<Entry> m_entries;
-    // Each record's first owner is the list it first stands in.
-    std::vector<IOPtr> m_records;
+    // Where each record stands in the list it was read in, which owns it:
+    // later places copy it from there. A list has room for all its records
+    // before the first is read and is then handed whole to its book, and no
+    // book reorders its list while the library is read, so these stay put.
+    std::vector<const IOPtr*> m_records;
     std::vector<KeywordPtr> m_keywords;
-    // Records' lists of up to three keywords by the keywords' numbers, in an
-    // open-addressed table: one probe per record, most of them in the cache.
-    struct SharedKeywords {
-        quint64 key = 0; // 0: free
-        KeywordSet keywords;
-    };
+    // Where a probe for the key starts.
+    std::size_t slotOf(quint64 key) const;
     // Where the list of this key stands, or the free entry where it would.
     SharedKeywords& keywordSlot(quint64 key);
-    void shareKeywords(quint64 key, const KeywordSet& keywords);
+    SharedKeywords& shareKeywords(quint64 key, KeywordSet keywords);
     std::vector<SharedKeywords> m_keywordSets;
     std::size_t m_keywordSetCount = 0;
     std::vector<std::size_t> m_keywordNumbers;
-    std::vector<RecordTexts> m_commentTexts; // by text number
+    std::vector<ReadRecord> m_batch;
+    std::vector<SharedTexts> m_commentTexts; // by text number
     std::vector<BookPtr> m_books;
     std::vector<SmartBookPtr> m_smartBooks;
     std::vector<ConditionPtr> m_conditions;

@@ -1,4 +1,6 @@
 #include "DataFile.h"
+#include "DataFileDecoder.h"
+#include "DataFileFormat.h"
 #include "IO.h"
 #include "SearchKey.h"
 
@@ -208,6 +210,74 @@ TEST_F(Sharing, recordsOutliveTheirLibraryAndMayBeLetGoOfOnAnyThread) {
     std::thread other([list = std::move(half)]() mutable { list.clear(); });
     kept.clear();
     other.join();
+}
+
+// Many records, more than are made at once, with a few keyword lists between
+// them, and a plain book holding some of them from far apart in the library.
+class ManySharing : public Sharing {
+protected:
+    ManySharing() {
+        const KeywordPtr rent = Keyword::create(QStringLiteral("Rent"));
+        root->setKeywords({food, car, rent});
+        for (int i = 7; i < 100; ++i) {
+            add(QStringLiteral("Shop %1").arg(i % 5), i % 3 == 0 ? KeywordList{rent} : KeywordList{food, rent});
+        }
+        BookPtr book = Book::create();
+        book->setBookName(QStringLiteral("Picked"));
+        for (const IOPtr& record : root->mainLibrary()->records()) {
+            if (record->timeOfEntry().msecsSinceEpoch() % 17 == 3) {
+                book->addObject(record);
+            }
+        }
+        root->setDumbBooks({book});
+        read = reread();
+    }
+
+    QByteArray payload() {
+        return written(*root).mid(DataFileFormat::headerSize);
+    }
+};
+
+TEST_F(ManySharing, aBookHoldsTheVeryRecordsOfTheLibraryWhereverTheyStand) {
+    ASSERT_EQ(read->dumbBooks().size(), 1u);
+    const IOList& picked = read->dumbBooks()[0]->records();
+    ASSERT_EQ(picked.size(), 6u);
+    for (const IOPtr& record : picked) {
+        EXPECT_EQ(record->timeOfEntry().msecsSinceEpoch() % 17, 3);
+        EXPECT_EQ(at(std::size_t(record->timeOfEntry().msecsSinceEpoch() - 1'700'000'000'000)).get(), record.get());
+    }
+    EXPECT_TRUE(at(9)->keywordSet().sharesListWith(at(12)->keywordSet()));
+    EXPECT_TRUE(at(10)->keywordSet().sharesListWith(at(98)->keywordSet()));
+    EXPECT_EQ(at(98)->keywordsAsString(), QStringLiteral("Food, Rent"));
+    EXPECT_EQ(at(98)->keywordMask(), IO::keywordMaskOf(at(98)->keywords()));
+    EXPECT_EQ(at(97)->commentPairMask(), SearchKey::pairMaskOf(at(97)->comment()));
+}
+
+TEST_F(ManySharing, aPayloadCutShortLeavesNothingBehindAndTheWholeOneReadsAfterIt) {
+    const QByteArray whole = payload();
+    ASSERT_GT(whole.size(), 100);
+    // Cut inside the records: those made before the cut share lists and texts
+    // with each other, and all of them are let go of with the refusal.
+    for (const qsizetype cut : {whole.size() / 3, whole.size() / 2, whole.size() - 40}) {
+        const QByteArray shortened = whole.left(cut) + whole.right(8);
+        DataFileDecoder decoder(QByteArrayView(shortened), DataFileFormat::headerSize);
+        EXPECT_FALSE(decoder.decode()) << "cut at " << cut;
+    }
+    DataRootPtr again;
+    IOPtr kept;
+    {
+        DataFileDecoder decoder(QByteArrayView(whole), DataFileFormat::headerSize);
+        again = decoder.decode();
+        ASSERT_TRUE(again) << decoder.errorString().toStdString();
+    }
+    EXPECT_EQ(again->mainLibrary()->count(), 100u);
+    // One record kept past its library and its reader keeps its shared parts.
+    kept = again->mainLibrary()->records().front();
+    const QString keywords = kept->keywordsAsString();
+    const QString comment = kept->comment();
+    again.reset();
+    EXPECT_EQ(kept->keywordsAsString(), keywords);
+    EXPECT_EQ(kept->comment(), comment);
 }
 
 } // namespace
