@@ -151,8 +151,7 @@ void IO::setKeywordSet(KeywordSet keywords) {
     keywordsChanged();
 }
 
-void IO::setReadParts(KeywordSet keywords, std::uint64_t keywordMask, RecordTexts texts,
-                      std::uint32_t commentPairs) {
+void IO::setReadParts(KeywordSet keywords, std::uint64_t keywordMask, RecordTexts texts, std::uint32_t commentPairs) {
     m_keywords = std::move(keywords);
     m_keywordMask = keywordMask;
     m_texts = std::move(texts);

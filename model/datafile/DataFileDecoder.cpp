@@ -371,8 +371,8 @@ void DataFileDecoder::makeRecords(IOList& into) {
         RecordTexts texts;
         std::uint32_t pairs = 0;
         if (!read.bankId.isEmpty()) {
-            texts = RecordTexts(read.comment == DataFileValueReader::noString ? QString() : m_values.string(read.comment),
-                                read.bankId);
+            texts = RecordTexts(
+                read.comment == DataFileValueReader::noString ? QString() : m_values.string(read.comment), read.bankId);
             pairs = texts.commentPairMask();
         } else if (read.comment != DataFileValueReader::noString) {
             SharedTexts& shared = commentTexts(read.comment);

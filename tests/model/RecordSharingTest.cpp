@@ -233,9 +233,7 @@ protected:
         read = reread();
     }
 
-    QByteArray payload() {
-        return written(*root).mid(DataFileFormat::headerSize);
-    }
+    QByteArray payload() { return written(*root).mid(DataFileFormat::headerSize); }
 };
 
 TEST_F(ManySharing, aBookHoldsTheVeryRecordsOfTheLibraryWhereverTheyStand) {
