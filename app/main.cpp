@@ -48,5 +48,6 @@ int main(int argc, char** argv) {
         return app.handedOver() ? EXIT_SUCCESS : EXIT_FAILURE;
     }
     app.loadInterface();
+    HeapTuning::returnFreedMemory();
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #if defined(__linux__) && defined(__GLIBC__)
+#include <malloc.h>
 #include <unistd.h>
 #endif
 
@@ -26,5 +27,11 @@ void HeapTuning::useHugePages(char** argv) {
     // Still here: the restart failed; run as we are.
 #else
     (void)argv;
+#endif
+}
+
+void HeapTuning::returnFreedMemory() {
+#if defined(__linux__) && defined(__GLIBC__)
+    malloc_trim(0);
 #endif
 }

@@ -12,4 +12,9 @@ public:
     // program once with it; when that cannot be done the program runs on
     // unchanged. Call first thing in main(), before any thread exists.
     static void useHugePages(char** argv);
+
+    // Gives the kernel back the heap memory freed so far. Reading a library
+    // leaves its working tables free inside the heap, where the C library
+    // would keep them resident for good; call once the library is open.
+    static void returnFreedMemory();
 };

@@ -38,7 +38,9 @@ bool DataFileReader::fail(Status status, const QString& message) {
 
 bool DataFileReader::readFile(const QString& path) {
     RegularFile file;
-    if (!file.read(path)) {
+    // Mapped: the data file is locked while kesh has it open, and kesh
+    // replaces it rather than changing it in place.
+    if (!file.map(path)) {
         return fail(statusOf(file.status()), file.errorString());
     }
     return read(file.bytes());

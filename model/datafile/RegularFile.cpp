@@ -7,6 +7,7 @@
 #include <new>
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,7 +31,19 @@ private:
 
 } // namespace
 
+RegularFile::~RegularFile() {
+    unmap();
+}
+
+void RegularFile::unmap() {
+    if (m_mapped) {
+        ::munmap(m_mapped, std::size_t(m_size));
+        m_mapped = nullptr;
+    }
+}
+
 void RegularFile::start() {
+    unmap();
     m_bytes.reset();
     m_size = 0;
     m_status = Status::Read;
@@ -114,6 +127,32 @@ bool RegularFile::read(const QString& path) {
     return readOpened(descriptor);
 }
 
+bool RegularFile::map(const QString& path) {
+    start();
+    const int descriptor = openDescriptor(path);
+    if (descriptor < 0) {
+        return false;
+    }
+    const Descriptor closer(descriptor);
+    return mapOpened(descriptor) || readOpened(descriptor);
+}
+
+bool RegularFile::mapOpened(int descriptor) {
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || info.st_size <= 0) {
+        return false;
+    }
+    // Populated at once: one call instead of a fault for every few pages.
+    void* mapped =
+        ::mmap(nullptr, std::size_t(info.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
+    if (mapped == MAP_FAILED) {
+        return false;
+    }
+    m_mapped = mapped;
+    m_size = qsizetype(info.st_size);
+    return true;
+}
+
 bool RegularFile::readOpened(int descriptor) {
     struct stat info {};
     if (::fstat(descriptor, &info) != 0) {
@@ -144,6 +183,7 @@ bool RegularFile::readOpened(int descriptor) {
 }
 
 bool RegularFile::fail(Status status, const QString& message) {
+    unmap();
     m_bytes.reset();
     m_size = 0;
     m_status = status;

@@ -33,11 +33,25 @@ public:
     // hold for what was opened, not only for what the path named before. The
     // file is opened on the checked descriptor, so it has no name of its own.
     bool open(const QString& path, QFile* file);
+    RegularFile() = default;
+    ~RegularFile();
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+
     // Reads the whole file.
     bool read(const QString& path);
+    // Reads the whole file as read() does, but maps it rather than copying
+    // it: its bytes come straight from the system's cache of the file, with
+    // no second copy in fresh memory. Only for a file that no program cuts
+    // short while it is mapped, such as the locked data file, which kesh
+    // never changes in place: the system ends a program that reads past the
+    // end of a file cut short under it. Falls back to reading.
+    bool map(const QString& path);
 
-    // The bytes read; valid until the next read.
-    QByteArrayView bytes() const { return QByteArrayView(m_bytes.get(), m_size); }
+    // The bytes read; valid until the next read or map.
+    QByteArrayView bytes() const {
+        return QByteArrayView(m_mapped ? static_cast<const char*>(m_mapped) : m_bytes.get(), m_size);
+    }
     Status status() const { return m_status; }
     // Why the check, open or read failed, ready to show, e.g. "It is a pipe,
     // not a file."; it does not repeat the path.
@@ -53,7 +67,11 @@ private:
     bool failWithErrno(int error);
     static QString kindOf(unsigned mode);
 
+    bool mapOpened(int descriptor);
+    void unmap();
+
     std::unique_ptr<char[]> m_bytes;
+    void* m_mapped = nullptr;
     qsizetype m_size = 0;
     Status m_status = Status::NoFile;
     QString m_error;
