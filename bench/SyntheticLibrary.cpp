@@ -1,5 +1,7 @@
 #include "SyntheticLibrary.h"
 
+#include "RecordSharingScope.h"
+
 #include "AmountCondition.h"
 #include "AndConditions.h"
 #include "Clock.h"
@@ -124,6 +126,9 @@ Amount randomAmount(std::mt19937& random) {
 } // namespace
 
 DataRootPtr SyntheticLibrary::build(std::size_t records, std::uint32_t seed) {
+    // Records saying the same share their texts and keyword lists, as in a
+    // library read from its file.
+    RecordSharingScope sharing;
     std::mt19937 random(seed);
     DataRootPtr root = DataRoot::create();
     for (int k = 0; k < 50; ++k) {

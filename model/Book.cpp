@@ -3,6 +3,7 @@
 #include "RecordRevision.h"
 #include "RecordSorter.h"
 #include "SearchKey.h"
+#include "SearchMemo.h"
 
 #include <algorithm>
 
@@ -348,20 +349,34 @@ void Book::reloadFilteredListWithSearchKey(const QString& key, const KeywordList
         const std::uint64_t wanted = IO::keywordMaskOf(keywords);
         const IOPtr* records = m_records.data();
         const std::size_t count = m_records.size();
+        SearchMemo& memo = SearchMemo::start();
+        const auto foundIn = [&](const IO& record) {
+            bool found = false;
+            const void* texts = record.texts().identity();
+            if (!memo.recall(texts, &found)) {
+                found = searchKey.foundIn(record.normalizedComment());
+                memo.remember(texts, found);
+            }
+            return found;
+        };
+        const auto searched = [&](std::size_t at) {
+            return !searchKey.isEmpty() && at < count &&
+                   (records[at]->commentPairMask() & searchKey.pairMask()) == searchKey.pairMask();
+        };
         for (std::size_t i = 0; i < count; ++i) {
             prefetchAhead(records, count, i);
-            // Comment texts are spread over the heap; fetch one well before it is searched.
-            if (!searchKey.isEmpty() && i + prefetchDistance / 2 < count) {
-                const IO& ahead = *records[i + prefetchDistance / 2];
-                if ((ahead.commentPairMask() & searchKey.pairMask()) == searchKey.pairMask()) {
-                    __builtin_prefetch(ahead.normalizedComment().utf16());
-                }
+            // Comment texts are spread over the heap: fetch a record's texts,
+            // then their characters, well before they are searched.
+            if (searched(i + prefetchDistance / 2)) {
+                __builtin_prefetch(records[i + prefetchDistance / 2]->texts().identity());
+            }
+            if (searched(i + prefetchDistance / 4)) {
+                __builtin_prefetch(records[i + prefetchDistance / 4]->normalizedComment().utf16());
             }
             const IOPtr& record = records[i];
             if ((record->keywordMask() & wanted) == wanted &&
-                (record->commentPairMask() & searchKey.pairMask()) == searchKey.pairMask() &&
-                searchKey.foundIn(record->normalizedComment()) && record->includesKeywords(keywords) &&
-                days.contains(record->date())) {
+                (record->commentPairMask() & searchKey.pairMask()) == searchKey.pairMask() && foundIn(*record) &&
+                record->includesKeywords(keywords) && days.contains(record->date())) {
                 m_filtered.push_back(record);
             }
         }

@@ -37,6 +37,8 @@ public:
     // uncounted copy must be counted before any holder of the list lets go.
     KeywordSet uncountedCopy() const noexcept { return KeywordSet(m_node); }
     void countCopies(std::uint32_t copies) const noexcept;
+    // Stands for the list held: the same for every record sharing it.
+    const void* identity() const { return m_node; }
     // Whether both hold the very same list, not merely equal ones.
     bool sharesListWith(const KeywordSet& other) const { return m_node == other.m_node; }
 

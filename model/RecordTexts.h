@@ -45,6 +45,8 @@ public:
     // uncounted copy must be counted before any holder of the texts lets go.
     RecordTexts uncountedCopy() const noexcept { return RecordTexts(m_node); }
     void countCopies(std::uint32_t copies) const noexcept;
+    // Stands for the texts held: the same for every record sharing them.
+    const void* identity() const { return m_node; }
     // Whether both hold the very same texts, not merely equal ones.
     bool sharesWith(const RecordTexts& other) const { return m_node == other.m_node; }
 

@@ -143,8 +143,7 @@ bool RegularFile::mapOpened(int descriptor) {
         return false;
     }
     // Populated at once: one call instead of a fault for every few pages.
-    void* mapped =
-        ::mmap(nullptr, std::size_t(info.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
+    void* mapped = ::mmap(nullptr, std::size_t(info.st_size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, descriptor, 0);
     if (mapped == MAP_FAILED) {
         return false;
     }
