@@ -11,6 +11,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <exception>
 
 #include <QTimeZone>
 
@@ -267,6 +268,9 @@ IOList DataFileDecoder::readRecordList() {
     const quint64 count = m_in.readCount(2);
     IOList records;
     records.reserve(std::size_t(count));
+    // Should reading fail, the lists and texts lent to the records made so far
+    // are counted before this list lets go of them (it goes first).
+    const LentSettler settler(*this);
     // By index: reading a record adds frames, which may move the others.
     const std::size_t frame = m_in.frame();
     for (quint64 i = 0; i < count; ++i) {
@@ -540,6 +544,12 @@ DataFileDecoder::SharedTexts& DataFileDecoder::commentTexts(std::size_t stringNu
         shared.pairs = shared.texts.commentPairMask();
     }
     return shared;
+}
+
+DataFileDecoder::LentSettler::~LentSettler() {
+    if (std::uncaught_exceptions() > 0) {
+        m_decoder.settleLent();
+    }
 }
 
 void DataFileDecoder::settleLent() {

@@ -107,6 +107,18 @@ private:
     SharedTexts& commentTexts(std::size_t stringNumber);
     // Counts the copies lent to records, all at once: before any record read may be let go of.
     void settleLent();
+    // Settles when the scope it stands in is left by a failure.
+    class LentSettler {
+    public:
+        explicit LentSettler(DataFileDecoder& decoder)
+            : m_decoder(decoder) {}
+        ~LentSettler();
+        LentSettler(const LentSettler&) = delete;
+        LentSettler& operator=(const LentSettler&) = delete;
+
+    private:
+        DataFileDecoder& m_decoder;
+    };
     SortDescriptorList readSortDescriptors();
     ConditionPtr readCondition(Tag tag);
     ConditionPtr readNewCondition(ClassId id);
