@@ -405,27 +405,12 @@ void DataFileDecoder::makeRecords(IOList& into) {
 }
 
 KeywordList DataFileDecoder::readKeywordList() {
-    m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of keywords"));
-    const quint64 count = m_in.readCount(2);
-    KeywordList keywords;
-    keywords.reserve(std::size_t(count));
-    for (quint64 i = 0; i < count; ++i) {
-        m_in.setElement(qint64(i));
-        const Tag tag = m_values.readTag();
-        if (tag == Tag::Nil) {
-            fail(tr("expected a keyword, found nothing"));
-        }
-        keywords.push_back(readKeyword(tag));
-    }
-    return keywords;
+    return keywordsOfNumbers(readKeywordNumbers());
 }
 
-void DataFileDecoder::readRecordKeywords(ReadRecord& read) {
+const std::vector<std::size_t>& DataFileDecoder::readKeywordNumbers() {
     m_values.expect(m_values.readTag(), Tag::List, QT_TRANSLATE_NOOP("DataFileValueReader", "a list of keywords"));
     const quint64 count = m_in.readCount(2);
-    if (count == 0) {
-        return;
-    }
     m_keywordNumbers.clear();
     for (quint64 i = 0; i < count; ++i) {
         m_in.setElement(qint64(i));
@@ -434,6 +419,14 @@ void DataFileDecoder::readRecordKeywords(ReadRecord& read) {
             fail(tr("expected a keyword, found nothing"));
         }
         m_keywordNumbers.push_back(readKeywordNumber(tag));
+    }
+    return m_keywordNumbers;
+}
+
+void DataFileDecoder::readRecordKeywords(ReadRecord& read) {
+    const std::size_t count = readKeywordNumbers().size();
+    if (count == 0) {
+        return;
     }
     // Up to three numbers below 2^20 and the count make the key; longer
     // lists are rare and each keeps its own.

@@ -62,6 +62,8 @@ private:
     void readRecord();
     void makeRecords(IOList& into);
     KeywordList readKeywordList();
+    // The numbers of a list's keywords in m_keywords, in m_keywordNumbers.
+    const std::vector<std::size_t>& readKeywordNumbers();
     // Records' lists of up to three keywords by the keywords' numbers, in an
     // open-addressed table: one probe per record, most of them in the cache.
     // Records get uncounted copies of the list, `lent` counts them.
