@@ -217,18 +217,13 @@ void Book::mergeAppended(std::size_t sortedCount) {
     }
 }
 
-QList<IORegistry::Id> Book::recordsAsPointers() const {
-    QList<IORegistry::Id> ids;
-    ids.reserve(qsizetype(m_records.size()));
-    for (const IOPtr& record : m_records) {
-        ids.append(record->recordId());
-    }
-    return ids;
+IOWeakList Book::recordsAsPointers() const {
+    return IOWeakList(m_records.begin(), m_records.end());
 }
 
-void Book::addObjectsFromArrayOfPointers(const QList<IORegistry::Id>& ids) {
-    for (const IORegistry::Id id : ids) {
-        if (IOPtr record = IO::find(id)) {
+void Book::addObjectsFromArrayOfPointers(const IOWeakList& records) {
+    for (const std::weak_ptr<IO>& held : records) {
+        if (IOPtr record = held.lock()) {
             appendObject(record);
         }
     }

@@ -56,10 +56,10 @@ public:
     // Appends without sorting, for bulk loading; a later resort puts it in place.
     void appendObject(const IOPtr& record);
     void addObjectsFromArray(const IOList& records);
-    // Ids of every record, in order: the payload of a record drag.
-    QList<IORegistry::Id> recordsAsPointers() const;
-    // Adds the live records the ids name; ids of no live record are skipped.
-    void addObjectsFromArrayOfPointers(const QList<IORegistry::Id>& ids);
+    // Every record, in order, held weakly: the payload of a record drag.
+    IOWeakList recordsAsPointers() const;
+    // Adds those of the records that still live; the others are skipped.
+    void addObjectsFromArrayOfPointers(const IOWeakList& records);
     void removeObject(const IO* record);
     void removeObject(const IOPtr& record) { removeObject(record.get()); }
     // Removes all of them in one pass over the list.

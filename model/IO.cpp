@@ -9,23 +9,18 @@
 #include <algorithm>
 
 // Every byte here is a megabyte of a lifetime of records.
-static_assert(sizeof(void*) != 8 || sizeof(IO) <= 72, "a record grew");
+static_assert(sizeof(void*) != 8 || sizeof(IO) <= 64, "a record grew");
 
 IO::IO(Private) {}
 
-IO::~IO() {
-    IORegistry::remove(m_id);
-}
+IO::~IO() = default;
 
-IOPtr IO::makeRegistered() {
-    auto record = std::allocate_shared<IO>(RecordAllocator<IO>(), Private());
-    const IORegistry::Entry entry = IORegistry::add(record);
-    record->m_id = entry.id;
-    return record;
+IOPtr IO::make() {
+    return std::allocate_shared<IO>(RecordAllocator<IO>(), Private());
 }
 
 IOPtr IO::create() {
-    IOPtr record = makeRegistered();
+    IOPtr record = make();
     record->setTimeOfEntry(CalendarDate::now());
     record->setDate(Clock::today());
     record->m_includeInStats = 1;
@@ -35,7 +30,7 @@ IOPtr IO::create() {
 IOPtr IO::create(const std::optional<Amount>& amount, const std::optional<QDateTime>& date,
                  std::optional<KeywordList> keywords, const std::optional<QString>& comment,
                  std::int8_t includeInStats) {
-    IOPtr record = makeRegistered();
+    IOPtr record = make();
     record->setTimeOfEntry(CalendarDate::now());
     record->setAmount(amount.value_or(Amount()));
     if (date && date->isValid()) {
@@ -50,7 +45,7 @@ IOPtr IO::create(const std::optional<Amount>& amount, const std::optional<QDateT
 }
 
 IOPtr IO::createWithTimeOfEntry(const CalendarDate& timeOfEntry) {
-    IOPtr record = makeRegistered();
+    IOPtr record = make();
     record->setTimeOfEntry(timeOfEntry);
     return record;
 }

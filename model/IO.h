@@ -2,9 +2,9 @@
 
 #include "Amount.h"
 #include "CalendarDate.h"
-#include "IORegistry.h"
 #include "Keyword.h"
 #include "KeywordSet.h"
+#include "RecordPool.h"
 #include "RecordRevision.h"
 #include "RecordTexts.h"
 
@@ -22,6 +22,8 @@ class IO;
 class SearchKey;
 using IOPtr = std::shared_ptr<IO>;
 using IOList = std::vector<IOPtr>;
+// Records held without keeping them alive: a drag carries these.
+using IOWeakList = std::vector<std::weak_ptr<IO>>;
 
 // One entry of the ledger: an amount (positive incoming, negative outgoing),
 // the day it belongs to, the moment it was made, its keywords, a comment and
@@ -34,7 +36,7 @@ class IO {
 public:
     static constexpr std::size_t notFound = std::size_t(-1);
 
-    // Made only through the factories, which register the record.
+    // Made only through the factories, which keep records together in their pool.
     explicit IO(Private);
     ~IO();
     IO(const IO&) = delete;
@@ -49,13 +51,8 @@ public:
     // A record as the data file rebuilds it: only the time of entry is set.
     static IOPtr createWithTimeOfEntry(const CalendarDate& timeOfEntry);
 
-    // The live record with this id, or nothing.
-    static IOPtr find(IORegistry::Id id) {
-        IOPtr record = IORegistry::find(id);
-        return record && record->m_id == id ? record : nullptr;
-    }
-    IORegistry::Id recordId() const { return m_id; }
-    std::uint32_t registrySlot() const { return static_cast<std::uint32_t>(m_id & 0xFFFFFFFFu); }
+    // A small number no other live record has, for tables indexed by record.
+    std::uint32_t poolSlot() const { return RecordPool::slotOf(this); }
 
     CalendarDate timeOfEntry() const { return CalendarDate(m_entryMsecs, m_entryZone); }
 
@@ -128,7 +125,7 @@ public:
     void markListed() { m_listed = true; }
 
 private:
-    static IOPtr makeRegistered();
+    static IOPtr make();
     void setTimeOfEntry(const CalendarDate& moment);
     void noteChange(RecordRevision::Field field) const;
     void keywordsChanged();
@@ -137,7 +134,7 @@ private:
     static constexpr std::int32_t noDay = std::numeric_limits<std::int32_t>::min();
 
     // A pass over every record (filtering, totals) reads only these fields:
-    // with the shared-pointer header they fill the first 48 bytes.
+    // with the shared-pointer header they fill the first 48 bytes of the 80.
     double m_amountDouble = 0.0;
     RecordTexts m_texts;
     std::uint64_t m_keywordMask = 0;
@@ -147,12 +144,11 @@ private:
     bool m_listed = false;
 
     // The rest. Comment and keywords are shared with records that carry the
-    // same, which keeps a record, header and all, at 88 bytes.
+    // same, which keeps a record, header and all, at 80 bytes.
     std::int64_t m_amountMantissa = 0;
     std::int64_t m_entryMsecs = CalendarDate().msecsSinceEpoch();
     std::int32_t m_day = noDay;
     std::int16_t m_amountExponent = 0;
     TimeZoneTable::Index m_entryZone = 0;
     KeywordSet m_keywords;
-    IORegistry::Id m_id = 0;
 };

@@ -14,6 +14,13 @@ public:
 
     static void* allocate(std::size_t size);
     static void deallocate(void* block, std::size_t size) noexcept;
+
+    // A number for the storage `inside` points into, unique among the blocks
+    // handed out now and small: a table indexed by it needs no more room than
+    // there are records. A block given back gives its number to the next.
+    static std::uint32_t slotOf(const void* inside) noexcept;
+    // Upper bound of the numbers slotOf() gives; may be read on any thread.
+    static std::uint32_t slotCount() noexcept;
 };
 
 // Hands out records' storage from RecordPool; for std::allocate_shared.

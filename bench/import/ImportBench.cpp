@@ -21,16 +21,16 @@
 
 namespace {
 
-QByteArray slotOf(const IO& record, QStringEncoder& encoder) {
+QByteArray slotOf(const IO& record, std::size_t number, QStringEncoder& encoder) {
     QByteArray slot(LegacySlot::size, '\0');
     const qint64 days = QDate(1904, 1, 1).daysTo(record.date());
     // Entered at some hour of the day, as the legacy program stored it.
-    const auto seconds = quint32(days * 86'400 + (record.recordId() % 86'400));
+    const auto seconds = quint32(days * 86'400 + (number % 86'400));
     qToBigEndian<quint32>(seconds, slot.data() + LegacySlot::secondsOffset);
     qToBigEndian<quint64>(std::bit_cast<quint64>(record.amountAsDouble()), slot.data() + LegacySlot::amountOffset);
     QByteArray comment = encoder.encode(record.comment());
     // Every tenth comment in Japanese, so the text decoder does real work.
-    if (record.recordId() % 10 == 0) {
+    if (number % 10 == 0) {
         comment = encoder.encode(QString::fromUtf8("食料品 ") + record.comment());
     }
     comment.truncate(255);
@@ -52,8 +52,9 @@ const QString& legacyFile(std::size_t records) {
         if (!file.open(QIODevice::WriteOnly)) {
             throw std::runtime_error("cannot write the legacy file");
         }
+        std::size_t number = 0;
         for (const IOPtr& record : SyntheticLibrary::shared(records)->mainLibrary()->records()) {
-            file.write(slotOf(*record, encoder));
+            file.write(slotOf(*record, ++number, encoder));
         }
     }
     return path;

@@ -49,7 +49,6 @@ DataRootPtr DataFileDecoder::decode() {
         m_entries.reserve(boundedReserve(objectCount, m_in.remaining(), 2));
         // A record takes at least ten bytes.
         m_records.reserve(boundedReserve(objectCount, m_in.remaining(), 10));
-        IORegistry::reserve(m_records.capacity());
         m_values.reserveStrings(boundedReserve(stringCount, m_in.remaining(), 2));
 
         DataRootPtr root = readRoot();

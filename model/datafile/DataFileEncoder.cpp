@@ -76,7 +76,7 @@ bool DataFileEncoder::encode(const DataRoot& root, const Sink& sink, qsizetype p
     m_whole = QByteArray();
     m_error.clear();
     m_objectCount = 0;
-    m_recordNumbers.assign(IORegistry::slotCount(), 0);
+    m_recordNumbers.assign(RecordPool::slotCount(), 0);
     m_objectNumbers.clear();
     m_stringNumbers.clear();
     m_stringsByAddress.clear();
@@ -373,7 +373,7 @@ void DataFileEncoder::writeRecordList(const IOList& records) {
         if (!record) {
             continue;
         }
-        const std::uint32_t slot = record->registrySlot();
+        const std::uint32_t slot = record->poolSlot();
         if (slot >= m_recordNumbers.size()) {
             m_recordNumbers.resize(std::size_t(slot) + 1, 0);
         }

@@ -37,25 +37,22 @@ KeywordReport::KeywordReport(const IOList& records, const DayRange& days, Report
         return m_rows.back();
     };
     static const KeywordPtr noKeyword;
-    // Records and the keyword lists they share are spread over memory: fetch
-    // each well before it is counted.
+    // The keyword lists records share are spread over memory: fetch each
+    // list, then its keywords, well before they are counted.
     constexpr std::size_t ahead = 16;
     for (std::size_t at = 0; at < entries.size(); ++at) {
         if (at + ahead < entries.size()) {
-            __builtin_prefetch(entries[at + ahead].record);
+            __builtin_prefetch(entries[at + ahead].keywords);
         }
         if (at + ahead / 2 < entries.size()) {
-            __builtin_prefetch(entries[at + ahead / 2].record->keywordSet().identity());
-        }
-        if (at + ahead / 4 < entries.size()) {
-            __builtin_prefetch(entries[at + ahead / 4].record->keywords().data());
+            __builtin_prefetch(entries[at + ahead / 2].keywords->data());
         }
         const Entry& entry = entries[at];
-        const double amount = sideAmount(entry.record->amountAsDouble(), side);
+        const double amount = entry.amount;
         const int column = columnOf(entry.month);
         m_total += amount;
         m_monthTotals[std::size_t(column)] += amount;
-        const KeywordList& keywords = entry.record->keywords();
+        const KeywordList& keywords = *entry.keywords;
         if (keywords.size() > 1) {
             ++m_recordsInSeveral;
             m_countedInSeveral += amount * double(keywords.size() - 1);
@@ -80,7 +77,8 @@ std::vector<KeywordReport::Entry> KeywordReport::gather(const IOList& records) {
             ++m_uncounted;
             continue;
         }
-        if (sideAmount(record->amountAsDouble(), m_side) == 0.0) {
+        const double amount = sideAmount(record->amountAsDouble(), m_side);
+        if (amount == 0.0) {
             continue;
         }
         const QDate day = record->date();
@@ -91,7 +89,7 @@ std::vector<KeywordReport::Entry> KeywordReport::gather(const IOList& records) {
         const int key = monthKeyOf(day);
         firstKey = std::min(firstKey, key);
         lastKey = std::max(lastKey, key);
-        entries.push_back(Entry{record.get(), key});
+        entries.push_back(Entry{&record->keywords(), amount, key});
     }
     // A bounded range shows all its months, with records or not.
     if (m_days.first().isValid()) {

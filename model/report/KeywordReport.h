@@ -59,8 +59,11 @@ public:
     std::size_t uncountedRecords() const { return m_uncounted; }
 
 private:
+    // What the sums need of a record, so that summing reads no record: the
+    // keyword list is one the record shares with others, far from it.
     struct Entry {
-        const IO* record;
+        const KeywordList* keywords;
+        double amount;
         int month;
     };
     // The records this report sums, with their month keys; sets the month columns.

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 QString text(const char* utf8) {
@@ -148,21 +150,20 @@ TEST(Record, amountsAreKeptExactlyAndAbsentStaysAbsent) {
     EXPECT_FALSE(record->amount());
 }
 
-TEST(RecordRegistry, anIdNamesItsRecordOnlyWhileTheRecordLives) {
-    IORegistry::Id id = 0;
-    {
-        const IOPtr record = IO::create();
-        id = record->recordId();
-        EXPECT_EQ(IO::find(id), record);
+TEST(RecordPool, liveRecordsHaveDistinctSmallSlotsAndAFreedSlotServesAgain) {
+    IOList records;
+    std::set<std::uint32_t> numbers;
+    // Enough records to span more than one block of the pool.
+    for (int i = 0; i < 60'000; ++i) {
+        records.push_back(IO::create());
+        numbers.insert(records.back()->poolSlot());
     }
-    EXPECT_EQ(IO::find(id), nullptr);
-    // The freed slot serves a new record under a different id.
+    EXPECT_EQ(numbers.size(), records.size());
+    EXPECT_LT(*numbers.rbegin(), RecordPool::slotCount());
+    const std::uint32_t freed = records[123]->poolSlot();
+    records[123].reset();
     const IOPtr next = IO::create();
-    EXPECT_NE(next->recordId(), id);
-    EXPECT_EQ(IO::find(id), nullptr);
-    EXPECT_EQ(IO::find(0), nullptr);
-    EXPECT_EQ(IO::find(~IORegistry::Id(0)), nullptr);
-    EXPECT_EQ(IO::find(next->recordId() + (IORegistry::Id(1) << 32)), nullptr);
+    EXPECT_EQ(next->poolSlot(), freed);
 }
 
 } // namespace

@@ -220,9 +220,8 @@ bool BookListModel::dropMimeData(const QMimeData* data, Qt::DropAction action, i
     if (!canDropMimeData(data, action, row, column, parent)) {
         return false;
     }
-    const std::optional<QList<IORegistry::Id>> ids = RecordDrag::recordIds(data);
     const BookPtr book = bookAtRow(parent.row());
-    m_document->addRecordsToBook(book, RecordDrag::records(*ids));
+    m_document->addRecordsToBook(book, RecordDrag::records(data));
     return true;
 }
 

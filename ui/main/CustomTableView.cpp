@@ -138,10 +138,10 @@ void CustomTableView::startDrag(Qt::DropActions supportedActions) {
     if (!data) {
         return;
     }
-    const std::optional<QList<IORegistry::Id>> ids = RecordDrag::recordIds(data);
+    const std::size_t count = RecordDrag::recordCount(data);
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
-    const QPixmap picture = dragPicture(ids ? int(ids->size()) : 0);
+    const QPixmap picture = dragPicture(int(count));
     drag->setPixmap(picture);
     // The pointer at the picture's lower left, clear of the rows it moves over.
     drag->setHotSpot(QPoint(-fontMetrics().height() / 2, int(picture.height() / picture.devicePixelRatio())));

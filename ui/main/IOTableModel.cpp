@@ -248,6 +248,19 @@ void IOTableModel::relayout(Rows now) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+IOPtr IOTableModel::recordAtRow(int row) const {
+    const IO* address = m_rows[std::size_t(row)];
+    // The rows are the book's list unless the book has changed since the
+    // last reload; then the record is still one of the book's.
+    const IOList& list = m_book->filteredList();
+    if (std::size_t(row) < list.size() && list[std::size_t(row)].get() == address) {
+        return list[std::size_t(row)];
+    }
+    const IOList& all = m_book->records();
+    const auto found = std::find_if(all.begin(), all.end(), [address](const IOPtr& r) { return r.get() == address; });
+    return found != all.end() ? *found : nullptr;
+}
+
 void IOTableModel::setBook(const BookPtr& book) {
     beginResetModel();
     m_book = book;
@@ -493,14 +506,14 @@ QMimeData* IOTableModel::mimeData(const QModelIndexList& indexes) const {
     }
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    QList<IORegistry::Id> ids;
-    ids.reserve(rows.size());
+    IOWeakList records;
+    records.reserve(std::size_t(rows.size()));
     for (const int row : rows) {
         if (row >= 0 && row < rowCount()) {
-            ids.append(addressAtRow(row)->recordId());
+            records.push_back(recordAtRow(row));
         }
     }
-    return RecordDrag::mimeData(ids);
+    return RecordDrag::mimeData(std::move(records));
 }
 
 bool IOTableModel::canDropMimeData(const QMimeData* data, Qt::DropAction action, int, int, const QModelIndex&) const {
@@ -513,7 +526,7 @@ bool IOTableModel::dropMimeData(const QMimeData* data, Qt::DropAction action, in
     if (!canDropMimeData(data, action, row, column, parent)) {
         return false;
     }
-    const IOList records = RecordDrag::records(*RecordDrag::recordIds(data));
+    const IOList records = RecordDrag::records(data);
     m_document->addRecordsToBook(m_book, records);
     return true;
 }

@@ -42,7 +42,7 @@ public:
     // Deletes these records: from the whole library when the main library is
     // shown, from the shown book alone otherwise. Never from a smart book.
     void deleteRecords(const IOList& records);
-    IOPtr recordAtRow(int row) const { return IO::find(m_rows[std::size_t(row)]->recordId()); }
+    IOPtr recordAtRow(int row) const;
     // The same record without taking a reference, for passes over many rows.
     const IO* addressAtRow(int row) const { return m_rows[std::size_t(row)]; }
     const LedgerFormat& format() const { return m_format; }

@@ -1,34 +1,26 @@
 #pragma once
 
 #include "IO.h"
-#include "IORegistry.h"
 
-#include <QByteArray>
-#include <QList>
 #include <QString>
 
-#include <optional>
+#include <cstddef>
 
 class QMimeData;
 
-// The data of a record drag, type "IO": the ids of the dragged records.
-// Ids name records of the running kesh only, so the data carries a token of
-// the process that made it, and data from any other process is refused.
+// The data of a record drag, type "IO": the dragged records themselves, held
+// weakly, so that a record deleted while it is dragged is dropped as nothing.
+// Records are objects of the running kesh only: data that did not come from
+// this process, however it is labelled, is no record drag.
 class RecordDrag {
 public:
     RecordDrag() = delete;
 
     static QString mimeType() { return QStringLiteral("IO"); }
-    static QMimeData* mimeData(const QList<IORegistry::Id>& ids);
-    // The ids, or nothing when the data is not a record drag of this process.
-    static std::optional<QList<IORegistry::Id>> recordIds(const QMimeData* data);
-    static bool isRecordDrag(const QMimeData* data) { return recordIds(data).has_value(); }
-    // The records the ids name that still exist, in the order given.
-    static IOList records(const QList<IORegistry::Id>& ids);
-
-    static QByteArray encode(const QList<IORegistry::Id>& ids);
-    static std::optional<QList<IORegistry::Id>> decode(const QByteArray& bytes);
-
-private:
-    static const QByteArray& processToken();
+    static QMimeData* mimeData(IOWeakList records);
+    static bool isRecordDrag(const QMimeData* data);
+    // How many records were dragged, live or not.
+    static std::size_t recordCount(const QMimeData* data);
+    // The dragged records that still exist, in the order dragged.
+    static IOList records(const QMimeData* data);
 };

@@ -79,13 +79,13 @@ TEST_F(SharedRecordParts, aKeywordDeletedFromSharedListsComesBackWhereEachRecord
 }
 
 TEST_F(SharedRecordParts, deletedRecordsComeBackAsTheSameObjectsWithAllTheyHeld) {
-    const IORegistry::Id id = records[1]->recordId();
+    const IO* address = records[1].get();
     const QStringList before = contents();
     ASSERT_TRUE(document->deleteRecords(root->mainLibrary(), {records[1], records[2]}));
     EXPECT_EQ(root->mainLibrary()->count(), 2u);
     document->undoStack()->undo();
     EXPECT_EQ(root->mainLibrary()->records(), records);
-    EXPECT_EQ(IO::find(id), records[1]);
+    EXPECT_EQ(root->mainLibrary()->records()[1].get(), address);
     EXPECT_EQ(contents(), before);
 }
 

@@ -130,7 +130,7 @@ TEST_F(BookListTest, recordsDropOnlyOntoPlainBooksAndNeverTwice) {
     const std::unique_ptr<QMimeData> wholeLibrary(model.mimeData({rowIndex(0)}));
     // The drag carries every record of the book, the filtered-out ones too.
     root->mainLibrary()->reloadFilteredListWithSearchKey(QStringLiteral("r1"), {});
-    EXPECT_EQ(RecordDrag::recordIds(wholeLibrary.get())->size(), 4);
+    EXPECT_EQ(RecordDrag::records(wholeLibrary.get()).size(), 4u);
 
     EXPECT_FALSE(model.canDropMimeData(wholeLibrary.get(), Qt::CopyAction, 3, 0, QModelIndex()));
     EXPECT_FALSE(model.canDropMimeData(wholeLibrary.get(), Qt::CopyAction, -1, -1, rowIndex(0)));

@@ -1,7 +1,5 @@
 #include "RecordDrag.h"
 
-#include <QDataStream>
-#include <QIODevice>
 #include <QMimeData>
 
 #include <gtest/gtest.h>
@@ -10,49 +8,33 @@
 
 namespace {
 
-// Data shaped like a record drag, as another kesh process would make it.
-QByteArray foreignPayload(const QByteArray& token, quint32 count, const QList<quint64>& ids) {
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_4);
-    out << quint32(0x6b494f31) << token << count;
-    for (const quint64 id : ids) {
-        out << id;
-    }
-    return bytes;
-}
-
-TEST(RecordDrag, idsComeBackInOrderUnderTheTypeIO) {
-    const QList<IORegistry::Id> ids{7, 3, (IORegistry::Id(5) << 32) | 9};
-    const std::unique_ptr<QMimeData> data(RecordDrag::mimeData(ids));
+TEST(RecordDrag, recordsComeBackInOrderUnderTheTypeIOWhileTheyLive) {
+    IOPtr first = IO::create();
+    const IOPtr second = IO::create();
+    const std::unique_ptr<QMimeData> data(RecordDrag::mimeData({second, first}));
     EXPECT_EQ(data->formats(), QStringList{QStringLiteral("IO")});
-    EXPECT_EQ(RecordDrag::recordIds(data.get()), ids);
-    EXPECT_EQ(RecordDrag::decode(RecordDrag::encode({})), QList<IORegistry::Id>{});
+    EXPECT_TRUE(RecordDrag::isRecordDrag(data.get()));
+    EXPECT_EQ(RecordDrag::records(data.get()), (IOList{second, first}));
+    // The drag does not keep a deleted record alive, nor bring it back.
+    const std::weak_ptr<IO> watched = first;
+    first.reset();
+    EXPECT_TRUE(watched.expired());
+    EXPECT_EQ(RecordDrag::recordCount(data.get()), 2u);
+    EXPECT_EQ(RecordDrag::records(data.get()), IOList{second});
 }
 
-TEST(RecordDrag, dataFromAnotherProcessOrDamagedIsRefused) {
-    const QByteArray good = RecordDrag::encode({1, 2});
-    // Same shape, another process's token: its ids name nothing here.
-    EXPECT_FALSE(RecordDrag::decode(foreignPayload(QByteArray(16, 'x'), 2, {1, 2})));
-    EXPECT_FALSE(RecordDrag::decode(good.left(good.size() - 1)));
-    EXPECT_FALSE(RecordDrag::decode(good + QByteArray(1, '\0')));
-    EXPECT_FALSE(RecordDrag::decode(QByteArray("1,2,3")));
-    EXPECT_FALSE(RecordDrag::decode(QByteArray()));
-
+TEST(RecordDrag, dataLabelledIOFromElsewhereIsNoRecordDrag) {
+    // Another process, or anything else, may name its data "IO".
+    QMimeData labelled;
+    labelled.setData(QStringLiteral("IO"), QByteArray(40, '\1'));
+    EXPECT_FALSE(RecordDrag::isRecordDrag(&labelled));
+    EXPECT_TRUE(RecordDrag::records(&labelled).empty());
+    EXPECT_EQ(RecordDrag::recordCount(&labelled), 0u);
     QMimeData text;
     text.setText(QStringLiteral("12"));
-    EXPECT_FALSE(RecordDrag::recordIds(&text));
-    EXPECT_FALSE(RecordDrag::recordIds(nullptr));
-}
-
-TEST(RecordDrag, aCountLargerThanTheDataIsRefusedBeforeAnythingIsReserved) {
-    QByteArray bytes = RecordDrag::encode({1});
-    // Patch the count (after magic, token length and token) to four billion.
-    const qsizetype countAt = 4 + 4 + 16;
-    for (int i = 0; i < 4; ++i) {
-        bytes[countAt + i] = char(0xff);
-    }
-    EXPECT_FALSE(RecordDrag::decode(bytes));
+    EXPECT_FALSE(RecordDrag::isRecordDrag(&text));
+    EXPECT_FALSE(RecordDrag::isRecordDrag(nullptr));
+    EXPECT_TRUE(RecordDrag::records(nullptr).empty());
 }
 
 } // namespace

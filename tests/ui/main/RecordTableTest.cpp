@@ -466,9 +466,8 @@ TEST_F(RecordTableTest, eraseKeysLeaveACellThatIsBeingEditedAlone) {
 
 TEST_F(RecordTableTest, dragsCarryTheRowsRecordsUnderASmallSeeThroughPicture) {
     const std::unique_ptr<QMimeData> data(recordModel.mimeData({cell(2, 0), cell(0, 1), cell(2, 2)}));
-    const QList<IORegistry::Id> expected{recordModel.recordAtRow(0)->recordId(),
-                                         recordModel.recordAtRow(2)->recordId()};
-    EXPECT_EQ(RecordDrag::recordIds(data.get()), expected);
+    const IOList expected{recordModel.recordAtRow(0), recordModel.recordAtRow(2)};
+    EXPECT_EQ(RecordDrag::records(data.get()), expected);
     EXPECT_FALSE(recordModel.canDropMimeData(data.get(), Qt::CopyAction, -1, -1, QModelIndex()));
 
     show(plain);
