@@ -37,6 +37,8 @@ public:
     std::size_t otherComments() const { return m_otherComments; }
 
 private:
+    void addTo(Row& row, double amount);
+
     std::vector<Row> m_rows;
     double m_total = 0.0;
     std::size_t m_count = 0;

@@ -148,4 +148,23 @@ TEST(CommentReportForms, commentsThatReadTheSameInFormCAreOnePayee) {
     EXPECT_DOUBLE_EQ(report.rows()[0].amount, 3);
 }
 
+TEST(CommentReportForms, oneCommentIsOnePayeeWhetherItsRecordsShareTheirTextsOrNot) {
+    // Imported records keep their own texts (each its bank id); typed ones share.
+    IOList records;
+    for (int i = 0; i < 6000; ++i) {
+        records.push_back(record(QDate(2024, 1, 1), "-1", {}, i % 3 ? "Grocer" : "Fuel"));
+        if (i % 2) {
+            records.back()->setBankId(QString::number(i));
+        }
+    }
+    records.push_back(record(QDate(2024, 1, 1), "-1", {}));
+    records.back()->setTexts(records.front()->texts()); // "Fuel", shared
+    const CommentReport report(records, DayRange(), ReportSide::Spending);
+    ASSERT_EQ(report.rows().size(), 2u);
+    EXPECT_EQ(report.rows()[0].comment, QStringLiteral("Grocer"));
+    EXPECT_EQ(report.rows()[0].count, 4000u);
+    EXPECT_EQ(report.rows()[1].count, 2001u);
+    EXPECT_EQ(report.recordCount(), 6001u);
+}
+
 } // namespace
