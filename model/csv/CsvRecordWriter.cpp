@@ -1,6 +1,7 @@
 #include "CsvRecordWriter.h"
 
 #include "CsvWriter.h"
+#include "RecordPrefetch.h"
 #include "RegularFile.h"
 
 #include <QSaveFile>
@@ -103,23 +104,8 @@ bool CsvRecordWriter::write(const IOList& records, QIODevice* device) {
     std::array<char, 16> day{};
     std::array<char, 448> amount{};
     QString keywords;
-    // Records, and the texts and keyword lists they share, are spread over
-    // memory: fetch each well before it is written.
-    constexpr std::size_t ahead = 16;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        if (i + ahead < records.size()) {
-            __builtin_prefetch(records[i + ahead].get());
-        }
-        if (i + ahead / 2 < records.size()) {
-            const IO& soon = *records[i + ahead / 2];
-            __builtin_prefetch(soon.texts().identity());
-            __builtin_prefetch(soon.keywordSet().identity());
-        }
-        if (i + ahead / 4 < records.size()) {
-            const IO& next = *records[i + ahead / 4];
-            __builtin_prefetch(next.keywords().data());
-            __builtin_prefetch(next.comment().utf16());
-        }
+        RecordPrefetch::ahead(records, i);
         const IOPtr& record = records[i];
         csv.addPlainField(isoDay(record->date(), day));
         const std::optional<Amount> value = record->amount();

@@ -4,6 +4,7 @@
 #include "ConditionGroup.h"
 #include "DateCondition.h"
 #include "KeywordRule.h"
+#include "RecordPrefetch.h"
 #include "RecurringRecord.h"
 #include "SmartBook.h"
 
@@ -352,23 +353,8 @@ void DataFileEncoder::writeRecordList(const IOList& records) {
     const auto present = std::count_if(records.begin(), records.end(), [](const IOPtr& r) { return r != nullptr; });
     putTag(Tag::List);
     putVarint(quint64(present));
-    // Records, and the texts and keyword lists they share with others, are
-    // spread over memory: fetch each well before it is written.
-    constexpr std::size_t ahead = 16;
     for (std::size_t i = 0; i < records.size(); ++i) {
-        if (i + ahead < records.size() && records[i + ahead]) {
-            __builtin_prefetch(records[i + ahead].get());
-        }
-        if (i + ahead / 2 < records.size() && records[i + ahead / 2]) {
-            const IO& soon = *records[i + ahead / 2];
-            __builtin_prefetch(soon.texts().identity());
-            __builtin_prefetch(soon.keywordSet().identity());
-        }
-        if (i + ahead / 4 < records.size() && records[i + ahead / 4]) {
-            const IO& next = *records[i + ahead / 4];
-            __builtin_prefetch(next.keywords().data());
-            __builtin_prefetch(next.comment().utf16());
-        }
+        RecordPrefetch::ahead(records, i);
         const IOPtr& record = records[i];
         if (!record) {
             continue;

@@ -16,6 +16,7 @@
 #include "KeywordRulePresenceCommand.h"
 #include "KeywordValueCommands.h"
 #include "MoveKeywordRuleCommand.h"
+#include "RecordPrefetch.h"
 #include "RecordValueCommands.h"
 #include "RecurringRecordPresenceCommand.h"
 #include "RemoveRecordsCommand.h"
@@ -423,19 +424,8 @@ std::size_t LibraryDocument::applyKeywordRules(const IOList& records) {
         }
         QSet<const IO*> seen;
         seen.reserve(qsizetype(records.size()));
-        // Rules read the comments records share, far from the records: fetch
-        // them well before they are read.
-        constexpr std::size_t ahead = 16;
         for (std::size_t i = 0; i < records.size(); ++i) {
-            if (i + ahead < records.size() && records[i + ahead]) {
-                __builtin_prefetch(records[i + ahead].get());
-            }
-            if (i + ahead / 2 < records.size() && records[i + ahead / 2]) {
-                __builtin_prefetch(records[i + ahead / 2]->texts().identity());
-            }
-            if (i + ahead / 4 < records.size() && records[i + ahead / 4]) {
-                __builtin_prefetch(records[i + ahead / 4]->comment().utf16());
-            }
+            RecordPrefetch::ahead(records, i);
             const IOPtr& record = records[i];
             if (!record || seen.contains(record.get())) {
                 continue;
